@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace velmora {
+
+// Text fields hold one Windows-1252 byte per character. Decoding is total (every byte
+// has a character, the five unassigned bytes map to the C1 controls of the same code)
+// and encoding is its exact inverse, so a name read and written back keeps its bytes.
+// A character the code page cannot hold is stored as '?'.
+QString decode1252(const char* bytes, int length);
+QByteArray encode1252(const QString& text);
+
+}  // namespace velmora

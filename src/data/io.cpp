@@ -1,0 +1,179 @@
+#include "data/io.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace velmora::io {
+namespace {
+
+FaultHook& hook()
+{
+    static FaultHook h;
+    return h;
+}
+
+int injected(Op op, const QString& path)
+{
+    return hook() ? hook()(op, path) : 0;
+}
+
+bool fail(QString* error, const QString& action, const QString& path, int code)
+{
+    if (error)
+        *error = errorText(action, path, code);
+    return false;
+}
+
+QByteArray native(const QString& path) { return QFile::encodeName(path); }
+
+}  // namespace
+
+void setFaultHook(FaultHook h) { hook() = std::move(h); }
+
+QString errorText(const QString& action, const QString& path, int error)
+{
+    return QStringLiteral("Could not %1 \"%2\": %3.")
+        .arg(action, path, QString::fromLocal8Bit(std::strerror(error)));
+}
+
+int openFile(const QString& path, int flags, QString* error)
+{
+    if (const int e = injected(Op::Open, path)) {
+        fail(error, QStringLiteral("open"), path, e);
+        return -1;
+    }
+    int fd;
+    do
+        fd = ::open(native(path).constData(), flags | O_CLOEXEC, 0644);
+    while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        fail(error, QStringLiteral("open"), path, errno);
+    return fd;
+}
+
+bool readAt(int fd, const QString& path, char* out, qint64 length, qint64 offset, QString* error)
+{
+    if (const int e = injected(Op::Read, path))
+        return fail(error, QStringLiteral("read"), path, e);
+    while (length > 0) {
+        const ssize_t n = ::pread(fd, out, static_cast<size_t>(length), offset);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return fail(error, QStringLiteral("read"), path, errno);
+        if (n == 0) {  // the file is shorter than it was a moment ago
+            std::memset(out, 0, static_cast<size_t>(length));
+            return true;
+        }
+        out += n;
+        offset += n;
+        length -= n;
+    }
+    return true;
+}
+
+bool writeAt(int fd, const QString& path, const char* data, qint64 length, qint64 offset,
+             QString* error)
+{
+    if (const int e = injected(Op::Write, path))
+        return fail(error, QStringLiteral("write"), path, e);
+    while (length > 0) {
+        const ssize_t n = ::pwrite(fd, data, static_cast<size_t>(length), offset);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return fail(error, QStringLiteral("write"), path, errno);
+        data += n;
+        offset += n;
+        length -= n;
+    }
+    return true;
+}
+
+bool truncateFile(int fd, const QString& path, qint64 length, QString* error)
+{
+    if (const int e = injected(Op::Truncate, path))
+        return fail(error, QStringLiteral("truncate"), path, e);
+    if (::ftruncate(fd, length) != 0)
+        return fail(error, QStringLiteral("truncate"), path, errno);
+    return true;
+}
+
+bool syncFile(int fd, const QString& path, QString* error)
+{
+    if (const int e = injected(Op::Sync, path))
+        return fail(error, QStringLiteral("write"), path, e);
+    if (::fdatasync(fd) != 0)
+        return fail(error, QStringLiteral("write"), path, errno);
+    return true;
+}
+
+qint64 fileLength(int fd)
+{
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        return 0;
+    return st.st_size;
+}
+
+void closeFile(int fd)
+{
+    if (fd >= 0)
+        ::close(fd);
+}
+
+bool replaceFile(const QString& path, const QString& scratchPath, const QByteArray& contents,
+                 QString* error)
+{
+    const int fd = openFile(scratchPath, O_RDWR | O_CREAT, error);
+    if (fd < 0)
+        return false;
+    // A scratch file left by an interrupted run is emptied before it is used.
+    bool ok = truncateFile(fd, scratchPath, 0, error)
+              && writeAt(fd, scratchPath, contents.constData(), contents.size(), 0, error)
+              && syncFile(fd, scratchPath, error);
+    closeFile(fd);
+    if (!ok) {
+        ::unlink(native(scratchPath).constData());
+        return false;
+    }
+    if (const int e = injected(Op::Rename, path)) {
+        ::unlink(native(scratchPath).constData());
+        return fail(error, QStringLiteral("replace"), path, e);
+    }
+    if (::rename(native(scratchPath).constData(), native(path).constData()) != 0) {
+        const int e = errno;
+        ::unlink(native(scratchPath).constData());
+        return fail(error, QStringLiteral("replace"), path, e);
+    }
+    // The rename itself is made durable by flushing the folder that holds both names.
+    const QString folder = QFileInfo(path).absolutePath();
+    if (injected(Op::SyncDir, folder) == 0) {
+        const int dir = ::open(native(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (dir >= 0) {
+            ::fsync(dir);
+            ::close(dir);
+        }
+    }
+    return true;
+}
+
+bool readWholeFile(const QString& path, QByteArray* contents, QString* error)
+{
+    const int fd = openFile(path, O_RDWR | O_CREAT, error);
+    if (fd < 0)
+        return false;
+    const qint64 length = fileLength(fd);
+    contents->resize(length);
+    const bool ok = readAt(fd, path, contents->data(), length, 0, error);
+    closeFile(fd);
+    return ok;
+}
+
+}  // namespace velmora::io

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+namespace velmora::io {
+
+// The data layer's system calls go through here, so that tests can make any one of them
+// fail (or stop the process) at a chosen moment and prove that nothing on disk is lost.
+enum class Op { Open, Read, Write, Truncate, Sync, Rename, SyncDir };
+
+// Returns 0 to let the call run, or an errno value to fail it with.
+using FaultHook = std::function<int(Op op, const QString& path)>;
+void setFaultHook(FaultHook hook);
+
+// An error text that names the file and the system's reason.
+QString errorText(const QString& action, const QString& path, int error);
+
+int openFile(const QString& path, int flags, QString* error);
+bool readAt(int fd, const QString& path, char* out, qint64 length, qint64 offset, QString* error);
+bool writeAt(int fd, const QString& path, const char* data, qint64 length, qint64 offset,
+             QString* error);
+bool truncateFile(int fd, const QString& path, qint64 length, QString* error);
+bool syncFile(int fd, const QString& path, QString* error);
+qint64 fileLength(int fd);
+void closeFile(int fd);
+
+// Replaces the file at path with contents in one step: contents go to the scratch file
+// (truncated first, flushed to disk), which is then renamed over path and the folder
+// flushed. A failure at any point leaves path as it was.
+bool replaceFile(const QString& path, const QString& scratchPath, const QByteArray& contents,
+                 QString* error);
+
+// Reads a whole file (absent: empty, created). Only whole records are kept by callers.
+bool readWholeFile(const QString& path, QByteArray* contents, QString* error);
+
+}  // namespace velmora::io

@@ -1,0 +1,103 @@
+#include "data/record_file.h"
+
+#include "data/io.h"
+
+#include <fcntl.h>
+
+#include <utility>
+
+namespace velmora {
+
+RecordFile::RecordFile(RecordFile&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)), length_(other.length_), path_(std::move(other.path_))
+{
+}
+
+RecordFile& RecordFile::operator=(RecordFile&& other) noexcept
+{
+    if (this != &other) {
+        close();
+        fd_ = std::exchange(other.fd_, -1);
+        length_ = other.length_;
+        path_ = std::move(other.path_);
+    }
+    return *this;
+}
+
+bool RecordFile::open(const QString& path, int recordLength, QString* error)
+{
+    close();
+    path_ = path;
+    length_ = recordLength > 0 ? recordLength : 1;
+    fd_ = io::openFile(path, O_RDWR | O_CREAT, error);
+    return fd_ >= 0;
+}
+
+void RecordFile::close()
+{
+    io::closeFile(fd_);
+    fd_ = -1;
+}
+
+qint64 RecordFile::byteLength() const { return fd_ >= 0 ? io::fileLength(fd_) : 0; }
+
+qint64 RecordFile::count() const { return byteLength() / length_; }
+
+double RecordFile::realCount() const { return double(byteLength()) / length_; }
+
+QByteArray RecordFile::readRaw(qint64 n) const
+{
+    if (fd_ < 0 || n < 1 || n > count())
+        return {};
+    QByteArray bytes(length_, '\0');
+    if (!io::readAt(fd_, path_, bytes.data(), length_, (n - 1) * length_, nullptr))
+        return {};
+    return bytes;
+}
+
+QByteArray RecordFile::readAllRaw(QString* error) const
+{
+    if (fd_ < 0)
+        return {};
+    QByteArray bytes(count() * length_, '\0');
+    if (!io::readAt(fd_, path_, bytes.data(), bytes.size(), 0, error))
+        return {};
+    return bytes;
+}
+
+bool RecordFile::writeRaw(qint64 n, const QByteArray& bytes, QString* error)
+{
+    if (fd_ < 0) {
+        if (error)
+            *error = QStringLiteral("\"%1\" is not open.").arg(path_);
+        return false;
+    }
+    if (n < 1 || n > count() + 1 || bytes.size() != length_) {
+        if (error)
+            *error = QStringLiteral("Record %1 lies outside \"%2\".").arg(n).arg(path_);
+        return false;
+    }
+    return io::writeAt(fd_, path_, bytes.constData(), length_, (n - 1) * length_, error);
+}
+
+bool rewriteFile(const QString& path, const QString& scratchPath, const QByteArray& contents,
+                 QString* error)
+{
+    return io::replaceFile(path, scratchPath, contents, error);
+}
+
+bool deleteRecord(const QString& path, const QString& scratchPath, int recordLength, qint64 k,
+                  QString* error)
+{
+    QByteArray bytes;
+    if (!io::readWholeFile(path, &bytes, error))
+        return false;
+    const qint64 count = bytes.size() / recordLength;
+    if (k < 1 || k > count)
+        return true;
+    bytes.truncate(count * recordLength);  // a partial record at the end goes too
+    bytes.remove((k - 1) * recordLength, recordLength);
+    return io::replaceFile(path, scratchPath, bytes, error);
+}
+
+}  // namespace velmora

@@ -1,0 +1,200 @@
+#include "data/text.h"
+
+#include "data/types.h"
+
+#include <cfloat>
+#include <cmath>
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <string>
+#include <limits>
+
+namespace velmora {
+
+QString displayText(const QString& field)
+{
+    qsizetype begin = 0, end = field.size();
+    while (begin < end && field[begin] == u' ')
+        ++begin;
+    while (end > begin && field[end - 1] == u' ')
+        --end;
+    return field.mid(begin, end - begin);
+}
+
+QString fieldText(const QString& typed)
+{
+    QString text = displayText(typed).left(TextFieldLength);
+    return text.leftJustified(TextFieldLength, u' ');
+}
+
+namespace {
+
+bool isSkipped(QChar c) { return c == u' ' || c == u'\t' || c == u'\n'; }
+
+// The text with every skipped character removed, as plain ASCII upper case; anything
+// outside ASCII becomes a character that ends the number.
+std::string squeeze(const QString& text)
+{
+    std::string s;
+    s.reserve(text.size());
+    for (QChar c : text) {
+        if (isSkipped(c))
+            continue;
+        const char16_t u = c.unicode();
+        s.push_back(u < 0x80 ? static_cast<char>(std::toupper(static_cast<int>(u))) : '\x01');
+    }
+    return s;
+}
+
+double readRadix(const std::string& s, std::size_t pos, int radix)
+{
+    double value = 0;
+    for (; pos < s.size(); ++pos) {
+        const char c = s[pos];
+        int digit;
+        if (c >= '0' && c <= '9')
+            digit = c - '0';
+        else if (radix == 16 && c >= 'A' && c <= 'F')
+            digit = c - 'A' + 10;
+        else
+            break;
+        if (digit >= radix)
+            break;
+        value = value * radix + digit;
+    }
+    return value;
+}
+
+}  // namespace
+
+double readNumber(const QString& text)
+{
+    const std::string s = squeeze(text);
+    if (s.size() >= 2 && s[0] == '&') {
+        if (s[1] == 'H')
+            return readRadix(s, 2, 16);
+        if (s[1] == 'O')
+            return readRadix(s, 2, 8);
+        return 0;
+    }
+
+    std::size_t i = 0;
+    std::string number;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        number.push_back(s[i++]);
+    bool digits = false;
+    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) {
+        number.push_back(s[i++]);
+        digits = true;
+    }
+    if (i < s.size() && s[i] == '.') {
+        number.push_back(s[i++]);
+        while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) {
+            number.push_back(s[i++]);
+            digits = true;
+        }
+    }
+    if (!digits)
+        return 0;
+    if (i < s.size() && (s[i] == 'E' || s[i] == 'D')) {
+        std::size_t j = i + 1;
+        std::string exponent = "E";
+        if (j < s.size() && (s[j] == '+' || s[j] == '-'))
+            exponent.push_back(s[j++]);
+        bool expDigits = false;
+        while (j < s.size() && std::isdigit(static_cast<unsigned char>(s[j]))) {
+            exponent.push_back(s[j++]);
+            expDigits = true;
+        }
+        if (expDigits)
+            number += exponent;
+    }
+    // from_chars ignores the C locale, whose decimal point may not be '.'; it takes no '+'.
+    const char* first = number.c_str();
+    if (*first == '+')
+        ++first;
+    double value = 0;
+    const auto [end, error] = std::from_chars(first, number.c_str() + number.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        const bool negative = *first == '-';
+        const bool tiny = number.find("E-") != std::string::npos;
+        return tiny ? 0.0 : (negative ? -HUGE_VAL : HUGE_VAL);
+    }
+    (void)end;
+    return value;
+}
+
+double roundHalfEven(double value)
+{
+    if (!std::isfinite(value))
+        return value;
+    return std::nearbyint(value);  // the default rounding mode goes to even on halves
+}
+
+float toSingle(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    if (value > FLT_MAX)
+        return FLT_MAX;
+    if (value < -FLT_MAX)
+        return -FLT_MAX;
+    return static_cast<float>(value);
+}
+
+int16_t toInteger(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    const double r = roundHalfEven(value);
+    if (r > std::numeric_limits<int16_t>::max())
+        return std::numeric_limits<int16_t>::max();
+    if (r < std::numeric_limits<int16_t>::min())
+        return std::numeric_limits<int16_t>::min();
+    return static_cast<int16_t>(r);
+}
+
+namespace {
+
+// %G-style text with the given precision (exponent as E+07 / E-05), whatever the locale.
+QString significant(double value, int digits, bool zeroBeforePoint)
+{
+    if (std::isnan(value))
+        return QStringLiteral("NaN");
+    if (std::isinf(value))
+        return value > 0 ? QStringLiteral("Infinity") : QStringLiteral("-Infinity");
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                      std::chars_format::general, digits);
+    QString text = QString::fromLatin1(buffer, result.ptr - buffer).toUpper();
+    if (text == u"-0")
+        text = QStringLiteral("0");
+    if (!zeroBeforePoint) {
+        if (text.startsWith(u"0."))
+            text.remove(0, 1);
+        else if (text.startsWith(u"-0."))
+            text.remove(1, 1);
+    }
+    return text;
+}
+
+}  // namespace
+
+QString numberText(float value) { return significant(value, 7, false); }
+QString numberText(int value) { return QString::number(value); }
+QString priceText(float value) { return significant(value, 7, true); }
+QString totalText(double value) { return significant(value, 15, true); }
+
+QString recordNumberText(qint64 number) { return u' ' + QString::number(number); }
+
+qint64 recordNumber(const QString& text)
+{
+    const double n = roundHalfEven(readNumber(text));
+    if (std::isnan(n))
+        return 0;
+    constexpr double limit = 1e15;
+    return static_cast<qint64>(std::clamp(n, -limit, limit));
+}
+
+}  // namespace velmora

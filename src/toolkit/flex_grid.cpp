@@ -1,0 +1,265 @@
+#include "toolkit/flex_grid.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPalette>
+
+namespace velmora {
+
+int FlexGridModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : rows_;
+}
+
+int FlexGridModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : cols_;
+}
+
+QVariant FlexGridModel::data(const QModelIndex& index, int role) const
+{
+    const int r = index.row(), c = index.column();
+    if (r < 0 || r >= rows_ || c < 0 || c >= cols_)
+        return {};
+    const bool fixed = r < fixedRows_ || c < fixedCols_;
+    switch (role) {
+    case Qt::DisplayRole:
+        return cells_[std::size_t(r) * cols_ + c];
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(alignment_[c] | Qt::AlignVCenter);
+    case Qt::BackgroundRole:
+        if (fixed)
+            return QApplication::palette().button();
+        return {};
+    case Qt::ForegroundRole:
+        if (fixed)
+            return QApplication::palette().buttonText();
+        return {};
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags FlexGridModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    if (index.row() < fixedRows_ || index.column() < fixedCols_)
+        return Qt::ItemIsEnabled;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+}
+
+void FlexGridModel::resize(int rows, int cols)
+{
+    rows = std::max(rows, 0);
+    cols = std::max(cols, 0);
+    if (cols == cols_) {
+        cells_.resize(std::size_t(rows) * cols);
+    } else {
+        std::vector<QString> cells(std::size_t(rows) * cols);
+        for (int r = 0; r < std::min(rows, rows_); ++r)
+            for (int c = 0; c < std::min(cols, cols_); ++c)
+                cells[std::size_t(r) * cols + c] = std::move(cells_[std::size_t(r) * cols_ + c]);
+        cells_ = std::move(cells);
+        alignment_.resize(cols, Qt::AlignLeft);
+    }
+    rows_ = rows;
+    cols_ = cols;
+}
+
+void FlexGridModel::setRows(int rows)
+{
+    if (held_) {
+        resize(rows, cols_);
+        changedWhileHeld_ = true;
+        return;
+    }
+    beginResetModel();
+    resize(rows, cols_);
+    endResetModel();
+}
+
+void FlexGridModel::setCols(int cols)
+{
+    if (held_) {
+        resize(rows_, cols);
+        changedWhileHeld_ = true;
+        return;
+    }
+    beginResetModel();
+    resize(rows_, cols);
+    endResetModel();
+}
+
+void FlexGridModel::setFixed(int rows, int cols)
+{
+    fixedRows_ = rows;
+    fixedCols_ = cols;
+    if (!held_ && rows_ > 0 && cols_ > 0)
+        emit dataChanged(index(0, 0), index(rows_ - 1, cols_ - 1));
+}
+
+void FlexGridModel::setAlignment(int col, Qt::Alignment alignment)
+{
+    if (col >= 0 && col < cols_)
+        alignment_[col] = alignment;
+}
+
+const QString& FlexGridModel::text(int row, int col) const
+{
+    static const QString empty;
+    if (row < 0 || row >= rows_ || col < 0 || col >= cols_)
+        return empty;
+    return cells_[std::size_t(row) * cols_ + col];
+}
+
+void FlexGridModel::setText(int row, int col, const QString& text)
+{
+    if (row < 0 || row >= rows_ || col < 0 || col >= cols_)
+        return;
+    QString& cell = cells_[std::size_t(row) * cols_ + col];
+    if (cell == text)
+        return;
+    cell = text;
+    if (held_) {
+        changedWhileHeld_ = true;
+        return;
+    }
+    const QModelIndex i = index(row, col);
+    emit dataChanged(i, i, {Qt::DisplayRole});
+}
+
+void FlexGridModel::appendRow(const QString& firstCell)
+{
+    if (held_) {
+        resize(rows_ + 1, cols_);
+        if (cols_ > 0)
+            cells_[std::size_t(rows_ - 1) * cols_] = firstCell;
+        changedWhileHeld_ = true;
+        return;
+    }
+    beginInsertRows({}, rows_, rows_);
+    resize(rows_ + 1, cols_);
+    if (cols_ > 0)
+        cells_[std::size_t(rows_ - 1) * cols_] = firstCell;
+    endInsertRows();
+}
+
+void FlexGridModel::holdUpdates(bool hold)
+{
+    if (hold == held_)
+        return;
+    if (hold) {
+        // Announced as a reset when released, whatever changes in between.
+        held_ = true;
+        changedWhileHeld_ = false;
+        return;
+    }
+    held_ = false;
+    if (changedWhileHeld_) {
+        beginResetModel();
+        endResetModel();
+    }
+}
+
+FlexGrid::FlexGrid(QWidget* parent) : QTableView(parent), model_(new FlexGridModel(this))
+{
+    setModel(model_);
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 3);
+    horizontalHeader()->setDefaultSectionSize(64);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideNone);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { currentChangedByView(current); });
+    connect(model_, &QAbstractItemModel::modelReset, this, &FlexGrid::applyColumnWidths);
+}
+
+void FlexGrid::applyColumnWidths()
+{
+    for (int c = 0; c < int(columnWidths_.size()) && c < cols(); ++c)
+        if (columnWidths_[c] > 0)
+            setColumnWidth(c, columnWidths_[c]);
+}
+
+void FlexGrid::setCols(int cols)
+{
+    model_->setCols(cols);
+}
+
+QString FlexGrid::textArray(qint64 index) const
+{
+    if (cols() <= 0 || index < 0)
+        return {};
+    return model_->text(int(index / cols()), int(index % cols()));
+}
+
+void FlexGrid::setTextArray(qint64 index, const QString& text)
+{
+    if (cols() <= 0 || index < 0)
+        return;
+    model_->setText(int(index / cols()), int(index % cols()), text);
+}
+
+void FlexGrid::setFormatString(const QString& format)
+{
+    const QStringList parts = format.split(u'|');
+    if (parts.size() > cols())
+        setCols(int(parts.size()));
+    const QFontMetrics metrics(font());
+    for (int c = 0; c < parts.size(); ++c) {
+        QString heading = parts[c];
+        Qt::Alignment alignment = Qt::AlignLeft;
+        if (heading.startsWith(u'^')) {
+            alignment = Qt::AlignHCenter;
+            heading.remove(0, 1);
+        } else if (heading.startsWith(u'>')) {
+            alignment = Qt::AlignRight;
+            heading.remove(0, 1);
+        } else if (heading.startsWith(u'<')) {
+            heading.remove(0, 1);
+        }
+        model_->setAlignment(c, alignment);
+        if (fixedRows() > 0)
+            model_->setText(0, c, heading);
+        if (int(columnWidths_.size()) <= c)
+            columnWidths_.resize(c + 1, 0);
+        columnWidths_[c] = metrics.horizontalAdvance(heading) + 8;
+    }
+    applyColumnWidths();
+}
+
+void FlexGrid::setRedraw(bool on)
+{
+    redraw_ = on;
+    model_->holdUpdates(!on);
+    setUpdatesEnabled(on);
+}
+
+void FlexGrid::currentChangedByView(const QModelIndex& current)
+{
+    if (current.isValid()) {
+        row_ = current.row();
+        col_ = current.column();
+    }
+}
+
+void FlexGrid::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    const QModelIndex at = indexAt(event->position().toPoint());
+    if (at.isValid()) {
+        row_ = at.row();
+        col_ = at.column();
+    }
+    QTableView::mouseDoubleClickEvent(event);
+    if (at.isValid())
+        emit dblClick();
+}
+
+}  // namespace velmora

@@ -1,0 +1,107 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QTableView>
+
+#include <vector>
+
+namespace velmora {
+
+// The cells of a FlexGrid: rows × columns of texts, the first fixedRows rows and fixedCols
+// columns shaded as headings.
+class FlexGridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    int rows() const { return rows_; }
+    int cols() const { return cols_; }
+    void setRows(int rows);
+    void setCols(int cols);
+    int fixedRows() const { return fixedRows_; }
+    int fixedCols() const { return fixedCols_; }
+    void setFixed(int rows, int cols);
+    void setAlignment(int col, Qt::Alignment alignment);
+
+    const QString& text(int row, int col) const;
+    void setText(int row, int col, const QString& text);
+    void appendRow(const QString& firstCell);
+
+    // While updates are held, changes are made silently and announced in one reset.
+    void holdUpdates(bool hold);
+
+private:
+    void resize(int rows, int cols);
+
+    std::vector<QString> cells_;
+    std::vector<Qt::Alignment> alignment_;
+    int rows_ = 0, cols_ = 0, fixedRows_ = 0, fixedCols_ = 0;
+    bool held_ = false, changedWhileHeld_ = false;
+};
+
+// A grid of texts addressed by current row and column or by flat cell index, as the
+// league table and the entries viewer use it. Backed by FlexGridModel, so that a table of
+// tens of thousands of rows fills in milliseconds.
+class FlexGrid : public QTableView {
+    Q_OBJECT
+public:
+    explicit FlexGrid(QWidget* parent = nullptr);
+
+    int rows() const { return model_->rows(); }
+    void setRows(int rows) { model_->setRows(rows); }
+    int cols() const { return model_->cols(); }
+    void setCols(int cols);
+    int fixedRows() const { return model_->fixedRows(); }
+    int fixedCols() const { return model_->fixedCols(); }
+    void setFixed(int rows, int cols) { model_->setFixed(rows, cols); }
+
+    // The current cell.
+    int row() const { return row_; }
+    int col() const { return col_; }
+    void setRow(int row) { row_ = row; }
+    void setCol(int col) { col_ = col; }
+    QString text() const { return model_->text(row_, col_); }
+    void setText(const QString& text) { model_->setText(row_, col_, text); }
+
+    QString textMatrix(int row, int col) const { return model_->text(row, col); }
+    void setTextMatrix(int row, int col, const QString& text) { model_->setText(row, col, text); }
+    // Flat cell index: row × column count + column.
+    QString textArray(qint64 index) const;
+    void setTextArray(qint64 index, const QString& text);
+
+    // Appends one row whose first cell holds the given text.
+    void addItem(const QString& firstCell) { model_->appendRow(firstCell); }
+
+    // "^Heading|^Other": one part per column; '^' centres it, the rest is its heading
+    // (written into the first fixed row) and sets the column's width.
+    void setFormatString(const QString& format);
+
+    void setRedraw(bool on);
+    bool redraw() const { return redraw_; }
+
+    FlexGridModel* gridModel() const { return model_; }
+
+signals:
+    // A double-click, the clicked cell having become the current cell.
+    void dblClick();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void currentChangedByView(const QModelIndex& current);
+
+    void applyColumnWidths();
+
+    FlexGridModel* model_;
+    std::vector<int> columnWidths_;  // set by the format string, kept across resets
+    int row_ = 0, col_ = 0;
+    bool redraw_ = true;
+};
+
+}  // namespace velmora

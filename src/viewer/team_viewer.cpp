@@ -1,0 +1,120 @@
+#include "viewer/team_viewer.h"
+
+#include "data/record_file.h"
+#include "data/text.h"
+#include "toolkit/flex_grid.h"
+#include "toolkit/twips.h"
+
+#include <QPushButton>
+
+namespace velmora {
+
+namespace {
+
+const QString kFormat = QStringLiteral(
+    "^             |^Owner           |^Team              |^Engine                |^Driver 1                |^Driver 2                 |^Test Driver         ");
+
+constexpr int kInitialRows = 25;
+
+}  // namespace
+
+Team_Viewer::Team_Viewer(const DataDir& dataDir, QWidget* parent)
+    : QDialog(parent), dataDir_(dataDir)
+{
+    setObjectName(QStringLiteral("Team_Viewer"));
+    setWindowTitle(QStringLiteral("Team Entries"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowCloseButtonHint);
+    setFixedSize(twipsSize(8505, 4560));
+
+    Spread = new FlexGrid(this);
+    Spread->setObjectName(QStringLiteral("Spread"));
+    place(Spread, -15, -30, 8535, 4245);
+    Spread->setCols(7);
+    Spread->setRows(kInitialRows);
+    Spread->setFixed(1, 1);
+    Spread->setFormatString(kFormat);
+    Spread->setAccessibleName(QStringLiteral("Entries"));
+
+    Close = new QPushButton(QStringLiteral("Close"), this);
+    Close->setObjectName(QStringLiteral("Close"));
+    place(Close, 0, 4215, 8505, 345);
+    connect(Close, &QPushButton::clicked, this, &Team_Viewer::Close_Click);
+
+    setTabOrder(Spread, Close);
+    Form_Load(&loadError_);
+}
+
+bool Team_Viewer::Form_Load(QString* error) { return fill(error); }
+
+bool Team_Viewer::Update(QString* error) { return fill(error); }
+
+bool Team_Viewer::fill(QString* error)
+{
+    RecordFile teams, testDrivers, entries;
+    if (!teams.open(dataDir_.teams(), TeamRecord::Length, error)
+        || !testDrivers.open(dataDir_.testDrivers(), TestDriverRecord::Length, error)
+        || !entries.open(dataDir_.entries(), EntryRecord::Length, error))
+        return false;
+
+    QString readError;
+    lists_ = LookupLists::build(teams.readAll<TeamRecord>(&readError),
+                                testDrivers.readAll<TestDriverRecord>(&readError));
+    const std::vector<EntryRecord> records = entries.readAll<EntryRecord>(&readError);
+    if (!readError.isEmpty()) {
+        if (error)
+            *error = readError;
+        return false;
+    }
+
+    Spread->setRedraw(false);
+    const LookupLists& l = lists_;
+    int v = 1;
+    for (const EntryRecord& e : records) {
+        const QString names[6] = {
+            displayText(e.Owner),
+            LookupLists::at(l.team, e.TeamIndex),
+            LookupLists::at(l.engine, e.EngineIndex),
+            LookupLists::at(l.driver, e.Driver1Index),
+            LookupLists::at(l.driver, e.Driver2Index),
+            LookupLists::at(l.testDriver, e.TestDriverIndex)};
+        const QString scores[6] = {
+            numberText(e.Points),
+            LookupLists::at(l.score, e.TeamIndex),
+            LookupLists::at(l.engineScore, e.EngineIndex),
+            LookupLists::at(l.driverScore, e.Driver1Index),
+            LookupLists::at(l.driverScore, e.Driver2Index),
+            LookupLists::at(l.testDriverScore, e.TestDriverIndex)};
+        for (int c = 0; c < 6; ++c) {
+            Spread->setTextMatrix(v, c + 1, names[c]);
+            Spread->setTextMatrix(v + 1, c + 1, scores[c]);
+        }
+        if (v + 3 >= Spread->rows()) {
+            Spread->addItem(QString());
+            Spread->addItem(QString());
+        }
+        v += 2;
+    }
+    // Rows below the last entry are cleared: after a delete they would still show it.
+    for (int r = v; r < Spread->rows(); ++r)
+        for (int c = 1; c < 7; ++c)
+            Spread->setTextMatrix(r, c, QString());
+
+    // The position column: the entry number on each names row, empty on scores rows.
+    int counter = 0;
+    for (int i = 1; i < Spread->rows(); ++i)
+        Spread->setTextArray(qint64(i) * Spread->cols(),
+                             i % 2 == 1 ? QString::number(++counter) : QString());
+    Spread->setRedraw(true);
+    return true;
+}
+
+void Team_Viewer::reject() { Close_Click(); }
+
+void Team_Viewer::Close_Click()
+{
+    Spread->setFocus();
+    hide();
+}
+
+}  // namespace velmora
