@@ -1,0 +1,7 @@
+#include "shots.h"
+
+namespace velmora::shots {
+
+void shootAbout(const Context&) {}
+
+}  // namespace velmora::shots

@@ -1,0 +1,7 @@
+#include "shots.h"
+
+namespace velmora::shots {
+
+void shootDatabases(const Context&) {}
+
+}  // namespace velmora::shots
