@@ -59,6 +59,9 @@ Main::Main(const DataDir& dataDir, QWidget* parent) : QMainWindow(parent), dataD
     HiScores->setCols(3);
     HiScores->setRows(20);
     HiScores->setFixed(0, 1);
+    // The columns line up with the heading buttons above them.
+    HiScores->setColumnWidths({twips(960), twips(945), twips(1155)});
+    HiScores->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     // Carries a record number to the entry editor; never used by the user, so not shown.
     Number = new QLineEdit(QStringLiteral("1"), client);

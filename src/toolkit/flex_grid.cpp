@@ -24,8 +24,19 @@ QVariant FlexGridModel::data(const QModelIndex& index, int role) const
         return {};
     const bool fixed = r < fixedRows_ || c < fixedCols_;
     switch (role) {
-    case Qt::DisplayRole:
-        return cells_[std::size_t(r) * cols_ + c];
+    case Qt::DisplayRole: {
+        // Trailing blanks (an owner keeps all 80 stored characters) are not drawn, so a
+        // name too long for its column ends in an ellipsis and a short one in nothing.
+        const QString& text = cells_[std::size_t(r) * cols_ + c];
+        qsizetype end = text.size();
+        while (end > 0 && text[end - 1] == u' ')
+            --end;
+        return end == text.size() ? text : text.left(end);
+    }
+    case Qt::ToolTipRole: {
+        const QString text = cells_[std::size_t(r) * cols_ + c].trimmed();
+        return text.isEmpty() ? QVariant() : QVariant(text);
+    }
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(alignment_[c] | Qt::AlignVCenter);
     case Qt::BackgroundRole:
@@ -166,6 +177,11 @@ void FlexGridModel::holdUpdates(bool hold)
 FlexGrid::FlexGrid(QWidget* parent) : QTableView(parent), model_(new FlexGridModel(this))
 {
     setModel(model_);
+    // Names are long and the columns narrow: a condensed face (where the desktop has one)
+    // shows more of each name.
+    QFont condensed = font();
+    condensed.setStretch(QFont::SemiCondensed);
+    setFont(condensed);
     horizontalHeader()->hide();
     verticalHeader()->hide();
     verticalHeader()->setMinimumSectionSize(1);
@@ -174,7 +190,7 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableView(parent), model_(new FlexGridMod
     setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
-    setTextElideMode(Qt::ElideNone);
+    setTextElideMode(Qt::ElideRight);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { currentChangedByView(current); });
@@ -231,6 +247,29 @@ void FlexGrid::setFormatString(const QString& format)
         if (int(columnWidths_.size()) <= c)
             columnWidths_.resize(c + 1, 0);
         columnWidths_[c] = metrics.horizontalAdvance(heading) + 8;
+    }
+    applyColumnWidths();
+}
+
+void FlexGrid::setColumnWidths(const std::vector<int>& widths)
+{
+    columnWidths_ = widths;
+    applyColumnWidths();
+}
+
+void FlexGrid::fitColumnsToWidth(int width)
+{
+    int total = 0;
+    for (int w : columnWidths_)
+        total += w;
+    if (total <= width || total <= 0)
+        return;
+    int used = 0;
+    for (std::size_t c = 0; c < columnWidths_.size(); ++c) {
+        const int w = c + 1 == columnWidths_.size() ? width - used
+                                                   : columnWidths_[c] * width / total;
+        columnWidths_[c] = w;
+        used += w;
     }
     applyColumnWidths();
 }

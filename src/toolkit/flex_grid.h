@@ -81,6 +81,11 @@ public:
     // (written into the first fixed row) and sets the column's width.
     void setFormatString(const QString& format);
 
+    // Column widths in pixels, kept when the rows change.
+    void setColumnWidths(const std::vector<int>& widths);
+    // Narrows the columns in proportion when together they are wider than `width`.
+    void fitColumnsToWidth(int width);
+
     void setRedraw(bool on);
     bool redraw() const { return redraw_; }
 

@@ -6,6 +6,7 @@
 #include "toolkit/twips.h"
 
 #include <QPushButton>
+#include <QStyle>
 
 namespace velmora {
 
@@ -34,6 +35,10 @@ Team_Viewer::Team_Viewer(const DataDir& dataDir, QWidget* parent)
     Spread->setRows(kInitialRows);
     Spread->setFixed(1, 1);
     Spread->setFormatString(kFormat);
+    // The headings' widths are meant to fill the grid; with this desktop's font they come
+    // out a little wider, so they are narrowed to fit beside the vertical scroll bar.
+    Spread->fitColumnsToWidth(Spread->width() - Spread->frameWidth() * 2
+                              - Spread->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     Spread->setAccessibleName(QStringLiteral("Entries"));
 
     Close = new QPushButton(QStringLiteral("Close"), this);
