@@ -41,9 +41,8 @@ QByteArray orderedEntryBytes(const QByteArray& records, LeagueOrder order)
     // The owner key is the stored text field itself: memcmp compares unsigned bytes, so
     // the padding blank sorts before every letter and 'Z' (0x5A) before 'a' (0x61).
     if (order == LeagueOrder::ByPoints)
-        std::stable_sort(at.begin(), at.end(), [](const char* a, const char* b) {
-            return pointsOf(a) > pointsOf(b);
-        });
+        std::stable_sort(at.begin(), at.end(),
+                         [](const char* a, const char* b) { return pointsOf(a) > pointsOf(b); });
     else
         std::stable_sort(at.begin(), at.end(), [](const char* a, const char* b) {
             return std::memcmp(a, b, TextFieldLength) < 0;

@@ -71,7 +71,10 @@ private:
     qsizetype column_ = 1;
 };
 
-QByteArray scoreText(int16_t score) { return numberText(int(score)).toLatin1(); }
+QByteArray scoreText(int16_t score)
+{
+    return numberText(int(score)).toLatin1();
+}
 
 // Name, blanks up to 20 characters (a longer name is followed directly), season score.
 QByteArray componentLine(const ComponentSlot& slot)
@@ -88,8 +91,7 @@ QByteArray componentLine(const ComponentSlot& slot)
 // ends in a partial record gives a fractional n, and positions are rounded half to even.
 class ComponentTable {
 public:
-    explicit ComponentTable(double n)
-        : n_(n), lines_(std::size_t(roundHalfEven(4 * n + 4)) + 1)
+    explicit ComponentTable(double n) : n_(n), lines_(std::size_t(roundHalfEven(4 * n + 4)) + 1)
     {
         lines_[0] = "                  Total";
     }
