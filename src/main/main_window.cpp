@@ -2,6 +2,7 @@
 
 #include "data/record_file.h"
 #include "data/text.h"
+#include "main/league_commands.h"
 #include "main/league_table.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/flex_grid.h"
@@ -155,11 +156,21 @@ bool Main::Form_Load()
     return true;
 }
 
-void Main::Sort_Points_Click() {}
+void Main::Sort_Points_Click()
+{
+    orderLeagueTable(this, dataDir_, HiScores, LeagueOrder::ByPoints);
+}
 
-void Main::Sort_Owner_Click() {}
+void Main::Sort_Owner_Click()
+{
+    orderLeagueTable(this, dataDir_, HiScores, LeagueOrder::ByOwner);
+}
 
-void Main::File_Output_Click() {}
+void Main::File_Output_Click()
+{
+    // The TEAMS section is the entries viewer's grid as it shows now.
+    outputScoreReport(this, dataDir_, viewer()->Spread);
+}
 
 void Main::File_Calc_Click() {}
 
