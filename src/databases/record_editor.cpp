@@ -53,8 +53,8 @@ RecordEditor::RecordEditor(const DataDir& dataDir, Team_Viewer* viewer, QString 
     connect(Close, &QPushButton::clicked, this, &RecordEditor::Close_Click);
 }
 
-QLabel* RecordEditor::addLabel(const char* name, const QString& caption, QWidget* buddy,
-                               int left, int top, int width, int height)
+QLabel* RecordEditor::addLabel(const char* name, const QString& caption, QWidget* buddy, int left,
+                               int top, int width, int height)
 {
     auto* label = new QLabel(caption, this);
     label->setObjectName(QString::fromLatin1(name));
@@ -66,7 +66,7 @@ QLabel* RecordEditor::addLabel(const char* name, const QString& caption, QWidget
     if (needed > r.width()) {
         constexpr int margin = 3;
         r.setLeft(std::max(margin, r.right() + 1 - needed));
-        if (r.width() < needed)  // what is still missing comes from the gap before the box
+        if (r.width() < needed) // what is still missing comes from the gap before the box
             r.setWidth(needed);
     }
     label->setGeometry(r);
@@ -83,9 +83,15 @@ void RecordEditor::chainTabs(std::initializer_list<QWidget*> widgets)
     }
 }
 
-qint64 RecordEditor::number() const { return recordNumber(Number->text()); }
+qint64 RecordEditor::number() const
+{
+    return recordNumber(Number->text());
+}
 
-void RecordEditor::setNumber(qint64 n) { Number->setText(recordNumberText(n)); }
+void RecordEditor::setNumber(qint64 n)
+{
+    Number->setText(recordNumberText(n));
+}
 
 bool RecordEditor::reopen()
 {
@@ -115,7 +121,7 @@ void RecordEditor::goTo(qint64 n)
         setNumber(n);
     showRecord(n);
     if (count == 0)
-        clearBoxes();  // nothing left to show: the window looks as it does after New
+        clearBoxes(); // nothing left to show: the window looks as it does after New
     Forward->setEnabled(n < count);
     Previous->setEnabled(n > 1);
 }
@@ -161,8 +167,7 @@ void RecordEditor::Delete_Click()
     if (n >= 1 && n <= file_.count()) {
         file_.close();
         QString error;
-        const bool deleted =
-            deleteRecord(path_, dataDir_.scratch(), recordLength_, n, &error);
+        const bool deleted = deleteRecord(path_, dataDir_.scratch(), recordLength_, n, &error);
         if (!deleted)
             Messages::error(this, error);
         if (!reopen() || !deleted)
@@ -185,7 +190,10 @@ void RecordEditor::Close_Click()
     accept();
 }
 
-void RecordEditor::Form_QueryUnload() { file_.close(); }
+void RecordEditor::Form_QueryUnload()
+{
+    file_.close();
+}
 
 void RecordEditor::reject() {}
 
@@ -196,4 +204,4 @@ void RecordEditor::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-}  // namespace velmora
+} // namespace velmora

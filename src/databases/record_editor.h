@@ -64,8 +64,8 @@ protected:
     // A label placed at the given twips, its text right-aligned (the labels end where their
     // box or column begins). A text wider than the place grows it to the left, so that it
     // shows whole in fonts wider than the one the layout was drawn for.
-    QLabel* addLabel(const char* name, const QString& caption, QWidget* buddy, int left,
-                     int top, int width, int height);
+    QLabel* addLabel(const char* name, const QString& caption, QWidget* buddy, int left, int top,
+                     int width, int height);
     // Tab order in the order given.
     void chainTabs(std::initializer_list<QWidget*> widgets);
 
@@ -86,4 +86,4 @@ private:
     RecordFile file_;
 };
 
-}  // namespace velmora
+} // namespace velmora

@@ -51,8 +51,8 @@ Team_Entry::Team_Entry(const DataDir& dataDir, Team_Viewer* viewer, QWidget* par
     Label2 = addLabel("Label2", QStringLiteral("Engine Maker:"), Engine, 105, 885, 1050, 225);
     Label3 = addLabel("Label3", QStringLiteral("Driver 1:"), Driver1, 540, 1320, 615, 225);
     Label4 = addLabel("Label4", QStringLiteral("Driver 2:"), Driver2, 540, 1815, 615, 225);
-    Label5 = addLabel("Label5", QStringLiteral("Price (\u00a3millions)"), nullptr, 3315, 105,
-                      1110, 225);
+    Label5 =
+        addLabel("Label5", QStringLiteral("Price (\u00a3millions)"), nullptr, 3315, 105, 1110, 225);
     Label6 = addLabel("Label6", QStringLiteral("Team Number:"), Number, 75, 90, 1080, 225);
     place(Number, 1260, 60, 690, 285);
     Number->setAccessibleName(QStringLiteral("Team Number"));
@@ -89,7 +89,10 @@ QByteArray Team_Entry::takeShown()
     return record_.encode();
 }
 
-QWidget* Team_Entry::firstBox() const { return Team; }
+QWidget* Team_Entry::firstBox() const
+{
+    return Team;
+}
 
 void Team_Entry::clearBoxes()
 {
@@ -99,4 +102,4 @@ void Team_Entry::clearBoxes()
     }
 }
 
-}  // namespace velmora
+} // namespace velmora

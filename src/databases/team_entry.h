@@ -50,4 +50,4 @@ private:
     TeamRecord record_;
 };
 
-}  // namespace velmora
+} // namespace velmora

@@ -35,8 +35,8 @@ Test_Driver::Test_Driver(const DataDir& dataDir, Team_Viewer* viewer, QWidget* p
     place(Number, 945, 30, 690, 285);
 
     Label6 = addLabel("Label6", QStringLiteral("Number:"), Number, 195, 60, 645, 225);
-    Label5 = addLabel("Label5", QStringLiteral("Price (\u00a3millions)"), Price, 3000, 60, 1110,
-                      225);
+    Label5 =
+        addLabel("Label5", QStringLiteral("Price (\u00a3millions)"), Price, 3000, 60, 1110, 225);
     Label3 = addLabel("Label3", QStringLiteral("Driver:"), Driver, 345, 450, 495, 225);
     Number->setAccessibleName(QStringLiteral("Number"));
     Driver->setAccessibleName(QStringLiteral("Driver"));
@@ -60,7 +60,10 @@ QByteArray Test_Driver::takeShown()
     return record_.encode();
 }
 
-QWidget* Test_Driver::firstBox() const { return Driver; }
+QWidget* Test_Driver::firstBox() const
+{
+    return Driver;
+}
 
 void Test_Driver::clearBoxes()
 {
@@ -68,4 +71,4 @@ void Test_Driver::clearBoxes()
     Price->clear();
 }
 
-}  // namespace velmora
+} // namespace velmora

@@ -31,4 +31,4 @@ private:
     TestDriverRecord record_;
 };
 
-}  // namespace velmora
+} // namespace velmora

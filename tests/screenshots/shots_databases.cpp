@@ -24,4 +24,4 @@ void shootDatabases(const Context& context)
     }
 }
 
-}  // namespace velmora::shots
+} // namespace velmora::shots
