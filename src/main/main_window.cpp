@@ -2,6 +2,8 @@
 
 #include "data/record_file.h"
 #include "data/text.h"
+#include "databases/team_entry.h"
+#include "databases/test_driver.h"
 #include "main/league_commands.h"
 #include "main/league_table.h"
 #include "toolkit/dialogs.h"
@@ -176,9 +178,17 @@ void Main::File_Calc_Click() {}
 
 void Main::File_Exit_Click() { Form_Unload(); }
 
-void Main::Setup_Team_Click() {}
+void Main::Setup_Team_Click()
+{
+    Team_Entry editor(dataDir_, viewer_, this);
+    editor.exec();
+}
 
-void Main::Setup_Driver_Click() {}
+void Main::Setup_Driver_Click()
+{
+    Test_Driver editor(dataDir_, viewer_, this);
+    editor.exec();
+}
 
 void Main::Comp_Team_Click() {}
 
