@@ -84,7 +84,10 @@ QByteArray Team_Entry::takeShown()
 {
     for (const Row& row : rows()) {
         row.slot->Name = fieldText(row.name->text());
-        row.slot->Price = toSingle(readNumber(row.price->text()));
+        // A price box left as shown keeps the stored value: a price that needs more than
+        // the seven digits shown is not changed by merely stepping over its record.
+        if (row.price->text() != numberText(row.slot->Price))
+            row.slot->Price = toSingle(readNumber(row.price->text()));
     }
     return record_.encode();
 }

@@ -34,6 +34,8 @@ QByteArray bytes(const std::vector<TeamRecord>& records)
 const TeamRecord A = sample(QStringLiteral("Alder"), 12.5f, 10);
 const TeamRecord B = sample(QStringLiteral("Birch"), 0.75f, 4);
 const TeamRecord C = sample(QStringLiteral("Cedar"), 3, -2);
+// A price that needs more digits than a price box shows.
+const TeamRecord D = sample(QStringLiteral("Dogwood"), 12.345678f, 1);
 
 } // namespace
 
@@ -48,6 +50,7 @@ private slots:
     void emptyFileThenCloseWritesOneEmptyRecord();
     void newTwiceAppendsRecordsCarryingLastScores();
     void steppingToBothEndsRewritesNothing();
+    void steppingToBothEndsStaysInside();
     void prices_data();
     void prices();
     void scoresSurviveEdits();
@@ -117,11 +120,28 @@ void TestTeamEntry::newTwiceAppendsRecordsCarryingLastScores()
 void TestTeamEntry::steppingToBothEndsRewritesNothing()
 {
     TempData data;
-    writeRecords(data.dir().teams(), std::vector{A, B, C});
+    writeRecords(data.dir().teams(), std::vector{A, B, C, D});
     Team_Entry w(data.dir(), nullptr);
     w.show();
     QCOMPARE(shown(&w, "Team"), QStringLiteral("Alder"));
     QCOMPARE(steps(&w), QStringLiteral("->"));
+    click(&w, "Forward");
+    click(&w, "Forward");
+    click(&w, "Forward");
+    QCOMPARE(shown(&w, "Team_Price"), QStringLiteral("12.34568"));
+    click(&w, "Previous");
+    click(&w, "Previous");
+    click(&w, "Previous");
+    QCOMPARE(readBytes(data.dir().teams()), bytes({A, B, C, D}));
+    w.close();
+}
+
+void TestTeamEntry::steppingToBothEndsStaysInside()
+{
+    TempData data;
+    writeRecords(data.dir().teams(), std::vector{A, B, C});
+    Team_Entry w(data.dir(), nullptr);
+    w.show();
     click(&w, "Forward");
     QCOMPARE(shown(&w, "Number") + shown(&w, "Driver1") + shown(&w, "Engine_Price"),
              QStringLiteral(" 2Birch one.75"));
