@@ -1,3 +1,4 @@
+#include "about/program_icon.h"
 #include "data/data_dir.h"
 #include "main/main_window.h"
 
@@ -16,6 +17,7 @@ int main(int argc, char* argv[])
     QFont font(QStringLiteral("Sans Serif"), 8);
     font.setStyleHint(QFont::SansSerif);
     QApplication::setFont(font);
+    QApplication::setWindowIcon(velmora::programIcon());
 
     velmora::Main window(velmora::DataDir::ofApplication());
     if (!window.loaded())
