@@ -70,11 +70,11 @@ Calculator::Calculator(const DataDir& dataDir, const QString& budgetText, QWidge
 
     Label7 = new QLabel(QStringLiteral("Test Driver:"), this);
     Label7->setObjectName(QStringLiteral("Label7"));
-    place(Label7, 240, 2820, 900, 255);
+    place(Label7, 240, 2820, 1035, 255);
     TestDriver = new QLineEdit(this);
     TestDriver->setObjectName(QStringLiteral("TestDriver"));
     TestDriver->setEnabled(false);
-    place(TestDriver, 1140, 2790, 3135, 285);
+    place(TestDriver, 1320, 2790, 3000, 285);
     Label7->setBuddy(TestDriver);
 
     Okay = new QPushButton(QStringLiteral("Ok"), this);
