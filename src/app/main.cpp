@@ -1,3 +1,4 @@
+#include "about/program_icon.h"
 #include "data/data_dir.h"
 #include "data/folder_lock.h"
 #include "main/main_window.h"
@@ -18,6 +19,7 @@ int main(int argc, char* argv[])
     QFont font(QStringLiteral("Sans Serif"), 8);
     font.setStyleHint(QFont::SansSerif);
     QApplication::setFont(font);
+    QApplication::setWindowIcon(velmora::programIcon());
 
     const velmora::DataDir dataDir = velmora::DataDir::ofApplication();
     // One copy at a time on a data folder: a second one says so and ends, writing nothing.

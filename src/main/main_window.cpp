@@ -1,5 +1,8 @@
 #include "main/main_window.h"
 
+#include "about/frm_about.h"
+#include "calculator/calculate.h"
+#include "calculator/calculator.h"
 #include "data/record_file.h"
 #include "data/text.h"
 #include "databases/team_entry.h"
@@ -174,7 +177,11 @@ void Main::File_Output_Click()
     outputScoreReport(this, dataDir_, viewer()->Spread);
 }
 
-void Main::File_Calc_Click() {}
+void Main::File_Calc_Click()
+{
+    Calculate dialog(dataDir_, calculator_, this);
+    dialog.exec();
+}
 
 void Main::File_Exit_Click() { Form_Unload(); }
 
@@ -201,7 +208,15 @@ void Main::Comp_View_Click()
     viewer_->activateWindow();
 }
 
-void Main::Help_About_Click() {}
+void Main::Help_About_Click()
+{
+    // One About box at a time; one that is closing (hidden, not yet deleted) counts as gone.
+    if (!about_ || !about_->isVisible())
+        about_ = new frmAbout(this);
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
+}
 
 void Main::HiScores_DblClick() {}
 
