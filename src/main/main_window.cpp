@@ -1,7 +1,13 @@
 #include "main/main_window.h"
 
+#include "about/frm_about.h"
+#include "calculator/calculate.h"
+#include "calculator/calculator.h"
 #include "data/record_file.h"
 #include "data/text.h"
+#include "databases/team_entry.h"
+#include "databases/test_driver.h"
+#include "main/league_commands.h"
 #include "main/league_table.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/flex_grid.h"
@@ -155,19 +161,41 @@ bool Main::Form_Load()
     return true;
 }
 
-void Main::Sort_Points_Click() {}
+void Main::Sort_Points_Click()
+{
+    orderLeagueTable(this, dataDir_, HiScores, LeagueOrder::ByPoints);
+}
 
-void Main::Sort_Owner_Click() {}
+void Main::Sort_Owner_Click()
+{
+    orderLeagueTable(this, dataDir_, HiScores, LeagueOrder::ByOwner);
+}
 
-void Main::File_Output_Click() {}
+void Main::File_Output_Click()
+{
+    // The TEAMS section is the entries viewer's grid as it shows now.
+    outputScoreReport(this, dataDir_, viewer()->Spread);
+}
 
-void Main::File_Calc_Click() {}
+void Main::File_Calc_Click()
+{
+    Calculate dialog(dataDir_, calculator_, this);
+    dialog.exec();
+}
 
 void Main::File_Exit_Click() { Form_Unload(); }
 
-void Main::Setup_Team_Click() {}
+void Main::Setup_Team_Click()
+{
+    Team_Entry editor(dataDir_, viewer_, this);
+    editor.exec();
+}
 
-void Main::Setup_Driver_Click() {}
+void Main::Setup_Driver_Click()
+{
+    Test_Driver editor(dataDir_, viewer_, this);
+    editor.exec();
+}
 
 void Main::Comp_Team_Click() {}
 
@@ -180,7 +208,15 @@ void Main::Comp_View_Click()
     viewer_->activateWindow();
 }
 
-void Main::Help_About_Click() {}
+void Main::Help_About_Click()
+{
+    // One About box at a time; one that is closing (hidden, not yet deleted) counts as gone.
+    if (!about_ || !about_->isVisible())
+        about_ = new frmAbout(this);
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
+}
 
 void Main::HiScores_DblClick() {}
 

@@ -3,6 +3,7 @@
 #include "data/data_dir.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 class QAction;
 class QFrame;
@@ -11,8 +12,10 @@ class QPushButton;
 
 namespace velmora {
 
+class Calculator;
 class FlexGrid;
 class Team_Viewer;
+class frmAbout;
 
 // "Velmora": the league table, its two heading buttons and the menu to every window.
 class Main : public QMainWindow {
@@ -70,6 +73,10 @@ private:
     DataDir dataDir_;
     Team_Viewer* viewer_ = nullptr;
     bool loaded_ = false;
+    // The not-modal windows that exist at most once: the best/worst result window (it
+    // outlives the budget dialog that opens it) and the About box.
+    QPointer<Calculator> calculator_;
+    QPointer<frmAbout> about_;
 };
 
 }  // namespace velmora

@@ -1,5 +1,6 @@
 #include "data/codepage.h"
 #include "data/data_dir.h"
+#include "data/folder_lock.h"
 #include "data/io.h"
 #include "data/record_file.h"
 #include "data/text.h"
@@ -38,6 +39,7 @@ private slots:
     void deleteTruncatesLeftoverScratchFile();
     void failedRewriteKeepsOriginal();
 
+    void secondCopyFindsTheFolderLocked();
     void driverListPositions();
     void raceFileNamesStayInside();
 };
@@ -315,6 +317,28 @@ void TestData::failedRewriteKeepsOriginal()
         QCOMPARE(readBytes(data.dir().entries()), before);
         QVERIFY(!data.exists(QStringLiteral("temp.tro")));
     }
+}
+
+void TestData::secondCopyFindsTheFolderLocked()
+{
+    TempData data;
+    QString error;
+    {
+        FolderLock first;
+        QVERIFY(first.acquire(data.dir().path(), &error));
+        FolderLock second;
+        QVERIFY(!second.acquire(data.dir().path(), &error));
+        QVERIFY(error.contains(QStringLiteral("already running")));
+        QVERIFY(error.contains(data.dir().path()));
+        // No lock file is left in the folder.
+        QCOMPARE(QDir(data.dir().path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList());
+    }
+    FolderLock again;
+    QVERIFY(again.acquire(data.dir().path(), &error));
+    FolderLock missing;
+    QVERIFY(!missing.acquire(data.dir().path() + QStringLiteral("/nowhere"), &error));
+    QVERIFY(error.contains(QStringLiteral("nowhere")));
 }
 
 void TestData::driverListPositions()

@@ -1,7 +1,25 @@
 #include "shots.h"
 
+#include "calculator/calculate.h"
+#include "calculator/calculator.h"
+#include "main/main_window.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
 namespace velmora::shots {
 
-void shootCalculator(const Context&) {}
+void shootCalculator(const Context& context)
+{
+    QPointer<Calculator> result;
+    Calculate dialog(context.data, result, context.main);
+    dialog.Budge->setText(QStringLiteral("40"));
+    save(context, &dialog, QStringLiteral("calculate"));
+    dialog.Ok->click();
+    if (result) {
+        save(context, result, QStringLiteral("calculator"));
+        delete result;
+    }
+}
 
 }  // namespace velmora::shots

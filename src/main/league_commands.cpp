@@ -1,0 +1,64 @@
+#include "main/league_commands.h"
+
+#include "main/league_table.h"
+#include "main/score_report.h"
+#include "toolkit/busy_cursor.h"
+#include "toolkit/dialogs.h"
+#include "toolkit/flex_grid.h"
+
+namespace velmora {
+
+void orderLeagueTable(QWidget* parent, const DataDir& dir, FlexGrid* grid, LeagueOrder order)
+{
+    QString error;
+    bool ok;
+    {
+        BusyCursor busy;
+        grid->setRedraw(false);
+        std::vector<EntryRecord> entries;
+        ok = orderEntryFile(dir, order, &entries, &error);
+        // After a failed rewrite the entries come back in the file's own order, which is
+        // what the grid must show: its positions are record numbers.
+        if (ok || !entries.empty())
+            refillLeagueTable(grid, entries);
+        grid->setRedraw(true);
+        grid->setFocus();
+    }
+    if (!ok)
+        Messages::error(parent, error);
+}
+
+std::vector<QStringList> viewerGridTexts(FlexGrid* spread)
+{
+    std::vector<QStringList> rows;
+    for (int r = 1; r < spread->rows(); ++r) {
+        QStringList cells;
+        spread->setRow(r);
+        for (int c = 1; c < spread->cols(); ++c) {
+            spread->setCol(c);
+            cells.append(spread->text());
+        }
+        rows.push_back(std::move(cells));
+    }
+    return rows;
+}
+
+void outputScoreReport(QWidget* parent, const DataDir& dir, FlexGrid* spread)
+{
+    const QString path =
+        SaveFileDialog::getSaveFileName(parent, QStringLiteral("Text Files|*.txt"));
+    if (path.isEmpty())
+        return;
+    QString error;
+    bool ok;
+    {
+        BusyCursor busy;
+        QByteArray report;
+        ok = buildScoreReport(dir, viewerGridTexts(spread), &report, &error)
+             && writeScoreReport(path, report, &error);
+    }
+    if (!ok)
+        Messages::error(parent, error);
+}
+
+}  // namespace velmora

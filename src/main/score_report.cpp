@@ -1,0 +1,218 @@
+#include "main/score_report.h"
+
+#include "data/codepage.h"
+#include "data/io.h"
+#include "data/record_file.h"
+#include "data/text.h"
+#include "data/types.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <array>
+
+namespace velmora {
+namespace {
+
+constexpr int kZoneWidth = 14;
+constexpr int kNameWidth = 20;
+constexpr int kOwnerColumn = 7;
+constexpr int kPointsColumn = 30;
+
+// Report text with a print column: the column, counted from 1, where the next byte of the
+// current line goes. Every character is one byte in the code page, so columns are bytes.
+class ReportText {
+public:
+    void text(const QByteArray& bytes)
+    {
+        out_ += bytes;
+        column_ += bytes.size();
+    }
+    void text(const QString& s) { text(encode1252(s)); }
+
+    // Blanks up to the start of the zone after the one holding the print column, so
+    // that an empty item still moves on by a whole zone.
+    void zone()
+    {
+        const qsizetype next = ((column_ - 1) / kZoneWidth + 1) * kZoneWidth + 1;
+        blanks(next - column_);
+    }
+
+    // Blanks up to column k; past it already, the item goes to column k of a new line.
+    void column(int k)
+    {
+        if (column_ > k)
+            endLine();
+        blanks(k - column_);
+    }
+
+    void endLine()
+    {
+        out_ += "\r\n";
+        column_ = 1;
+    }
+
+    void line(const QByteArray& bytes)
+    {
+        text(bytes);
+        endLine();
+    }
+
+    QByteArray take() { return std::move(out_); }
+
+private:
+    void blanks(qsizetype n)
+    {
+        if (n > 0)
+            text(QByteArray(n, ' '));
+    }
+
+    QByteArray out_;
+    qsizetype column_ = 1;
+};
+
+QByteArray scoreText(int16_t score)
+{
+    return numberText(int(score)).toLatin1();
+}
+
+// Name, blanks up to 20 characters (a longer name is followed directly), season score.
+QByteArray componentLine(const ComponentSlot& slot)
+{
+    QByteArray line = encode1252(displayText(slot.Name));
+    if (line.size() < kNameWidth)
+        line += QByteArray(kNameWidth - line.size(), ' ');
+    return line + scoreText(slot.Score);
+}
+
+// The component table: a heading line, then first drivers, second drivers, teams and
+// engines, each group followed by an empty line. Group g of team record v sits at
+// position v + g(n + 1), n being the teams file's length in records; a teams file that
+// ends in a partial record gives a fractional n, and positions are rounded half to even.
+class ComponentTable {
+public:
+    explicit ComponentTable(double n) : n_(n), lines_(std::size_t(roundHalfEven(4 * n + 4)) + 1)
+    {
+        lines_[0] = "                  Total";
+    }
+
+    // Slots in the order of the groups.
+    static std::array<const ComponentSlot*, 4> groups(const TeamRecord& t)
+    {
+        return {&t.Driver1, &t.Driver2, &t.Team, &t.Engine};
+    }
+
+    QByteArray& at(qint64 v, int group)
+    {
+        return lines_[std::size_t(roundHalfEven(double(v) + group * (n_ + 1)))];
+    }
+    QByteArray& heading() { return lines_[0]; }
+    const std::vector<QByteArray>& lines() const { return lines_; }
+
+private:
+    double n_;
+    std::vector<QByteArray> lines_;
+};
+
+}  // namespace
+
+bool buildScoreReport(const DataDir& dir, const std::vector<QStringList>& viewerRows,
+                      QByteArray* report, QString* error)
+{
+    RecordFile teamsFile, calendarFile, entryFile;
+    if (!teamsFile.open(dir.teams(), TeamRecord::Length, error)
+        || !calendarFile.open(dir.calendar(), RaceName::Length, error)
+        || !entryFile.open(dir.entries(), EntryRecord::Length, error))
+        return false;
+    QString readError;
+    const std::vector<TeamRecord> teams = teamsFile.readAll<TeamRecord>(&readError);
+    const std::vector<RaceName> races = calendarFile.readAll<RaceName>(&readError);
+    const std::vector<EntryRecord> entries = entryFile.readAll<EntryRecord>(&readError);
+    if (!readError.isEmpty()) {
+        if (error)
+            *error = readError;
+        return false;
+    }
+
+    ComponentTable table(teamsFile.realCount());
+    for (std::size_t i = 0; i < teams.size(); ++i) {
+        const auto parts = ComponentTable::groups(teams[i]);
+        for (int g = 0; g < 4; ++g)
+            table.at(qint64(i) + 1, g) = componentLine(*parts[std::size_t(g)]);
+    }
+
+    for (const RaceName& race : races) {
+        const QString name = displayText(race.Name);
+        RecordFile raceFile;
+        if (!raceFile.open(dir.raceTeams(name), TeamRecord::Length, error))
+            return false;
+        const std::vector<TeamRecord> scores = raceFile.readAll<TeamRecord>(&readError);
+        if (!readError.isEmpty()) {
+            if (error)
+                *error = readError;
+            return false;
+        }
+        table.heading() += ' ' + encode1252(name);
+        // Records past the last team (teams deleted after the race was scored) name no
+        // component of the table and are left out.
+        const std::size_t count = std::min(scores.size(), teams.size());
+        for (std::size_t i = 0; i < count; ++i) {
+            const auto parts = ComponentTable::groups(scores[i]);
+            for (int g = 0; g < 4; ++g)
+                table.at(qint64(i) + 1, g) += "  \t" + scoreText(parts[std::size_t(g)]->Score);
+        }
+    }
+
+    ReportText out;
+    for (const QByteArray& line : table.lines())
+        out.line(line);
+
+    out.line("TEAMS");
+    out.endLine();
+    for (const char* heading : {"Manager", "Team", "Engine", "Driver1", "Driver2", "Test Driver"}) {
+        out.text(QByteArray(heading));
+        out.zone();
+    }
+    out.endLine();
+    out.endLine();
+    for (const QStringList& row : viewerRows) {
+        for (const QString& cell : row) {
+            out.text(cell);
+            out.zone();
+        }
+        out.endLine();
+    }
+    out.endLine();
+
+    out.line("Championship");
+    out.endLine();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        out.text(' ' + QByteArray::number(qulonglong(i) + 1) + ' ');
+        out.column(kOwnerColumn);
+        out.text(displayText(entries[i].Owner));
+        out.column(kPointsColumn);
+        out.text(scoreText(entries[i].Points));
+        out.endLine();
+    }
+
+    *report = out.take();
+    return true;
+}
+
+bool writeScoreReport(const QString& path, const QByteArray& report, QString* error)
+{
+    // The scratch file sits beside the report, so that the rename stays on one file
+    // system; a name that is already taken is left alone.
+    QString scratch = path + QStringLiteral(".part");
+    for (int i = 1; QFile::exists(scratch); ++i)
+        scratch = path + QStringLiteral(".part%1").arg(i);
+    QString reason;
+    if (io::replaceFile(path, scratch, report, &reason))
+        return true;
+    // The user knows the file by the name chosen, not by its scratch file's name.
+    if (error)
+        *error = reason.replace(scratch, path);
+    return false;
+}
+
+}  // namespace velmora
