@@ -9,6 +9,7 @@
 #include "databases/test_driver.h"
 #include "main/league_commands.h"
 #include "main/league_table.h"
+#include "scoring/score.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/flex_grid.h"
 #include "toolkit/twips.h"
@@ -199,7 +200,14 @@ void Main::Setup_Driver_Click()
 
 void Main::Comp_Team_Click() {}
 
-void Main::Comp_Score_Click() {}
+void Main::Comp_Score_Click()
+{
+    {
+        Score score(dataDir_, HiScores, viewer_, this);
+        score.exec();
+    }
+    Sort_Points_Click();
+}
 
 void Main::Comp_View_Click()
 {
