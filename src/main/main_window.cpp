@@ -2,6 +2,7 @@
 
 #include "data/record_file.h"
 #include "data/text.h"
+#include "databases/entries.h"
 #include "main/league_table.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/flex_grid.h"
@@ -166,7 +167,12 @@ void Main::Setup_Team_Click() {}
 
 void Main::Setup_Driver_Click() {}
 
-void Main::Comp_Team_Click() {}
+void Main::Comp_Team_Click()
+{
+    Number->setText(QStringLiteral(" 1"));
+    Entries::showModal(dataDir_, HiScores, Number, viewer_, this);
+    Sort_Points_Click();
+}
 
 void Main::Comp_Score_Click() {}
 
@@ -179,7 +185,12 @@ void Main::Comp_View_Click()
 
 void Main::Help_About_Click() {}
 
-void Main::HiScores_DblClick() {}
+void Main::HiScores_DblClick()
+{
+    Number->setText(recordNumberText(HiScores->row() + 1));
+    Entries::showModal(dataDir_, HiScores, Number, viewer_, this);
+    Sort_Points_Click();
+}
 
 void Main::closeEvent(QCloseEvent* event)
 {
