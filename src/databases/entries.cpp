@@ -19,6 +19,25 @@
 
 namespace velmora {
 
+namespace {
+
+// A caption a little wider than its place (fonts differ from the layout's) grows to the
+// left, as far as the window's edge, and only then to the right; the captions are
+// right-aligned, so each ends next to the box it names.
+void fitLabel(QLabel* label)
+{
+    const int need = label->sizeHint().width() - label->width();
+    if (need <= 0)
+        return;
+    QRect r = label->geometry();
+    const int left = std::min(need, r.left());
+    r.setLeft(r.left() - left);
+    r.setWidth(r.width() + need - left);
+    label->setGeometry(r);
+}
+
+} // namespace
+
 Entries::Entries(const DataDir& dataDir, FlexGrid* hiScores, QLineEdit* mainNumber,
                  Team_Viewer* viewer, QWidget* parent)
     : QDialog(parent), dataDir_(dataDir), hiScores_(hiScores), mainNumber_(mainNumber),
@@ -57,6 +76,8 @@ Entries::Entries(const DataDir& dataDir, FlexGrid* hiScores, QLineEdit* mainNumb
         l->setObjectName(QString::fromLatin1(name));
         place(l, left, top, width, height);
         l->setBuddy(buddy);
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        fitLabel(l);
         return l;
     };
 
@@ -94,6 +115,7 @@ Entries::Entries(const DataDir& dataDir, FlexGrid* hiScores, QLineEdit* mainNumb
     Label2 = label("Label2", QStringLiteral("Engine:"), 525, 1281, 570, 225, Engine);
     Label1 = label("Label1", QStringLiteral("Owner:"), 540, 390, 540, 225, Owner);
     Label5 = label("Label5", QStringLiteral("Total"), 3615, 60, 420, 195, Price);
+    Label5->setAlignment(Qt::AlignCenter); // heads the total below it
     Label8 = label("Label8", QStringLiteral("Test Driver:"), 255, 2640, 855, 225, TDriver);
     Label7 = label("Label7", QStringLiteral("Team:"), 600, 825, 480, 225, Team);
 

@@ -262,6 +262,8 @@ void TestEntries::neverPastTheLastEntry()
     Editor e(d, QStringLiteral(" 7"));
     QCOMPARE(e->Number->text(), QStringLiteral(" 4"));
     QCOMPARE(e->Owner->text(), QString());
+    QCOMPARE(e->Price->text(), QString());
+    QCOMPARE(positions(e), QList<int>({-1, -1, -1, -1, -1}));  // nothing read, nothing shown
     QVERIFY(!e->Forward->isEnabled());
     QTest::keyClicks(e->Owner, QStringLiteral("Ned"));
     choose(e->Team, 2);
