@@ -527,16 +527,15 @@ void Entries::refreshLeagueTable()
     refillLeagueTable(hiScores_, records);
 }
 
-void Entries::reject()
-{
-    Form_QueryUnload();
-    QDialog::reject();
-}
+// There is no cancel button: Esc does nothing. The window is left through Close, which
+// stores, or the close box, which does not.
+void Entries::reject() {}
 
 void Entries::closeEvent(QCloseEvent* event)
 {
     Form_QueryUnload();
-    QDialog::closeEvent(event);
+    done(QDialog::Rejected);
+    event->accept();
 }
 
 // Closing by any means closes the files; the shown entry is not stored.

@@ -83,7 +83,7 @@ public slots:
     void Driver2_Change() { Driver2_Click(); }
     void TDriver_Change() { TDriver_Click(); }
 
-    // Esc closes the window like its close box: nothing is stored.
+    // Esc does nothing: there is no cancel button.
     void reject() override;
 
 protected:
