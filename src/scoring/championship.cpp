@@ -162,17 +162,20 @@ public:
         return io::readWholeFile(path, bytes, error_);
     }
 
-    // A race file's bytes, read once however often the calendar names the race.
-    const QByteArray* raceFile(const QString& path)
+    // A race file's bytes, read once however often the calendar names the race. They are
+    // handed out as a (shared) copy: a pointer into the cache would not survive the next
+    // insertion.
+    bool raceFile(const QString& path, QByteArray* bytes)
     {
-        auto it = races_.find(path);
-        if (it == races_.end()) {
-            QByteArray bytes;
-            if (!read(path, &bytes))
-                return nullptr;
-            it = races_.insert(path, bytes);
+        const auto it = races_.constFind(path);
+        if (it != races_.cend()) {
+            *bytes = it.value();
+            return true;
         }
-        return &it.value();
+        if (!read(path, bytes))
+            return false;
+        races_.insert(path, *bytes);
+        return true;
     }
 
     // A file whose bytes did not change is left alone.
@@ -205,14 +208,12 @@ bool RecalculateChampionship(const DataDir& data, std::vector<EntryRecord>* leag
     const qint64 races = calendar.size() / RaceName::Length;
     for (qint64 r = 0; r < races; ++r) {
         const QString race = nameAt(calendar, r * RaceName::Length);
-        const QByteArray* raceTeams = run.raceFile(data.raceTeams(race));
-        if (!raceTeams)
-            return false;
-        const QByteArray* raceTestDrivers = run.raceFile(data.raceTestDrivers(race));
-        if (!raceTestDrivers)
+        QByteArray raceTeams, raceTestDrivers;
+        if (!run.raceFile(data.raceTeams(race), &raceTeams)
+            || !run.raceFile(data.raceTestDrivers(race), &raceTestDrivers))
             return false;
 
-        if (const auto [j, f] = teamTotals.add(*raceTeams); j >= 0) {
+        if (const auto [j, f] = teamTotals.add(raceTeams); j >= 0) {
             return fail(error, QStringLiteral("The season score of %1 \"%2\" (team record %3) "
                                               "would %4 with race \"%5\".")
                                    .arg(QString::fromLatin1(kSlotKind[f]),
@@ -220,7 +221,7 @@ bool RecalculateChampionship(const DataDir& data, std::vector<EntryRecord>* leag
                                    .arg(j + 1)
                                    .arg(beyond(teamTotals.sum(j, f)), race));
         }
-        if (const auto [j, f] = testTotals.add(*raceTestDrivers); j >= 0) {
+        if (const auto [j, f] = testTotals.add(raceTestDrivers); j >= 0) {
             return fail(error, QStringLiteral("The season score of test driver \"%1\" "
                                               "(test-driver record %2) would %3 with race \"%4\".")
                                    .arg(nameAt(testDrivers, j * TestDriverRecord::Length))
