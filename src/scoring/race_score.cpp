@@ -19,7 +19,7 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, int l, int
     auto* lbl = new QLabel(text, parent);
     lbl->setObjectName(QString::fromLatin1(name));
     lbl->setAlignment(alignment | Qt::AlignVCenter);
-    place(lbl, l, t, w, h);
+    placeCaption(lbl, l, t, w, h);
     return lbl;
 }
 

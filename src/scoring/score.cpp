@@ -24,12 +24,12 @@ Score::Score(const DataDir& dataDir, FlexGrid* hiScores, Team_Viewer* viewer, QW
     setWindowTitle(QStringLiteral("Scoring"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint);
-    setFixedSize(twipsSize(4800, 1335));
+    setFixedSize(twipsSize(5160, 1335));
 
     Label1 = new QLabel(QStringLiteral("Race Name:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    place(Label1, 120, 195, 1000, 225);
+    placeCaption(Label1, 120, 195, 1000, 225);
 
     Race = new QComboBox(this);
     Race->setObjectName(QStringLiteral("Race"));
@@ -39,7 +39,7 @@ Score::Score(const DataDir& dataDir, FlexGrid* hiScores, Team_Viewer* viewer, QW
     Race->setCompleter(nullptr);
     // The calendar holds 80 characters of a name; the race files are named the same.
     Race->lineEdit()->setMaxLength(TextFieldLength);
-    place(Race, 1215, 150, 3450, 315);
+    place(Race, 1215, 150, 3810, 315);
     Label1->setBuddy(Race);
     connect(Race, &QComboBox::activated, this, [this] { picked_ = true; });
     connect(Race->lineEdit(), &QLineEdit::textEdited, this, [this] { picked_ = false; });
@@ -52,7 +52,7 @@ Score::Score(const DataDir& dataDir, FlexGrid* hiScores, Team_Viewer* viewer, QW
     place(Testscore, 1635, 705, 1680, 405);
     Calculate = new QPushButton(QStringLiteral("Calculate Scores"), this);
     Calculate->setObjectName(QStringLiteral("Calculate"));
-    place(Calculate, 3435, 705, 1230, 405);
+    place(Calculate, 3435, 705, 1590, 405);
     Calculate->setEnabled(false);
     for (QPushButton* b : {Teamscore, Testscore, Calculate})
         b->setAutoDefault(false);

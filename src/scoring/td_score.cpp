@@ -31,7 +31,7 @@ TD_Score::TD_Score(const DataDir& dataDir, const QString& race, QWidget* parent)
     Label3 = new QLabel(QStringLiteral("Driver:"), this);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    place(Label3, 105, 675, 1050, 225);
+    placeCaption(Label3, 105, 675, 1050, 225);
     Driver = new QComboBox(this);
     Driver->setObjectName(QStringLiteral("Driver"));
     place(Driver, 1260, 630, 1935, 315);

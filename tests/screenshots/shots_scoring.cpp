@@ -2,6 +2,11 @@
 
 #include "databases/entries.h"
 #include "main/main_window.h"
+#include "scoring/race_score.h"
+#include "scoring/score.h"
+#include "scoring/td_score.h"
+
+#include <QComboBox>
 
 #include <QLineEdit>
 
@@ -15,6 +20,20 @@ void shootScoring(const Context& context)
     Entries entries(context.data, main->HiScores, main->Number, main->viewer(), main);
     save(context, &entries, QStringLiteral("entries"));
     entries.hide();
+
+    // The scoring window with a race picked, then its two cards for that race.
+    Score score(context.data, main->HiScores, main->viewer(), main);
+    score.Race->setCurrentIndex(0);
+    save(context, &score, QStringLiteral("score"));
+    score.hide();
+    Race_Score teams(context.data, QStringLiteral("Harbourside"), main);
+    save(context, &teams, QStringLiteral("race_score"));
+    teams.hide();
+    TD_Score drivers(context.data, QStringLiteral("Harbourside"), main);
+    drivers.Driver->setCurrentIndex(0);
+    drivers.Price->setText(QStringLiteral("4"));
+    save(context, &drivers, QStringLiteral("td_score"));
+    drivers.hide();
 }
 
 }  // namespace velmora::shots
