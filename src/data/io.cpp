@@ -42,18 +42,58 @@ QString errorText(const QString& action, const QString& path, int error)
         .arg(action, path, QString::fromLocal8Bit(std::strerror(error)));
 }
 
+namespace {
+
+// The system calls themselves: 0 or the errno of the failure.
+int openCode(const QString& path, int flags, int* fd)
+{
+    *fd = -1;
+    if (const int e = injected(Op::Open, path))
+        return e;
+    do
+        *fd = ::open(native(path).constData(), flags | O_CLOEXEC, 0644);
+    while (*fd < 0 && errno == EINTR);
+    return *fd < 0 ? errno : 0;
+}
+
+int writeCode(int fd, const QString& path, const char* data, qint64 length, qint64 offset)
+{
+    if (const int e = injected(Op::Write, path))
+        return e;
+    while (length > 0) {
+        const ssize_t n = ::pwrite(fd, data, static_cast<size_t>(length), offset);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        data += n;
+        offset += n;
+        length -= n;
+    }
+    return 0;
+}
+
+int truncateCode(int fd, const QString& path, qint64 length)
+{
+    if (const int e = injected(Op::Truncate, path))
+        return e;
+    return ::ftruncate(fd, length) != 0 ? errno : 0;
+}
+
+int syncCode(int fd, const QString& path)
+{
+    if (const int e = injected(Op::Sync, path))
+        return e;
+    return ::fdatasync(fd) != 0 ? errno : 0;
+}
+
+}  // namespace
+
 int openFile(const QString& path, int flags, QString* error)
 {
-    if (const int e = injected(Op::Open, path)) {
-        fail(error, QStringLiteral("open"), path, e);
-        return -1;
-    }
     int fd;
-    do
-        fd = ::open(native(path).constData(), flags | O_CLOEXEC, 0644);
-    while (fd < 0 && errno == EINTR);
-    if (fd < 0)
-        fail(error, QStringLiteral("open"), path, errno);
+    if (const int e = openCode(path, flags, &fd))
+        fail(error, QStringLiteral("open"), path, e);
     return fd;
 }
 
@@ -81,36 +121,22 @@ bool readAt(int fd, const QString& path, char* out, qint64 length, qint64 offset
 bool writeAt(int fd, const QString& path, const char* data, qint64 length, qint64 offset,
              QString* error)
 {
-    if (const int e = injected(Op::Write, path))
+    if (const int e = writeCode(fd, path, data, length, offset))
         return fail(error, QStringLiteral("write"), path, e);
-    while (length > 0) {
-        const ssize_t n = ::pwrite(fd, data, static_cast<size_t>(length), offset);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return fail(error, QStringLiteral("write"), path, errno);
-        data += n;
-        offset += n;
-        length -= n;
-    }
     return true;
 }
 
 bool truncateFile(int fd, const QString& path, qint64 length, QString* error)
 {
-    if (const int e = injected(Op::Truncate, path))
+    if (const int e = truncateCode(fd, path, length))
         return fail(error, QStringLiteral("truncate"), path, e);
-    if (::ftruncate(fd, length) != 0)
-        return fail(error, QStringLiteral("truncate"), path, errno);
     return true;
 }
 
 bool syncFile(int fd, const QString& path, QString* error)
 {
-    if (const int e = injected(Op::Sync, path))
+    if (const int e = syncCode(fd, path))
         return fail(error, QStringLiteral("write"), path, e);
-    if (::fdatasync(fd) != 0)
-        return fail(error, QStringLiteral("write"), path, errno);
     return true;
 }
 
@@ -131,18 +157,21 @@ void closeFile(int fd)
 bool replaceFile(const QString& path, const QString& scratchPath, const QByteArray& contents,
                  QString* error)
 {
-    const int fd = openFile(scratchPath, O_RDWR | O_CREAT, error);
-    if (fd < 0)
-        return false;
+    int fd;
+    int e = openCode(scratchPath, O_RDWR | O_CREAT, &fd);
     // A scratch file left by an interrupted run is emptied before it is used.
-    bool ok = truncateFile(fd, scratchPath, 0, error)
-              && writeAt(fd, scratchPath, contents.constData(), contents.size(), 0, error)
-              && syncFile(fd, scratchPath, error);
-    closeFile(fd);
-    if (!ok) {
-        ::unlink(native(scratchPath).constData());
-        return false;
+    if (e == 0 && (e = truncateCode(fd, scratchPath, 0)) == 0
+        && (e = writeCode(fd, scratchPath, contents.constData(), contents.size(), 0)) == 0)
+        e = syncCode(fd, scratchPath);
+    if (fd >= 0) {
+        closeFile(fd);
+        if (e != 0)
+            ::unlink(native(scratchPath).constData());
     }
+    // The organiser knows the file being replaced, not its scratch file: the message
+    // names the file.
+    if (e != 0)
+        return fail(error, QStringLiteral("write"), path, e);
     if (const int e = injected(Op::Rename, path)) {
         ::unlink(native(scratchPath).constData());
         return fail(error, QStringLiteral("replace"), path, e);
