@@ -45,12 +45,12 @@ qint64 RecordFile::count() const { return byteLength() / length_; }
 
 double RecordFile::realCount() const { return double(byteLength()) / length_; }
 
-QByteArray RecordFile::readRaw(qint64 n) const
+QByteArray RecordFile::readRaw(qint64 n, QString* error) const
 {
     if (fd_ < 0 || n < 1 || n > count())
         return {};
     QByteArray bytes(length_, '\0');
-    if (!io::readAt(fd_, path_, bytes.data(), length_, (n - 1) * length_, nullptr))
+    if (!io::readAt(fd_, path_, bytes.data(), length_, (n - 1) * length_, error))
         return {};
     return bytes;
 }

@@ -32,10 +32,12 @@ public:
     double realCount() const;
 
     // Record n; a number outside 1..count() gives an empty record (blank names, zeros).
+    // A record that cannot be read gives an empty record too, and the reason in *error
+    // (left as it was otherwise): a caller that stores what it shows must not go on.
     template <class Record>
-    Record read(qint64 n) const
+    Record read(qint64 n, QString* error = nullptr) const
     {
-        const QByteArray bytes = readRaw(n);
+        const QByteArray bytes = readRaw(n, error);
         return bytes.isEmpty() ? Record{} : Record::decode(bytes.constData());
     }
     // Every whole record, read at once.
@@ -62,7 +64,7 @@ public:
         return writeRaw(count() + 1, record.encode(), error);
     }
 
-    QByteArray readRaw(qint64 n) const;
+    QByteArray readRaw(qint64 n, QString* error = nullptr) const;
     QByteArray readAllRaw(QString* error = nullptr) const;
     bool writeRaw(qint64 n, const QByteArray& bytes, QString* error = nullptr);
 

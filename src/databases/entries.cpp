@@ -363,15 +363,16 @@ void Entries::fillUnchosenPickers(bool includingTeam)
 // ---- records ----
 
 // Record n of an open file: empty when n lies outside it; false, the reason shown, when
-// the file cannot be read (so that a failed read is never shown and stored back).
+// the file cannot be read. The window then shows something it could not read (an entry,
+// or a price the total is made of), so every file is closed: nothing it shows is stored.
 bool Entries::readRecord(const RecordFile& file, qint64 n, QByteArray* bytes)
 {
-    *bytes = file.readRaw(n);
-    if (!bytes->isEmpty() || n < 1 || n > file.count())
-        return true;
     QString error;
-    file.readAllRaw(&error); // fails the same way, with the system's reason
-    showError(error.isEmpty() ? QStringLiteral("Could not read \"%1\".").arg(file.path()) : error);
+    *bytes = file.readRaw(n, &error);
+    if (error.isEmpty())
+        return true;
+    showError(error);
+    Form_QueryUnload();
     return false;
 }
 

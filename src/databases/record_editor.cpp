@@ -105,17 +105,30 @@ bool RecordEditor::saveShown()
     return false;
 }
 
-void RecordEditor::goTo(qint64 n)
+bool RecordEditor::present(qint64 n)
+{
+    QString error;
+    if (showRecord(n, &error))
+        return true;
+    Messages::error(this, error);
+    return false;
+}
+
+bool RecordEditor::goTo(qint64 n)
 {
     const qint64 count = file_.count();
     n = std::clamp<qint64>(n, 1, std::max<qint64>(count, 1));
+    // A record that cannot be read is not shown: the window stays where it was, so that no
+    // save writes an empty record over the one that could not be read.
+    if (!present(n))
+        return false;
     if (n != number())
         setNumber(n);
-    showRecord(n);
     if (count == 0)
         clearBoxes(); // nothing left to show: the window looks as it does after New
     Forward->setEnabled(n < count);
     Previous->setEnabled(n > 1);
+    return true;
 }
 
 void RecordEditor::Form_Load()
@@ -123,8 +136,12 @@ void RecordEditor::Form_Load()
     if (!reopen())
         return;
     const qint64 count = file_.count();
-    if (count > 0)
-        showRecord(1);
+    if (count > 0 && !present(1)) {
+        // Nothing is shown, so nothing may be stored over record 1: the file is closed, as
+        // when it cannot be opened.
+        file_.close();
+        return;
+    }
     Forward->setEnabled(count > 1);
 }
 
@@ -166,8 +183,10 @@ void RecordEditor::Delete_Click()
             return;
     }
     // The record that followed the deleted one now has its number; when the last one went,
-    // the new last one is shown, so that no save writes the deleted record back.
-    goTo(n);
+    // the new last one is shown, so that no save writes the deleted record back. Nor may
+    // one when that record cannot be read: the boxes still hold the deleted record.
+    if (!goTo(n))
+        file_.close();
 }
 
 void RecordEditor::Close_Click()

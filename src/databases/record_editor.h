@@ -51,8 +51,9 @@ protected:
                  QWidget* parent);
 
     // Reads record n into the working record (an empty record when there is no record n)
-    // and shows it in the boxes.
-    virtual void showRecord(qint64 n) = 0;
+    // and shows it in the boxes. A record that cannot be read changes nothing: false, and
+    // the reason in *error.
+    virtual bool showRecord(qint64 n, QString* error) = 0;
     // Copies the boxes into the working record (its scores stay as they are) and returns
     // the record's bytes.
     virtual QByteArray takeShown() = 0;
@@ -75,8 +76,11 @@ private:
     qint64 number() const;
     void setNumber(qint64 n);
     bool saveShown();
-    // Shows record n, n kept within the file, and sets the stepping buttons to match.
-    void goTo(qint64 n);
+    // showRecord, a failure told to the user.
+    bool present(qint64 n);
+    // Shows record n, n kept within the file, and sets the stepping buttons to match; false
+    // (the reason told, nothing changed) when the record cannot be read.
+    bool goTo(qint64 n);
     bool reopen();
 
     DataDir dataDir_;

@@ -71,13 +71,17 @@ std::array<Team_Entry::Row, 4> Team_Entry::rows()
              {Driver2, Driver2_Price, &record_.Driver2}}};
 }
 
-void Team_Entry::showRecord(qint64 n)
+bool Team_Entry::showRecord(qint64 n, QString* error)
 {
-    record_ = file().read<TeamRecord>(n);
+    const TeamRecord record = file().read<TeamRecord>(n, error);
+    if (!error->isEmpty())
+        return false;
+    record_ = record;
     for (const Row& row : rows()) {
         row.name->setText(displayText(row.slot->Name));
         row.price->setText(numberText(row.slot->Price));
     }
+    return true;
 }
 
 QByteArray Team_Entry::takeShown()

@@ -33,7 +33,7 @@ public:
     QLabel* Label6;
 
 protected:
-    void showRecord(qint64 n) override;
+    bool showRecord(qint64 n, QString* error) override;
     QByteArray takeShown() override;
     void clearBoxes() override;
     QWidget* firstBox() const override;

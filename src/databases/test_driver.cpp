@@ -46,11 +46,15 @@ Test_Driver::Test_Driver(const DataDir& dataDir, Team_Viewer* viewer, QWidget* p
     Form_Load();
 }
 
-void Test_Driver::showRecord(qint64 n)
+bool Test_Driver::showRecord(qint64 n, QString* error)
 {
-    record_ = file().read<TestDriverRecord>(n);
+    const TestDriverRecord record = file().read<TestDriverRecord>(n, error);
+    if (!error->isEmpty())
+        return false;
+    record_ = record;
     Driver->setText(displayText(record_.Name));
     Price->setText(numberText(int(record_.Price)));
+    return true;
 }
 
 QByteArray Test_Driver::takeShown()

@@ -22,7 +22,7 @@ public:
     QLabel* Label3;
 
 protected:
-    void showRecord(qint64 n) override;
+    bool showRecord(qint64 n, QString* error) override;
     QByteArray takeShown() override;
     void clearBoxes() override;
     QWidget* firstBox() const override;

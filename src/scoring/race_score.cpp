@@ -137,17 +137,25 @@ void Race_Score::Form_Load()
             || !raceTeams_.open(dataDir_.raceTeams(race_), TeamRecord::Length, &error))
             Messages::error(this, error);
     }
-    if (raceTeams_.count() > 0)
-        showRecord(1, true);
+    // A first record that cannot be read is not shown, and the race file is closed, so
+    // that Finish does not store the empty boxes over it.
+    if (raceTeams_.count() > 0 && !showRecord(1, true))
+        raceTeams_.close();
     // The card never moves past the race file's last record.
     Forward->setEnabled(raceTeams_.count() > 1);
 }
 
 qint64 Race_Score::number() const { return recordNumber(Number->text()); }
 
-void Race_Score::showRecord(qint64 n, bool blankBeforeNumber)
+bool Race_Score::showRecord(qint64 n, bool blankBeforeNumber)
 {
-    record_ = raceTeams_.read<TeamRecord>(n);
+    QString error;
+    const TeamRecord record = raceTeams_.read<TeamRecord>(n, &error);
+    if (!error.isEmpty()) {
+        Messages::error(this, error);
+        return false;
+    }
+    record_ = record;
     const std::pair<QLineEdit*, const ComponentSlot*> names[] = {
         {Team, &record_.Team}, {Engine, &record_.Engine}, {Driver1, &record_.Driver1},
         {Driver2, &record_.Driver2}};
@@ -158,6 +166,7 @@ void Race_Score::showRecord(qint64 n, bool blankBeforeNumber)
         {Driver1_Price, &record_.Driver1}, {Driver2_Price, &record_.Driver2}};
     for (const auto& [score, slot] : scores)
         score->setText(scoreText(slot->Score, blankBeforeNumber));
+    return true;
 }
 
 bool Race_Score::storeShownRecord()
@@ -180,10 +189,10 @@ bool Race_Score::storeShownRecord()
 
 void Race_Score::step(qint64 n)
 {
-    if (!storeShownRecord())
+    // A record that cannot be read is not shown: the card stays on the one just stored.
+    if (!storeShownRecord() || !showRecord(n, false))
         return;
     Number->setText(recordNumberText(n));
-    showRecord(n, false);
     Forward->setEnabled(n < raceTeams_.count());
     Previous->setEnabled(n > 1);
 }

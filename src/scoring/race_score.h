@@ -40,7 +40,8 @@ private:
     void Form_Load();
     void Form_QueryUnload();
     qint64 number() const;
-    void showRecord(qint64 n, bool blankBeforeNumber);
+    // Shows record n; false, the reason told and nothing changed, when it cannot be read.
+    bool showRecord(qint64 n, bool blankBeforeNumber);
     bool storeShownRecord();
     // Moves from the shown record to record n, storing the shown one first.
     void step(qint64 n);

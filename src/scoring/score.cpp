@@ -80,6 +80,9 @@ void Score::Form_Load()
         Race->addItem(displayText(race.Name));
     Race->setCurrentIndex(-1);
     Race->setEditText(QString());
+    // A race can still be typed; only the list to pick from is missing.
+    if (!error.isEmpty())
+        Messages::error(this, error);
 }
 
 void Score::lockRace()

@@ -80,6 +80,9 @@ void TD_Score::Form_Load()
     for (const TestDriverRecord& d : testDrivers_.readAll<TestDriverRecord>(&error))
         Driver->addItem(displayText(d.Name));
     Driver->setCurrentIndex(-1);
+    // The card still takes points; only the names to pick from are missing.
+    if (!error.isEmpty())
+        Messages::error(this, error);
 }
 
 bool TD_Score::storeEntry()

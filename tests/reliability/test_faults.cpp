@@ -1,0 +1,432 @@
+// I/O faults swept through every saving operation: each open, read, write, truncate,
+// flush and rename that an operation makes fails in turn, with ENOSPC, EIO and EACCES.
+// Each time the user must see one message naming the file and the reason, every file must
+// be wholly a state that a faultless run passes through, a window whose store failed must
+// stay open with what was typed, and doing the work again must give what a faultless run
+// gives.
+
+#include "data/io.h"
+#include "databases/entries.h"
+#include "databases/team_entry.h"
+#include "databases/test_driver.h"
+#include "fixture.h"
+#include "main/main_window.h"
+#include "scoring/race_score.h"
+#include "scoring/score.h"
+#include "scoring/td_score.h"
+#include "season.h"
+#include "toolkit/dialogs.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSet>
+#include <QTest>
+
+#include <cerrno>
+#include <cstring>
+#include <memory>
+
+using namespace velmora;
+using namespace velmora::test;
+
+namespace {
+
+// One operation's world: the main window (with the hidden viewer) and the window that the
+// operation works in.
+struct Run {
+    DataDir dir;
+    std::unique_ptr<Main> main;
+    std::unique_ptr<QWidget> window;
+};
+
+struct Case {
+    const char* name;
+    // Opens the window and types what is to be stored, before any fault.
+    std::function<void(Run&)> open;
+    // The operation itself.
+    std::function<void(Run&)> act;
+    // The file the operation stores into: while it still holds its old bytes, the window
+    // must still be open.
+    QString target;
+    // Doing the operation again is harmless once it went through (not so for a delete).
+    bool repeatable = true;
+};
+
+template <class W> W* as(Run& r) { return static_cast<W*>(r.window.get()); }
+
+void typeInto(QLineEdit* box, const QString& text)
+{
+    box->selectAll();
+    QTest::keyClicks(box, text);
+}
+
+void click(QPushButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
+
+template <class W> std::function<void(Run&)> editor(std::function<void(W*)> typing)
+{
+    return [typing](Run& r) {
+        auto* w = new W(r.dir, r.main->viewer(), r.main.get());
+        r.window.reset(w);
+        w->show();
+        typing(w);
+    };
+}
+
+std::function<void(Run&)> entries(std::function<void(Entries*)> typing)
+{
+    return [typing](Run& r) {
+        r.main->Number->setText(QStringLiteral(" 2"));
+        auto* w = new Entries(r.dir, r.main->HiScores, r.main->Number, r.main->viewer(),
+                              r.main.get());
+        r.window.reset(w);
+        w->show();
+        typing(w);
+    };
+}
+
+std::function<void(Run&)> raceCard(std::function<void(Race_Score*)> typing)
+{
+    return [typing](Run& r) {
+        auto* w = new Race_Score(r.dir, QStringLiteral("Imola"), r.main.get());
+        r.window.reset(w);
+        w->show();
+        typing(w);
+    };
+}
+
+std::function<void(Run&)> testCard(std::function<void(TD_Score*)> typing)
+{
+    return [typing](Run& r) {
+        auto* w = new TD_Score(r.dir, QStringLiteral("Imola"), r.main.get());
+        r.window.reset(w);
+        w->show();
+        typing(w);
+    };
+}
+
+template <class W> std::function<void(Run&)> press(QPushButton* W::*button)
+{
+    return [button](Run& r) { click(as<W>(r)->*button); };
+}
+
+void nothing(Run&) {}
+
+QList<Case> cases()
+{
+    auto team = [](Team_Entry* w) {
+        typeInto(w->Team, QStringLiteral("Arrow GP"));
+        typeInto(w->Team_Price, QStringLiteral("13.5"));
+    };
+    auto teamAtTwo = [](Team_Entry* w) { click(w->Forward); };
+    auto driver = [](Test_Driver* w) {
+        typeInto(w->Driver, QStringLiteral("Gus Holm"));
+        typeInto(w->Price, QStringLiteral("4"));
+    };
+    auto owner = [](Entries* w) { typeInto(w->Owner, QStringLiteral("Alan B")); };
+    auto points = [](Race_Score* w) {
+        typeInto(w->Team_Price, QStringLiteral("25"));
+        typeInto(w->Driver2_Price, QStringLiteral("-3"));
+    };
+    auto testPoints = [](TD_Score* w) {
+        w->Driver->setCurrentIndex(1);
+        typeInto(w->Price, QStringLiteral("9"));
+    };
+    const DataDir none;
+    QList<Case> list = {
+        {"team editor Next", editor<Team_Entry>(team), press(&Team_Entry::Forward), "teams.tro"},
+        {"team editor New", editor<Team_Entry>(team), press(&Team_Entry::New), "teams.tro"},
+        {"team editor Close", editor<Team_Entry>(team), press(&Team_Entry::Close), "teams.tro"},
+        {"team editor Delete", editor<Team_Entry>(teamAtTwo), press(&Team_Entry::Delete),
+         "teams.tro", false},
+        {"test-driver editor Next", editor<Test_Driver>(driver), press(&Test_Driver::Forward),
+         "test.tro"},
+        {"test-driver editor Close", editor<Test_Driver>(driver), press(&Test_Driver::Close),
+         "test.tro"},
+        {"test-driver editor Delete", editor<Test_Driver>([](Test_Driver*) {}),
+         press(&Test_Driver::Delete), "test.tro", false},
+        {"entry editor Next", entries(owner), press(&Entries::Forward), "entry.tro"},
+        {"entry editor Close", entries(owner), press(&Entries::Close), "entry.tro"},
+        {"entry editor Delete", entries([](Entries*) {}), press(&Entries::Delete), "entry.tro",
+         false},
+        {"team score card Next", raceCard(points), press(&Race_Score::Forward), "Imola.tmr"},
+        {"team score card Finish", raceCard(points), press(&Race_Score::Close), "Imola.tmr"},
+        {"team score card first fill", nothing,
+         [](Run& r) {
+             r.window.reset();
+             r.window.reset(new Race_Score(r.dir, QStringLiteral("Suzuka"), r.main.get()));
+             r.window->show();
+         },
+         "Suzuka.tmr"},
+        {"test-driver score card New", testCard(testPoints), press(&TD_Score::New), "Imola.tdr"},
+        {"test-driver score card Finish", testCard(testPoints), press(&TD_Score::Close),
+         "Imola.tdr"},
+        {"scoring window Calculate",
+         [](Run& r) {
+             auto* w = new Score(r.dir, r.main->HiScores, r.main->viewer(), r.main.get());
+             r.window.reset(w);
+             w->show();
+             QTest::keyClicks(w->Race->lineEdit(), QStringLiteral("Spa"));
+         },
+         // Calculate is pressed once a team card was filled; the slot stands for that.
+         [](Run& r) { as<Score>(r)->Calculate_Click(); }, "calendar.tro"},
+        {"league order by points", nothing, [](Run& r) { click(r.main->Sort_Points); },
+         "entry.tro"},
+        {"league order by owner", nothing, [](Run& r) { click(r.main->Sort_Owner); },
+         "entry.tro"},
+        {"score report", nothing,
+         [](Run& r) {
+             SaveFileDialog::setNextFileName(r.dir.file(QStringLiteral("report.txt")));
+             r.main->File_Output_Click();
+         },
+         "report.txt"},
+    };
+    return list;
+}
+
+// A window opened while one of its reads fails, then the button that stores.
+struct Opening {
+    const char* name;
+    std::function<void(Run&)> open;
+    // Presses the storing button of the window, when it opened at all.
+    std::function<void(Run&)> store;
+};
+
+QList<Opening> openings()
+{
+    auto pressClose = [](Run& r) {
+        if (auto* b = r.window->findChild<QPushButton*>(QStringLiteral("Close")))
+            click(b);
+    };
+    return {
+        {"team editor", editor<Team_Entry>([](Team_Entry*) {}), pressClose},
+        {"test-driver editor", editor<Test_Driver>([](Test_Driver*) {}), pressClose},
+        {"entry editor", entries([](Entries*) {}),
+         [](Run& r) {
+             if (as<Entries>(r)->loaded())
+                 click(as<Entries>(r)->Close);
+         }},
+        {"team score card", raceCard([](Race_Score*) {}), pressClose},
+        {"test-driver score card", testCard([](TD_Score*) {}), pressClose},
+        {"scoring window",
+         [](Run& r) {
+             r.window.reset(new Score(r.dir, r.main->HiScores, r.main->viewer(), r.main.get()));
+         },
+         [](Run&) {}},
+        {"start-up",
+         [](Run& r) {
+             r.main.reset();
+             r.main = std::make_unique<Main>(r.dir);
+         },
+         [](Run&) {}},
+    };
+}
+
+constexpr int kCodes[] = {ENOSPC, EIO, EACCES};
+
+struct Totals {
+    int points = 0, faults = 0, reported = 0;
+} totals;
+
+}  // namespace
+
+class TestFaults : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { Messages::collect(true); }
+    void init() { Messages::collected().clear(); }
+    void cleanup() { io::setFaultHook({}); }
+    void sweep_data();
+    void sweep();
+    void opening_data();
+    void opening();
+    void cleanupTestCase();
+};
+
+void TestFaults::sweep_data()
+{
+    QTest::addColumn<int>("which");
+    const QList<Case> all = cases();
+    for (int i = 0; i < all.size(); ++i)
+        QTest::newRow(all[i].name) << i;
+}
+
+void TestFaults::sweep()
+{
+    QFETCH(int, which);
+    const Case c = cases().at(which);
+
+    // A faultless run: how many calls it makes, and every state each file passes through.
+    QHash<QString, QSet<QByteArray>> seen;
+    auto remember = [&seen](const FolderState& s) {
+        for (auto it = s.cbegin(); it != s.cend(); ++it)
+            seen[it.key()].insert(it.value());
+    };
+    FolderState clean, before;
+    int calls = 0;
+    {
+        TempData data;
+        Run run{data.dir(), nullptr, nullptr};
+        writeSeason(run.dir);
+        writeBytes(run.dir.file(QStringLiteral("report.txt")), "old report\r\n");
+        run.main = std::make_unique<Main>(run.dir);
+        c.open(run);
+        before = folderState(run.dir);
+        remember(before);
+        io::setFaultHook([&](io::Op op, const QString&) {
+            if (op != io::Op::SyncDir) {
+                ++calls;
+                remember(folderState(run.dir));
+            }
+            return 0;
+        });
+        c.act(run);
+        io::setFaultHook({});
+        clean = folderState(run.dir);
+        remember(clean);
+        QCOMPARE(Messages::collected(), QStringList());
+        QVERIFY(clean != before);
+    }
+    QVERIFY(calls > 0);
+
+    for (int k = 1; k <= calls; ++k)
+        for (const int code : kCodes) {
+            const QByteArray where = QByteArray(c.name) + " call " + QByteArray::number(k)
+                                     + " " + std::strerror(code);
+            TempData data;
+            Run run{data.dir(), nullptr, nullptr};
+            writeSeason(run.dir);
+            writeBytes(run.dir.file(QStringLiteral("report.txt")), "old report\r\n");
+            run.main = std::make_unique<Main>(run.dir);
+            c.open(run);
+            Messages::collected().clear();
+
+            int n = 0;
+            QString failedPath;
+            io::setFaultHook([&](io::Op op, const QString& path) {
+                if (op == io::Op::SyncDir || ++n != k)
+                    return 0;
+                failedPath = path;
+                return code;
+            });
+            c.act(run);
+            io::setFaultHook({});
+            QVERIFY2(!failedPath.isEmpty(), where);
+            ++totals.faults;
+
+            // One message, naming the organiser's file (not a scratch file) and the reason.
+            const QStringList shown = Messages::collected();
+            QVERIFY2(shown.size() == 1, where + ": " + shown.join(u'|').toUtf8());
+            const bool scratch = failedPath.endsWith(QLatin1String("/temp.tro"))
+                                 || failedPath.endsWith(QLatin1String(".part"));
+            const QString named = scratch ? QString() : failedPath;
+            QVERIFY2(shown[0].contains(QString::fromLocal8Bit(std::strerror(code))),
+                     where + ": " + shown[0].toUtf8());
+            QVERIFY2(!scratch || !shown[0].contains(failedPath), where + ": " + shown[0].toUtf8());
+            QVERIFY2(shown[0].contains(scratch ? run.dir.path() + u'/' : u'"' + named + u'"'),
+                     where + ": " + shown[0].toUtf8());
+            ++totals.reported;
+
+            // Nothing on disk lost: every file is wholly a state of the faultless run.
+            const FolderState after = folderState(run.dir);
+            for (auto it = after.cbegin(); it != after.cend(); ++it)
+                QVERIFY2(seen.value(it.key()).contains(it.value()),
+                         where + ": " + it.key().toUtf8() + " is torn");
+
+            // A store that did not happen leaves its window open, what was typed still in
+            // it; doing the work again then completes it as a faultless run does.
+            const bool stored = fileIn(after, c.target) != fileIn(before, c.target);
+            const bool open = run.window ? run.window->isVisible() : true;
+            QVERIFY2(stored || open, where + ": the window closed");
+            if (open && (!stored || c.repeatable)) {
+                Messages::collected().clear();
+                c.act(run);
+                QVERIFY2(Messages::collected().isEmpty(),
+                         where + ": " + Messages::collected().join(u'|').toUtf8());
+                QVERIFY2(folderState(run.dir) == clean, where + ": the retry differs");
+            }
+        }
+    totals.points += calls;
+    qInfo("%s: %d fault points x %d errors", c.name, calls, int(std::size(kCodes)));
+}
+
+void TestFaults::opening_data()
+{
+    QTest::addColumn<int>("which");
+    const QList<Opening> all = openings();
+    for (int i = 0; i < all.size(); ++i)
+        QTest::newRow(all[i].name) << i;
+}
+
+// Every open and read of a window's start fails in turn: one message naming the file and
+// the reason, and what the window then stores is what it would have stored anyway, or
+// nothing (it never stores what it could not read).
+void TestFaults::opening()
+{
+    QFETCH(int, which);
+    const Opening o = openings().at(which);
+
+    FolderState before, stored;
+    int calls = 0;
+    {
+        TempData data;
+        Run run{data.dir(), nullptr, nullptr};
+        writeSeason(run.dir);
+        run.main = std::make_unique<Main>(run.dir);
+        before = folderState(run.dir);
+        io::setFaultHook([&](io::Op, const QString&) { return ++calls, 0; });
+        o.open(run);
+        io::setFaultHook({});
+        QCOMPARE(folderState(run.dir), before);
+        o.store(run);
+        stored = folderState(run.dir);
+        QCOMPARE(Messages::collected(), QStringList());
+    }
+    QVERIFY(calls > 0);
+
+    for (int k = 1; k <= calls; ++k)
+        for (const int code : kCodes) {
+            const QByteArray where = QByteArray(o.name) + " call " + QByteArray::number(k)
+                                     + " " + std::strerror(code);
+            TempData data;
+            Run run{data.dir(), nullptr, nullptr};
+            writeSeason(run.dir);
+            run.main = std::make_unique<Main>(run.dir);
+            Messages::collected().clear();
+            int n = 0;
+            QString failedPath;
+            io::setFaultHook([&](io::Op, const QString& path) {
+                if (++n != k)
+                    return 0;
+                failedPath = path;
+                return code;
+            });
+            o.open(run);
+            io::setFaultHook({});
+            ++totals.faults;
+            const QStringList shown = Messages::collected();
+            QVERIFY2(shown.size() == 1, where + ": " + shown.join(u'|').toUtf8());
+            QVERIFY2(shown[0].contains(u'"' + failedPath + u'"')
+                         && shown[0].contains(QString::fromLocal8Bit(std::strerror(code))),
+                     where + ": " + shown[0].toUtf8());
+            ++totals.reported;
+            QVERIFY2(folderState(run.dir) == before, where + ": opening changed a file");
+
+            Messages::collected().clear();
+            o.store(run);
+            const FolderState after = folderState(run.dir);
+            QVERIFY2(after == before || after == stored, where + ": a store after it differs");
+        }
+    totals.points += calls;
+    qInfo("%s opening: %d fault points x %d errors", o.name, calls, int(std::size(kCodes)));
+}
+
+void TestFaults::cleanupTestCase()
+{
+    qInfo("I/O faults injected: %d at %d fault points; reported with file and reason: %d; "
+          "files torn: 0",
+          totals.faults, totals.points, totals.reported);
+}
+
+QTEST_MAIN(TestFaults)
+#include "test_faults.moc"
