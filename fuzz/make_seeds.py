@@ -1,0 +1,102 @@
+#!/usr/bin/env python3
+"""Writes the seed corpora of the fuzz targets into fuzz/corpus/<target>/.
+
+A season input is a run of chunks: one byte naming the file (0 teams.tro, 1 test.tro,
+2 entry.tro, 3 calendar.tro, 4 + 8r / 5 + 8r the race files of calendar race r), two
+bytes of length, little-endian, and the file's bytes.
+"""
+import os
+import struct
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+
+def text(s):
+    b = s.encode("cp1252")[:80]
+    return b + b" " * (80 - len(b))
+
+
+def slot(name, price, score):
+    return text(name) + struct.pack("<fh", price, score)
+
+
+def team(t, e, d1, d2, price=1.0, score=0):
+    return b"".join(slot(n, price, score) for n in (t, e, d1, d2))
+
+
+def test_driver(name, price=1, score=0):
+    return text(name) + struct.pack("<hh", price, score)
+
+
+def entry(owner, points, t, e, d1, d2, td, price=10.0):
+    return text(owner) + struct.pack("<fhhhhhh", price, points, t, e, d1, d2, td)
+
+
+def chunk(file_id, data):
+    return bytes([file_id]) + struct.pack("<H", len(data)) + data
+
+
+def season(teams, tests, entries, races, race_files):
+    out = chunk(0, b"".join(teams)) + chunk(1, b"".join(tests)) + chunk(2, b"".join(entries))
+    out += chunk(3, b"".join(text(r) for r in races))
+    for r, (tmr, tdr) in enumerate(race_files):
+        out += chunk(4 + 8 * r, b"".join(tmr)) + chunk(5 + 8 * r, b"".join(tdr))
+    return out
+
+
+TEAMS = [team("Arrow", "Vortex", "Ann Lee", "Bo Kim", 12.5, 3),
+         team("Comet", "Helix", "Cy Dunn", "Di Eto", 9.25, 0),
+         team("Meteor", "Ion", "Ed Fay", "Flo Gil", 4.75, 7)]
+TESTS = [test_driver("Gus Ho", 3, 1), test_driver("Ida Jo", 2, 0)]
+ENTRIES = [entry("dora", 5, 2, 1, 4, 5, 1), entry("Alan", 40, 0, 0, 0, 1, 0),
+           entry("bob", 12, 1, 2, 2, 3, 1), entry("Cleo", 40, 0, 2, 5, 0, 0)]
+
+
+def race(base):
+    return ([team("Arrow", "Vortex", "Ann Lee", "Bo Kim", 0, base),
+             team("Comet", "Helix", "Cy Dunn", "Di Eto", 0, base + 1)],
+            [test_driver("Gus Ho", 0, base), test_driver("Ida Jo", 0, 2)])
+
+
+SEASONS = {
+    "season": season(TEAMS, TESTS, ENTRIES, ["Imola", "Monza"], [race(10), race(4)]),
+    "empty": b"",
+    # A partial record at the end of each file, and a race named with path characters.
+    "partial": season(TEAMS, TESTS, ENTRIES, ["../a/b\\c", " Spa "], [race(1), race(2)])
+    .replace(chunk(2, b"".join(ENTRIES)), chunk(2, b"".join(ENTRIES) + b"xyz")),
+    # NaN and infinite prices, positions far out of range, a NUL in a name.
+    "odd": season([team("Na\0N", "Inf", "D1", "D2", float("nan")),
+                   team("T", "E", "D1", "D2", float("inf"))],
+                  [test_driver("T\0D", -5, 32767)],
+                  [entry("Zed", -32768, 32767, -1, 9999, -32768, 300, float("-inf"))],
+                  ["Monza", "Monza"], [race(32000), race(32000)]),
+}
+
+TEXTS = {
+    "plain": "12.5m", "blanks": " 1 200", "hex": "&H7FFF", "octal": "&O777",
+    "exponent": "1E999", "double": "-1.5D-3", "comma": "1,5", "name": " Ann ",
+    "codepage": "Zo\u00eb \u20ac \u4e2d", "path": "a/b\\..\u0000c",
+}
+
+
+def write(target, name, data):
+    folder = os.path.join(HERE, "corpus", target)
+    os.makedirs(folder, exist_ok=True)
+    with open(os.path.join(folder, name), "wb") as f:
+        f.write(data)
+
+
+def main():
+    for target in ("fuzz_startup", "fuzz_championship", "fuzz_report"):
+        for name, data in SEASONS.items():
+            write(target, name, data)
+    write("fuzz_search", "three", b"30\0" + b"".join(TEAMS))
+    write("fuzz_search", "odd", b"&H10\0" + team("a", "b", "c", "d", float("nan"), -3)
+          + team("e", "f", "g", "h", 1e30, 32767))
+    write("fuzz_search", "budget", b"1E999\0" + b"".join(TEAMS[:2]))
+    for name, s in TEXTS.items():
+        write("fuzz_text", name, s.encode("utf-8"))
+
+
+if __name__ == "__main__":
+    main()
