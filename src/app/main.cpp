@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QFont>
 
+#include <cstdio>
+
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
@@ -26,6 +28,9 @@ int main(int argc, char* argv[])
     velmora::FolderLock lock;
     QString error;
     if (!lock.acquire(dataDir.path(), &error)) {
+        // Said on the terminal too, for a copy started from one (or with no desktop to
+        // show the box on).
+        std::fprintf(stderr, "%s\n", qPrintable(error));
         velmora::Messages::error(nullptr, error);
         return 1;
     }
