@@ -77,7 +77,17 @@ bool RecordFile::writeRaw(qint64 n, const QByteArray& bytes, QString* error)
             *error = QStringLiteral("Record %1 lies outside \"%2\".").arg(n).arg(path_);
         return false;
     }
-    return io::writeAt(fd_, path_, bytes.constData(), length_, (n - 1) * length_, error);
+    // Flushed at once: a window that goes on after a store has told the organiser the
+    // record is kept, and a power cut a moment later must not take it back.
+    const qint64 before = byteLength();
+    if (io::writeAt(fd_, path_, bytes.constData(), length_, (n - 1) * length_, error)
+        && io::syncFile(fd_, path_, error))
+        return true;
+    // A failed append is taken back whole: the organiser is told it was not stored, so
+    // storing it again must not leave it twice (or a part of it) in the file.
+    if (n > before / length_)
+        io::truncateFile(fd_, path_, before, nullptr);
+    return false;
 }
 
 bool rewriteFile(const QString& path, const QString& scratchPath, const QByteArray& contents,

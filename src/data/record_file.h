@@ -51,8 +51,8 @@ public:
             records.push_back(Record::decode(bytes.constData() + at));
         return records;
     }
-    // Stores record n (1 <= n <= count()+1; count()+1 appends). A number past that is
-    // refused, so a file never gets a gap of undefined records.
+    // Stores record n (1 <= n <= count()+1; count()+1 appends) and flushes it to disk. A
+    // number past that is refused, so a file never gets a gap of undefined records.
     template <class Record>
     bool write(qint64 n, const Record& record, QString* error = nullptr)
     {

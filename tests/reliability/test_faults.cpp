@@ -273,11 +273,16 @@ void TestFaults::sweep()
         c.open(run);
         before = folderState(run.dir);
         remember(before);
-        io::setFaultHook([&](io::Op op, const QString&) {
+        QStringList unflushed;  // files written and not yet flushed to disk
+        io::setFaultHook([&](io::Op op, const QString& path) {
             if (op != io::Op::SyncDir) {
                 ++calls;
                 remember(folderState(run.dir));
             }
+            if (op == io::Op::Write)
+                unflushed.append(path);
+            if (op == io::Op::Sync)
+                unflushed.removeAll(path);
             return 0;
         });
         c.act(run);
@@ -286,6 +291,9 @@ void TestFaults::sweep()
         remember(clean);
         QCOMPARE(Messages::collected(), QStringList());
         QVERIFY(clean != before);
+        // Whatever the operation wrote is on disk when it is done: a power cut after it
+        // takes nothing back.
+        QCOMPARE(unflushed, QStringList());
     }
     QVERIFY(calls > 0);
 
