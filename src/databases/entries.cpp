@@ -367,12 +367,10 @@ void Entries::fillUnchosenPickers(bool includingTeam)
 // the file cannot be read (so that a failed read is never shown and stored back).
 bool Entries::readRecord(const RecordFile& file, qint64 n, QByteArray* bytes)
 {
-    *bytes = file.readRaw(n);
-    if (!bytes->isEmpty() || n < 1 || n > file.count())
-        return true;
     QString error;
-    file.readAllRaw(&error); // fails the same way, with the system's reason
-    showError(error.isEmpty() ? QStringLiteral("Could not read \"%1\".").arg(file.path()) : error);
+    if (file.readRaw(n, bytes, &error))
+        return true;
+    showError(error);
     return false;
 }
 
