@@ -242,6 +242,8 @@ bool Entries::Form_Load()
     if (n == c + 1) {
         if (n != number())
             setNumber(n);
+        // As after New: the entries before the new one can be reached with Previous.
+        Previous->setEnabled(c > 0);
     } else if (!showEntry(n)) {
         return false;
     }
