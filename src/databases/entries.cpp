@@ -20,25 +20,6 @@
 
 namespace velmora {
 
-namespace {
-
-// A caption a little wider than its place (fonts differ from the layout's) grows to the
-// left, as far as the window's edge, and only then to the right; the captions are
-// right-aligned, so each ends next to the box it names.
-void fitLabel(QLabel* label)
-{
-    const int need = label->sizeHint().width() - label->width();
-    if (need <= 0)
-        return;
-    QRect r = label->geometry();
-    const int left = std::min(need, r.left());
-    r.setLeft(r.left() - left);
-    r.setWidth(r.width() + need - left);
-    label->setGeometry(r);
-}
-
-} // namespace
-
 Entries::Entries(const DataDir& dataDir, FlexGrid* hiScores, QLineEdit* mainNumber,
                  Team_Viewer* viewer, QWidget* parent)
     : QDialog(parent), dataDir_(dataDir), hiScores_(hiScores), mainNumber_(mainNumber),
@@ -75,10 +56,9 @@ Entries::Entries(const DataDir& dataDir, FlexGrid* hiScores, QLineEdit* mainNumb
                         int height, QWidget* buddy) {
         auto* l = new QLabel(caption, this);
         l->setObjectName(QString::fromLatin1(name));
-        place(l, left, top, width, height);
         labelFor(l, buddy);
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        fitLabel(l);
+        placeCaption(l, left, top, width, height);
         return l;
     };
 
