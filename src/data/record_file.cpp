@@ -45,14 +45,26 @@ qint64 RecordFile::count() const { return byteLength() / length_; }
 
 double RecordFile::realCount() const { return double(byteLength()) / length_; }
 
-QByteArray RecordFile::readRaw(qint64 n, QString* error) const
+QByteArray RecordFile::readRaw(qint64 n) const
 {
     if (fd_ < 0 || n < 1 || n > count())
         return {};
     QByteArray bytes(length_, '\0');
-    if (!io::readAt(fd_, path_, bytes.data(), length_, (n - 1) * length_, error))
+    if (!io::readAt(fd_, path_, bytes.data(), length_, (n - 1) * length_, nullptr))
         return {};
     return bytes;
+}
+
+bool RecordFile::readRaw(qint64 n, QByteArray* bytes, QString* error) const
+{
+    bytes->clear();
+    if (fd_ < 0 || n < 1 || n > count())
+        return true;
+    QByteArray record(length_, '\0');
+    if (!io::readAt(fd_, path_, record.data(), length_, (n - 1) * length_, error))
+        return false;
+    *bytes = std::move(record);
+    return true;
 }
 
 QByteArray RecordFile::readAllRaw(QString* error) const

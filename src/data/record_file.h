@@ -32,12 +32,10 @@ public:
     double realCount() const;
 
     // Record n; a number outside 1..count() gives an empty record (blank names, zeros).
-    // A record that cannot be read gives an empty record too, and the reason in *error
-    // (left as it was otherwise): a caller that stores what it shows must not go on.
     template <class Record>
-    Record read(qint64 n, QString* error = nullptr) const
+    Record read(qint64 n) const
     {
-        const QByteArray bytes = readRaw(n, error);
+        const QByteArray bytes = readRaw(n);
         return bytes.isEmpty() ? Record{} : Record::decode(bytes.constData());
     }
     // Every whole record, read at once.
@@ -64,7 +62,11 @@ public:
         return writeRaw(count() + 1, record.encode(), error);
     }
 
-    QByteArray readRaw(qint64 n, QString* error = nullptr) const;
+    QByteArray readRaw(qint64 n) const;
+    // Record n into *bytes (left empty for a number outside 1..count()); false, with the
+    // file and the system's reason in *error, when the file cannot be read, so that a
+    // window never shows, and later saves, an empty record in place of an unread one.
+    bool readRaw(qint64 n, QByteArray* bytes, QString* error) const;
     QByteArray readAllRaw(QString* error = nullptr) const;
     bool writeRaw(qint64 n, const QByteArray& bytes, QString* error = nullptr);
 

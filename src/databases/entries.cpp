@@ -3,6 +3,7 @@
 #include "data/text.h"
 #include "main/league_table.h"
 #include "scoring/championship.h"
+#include "toolkit/accessibility.h"
 #include "toolkit/busy_cursor.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/flex_grid.h"
@@ -18,25 +19,6 @@
 #include <algorithm>
 
 namespace velmora {
-
-namespace {
-
-// A caption a little wider than its place (fonts differ from the layout's) grows to the
-// left, as far as the window's edge, and only then to the right; the captions are
-// right-aligned, so each ends next to the box it names.
-void fitLabel(QLabel* label)
-{
-    const int need = label->sizeHint().width() - label->width();
-    if (need <= 0)
-        return;
-    QRect r = label->geometry();
-    const int left = std::min(need, r.left());
-    r.setLeft(r.left() - left);
-    r.setWidth(r.width() + need - left);
-    label->setGeometry(r);
-}
-
-} // namespace
 
 Entries::Entries(const DataDir& dataDir, FlexGrid* hiScores, QLineEdit* mainNumber,
                  Team_Viewer* viewer, QWidget* parent)
@@ -66,7 +48,7 @@ Entries::Entries(const DataDir& dataDir, FlexGrid* hiScores, QLineEdit* mainNumb
     auto button = [this](const char* name, const QString& caption, int left, int width) {
         auto* b = new QPushButton(caption, this);
         b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false); // Enter in a box presses nothing
+        enterPresses({b});
         place(b, left, 3180, width, 345);
         return b;
     };
@@ -74,10 +56,9 @@ Entries::Entries(const DataDir& dataDir, FlexGrid* hiScores, QLineEdit* mainNumb
                         int height, QWidget* buddy) {
         auto* l = new QLabel(caption, this);
         l->setObjectName(QString::fromLatin1(name));
-        place(l, left, top, width, height);
-        l->setBuddy(buddy);
+        labelFor(l, buddy);
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        fitLabel(l);
+        placeCaption(l, left, top, width, height);
         return l;
     };
 
@@ -241,6 +222,8 @@ bool Entries::Form_Load()
     if (n == c + 1) {
         if (n != number())
             setNumber(n);
+        // As after New: the entries before the new one can be reached with Previous.
+        Previous->setEnabled(c > 0);
     } else if (!showEntry(n)) {
         return false;
     }
@@ -368,8 +351,7 @@ void Entries::fillUnchosenPickers(bool includingTeam)
 bool Entries::readRecord(const RecordFile& file, qint64 n, QByteArray* bytes)
 {
     QString error;
-    *bytes = file.readRaw(n, &error);
-    if (error.isEmpty())
+    if (file.readRaw(n, bytes, &error))
         return true;
     showError(error);
     Form_QueryUnload();

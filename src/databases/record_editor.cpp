@@ -1,6 +1,7 @@
 #include "databases/record_editor.h"
 
 #include "data/text.h"
+#include "toolkit/accessibility.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/twips.h"
 #include "viewer/team_viewer.h"
@@ -25,8 +26,7 @@ RecordEditor::RecordEditor(const DataDir& dataDir, Team_Viewer* viewer, QString 
     auto button = [this](const char* name, const QString& caption) {
         auto* b = new QPushButton(caption, this);
         b->setObjectName(QString::fromLatin1(name));
-        // Enter in a box presses nothing; a button presses itself only when it has focus.
-        b->setAutoDefault(false);
+        enterPresses({b});
         return b;
     };
     New = button("New", QStringLiteral("New"));
@@ -60,7 +60,7 @@ QLabel* RecordEditor::addLabel(const char* name, const QString& caption, QWidget
     label->setObjectName(QString::fromLatin1(name));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     if (buddy)
-        label->setBuddy(buddy);
+        labelFor(label, buddy);
     placeCaption(label, left, top, width, height);
     return label;
 }
@@ -107,21 +107,28 @@ bool RecordEditor::saveShown()
 
 bool RecordEditor::present(qint64 n)
 {
+    QByteArray bytes;
     QString error;
-    if (showRecord(n, &error))
-        return true;
-    Messages::error(this, error);
-    return false;
+    if (!file_.readRaw(n, &bytes, &error)) {
+        Messages::error(this, error);
+        return false;
+    }
+    showRecord(bytes);
+    return true;
+}
+
+void RecordEditor::lockStoring()
+{
+    for (QPushButton* b : {New, Previous, Forward, Delete, Close})
+        b->setEnabled(false);
 }
 
 bool RecordEditor::goTo(qint64 n)
 {
     const qint64 count = file_.count();
     n = std::clamp<qint64>(n, 1, std::max<qint64>(count, 1));
-    // A record that cannot be read is not shown: the window stays where it was, so that no
-    // save writes an empty record over the one that could not be read.
     if (!present(n))
-        return false;
+        return false;  // the shown record stays, as saved a moment ago
     if (n != number())
         setNumber(n);
     if (count == 0)
@@ -137,9 +144,9 @@ void RecordEditor::Form_Load()
         return;
     const qint64 count = file_.count();
     if (count > 0 && !present(1)) {
-        // Nothing is shown, so nothing may be stored over record 1: the file is closed, as
-        // when it cannot be opened.
-        file_.close();
+        // Empty boxes saved over a record that could not be read would lose it: the
+        // window can only be left by its close box.
+        lockStoring();
         return;
     }
     Forward->setEnabled(count > 1);
@@ -186,7 +193,7 @@ void RecordEditor::Delete_Click()
     // the new last one is shown, so that no save writes the deleted record back. Nor may
     // one when that record cannot be read: the boxes still hold the deleted record.
     if (!goTo(n))
-        file_.close();
+        lockStoring();
 }
 
 void RecordEditor::Close_Click()

@@ -50,10 +50,12 @@ protected:
     RecordEditor(const DataDir& dataDir, Team_Viewer* viewer, QString path, int recordLength,
                  QWidget* parent);
 
-    // Reads record n into the working record (an empty record when there is no record n)
-    // and shows it in the boxes. A record that cannot be read changes nothing: false, and
-    // the reason in *error.
-    virtual bool showRecord(qint64 n, QString* error) = 0;
+    // Makes a record's bytes, as read from the file, the working record (empty bytes: an
+    // empty record, there being no such record) and shows it in the boxes.
+    virtual void showRecord(const QByteArray& record) = 0;
+    // Reads record n and shows it; when it cannot be read, the reason is shown and the
+    // window stays as it was. One read: what is shown is what was checked.
+    bool present(qint64 n);
     // Copies the boxes into the working record (its scores stay as they are) and returns
     // the record's bytes.
     virtual QByteArray takeShown() = 0;
@@ -76,11 +78,10 @@ private:
     qint64 number() const;
     void setNumber(qint64 n);
     bool saveShown();
-    // showRecord, a failure told to the user.
-    bool present(qint64 n);
-    // Shows record n, n kept within the file, and sets the stepping buttons to match; false
-    // (the reason told, nothing changed) when the record cannot be read.
+    // Shows record n, n kept within the file, and sets the stepping buttons to match.
     bool goTo(qint64 n);
+    // Leaves only the close box: the boxes hold what must not be stored.
+    void lockStoring();
     bool reopen();
 
     DataDir dataDir_;

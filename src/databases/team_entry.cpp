@@ -71,17 +71,13 @@ std::array<Team_Entry::Row, 4> Team_Entry::rows()
              {Driver2, Driver2_Price, &record_.Driver2}}};
 }
 
-bool Team_Entry::showRecord(qint64 n, QString* error)
+void Team_Entry::showRecord(const QByteArray& record)
 {
-    const TeamRecord record = file().read<TeamRecord>(n, error);
-    if (!error->isEmpty())
-        return false;
-    record_ = record;
+    record_ = record.isEmpty() ? TeamRecord{} : TeamRecord::decode(record.constData());
     for (const Row& row : rows()) {
         row.name->setText(displayText(row.slot->Name));
         row.price->setText(numberText(row.slot->Price));
     }
-    return true;
 }
 
 QByteArray Team_Entry::takeShown()

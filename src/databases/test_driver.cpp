@@ -46,15 +46,11 @@ Test_Driver::Test_Driver(const DataDir& dataDir, Team_Viewer* viewer, QWidget* p
     Form_Load();
 }
 
-bool Test_Driver::showRecord(qint64 n, QString* error)
+void Test_Driver::showRecord(const QByteArray& record)
 {
-    const TestDriverRecord record = file().read<TestDriverRecord>(n, error);
-    if (!error->isEmpty())
-        return false;
-    record_ = record;
+    record_ = record.isEmpty() ? TestDriverRecord{} : TestDriverRecord::decode(record.constData());
     Driver->setText(displayText(record_.Name));
     Price->setText(numberText(int(record_.Price)));
-    return true;
 }
 
 QByteArray Test_Driver::takeShown()

@@ -22,7 +22,7 @@ public:
     QLabel* Label3;
 
 protected:
-    bool showRecord(qint64 n, QString* error) override;
+    void showRecord(const QByteArray& record) override;
     QByteArray takeShown() override;
     void clearBoxes() override;
     QWidget* firstBox() const override;
