@@ -71,7 +71,8 @@ bool orderEntryFile(const DataDir& dir, LeagueOrder order, std::vector<EntryReco
         return true;
     }
     // A partial record at the end (never written by this program) stays where it was.
-    if (!rewriteFile(dir.entries(), dir.scratch(), ordered + bytes.mid(whole), error)) {
+    const QByteArray contents = whole == bytes.size() ? ordered : ordered + bytes.mid(whole);
+    if (!rewriteFile(dir.entries(), dir.scratch(), contents, error)) {
         *entries = decodeAll(current);
         return false;
     }
