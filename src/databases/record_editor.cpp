@@ -61,15 +61,7 @@ QLabel* RecordEditor::addLabel(const char* name, const QString& caption, QWidget
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     if (buddy)
         label->setBuddy(buddy);
-    QRect r = twipsRect(left, top, width, height);
-    const int needed = label->sizeHint().width();
-    if (needed > r.width()) {
-        constexpr int margin = 3;
-        r.setLeft(std::max(margin, r.right() + 1 - needed));
-        if (r.width() < needed) // what is still missing comes from the gap before the box
-            r.setWidth(needed);
-    }
-    label->setGeometry(r);
+    placeCaption(label, left, top, width, height);
     return label;
 }
 

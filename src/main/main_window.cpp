@@ -5,10 +5,12 @@
 #include "calculator/calculator.h"
 #include "data/record_file.h"
 #include "data/text.h"
+#include "databases/entries.h"
 #include "databases/team_entry.h"
 #include "databases/test_driver.h"
 #include "main/league_commands.h"
 #include "main/league_table.h"
+#include "scoring/score.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/flex_grid.h"
 #include "toolkit/twips.h"
@@ -197,9 +199,21 @@ void Main::Setup_Driver_Click()
     editor.exec();
 }
 
-void Main::Comp_Team_Click() {}
+void Main::Comp_Team_Click()
+{
+    Number->setText(QStringLiteral(" 1"));
+    Entries::showModal(dataDir_, HiScores, Number, viewer_, this);
+    Sort_Points_Click();
+}
 
-void Main::Comp_Score_Click() {}
+void Main::Comp_Score_Click()
+{
+    {
+        Score score(dataDir_, HiScores, viewer_, this);
+        score.exec();
+    }
+    Sort_Points_Click();
+}
 
 void Main::Comp_View_Click()
 {
@@ -218,7 +232,12 @@ void Main::Help_About_Click()
     about_->activateWindow();
 }
 
-void Main::HiScores_DblClick() {}
+void Main::HiScores_DblClick()
+{
+    Number->setText(recordNumberText(HiScores->row() + 1));
+    Entries::showModal(dataDir_, HiScores, Number, viewer_, this);
+    Sort_Points_Click();
+}
 
 void Main::closeEvent(QCloseEvent* event)
 {

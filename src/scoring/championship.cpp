@@ -1,0 +1,304 @@
+#include "scoring/championship.h"
+
+#include "data/codepage.h"
+#include "data/io.h"
+#include "data/record_file.h"
+#include "data/text.h"
+
+#include <QHash>
+
+#include <cstdint>
+#include <cstring>
+#include <limits>
+
+namespace velmora {
+namespace {
+
+// Byte offsets of the score fields: the run works on the files' bytes and touches only
+// these, so that names and prices come back exactly as they were read.
+constexpr int kSlotScore[4] = {84, 170, 256, 342}; // Team, Engine, Driver1, Driver2
+constexpr int kSlotName[4] = {0, 86, 172, 258};
+constexpr int kTestDriverScore = 82;
+constexpr int kEntryPoints = 84;
+constexpr int kEntryTeam = 86, kEntryEngine = 88, kEntryDriver1 = 90, kEntryDriver2 = 92,
+              kEntryTestDriver = 94;
+
+constexpr int kMin = std::numeric_limits<int16_t>::min();
+constexpr int kMax = std::numeric_limits<int16_t>::max();
+
+const char* const kSlotKind[4] = {"team", "engine", "driver", "driver"};
+
+int getInt16(const char* at)
+{
+    const auto lo = static_cast<unsigned char>(at[0]);
+    const auto hi = static_cast<unsigned char>(at[1]);
+    return static_cast<int16_t>(static_cast<uint16_t>(lo | (hi << 8)));
+}
+
+void putInt16(char* at, int value)
+{
+    const auto u = static_cast<uint16_t>(static_cast<int16_t>(value));
+    at[0] = static_cast<char>(u & 0xFF);
+    at[1] = static_cast<char>(u >> 8);
+}
+
+QString nameAt(const QByteArray& bytes, qint64 offset)
+{
+    return displayText(RaceName::decode(bytes.constData() + offset).Name);
+}
+
+float getSingle(const char* at)
+{
+    uint32_t u = 0;
+    for (int i = 0; i < 4; ++i)
+        u |= uint32_t(static_cast<unsigned char>(at[i])) << (8 * i);
+    float v;
+    std::memcpy(&v, &u, 4);
+    return v;
+}
+
+// An entry as the league table shows it, owner without surrounding blanks. With a large
+// league, converting the owners is most of the work: only the text between the blanks is
+// converted, and plain ASCII needs no code-page table.
+EntryRecord leagueRow(const char* rec)
+{
+    int begin = 0, end = TextFieldLength;
+    while (begin < end && rec[begin] == ' ')
+        ++begin;
+    while (end > begin && rec[end - 1] == ' ')
+        --end;
+    bool ascii = true;
+    for (int k = begin; k < end && ascii; ++k)
+        ascii = static_cast<unsigned char>(rec[k]) < 0x80;
+    EntryRecord e;
+    e.Owner = ascii ? QString::fromLatin1(rec + begin, end - begin)
+                    : decode1252(rec + begin, end - begin);
+    e.Price = getSingle(rec + 80);
+    e.Points = int16_t(getInt16(rec + kEntryPoints));
+    e.TeamIndex = int16_t(getInt16(rec + kEntryTeam));
+    e.EngineIndex = int16_t(getInt16(rec + kEntryEngine));
+    e.Driver1Index = int16_t(getInt16(rec + kEntryDriver1));
+    e.Driver2Index = int16_t(getInt16(rec + kEntryDriver2));
+    e.TestDriverIndex = int16_t(getInt16(rec + kEntryTestDriver));
+    return e;
+}
+
+bool inRange(int value)
+{
+    return value >= kMin && value <= kMax;
+}
+
+QString beyond(int value)
+{
+    return value > kMax ? QStringLiteral("pass %1").arg(kMax)
+                        : QStringLiteral("fall below %1").arg(kMin);
+}
+
+bool fail(QString* error, const QString& text)
+{
+    if (error)
+        *error = text + QStringLiteral(" No scores were written.");
+    return false;
+}
+
+// The season totals of one database, summed in 32 bits so that leaving the 16-bit range
+// is seen rather than wrapped.
+struct Totals {
+    int recordLength;
+    std::vector<int> scoreOffsets;
+    qint64 count;
+    std::vector<int> sums;
+
+    Totals(const QByteArray& database, int length, std::vector<int> offsets)
+        : recordLength(length), scoreOffsets(std::move(offsets)), count(database.size() / length),
+          sums(std::size_t(count) * scoreOffsets.size(), 0)
+    {
+    }
+
+    int& sum(qint64 record0, std::size_t field)
+    {
+        return sums[std::size_t(record0) * scoreOffsets.size() + field];
+    }
+
+    // Adds a race file record by record; its records past the database's end are skipped.
+    // Returns the first (record, field) whose total leaves the range, or record -1.
+    std::pair<qint64, std::size_t> add(const QByteArray& race)
+    {
+        const qint64 n = std::min<qint64>(race.size() / recordLength, count);
+        for (qint64 j = 0; j < n; ++j) {
+            const char* rec = race.constData() + j * recordLength;
+            for (std::size_t f = 0; f < scoreOffsets.size(); ++f) {
+                int& s = sum(j, f);
+                s += getInt16(rec + scoreOffsets[f]);
+                if (!inRange(s))
+                    return {j, f};
+            }
+        }
+        return {-1, 0};
+    }
+
+    // Puts every total into its score field; true when any field changed.
+    bool apply(QByteArray* bytes) const
+    {
+        bool changed = false;
+        char* data = bytes->data();
+        for (qint64 j = 0; j < count; ++j)
+            for (std::size_t f = 0; f < scoreOffsets.size(); ++f) {
+                char* at = data + j * recordLength + scoreOffsets[f];
+                const int total = sums[std::size_t(j) * scoreOffsets.size() + f];
+                changed |= getInt16(at) != total;
+                putInt16(at, total);
+            }
+        return changed;
+    }
+};
+
+class Run {
+public:
+    Run(const DataDir& data, QString* error) : data_(data), error_(error) {}
+
+    bool read(const QString& path, QByteArray* bytes)
+    {
+        return io::readWholeFile(path, bytes, error_);
+    }
+
+    // A race file's bytes, read once however often the calendar names the race. They are
+    // handed out as a (shared) copy: a pointer into the cache would not survive the next
+    // insertion.
+    bool raceFile(const QString& path, QByteArray* bytes)
+    {
+        const auto it = races_.constFind(path);
+        if (it != races_.cend()) {
+            *bytes = it.value();
+            return true;
+        }
+        if (!read(path, bytes))
+            return false;
+        races_.insert(path, *bytes);
+        return true;
+    }
+
+    // A file whose bytes did not change is left alone.
+    bool replace(const QString& path, const QByteArray& bytes, bool changed)
+    {
+        return !changed || rewriteFile(path, data_.scratch(), bytes, error_);
+    }
+
+private:
+    const DataDir& data_;
+    QString* error_;
+    QHash<QString, QByteArray> races_;
+};
+
+} // namespace
+
+bool RecalculateChampionship(const DataDir& data, std::vector<EntryRecord>* leagueRows,
+                             QString* error)
+{
+    Run run(data, error);
+    QByteArray calendar, teams, testDrivers, entries;
+    if (!run.read(data.calendar(), &calendar) || !run.read(data.teams(), &teams)
+        || !run.read(data.testDrivers(), &testDrivers))
+        return false;
+
+    Totals teamTotals(teams, TeamRecord::Length,
+                      {kSlotScore[0], kSlotScore[1], kSlotScore[2], kSlotScore[3]});
+    Totals testTotals(testDrivers, TestDriverRecord::Length, {kTestDriverScore});
+
+    const qint64 races = calendar.size() / RaceName::Length;
+    for (qint64 r = 0; r < races; ++r) {
+        const QString race = nameAt(calendar, r * RaceName::Length);
+        QByteArray raceTeams, raceTestDrivers;
+        if (!run.raceFile(data.raceTeams(race), &raceTeams)
+            || !run.raceFile(data.raceTestDrivers(race), &raceTestDrivers))
+            return false;
+
+        if (const auto [j, f] = teamTotals.add(raceTeams); j >= 0) {
+            return fail(error, QStringLiteral("The season score of %1 \"%2\" (team record %3) "
+                                              "would %4 with race \"%5\".")
+                                   .arg(QString::fromLatin1(kSlotKind[f]),
+                                        nameAt(teams, j * TeamRecord::Length + kSlotName[f]))
+                                   .arg(j + 1)
+                                   .arg(beyond(teamTotals.sum(j, f)), race));
+        }
+        if (const auto [j, f] = testTotals.add(raceTestDrivers); j >= 0) {
+            return fail(error, QStringLiteral("The season score of test driver \"%1\" "
+                                              "(test-driver record %2) would %3 with race \"%4\".")
+                                   .arg(nameAt(testDrivers, j * TestDriverRecord::Length))
+                                   .arg(j + 1)
+                                   .arg(beyond(testTotals.sum(j, f)), race));
+        }
+    }
+
+    if (!run.read(data.entries(), &entries))
+        return false;
+    bool entriesChanged = false;
+    const qint64 entryCount = entries.size() / EntryRecord::Length;
+    const qint64 teamCount = teamTotals.count;
+    const qint64 testCount = testTotals.count;
+
+    // One chosen component: its season total and where its name lies, or nothing when
+    // the entry's position names no record.
+    struct Component {
+        const char* what;
+        int total = 0;
+        const QByteArray* database = nullptr;
+        qint64 nameOffset = 0;
+    };
+    auto teamSlot = [&](int record0, int slot, const char* what) -> Component {
+        if (record0 < 0 || record0 >= teamCount)
+            return {what};
+        return {what, teamTotals.sum(record0, std::size_t(slot)), &teams,
+                qint64(record0) * TeamRecord::Length + kSlotName[slot]};
+    };
+    auto driver = [&](int d, const char* what) -> Component {
+        return d < 0 ? Component{what} : teamSlot(d / 2, 2 + d % 2, what);
+    };
+    auto testDriver = [&](int record0) -> Component {
+        if (record0 < 0 || record0 >= testCount)
+            return {"test driver"};
+        return {"test driver", testTotals.sum(record0, 0), &testDrivers,
+                qint64(record0) * TestDriverRecord::Length};
+    };
+
+    for (qint64 i = 0; i < entryCount; ++i) {
+        char* rec = entries.data() + i * EntryRecord::Length;
+        // Added in the order team, engine, test driver, first driver, second driver.
+        const Component parts[5] = {teamSlot(getInt16(rec + kEntryTeam), 0, "team"),
+                                    teamSlot(getInt16(rec + kEntryEngine), 1, "engine"),
+                                    testDriver(getInt16(rec + kEntryTestDriver)),
+                                    driver(getInt16(rec + kEntryDriver1), "first driver"),
+                                    driver(getInt16(rec + kEntryDriver2), "second driver")};
+        int points = 0;
+        for (const Component& c : parts) {
+            points += c.total;
+            if (!inRange(points))
+                return fail(error, QStringLiteral("The points of entry %1 (\"%2\") would %3 "
+                                                  "with its %4 \"%5\".")
+                                       .arg(i + 1)
+                                       .arg(nameAt(entries, i * EntryRecord::Length),
+                                            beyond(points), QString::fromLatin1(c.what),
+                                            nameAt(*c.database, c.nameOffset)));
+        }
+        entriesChanged |= getInt16(rec + kEntryPoints) != points;
+        putInt16(rec + kEntryPoints, points);
+    }
+
+    // Every check has passed: the totals go into the bytes read, and the files are replaced.
+    const bool teamsChanged = teamTotals.apply(&teams);
+    const bool testDriversChanged = testTotals.apply(&testDrivers);
+    if (!run.replace(data.teams(), teams, teamsChanged)
+        || !run.replace(data.testDrivers(), testDrivers, testDriversChanged)
+        || !run.replace(data.entries(), entries, entriesChanged))
+        return false;
+
+    if (leagueRows) {
+        leagueRows->clear();
+        leagueRows->reserve(std::size_t(entryCount));
+        for (qint64 i = 0; i < entryCount; ++i)
+            leagueRows->push_back(leagueRow(entries.constData() + i * EntryRecord::Length));
+    }
+    return true;
+}
+
+} // namespace velmora

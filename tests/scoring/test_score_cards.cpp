@@ -1,0 +1,287 @@
+#include "data/text.h"
+#include "data/types.h"
+#include "fixture.h"
+#include "scoring/race_score.h"
+#include "scoring/td_score.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace velmora;
+using namespace velmora::test;
+
+namespace {
+
+std::vector<TeamRecord> teams(int n)
+{
+    std::vector<TeamRecord> records;
+    for (int i = 1; i <= n; ++i) {
+        TeamRecord t = team(QStringLiteral("Team %1").arg(i), QStringLiteral("Engine %1").arg(i),
+                            QStringLiteral("D%1a").arg(i), QStringLiteral("D%1b").arg(i),
+                            float(i) + 0.5f, int16_t(i));
+        records.push_back(t);
+    }
+    return records;
+}
+
+void type(QLineEdit* box, const QString& text)
+{
+    box->clear();
+    QTest::keyClicks(box, text);
+}
+
+}  // namespace
+
+class TestScoreCards : public QObject {
+    Q_OBJECT
+private slots:
+    void newRaceStartsAsCopyOfTeams();
+    void reopeningChangesNothing();
+    void nextStoresAndSteps();
+    void steppingStopsAtBothEnds();
+    void scoresRoundHalfToEvenAndClamp();
+    void closeBoxLosesOnlyTheShownRecord();
+    void finishStoresOnlyTheShownRecord();
+    void emptyTeamDatabaseWritesNothing();
+    void raceNameWithSeparatorsStaysInside();
+
+    void testDriversInEntryOrder();
+    void finishAtOnceAndNewClears();
+    void closeBoxAfterNewKeepsStoredEntries();
+    void reopeningOverwritesFromRecordOne();
+
+    void noWindowLeft();
+};
+
+void TestScoreCards::newRaceStartsAsCopyOfTeams()
+{
+    TempData data;
+    writeRecords(data.dir().teams(), teams(11));
+    Race_Score card(data.dir(), QStringLiteral(" Harbourside "));
+    QCOMPARE(readBytes(data.path(QStringLiteral("Harbourside.tmr"))),
+             readBytes(data.dir().teams()));
+    QCOMPARE(card.Number->text(), QStringLiteral("1"));
+    QVERIFY(!card.Previous->isEnabled());
+    QVERIFY(card.Forward->isEnabled());
+    QCOMPARE(card.Team->text(), QStringLiteral("Team 1"));
+    QCOMPARE(card.Driver2->text(), QStringLiteral("D1b"));
+    QCOMPARE(card.Team_Price->text(), QStringLiteral(" 1"));
+}
+
+void TestScoreCards::reopeningChangesNothing()
+{
+    TempData data;
+    writeRecords(data.dir().teams(), teams(11));
+    auto race = teams(11);
+    race[0].Engine.Score = -2;
+    writeRecords(data.dir().raceTeams(QStringLiteral("Eastmoor")), race);
+    const QByteArray before = readBytes(data.dir().raceTeams(QStringLiteral("Eastmoor")));
+    {
+        Race_Score card(data.dir(), QStringLiteral("Eastmoor"));
+        QCOMPARE(card.Engine_Price->text(), QStringLiteral("-2"));
+        QCOMPARE(card.Team_Price->text(), QStringLiteral(" 1"));
+        card.reject();
+    }
+    QCOMPARE(readBytes(data.dir().raceTeams(QStringLiteral("Eastmoor"))), before);
+}
+
+void TestScoreCards::nextStoresAndSteps()
+{
+    TempData data;
+    writeRecords(data.dir().teams(), teams(3));
+    Race_Score card(data.dir(), QStringLiteral("R"));
+    type(card.Engine_Price, QStringLiteral("9"));
+    QTest::mouseClick(card.Forward, Qt::LeftButton);
+    const auto race = readRecords<TeamRecord>(data.dir().raceTeams(QStringLiteral("R")));
+    QCOMPARE(race[0].Engine.Score, int16_t(9));
+    // Only the score changed: names and prices keep their bytes.
+    TeamRecord expected = teams(3)[0];
+    expected.Engine.Score = 9;
+    QCOMPARE(race[0].encode(), expected.encode());
+    QCOMPARE(card.Number->text(), QStringLiteral(" 2"));
+    QVERIFY(card.Previous->isEnabled());
+    QCOMPARE(card.Team_Price->text(), QStringLiteral("2"));
+}
+
+void TestScoreCards::steppingStopsAtBothEnds()
+{
+    TempData data;
+    writeRecords(data.dir().teams(), teams(3));
+    Race_Score card(data.dir(), QStringLiteral("R"));
+    QTest::mouseClick(card.Forward, Qt::LeftButton);
+    QTest::mouseClick(card.Forward, Qt::LeftButton);
+    QCOMPARE(card.Number->text(), QStringLiteral(" 3"));
+    QVERIFY(!card.Forward->isEnabled());
+    card.Forward_Click();  // even when called directly it goes nowhere
+    QCOMPARE(card.Number->text(), QStringLiteral(" 3"));
+    QTest::mouseClick(card.Previous, Qt::LeftButton);
+    QTest::mouseClick(card.Previous, Qt::LeftButton);
+    QCOMPARE(card.Number->text(), QStringLiteral(" 1"));
+    QVERIFY(!card.Previous->isEnabled());
+    QVERIFY(card.Forward->isEnabled());
+    QCOMPARE(readRecords<TeamRecord>(data.dir().raceTeams(QStringLiteral("R"))).size(),
+             std::size_t(3));
+
+    // A race file of one record: Next is off from the start.
+    TempData one;
+    writeRecords(one.dir().teams(), teams(1));
+    Race_Score single(one.dir(), QStringLiteral("R"));
+    QVERIFY(!single.Forward->isEnabled());
+}
+
+void TestScoreCards::scoresRoundHalfToEvenAndClamp()
+{
+    TempData data;
+    writeRecords(data.dir().teams(), teams(2));
+    Race_Score card(data.dir(), QStringLiteral("R"));
+    type(card.Team_Price, QStringLiteral("12.5"));
+    type(card.Engine_Price, QStringLiteral("13.5"));
+    type(card.Driver1_Price, QStringLiteral("x"));
+    type(card.Driver2_Price, QStringLiteral("99999"));
+    QTest::mouseClick(card.Forward, Qt::LeftButton);
+    const TeamRecord r = readRecords<TeamRecord>(data.dir().raceTeams(QStringLiteral("R")))[0];
+    QCOMPARE(r.Team.Score, int16_t(12));
+    QCOMPARE(r.Engine.Score, int16_t(14));
+    QCOMPARE(r.Driver1.Score, int16_t(0));
+    QCOMPARE(r.Driver2.Score, int16_t(32767));
+}
+
+void TestScoreCards::closeBoxLosesOnlyTheShownRecord()
+{
+    TempData data;
+    writeRecords(data.dir().teams(), teams(3));
+    Race_Score card(data.dir(), QStringLiteral("R"));
+    card.show();
+    type(card.Team_Price, QStringLiteral("7"));
+    QTest::mouseClick(card.Forward, Qt::LeftButton);
+    type(card.Team_Price, QStringLiteral("8"));
+    card.close();
+    const auto race = readRecords<TeamRecord>(data.dir().raceTeams(QStringLiteral("R")));
+    QCOMPARE(race[0].Team.Score, int16_t(7));
+    QCOMPARE(race[1].Team.Score, int16_t(2));
+}
+
+void TestScoreCards::finishStoresOnlyTheShownRecord()
+{
+    TempData data;
+    writeRecords(data.dir().teams(), teams(5));
+    Race_Score card(data.dir(), QStringLiteral("R"));
+    for (int i = 0; i < 3; ++i)
+        QTest::mouseClick(card.Forward, Qt::LeftButton);
+    const QByteArray before = readBytes(data.dir().raceTeams(QStringLiteral("R")));
+    type(card.Driver1_Price, QStringLiteral("25"));
+    QTest::mouseClick(card.Close, Qt::LeftButton);
+    QCOMPARE(card.result(), int(QDialog::Accepted));
+    const QByteArray after = readBytes(data.dir().raceTeams(QStringLiteral("R")));
+    QCOMPARE(after.size(), before.size());
+    // Record 4's Driver1 score is the only difference: bytes 3 × 344 + 256 and 257.
+    for (int i = 0; i < after.size(); ++i)
+        if (i != 3 * 344 + 256 && i != 3 * 344 + 257)
+            QCOMPARE(after[i], before[i]);
+    QCOMPARE(readRecords<TeamRecord>(data.dir().raceTeams(QStringLiteral("R")))[3].Driver1.Score,
+             int16_t(25));
+}
+
+void TestScoreCards::emptyTeamDatabaseWritesNothing()
+{
+    TempData data;
+    Race_Score card(data.dir(), QStringLiteral("R"));
+    QVERIFY(!card.Forward->isEnabled());
+    QCOMPARE(card.Team->text(), QString());
+    type(card.Team_Price, QStringLiteral("5"));
+    QTest::mouseClick(card.Close, Qt::LeftButton);
+    QCOMPARE(readBytes(data.dir().raceTeams(QStringLiteral("R"))).size(), 0);
+}
+
+void TestScoreCards::raceNameWithSeparatorsStaysInside()
+{
+    TempData data;
+    writeRecords(data.dir().teams(), teams(1));
+    {
+        Race_Score card(data.dir(), QStringLiteral("../up/Grand Prix"));
+        card.Close_Click();
+    }
+    QVERIFY(data.exists(QStringLiteral("..%2Fup%2FGrand Prix.tmr")));
+    QVERIFY(!QFile::exists(data.dir().path() + QStringLiteral("/../up")));
+}
+
+void TestScoreCards::testDriversInEntryOrder()
+{
+    TempData data;
+    writeRecords(data.dir().testDrivers(),
+                 std::vector{testDriver(QStringLiteral("A")), testDriver(QStringLiteral("B")),
+                             testDriver(QStringLiteral("C"))});
+    TD_Score card(data.dir(), QStringLiteral("Kessling"));
+    QCOMPARE(card.Driver->count(), 3);
+    QCOMPARE(card.Driver->currentIndex(), -1);
+    const std::pair<int, QString> entries[] = {{0, "3"}, {1, "0"}, {2, "1"}};
+    for (const auto& [driver, points] : entries) {
+        card.Driver->setCurrentIndex(driver);
+        QTest::keyClicks(card.Price, points);
+        QTest::mouseClick(driver == 2 ? card.Close : card.New, Qt::LeftButton);
+    }
+    const auto race = readRecords<TestDriverRecord>(data.dir().raceTestDrivers(QStringLiteral("Kessling")));
+    QCOMPARE(race.size(), std::size_t(3));
+    QCOMPARE(displayText(race[0].Name), QStringLiteral("A"));
+    QCOMPARE(race[0].Score, int16_t(3));
+    QCOMPARE(displayText(race[2].Name), QStringLiteral("C"));
+    QCOMPARE(race[2].Score, int16_t(1));
+}
+
+void TestScoreCards::finishAtOnceAndNewClears()
+{
+    TempData data;
+    writeRecords(data.dir().testDrivers(), std::vector{testDriver(QStringLiteral("A"))});
+    {
+        TD_Score card(data.dir(), QStringLiteral("R"));
+        card.Close_Click();
+    }
+    auto race = readRecords<TestDriverRecord>(data.dir().raceTestDrivers(QStringLiteral("R")));
+    QCOMPARE(race.size(), std::size_t(1));
+    QCOMPARE(race[0].Name, QString(80, u' '));
+    QCOMPARE(race[0].Score, int16_t(0));
+
+    TD_Score card(data.dir(), QStringLiteral("S"));
+    card.Driver->setCurrentIndex(0);
+    QTest::keyClicks(card.Price, QStringLiteral("2.5"));
+    QTest::mouseClick(card.New, Qt::LeftButton);
+    QCOMPARE(card.Number->text(), QStringLiteral(" 2"));
+    QCOMPARE(card.Driver->currentIndex(), -1);
+    QCOMPARE(card.Price->text(), QString());
+    QCOMPARE(readRecords<TestDriverRecord>(data.dir().raceTestDrivers(QStringLiteral("S")))[0].Score,
+             int16_t(2));
+}
+
+void TestScoreCards::closeBoxAfterNewKeepsStoredEntries()
+{
+    TempData data;
+    TD_Score card(data.dir(), QStringLiteral("R"));
+    card.show();
+    QTest::mouseClick(card.New, Qt::LeftButton);
+    QTest::mouseClick(card.New, Qt::LeftButton);
+    QTest::keyClicks(card.Price, QStringLiteral("9"));
+    card.close();
+    QCOMPARE(readRecords<TestDriverRecord>(data.dir().raceTestDrivers(QStringLiteral("R"))).size(),
+             std::size_t(2));
+}
+
+void TestScoreCards::reopeningOverwritesFromRecordOne()
+{
+    TempData data;
+    writeRecords(data.dir().raceTestDrivers(QStringLiteral("R")),
+                 std::vector{testDriver(QStringLiteral("A"), 0, 1), testDriver(QStringLiteral("B"), 0, 2)});
+    TD_Score card(data.dir(), QStringLiteral("R"));
+    QTest::keyClicks(card.Price, QStringLiteral("7"));
+    card.Close_Click();
+    const auto race = readRecords<TestDriverRecord>(data.dir().raceTestDrivers(QStringLiteral("R")));
+    QCOMPARE(race.size(), std::size_t(2));
+    QCOMPARE(race[0].Score, int16_t(7));
+    QCOMPARE(race[1].Score, int16_t(2));
+}
+
+void TestScoreCards::noWindowLeft() { QCOMPARE(visibleTopLevelWindows(), 0); }
+
+QTEST_MAIN(TestScoreCards)
+#include "test_score_cards.moc"
