@@ -15,12 +15,12 @@ void orderLeagueTable(QWidget* parent, const DataDir& dir, FlexGrid* grid, Leagu
     {
         BusyCursor busy;
         grid->setRedraw(false);
-        std::vector<EntryRecord> entries;
-        ok = orderEntryFile(dir, order, &entries, &error);
+        QByteArray records;
+        ok = orderEntryFile(dir, order, &records, &error);
         // After a failed rewrite the entries come back in the file's own order, which is
         // what the grid must show: its positions are record numbers.
-        if (ok || !entries.empty())
-            refillLeagueTable(grid, entries);
+        if (ok || !records.isEmpty())
+            refillLeagueTable(grid, records);
         grid->setRedraw(true);
         grid->setFocus();
     }

@@ -58,7 +58,15 @@ QByteArray orderedEntryBytes(const QByteArray& records, LeagueOrder order)
 bool orderEntryFile(const DataDir& dir, LeagueOrder order, std::vector<EntryRecord>* entries,
                     QString* error)
 {
-    entries->clear();
+    QByteArray records;
+    const bool ok = orderEntryFile(dir, order, &records, error);
+    *entries = decodeAll(records);
+    return ok;
+}
+
+bool orderEntryFile(const DataDir& dir, LeagueOrder order, QByteArray* records, QString* error)
+{
+    records->clear();
     QByteArray bytes;
     if (!io::readWholeFile(dir.entries(), &bytes, error))
         return false;
@@ -67,16 +75,16 @@ bool orderEntryFile(const DataDir& dir, LeagueOrder order, std::vector<EntryReco
     const QByteArray current = bytes.left(whole);
     const QByteArray ordered = orderedEntryBytes(current, order);
     if (ordered == current) {
-        *entries = decodeAll(current);
+        *records = current;
         return true;
     }
     // A partial record at the end (never written by this program) stays where it was.
     const QByteArray contents = whole == bytes.size() ? ordered : ordered + bytes.mid(whole);
     if (!rewriteFile(dir.entries(), dir.scratch(), contents, error)) {
-        *entries = decodeAll(current);
+        *records = current;
         return false;
     }
-    *entries = decodeAll(ordered);
+    *records = ordered;
     return true;
 }
 

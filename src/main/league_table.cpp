@@ -62,19 +62,37 @@ void fillLeagueTable(FlexGrid* grid, double realCount, const std::vector<EntryRe
     grid->setRedraw(redraw);
 }
 
-void refillLeagueTable(FlexGrid* grid, const std::vector<EntryRecord>& entries)
+namespace {
+
+// The refill, entryAt(r) giving the entry of row r.
+template <class EntryAt>
+void refill(FlexGrid* grid, int n, EntryAt entryAt)
 {
     const bool redraw = grid->redraw();
     grid->setRedraw(false);
-    const int n = int(entries.size());
     growTo(grid, rowsAfterFill(grid->rows(), n));
     for (int r = 0; r < n; ++r)
-        writeLeagueRow(grid, r, entries[std::size_t(r)]);
+        writeLeagueRow(grid, r, entryAt(r));
     for (int r = n; r < grid->rows(); ++r) {
         grid->setTextMatrix(r, 1, QString());
         grid->setTextMatrix(r, 2, QString());
     }
     grid->setRedraw(redraw);
+}
+
+}  // namespace
+
+void refillLeagueTable(FlexGrid* grid, const std::vector<EntryRecord>& entries)
+{
+    refill(grid, int(entries.size()),
+           [&](int r) -> const EntryRecord& { return entries[std::size_t(r)]; });
+}
+
+void refillLeagueTable(FlexGrid* grid, const QByteArray& records)
+{
+    refill(grid, int(records.size() / EntryRecord::Length), [&](int r) {
+        return EntryRecord::decode(records.constData() + qsizetype(r) * EntryRecord::Length);
+    });
 }
 
 }  // namespace velmora
