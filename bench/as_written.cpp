@@ -44,7 +44,7 @@ void writeRecord(int fd, qint64 n, const char* in)
         qFatal("write failed");
 }
 
-}  // namespace
+} // namespace
 
 bool orderInFileAsWritten(const QString& entryPath, FlexGrid* grid, LeagueOrder order)
 {
@@ -133,4 +133,4 @@ BestWorst searchAsWritten(const std::vector<TeamRecord>& teams, double budget)
     return result;
 }
 
-}  // namespace velmora::bench
+} // namespace velmora::bench

@@ -26,4 +26,4 @@ bool orderInFileAsWritten(const QString& entryPath, FlexGrid* grid, LeagueOrder 
 // as the program does, so both give the same answer.
 BestWorst searchAsWritten(const std::vector<TeamRecord>& teams, double budget);
 
-}  // namespace velmora::bench
+} // namespace velmora::bench

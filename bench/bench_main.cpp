@@ -100,7 +100,10 @@ std::vector<EntryRecord> decodeEntries(const QByteArray& bytes)
     return entries;
 }
 
-void settle() { QCoreApplication::processEvents(); }
+void settle()
+{
+    QCoreApplication::processEvents();
+}
 
 // The windows report failures through Messages, which collects them here.
 bool failed(benchmark::State& state)
@@ -217,7 +220,7 @@ void scoreFirstRaceAgain(const DataDir& dir, const QByteArray& asMade, bool agai
     if (again)
         for (qsizetype at = 0; at + TeamRecord::Length <= bytes.size(); at += TeamRecord::Length)
             for (int score : {84, 170, 256, 342})
-                bytes[at + score] = char(bytes[at + score] + 1);  // small scores: no carry
+                bytes[at + score] = char(bytes[at + score] + 1); // small scores: no carry
     writeFile(dir.raceTeams(QStringLiteral("Grand Prix 001")), bytes);
 }
 
@@ -258,8 +261,7 @@ void ScoreReport(benchmark::State& state)
     const auto main = shownMain(l.dir);
     const QString path = l.dir.file(QStringLiteral("report.txt"));
     timed(
-        state, [&] { SaveFileDialog::setNextFileName(path); },
-        [&] { main->File_Output_Click(); });
+        state, [&] { SaveFileDialog::setNextFileName(path); }, [&] { main->File_Output_Click(); });
 }
 
 std::vector<TeamRecord> readTeams(const DataDir& dir)
@@ -283,19 +285,27 @@ void searchCase(benchmark::State& state)
         state.SkipWithError("the search found other teams than the plain search");
 }
 
-void Search(benchmark::State& state) { searchCase<searchBestWorst>(state); }
-void SearchAsWritten(benchmark::State& state) { searchCase<searchAsWritten>(state); }
+void Search(benchmark::State& state)
+{
+    searchCase<searchBestWorst>(state);
+}
+void SearchAsWritten(benchmark::State& state)
+{
+    searchCase<searchAsWritten>(state);
+}
 
 void registerCases()
 {
     const auto add = [](const char* name, void (*fn)(benchmark::State&)) {
-        return benchmark::RegisterBenchmark(name, fn)
-            ->UseManualTime()
-            ->Unit(benchmark::kMillisecond);
+        return benchmark::RegisterBenchmark(name, fn)->UseManualTime()->Unit(
+            benchmark::kMillisecond);
     };
-    for (auto [name, fn] : {std::pair{"StartUp", &StartUp}, {"ViewerUpdate", &ViewerUpdate},
-                            {"OrderByPoints", &OrderByPoints}, {"OrderByOwner", &OrderByOwner},
-                            {"Championship", &Championship}, {"ScoreReport", &ScoreReport}}) {
+    for (auto [name, fn] : {std::pair{"StartUp", &StartUp},
+                            {"ViewerUpdate", &ViewerUpdate},
+                            {"OrderByPoints", &OrderByPoints},
+                            {"OrderByOwner", &OrderByOwner},
+                            {"Championship", &Championship},
+                            {"ScoreReport", &ScoreReport}}) {
         auto* b = add(name, fn);
         for (int n : kSizes)
             b->Arg(n);
@@ -326,8 +336,8 @@ public:
             const std::string key = run.run_name.function_name + '/' + run.run_name.args;
             if (!median && medians_.count(key))
                 continue;
-            const double ms = run.GetAdjustedRealTime()
-                              / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e3;
+            const double ms =
+                run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e3;
             if (median || !ms_.count(key))
                 ms_[key] = ms;
             if (median)
@@ -454,8 +464,8 @@ void printSummary(const SummaryReporter& r, bool measurePeak)
                 "|---|---:|---:|---:|\n");
     for (int n : kSmallSizes) {
         const double ours = r.ms("OrderByPoints", n), plain = r.ms("OrderAsWritten", n);
-        std::printf("| %d entries | %s | %s | %s |\n", n, cell(ours).c_str(),
-                    cell(plain).c_str(), ratio(ours, plain).c_str());
+        std::printf("| %d entries | %s | %s | %s |\n", n, cell(ours).c_str(), cell(plain).c_str(),
+                    ratio(ours, plain).c_str());
     }
 
     if (measurePeak) {
@@ -489,7 +499,7 @@ std::unique_ptr<QTemporaryDir> runtimeFolder()
     return folder;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -503,8 +513,7 @@ int main(int argc, char* argv[])
         QCoreApplication core(argc, argv);
         const DataDir dir(QString::fromLocal8Bit(argv[2]));
         writeLeague(dir, {kLeagueTeams, 30, 100, std::atoi(argv[3])});
-        writeFile(dir.entries(),
-                  orderedEntryBytes(readFile(dir.entries()), LeagueOrder::ByPoints));
+        writeFile(dir.entries(), orderedEntryBytes(readFile(dir.entries()), LeagueOrder::ByPoints));
         return 0;
     }
     const bool child = argc == 3 && std::string(argv[1]) == "--peak-memory";

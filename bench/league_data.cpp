@@ -10,14 +10,14 @@
 namespace velmora::bench {
 namespace {
 
-const QStringList kFirst = {
-    "Ann",   "Bob",    "Carla", "Dev",    "Elena", "Farid", "Greta", "Hugo",  "Ines",  "Jonas",
-    "Kaito", "Lena",   "Marek", "Nadia",  "Oscar", "Priya", "Quinn", "Rosa",  "Sven",  "Tomas",
-    "Ugo",   "Vera",   "Wim",   "Ximena", "Yusuf", "Zoe",   "adam",  "bea",   "Chloé", "Dmitri"};
-const QStringList kLast = {
-    "Lee",     "Marsh",  "Okafor",   "Brandt", "Silva",  "Novak",    "Haddad", "Kowalski",
-    "Moreau",  "Tanaka", "Lindqvist", "Reyes", "Fischer", "O'Neill", "Petrov", "Ndiaye",
-    "Jensen",  "Rossi",  "Varga",    "Walsh",  "Young",  "Zeller",   "Abe",    "Björk"};
+const QStringList kFirst = {"Ann",   "Bob",   "Carla", "Dev",   "Elena", "Farid", "Greta", "Hugo",
+                            "Ines",  "Jonas", "Kaito", "Lena",  "Marek", "Nadia", "Oscar", "Priya",
+                            "Quinn", "Rosa",  "Sven",  "Tomas", "Ugo",   "Vera",  "Wim",   "Ximena",
+                            "Yusuf", "Zoe",   "adam",  "bea",   "Chloé", "Dmitri"};
+const QStringList kLast = {"Lee",     "Marsh",    "Okafor", "Brandt", "Silva",     "Novak",
+                           "Haddad",  "Kowalski", "Moreau", "Tanaka", "Lindqvist", "Reyes",
+                           "Fischer", "O'Neill",  "Petrov", "Ndiaye", "Jensen",    "Rossi",
+                           "Varga",   "Walsh",    "Young",  "Zeller", "Abe",       "Björk"};
 const QStringList kMakers = {"Arrowfield", "Blackmoor", "Corvan", "Delmar", "Estrel",
                              "Fenwick",    "Gallant",   "Harrow", "Ixion",  "Jarvik"};
 
@@ -32,8 +32,7 @@ float price(QRandomGenerator& rng, int low, int high)
     return float(rng.bounded(low * 2, high * 2 + 1)) / 2;
 }
 
-template <class Record>
-QByteArray encodeAll(const std::vector<Record>& records)
+template <class Record> QByteArray encodeAll(const std::vector<Record>& records)
 {
     QByteArray bytes;
     bytes.reserve(qsizetype(records.size()) * Record::Length);
@@ -49,9 +48,9 @@ std::vector<TeamRecord> namedTeams(int teams, QRandomGenerator& rng)
         TeamRecord& r = db[std::size_t(t)];
         const QString maker = kMakers[t % kMakers.size()];
         r.Team = {QStringLiteral("%1 Racing %2").arg(maker).arg(t + 1), price(rng, 8, 30), 0};
-        r.Engine = {QStringLiteral("%1 Motors %2").arg(kMakers[(t * 3 + 1) % kMakers.size()])
-                        .arg(t + 1),
-                    price(rng, 5, 25), 0};
+        r.Engine = {
+            QStringLiteral("%1 Motors %2").arg(kMakers[(t * 3 + 1) % kMakers.size()]).arg(t + 1),
+            price(rng, 5, 25), 0};
         r.Driver1 = {personName(rng), price(rng, 1, 20), 0};
         r.Driver2 = {personName(rng), price(rng, 1, 20), 0};
     }
@@ -66,7 +65,7 @@ int16_t racePoints(QRandomGenerator& rng)
     return int16_t(place < 10 ? kPoints[place] : 0);
 }
 
-}  // namespace
+} // namespace
 
 void writeFile(const QString& path, const QByteArray& bytes)
 {
@@ -152,7 +151,7 @@ void writeLeague(const DataDir& dir, const LeagueShape& shape)
         EntryRecord& e = entries[std::size_t(i)];
         // Owners repeat now and then, so equal keys meet in both orderings.
         e.Owner = rng.bounded(4u) == 0 ? personName(rng)
-                                        : personName(rng) + u' ' + QString::number(i + 1);
+                                       : personName(rng) + u' ' + QString::number(i + 1);
         e.TeamIndex = int16_t(rng.bounded(n));
         e.EngineIndex = int16_t(rng.bounded(n));
         e.Driver1Index = int16_t(rng.bounded(2 * n));
@@ -160,14 +159,13 @@ void writeLeague(const DataDir& dir, const LeagueShape& shape)
         e.TestDriverIndex = int16_t(rng.bounded(shape.testDrivers));
         const TeamRecord& team = teams[std::size_t(e.TeamIndex)];
         const TeamRecord& engine = teams[std::size_t(e.EngineIndex)];
-        const ComponentSlot& d1 = teams[std::size_t(teamRecordOfDriver(e.Driver1Index) - 1)]
-                                      .driver(e.Driver1Index);
-        const ComponentSlot& d2 = teams[std::size_t(teamRecordOfDriver(e.Driver2Index) - 1)]
-                                      .driver(e.Driver2Index);
+        const ComponentSlot& d1 =
+            teams[std::size_t(teamRecordOfDriver(e.Driver1Index) - 1)].driver(e.Driver1Index);
+        const ComponentSlot& d2 =
+            teams[std::size_t(teamRecordOfDriver(e.Driver2Index) - 1)].driver(e.Driver2Index);
         const TestDriverRecord& td = testDrivers[std::size_t(e.TestDriverIndex)];
         e.Price = team.Team.Price + engine.Engine.Price + d1.Price + d2.Price + float(td.Price);
-        e.Points = int16_t(team.Team.Score + engine.Engine.Score + td.Score + d1.Score
-                           + d2.Score);
+        e.Points = int16_t(team.Team.Score + engine.Engine.Score + td.Score + d1.Score + d2.Score);
     }
 
     writeFile(dir.teams(), encodeAll(teams));
@@ -176,4 +174,4 @@ void writeLeague(const DataDir& dir, const LeagueShape& shape)
     writeFile(dir.entries(), encodeAll(entries));
 }
 
-}  // namespace velmora::bench
+} // namespace velmora::bench

@@ -33,4 +33,4 @@ QByteArray readFile(const QString& path);
 // The records of an entry file in the opposite order: the worst start for an ordering.
 QByteArray reversedRecords(const QByteArray& entryFile);
 
-}  // namespace velmora::bench
+} // namespace velmora::bench
