@@ -23,6 +23,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QFont>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -33,7 +34,6 @@
 #include <map>
 #include <memory>
 #include <string>
-#include <sys/resource.h>
 
 using namespace velmora;
 using namespace velmora::bench;
@@ -381,11 +381,18 @@ std::string ratio(double ours, double reference)
     return text;
 }
 
+// The process's own resident high-water mark. Not getrusage(): its ru_maxrss keeps the
+// peak of the forked parent across exec, so a child of a large process reports the
+// parent's size.
 long peakKiB()
 {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return -1;
 }
 
 // The child of --peak-memory: every action once, in a fresh process, on the data folder.
@@ -402,16 +409,20 @@ int runEveryActionOnce(const QString& folder)
         main.Sort_Points_Click();
         SaveFileDialog::setNextFileName(dir.file(QStringLiteral("report.txt")));
         main.File_Output_Click();
+        // A league's first race is scored again, so that the calculation writes.
         const QString firstRace = dir.raceTeams(QStringLiteral("Grand Prix 001"));
-        const QByteArray asMade = readFile(firstRace);
-        scoreFirstRaceAgain(dir, asMade, true);
+        const bool league = QFile::exists(firstRace);
+        const QByteArray asMade = league ? readFile(firstRace) : QByteArray();
+        if (league)
+            scoreFirstRaceAgain(dir, asMade, true);
         std::vector<EntryRecord> rows;
         QString error;
         if (RecalculateChampionship(dir, &rows, &error))
             refillLeagueTable(main.HiScores, rows);
         else
             Messages::error(nullptr, error);
-        scoreFirstRaceAgain(dir, asMade, false);
+        if (league)
+            scoreFirstRaceAgain(dir, asMade, false);
         searchBestWorst(readTeams(dir), kSearchBudget);
         settle();
         if (!Messages::collected().isEmpty()) {
@@ -423,12 +434,11 @@ int runEveryActionOnce(const QString& folder)
     return 0;
 }
 
-// Peak resident memory, in MiB, of a fresh process doing every action at `entries`.
-double peakMemoryMiB(int entries)
+// Peak resident memory, in MiB, of a fresh process doing every action on the folder.
+double peakMemoryMiB(const QString& folder)
 {
     QProcess child;
-    child.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--peak-memory"), league(entries).dir.path()});
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--peak-memory"), folder});
     if (!child.waitForFinished(600000) || child.exitCode() != 0)
         return -1;
     return child.readAllStandardOutput().trimmed().toDouble() / 1024;
@@ -469,12 +479,15 @@ void printSummary(const SummaryReporter& r, bool measurePeak)
     }
 
     if (measurePeak) {
-        const double mib = peakMemoryMiB(kSizes[1]);
+        const double mib = peakMemoryMiB(league(kSizes[1]).dir.path());
+        // The same actions on an empty folder: what the program takes without a league.
+        const QTemporaryDir empty;
+        const double emptyMib = peakMemoryMiB(empty.path());
         std::printf("\nPeak memory (resident), every action once at 100,000 entries: ");
-        if (mib < 0)
+        if (mib < 0 || emptyMib < 0)
             std::printf("not measured (the run failed)\n");
         else
-            std::printf("%.0f MiB\n", mib);
+            std::printf("%.0f MiB (with no entries at all: %.0f MiB)\n", mib, emptyMib);
     }
     std::fflush(stdout);
 }
