@@ -92,14 +92,6 @@ SearchData& searchData(int teams)
     return *d;
 }
 
-std::vector<EntryRecord> decodeEntries(const QByteArray& bytes)
-{
-    std::vector<EntryRecord> entries;
-    for (qsizetype at = 0; at + EntryRecord::Length <= bytes.size(); at += EntryRecord::Length)
-        entries.push_back(EntryRecord::decode(bytes.constData() + at));
-    return entries;
-}
-
 void settle()
 {
     QCoreApplication::processEvents();
@@ -180,7 +172,7 @@ void ViewerUpdate(benchmark::State& state)
 void showFile(Main& main, const DataDir& dir, const QByteArray& bytes)
 {
     writeFile(dir.entries(), bytes);
-    refillLeagueTable(main.HiScores, decodeEntries(bytes));
+    refillLeagueTable(main.HiScores, bytes);
 }
 
 void OrderByPoints(benchmark::State& state)
