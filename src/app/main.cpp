@@ -11,7 +11,6 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Velmora"));
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
                                             .arg(VELMORA_VERSION_MAJOR)
                                             .arg(VELMORA_VERSION_MINOR)

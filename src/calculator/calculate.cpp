@@ -2,6 +2,7 @@
 
 #include "calculator/calculator.h"
 #include "data/text.h"
+#include "toolkit/accessibility.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/twips.h"
 
@@ -28,7 +29,7 @@ Calculate::Calculate(const DataDir& dataDir, QPointer<Calculator>& resultWindow,
     Budge = new QLineEdit(this);
     Budge->setObjectName(QStringLiteral("Budge"));
     place(Budge, 1395, 255, 1335, 315);
-    Label1->setBuddy(Budge);
+    labelFor(Label1, Budge);
 
     Ok = new QPushButton(QStringLiteral("Ok"), this);
     Ok->setObjectName(QStringLiteral("Ok"));

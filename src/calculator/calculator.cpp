@@ -2,6 +2,7 @@
 
 #include "data/record_file.h"
 #include "data/text.h"
+#include "toolkit/accessibility.h"
 #include "toolkit/busy_cursor.h"
 #include "toolkit/twips.h"
 
@@ -26,7 +27,7 @@ QLineEdit* addRow(QGroupBox* frame, int row, const char* labelName, const QStrin
     auto* box = new QLineEdit(frame);
     box->setObjectName(QString::fromLatin1(boxName));
     place(box, 1020, kRowTop[row], 3135, 285);
-    (*label)->setBuddy(box);
+    labelFor(*label, box);
     return box;
 }
 
@@ -75,7 +76,7 @@ Calculator::Calculator(const DataDir& dataDir, const QString& budgetText, QWidge
     TestDriver->setObjectName(QStringLiteral("TestDriver"));
     TestDriver->setEnabled(false);
     place(TestDriver, 1320, 2790, 3000, 285);
-    Label7->setBuddy(TestDriver);
+    labelFor(Label7, TestDriver);
 
     Okay = new QPushButton(QStringLiteral("Ok"), this);
     Okay->setObjectName(QStringLiteral("Okay"));

@@ -3,6 +3,7 @@
 #include "data/text.h"
 #include "main/league_table.h"
 #include "scoring/championship.h"
+#include "toolkit/accessibility.h"
 #include "toolkit/busy_cursor.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/flex_grid.h"
@@ -66,7 +67,7 @@ Entries::Entries(const DataDir& dataDir, FlexGrid* hiScores, QLineEdit* mainNumb
     auto button = [this](const char* name, const QString& caption, int left, int width) {
         auto* b = new QPushButton(caption, this);
         b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false); // Enter in a box presses nothing
+        enterPresses({b});
         place(b, left, 3180, width, 345);
         return b;
     };
@@ -75,7 +76,7 @@ Entries::Entries(const DataDir& dataDir, FlexGrid* hiScores, QLineEdit* mainNumb
         auto* l = new QLabel(caption, this);
         l->setObjectName(QString::fromLatin1(name));
         place(l, left, top, width, height);
-        l->setBuddy(buddy);
+        labelFor(l, buddy);
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         fitLabel(l);
         return l;

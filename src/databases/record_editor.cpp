@@ -1,6 +1,7 @@
 #include "databases/record_editor.h"
 
 #include "data/text.h"
+#include "toolkit/accessibility.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/twips.h"
 #include "viewer/team_viewer.h"
@@ -25,8 +26,7 @@ RecordEditor::RecordEditor(const DataDir& dataDir, Team_Viewer* viewer, QString 
     auto button = [this](const char* name, const QString& caption) {
         auto* b = new QPushButton(caption, this);
         b->setObjectName(QString::fromLatin1(name));
-        // Enter in a box presses nothing; a button presses itself only when it has focus.
-        b->setAutoDefault(false);
+        enterPresses({b});
         return b;
     };
     New = button("New", QStringLiteral("New"));
@@ -60,7 +60,7 @@ QLabel* RecordEditor::addLabel(const char* name, const QString& caption, QWidget
     label->setObjectName(QString::fromLatin1(name));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     if (buddy)
-        label->setBuddy(buddy);
+        labelFor(label, buddy);
     placeCaption(label, left, top, width, height);
     return label;
 }

@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 
 namespace velmora {
 
@@ -92,6 +93,11 @@ Main::Main(const DataDir& dataDir, QWidget* parent) : QMainWindow(parent), dataD
 
     loaded_ = Form_Load();
     HiScores->setFocus();
+
+    // Opens in the centre of the screen.
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 Main::~Main() = default;

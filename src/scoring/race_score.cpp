@@ -1,6 +1,7 @@
 #include "scoring/race_score.h"
 
 #include "data/text.h"
+#include "toolkit/accessibility.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/twips.h"
 
@@ -36,7 +37,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, i
 {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
+    enterPresses({b});
     place(b, l, t, w, h);
     return b;
 }
@@ -86,7 +87,7 @@ Race_Score::Race_Score(const DataDir& dataDir, const QString& race, QWidget* par
     for (const auto& [lbl, name] : rows) {
         name->setReadOnly(true);  // names are shown for orientation only
         name->setFocusPolicy(Qt::NoFocus);
-        lbl->setBuddy(name);
+        labelFor(lbl, name);
     }
     const std::pair<QLineEdit*, QString> scores[] = {
         {Team_Price, QStringLiteral("Team score")},
@@ -98,7 +99,7 @@ Race_Score::Race_Score(const DataDir& dataDir, const QString& race, QWidget* par
         score->setAccessibleName(accessible);
     }
     Number->setAccessibleName(QStringLiteral("Team Number"));
-    Label6->setBuddy(Number);
+    labelFor(Label6, Number);
 
     Previous = button(this, "Previous", QStringLiteral("Previous"), 892, 2340, 840, 345);
     Forward = button(this, "Forward", QStringLiteral("Next"), 1799, 2340, 840, 345);
@@ -218,16 +219,15 @@ void Race_Score::Form_QueryUnload()
     raceTeams_.close();
 }
 
-void Race_Score::reject()
-{
-    Form_QueryUnload();
-    QDialog::reject();
-}
+// Esc does nothing: the card has no cancel button, and typed points are not to be lost
+// by a habit. The close box leaves without storing.
+void Race_Score::reject() {}
 
 void Race_Score::closeEvent(QCloseEvent* event)
 {
     Form_QueryUnload();
-    QDialog::closeEvent(event);
+    done(QDialog::Rejected);
+    event->accept();
 }
 
 }  // namespace velmora

@@ -30,7 +30,7 @@ public slots:
     void Previous_Click();
     void Close_Click();
 
-    // Esc leaves like the close box: the shown record is not stored.
+    // Esc does nothing; the close box leaves without storing.
     void reject() override;
 
 protected:

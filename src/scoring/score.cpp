@@ -6,6 +6,7 @@
 #include "scoring/championship.h"
 #include "scoring/race_score.h"
 #include "scoring/td_score.h"
+#include "toolkit/accessibility.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/twips.h"
 #include "viewer/team_viewer.h"
@@ -33,16 +34,27 @@ Score::Score(const DataDir& dataDir, FlexGrid* hiScores, Team_Viewer* viewer, QW
 
     Race = new QComboBox(this);
     Race->setObjectName(QStringLiteral("Race"));
-    Race->setEditable(true);
+    // When a typed text is finished (Enter, or the focus leaving) and equals an item of
+    // the list, the box selects that item and reports it as activated, as if it had been
+    // picked. A typed name must stay typed, so the box's own handling of the finished
+    // text is bracketed by two of ours: one connected before the box connects its own,
+    // one after.
+    auto* text = new QLineEdit(Race);
+    connect(text, &QLineEdit::editingFinished, this, [this] { finishingTyping_ = true; });
+    Race->setLineEdit(text);
+    connect(text, &QLineEdit::editingFinished, this, [this] { finishingTyping_ = false; });
+    connect(Race, &QComboBox::activated, this, [this] {
+        if (!finishingTyping_)
+            picked_ = true;
+    });
+    connect(text, &QLineEdit::textEdited, this, [this] { picked_ = false; });
     Race->setInsertPolicy(QComboBox::NoInsert);
     // Without completion a name is either picked from the list or typed in full.
     Race->setCompleter(nullptr);
     // The calendar holds 80 characters of a name; the race files are named the same.
-    Race->lineEdit()->setMaxLength(TextFieldLength);
+    text->setMaxLength(TextFieldLength);
     place(Race, 1215, 150, 3810, 315);
-    Label1->setBuddy(Race);
-    connect(Race, &QComboBox::activated, this, [this] { picked_ = true; });
-    connect(Race->lineEdit(), &QLineEdit::textEdited, this, [this] { picked_ = false; });
+    labelFor(Label1, Race);
 
     Teamscore = new QPushButton(QStringLiteral("Score Teams"), this);
     Teamscore->setObjectName(QStringLiteral("Teamscore"));
@@ -54,8 +66,7 @@ Score::Score(const DataDir& dataDir, FlexGrid* hiScores, Team_Viewer* viewer, QW
     Calculate->setObjectName(QStringLiteral("Calculate"));
     place(Calculate, 3435, 705, 1590, 405);
     Calculate->setEnabled(false);
-    for (QPushButton* b : {Teamscore, Testscore, Calculate})
-        b->setAutoDefault(false);
+    enterPresses({Teamscore, Testscore, Calculate});
     connect(Teamscore, &QPushButton::clicked, this, &Score::Teamscore_Click);
     connect(Testscore, &QPushButton::clicked, this, &Score::Testscore_Click);
     connect(Calculate, &QPushButton::clicked, this, &Score::Calculate_Click);
@@ -78,6 +89,8 @@ void Score::Form_Load()
     }
     for (const RaceName& race : calendar.readAll<RaceName>(&error))
         Race->addItem(displayText(race.Name));
+    if (!error.isEmpty())
+        Messages::error(this, error);
     Race->setCurrentIndex(-1);
     Race->setEditText(QString());
 }
@@ -105,22 +118,28 @@ void Score::Testscore_Click()
 void Score::Calculate_Click()
 {
     QString error;
-    if (!picked_) {
+    QByteArray calendarBefore;
+    const bool append = !picked_;
+    if (append) {
         // A typed name joins the calendar, also when it is already there or empty.
         RecordFile calendar;
         if (!calendar.open(dataDir_.calendar(), RaceName::Length, &error)
+            || (calendarBefore = calendar.readAllRaw(&error), !error.isEmpty())
             || !calendar.append(RaceName{fieldText(Race->currentText())}, &error)) {
             Messages::error(this, error);
             return;
         }
-        picked_ = true;  // in the calendar now: a second try must not add it again
     }
 
     std::vector<EntryRecord> league;
     if (!RecalculateChampionship(dataDir_, &league, &error)) {
-        // Nothing was written; the window stays open so the points can be corrected.
+        // Nothing was recalculated, so the race does not join the calendar either: the
+        // window stays open for the points to be corrected and calculated again.
+        QString restoreError;
+        if (append
+            && !rewriteFile(dataDir_.calendar(), dataDir_.scratch(), calendarBefore, &restoreError))
+            error += u'\n' + restoreError;
         Messages::error(this, error);
-        Teamscore->setEnabled(true);
         return;
     }
     if (hiScores_)

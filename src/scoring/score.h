@@ -40,6 +40,7 @@ private:
     // The race was picked from the calendar (or is there already), so Calculate does
     // not append it again.
     bool picked_ = false;
+    bool finishingTyping_ = false;
 };
 
 }  // namespace velmora

@@ -1,6 +1,7 @@
 #include "scoring/td_score.h"
 
 #include "data/text.h"
+#include "toolkit/accessibility.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/twips.h"
 
@@ -35,7 +36,7 @@ TD_Score::TD_Score(const DataDir& dataDir, const QString& race, QWidget* parent)
     Driver = new QComboBox(this);
     Driver->setObjectName(QStringLiteral("Driver"));
     place(Driver, 1260, 630, 1935, 315);
-    Label3->setBuddy(Driver);
+    labelFor(Label3, Driver);
 
     Label5 = new QLabel(QStringLiteral("Score"), this);
     Label5->setObjectName(QStringLiteral("Label5"));
@@ -45,7 +46,7 @@ TD_Score::TD_Score(const DataDir& dataDir, const QString& race, QWidget* parent)
     Price->setObjectName(QStringLiteral("Price"));
     Price->setAlignment(Qt::AlignHCenter);
     place(Price, 3390, 645, 960, 285);
-    Label5->setBuddy(Price);
+    labelFor(Label5, Price);
 
     New = new QPushButton(QStringLiteral("New"), this);
     New->setObjectName(QStringLiteral("New"));
@@ -53,8 +54,7 @@ TD_Score::TD_Score(const DataDir& dataDir, const QString& race, QWidget* parent)
     Close = new QPushButton(QStringLiteral("Finish"), this);
     Close->setObjectName(QStringLiteral("Close"));
     place(Close, 2355, 1380, 840, 345);
-    for (QPushButton* b : {New, Close})
-        b->setAutoDefault(false);
+    enterPresses({New, Close});
     connect(New, &QPushButton::clicked, this, &TD_Score::New_Click);
     connect(Close, &QPushButton::clicked, this, &TD_Score::Close_Click);
 
@@ -79,6 +79,8 @@ void TD_Score::Form_Load()
     }
     for (const TestDriverRecord& d : testDrivers_.readAll<TestDriverRecord>(&error))
         Driver->addItem(displayText(d.Name));
+    if (!error.isEmpty())
+        Messages::error(this, error);
     Driver->setCurrentIndex(-1);
 }
 
@@ -120,16 +122,15 @@ void TD_Score::Form_QueryUnload()
     raceTestDrivers_.close();
 }
 
-void TD_Score::reject()
-{
-    Form_QueryUnload();
-    QDialog::reject();
-}
+// Esc does nothing: the card has no cancel button, and typed points are not to be lost
+// by a habit. The close box leaves without storing.
+void TD_Score::reject() {}
 
 void TD_Score::closeEvent(QCloseEvent* event)
 {
     Form_QueryUnload();
-    QDialog::closeEvent(event);
+    done(QDialog::Rejected);
+    event->accept();
 }
 
 }  // namespace velmora

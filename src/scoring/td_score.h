@@ -29,7 +29,7 @@ public:
 public slots:
     void New_Click();
     void Close_Click();
-    // Esc leaves like the close box: the entry on the screen is not stored.
+    // Esc does nothing; the close box leaves without storing.
     void reject() override;
 
 protected:

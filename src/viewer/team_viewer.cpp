@@ -2,6 +2,7 @@
 
 #include "data/record_file.h"
 #include "data/text.h"
+#include "toolkit/accessibility.h"
 #include "toolkit/flex_grid.h"
 #include "toolkit/twips.h"
 
@@ -55,6 +56,9 @@ Team_Viewer::Team_Viewer(const DataDir& dataDir, QWidget* parent)
     Close = new QPushButton(QStringLiteral("Close"), this);
     Close->setObjectName(QStringLiteral("Close"));
     place(Close, 0, 4215, 8505, 345);
+    // Close is pressed by Esc, or by Enter when it has the focus; Enter on the grid
+    // does not hide the window.
+    enterPresses({Close});
     connect(Close, &QPushButton::clicked, this, &Team_Viewer::Close_Click);
 
     setTabOrder(Spread, Close);

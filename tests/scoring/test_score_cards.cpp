@@ -45,6 +45,7 @@ private slots:
     void closeBoxLosesOnlyTheShownRecord();
     void finishStoresOnlyTheShownRecord();
     void emptyTeamDatabaseWritesNothing();
+    void escapeKeepsTheCardEnterPressesTheFocusedButton();
     void raceNameWithSeparatorsStaysInside();
 
     void testDriversInEntryOrder();
@@ -193,6 +194,28 @@ void TestScoreCards::emptyTeamDatabaseWritesNothing()
     type(card.Team_Price, QStringLiteral("5"));
     QTest::mouseClick(card.Close, Qt::LeftButton);
     QCOMPARE(readBytes(data.dir().raceTeams(QStringLiteral("R"))).size(), 0);
+}
+
+void TestScoreCards::escapeKeepsTheCardEnterPressesTheFocusedButton()
+{
+    TempData data;
+    writeRecords(data.dir().teams(), teams(2));
+    Race_Score card(data.dir(), QStringLiteral("R"));
+    card.show();
+    type(card.Team_Price, QStringLiteral("6"));
+    QTest::keyClick(card.Team_Price, Qt::Key_Escape);
+    QVERIFY(card.isVisible());
+    QCOMPARE(card.Team_Price->text(), QStringLiteral("6"));
+    // Enter in a score box presses nothing; on a button that has the focus it presses it.
+    QTest::keyClick(card.Team_Price, Qt::Key_Return);
+    QCOMPARE(card.Number->text(), QStringLiteral("1"));
+    card.Forward->setFocus();
+    QTest::keyClick(card.Forward, Qt::Key_Return);
+    QCOMPARE(card.Number->text(), QStringLiteral(" 2"));
+    QCOMPARE(readRecords<TeamRecord>(data.dir().raceTeams(QStringLiteral("R")))[0].Team.Score,
+             int16_t(6));
+    card.close();
+    QVERIFY(card.isHidden());
 }
 
 void TestScoreCards::raceNameWithSeparatorsStaysInside()

@@ -169,6 +169,11 @@ void TestScoreWindow::pickedRaceIsNotAppendedTypedRaceIs()
                                  QString()}) {
         Score score(data.dir(), nullptr, nullptr);
         score.show();
+        // An active window, so that the focus really leaves the box for the button: a
+        // typed name equal to a listed one must still count as typed.
+        QApplication::setActiveWindow(&score);
+        QVERIFY(QTest::qWaitForWindowActive(&score));
+        score.Race->setFocus();
         QTest::keyClicks(score.Race, typed);
         scoreTeams(score, {{"1", "1", "1", "1"}, {"1", "1", "1", "1"}});
         QTest::mouseClick(score.Calculate, Qt::LeftButton);
@@ -233,6 +238,8 @@ void TestScoreWindow::refusedCalculationKeepsWindowOpen()
              qPrintable(Messages::collected()[0]));
     QVERIFY(score.isVisible());
     QCOMPARE(readBytes(data.dir().teams()), teamsBefore);
+    // Refused, so the race has not joined the calendar either.
+    QCOMPARE(calendar(data), QStringList{"Old"});
 
     // Corrected and calculated again: the typed race is in the calendar once.
     scoreTeams(score, {{"1", "0", "0", "0"}, {"0", "0", "0", "0"}});
