@@ -55,6 +55,18 @@ QByteArray RecordFile::readRaw(qint64 n) const
     return bytes;
 }
 
+bool RecordFile::readRaw(qint64 n, QByteArray* bytes, QString* error) const
+{
+    bytes->clear();
+    if (fd_ < 0 || n < 1 || n > count())
+        return true;
+    QByteArray record(length_, '\0');
+    if (!io::readAt(fd_, path_, record.data(), length_, (n - 1) * length_, error))
+        return false;
+    *bytes = std::move(record);
+    return true;
+}
+
 QByteArray RecordFile::readAllRaw(QString* error) const
 {
     if (fd_ < 0)

@@ -63,6 +63,10 @@ public:
     }
 
     QByteArray readRaw(qint64 n) const;
+    // Record n into *bytes (left empty for a number outside 1..count()); false, with the
+    // file and the system's reason in *error, when the file cannot be read, so that a
+    // window never shows, and later saves, an empty record in place of an unread one.
+    bool readRaw(qint64 n, QByteArray* bytes, QString* error) const;
     QByteArray readAllRaw(QString* error = nullptr) const;
     bool writeRaw(qint64 n, const QByteArray& bytes, QString* error = nullptr);
 

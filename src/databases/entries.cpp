@@ -20,25 +20,6 @@
 
 namespace velmora {
 
-namespace {
-
-// A caption a little wider than its place (fonts differ from the layout's) grows to the
-// left, as far as the window's edge, and only then to the right; the captions are
-// right-aligned, so each ends next to the box it names.
-void fitLabel(QLabel* label)
-{
-    const int need = label->sizeHint().width() - label->width();
-    if (need <= 0)
-        return;
-    QRect r = label->geometry();
-    const int left = std::min(need, r.left());
-    r.setLeft(r.left() - left);
-    r.setWidth(r.width() + need - left);
-    label->setGeometry(r);
-}
-
-} // namespace
-
 Entries::Entries(const DataDir& dataDir, FlexGrid* hiScores, QLineEdit* mainNumber,
                  Team_Viewer* viewer, QWidget* parent)
     : QDialog(parent), dataDir_(dataDir), hiScores_(hiScores), mainNumber_(mainNumber),
@@ -75,10 +56,9 @@ Entries::Entries(const DataDir& dataDir, FlexGrid* hiScores, QLineEdit* mainNumb
                         int height, QWidget* buddy) {
         auto* l = new QLabel(caption, this);
         l->setObjectName(QString::fromLatin1(name));
-        place(l, left, top, width, height);
         labelFor(l, buddy);
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        fitLabel(l);
+        placeCaption(l, left, top, width, height);
         return l;
     };
 
@@ -242,6 +222,8 @@ bool Entries::Form_Load()
     if (n == c + 1) {
         if (n != number())
             setNumber(n);
+        // As after New: the entries before the new one can be reached with Previous.
+        Previous->setEnabled(c > 0);
     } else if (!showEntry(n)) {
         return false;
     }
@@ -367,12 +349,10 @@ void Entries::fillUnchosenPickers(bool includingTeam)
 // the file cannot be read (so that a failed read is never shown and stored back).
 bool Entries::readRecord(const RecordFile& file, qint64 n, QByteArray* bytes)
 {
-    *bytes = file.readRaw(n);
-    if (!bytes->isEmpty() || n < 1 || n > file.count())
-        return true;
     QString error;
-    file.readAllRaw(&error); // fails the same way, with the system's reason
-    showError(error.isEmpty() ? QStringLiteral("Could not read \"%1\".").arg(file.path()) : error);
+    if (file.readRaw(n, bytes, &error))
+        return true;
+    showError(error);
     return false;
 }
 

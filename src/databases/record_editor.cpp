@@ -105,10 +105,22 @@ bool RecordEditor::saveShown()
     return false;
 }
 
+bool RecordEditor::readable(qint64 n)
+{
+    QByteArray bytes;
+    QString error;
+    if (file_.readRaw(n, &bytes, &error))
+        return true;
+    Messages::error(this, error);
+    return false;
+}
+
 void RecordEditor::goTo(qint64 n)
 {
     const qint64 count = file_.count();
     n = std::clamp<qint64>(n, 1, std::max<qint64>(count, 1));
+    if (!readable(n))
+        return;  // the shown record stays, as saved a moment ago
     if (n != number())
         setNumber(n);
     showRecord(n);
@@ -123,6 +135,13 @@ void RecordEditor::Form_Load()
     if (!reopen())
         return;
     const qint64 count = file_.count();
+    if (!readable(1)) {
+        // Empty boxes saved over a record that could not be read would lose it: the
+        // window can only be left by its close box.
+        for (QPushButton* b : {New, Previous, Forward, Delete, Close})
+            b->setEnabled(false);
+        return;
+    }
     if (count > 0)
         showRecord(1);
     Forward->setEnabled(count > 1);

@@ -53,6 +53,8 @@ protected:
     // Reads record n into the working record (an empty record when there is no record n)
     // and shows it in the boxes.
     virtual void showRecord(qint64 n) = 0;
+    // Whether record n can be read; when it cannot, the reason is shown.
+    bool readable(qint64 n);
     // Copies the boxes into the working record (its scores stay as they are) and returns
     // the record's bytes.
     virtual QByteArray takeShown() = 0;

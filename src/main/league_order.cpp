@@ -1,5 +1,6 @@
 #include "main/league_order.h"
 
+#include "data/fields.h"
 #include "data/io.h"
 #include "data/record_file.h"
 
@@ -11,12 +12,7 @@ namespace {
 
 constexpr int kPointsOffset = 84;
 
-int16_t pointsOf(const char* record)
-{
-    const auto lo = static_cast<unsigned char>(record[kPointsOffset]);
-    const auto hi = static_cast<unsigned char>(record[kPointsOffset + 1]);
-    return static_cast<int16_t>(uint16_t(lo | (hi << 8)));
-}
+int16_t pointsOf(const char* record) { return readInt16(record + kPointsOffset); }
 
 std::vector<EntryRecord> decodeAll(const QByteArray& bytes)
 {

@@ -1,6 +1,7 @@
 #include "scoring/championship.h"
 
 #include "data/codepage.h"
+#include "data/fields.h"
 #include "data/io.h"
 #include "data/record_file.h"
 #include "data/text.h"
@@ -28,33 +29,9 @@ constexpr int kMax = std::numeric_limits<int16_t>::max();
 
 const char* const kSlotKind[4] = {"team", "engine", "driver", "driver"};
 
-int getInt16(const char* at)
-{
-    const auto lo = static_cast<unsigned char>(at[0]);
-    const auto hi = static_cast<unsigned char>(at[1]);
-    return static_cast<int16_t>(static_cast<uint16_t>(lo | (hi << 8)));
-}
-
-void putInt16(char* at, int value)
-{
-    const auto u = static_cast<uint16_t>(static_cast<int16_t>(value));
-    at[0] = static_cast<char>(u & 0xFF);
-    at[1] = static_cast<char>(u >> 8);
-}
-
 QString nameAt(const QByteArray& bytes, qint64 offset)
 {
     return displayText(RaceName::decode(bytes.constData() + offset).Name);
-}
-
-float getSingle(const char* at)
-{
-    uint32_t u = 0;
-    for (int i = 0; i < 4; ++i)
-        u |= uint32_t(static_cast<unsigned char>(at[i])) << (8 * i);
-    float v;
-    std::memcpy(&v, &u, 4);
-    return v;
 }
 
 // An entry as the league table shows it, owner without surrounding blanks. With a large
@@ -73,13 +50,13 @@ EntryRecord leagueRow(const char* rec)
     EntryRecord e;
     e.Owner = ascii ? QString::fromLatin1(rec + begin, end - begin)
                     : decode1252(rec + begin, end - begin);
-    e.Price = getSingle(rec + 80);
-    e.Points = int16_t(getInt16(rec + kEntryPoints));
-    e.TeamIndex = int16_t(getInt16(rec + kEntryTeam));
-    e.EngineIndex = int16_t(getInt16(rec + kEntryEngine));
-    e.Driver1Index = int16_t(getInt16(rec + kEntryDriver1));
-    e.Driver2Index = int16_t(getInt16(rec + kEntryDriver2));
-    e.TestDriverIndex = int16_t(getInt16(rec + kEntryTestDriver));
+    e.Price = readSingle(rec + 80);
+    e.Points = int16_t(readInt16(rec + kEntryPoints));
+    e.TeamIndex = int16_t(readInt16(rec + kEntryTeam));
+    e.EngineIndex = int16_t(readInt16(rec + kEntryEngine));
+    e.Driver1Index = int16_t(readInt16(rec + kEntryDriver1));
+    e.Driver2Index = int16_t(readInt16(rec + kEntryDriver2));
+    e.TestDriverIndex = int16_t(readInt16(rec + kEntryTestDriver));
     return e;
 }
 
@@ -129,7 +106,7 @@ struct Totals {
             const char* rec = race.constData() + j * recordLength;
             for (std::size_t f = 0; f < scoreOffsets.size(); ++f) {
                 int& s = sum(j, f);
-                s += getInt16(rec + scoreOffsets[f]);
+                s += readInt16(rec + scoreOffsets[f]);
                 if (!inRange(s))
                     return {j, f};
             }
@@ -146,8 +123,8 @@ struct Totals {
             for (std::size_t f = 0; f < scoreOffsets.size(); ++f) {
                 char* at = data + j * recordLength + scoreOffsets[f];
                 const int total = sums[std::size_t(j) * scoreOffsets.size() + f];
-                changed |= getInt16(at) != total;
-                putInt16(at, total);
+                changed |= readInt16(at) != total;
+                writeInt16(at, total);
             }
         return changed;
     }
@@ -264,11 +241,11 @@ bool RecalculateChampionship(const DataDir& data, std::vector<EntryRecord>* leag
     for (qint64 i = 0; i < entryCount; ++i) {
         char* rec = entries.data() + i * EntryRecord::Length;
         // Added in the order team, engine, test driver, first driver, second driver.
-        const Component parts[5] = {teamSlot(getInt16(rec + kEntryTeam), 0, "team"),
-                                    teamSlot(getInt16(rec + kEntryEngine), 1, "engine"),
-                                    testDriver(getInt16(rec + kEntryTestDriver)),
-                                    driver(getInt16(rec + kEntryDriver1), "first driver"),
-                                    driver(getInt16(rec + kEntryDriver2), "second driver")};
+        const Component parts[5] = {teamSlot(readInt16(rec + kEntryTeam), 0, "team"),
+                                    teamSlot(readInt16(rec + kEntryEngine), 1, "engine"),
+                                    testDriver(readInt16(rec + kEntryTestDriver)),
+                                    driver(readInt16(rec + kEntryDriver1), "first driver"),
+                                    driver(readInt16(rec + kEntryDriver2), "second driver")};
         int points = 0;
         for (const Component& c : parts) {
             points += c.total;
@@ -280,8 +257,8 @@ bool RecalculateChampionship(const DataDir& data, std::vector<EntryRecord>* leag
                                             beyond(points), QString::fromLatin1(c.what),
                                             nameAt(*c.database, c.nameOffset)));
         }
-        entriesChanged |= getInt16(rec + kEntryPoints) != points;
-        putInt16(rec + kEntryPoints, points);
+        entriesChanged |= readInt16(rec + kEntryPoints) != points;
+        writeInt16(rec + kEntryPoints, points);
     }
 
     // Every check has passed: the totals go into the bytes read, and the files are replaced.

@@ -258,6 +258,7 @@ void TestEntries::stepping()
     QCOMPARE(texts({e->Owner, e->Price}), QStringList(2, QString()));
     QCOMPARE(positions(e), QList<int>({-1, -1, -1, -1, -1}));
     QVERIFY(!e->Forward->isEnabled());
+    QVERIFY(e->Previous->isEnabled());  // as after New: the entries before it are reachable
     QTest::keyClicks(e->Owner, QStringLiteral("Ned"));
     choose(e->Team, 2);
     click(e->Close);

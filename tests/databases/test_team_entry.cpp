@@ -60,6 +60,7 @@ private slots:
     void closeBoxLosesOnlyUnsavedEdits();
     void writeAndDeleteFailuresKeepWindowAndFile();
     void openAndRefreshFailuresAreReported();
+    void unreadableRecordIsNeverSavedOver();
     void menuOpensModalEditorThatUpdatesViewer();
 
     void noWindowLeft();
@@ -280,6 +281,39 @@ void TestTeamEntry::closeBoxLosesOnlyUnsavedEdits()
     TeamRecord saved = A;
     saved.Engine.Name = QStringLiteral("Saved");
     QCOMPARE(readBytes(data.dir().teams()), bytes({saved, B}));
+}
+
+void TestTeamEntry::unreadableRecordIsNeverSavedOver()
+{
+    TempData data;
+    writeRecords(data.dir().teams(), std::vector{A, B});
+    const QByteArray before = bytes({A, B});
+    {
+        // Record 2 cannot be read: Next stays on record 1, which keeps its own contents.
+        Team_Entry w(data.dir(), nullptr);
+        w.show();
+        io::setFaultHook([](io::Op op, const QString&) { return op == io::Op::Read ? EIO : 0; });
+        click(&w, "Forward");
+        io::setFaultHook({});
+        QCOMPARE(Messages::collected().size(), 1);
+        QVERIFY(Messages::collected()[0].contains(QStringLiteral("teams.tro")));
+        QCOMPARE(shown(&w, "Number") + shown(&w, "Team"), QStringLiteral("1Alder"));
+        click(&w, "Close");
+        QCOMPARE(readBytes(data.dir().teams()), before);
+    }
+    Messages::collected().clear();
+    {
+        // Record 1 cannot be read at opening: nothing can be saved over it.
+        io::setFaultHook([](io::Op op, const QString&) { return op == io::Op::Read ? EIO : 0; });
+        Team_Entry w(data.dir(), nullptr);
+        io::setFaultHook({});
+        QCOMPARE(Messages::collected().size(), 1);
+        QVERIFY(!w.Close->isEnabled());
+        QVERIFY(!w.New->isEnabled());
+        w.show();
+        w.close();
+        QCOMPARE(readBytes(data.dir().teams()), before);
+    }
 }
 
 void TestTeamEntry::writeAndDeleteFailuresKeepWindowAndFile()
