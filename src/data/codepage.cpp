@@ -12,6 +12,14 @@ constexpr std::array<char16_t, 32> kHigh = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+// Every byte's character, for decoding a byte at a time without a test.
+constexpr std::array<char16_t, 256> kChars = [] {
+    std::array<char16_t, 256> chars{};
+    for (int b = 0; b < 256; ++b)
+        chars[b] = b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : char16_t(b);
+    return chars;
+}();
+
 char encodeChar(char16_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
@@ -26,25 +34,38 @@ char encodeChar(char16_t c)
 
 QString decode1252(const char* bytes, int length)
 {
+    // Written through one pointer: every record read decodes its names here, and the
+    // checked per-character access costs more than the decoding itself.
     QString text(length, Qt::Uninitialized);
-    for (int i = 0; i < length; ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        text[i] = QChar(b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : char16_t(b));
-    }
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    for (int i = 0; i < length; ++i)
+        out[i] = kChars[static_cast<unsigned char>(bytes[i])];
     return text;
 }
 
 QByteArray encode1252(const QString& text)
 {
     QByteArray bytes;
-    bytes.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            ++i;  // one character outside the code page, one '?'
-        bytes.append(encodeChar(c.unicode()));
-    }
+    appendEncoded1252(text, &bytes);
     return bytes;
+}
+
+void appendEncoded1252(const QString& text, QByteArray* out)
+{
+    // One byte per character at most: size the array once, write through a pointer and
+    // cut off what surrogate pairs left unused.
+    const qsizetype start = out->size();
+    out->resize(start + text.size());
+    char* bytes = out->data() + start;
+    const QChar* in = text.constData();
+    qsizetype n = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = in[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && in[i + 1].isLowSurrogate())
+            ++i;  // one character outside the code page, one '?'
+        bytes[n++] = encodeChar(c.unicode());
+    }
+    out->resize(start + n);
 }
 
 }  // namespace velmora

@@ -11,5 +11,7 @@ namespace velmora {
 // A character the code page cannot hold is stored as '?'.
 QString decode1252(const char* bytes, int length);
 QByteArray encode1252(const QString& text);
+// The same bytes appended to *out, for texts built piece by piece.
+void appendEncoded1252(const QString& text, QByteArray* out);
 
 }  // namespace velmora

@@ -199,7 +199,8 @@ bool readWholeFile(const QString& path, QByteArray* contents, QString* error)
     if (fd < 0)
         return false;
     const qint64 length = fileLength(fd);
-    contents->resize(length);
+    // Sized exactly: resize() would round a large file up to the next power of two.
+    *contents = QByteArray(length, Qt::Uninitialized);
     const bool ok = readAt(fd, path, contents->data(), length, 0, error);
     closeFile(fd);
     return ok;

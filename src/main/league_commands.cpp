@@ -15,12 +15,12 @@ void orderLeagueTable(QWidget* parent, const DataDir& dir, FlexGrid* grid, Leagu
     {
         BusyCursor busy;
         grid->setRedraw(false);
-        std::vector<EntryRecord> entries;
-        ok = orderEntryFile(dir, order, &entries, &error);
+        QByteArray records;
+        ok = orderEntryFile(dir, order, &records, &error);
         // After a failed rewrite the entries come back in the file's own order, which is
         // what the grid must show: its positions are record numbers.
-        if (ok || !entries.empty())
-            refillLeagueTable(grid, entries);
+        if (ok || !records.isEmpty())
+            refillLeagueTable(grid, records);
         grid->setRedraw(true);
         grid->setFocus();
     }
@@ -28,19 +28,16 @@ void orderLeagueTable(QWidget* parent, const DataDir& dir, FlexGrid* grid, Leagu
         Messages::error(parent, error);
 }
 
-std::vector<QStringList> viewerGridTexts(FlexGrid* spread)
+QStringList viewerGridRow(FlexGrid* spread, int row)
 {
-    std::vector<QStringList> rows;
-    for (int r = 1; r < spread->rows(); ++r) {
-        QStringList cells;
-        spread->setRow(r);
-        for (int c = 1; c < spread->cols(); ++c) {
-            spread->setCol(c);
-            cells.append(spread->text());
-        }
-        rows.push_back(std::move(cells));
+    QStringList cells;
+    cells.reserve(spread->cols() - 1);
+    spread->setRow(row);
+    for (int c = 1; c < spread->cols(); ++c) {
+        spread->setCol(c);
+        cells.append(spread->text());
     }
-    return rows;
+    return cells;
 }
 
 void outputScoreReport(QWidget* parent, const DataDir& dir, FlexGrid* spread)
@@ -54,7 +51,9 @@ void outputScoreReport(QWidget* parent, const DataDir& dir, FlexGrid* spread)
     {
         BusyCursor busy;
         QByteArray report;
-        ok = buildScoreReport(dir, viewerGridTexts(spread), &report, &error)
+        // Rows 1 to the last, read as the report reaches them.
+        const auto row = [spread](int i) { return viewerGridRow(spread, i + 1); };
+        ok = buildScoreReport(dir, spread->rows() - 1, row, &report, &error)
              && writeScoreReport(path, report, &error);
     }
     if (!ok)

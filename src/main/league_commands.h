@@ -19,9 +19,9 @@ class FlexGrid;
 // shows the file as it stands.
 void orderLeagueTable(QWidget* parent, const DataDir& dir, FlexGrid* grid, LeagueOrder order);
 
-// The entries viewer's grid as the score report reads it: rows 1 to the last, columns 1
-// to the last, cell by cell through the current cell (left on the last cell read).
-std::vector<QStringList> viewerGridTexts(FlexGrid* spread);
+// One row of the entries viewer's grid as the score report reads it: columns 1 to the
+// last, cell by cell through the current cell (left on the last cell read).
+QStringList viewerGridRow(FlexGrid* spread, int row);
 
 // Asks for a file name and writes the score report there; cancelling writes nothing. A
 // failure is reported once, naming the file and the reason, and leaves no partial report.

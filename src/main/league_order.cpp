@@ -54,7 +54,15 @@ QByteArray orderedEntryBytes(const QByteArray& records, LeagueOrder order)
 bool orderEntryFile(const DataDir& dir, LeagueOrder order, std::vector<EntryRecord>* entries,
                     QString* error)
 {
-    entries->clear();
+    QByteArray records;
+    const bool ok = orderEntryFile(dir, order, &records, error);
+    *entries = decodeAll(records);
+    return ok;
+}
+
+bool orderEntryFile(const DataDir& dir, LeagueOrder order, QByteArray* records, QString* error)
+{
+    records->clear();
     QByteArray bytes;
     if (!io::readWholeFile(dir.entries(), &bytes, error))
         return false;
@@ -63,15 +71,16 @@ bool orderEntryFile(const DataDir& dir, LeagueOrder order, std::vector<EntryReco
     const QByteArray current = bytes.left(whole);
     const QByteArray ordered = orderedEntryBytes(current, order);
     if (ordered == current) {
-        *entries = decodeAll(current);
+        *records = current;
         return true;
     }
     // A partial record at the end (never written by this program) stays where it was.
-    if (!rewriteFile(dir.entries(), dir.scratch(), ordered + bytes.mid(whole), error)) {
-        *entries = decodeAll(current);
+    const QByteArray contents = whole == bytes.size() ? ordered : ordered + bytes.mid(whole);
+    if (!rewriteFile(dir.entries(), dir.scratch(), contents, error)) {
+        *records = current;
         return false;
     }
-    *entries = decodeAll(ordered);
+    *records = ordered;
     return true;
 }
 

@@ -28,5 +28,8 @@ QByteArray orderedEntryBytes(const QByteArray& records, LeagueOrder order);
 // when it could not be read).
 bool orderEntryFile(const DataDir& dir, LeagueOrder order, std::vector<EntryRecord>* entries,
                     QString* error);
+// The same, with the records given as their bytes (whole records only), for a caller that
+// decodes them one at a time: a large league decoded whole takes several times the memory.
+bool orderEntryFile(const DataDir& dir, LeagueOrder order, QByteArray* records, QString* error);
 
 }  // namespace velmora

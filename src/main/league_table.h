@@ -23,5 +23,7 @@ void fillLeagueTable(FlexGrid* grid, double realCount, const std::vector<EntryRe
 // A refill after the entry file changed: rows 0 to n-1 rewritten, the rows below cleared,
 // rows appended as start-up appends them when the file outgrew the grid.
 void refillLeagueTable(FlexGrid* grid, const std::vector<EntryRecord>& entries);
+// The same from the bytes of whole entry records, decoded one row at a time.
+void refillLeagueTable(FlexGrid* grid, const QByteArray& records);
 
 }  // namespace velmora

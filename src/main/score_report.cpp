@@ -23,12 +23,19 @@ constexpr int kPointsColumn = 30;
 // current line goes. Every character is one byte in the code page, so columns are bytes.
 class ReportText {
 public:
+    explicit ReportText(qsizetype expectedSize) { out_.reserve(expectedSize); }
+
     void text(const QByteArray& bytes)
     {
         out_ += bytes;
         column_ += bytes.size();
     }
-    void text(const QString& s) { text(encode1252(s)); }
+    void text(const QString& s)
+    {
+        const qsizetype before = out_.size();
+        appendEncoded1252(s, &out_);
+        column_ += out_.size() - before;
+    }
 
     // Blanks up to the start of the zone after the one holding the print column, so
     // that an empty item still moves on by a whole zone.
@@ -63,8 +70,10 @@ public:
 private:
     void blanks(qsizetype n)
     {
-        if (n > 0)
-            text(QByteArray(n, ' '));
+        if (n > 0) {
+            out_.append(n, ' ');
+            column_ += n;
+        }
     }
 
     QByteArray out_;
@@ -119,6 +128,14 @@ private:
 bool buildScoreReport(const DataDir& dir, const std::vector<QStringList>& viewerRows,
                       QByteArray* report, QString* error)
 {
+    return buildScoreReport(
+        dir, int(viewerRows.size()), [&](int i) { return viewerRows[std::size_t(i)]; }, report,
+        error);
+}
+
+bool buildScoreReport(const DataDir& dir, int viewerRowCount, const ViewerRowReader& viewerRow,
+                      QByteArray* report, QString* error)
+{
     RecordFile teamsFile, calendarFile, entryFile;
     if (!teamsFile.open(dir.teams(), TeamRecord::Length, error)
         || !calendarFile.open(dir.calendar(), RaceName::Length, error)
@@ -127,7 +144,9 @@ bool buildScoreReport(const DataDir& dir, const std::vector<QStringList>& viewer
     QString readError;
     const std::vector<TeamRecord> teams = teamsFile.readAll<TeamRecord>(&readError);
     const std::vector<RaceName> races = calendarFile.readAll<RaceName>(&readError);
-    const std::vector<EntryRecord> entries = entryFile.readAll<EntryRecord>(&readError);
+    // The entries are decoded one at a time as their lines are written: a whole league
+    // of decoded records would be several times the size of the file.
+    const QByteArray entryBytes = entryFile.readAllRaw(&readError);
     if (!readError.isEmpty()) {
         if (error)
             *error = readError;
@@ -163,7 +182,13 @@ bool buildScoreReport(const DataDir& dir, const std::vector<QStringList>& viewer
         }
     }
 
-    ReportText out;
+    // Room for the whole report at once: the TEAMS lines are six zones wide unless a cell
+    // overflows its zone, the championship lines a little over 30 bytes.
+    qsizetype estimate = viewerRowCount * qsizetype(6 * kZoneWidth + 2)
+                         + entryBytes.size() / EntryRecord::Length * (kPointsColumn + 8) + 256;
+    for (const QByteArray& line : table.lines())
+        estimate += line.size() + 2;
+    ReportText out(estimate);
     for (const QByteArray& line : table.lines())
         out.line(line);
 
@@ -175,8 +200,8 @@ bool buildScoreReport(const DataDir& dir, const std::vector<QStringList>& viewer
     }
     out.endLine();
     out.endLine();
-    for (const QStringList& row : viewerRows) {
-        for (const QString& cell : row) {
+    for (int i = 0; i < viewerRowCount; ++i) {
+        for (const QString& cell : viewerRow(i)) {
             out.text(cell);
             out.zone();
         }
@@ -186,12 +211,15 @@ bool buildScoreReport(const DataDir& dir, const std::vector<QStringList>& viewer
 
     out.line("Championship");
     out.endLine();
-    for (std::size_t i = 0; i < entries.size(); ++i) {
+    const qsizetype entryCount = entryBytes.size() / EntryRecord::Length;
+    for (qsizetype i = 0; i < entryCount; ++i) {
+        const EntryRecord entry =
+            EntryRecord::decode(entryBytes.constData() + i * EntryRecord::Length);
         out.text(' ' + QByteArray::number(qulonglong(i) + 1) + ' ');
         out.column(kOwnerColumn);
-        out.text(displayText(entries[i].Owner));
+        out.text(displayText(entry.Owner));
         out.column(kPointsColumn);
-        out.text(scoreText(entries[i].Points));
+        out.text(scoreText(entry.Points));
         out.endLine();
     }
 

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 namespace velmora {
@@ -20,6 +21,13 @@ namespace velmora {
 // Reading the calendar creates an empty race team file for a race that has none.
 // Returns false, with the file and the reason in *error, when a data file cannot be read.
 bool buildScoreReport(const DataDir& dir, const std::vector<QStringList>& viewerRows,
+                      QByteArray* report, QString* error);
+
+// The same with the viewer grid's rows read one at a time, as the report reaches them:
+// viewerRow(i) gives the i-th row below the heading (from 0), for i below viewerRowCount.
+// A large grid is then never copied whole.
+using ViewerRowReader = std::function<QStringList(int)>;
+bool buildScoreReport(const DataDir& dir, int viewerRowCount, const ViewerRowReader& viewerRow,
                       QByteArray* report, QString* error);
 
 // Writes the report to path in one step: the text goes to a scratch file beside it, which

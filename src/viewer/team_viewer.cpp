@@ -18,6 +18,17 @@ const QString kFormat = QStringLiteral(
 
 constexpr int kInitialRows = 25;
 
+// The row count after filling `entries` entries into a grid of `rows` rows: entry k takes
+// rows 2k - 1 and 2k, and two rows are added whenever fewer than three would be left
+// below them, so that an empty pair of rows always follows the last entry.
+int rowsAfterFill(int rows, qsizetype entries)
+{
+    for (qsizetype v = 1; v <= 2 * entries - 1; v += 2)
+        if (v + 3 >= rows)
+            rows += 2;
+    return rows;
+}
+
 }  // namespace
 
 Team_Viewer::Team_Viewer(const DataDir& dataDir, QWidget* parent)
@@ -69,7 +80,10 @@ bool Team_Viewer::fill(QString* error)
     QString readError;
     lists_ = LookupLists::build(teams.readAll<TeamRecord>(&readError),
                                 testDrivers.readAll<TestDriverRecord>(&readError));
-    const std::vector<EntryRecord> records = entries.readAll<EntryRecord>(&readError);
+    // Each entry is decoded as its rows are written: a whole league of decoded records
+    // would be several times the size of the file.
+    const QByteArray records = entries.readAllRaw(&readError);
+    const qsizetype count = records.size() / EntryRecord::Length;
     if (!readError.isEmpty()) {
         if (error)
             *error = readError;
@@ -77,9 +91,12 @@ bool Team_Viewer::fill(QString* error)
     }
 
     Spread->setRedraw(false);
+    // The grid grows once to the rows the entries need rather than two rows at a time.
+    Spread->setRows(rowsAfterFill(Spread->rows(), count));
     const LookupLists& l = lists_;
     int v = 1;
-    for (const EntryRecord& e : records) {
+    for (qsizetype k = 0; k < count; ++k) {
+        const EntryRecord e = EntryRecord::decode(records.constData() + k * EntryRecord::Length);
         const QString names[6] = {
             displayText(e.Owner),
             LookupLists::at(l.team, e.TeamIndex),
@@ -97,10 +114,6 @@ bool Team_Viewer::fill(QString* error)
         for (int c = 0; c < 6; ++c) {
             Spread->setTextMatrix(v, c + 1, names[c]);
             Spread->setTextMatrix(v + 1, c + 1, scores[c]);
-        }
-        if (v + 3 >= Spread->rows()) {
-            Spread->addItem(QString());
-            Spread->addItem(QString());
         }
         v += 2;
     }

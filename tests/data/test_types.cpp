@@ -124,6 +124,11 @@ void TestData::codePageRoundTripsEveryByte()
         all[i] = char(i);
     QCOMPARE(encode1252(decode1252(all.constData(), 256)), all);
     QCOMPARE(decode1252("\x80\x9f", 2), QStringLiteral("€Ÿ"));
+
+    // Appended text goes after what is there; a pair of surrogates takes one byte.
+    QByteArray line("Owner: ");
+    appendEncoded1252(QStringLiteral("Zoë 😀 €"), &line);
+    QCOMPARE(line, QByteArray("Owner: Zo\xeb ? \x80"));
 }
 
 void TestData::readNumber_data()

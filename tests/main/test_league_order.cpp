@@ -133,6 +133,11 @@ void TestLeagueOrder::movesWholeRecordsAndKeepsPartialTail()
     QCOMPARE(readBytes(data.dir().entries()), high.encode() + low.encode() + tail);
     QCOMPARE(shown.size(), std::size_t(2));
     QCOMPARE(shown[1].Price, 31.5f);
+
+    // As bytes, the records come without the partial tail.
+    QByteArray records;
+    QVERIFY(orderEntryFile(data.dir(), LeagueOrder::ByOwner, &records, nullptr));
+    QCOMPARE(records, high.encode() + low.encode());
 }
 
 void TestLeagueOrder::fileInOrderIsNotWritten()

@@ -76,6 +76,7 @@ private slots:
     void raceFilesShorterOrLongerThanTeams();
     void partialTeamsRecordRoundsPositions();
     void teamsSectionUsesPrintZones();
+    void viewerRowsReadOneAtATimeInOrder();
     void championshipColumns();
     void writeReplacesWholeFile();
     void failedWriteLeavesEarlierReport();
@@ -179,6 +180,21 @@ void TestScoreReport::teamsSectionUsesPrintZones()
         + kCrLf;
     QCOMPARE(text.mid(text.indexOf("TEAMS\r\n"), expected.size()), expected);
     QVERIFY(text.mid(text.indexOf("TEAMS\r\n") + expected.size()).startsWith("Championship\r\n"));
+}
+
+void TestScoreReport::viewerRowsReadOneAtATimeInOrder()
+{
+    TempData data;
+    QList<int> asked;
+    const auto row = [&](int i) {
+        asked.append(i);
+        return QStringList{QStringLiteral("Owner %1").arg(i), QStringLiteral("Team")};
+    };
+    QByteArray text;
+    QString error;
+    QVERIFY2(buildScoreReport(data.dir(), 3, row, &text, &error), qPrintable(error));
+    QCOMPARE(asked, (QList<int>{0, 1, 2}));
+    QCOMPARE(text, report(data.dir(), {row(0), row(1), row(2)}));
 }
 
 void TestScoreReport::championshipColumns()

@@ -1,0 +1,554 @@
+// velmora_bench: how long each of the organiser's actions takes, timed as the organiser
+// waits for it: files read and written, windows on Qt's offscreen platform, the shown
+// main window repainted. The data is a made-up league in a temporary folder (60 team
+// records, 30 test drivers, 100 races) with entry files of every size measured.
+//
+// Two yardsticks run beside the program's own ways: the league ordering done by
+// exchanging records in the file, and the best/worst search as four plain nested loops.
+// After the Google Benchmark output a summary prints the medians, the ratios to the
+// yardsticks and the peak memory of one run of every action at 100,000 entries.
+#include "as_written.h"
+#include "league_data.h"
+
+#include "calculator/search.h"
+#include "data/record_file.h"
+#include "main/league_order.h"
+#include "main/league_table.h"
+#include "main/main_window.h"
+#include "scoring/championship.h"
+#include "toolkit/dialogs.h"
+#include "toolkit/flex_grid.h"
+#include "viewer/team_viewer.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QFont>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <string>
+
+using namespace velmora;
+using namespace velmora::bench;
+
+namespace {
+
+constexpr int kLeagueTeams = 60;
+constexpr double kSearchBudget = 50;
+constexpr int kSizes[] = {10922, 100000};
+constexpr int kSmallSizes[] = {1000, 2000};
+constexpr int kSearchTeams[] = {11, 22, 60};
+
+// One league on disk, and its entry file in the orders the cases start from.
+struct League {
+    QTemporaryDir folder;
+    DataDir dir{folder.path()};
+    QByteArray byPoints, byOwner, reversed;
+};
+
+std::map<int, std::unique_ptr<League>>& leagues()
+{
+    static std::map<int, std::unique_ptr<League>> made;
+    return made;
+}
+
+League& league(int entries)
+{
+    std::unique_ptr<League>& l = leagues()[entries];
+    if (!l) {
+        l = std::make_unique<League>();
+        writeLeague(l->dir, {kLeagueTeams, 30, 100, entries});
+        l->byPoints = orderedEntryBytes(readFile(l->dir.entries()), LeagueOrder::ByPoints);
+        l->byOwner = orderedEntryBytes(l->byPoints, LeagueOrder::ByOwner);
+        l->reversed = reversedRecords(l->byPoints);
+        writeFile(l->dir.entries(), l->byPoints);
+    }
+    return *l;
+}
+
+struct SearchData {
+    QTemporaryDir folder;
+    DataDir dir{folder.path()};
+};
+
+SearchData& searchData(int teams)
+{
+    static std::map<int, std::unique_ptr<SearchData>> data;
+    std::unique_ptr<SearchData>& d = data[teams];
+    if (!d) {
+        d = std::make_unique<SearchData>();
+        QByteArray bytes;
+        for (const TeamRecord& t : teamDatabase(teams))
+            bytes += t.encode();
+        writeFile(d->dir.teams(), bytes);
+    }
+    return *d;
+}
+
+void settle()
+{
+    QCoreApplication::processEvents();
+}
+
+// The windows report failures through Messages, which collects them here.
+bool failed(benchmark::State& state)
+{
+    if (Messages::collected().isEmpty())
+        return false;
+    state.SkipWithError(qPrintable(Messages::collected().join(u'\n')));
+    Messages::collected().clear();
+    return true;
+}
+
+// Runs prepare() untimed and act() timed, once per iteration. For a window's action the
+// repaint that follows it (the pending events) counts as part of it.
+enum class Repaint { No, Yes };
+
+template <class Prepare, class Act>
+void timed(benchmark::State& state, Prepare prepare, Act act, Repaint repaint = Repaint::Yes)
+{
+    for (auto _ : state) {
+        prepare();
+        settle();
+        const auto start = std::chrono::steady_clock::now();
+        act();
+        if (repaint == Repaint::Yes)
+            settle();
+        const auto end = std::chrono::steady_clock::now();
+        state.SetIterationTime(std::chrono::duration<double>(end - start).count());
+        if (failed(state))
+            break;
+    }
+}
+
+std::unique_ptr<Main> shownMain(const DataDir& dir)
+{
+    auto main = std::make_unique<Main>(dir);
+    main->show();
+    settle();
+    return main;
+}
+
+void StartUp(benchmark::State& state)
+{
+    League& l = league(int(state.range(0)));
+    std::unique_ptr<Main> main;
+    timed(
+        state, [&] { main.reset(); },
+        [&] {
+            main = std::make_unique<Main>(l.dir);
+            main->show();
+        });
+    main.reset();
+}
+
+void ViewerUpdate(benchmark::State& state)
+{
+    League& l = league(int(state.range(0)));
+    const auto main = shownMain(l.dir);
+    // Every Update meets an entry file in another order, so every row changes.
+    bool owner = false;
+    timed(
+        state,
+        [&] {
+            owner = !owner;
+            writeFile(l.dir.entries(), owner ? l.byOwner : l.byPoints);
+        },
+        [&] {
+            QString error;
+            if (!main->viewer()->Update(&error))
+                Messages::error(nullptr, error);
+        });
+}
+
+// The grid shows the file as it stands before the click, as it always does.
+void showFile(Main& main, const DataDir& dir, const QByteArray& bytes)
+{
+    writeFile(dir.entries(), bytes);
+    refillLeagueTable(main.HiScores, bytes);
+}
+
+void OrderByPoints(benchmark::State& state)
+{
+    League& l = league(int(state.range(0)));
+    const auto main = shownMain(l.dir);
+    timed(
+        state, [&] { showFile(*main, l.dir, l.reversed); }, [&] { main->Sort_Points_Click(); });
+}
+
+void OrderByOwner(benchmark::State& state)
+{
+    League& l = league(int(state.range(0)));
+    const auto main = shownMain(l.dir);
+    timed(
+        state, [&] { showFile(*main, l.dir, l.byPoints); }, [&] { main->Sort_Owner_Click(); });
+}
+
+void OrderAsWritten(benchmark::State& state)
+{
+    League& l = league(int(state.range(0)));
+    const auto main = shownMain(l.dir);
+    timed(
+        state, [&] { showFile(*main, l.dir, l.reversed); },
+        [&] { orderInFileAsWritten(l.dir.entries(), main->HiScores, LeagueOrder::ByPoints); });
+    // The yardstick must end where the program ends.
+    if (orderedEntryBytes(l.reversed, LeagueOrder::ByPoints) != readFile(l.dir.entries()))
+        state.SkipWithError("the ordering as written gave another order");
+}
+
+// Scoring a race changes its race file; the next calculation then changes totals, points
+// and the three files. Race 1 is scored alternately with its points as made and with
+// every component one point up, so every run has changes to write.
+void scoreFirstRaceAgain(const DataDir& dir, const QByteArray& asMade, bool again)
+{
+    QByteArray bytes = asMade;
+    if (again)
+        for (qsizetype at = 0; at + TeamRecord::Length <= bytes.size(); at += TeamRecord::Length)
+            for (int score : {84, 170, 256, 342})
+                bytes[at + score] = char(bytes[at + score] + 1); // small scores: no carry
+    writeFile(dir.raceTeams(QStringLiteral("Grand Prix 001")), bytes);
+}
+
+void Championship(benchmark::State& state)
+{
+    League& l = league(int(state.range(0)));
+    const auto main = shownMain(l.dir);
+    const QString firstRace = l.dir.raceTeams(QStringLiteral("Grand Prix 001"));
+    const QByteArray asMade = readFile(firstRace);
+    bool again = false;
+    timed(
+        state,
+        [&] {
+            again = !again;
+            scoreFirstRaceAgain(l.dir, asMade, again);
+            // The league table shows the entry file as start-up or an ordering left it.
+            showFile(*main, l.dir, readFile(l.dir.entries()));
+        },
+        [&] {
+            // What the scoring window does with the calculation: the league table shows
+            // the new points at once (the viewer's Update is a case of its own).
+            std::vector<EntryRecord> rows;
+            QString error;
+            if (RecalculateChampionship(l.dir, &rows, &error))
+                refillLeagueTable(main->HiScores, rows);
+            else
+                Messages::error(nullptr, error);
+        });
+    scoreFirstRaceAgain(l.dir, asMade, false);
+    QString error;
+    if (!RecalculateChampionship(l.dir, nullptr, &error))
+        state.SkipWithError(qPrintable(error));
+}
+
+void ScoreReport(benchmark::State& state)
+{
+    League& l = league(int(state.range(0)));
+    const auto main = shownMain(l.dir);
+    const QString path = l.dir.file(QStringLiteral("report.txt"));
+    timed(
+        state, [&] { SaveFileDialog::setNextFileName(path); }, [&] { main->File_Output_Click(); });
+}
+
+std::vector<TeamRecord> readTeams(const DataDir& dir)
+{
+    RecordFile file;
+    QString error;
+    if (!file.open(dir.teams(), TeamRecord::Length, &error))
+        qFatal("%s", qPrintable(error));
+    return file.readAll<TeamRecord>();
+}
+
+template <BestWorst (*search)(const std::vector<TeamRecord>&, double)>
+void searchCase(benchmark::State& state)
+{
+    const SearchData& d = searchData(int(state.range(0)));
+    const BestWorst expected = searchAsWritten(readTeams(d.dir), kSearchBudget);
+    BestWorst result;
+    timed(
+        state, [] {}, [&] { result = search(readTeams(d.dir), kSearchBudget); }, Repaint::No);
+    if (result.best != expected.best || result.worst != expected.worst)
+        state.SkipWithError("the search found other teams than the plain search");
+}
+
+void Search(benchmark::State& state)
+{
+    searchCase<searchBestWorst>(state);
+}
+void SearchAsWritten(benchmark::State& state)
+{
+    searchCase<searchAsWritten>(state);
+}
+
+void registerCases()
+{
+    const auto add = [](const char* name, void (*fn)(benchmark::State&)) {
+        return benchmark::RegisterBenchmark(name, fn)->UseManualTime()->Unit(
+            benchmark::kMillisecond);
+    };
+    for (auto [name, fn] : {std::pair{"StartUp", &StartUp},
+                            {"ViewerUpdate", &ViewerUpdate},
+                            {"OrderByPoints", &OrderByPoints},
+                            {"OrderByOwner", &OrderByOwner},
+                            {"Championship", &Championship},
+                            {"ScoreReport", &ScoreReport}}) {
+        auto* b = add(name, fn);
+        for (int n : kSizes)
+            b->Arg(n);
+    }
+    for (int n : kSmallSizes) {
+        add("OrderByPoints", &OrderByPoints)->Arg(n);
+        // Seconds per run: one iteration of one repetition is plenty.
+        add("OrderAsWritten", &OrderAsWritten)->Arg(n)->Iterations(1)->Repetitions(1);
+    }
+    for (auto [name, fn] : {std::pair{"Search", &Search}, {"SearchAsWritten", &SearchAsWritten}}) {
+        auto* b = add(name, fn)->Unit(benchmark::kMicrosecond);
+        for (int n : kSearchTeams)
+            b->Arg(n);
+    }
+}
+
+// Keeps the median of every case (or its only run) for the summary.
+class SummaryReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& run : runs) {
+            if (run.error_occurred)
+                continue;
+            const bool median = run.aggregate_name == "median";
+            if (!median && !run.aggregate_name.empty())
+                continue;
+            const std::string key = run.run_name.function_name + '/' + run.run_name.args;
+            if (!median && medians_.count(key))
+                continue;
+            const double ms =
+                run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e3;
+            if (median || !ms_.count(key))
+                ms_[key] = ms;
+            if (median)
+                medians_[key] = true;
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    // Milliseconds, or a negative number for a case that did not run.
+    double ms(const std::string& name, int arg) const
+    {
+        const auto it = ms_.find(name + '/' + std::to_string(arg));
+        return it == ms_.end() ? -1 : it->second;
+    }
+
+private:
+    std::map<std::string, double> ms_;
+    std::map<std::string, bool> medians_;
+};
+
+std::string cell(double ms)
+{
+    if (ms < 0)
+        return "-";
+    char text[32];
+    if (ms >= 100)
+        std::snprintf(text, sizeof text, "%.0f ms", ms);
+    else if (ms >= 1)
+        std::snprintf(text, sizeof text, "%.1f ms", ms);
+    else
+        std::snprintf(text, sizeof text, "%.3f ms", ms);
+    return text;
+}
+
+std::string ratio(double ours, double reference)
+{
+    if (ours <= 0 || reference < 0)
+        return "-";
+    char text[32];
+    std::snprintf(text, sizeof text, "%.0f×", reference / ours);
+    return text;
+}
+
+// The process's own resident high-water mark. Not getrusage(): its ru_maxrss keeps the
+// peak of the forked parent across exec, so a child of a large process reports the
+// parent's size.
+long peakKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return -1;
+}
+
+// The child of --peak-memory: every action once, in a fresh process, on the data folder.
+int runEveryActionOnce(const QString& folder)
+{
+    const DataDir dir(folder);
+    Messages::collect(true);
+    {
+        Main main(dir);
+        main.show();
+        settle();
+        main.viewer()->Update();
+        main.Sort_Owner_Click();
+        main.Sort_Points_Click();
+        SaveFileDialog::setNextFileName(dir.file(QStringLiteral("report.txt")));
+        main.File_Output_Click();
+        // A league's first race is scored again, so that the calculation writes.
+        const QString firstRace = dir.raceTeams(QStringLiteral("Grand Prix 001"));
+        const bool league = QFile::exists(firstRace);
+        const QByteArray asMade = league ? readFile(firstRace) : QByteArray();
+        if (league)
+            scoreFirstRaceAgain(dir, asMade, true);
+        std::vector<EntryRecord> rows;
+        QString error;
+        if (RecalculateChampionship(dir, &rows, &error))
+            refillLeagueTable(main.HiScores, rows);
+        else
+            Messages::error(nullptr, error);
+        if (league)
+            scoreFirstRaceAgain(dir, asMade, false);
+        searchBestWorst(readTeams(dir), kSearchBudget);
+        settle();
+        if (!Messages::collected().isEmpty()) {
+            std::fprintf(stderr, "%s\n", qPrintable(Messages::collected().join(u'\n')));
+            return 1;
+        }
+        std::printf("%ld\n", peakKiB());
+    }
+    return 0;
+}
+
+// Peak resident memory, in MiB, of a fresh process doing every action on the folder.
+double peakMemoryMiB(const QString& folder)
+{
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--peak-memory"), folder});
+    if (!child.waitForFinished(600000) || child.exitCode() != 0)
+        return -1;
+    return child.readAllStandardOutput().trimmed().toDouble() / 1024;
+}
+
+void printSummary(const SummaryReporter& r, bool measurePeak)
+{
+    std::printf("\nSummary (median of the repetitions; milliseconds)\n\n");
+    std::printf("| case | 10,922 entries | 100,000 entries |\n|---|---:|---:|\n");
+    const struct {
+        const char* name;
+        const char* caption;
+    } cases[] = {{"StartUp", "Start-up: `Main` with the hidden viewer, shown"},
+                 {"ViewerUpdate", "Entries viewer `Update`"},
+                 {"OrderByPoints", "Order by points, from reverse order"},
+                 {"OrderByOwner", "Order by owner"},
+                 {"Championship", "`RecalculateChampionship`, league table refilled"},
+                 {"ScoreReport", "Score report (built and written)"}};
+    for (const auto& c : cases)
+        std::printf("| %s | %s | %s |\n", c.caption, cell(r.ms(c.name, kSizes[0])).c_str(),
+                    cell(r.ms(c.name, kSizes[1])).c_str());
+
+    std::printf("\n| best/worst search, budget %.0f | ours | as written | faster |\n"
+                "|---|---:|---:|---:|\n",
+                kSearchBudget);
+    for (int n : kSearchTeams) {
+        const double ours = r.ms("Search", n), plain = r.ms("SearchAsWritten", n);
+        std::printf("| %d team records | %s | %s | %s |\n", n, cell(ours).c_str(),
+                    cell(plain).c_str(), ratio(ours, plain).c_str());
+    }
+
+    std::printf("\n| order by points, from reverse order | ours | as written | faster |\n"
+                "|---|---:|---:|---:|\n");
+    for (int n : kSmallSizes) {
+        const double ours = r.ms("OrderByPoints", n), plain = r.ms("OrderAsWritten", n);
+        std::printf("| %d entries | %s | %s | %s |\n", n, cell(ours).c_str(), cell(plain).c_str(),
+                    ratio(ours, plain).c_str());
+    }
+
+    if (measurePeak) {
+        const double mib = peakMemoryMiB(league(kSizes[1]).dir.path());
+        // The same actions on an empty folder: what the program takes without a league.
+        const QTemporaryDir empty;
+        const double emptyMib = peakMemoryMiB(empty.path());
+        std::printf("\nPeak memory (resident), every action once at 100,000 entries: ");
+        if (mib < 0 || emptyMib < 0)
+            std::printf("not measured (the run failed)\n");
+        else
+            std::printf("%.0f MiB (with no entries at all: %.0f MiB)\n", mib, emptyMib);
+    }
+    std::fflush(stdout);
+}
+
+// The offscreen platform says on every window shown that it cannot pass on size hints;
+// that says nothing about the timings and would bury them.
+QtMessageHandler qtDefaultHandler = nullptr;
+
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (!text.contains(QLatin1String("propagateSizeHints")))
+        qtDefaultHandler(type, context, text);
+}
+
+// Qt looks for a private runtime folder; without one it warns on every start.
+std::unique_ptr<QTemporaryDir> runtimeFolder()
+{
+    if (qEnvironmentVariableIsSet("XDG_RUNTIME_DIR"))
+        return nullptr;
+    auto folder = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder->path()));
+    return folder;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const auto runtime = runtimeFolder();
+    qtDefaultHandler = qInstallMessageHandler(quietHandler);
+
+    // velmora_bench --write-league FOLDER ENTRIES: the benchmark's league, kept for profiling.
+    if (argc == 4 && std::string(argv[1]) == "--write-league") {
+        QCoreApplication core(argc, argv);
+        const DataDir dir(QString::fromLocal8Bit(argv[2]));
+        writeLeague(dir, {kLeagueTeams, 30, 100, std::atoi(argv[3])});
+        writeFile(dir.entries(), orderedEntryBytes(readFile(dir.entries()), LeagueOrder::ByPoints));
+        return 0;
+    }
+    const bool child = argc == 3 && std::string(argv[1]) == "--peak-memory";
+    bool measurePeak = true;
+    for (int i = 1; i < argc; ++i)
+        if (std::string(argv[i]) == "--no-peak-memory") {
+            measurePeak = false;
+            for (int j = i; j + 1 < argc; ++j)
+                argv[j] = argv[j + 1];
+            --argc;
+            break;
+        }
+    if (!child)
+        benchmark::Initialize(&argc, argv);
+
+    QApplication app(argc, argv);
+    QFont font(QStringLiteral("Sans Serif"), 8);
+    font.setStyleHint(QFont::SansSerif);
+    QApplication::setFont(font);
+    if (child)
+        return runEveryActionOnce(QString::fromLocal8Bit(argv[2]));
+
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    Messages::collect(true);
+    registerCases();
+    SummaryReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    // Peak memory only when the cases at 100,000 entries ran (a filter may leave them out).
+    printSummary(reporter, measurePeak && leagues().count(kSizes[1]));
+    benchmark::Shutdown();
+    return 0;
+}
