@@ -44,7 +44,7 @@ Files unscored(const Files& f)
             withoutScores(f.entries, EntryRecord::Length, {84})};
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {

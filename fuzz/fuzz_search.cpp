@@ -71,7 +71,7 @@ BestWorst plainVisit(const std::vector<TeamRecord>& t, double budget)
     return r;
 }
 
-}  // namespace
+} // namespace
 
 // The input: the budget's text up to the first NUL byte, then the team records.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)

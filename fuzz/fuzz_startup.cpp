@@ -34,7 +34,7 @@ std::pair<std::vector<QByteArray>, QByteArray> recordsOf(const QByteArray& file)
     return {records, file.mid(whole)};
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {

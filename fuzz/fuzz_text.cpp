@@ -56,7 +56,7 @@ void convert(const QString& text)
     }
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {

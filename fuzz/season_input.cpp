@@ -17,8 +17,8 @@ const DataDir& folder()
 {
     // In memory where the system has it: the program flushes every rewrite to disk, which
     // would make a disk the limit of the executions per second.
-    const QString base = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm")
-                                                                   : QDir::tempPath();
+    const QString base =
+        QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
     static QTemporaryDir tmp(base + QStringLiteral("/velmora-fuzz-XXXXXX"));
     static const DataDir dir(tmp.path());
     return dir;
@@ -33,7 +33,7 @@ void writeFile(const QString& path, const QByteArray& bytes)
         f.write(bytes);
 }
 
-}  // namespace
+} // namespace
 
 void writeSeasonInput(const uint8_t* data, std::size_t size)
 {
@@ -84,4 +84,4 @@ void ensureApplication()
     app = new QApplication(argc, argv);
 }
 
-}  // namespace velmora::fuzz
+} // namespace velmora::fuzz

@@ -27,4 +27,4 @@ void writeSeasonInput(const uint8_t* data, std::size_t size);
 // Makes the application object for window targets (offscreen platform), once.
 void ensureApplication();
 
-}  // namespace velmora::fuzz
+} // namespace velmora::fuzz

@@ -18,21 +18,19 @@ TeamRecord scores(TeamRecord t, int team, int engine, int d1, int d2)
     return t;
 }
 
-}  // namespace
+} // namespace
 
 void writeSeason(const DataDir& dir)
 {
-    const std::vector<TeamRecord> teams = {
-        team("Arrow", "Vortex", "Ann Lee", "Bo Kim", 12.5f, 3),
-        team("Comet", "Helix", "Cy Dunn", "Di Eto", 9.25f, 0),
-        team("Meteor", "Ion", "Ed Fay", "Flo Gil", 4.75f, 7)};
+    const std::vector<TeamRecord> teams = {team("Arrow", "Vortex", "Ann Lee", "Bo Kim", 12.5f, 3),
+                                           team("Comet", "Helix", "Cy Dunn", "Di Eto", 9.25f, 0),
+                                           team("Meteor", "Ion", "Ed Fay", "Flo Gil", 4.75f, 7)};
     writeRecords(dir.teams(), teams);
     writeRecords(dir.testDrivers(),
                  std::vector{testDriver("Gus Ho", 3, 1), testDriver("Ida Jo", 2, 0)});
-    writeRecords(dir.entries(), std::vector{entry("dora", 5, 2, 1, 4, 5, 1),
-                                            entry("Alan", 40, 0, 0, 0, 1, 0),
-                                            entry("bob", 12, 1, 2, 2, 3, 1),
-                                            entry("Cleo", 40, 0, 2, 5, 0, 0)});
+    writeRecords(dir.entries(),
+                 std::vector{entry("dora", 5, 2, 1, 4, 5, 1), entry("Alan", 40, 0, 0, 0, 1, 0),
+                             entry("bob", 12, 1, 2, 2, 3, 1), entry("Cleo", 40, 0, 2, 5, 0, 0)});
     writeRecords(dir.calendar(), std::vector{RaceName{"Imola"}, RaceName{"Monza"}});
 
     auto race = [&](const QString& name, std::array<int, 3> base, std::array<int, 2> test) {
@@ -83,4 +81,4 @@ QString fileNeitherOldNorNew(const FolderState& now, const FolderState& before,
     return {};
 }
 
-}  // namespace velmora::test
+} // namespace velmora::test

@@ -28,4 +28,4 @@ QByteArray fileIn(const FolderState& state, const QString& name);
 QString fileNeitherOldNorNew(const FolderState& now, const FolderState& before,
                              const FolderState& after);
 
-}  // namespace velmora::test
+} // namespace velmora::test

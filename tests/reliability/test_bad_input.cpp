@@ -43,7 +43,10 @@ void paste(QLineEdit* box, const QString& text)
     box->paste();
 }
 
-QString repeated(const QString& s, int n) { return s.repeated(n); }
+QString repeated(const QString& s, int n)
+{
+    return s.repeated(n);
+}
 
 // A box of a window, where the window stores it, and how to read it back.
 struct Box {
@@ -65,7 +68,10 @@ template <class W> std::function<QDialog*(const DataDir&)> editorOf()
     return [](const DataDir& d) { return new W(d, nullptr); };
 }
 
-QDialog* entryEditor(const DataDir& d) { return new Entries(d, nullptr, nullptr, nullptr); }
+QDialog* entryEditor(const DataDir& d)
+{
+    return new Entries(d, nullptr, nullptr, nullptr);
+}
 
 void pressClose(QDialog* w)
 {
@@ -80,28 +86,42 @@ template <class W> std::function<QLineEdit*(QDialog*)> member(QLineEdit* W::*box
 QList<Box> nameBoxes()
 {
     QList<Box> list;
-    QLineEdit* Team_Entry::*names[] = {&Team_Entry::Team, &Team_Entry::Engine,
-                                       &Team_Entry::Driver1, &Team_Entry::Driver2};
+    QLineEdit* Team_Entry::*names[] = {&Team_Entry::Team, &Team_Entry::Engine, &Team_Entry::Driver1,
+                                       &Team_Entry::Driver2};
     const char* labels[] = {"team name", "engine name", "driver 1 name", "driver 2 name"};
     for (int s = 0; s < 4; ++s)
-        list.append({labels[s], editorOf<Team_Entry>(), member(names[s]), pressClose,
-                     QStringLiteral("teams.tro"), TeamRecord::Length, false,
+        list.append({labels[s],
+                     editorOf<Team_Entry>(),
+                     member(names[s]),
+                     pressClose,
+                     QStringLiteral("teams.tro"),
+                     TeamRecord::Length,
+                     false,
                      [s](const QByteArray& r) {
                          return displayText(ComponentSlot::decodeFrom(r.constData() + 86 * s).Name);
                      },
                      {}});
-    list.append({"test-driver name", editorOf<Test_Driver>(), member(&Test_Driver::Driver),
-                 pressClose, QStringLiteral("test.tro"), TestDriverRecord::Length, false,
+    list.append({"test-driver name",
+                 editorOf<Test_Driver>(),
+                 member(&Test_Driver::Driver),
+                 pressClose,
+                 QStringLiteral("test.tro"),
+                 TestDriverRecord::Length,
+                 false,
                  [](const QByteArray& r) {
                      return displayText(TestDriverRecord::decode(r.constData()).Name);
                  },
                  {}});
-    list.append({"owner", entryEditor, member(&Entries::Owner), pressClose,
-                 QStringLiteral("entry.tro"), EntryRecord::Length, false,
-                 [](const QByteArray& r) {
-                     return displayText(EntryRecord::decode(r.constData()).Owner);
-                 },
-                 {}});
+    list.append(
+        {"owner",
+         entryEditor,
+         member(&Entries::Owner),
+         pressClose,
+         QStringLiteral("entry.tro"),
+         EntryRecord::Length,
+         false,
+         [](const QByteArray& r) { return displayText(EntryRecord::decode(r.constData()).Owner); },
+         {}});
     return list;
 }
 
@@ -112,8 +132,7 @@ QList<Box> numberBoxes()
                                         &Team_Entry::Driver1_Price, &Team_Entry::Driver2_Price};
     QLineEdit* Race_Score::*scores[] = {&Race_Score::Team_Price, &Race_Score::Engine_Price,
                                         &Race_Score::Driver1_Price, &Race_Score::Driver2_Price};
-    const char* priceLabels[] = {"team price", "engine price", "driver 1 price",
-                                 "driver 2 price"};
+    const char* priceLabels[] = {"team price", "engine price", "driver 1 price", "driver 2 price"};
     const char* scoreLabels[] = {"team race score", "engine race score", "driver 1 race score",
                                  "driver 2 race score"};
     for (int s = 0; s < 4; ++s) {
@@ -123,25 +142,54 @@ QList<Box> numberBoxes()
                 return offset == 80 ? double(c.Price) : double(c.Score);
             };
         };
-        list.append({priceLabels[s], editorOf<Team_Entry>(), member(prices[s]), pressClose,
-                     QStringLiteral("teams.tro"), TeamRecord::Length, true, {}, slotField(80)});
+        list.append({priceLabels[s],
+                     editorOf<Team_Entry>(),
+                     member(prices[s]),
+                     pressClose,
+                     QStringLiteral("teams.tro"),
+                     TeamRecord::Length,
+                     true,
+                     {},
+                     slotField(80)});
         list.append({scoreLabels[s],
                      [](const DataDir& d) { return new Race_Score(d, QStringLiteral("Imola")); },
-                     member(scores[s]), pressClose, QStringLiteral("Imola.tmr"),
-                     TeamRecord::Length, false, {}, slotField(84)});
+                     member(scores[s]),
+                     pressClose,
+                     QStringLiteral("Imola.tmr"),
+                     TeamRecord::Length,
+                     false,
+                     {},
+                     slotField(84)});
     }
-    list.append({"test-driver price", editorOf<Test_Driver>(), member(&Test_Driver::Price),
-                 pressClose, QStringLiteral("test.tro"), TestDriverRecord::Length, false, {},
+    list.append({"test-driver price",
+                 editorOf<Test_Driver>(),
+                 member(&Test_Driver::Price),
+                 pressClose,
+                 QStringLiteral("test.tro"),
+                 TestDriverRecord::Length,
+                 false,
+                 {},
                  [](const QByteArray& r) {
                      return double(TestDriverRecord::decode(r.constData()).Price);
                  }});
-    list.append({"entry total", entryEditor, member(&Entries::Price), pressClose,
-                 QStringLiteral("entry.tro"), EntryRecord::Length, true, {},
-                 [](const QByteArray& r) { return double(EntryRecord::decode(r.constData()).Price); }});
+    list.append(
+        {"entry total",
+         entryEditor,
+         member(&Entries::Price),
+         pressClose,
+         QStringLiteral("entry.tro"),
+         EntryRecord::Length,
+         true,
+         {},
+         [](const QByteArray& r) { return double(EntryRecord::decode(r.constData()).Price); }});
     list.append({"test-driver race score",
                  [](const DataDir& d) { return new TD_Score(d, QStringLiteral("Imola")); },
-                 member(&TD_Score::Price), pressClose, QStringLiteral("Imola.tdr"),
-                 TestDriverRecord::Length, false, {},
+                 member(&TD_Score::Price),
+                 pressClose,
+                 QStringLiteral("Imola.tdr"),
+                 TestDriverRecord::Length,
+                 false,
+                 {},
                  [](const QByteArray& r) {
                      return double(TestDriverRecord::decode(r.constData()).Score);
                  }});
@@ -166,14 +214,13 @@ QByteArray storeThrough(const Box& b, const QString& typed)
     }
     const QByteArray file = readBytes(path);
     if (file.size() != before || file.size() % b.recordLength != 0)
-        qWarning("%s: %lld bytes, %lld before", b.name, qlonglong(file.size()),
-                 qlonglong(before));
+        qWarning("%s: %lld bytes, %lld before", b.name, qlonglong(file.size()), qlonglong(before));
     return file.size() == before ? file.left(b.recordLength) : QByteArray();
 }
 
 int tried = 0;
 
-}  // namespace
+} // namespace
 
 class TestBadInput : public QObject {
     Q_OBJECT
@@ -207,15 +254,15 @@ void TestBadInput::names_data()
     QTest::newRow("outside the code page")
         << QStringLiteral("Zo\u00eb \u4e2d\u6587 \U0001F600 \u0100!")
         << QStringLiteral("Zo\u00eb ?? ? ?!");
-    QTest::newRow("code page's own 0x80-0x9F") << QStringLiteral("\u20ac \u0160\u2122")
-                                               << QStringLiteral("\u20ac \u0160\u2122");
+    QTest::newRow("code page's own 0x80-0x9F")
+        << QStringLiteral("\u20ac \u0160\u2122") << QStringLiteral("\u20ac \u0160\u2122");
     QTest::newRow("NUL inside") << QStringLiteral("a") + QChar(0) + QStringLiteral("b")
                                 << QStringLiteral("a") + QChar(0) + QStringLiteral("b");
     QTest::newRow("emoji across the 80th place")
         << repeated(QStringLiteral("x"), 79) + QStringLiteral("\U0001F600")
         << repeated(QStringLiteral("x"), 79) + QStringLiteral("?");
-    QTest::newRow("10,000 euro signs") << repeated(QStringLiteral("\u20ac"), 10000)
-                                       << repeated(QStringLiteral("\u20ac"), 80);
+    QTest::newRow("10,000 euro signs")
+        << repeated(QStringLiteral("\u20ac"), 10000) << repeated(QStringLiteral("\u20ac"), 80);
 }
 
 void TestBadInput::names()
@@ -281,8 +328,8 @@ void TestBadInput::raceNames_data()
     QTest::newRow("absolute") << QStringLiteral("/etc/x") << QStringLiteral("/etc/x");
     QTest::newRow("NUL") << QStringLiteral("x") + QChar(0) + QStringLiteral("y")
                          << QStringLiteral("x") + QChar(0) + QStringLiteral("y");
-    QTest::newRow("10,000 characters") << repeated(QStringLiteral("r"), 10000)
-                                       << repeated(QStringLiteral("r"), 80);
+    QTest::newRow("10,000 characters")
+        << repeated(QStringLiteral("r"), 10000) << repeated(QStringLiteral("r"), 80);
     QTest::newRow("outside the code page")
         << QStringLiteral("\u4e2d/\U0001F600") << QStringLiteral("?/?");
 }
@@ -331,7 +378,7 @@ void TestBadInput::raceNames()
             now.removeOne(f);
         return now;
     }();
-    QCOMPARE(added.size(), 2);  // the race's .tmr and .tdr
+    QCOMPARE(added.size(), 2); // the race's .tmr and .tdr
     for (const QString& f : added)
         QVERIFY2(f.endsWith(QLatin1String(".tmr")) || f.endsWith(QLatin1String(".tdr")),
                  qPrintable(f));

@@ -5,12 +5,12 @@
 
 #include "data/io.h"
 #include "data/record_file.h"
+#include "fixture.h"
 #include "main/league_order.h"
 #include "main/score_report.h"
 #include "scoring/championship.h"
 #include "scoring/race_score.h"
 #include "scoring/score.h"
-#include "fixture.h"
 #include "season.h"
 #include "toolkit/dialogs.h"
 
@@ -22,6 +22,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <optional>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -178,7 +179,7 @@ bool recalculate(const DataDir& dir)
     return RecalculateChampionship(dir, nullptr, &error);
 }
 
-}  // namespace
+} // namespace
 
 class TestCrash : public QObject {
     Q_OBJECT
@@ -218,7 +219,8 @@ void TestCrash::raceFileFirstFill()
         Race_Score card(dir, QStringLiteral("Suzuka"));
         return card.Forward->isEnabled();
     };
-    Operation fill{open, [&](const DataDir& dir, const FolderState&) {
+    Operation fill{open,
+                   [&](const DataDir& dir, const FolderState&) {
                        return runChild([&] { return open(dir); }, 0, true) == End::Finished;
                    },
                    true};
@@ -234,13 +236,13 @@ void TestCrash::calendarAppendThenRecalculation()
         score.Calculate_Click();
         return score.result() == QDialog::Accepted;
     };
-    Operation op{calculate, [&](const DataDir& dir, const FolderState&) {
+    Operation op{calculate,
+                 [&](const DataDir& dir, const FolderState&) {
                      RecordFile calendar;
                      if (!calendar.open(dir.calendar(), RaceName::Length))
                          return false;
-                     if (calendar.count() == 2)  // the kill came before the append
-                         return runChild([&] { return calculate(dir); }, 0, true)
-                                == End::Finished;
+                     if (calendar.count() == 2) // the kill came before the append
+                         return runChild([&] { return calculate(dir); }, 0, true) == End::Finished;
                      return recalculate(dir);
                  },
                  true};

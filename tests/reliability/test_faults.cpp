@@ -53,7 +53,10 @@ struct Case {
     bool repeatable = true;
 };
 
-template <class W> W* as(Run& r) { return static_cast<W*>(r.window.get()); }
+template <class W> W* as(Run& r)
+{
+    return static_cast<W*>(r.window.get());
+}
 
 // Leaves the operation's window the way that stores what it shows, when it is still open.
 void closeWindow(Run& r)
@@ -71,7 +74,10 @@ void typeInto(QLineEdit* box, const QString& text)
     QTest::keyClicks(box, text);
 }
 
-void click(QPushButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
+void click(QPushButton* b)
+{
+    QTest::mouseClick(b, Qt::LeftButton);
+}
 
 template <class W> std::function<void(Run&)> editor(std::function<void(W*)> typing)
 {
@@ -87,8 +93,8 @@ std::function<void(Run&)> entries(std::function<void(Entries*)> typing)
 {
     return [typing](Run& r) {
         r.main->Number->setText(QStringLiteral(" 2"));
-        auto* w = new Entries(r.dir, r.main->HiScores, r.main->Number, r.main->viewer(),
-                              r.main.get());
+        auto* w =
+            new Entries(r.dir, r.main->HiScores, r.main->Number, r.main->viewer(), r.main.get());
         r.window.reset(w);
         w->show();
         typing(w);
@@ -182,8 +188,7 @@ QList<Case> cases()
          [](Run& r) { as<Score>(r)->Calculate_Click(); }, "calendar.tro"},
         {"league order by points", nothing, [](Run& r) { click(r.main->Sort_Points); },
          "entry.tro"},
-        {"league order by owner", nothing, [](Run& r) { click(r.main->Sort_Owner); },
-         "entry.tro"},
+        {"league order by owner", nothing, [](Run& r) { click(r.main->Sort_Owner); }, "entry.tro"},
         {"score report", nothing,
          [](Run& r) {
              SaveFileDialog::setNextFileName(r.dir.file(QStringLiteral("report.txt")));
@@ -238,7 +243,7 @@ struct Totals {
     int points = 0, faults = 0, reported = 0;
 } totals;
 
-}  // namespace
+} // namespace
 
 class TestFaults : public QObject {
     Q_OBJECT
@@ -283,7 +288,7 @@ void TestFaults::sweep()
         c.open(run);
         before = folderState(run.dir);
         remember(before);
-        QStringList unflushed;  // files written and not yet flushed to disk
+        QStringList unflushed; // files written and not yet flushed to disk
         io::setFaultHook([&](io::Op op, const QString& path) {
             if (op != io::Op::SyncDir) {
                 ++calls;
@@ -311,8 +316,8 @@ void TestFaults::sweep()
 
     for (int k = 1; k <= calls; ++k)
         for (const int code : kCodes) {
-            const QByteArray where = QByteArray(c.name) + " call " + QByteArray::number(k)
-                                     + " " + std::strerror(code);
+            const QByteArray where =
+                QByteArray(c.name) + " call " + QByteArray::number(k) + " " + std::strerror(code);
             TempData data;
             Run run{data.dir(), nullptr, nullptr};
             writeSeason(run.dir);
@@ -413,8 +418,8 @@ void TestFaults::opening()
 
     for (int k = 1; k <= calls; ++k)
         for (const int code : kCodes) {
-            const QByteArray where = QByteArray(o.name) + " call " + QByteArray::number(k)
-                                     + " " + std::strerror(code);
+            const QByteArray where =
+                QByteArray(o.name) + " call " + QByteArray::number(k) + " " + std::strerror(code);
             TempData data;
             Run run{data.dir(), nullptr, nullptr};
             writeSeason(run.dir);

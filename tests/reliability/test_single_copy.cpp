@@ -55,7 +55,7 @@ struct Copy : QProcess {
     ~Copy() override { stop(*this); }
 };
 
-}  // namespace
+} // namespace
 
 class TestSingleCopy : public QObject {
     Q_OBJECT
@@ -75,7 +75,7 @@ void TestSingleCopy::secondCopyWritesNothing()
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     auto start = [&](Copy& p) {
         p.setProcessEnvironment(env);
-        p.setWorkingDirectory(QDir::tempPath());  // the data folder is the program's own
+        p.setWorkingDirectory(QDir::tempPath()); // the data folder is the program's own
         p.start(program, {});
         QVERIFY(p.waitForStarted(5000));
     };
@@ -84,7 +84,7 @@ void TestSingleCopy::secondCopyWritesNothing()
     Copy first;
     start(first);
     QVERIFY(waitForFile(dir.entries(), 20000));
-    writeSeason(dir);  // as if the organiser had worked in it
+    writeSeason(dir); // as if the organiser had worked in it
     const FolderState before = folderState(dir);
 
     Copy second;
