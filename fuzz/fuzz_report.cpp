@@ -7,6 +7,7 @@
 #include "main/score_report.h"
 #include "season_input.h"
 #include "toolkit/dialogs.h"
+#include "toolkit/flex_grid.h"
 #include "viewer/team_viewer.h"
 
 #include <QFile>
@@ -23,7 +24,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     FUZZ_CHECK(viewer.loadError().isEmpty());
     QByteArray report;
     QString error;
-    FUZZ_CHECK(buildScoreReport(dir, viewerGridTexts(viewer.Spread), &report, &error));
+    FlexGrid* spread = viewer.Spread;
+    const auto row = [spread](int i) { return viewerGridRow(spread, i + 1); };
+    FUZZ_CHECK(buildScoreReport(dir, spread->rows() - 1, row, &report, &error));
     FUZZ_CHECK(report.contains("\r\nTEAMS\r\n") && report.contains("\r\nChampionship\r\n"));
     // One championship line per whole entry.
     QFile entries(dir.entries());
