@@ -24,9 +24,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     FUZZ_CHECK(viewer.loadError().isEmpty());
     QByteArray report;
     QString error;
-    FUZZ_CHECK(buildScoreReport(
-        dir, viewer.Spread->rows() - 1, [&](int i) { return viewerGridRow(viewer.Spread, i + 1); },
-        &report, &error));
+    FlexGrid* spread = viewer.Spread;
+    const auto row = [spread](int i) { return viewerGridRow(spread, i + 1); };
+    FUZZ_CHECK(buildScoreReport(dir, spread->rows() - 1, row, &report, &error));
     FUZZ_CHECK(report.contains("\r\nTEAMS\r\n") && report.contains("\r\nChampionship\r\n"));
     // One championship line per whole entry.
     QFile entries(dir.entries());
