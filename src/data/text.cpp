@@ -24,8 +24,18 @@ QString displayText(const QString& field)
 
 QString fieldText(const QString& typed)
 {
-    QString text = displayText(typed).left(TextFieldLength);
-    return text.leftJustified(TextFieldLength, u' ');
+    // 80 characters, a character outside the Basic Multilingual Plane (two UTF-16 units)
+    // counting as one: it is stored as one byte, '?'.
+    QString text = displayText(typed);
+    qsizetype units = 0;
+    int characters = 0;
+    for (; units < text.size() && characters < TextFieldLength; ++characters)
+        units += text[units].isHighSurrogate() && units + 1 < text.size()
+                         && text[units + 1].isLowSurrogate()
+                     ? 2
+                     : 1;
+    text.truncate(units);
+    return text + QString(TextFieldLength - characters, u' ');
 }
 
 namespace {
@@ -116,13 +126,31 @@ double readNumber(const QString& text)
         ++first;
     double value = 0;
     const auto [end, error] = std::from_chars(first, number.c_str() + number.size(), value);
-    if (error == std::errc::result_out_of_range) {
-        const bool negative = *first == '-';
-        const bool tiny = number.find("E-") != std::string::npos;
-        return tiny ? 0.0 : (negative ? -HUGE_VAL : HUGE_VAL);
-    }
     (void)end;
-    return value;
+    if (error != std::errc::result_out_of_range)
+        return value;
+    // Too large or too small for a double: which one depends on where the first significant
+    // digit stands, 10 to the power of `magnitude`, not on the exponent's written sign
+    // ('1' and 400 zeros, then 'E-5', is huge).
+    const std::size_t e = number.find('E');
+    std::size_t point = number.find('.');
+    if (point == std::string::npos)
+        point = std::min(e, number.size());
+    const std::size_t digit = number.find_first_of("123456789");
+    long long magnitude = digit < point ? (long long)(point - digit) - 1
+                                        : -(long long)(digit - point);
+    if (e != std::string::npos) {
+        // Saturated: an exponent of a thousand digits is as far out as one of ten.
+        long long exponent = 0;
+        for (std::size_t k = e + 1; k < number.size(); ++k)
+            if (std::isdigit(static_cast<unsigned char>(number[k])))
+                exponent = std::min(exponent * 10 + (number[k] - '0'), 1000000000LL);
+        magnitude += number[e + 1] == '-' ? -exponent : exponent;
+    }
+    const bool negative = *first == '-';
+    if (magnitude < 0)
+        return negative ? -0.0 : 0.0;
+    return negative ? -HUGE_VAL : HUGE_VAL;
 }
 
 double roundHalfEven(double value)

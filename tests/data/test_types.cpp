@@ -106,6 +106,11 @@ void TestData::textFieldsPadCutAndCodePage()
     QCOMPARE(displayText(fieldText(QStringLiteral(" Ann "))), QStringLiteral("Ann"));
     const QString longName(85, u'x');
     QCOMPARE(fieldText(longName), QString(80, u'x'));
+    // A character outside the Basic Multilingual Plane is one character, stored as one '?'.
+    QString emoji;
+    for (int i = 0; i < 85; ++i)
+        emoji += QStringLiteral("😀");
+    QCOMPARE(encode1252(fieldText(emoji)), QByteArray(80, '?'));
     // encode() itself cuts a long name rather than spilling into the next field.
     EntryRecord e;
     e.Owner = longName;
@@ -161,6 +166,9 @@ void TestData::readNumber_data()
     QTest::newRow("carriage return ends") << "1\r2" << 1.0;
     QTest::newRow("non-ascii digit ends") << "1\u0663" << 1.0;
     QTest::newRow("underflow") << "1E-999" << 0.0;
+    QTest::newRow("overflow, negative exponent") << "1" + QString(400, u'0') + "E-5" << HUGE_VAL;
+    QTest::newRow("overflow, no exponent") << "-1" + QString(400, u'0') << -HUGE_VAL;
+    QTest::newRow("underflow, long fraction") << "." + QString(400, u'0') + "1E+5" << 0.0;
 }
 
 void TestData::readNumber()
