@@ -8,10 +8,33 @@
 #include <QFont>
 
 #include <cstdio>
+#include <new>
+
+namespace {
+
+// Memory running out in the middle of an action ends that action with a message, not the
+// program: every file is replaced in one step, so what is on disk stays whole.
+class Application : public QApplication {
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject* receiver, QEvent* event) override
+    {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::bad_alloc&) {
+            velmora::Messages::error(nullptr, QStringLiteral("There was not enough memory to "
+                                                             "finish the last action."));
+            return false;
+        }
+    }
+};
+
+}  // namespace
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
                                             .arg(VELMORA_VERSION_MAJOR)

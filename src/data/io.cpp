@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <new>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -154,16 +155,40 @@ void closeFile(int fd)
         ::close(fd);
 }
 
-bool replaceFile(const QString& path, const QString& scratchPath, const QByteArray& contents,
-                 QString* error)
+namespace {
+
+// The permission bits of the file at path, or -1 when there is no such file.
+int permissions(const QString& path)
+{
+    struct stat st {};
+    return ::stat(native(path).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
+}
+
+// Writes contents to the open file from its start, cutting off what was there, and flushes.
+int overwrite(int fd, const QString& path, const QByteArray& contents)
+{
+    int e = truncateCode(fd, path, 0);
+    if (e == 0)
+        e = writeCode(fd, path, contents.constData(), contents.size(), 0);
+    if (e == 0)
+        e = syncCode(fd, path);
+    return e;
+}
+
+// replaceFile's work, its message naming `shown`; *scratchRefused tells that the scratch
+// file could not be made for want of permission, before anything was written.
+bool replace(const QString& path, const QString& scratchPath, const QByteArray& contents,
+             const QString& shown, QString* error, bool* scratchRefused)
 {
     int fd;
     int e = openCode(scratchPath, O_RDWR | O_CREAT, &fd);
-    // A scratch file left by an interrupted run is emptied before it is used.
-    if (e == 0 && (e = truncateCode(fd, scratchPath, 0)) == 0
-        && (e = writeCode(fd, scratchPath, contents.constData(), contents.size(), 0)) == 0)
-        e = syncCode(fd, scratchPath);
-    if (fd >= 0) {
+    *scratchRefused = e == EACCES || e == EPERM;
+    if (e == 0) {
+        // The new file keeps the permissions of the one it replaces.
+        if (const int mode = permissions(path); mode >= 0)
+            ::fchmod(fd, mode_t(mode));
+        // A scratch file left by an interrupted run is emptied first.
+        e = overwrite(fd, scratchPath, contents);
         closeFile(fd);
         if (e != 0)
             ::unlink(native(scratchPath).constData());
@@ -171,15 +196,15 @@ bool replaceFile(const QString& path, const QString& scratchPath, const QByteArr
     // The organiser knows the file being replaced, not its scratch file: the message
     // names the file.
     if (e != 0)
-        return fail(error, QStringLiteral("write"), path, e);
+        return fail(error, QStringLiteral("write"), shown, e);
     if (const int e = injected(Op::Rename, path)) {
         ::unlink(native(scratchPath).constData());
-        return fail(error, QStringLiteral("replace"), path, e);
+        return fail(error, QStringLiteral("replace"), shown, e);
     }
     if (::rename(native(scratchPath).constData(), native(path).constData()) != 0) {
         const int e = errno;
         ::unlink(native(scratchPath).constData());
-        return fail(error, QStringLiteral("replace"), path, e);
+        return fail(error, QStringLiteral("replace"), shown, e);
     }
     // The rename itself is made durable by flushing the folder that holds both names.
     const QString folder = QFileInfo(path).absolutePath();
@@ -193,6 +218,42 @@ bool replaceFile(const QString& path, const QString& scratchPath, const QByteArr
     return true;
 }
 
+}  // namespace
+
+bool replaceFile(const QString& path, const QString& scratchPath, const QByteArray& contents,
+                 QString* error)
+{
+    bool scratchRefused;
+    return replace(path, scratchPath, contents, path, error, &scratchRefused);
+}
+
+bool writeDocument(const QString& path, const QByteArray& contents, QString* error)
+{
+    // A symbolic link stays a link: the file it names is the one written.
+    QString target = path;
+    const QFileInfo info(path);
+    if (info.isSymLink())
+        target = info.exists() ? info.canonicalFilePath() : info.symLinkTarget();
+
+    // The scratch file sits beside the file, so that the rename stays on one file system;
+    // a name that is already taken is left alone.
+    QString scratch = target + QStringLiteral(".part");
+    for (int i = 1; QFileInfo::exists(scratch); ++i)
+        scratch = target + QStringLiteral(".part%1").arg(i);
+    bool scratchRefused;
+    const bool replaced = replace(target, scratch, contents, path, error, &scratchRefused);
+    if (replaced || !scratchRefused)
+        return replaced;
+    // A folder where only the file itself may be written: it is written in place.
+    int fd;
+    int e = openCode(target, O_WRONLY | O_CREAT, &fd);
+    if (e == 0) {
+        e = overwrite(fd, target, contents);
+        closeFile(fd);
+    }
+    return e == 0 || fail(error, QStringLiteral("write"), path, e);
+}
+
 bool readWholeFile(const QString& path, QByteArray* contents, QString* error)
 {
     const int fd = openFile(path, O_RDWR | O_CREAT, error);
@@ -200,10 +261,20 @@ bool readWholeFile(const QString& path, QByteArray* contents, QString* error)
         return false;
     const qint64 length = fileLength(fd);
     // Sized exactly: resize() would round a large file up to the next power of two.
-    *contents = QByteArray(length, Qt::Uninitialized);
-    const bool ok = readAt(fd, path, contents->data(), length, 0, error);
+    const bool ok = allocate(contents, length, path, error)
+                    && readAt(fd, path, contents->data(), length, 0, error);
     closeFile(fd);
     return ok;
+}
+
+bool allocate(QByteArray* bytes, qint64 length, const QString& path, QString* error)
+{
+    try {
+        *bytes = QByteArray(length, Qt::Uninitialized);
+        return true;
+    } catch (const std::bad_alloc&) {
+        return fail(error, QStringLiteral("read"), path, ENOMEM);
+    }
 }
 
 }  // namespace velmora::io

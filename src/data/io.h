@@ -28,10 +28,20 @@ qint64 fileLength(int fd);
 void closeFile(int fd);
 
 // Replaces the file at path with contents in one step: contents go to the scratch file
-// (truncated first, flushed to disk), which is then renamed over path and the folder
-// flushed. A failure at any point leaves path as it was.
+// (truncated first, flushed to disk, given path's permissions), which is then renamed over
+// path and the folder flushed. A failure at any point leaves path as it was.
 bool replaceFile(const QString& path, const QString& scratchPath, const QByteArray& contents,
                  QString* error);
+
+// Makes *bytes `length` bytes long, for reading the file at path into; false, with the
+// file and "Cannot allocate memory" in *error, when there is not that much memory.
+bool allocate(QByteArray* bytes, qint64 length, const QString& path, QString* error);
+
+// Writes a document the user chose the name of (the score report) the same way, keeping the
+// permissions of the file it replaces and, when path is a symbolic link, replacing the
+// file the link names. Where the folder does not let a scratch file be made beside it, the
+// file itself is truncated, written and flushed. The message names path.
+bool writeDocument(const QString& path, const QByteArray& contents, QString* error);
 
 // Reads a whole file (absent: empty, created). Only whole records are kept by callers.
 bool readWholeFile(const QString& path, QByteArray* contents, QString* error);

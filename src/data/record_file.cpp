@@ -2,6 +2,7 @@
 
 #include "data/io.h"
 
+#include <cerrno>
 #include <fcntl.h>
 
 #include <utility>
@@ -71,10 +72,17 @@ QByteArray RecordFile::readAllRaw(QString* error) const
 {
     if (fd_ < 0)
         return {};
-    QByteArray bytes(count() * length_, '\0');
-    if (!io::readAt(fd_, path_, bytes.data(), bytes.size(), 0, error))
+    QByteArray bytes;
+    if (!io::allocate(&bytes, count() * length_, path_, error)
+        || !io::readAt(fd_, path_, bytes.data(), bytes.size(), 0, error))
         return {};
     return bytes;
+}
+
+void RecordFile::outOfMemory(QString* error) const
+{
+    if (error)
+        *error = io::errorText(QStringLiteral("read"), path_, ENOMEM);
 }
 
 bool RecordFile::writeRaw(qint64 n, const QByteArray& bytes, QString* error)

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <new>
 #include <vector>
 
 namespace velmora {
@@ -44,9 +45,14 @@ public:
     {
         std::vector<Record> records;
         const QByteArray bytes = readAllRaw(error);
-        records.reserve(bytes.size() / length_);
-        for (qsizetype at = 0; at + length_ <= bytes.size(); at += length_)
-            records.push_back(Record::decode(bytes.constData() + at));
+        try {
+            records.reserve(bytes.size() / length_);
+            for (qsizetype at = 0; at + length_ <= bytes.size(); at += length_)
+                records.push_back(Record::decode(bytes.constData() + at));
+        } catch (const std::bad_alloc&) {
+            records = {};
+            outOfMemory(error);
+        }
         return records;
     }
     // Stores record n (1 <= n <= count()+1; count()+1 appends) and flushes it to disk. A
@@ -71,6 +77,8 @@ public:
     bool writeRaw(qint64 n, const QByteArray& bytes, QString* error = nullptr);
 
 private:
+    void outOfMemory(QString* error) const;
+
     int fd_ = -1;
     int length_ = 1;
     QString path_;

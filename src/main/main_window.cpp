@@ -3,6 +3,7 @@
 #include "about/frm_about.h"
 #include "calculator/calculate.h"
 #include "calculator/calculator.h"
+#include "data/io.h"
 #include "data/record_file.h"
 #include "data/text.h"
 #include "databases/entries.h"
@@ -24,6 +25,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+
+#include <cerrno>
+#include <new>
 
 namespace velmora {
 
@@ -146,6 +150,17 @@ void Main::buildMenu()
 void Main::showError(const QString& text) { Messages::error(this, text); }
 
 bool Main::Form_Load()
+{
+    try {
+        return fillTables();
+    } catch (const std::bad_alloc&) {
+        // A league too large for the memory there is: said, and the program ends.
+        showError(io::errorText(QStringLiteral("load"), dataDir_.entries(), ENOMEM));
+        return false;
+    }
+}
+
+bool Main::fillTables()
 {
     // The viewer's grid is filled before the league table: the score report reads it.
     viewer_ = new Team_Viewer(dataDir_, this);

@@ -66,6 +66,7 @@ protected:
 
 private:
     bool Form_Load();
+    bool fillTables();
     void Form_Unload();
     void buildMenu();
     void showError(const QString& text);

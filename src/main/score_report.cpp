@@ -229,18 +229,7 @@ bool buildScoreReport(const DataDir& dir, int viewerRowCount, const ViewerRowRea
 
 bool writeScoreReport(const QString& path, const QByteArray& report, QString* error)
 {
-    // The scratch file sits beside the report, so that the rename stays on one file
-    // system; a name that is already taken is left alone.
-    QString scratch = path + QStringLiteral(".part");
-    for (int i = 1; QFile::exists(scratch); ++i)
-        scratch = path + QStringLiteral(".part%1").arg(i);
-    QString reason;
-    if (io::replaceFile(path, scratch, report, &reason))
-        return true;
-    // The user knows the file by the name chosen, not by its scratch file's name.
-    if (error)
-        *error = reason.replace(scratch, path);
-    return false;
+    return io::writeDocument(path, report, error);
 }
 
 }  // namespace velmora

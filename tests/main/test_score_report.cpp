@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include <cerrno>
+#include <sys/stat.h>
 
 using namespace velmora;
 using namespace velmora::test;
@@ -79,6 +80,7 @@ private slots:
     void viewerRowsReadOneAtATimeInOrder();
     void championshipColumns();
     void writeReplacesWholeFile();
+    void writeKeepsPermissionsLinksAndReadOnlyFolders();
     void failedWriteLeavesEarlierReport();
 };
 
@@ -223,6 +225,39 @@ void TestScoreReport::writeReplacesWholeFile()
     QVERIFY2(writeScoreReport(path, "report\r\n", &error), qPrintable(error));
     QCOMPARE(readBytes(path), QByteArray("report\r\n"));
     QCOMPARE(readBytes(path + QStringLiteral(".part")), QByteArray("keep"));
+    QCOMPARE(QDir(data.dir().path()).entryList(QDir::Files).size(), 2);
+}
+
+void TestScoreReport::writeKeepsPermissionsLinksAndReadOnlyFolders()
+{
+    TempData data;
+    const QString real = data.path(QStringLiteral("real.txt"));
+    const QString link = data.path(QStringLiteral("link.txt"));
+    writeBytes(real, "earlier");
+    QFile::setPermissions(real, QFile::ReadOwner | QFile::WriteOwner);
+    QVERIFY(QFile::link(real, link));
+    QString error;
+    QVERIFY2(writeScoreReport(link, "new", &error), qPrintable(error));
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(readBytes(real), QByteArray("new"));
+    struct stat st {};
+    QCOMPARE(::stat(QFile::encodeName(real).constData(), &st), 0);
+    QCOMPARE(st.st_mode & 0777, mode_t(0600));
+
+    // A folder where no scratch file may be made: the file itself is written.
+    auto noScratch = [](io::Op op, const QString& p) {
+        return op == io::Op::Open && p.contains(QStringLiteral(".part")) ? EACCES : 0;
+    };
+    io::setFaultHook(noScratch);
+    const bool inPlace = writeScoreReport(real, "in place", &error);
+    io::setFaultHook([&](io::Op op, const QString& p) {
+        return op == io::Op::Write ? ENOSPC : noScratch(op, p);
+    });
+    const bool full = writeScoreReport(link, "lost", &error);
+    io::setFaultHook({});
+    QVERIFY(inPlace && !full);
+    QVERIFY2(error.contains(u'"' + link + u'"') && error.contains(QStringLiteral("No space")),
+             qPrintable(error));
     QCOMPARE(QDir(data.dir().path()).entryList(QDir::Files).size(), 2);
 }
 

@@ -11,6 +11,7 @@
 #include "databases/team_entry.h"
 #include "databases/test_driver.h"
 #include "fixture.h"
+#include "main/main_window.h"
 #include "scoring/race_score.h"
 #include "scoring/score.h"
 #include "scoring/td_score.h"
@@ -27,7 +28,13 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cerrno>
 #include <cfloat>
+#include <cstdio>
+#include <cstring>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <memory>
 
 using namespace velmora;
@@ -239,6 +246,7 @@ private slots:
     void raceNames();
     void budgets_data();
     void budgets();
+    void fileTooLargeToLoad();
     void cleanupTestCase();
 };
 
@@ -429,6 +437,42 @@ void TestBadInput::budgets()
     }
     QCOMPARE(folderState(data.dir()), before);
     ++tried;
+}
+
+// A data file larger than the memory the program may have: start-up names the file and
+// the reason, and the program ends without aborting.
+void TestBadInput::fileTooLargeToLoad()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    QSKIP("AddressSanitizer's own memory does not fit under an address-space limit");
+#endif
+    TempData data;
+    QFile big(data.dir().entries());
+    QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(qint64(3) << 30));  // sparse
+    big.close();
+    std::fflush(stdout);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        long pages = 0;
+        if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+            if (std::fscanf(statm, "%ld", &pages) != 1)
+                pages = 0;
+            std::fclose(statm);
+        }
+        const rlim_t limit = rlim_t(pages) * rlim_t(::sysconf(_SC_PAGESIZE)) + (rlim_t(1) << 30);
+        const rlimit asLimit{limit, limit};
+        ::setrlimit(RLIMIT_AS, &asLimit);
+        Messages::collected().clear();
+        const bool refused = !Main(data.dir()).loaded();
+        const QStringList shown = Messages::collected();
+        ::_exit(refused && shown.size() == 1 && shown[0].contains(data.dir().entries())
+                        && shown[0].contains(QString::fromLocal8Bit(std::strerror(ENOMEM)))
+                    ? 0
+                    : 1);
+    }
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QVERIFY2(WIFEXITED(status) && WEXITSTATUS(status) == 0, "start-up aborted or said nothing");
 }
 
 void TestBadInput::cleanupTestCase()

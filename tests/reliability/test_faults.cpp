@@ -339,7 +339,12 @@ void TestFaults::sweep()
             QVERIFY2(!failedPath.isEmpty(), where);
             ++totals.faults;
 
-            // One message, naming the organiser's file (not a scratch file) and the reason.
+            // A fault the program works around (a folder that refuses the report's scratch
+            // file: the report is written in place) ends as a faultless run does.
+            if (Messages::collected().isEmpty() && folderState(run.dir) == clean)
+                continue;
+            // Otherwise one message, naming the organiser's file (not a scratch file) and
+            // the reason.
             const QStringList shown = Messages::collected();
             QVERIFY2(shown.size() == 1, where + ": " + shown.join(u'|').toUtf8());
             const bool scratch = failedPath.endsWith(QLatin1String("/temp.tro"))
