@@ -156,9 +156,9 @@ public:
     }
 
     // A file whose bytes did not change is left alone.
-    bool replace(const QString& path, const QByteArray& bytes, bool changed)
+    bool replace(const QString& path, const QByteArray& bytes, bool changed, QString* error)
     {
-        return !changed || rewriteFile(path, data_.scratch(), bytes, error_);
+        return !changed || rewriteFile(path, data_.scratch(), bytes, error);
     }
 
 private:
@@ -209,6 +209,8 @@ bool RecalculateChampionship(const DataDir& data, std::vector<EntryRecord>* leag
 
     if (!run.read(data.entries(), &entries))
         return false;
+    // What the three files held, to put back should one of them fail to be replaced.
+    const QByteArray before[3] = {teams, testDrivers, entries};
     bool entriesChanged = false;
     const qint64 entryCount = entries.size() / EntryRecord::Length;
     const qint64 teamCount = teamTotals.count;
@@ -261,13 +263,24 @@ bool RecalculateChampionship(const DataDir& data, std::vector<EntryRecord>* leag
         writeInt16(rec + kEntryPoints, points);
     }
 
-    // Every check has passed: the totals go into the bytes read, and the files are replaced.
+    // Every check has passed: the totals go into the bytes read, and the files are replaced,
+    // all three or none: when one cannot be, those already replaced get their old bytes back,
+    // so that the totals never count a race the entries' points do not.
     const bool teamsChanged = teamTotals.apply(&teams);
     const bool testDriversChanged = testTotals.apply(&testDrivers);
-    if (!run.replace(data.teams(), teams, teamsChanged)
-        || !run.replace(data.testDrivers(), testDrivers, testDriversChanged)
-        || !run.replace(data.entries(), entries, entriesChanged))
+    const QString paths[3] = {data.teams(), data.testDrivers(), data.entries()};
+    const QByteArray* after[3] = {&teams, &testDrivers, &entries};
+    const bool changed[3] = {teamsChanged, testDriversChanged, entriesChanged};
+    for (int k = 0; k < 3; ++k) {
+        if (run.replace(paths[k], *after[k], changed[k], error))
+            continue;
+        for (int j = 0; j < k; ++j) {
+            QString restoreError;
+            if (!run.replace(paths[j], before[j], changed[j], &restoreError) && error)
+                *error += u'\n' + restoreError;
+        }
         return false;
+    }
 
     if (leagueRows) {
         leagueRows->clear();

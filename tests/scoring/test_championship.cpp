@@ -248,14 +248,21 @@ void TestChampionship::fileErrorsWriteNothing()
     QVERIFY2(error.contains(u"R.tmr"), qPrintable(error));
     QCOMPARE(written(d), before);
 
-    io::setFaultHook([](io::Op op, const QString& path) {
-        return op == io::Op::Rename && path.endsWith(u"entry.tro") ? ENOSPC : 0;
-    });
-    QVERIFY(!RecalculateChampionship(d.dir(), nullptr, &error));
-    io::setFaultHook({});
-    QVERIFY2(error.contains(u"entry.tro"), qPrintable(error));
-    QCOMPARE(readBytes(d.dir().entries()), before[2]);
-    QVERIFY(!d.exists("temp.tro"));
+    // The three files are replaced all or none: whichever replacement fails, the ones
+    // already replaced are put back.
+    writeRecords(d.dir().testDrivers(), std::vector{testDriver("Tess", 1, 5)});
+    writeRecords(d.dir().raceTestDrivers("R"), std::vector{testDriver("Tess", 1, 2)});
+    const QList<QByteArray> all = written(d);
+    for (const char* file : {"teams.tro", "test.tro", "entry.tro"}) {
+        io::setFaultHook([file](io::Op op, const QString& path) {
+            return op == io::Op::Rename && path.endsWith(QLatin1String(file)) ? ENOSPC : 0;
+        });
+        QVERIFY(!RecalculateChampionship(d.dir(), nullptr, &error));
+        io::setFaultHook({});
+        QVERIFY2(error.contains(QLatin1String(file)), qPrintable(error));
+        QCOMPARE(written(d), all);
+        QVERIFY(!d.exists("temp.tro"));
+    }
 }
 
 void TestChampionship::largeLeague()
