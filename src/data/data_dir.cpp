@@ -23,17 +23,11 @@ QString escapeRaceName(const QString& race)
     return name;
 }
 
-namespace {
-
-// The race name as the calendar would hold it (80 code-page characters), trimmed, so a
-// typed name and the same name read back from the calendar give the same file.
 QString storedRaceName(const QString& race)
 {
     const QByteArray bytes = encode1252(fieldText(race));
     return displayText(decode1252(bytes.constData(), int(bytes.size())));
 }
-
-}  // namespace
 
 QString DataDir::raceTeams(const QString& race) const
 {

@@ -32,6 +32,10 @@ private:
     QString path_;
 };
 
+// A race name as the calendar holds it (80 code-page characters), trimmed: a typed name
+// and the same name read back from the calendar are the same race, with the same files.
+QString storedRaceName(const QString& race);
+
 // A race name made into a single file name: '%', '/', '\' and control characters become
 // %XX (their code in hex), everything else stays as it is.
 QString escapeRaceName(const QString& race);

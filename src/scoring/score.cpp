@@ -34,25 +34,12 @@ Score::Score(const DataDir& dataDir, FlexGrid* hiScores, Team_Viewer* viewer, QW
 
     Race = new QComboBox(this);
     Race->setObjectName(QStringLiteral("Race"));
-    // When a typed text is finished (Enter, or the focus leaving) and equals an item of
-    // the list, the box selects that item and reports it as activated, as if it had been
-    // picked. A typed name must stay typed, so the box's own handling of the finished
-    // text is bracketed by two of ours: one connected before the box connects its own,
-    // one after.
-    auto* text = new QLineEdit(Race);
-    connect(text, &QLineEdit::editingFinished, this, [this] { finishingTyping_ = true; });
-    Race->setLineEdit(text);
-    connect(text, &QLineEdit::editingFinished, this, [this] { finishingTyping_ = false; });
-    connect(Race, &QComboBox::activated, this, [this] {
-        if (!finishingTyping_)
-            picked_ = true;
-    });
-    connect(text, &QLineEdit::textEdited, this, [this] { picked_ = false; });
+    Race->setEditable(true);
     Race->setInsertPolicy(QComboBox::NoInsert);
     // Without completion a name is either picked from the list or typed in full.
     Race->setCompleter(nullptr);
     // The calendar holds 80 characters of a name; the race files are named the same.
-    text->setMaxLength(TextFieldLength);
+    Race->lineEdit()->setMaxLength(TextFieldLength);
     place(Race, 1215, 150, 3810, 315);
     labelFor(Label1, Race);
 
@@ -119,9 +106,13 @@ void Score::Calculate_Click()
 {
     QString error;
     QByteArray calendarBefore;
-    const bool append = !picked_;
+    // A race picked from the calendar, or typed as the calendar lists it, is not added
+    // again: a second record would name the same race files, and count them twice.
+    const bool append = Race->findText(storedRaceName(Race->currentText()),
+                                       Qt::MatchFixedString | Qt::MatchCaseSensitive)
+                        < 0;
     if (append) {
-        // A typed name joins the calendar, also when it is already there or empty.
+        // A typed name joins the calendar, also when it is empty.
         RecordFile calendar;
         if (!calendar.open(dataDir_.calendar(), RaceName::Length, &error)
             || (calendarBefore = calendar.readAllRaw(&error), !error.isEmpty())

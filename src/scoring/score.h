@@ -37,10 +37,6 @@ private:
     DataDir dataDir_;
     FlexGrid* hiScores_;
     Team_Viewer* viewer_;
-    // The race was picked from the calendar (or is there already), so Calculate does
-    // not append it again.
-    bool picked_ = false;
-    bool finishingTyping_ = false;
 };
 
 }  // namespace velmora
