@@ -22,72 +22,72 @@ QString getText(const char* in) { return decode1252(in, TextFieldLength); }
 
 void ComponentSlot::encodeInto(char* out) const
 {
-    putText(out, Name);
-    writeSingle(out + 80, Price);
-    writeInt16(out + 84, Score);
+    putText(out + NameAt, Name);
+    writeSingle(out + PriceAt, Price);
+    writeInt16(out + ScoreAt, Score);
 }
 
 ComponentSlot ComponentSlot::decodeFrom(const char* in)
 {
-    return {getText(in), readSingle(in + 80), readInt16(in + 84)};
+    return {getText(in + NameAt), readSingle(in + PriceAt), readInt16(in + ScoreAt)};
 }
 
 QByteArray TeamRecord::encode() const
 {
     QByteArray out(Length, '\0');
-    Team.encodeInto(out.data());
-    Engine.encodeInto(out.data() + 86);
-    Driver1.encodeInto(out.data() + 172);
-    Driver2.encodeInto(out.data() + 258);
+    Team.encodeInto(out.data() + SlotAt[0]);
+    Engine.encodeInto(out.data() + SlotAt[1]);
+    Driver1.encodeInto(out.data() + SlotAt[2]);
+    Driver2.encodeInto(out.data() + SlotAt[3]);
     return out;
 }
 
 TeamRecord TeamRecord::decode(const char* in)
 {
-    return {ComponentSlot::decodeFrom(in), ComponentSlot::decodeFrom(in + 86),
-            ComponentSlot::decodeFrom(in + 172), ComponentSlot::decodeFrom(in + 258)};
+    return {ComponentSlot::decodeFrom(in + SlotAt[0]), ComponentSlot::decodeFrom(in + SlotAt[1]),
+            ComponentSlot::decodeFrom(in + SlotAt[2]), ComponentSlot::decodeFrom(in + SlotAt[3])};
 }
 
 QByteArray TestDriverRecord::encode() const
 {
     QByteArray out(Length, '\0');
-    putText(out.data(), Name);
-    writeInt16(out.data() + 80, Price);
-    writeInt16(out.data() + 82, Score);
+    putText(out.data() + NameAt, Name);
+    writeInt16(out.data() + PriceAt, Price);
+    writeInt16(out.data() + ScoreAt, Score);
     return out;
 }
 
 TestDriverRecord TestDriverRecord::decode(const char* in)
 {
-    return {getText(in), readInt16(in + 80), readInt16(in + 82)};
+    return {getText(in + NameAt), readInt16(in + PriceAt), readInt16(in + ScoreAt)};
 }
 
 QByteArray EntryRecord::encode() const
 {
     QByteArray out(Length, '\0');
     char* p = out.data();
-    putText(p, Owner);
-    writeSingle(p + 80, Price);
-    writeInt16(p + 84, Points);
-    writeInt16(p + 86, TeamIndex);
-    writeInt16(p + 88, EngineIndex);
-    writeInt16(p + 90, Driver1Index);
-    writeInt16(p + 92, Driver2Index);
-    writeInt16(p + 94, TestDriverIndex);
+    putText(p + OwnerAt, Owner);
+    writeSingle(p + PriceAt, Price);
+    writeInt16(p + PointsAt, Points);
+    writeInt16(p + TeamIndexAt, TeamIndex);
+    writeInt16(p + EngineIndexAt, EngineIndex);
+    writeInt16(p + Driver1IndexAt, Driver1Index);
+    writeInt16(p + Driver2IndexAt, Driver2Index);
+    writeInt16(p + TestDriverIndexAt, TestDriverIndex);
     return out;
 }
 
 EntryRecord EntryRecord::decode(const char* in)
 {
     EntryRecord r;
-    r.Owner = getText(in);
-    r.Price = readSingle(in + 80);
-    r.Points = readInt16(in + 84);
-    r.TeamIndex = readInt16(in + 86);
-    r.EngineIndex = readInt16(in + 88);
-    r.Driver1Index = readInt16(in + 90);
-    r.Driver2Index = readInt16(in + 92);
-    r.TestDriverIndex = readInt16(in + 94);
+    r.Owner = getText(in + OwnerAt);
+    r.Price = readSingle(in + PriceAt);
+    r.Points = readInt16(in + PointsAt);
+    r.TeamIndex = readInt16(in + TeamIndexAt);
+    r.EngineIndex = readInt16(in + EngineIndexAt);
+    r.Driver1Index = readInt16(in + Driver1IndexAt);
+    r.Driver2Index = readInt16(in + Driver2IndexAt);
+    r.TestDriverIndex = readInt16(in + TestDriverIndexAt);
     return r;
 }
 

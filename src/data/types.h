@@ -21,6 +21,7 @@ struct ComponentSlot {
     int16_t Score = 0;
 
     static constexpr int Length = 86;
+    static constexpr int NameAt = 0, PriceAt = 80, ScoreAt = 84;  // byte offsets
     void encodeInto(char* out) const;
     static ComponentSlot decodeFrom(const char* in);
 };
@@ -30,6 +31,9 @@ struct TeamRecord {
     ComponentSlot Team, Engine, Driver1, Driver2;
 
     static constexpr int Length = 344;
+    // Where each slot starts, in the order Team, Engine, Driver1, Driver2.
+    static constexpr int SlotAt[4] = {0, 86, 172, 258};
+    static constexpr int scoreAt(int slot) { return SlotAt[slot] + ComponentSlot::ScoreAt; }
     QByteArray encode() const;
     static TeamRecord decode(const char* bytes);
 
@@ -48,6 +52,7 @@ struct TestDriverRecord {
     int16_t Score = 0;
 
     static constexpr int Length = 84;
+    static constexpr int NameAt = 0, PriceAt = 80, ScoreAt = 82;  // byte offsets
     QByteArray encode() const;
     static TestDriverRecord decode(const char* bytes);
 };
@@ -64,6 +69,10 @@ struct EntryRecord {
     int16_t TestDriverIndex = 0;
 
     static constexpr int Length = 96;
+    // Byte offsets.
+    static constexpr int OwnerAt = 0, PriceAt = 80, PointsAt = 84, TeamIndexAt = 86,
+                         EngineIndexAt = 88, Driver1IndexAt = 90, Driver2IndexAt = 92,
+                         TestDriverIndexAt = 94;
     QByteArray encode() const;
     static EntryRecord decode(const char* bytes);
 };

@@ -1,5 +1,6 @@
 #include "scoring/race_score.h"
 
+#include "data/fields.h"
 #include "data/text.h"
 #include "toolkit/accessibility.h"
 #include "toolkit/dialogs.h"
@@ -130,10 +131,13 @@ void Race_Score::Form_Load()
         Close->setEnabled(false);
         return;
     }
-    // A race scored for the first time starts as a copy of the team database, season
-    // totals included: the organiser types the race's points over them.
+    // A race scored for the first time starts as a copy of the team database with every
+    // score 0: a record the organiser does not visit adds nothing to the season.
     if (raceTeams_.count() == 0 && teams_.count() > 0) {
-        const QByteArray copy = teams_.readAllRaw(&error);
+        QByteArray copy = teams_.readAllRaw(&error);
+        for (qsizetype at = 0; at < copy.size(); at += TeamRecord::Length)
+            for (int slot = 0; slot < 4; ++slot)
+                writeInt16(copy.data() + at + TeamRecord::scoreAt(slot), 0);
         if (!error.isEmpty() || !rewriteFile(raceTeams_.path(), dataDir_.scratch(), copy, &error)
             || !raceTeams_.open(dataDir_.raceTeams(race_), TeamRecord::Length, &error))
             Messages::error(this, error);
