@@ -1,6 +1,8 @@
 #include "as_written.h"
 
-#include "main/league_table.h"
+#include "data/fields.h"
+#include "data/text.h"
+#include "data/types.h"
 #include "toolkit/busy_cursor.h"
 #include "toolkit/flex_grid.h"
 
@@ -17,12 +19,7 @@ namespace {
 
 constexpr int L = EntryRecord::Length;
 
-int16_t pointsOf(const char* record)
-{
-    const auto lo = static_cast<unsigned char>(record[84]);
-    const auto hi = static_cast<unsigned char>(record[85]);
-    return static_cast<int16_t>(uint16_t(lo | (hi << 8)));
-}
+int16_t pointsOf(const char* record) { return readInt16(record + EntryRecord::PointsAt); }
 
 bool outOfOrder(const char* first, const char* second, LeagueOrder order)
 {
@@ -74,63 +71,14 @@ bool orderInFileAsWritten(const QString& entryPath, FlexGrid* grid, LeagueOrder 
 
     for (qint64 i = 1; i <= c; ++i) {
         readRecord(fd, i, first);
-        writeLeagueRow(grid, int(i - 1), EntryRecord::decode(first));
+        const EntryRecord entry = EntryRecord::decode(first);
+        grid->setTextMatrix(int(i - 1), 1, entry.Owner);
+        grid->setTextMatrix(int(i - 1), 2, numberText(entry.Points));
     }
     ::close(fd);
     grid->setRedraw(true);
     grid->setFocus();
     return true;
-}
-
-BestWorst searchAsWritten(const std::vector<TeamRecord>& teams, double budget)
-{
-    const int n = int(teams.size());
-    int best = 0, worst = INT_MAX;
-    TeamPick bestPick, worstPick;
-
-    auto consider = [&](int i, int j, int d1, int d2) {
-        const ComponentSlot& team = teams[std::size_t(i)].Team;
-        const ComponentSlot& engine = teams[std::size_t(j)].Engine;
-        const ComponentSlot& first = teams[std::size_t(d1 / 2)].driver(d1);
-        const ComponentSlot& second = teams[std::size_t(d2 / 2)].driver(d2);
-        float price = team.Price;
-        price += engine.Price;
-        price += first.Price;
-        price += second.Price;
-        if (price > budget)
-            return;
-        const int score = team.Score + engine.Score + first.Score + second.Score;
-        const TeamPick pick{i, j, d1, d2, price, score};
-        if (score > best) {
-            best = score;
-            bestPick = pick;
-        }
-        if (score < worst) {
-            worst = score;
-            worstPick = pick;
-        }
-    };
-
-    // Pass 1: a first driver and a second driver of any teams, the same team's included.
-    for (int i = 0; i < n; ++i)
-        for (int j = 0; j < n; ++j)
-            for (int k = 0; k < n; ++k)
-                for (int l = 0; l < n; ++l)
-                    consider(i, j, 2 * k, 2 * l + 1);
-    // Pass 2: two first drivers; pass 3: two second drivers.
-    for (int slot = 0; slot < 2; ++slot)
-        for (int i = 0; i < n; ++i)
-            for (int j = 0; j < n; ++j)
-                for (int k = 0; k < n - 1; ++k)
-                    for (int l = k + 1; l < n; ++l)
-                        consider(i, j, 2 * k + slot, 2 * l + slot);
-
-    BestWorst result;
-    if (best > 0)
-        result.best = bestPick;
-    if (worst != INT_MAX)
-        result.worst = worstPick;
-    return result;
 }
 
 } // namespace velmora::bench

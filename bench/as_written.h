@@ -1,9 +1,8 @@
 #pragma once
 
-// The two slow ways the program used to be described, kept here only as yardsticks for
-// the timings: the program itself never does either.
+// The slow way the program used to order the league, kept here only as a yardstick for the
+// timings: the program itself never does it (the other yardstick is plain_search.h).
 
-#include "calculator/search.h"
 #include "main/league_order.h"
 
 #include <QString>
@@ -20,10 +19,5 @@ namespace velmora::bench {
 // refilled reading the file record by record. The grid's redrawing is held meanwhile, as
 // the program holds it. Returns false when the file cannot be opened.
 bool orderInFileAsWritten(const QString& entryPath, FlexGrid* grid, LeagueOrder order);
-
-// The best/worst search done as three plain passes of four nested loops over records in
-// memory, testing every combination. It starts the worst from the first affordable team,
-// as the program does, so both give the same answer.
-BestWorst searchAsWritten(const std::vector<TeamRecord>& teams, double budget);
 
 } // namespace velmora::bench

@@ -9,15 +9,17 @@
 // yardsticks and the peak memory of one run of every action at 100,000 entries.
 #include "as_written.h"
 #include "league_data.h"
+#include "plain_search.h"
 
 #include "calculator/search.h"
 #include "data/record_file.h"
 #include "main/league_order.h"
-#include "main/league_table.h"
 #include "main/main_window.h"
 #include "scoring/championship.h"
+#include "scoring/score.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/flex_grid.h"
+#include "toolkit/league_table.h"
 #include "viewer/team_viewer.h"
 
 #include <benchmark/benchmark.h>
@@ -128,6 +130,14 @@ void timed(benchmark::State& state, Prepare prepare, Act act, Repaint repaint = 
     }
 }
 
+// The main window's league table and the entries viewer.
+FlexGrid* leagueGrid(const Main& main)
+{
+    return main.findChild<FlexGrid*>(QStringLiteral("HiScores"));
+}
+
+Team_Viewer* viewer(const Main& main) { return main.findChild<Team_Viewer*>(); }
+
 std::unique_ptr<Main> shownMain(const DataDir& dir)
 {
     auto main = std::make_unique<Main>(dir);
@@ -163,7 +173,7 @@ void ViewerUpdate(benchmark::State& state)
         },
         [&] {
             QString error;
-            if (!main->viewer()->Update(&error))
+            if (!viewer(*main)->Update(&error))
                 Messages::error(nullptr, error);
         });
 }
@@ -172,7 +182,7 @@ void ViewerUpdate(benchmark::State& state)
 void showFile(Main& main, const DataDir& dir, const QByteArray& bytes)
 {
     writeFile(dir.entries(), bytes);
-    refillLeagueTable(main.HiScores, bytes);
+    refillLeagueTable(leagueGrid(main), bytes);
 }
 
 void OrderByPoints(benchmark::State& state)
@@ -197,7 +207,7 @@ void OrderAsWritten(benchmark::State& state)
     const auto main = shownMain(l.dir);
     timed(
         state, [&] { showFile(*main, l.dir, l.reversed); },
-        [&] { orderInFileAsWritten(l.dir.entries(), main->HiScores, LeagueOrder::ByPoints); });
+        [&] { orderInFileAsWritten(l.dir.entries(), leagueGrid(*main), LeagueOrder::ByPoints); });
     // The yardstick must end where the program ends.
     if (orderedEntryBytes(l.reversed, LeagueOrder::ByPoints) != readFile(l.dir.entries()))
         state.SkipWithError("the ordering as written gave another order");
@@ -211,8 +221,10 @@ void scoreFirstRaceAgain(const DataDir& dir, const QByteArray& asMade, bool agai
     QByteArray bytes = asMade;
     if (again)
         for (qsizetype at = 0; at + TeamRecord::Length <= bytes.size(); at += TeamRecord::Length)
-            for (int score : {84, 170, 256, 342})
-                bytes[at + score] = char(bytes[at + score] + 1); // small scores: no carry
+            for (int slot = 0; slot < 4; ++slot) {
+                const qsizetype score = at + TeamRecord::scoreAt(slot);
+                bytes[score] = char(bytes[score] + 1);  // small scores: no carry
+            }
     writeFile(dir.raceTeams(QStringLiteral("Grand Prix 001")), bytes);
 }
 
@@ -234,11 +246,8 @@ void Championship(benchmark::State& state)
         [&] {
             // What the scoring window does with the calculation: the league table shows
             // the new points at once (the viewer's Update is a case of its own).
-            std::vector<EntryRecord> rows;
             QString error;
-            if (RecalculateChampionship(l.dir, &rows, &error))
-                refillLeagueTable(main->HiScores, rows);
-            else
+            if (!recalculateLeague(l.dir, leagueGrid(*main), &error))
                 Messages::error(nullptr, error);
         });
     scoreFirstRaceAgain(l.dir, asMade, false);
@@ -258,18 +267,18 @@ void ScoreReport(benchmark::State& state)
 
 std::vector<TeamRecord> readTeams(const DataDir& dir)
 {
-    RecordFile file;
+    std::vector<TeamRecord> teams;
     QString error;
-    if (!file.open(dir.teams(), TeamRecord::Length, &error))
+    if (!readRecords(dir.teams(), &teams, &error))
         qFatal("%s", qPrintable(error));
-    return file.readAll<TeamRecord>();
+    return teams;
 }
 
 template <BestWorst (*search)(const std::vector<TeamRecord>&, double)>
 void searchCase(benchmark::State& state)
 {
     const SearchData& d = searchData(int(state.range(0)));
-    const BestWorst expected = searchAsWritten(readTeams(d.dir), kSearchBudget);
+    const BestWorst expected = plainSearch(readTeams(d.dir), kSearchBudget);
     BestWorst result;
     timed(
         state, [] {}, [&] { result = search(readTeams(d.dir), kSearchBudget); }, Repaint::No);
@@ -283,7 +292,7 @@ void Search(benchmark::State& state)
 }
 void SearchAsWritten(benchmark::State& state)
 {
-    searchCase<searchAsWritten>(state);
+    searchCase<plainSearch>(state);
 }
 
 void registerCases()
@@ -396,7 +405,8 @@ int runEveryActionOnce(const QString& folder)
         Main main(dir);
         main.show();
         settle();
-        main.viewer()->Update();
+        QString error;
+        viewer(main)->Update(&error);
         main.Sort_Owner_Click();
         main.Sort_Points_Click();
         SaveFileDialog::setNextFileName(dir.file(QStringLiteral("report.txt")));
@@ -407,11 +417,7 @@ int runEveryActionOnce(const QString& folder)
         const QByteArray asMade = league ? readFile(firstRace) : QByteArray();
         if (league)
             scoreFirstRaceAgain(dir, asMade, true);
-        std::vector<EntryRecord> rows;
-        QString error;
-        if (RecalculateChampionship(dir, &rows, &error))
-            refillLeagueTable(main.HiScores, rows);
-        else
+        if (!recalculateLeague(dir, leagueGrid(main), &error))
             Messages::error(nullptr, error);
         if (league)
             scoreFirstRaceAgain(dir, asMade, false);

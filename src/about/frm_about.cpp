@@ -9,68 +9,40 @@
 
 namespace velmora {
 
-namespace {
-
-QLabel* label(QWidget* parent, const char* name, const QString& text, bool black)
+frmAbout::frmAbout(QWidget* parent)
+    : Form(parent, "frmAbout", QStringLiteral("About Velmora"), 5730, 3120)
 {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    if (black) {
-        QPalette palette = l->palette();
-        palette.setColor(QPalette::WindowText, Qt::black);
-        l->setPalette(palette);
-    }
-    return l;
-}
-
-}  // namespace
-
-frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
-{
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Velmora"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowCloseButtonHint);
-    setFixedSize(twipsSize(5730, 3120));
-
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    place(cmdOK, 4335, 2220, 1260, 345);
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto* cmdOK = addButton(this, "cmdOK", QStringLiteral("OK"), {4335, 2220, 1260, 345});
+    // Enter and Esc both press OK.
     cmdOK->setDefault(true);
+    setCancelButton(cmdOK);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
-    picIcon = new QLabel(this);
-    picIcon->setObjectName(QStringLiteral("picIcon"));
+    auto* picIcon = addLabel(this, "picIcon", QString(), {240, 240, 540, 540}, nullptr,
+                             Qt::AlignLeft | Qt::AlignTop);
     picIcon->setAccessibleName(QStringLiteral("Velmora icon"));
-    place(picIcon, 240, 240, 540, 540);
-    picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picIcon->setPixmap(programIcon().pixmap(32, 32));
-
-    lblDescription = label(this, "lblDescription",
-                           QStringLiteral("Competition management tool for Windows 95/NT4."),
-                           true);
-    lblDescription->setWordWrap(true);
-    lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    place(lblDescription, 1050, 960, 3765, 570);
-
-    lblDisclaimer = label(this, "lblDisclaimer",
-                          QStringLiteral("Warning: this program belongs to its author. Copying "
-                                         "it, or passing it on to anyone, in whole or in part, "
-                                         "without the author's written permission is "
-                                         "forbidden and will be prosecuted."),
-                          true);
-    lblDisclaimer->setWordWrap(true);
-    lblDisclaimer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    place(lblDisclaimer, 240, 1920, 3870, 1020);
-
-    lblTitle = label(this, "lblTitle", QStringLiteral("Velmora"), true);
-    place(lblTitle, 1050, 240, 3885, 240);
-
-    lblVersion = label(this, "lblVersion", QStringLiteral("Version"), false);
-    place(lblVersion, 1050, 600, 3885, 225);
-
+    auto text = [this](const char* name, const QString& caption, Twips at) {
+        QLabel* label = addLabel(this, name, caption, at, nullptr, Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(true);
+        QPalette black = label->palette();
+        black.setColor(QPalette::WindowText, Qt::black);
+        label->setPalette(black);
+        return label;
+    };
+    text("lblDescription", QStringLiteral("Competition management tool for Windows 95/NT4."),
+         {1050, 960, 3765, 570});
+    text("lblDisclaimer",
+         QStringLiteral("Warning: this program belongs to its author. Copying it, or passing "
+                        "it on to anyone, in whole or in part, without the author's written "
+                        "permission is forbidden and will be prosecuted."),
+         {240, 1920, 3870, 1020});
+    text("lblTitle", QStringLiteral("Velmora"), {1050, 240, 3885, 240});
+    lblVersion = addLabel(this, "lblVersion", QStringLiteral("Version"), {1050, 600, 3885, 225},
+                          nullptr, Qt::AlignLeft);
+    setTabOrder({cmdOK});
     Form_Load();
-    cmdOK->setFocus();
 }
 
 void frmAbout::Form_Load()
@@ -81,24 +53,15 @@ void frmAbout::Form_Load()
                             .arg(VELMORA_VERSION_PATCH));
 }
 
-void frmAbout::cmdOK_Click()
-{
-    hide();
-    deleteLater();
-}
-
-// Esc and the close box press OK.
-void frmAbout::reject() { cmdOK_Click(); }
+void frmAbout::cmdOK_Click() { close(); }
 
 void frmAbout::paintEvent(QPaintEvent* event)
 {
-    QDialog::paintEvent(event);
+    Form::paintEvent(event);
     // A grey line with a white one two pixels wide just below it: an etched groove.
     QPainter p(this);
-    const QRect grey = twipsRect(120, 1680, 5684 - 120, 15);
-    const QRect white = twipsRect(120, 1695, 5669 - 120, 30);
-    p.fillRect(grey, QColor(128, 128, 128));
-    p.fillRect(white, Qt::white);
+    p.fillRect(twipsRect(120, 1680, 5684 - 120, 15), QColor(128, 128, 128));
+    p.fillRect(twipsRect(120, 1695, 5669 - 120, 30), Qt::white);
 }
 
 }  // namespace velmora

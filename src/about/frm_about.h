@@ -1,29 +1,18 @@
 #pragma once
 
-#include <QDialog>
-
-class QLabel;
-class QPushButton;
+#include "toolkit/form.h"
 
 namespace velmora {
 
 // "About Velmora": title, version, description and a notice against copying. Not modal;
 // OK, Enter, Esc and the close box discard it.
-class frmAbout : public QDialog {
+class frmAbout : public Form {
     Q_OBJECT
 public:
     explicit frmAbout(QWidget* parent = nullptr);
 
-    QPushButton* cmdOK;
-    QLabel* picIcon;
-    QLabel* lblDescription;
-    QLabel* lblDisclaimer;
-    QLabel* lblTitle;
-    QLabel* lblVersion;
-
 public slots:
     void cmdOK_Click();
-    void reject() override;
 
 protected:
     // The etched line between the description and the notice.
@@ -31,6 +20,8 @@ protected:
 
 private:
     void Form_Load();
+
+    QLabel* lblVersion;
 };
 
 }  // namespace velmora

@@ -2,42 +2,23 @@
 
 #include "calculator/calculator.h"
 #include "data/text.h"
-#include "toolkit/accessibility.h"
 #include "toolkit/dialogs.h"
-#include "toolkit/twips.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace velmora {
 
-Calculate::Calculate(const DataDir& dataDir, QPointer<Calculator>& resultWindow,
-                     QWidget* parent)
-    : QDialog(parent), dataDir_(dataDir), resultWindow_(resultWindow)
+Calculate::Calculate(const DataDir& dataDir, QPointer<Calculator>& resultWindow, QWidget* parent)
+    : Form(parent, "Calculate", QStringLiteral("Calculate Best/Worst Team"), 4110, 840),
+      dataDir_(dataDir), resultWindow_(resultWindow)
 {
-    setObjectName(QStringLiteral("Calculate"));
-    setWindowTitle(QStringLiteral("Calculate Best/Worst Team"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowCloseButtonHint);
-    setFixedSize(twipsSize(4110, 840));
-
-    Label1 = new QLabel(QStringLiteral("Budget Limit:"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    place(Label1, 240, 300, 1095, 255);
-
-    Budge = new QLineEdit(this);
-    Budge->setObjectName(QStringLiteral("Budge"));
-    place(Budge, 1395, 255, 1335, 315);
-    labelFor(Label1, Budge);
-
-    Ok = new QPushButton(QStringLiteral("Ok"), this);
-    Ok->setObjectName(QStringLiteral("Ok"));
-    place(Ok, 2880, 240, 990, 345);
+    Budge = addTextBox(this, "Budge", {1395, 255, 1335, 315});
+    addLabel(this, "Label1", QStringLiteral("Budget Limit:"), {240, 300, 1095, 255}, Budge,
+             Qt::AlignLeft);
+    auto* Ok = addButton(this, "Ok", QStringLiteral("Ok"), {2880, 240, 990, 345});
     connect(Ok, &QPushButton::clicked, this, &Calculate::Ok_Click);
-
-    setTabOrder(Budge, Ok);
-    Budge->setFocus();
+    setTabOrder({Budge, Ok});
 }
 
 void Calculate::Ok_Click()
@@ -50,8 +31,7 @@ void Calculate::Ok_Click()
     Calculator* window = resultWindow_;
     if (!window || !window->isVisible()) {
         auto* created = new Calculator(dataDir_, Budge->text(), parentWidget());
-        if (!created->loadError().isEmpty()) {
-            Messages::error(this, created->loadError());
+        if (!created->loaded()) {
             delete created;
             return;
         }

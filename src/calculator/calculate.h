@@ -1,13 +1,11 @@
 #pragma once
 
 #include "data/data_dir.h"
+#include "toolkit/form.h"
 
-#include <QDialog>
 #include <QPointer>
 
-class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace velmora {
 
@@ -15,7 +13,7 @@ class Calculator;
 
 // "Calculate Best/Worst Team" (the budget dialog): takes the budget and opens the result
 // window. Shown modal.
-class Calculate : public QDialog {
+class Calculate : public Form {
     Q_OBJECT
 public:
     // resultWindow is kept by the caller: it holds the open result window, which outlives
@@ -24,16 +22,13 @@ public:
     Calculate(const DataDir& dataDir, QPointer<Calculator>& resultWindow,
               QWidget* parent = nullptr);
 
-    QLabel* Label1;
-    QLineEdit* Budge;
-    QPushButton* Ok;
-
 public slots:
     void Ok_Click();
 
 private:
     DataDir dataDir_;
     QPointer<Calculator>& resultWindow_;
+    QLineEdit* Budge;
 };
 
 }  // namespace velmora

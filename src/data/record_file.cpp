@@ -2,28 +2,9 @@
 
 #include "data/io.h"
 
-#include <cerrno>
 #include <fcntl.h>
 
-#include <utility>
-
 namespace velmora {
-
-RecordFile::RecordFile(RecordFile&& other) noexcept
-    : fd_(std::exchange(other.fd_, -1)), length_(other.length_), path_(std::move(other.path_))
-{
-}
-
-RecordFile& RecordFile::operator=(RecordFile&& other) noexcept
-{
-    if (this != &other) {
-        close();
-        fd_ = std::exchange(other.fd_, -1);
-        length_ = other.length_;
-        path_ = std::move(other.path_);
-    }
-    return *this;
-}
 
 bool RecordFile::open(const QString& path, int recordLength, QString* error)
 {
@@ -46,17 +27,7 @@ qint64 RecordFile::count() const { return byteLength() / length_; }
 
 double RecordFile::realCount() const { return double(byteLength()) / length_; }
 
-QByteArray RecordFile::readRaw(qint64 n) const
-{
-    if (fd_ < 0 || n < 1 || n > count())
-        return {};
-    QByteArray bytes(length_, '\0');
-    if (!io::readAt(fd_, path_, bytes.data(), length_, (n - 1) * length_, nullptr))
-        return {};
-    return bytes;
-}
-
-bool RecordFile::readRaw(qint64 n, QByteArray* bytes, QString* error) const
+bool RecordFile::read(qint64 n, QByteArray* bytes, QString* error) const
 {
     bytes->clear();
     if (fd_ < 0 || n < 1 || n > count())
@@ -68,24 +39,16 @@ bool RecordFile::readRaw(qint64 n, QByteArray* bytes, QString* error) const
     return true;
 }
 
-QByteArray RecordFile::readAllRaw(QString* error) const
+bool RecordFile::readAll(QByteArray* bytes, QString* error) const
 {
+    bytes->clear();
     if (fd_ < 0)
-        return {};
-    QByteArray bytes;
-    if (!io::allocate(&bytes, count() * length_, path_, error)
-        || !io::readAt(fd_, path_, bytes.data(), bytes.size(), 0, error))
-        return {};
-    return bytes;
+        return true;
+    return io::allocate(bytes, count() * length_, path_, error)
+           && io::readAt(fd_, path_, bytes->data(), bytes->size(), 0, error);
 }
 
-void RecordFile::outOfMemory(QString* error) const
-{
-    if (error)
-        *error = io::errorText(QStringLiteral("read"), path_, ENOMEM);
-}
-
-bool RecordFile::writeRaw(qint64 n, const QByteArray& bytes, QString* error)
+bool RecordFile::write(qint64 n, const QByteArray& bytes, QString* error)
 {
     if (fd_ < 0) {
         if (error)
@@ -108,6 +71,12 @@ bool RecordFile::writeRaw(qint64 n, const QByteArray& bytes, QString* error)
     if (n > before / length_)
         io::truncateFile(fd_, path_, before, nullptr);
     return false;
+}
+
+bool readRecordBytes(const QString& path, int recordLength, QByteArray* bytes, QString* error)
+{
+    RecordFile file;
+    return file.open(path, recordLength, error) && file.readAll(bytes, error);
 }
 
 bool rewriteFile(const QString& path, const QString& scratchPath, const QByteArray& contents,

@@ -3,32 +3,25 @@
 #include "data/types.h"
 #include "databases/record_editor.h"
 
-class QLabel;
+class QLineEdit;
 
 namespace velmora {
 
 // "Test Driver Database": test.tro one test driver at a time, name and price in whole
-// millions. The score belongs to the championship calculation and is written back exactly
-// as it was read.
+// millions.
 class Test_Driver : public RecordEditor {
     Q_OBJECT
 public:
-    Test_Driver(const DataDir& dataDir, Team_Viewer* viewer, QWidget* parent = nullptr);
-
-    QLineEdit* Driver;
-    QLineEdit* Price;
-    QLabel* Label6;
-    QLabel* Label5;
-    QLabel* Label3;
+    Test_Driver(const DataDir& dataDir, QWidget* parent = nullptr);
 
 protected:
     void showRecord(const QByteArray& record) override;
     QByteArray takeShown() override;
     void clearBoxes() override;
-    QWidget* firstBox() const override;
 
 private:
+    QLineEdit *Driver, *Price, *Number;
     TestDriverRecord record_;
 };
 
-} // namespace velmora
+}  // namespace velmora

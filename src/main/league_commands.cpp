@@ -1,6 +1,6 @@
 #include "main/league_commands.h"
 
-#include "main/league_table.h"
+#include "toolkit/league_table.h"
 #include "main/score_report.h"
 #include "toolkit/busy_cursor.h"
 #include "toolkit/dialogs.h"

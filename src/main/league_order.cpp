@@ -3,6 +3,7 @@
 #include "data/fields.h"
 #include "data/io.h"
 #include "data/record_file.h"
+#include "data/types.h"
 
 #include <algorithm>
 #include <cstring>
@@ -10,18 +11,7 @@
 namespace velmora {
 namespace {
 
-constexpr int kPointsOffset = 84;
-
-int16_t pointsOf(const char* record) { return readInt16(record + kPointsOffset); }
-
-std::vector<EntryRecord> decodeAll(const QByteArray& bytes)
-{
-    std::vector<EntryRecord> records;
-    records.reserve(bytes.size() / EntryRecord::Length);
-    for (qsizetype at = 0; at + EntryRecord::Length <= bytes.size(); at += EntryRecord::Length)
-        records.push_back(EntryRecord::decode(bytes.constData() + at));
-    return records;
-}
+int16_t pointsOf(const char* record) { return readInt16(record + EntryRecord::PointsAt); }
 
 }  // namespace
 
@@ -41,7 +31,7 @@ QByteArray orderedEntryBytes(const QByteArray& records, LeagueOrder order)
                          [](const char* a, const char* b) { return pointsOf(a) > pointsOf(b); });
     else
         std::stable_sort(at.begin(), at.end(), [](const char* a, const char* b) {
-            return std::memcmp(a, b, TextFieldLength) < 0;
+            return std::memcmp(a + EntryRecord::OwnerAt, b + EntryRecord::OwnerAt, TextFieldLength) < 0;
         });
 
     QByteArray out;
@@ -49,15 +39,6 @@ QByteArray orderedEntryBytes(const QByteArray& records, LeagueOrder order)
     for (const char* r : at)
         out.append(r, L);
     return out;
-}
-
-bool orderEntryFile(const DataDir& dir, LeagueOrder order, std::vector<EntryRecord>* entries,
-                    QString* error)
-{
-    QByteArray records;
-    const bool ok = orderEntryFile(dir, order, &records, error);
-    *entries = decodeAll(records);
-    return ok;
 }
 
 bool orderEntryFile(const DataDir& dir, LeagueOrder order, QByteArray* records, QString* error)

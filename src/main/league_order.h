@@ -1,12 +1,10 @@
 #pragma once
 
 #include "data/data_dir.h"
-#include "data/types.h"
 
 #include <QByteArray>
 #include <QString>
 
-#include <vector>
 
 namespace velmora {
 
@@ -23,13 +21,9 @@ QByteArray orderedEntryBytes(const QByteArray& records, LeagueOrder order);
 
 // Puts entry.tro in league order. The file is replaced in one step through the scratch
 // file, and only when the order changed: a file already in order is not written at all.
-// On success *entries holds the records in their new order. On failure *error names the
-// file and the reason and *entries holds the records as the file still holds them (empty
-// when it could not be read).
-bool orderEntryFile(const DataDir& dir, LeagueOrder order, std::vector<EntryRecord>* entries,
-                    QString* error);
-// The same, with the records given as their bytes (whole records only), for a caller that
-// decodes them one at a time: a large league decoded whole takes several times the memory.
+// On success *records holds the whole records in their new order. On failure *error names
+// the file and the reason and *records holds the records as the file still holds them
+// (empty when it could not be read).
 bool orderEntryFile(const DataDir& dir, LeagueOrder order, QByteArray* records, QString* error);
 
 }  // namespace velmora

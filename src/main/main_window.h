@@ -5,15 +5,13 @@
 #include <QMainWindow>
 #include <QPointer>
 
-class QAction;
-class QFrame;
 class QLineEdit;
-class QPushButton;
 
 namespace velmora {
 
 class Calculator;
 class FlexGrid;
+class Form;
 class Team_Viewer;
 class frmAbout;
 
@@ -27,25 +25,6 @@ public:
     // False when start-up could not read or create the data files; the reason has been
     // shown and the program is to end.
     bool loaded() const { return loaded_; }
-    const DataDir& dataDir() const { return dataDir_; }
-    Team_Viewer* viewer() const { return viewer_; }
-
-    QFrame* Frame1;
-    QPushButton* Command1;
-    QPushButton* Sort_Owner;
-    QPushButton* Sort_Points;
-    FlexGrid* HiScores;
-    QLineEdit* Number;
-
-    QAction* File_Output;
-    QAction* File_Calc;
-    QAction* File_Exit;
-    QAction* Setup_Team;
-    QAction* Setup_Driver;
-    QAction* Comp_Team;
-    QAction* Comp_Score;
-    QAction* Comp_View;
-    QAction* Help_About;
 
 public slots:
     void Sort_Points_Click();
@@ -69,9 +48,15 @@ private:
     bool fillTables();
     void Form_Unload();
     void buildMenu();
-    void showError(const QString& text);
+    // Shows a modal window that has loaded; the entries viewer follows what it changes.
+    void run(Form& window);
+    void refreshViewer();
+    // The entry editor at the record the Number box names.
+    void openEntries();
 
     DataDir dataDir_;
+    FlexGrid* HiScores;
+    QLineEdit* Number;
     Team_Viewer* viewer_ = nullptr;
     bool loaded_ = false;
     // The not-modal windows that exist at most once: the best/worst result window (it

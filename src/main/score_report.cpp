@@ -125,33 +125,22 @@ private:
 
 }  // namespace
 
-bool buildScoreReport(const DataDir& dir, const std::vector<QStringList>& viewerRows,
-                      QByteArray* report, QString* error)
-{
-    return buildScoreReport(
-        dir, int(viewerRows.size()), [&](int i) { return viewerRows[std::size_t(i)]; }, report,
-        error);
-}
-
 bool buildScoreReport(const DataDir& dir, int viewerRowCount, const ViewerRowReader& viewerRow,
                       QByteArray* report, QString* error)
 {
-    RecordFile teamsFile, calendarFile, entryFile;
+    RecordFile teamsFile;
+    std::vector<TeamRecord> teams;
+    std::vector<RaceName> races;
+    // The entries are decoded one at a time as their lines are written: a whole league of
+    // decoded records would be several times the size of the file.
+    QByteArray entryBytes;
+    QByteArray teamBytes;
     if (!teamsFile.open(dir.teams(), TeamRecord::Length, error)
-        || !calendarFile.open(dir.calendar(), RaceName::Length, error)
-        || !entryFile.open(dir.entries(), EntryRecord::Length, error))
+        || !teamsFile.readAll(&teamBytes, error)
+        || !decodeRecords(teamBytes, dir.teams(), &teams, error)
+        || !readRecords(dir.calendar(), &races, error)
+        || !readRecordBytes(dir.entries(), EntryRecord::Length, &entryBytes, error))
         return false;
-    QString readError;
-    const std::vector<TeamRecord> teams = teamsFile.readAll<TeamRecord>(&readError);
-    const std::vector<RaceName> races = calendarFile.readAll<RaceName>(&readError);
-    // The entries are decoded one at a time as their lines are written: a whole league
-    // of decoded records would be several times the size of the file.
-    const QByteArray entryBytes = entryFile.readAllRaw(&readError);
-    if (!readError.isEmpty()) {
-        if (error)
-            *error = readError;
-        return false;
-    }
 
     ComponentTable table(teamsFile.realCount());
     for (std::size_t i = 0; i < teams.size(); ++i) {
@@ -162,15 +151,9 @@ bool buildScoreReport(const DataDir& dir, int viewerRowCount, const ViewerRowRea
 
     for (const RaceName& race : races) {
         const QString name = displayText(race.Name);
-        RecordFile raceFile;
-        if (!raceFile.open(dir.raceTeams(name), TeamRecord::Length, error))
+        std::vector<TeamRecord> scores;
+        if (!readRecords(dir.raceTeams(name), &scores, error))
             return false;
-        const std::vector<TeamRecord> scores = raceFile.readAll<TeamRecord>(&readError);
-        if (!readError.isEmpty()) {
-            if (error)
-                *error = readError;
-            return false;
-        }
         table.heading() += ' ' + encode1252(name);
         // Records past the last team (teams deleted after the race was scored) name no
         // component of the table and are left out.

@@ -7,7 +7,6 @@
 #include <QStringList>
 
 #include <functional>
-#include <vector>
 
 namespace velmora {
 
@@ -16,16 +15,12 @@ namespace velmora {
 //    teams.tro with its season score and its score in each race of the calendar;
 //  - "TEAMS": the entries viewer's grid as text, one line per row;
 //  - "Championship": every entry's number, owner and points in file order.
-// viewerRows holds the viewer grid's rows from 1 (below the heading) to the last, each
-// with the texts of its columns from 1 on (the position column is not part of it).
-// Reading the calendar creates an empty race team file for a race that has none.
-// Returns false, with the file and the reason in *error, when a data file cannot be read.
-bool buildScoreReport(const DataDir& dir, const std::vector<QStringList>& viewerRows,
-                      QByteArray* report, QString* error);
-
-// The same with the viewer grid's rows read one at a time, as the report reaches them:
-// viewerRow(i) gives the i-th row below the heading (from 0), for i below viewerRowCount.
-// A large grid is then never copied whole.
+// viewerRow(i) gives the entries viewer grid's row i + 1 (the rows below its heading, for i
+// below viewerRowCount), the texts of its columns from 1 on (the position column is not part
+// of it); the rows are read one at a time, as the report reaches them, so that a large grid
+// is never copied whole. Reading the calendar creates an empty race team file for a race
+// that has none. Returns false, with the file and the reason in *error, when a data file
+// cannot be read.
 using ViewerRowReader = std::function<QStringList(int)>;
 bool buildScoreReport(const DataDir& dir, int viewerRowCount, const ViewerRowReader& viewerRow,
                       QByteArray* report, QString* error);

@@ -1,10 +1,10 @@
 #include "scoring/championship.h"
 
-#include "data/codepage.h"
 #include "data/fields.h"
 #include "data/io.h"
 #include "data/record_file.h"
 #include "data/text.h"
+#include "data/types.h"
 
 #include <QHash>
 
@@ -15,15 +15,6 @@
 namespace velmora {
 namespace {
 
-// Byte offsets of the score fields: the run works on the files' bytes and touches only
-// these, so that names and prices come back exactly as they were read.
-constexpr int kSlotScore[4] = {84, 170, 256, 342}; // Team, Engine, Driver1, Driver2
-constexpr int kSlotName[4] = {0, 86, 172, 258};
-constexpr int kTestDriverScore = 82;
-constexpr int kEntryPoints = 84;
-constexpr int kEntryTeam = 86, kEntryEngine = 88, kEntryDriver1 = 90, kEntryDriver2 = 92,
-              kEntryTestDriver = 94;
-
 constexpr int kMin = std::numeric_limits<int16_t>::min();
 constexpr int kMax = std::numeric_limits<int16_t>::max();
 
@@ -32,32 +23,6 @@ const char* const kSlotKind[4] = {"team", "engine", "driver", "driver"};
 QString nameAt(const QByteArray& bytes, qint64 offset)
 {
     return displayText(RaceName::decode(bytes.constData() + offset).Name);
-}
-
-// An entry as the league table shows it, owner without surrounding blanks. With a large
-// league, converting the owners is most of the work: only the text between the blanks is
-// converted, and plain ASCII needs no code-page table.
-EntryRecord leagueRow(const char* rec)
-{
-    int begin = 0, end = TextFieldLength;
-    while (begin < end && rec[begin] == ' ')
-        ++begin;
-    while (end > begin && rec[end - 1] == ' ')
-        --end;
-    bool ascii = true;
-    for (int k = begin; k < end && ascii; ++k)
-        ascii = static_cast<unsigned char>(rec[k]) < 0x80;
-    EntryRecord e;
-    e.Owner = ascii ? QString::fromLatin1(rec + begin, end - begin)
-                    : decode1252(rec + begin, end - begin);
-    e.Price = readSingle(rec + 80);
-    e.Points = int16_t(readInt16(rec + kEntryPoints));
-    e.TeamIndex = int16_t(readInt16(rec + kEntryTeam));
-    e.EngineIndex = int16_t(readInt16(rec + kEntryEngine));
-    e.Driver1Index = int16_t(readInt16(rec + kEntryDriver1));
-    e.Driver2Index = int16_t(readInt16(rec + kEntryDriver2));
-    e.TestDriverIndex = int16_t(readInt16(rec + kEntryTestDriver));
-    return e;
 }
 
 bool inRange(int value)
@@ -169,8 +134,7 @@ private:
 
 } // namespace
 
-bool RecalculateChampionship(const DataDir& data, std::vector<EntryRecord>* leagueRows,
-                             QString* error)
+bool RecalculateChampionship(const DataDir& data, QByteArray* entryFile, QString* error)
 {
     Run run(data, error);
     QByteArray calendar, teams, testDrivers, entries;
@@ -179,8 +143,9 @@ bool RecalculateChampionship(const DataDir& data, std::vector<EntryRecord>* leag
         return false;
 
     Totals teamTotals(teams, TeamRecord::Length,
-                      {kSlotScore[0], kSlotScore[1], kSlotScore[2], kSlotScore[3]});
-    Totals testTotals(testDrivers, TestDriverRecord::Length, {kTestDriverScore});
+                      {TeamRecord::scoreAt(0), TeamRecord::scoreAt(1), TeamRecord::scoreAt(2),
+                       TeamRecord::scoreAt(3)});
+    Totals testTotals(testDrivers, TestDriverRecord::Length, {TestDriverRecord::ScoreAt});
 
     const qint64 races = calendar.size() / RaceName::Length;
     for (qint64 r = 0; r < races; ++r) {
@@ -194,7 +159,7 @@ bool RecalculateChampionship(const DataDir& data, std::vector<EntryRecord>* leag
             return fail(error, QStringLiteral("The season score of %1 \"%2\" (team record %3) "
                                               "would %4 with race \"%5\".")
                                    .arg(QString::fromLatin1(kSlotKind[f]),
-                                        nameAt(teams, j * TeamRecord::Length + kSlotName[f]))
+                                        nameAt(teams, j * TeamRecord::Length + TeamRecord::SlotAt[f]))
                                    .arg(j + 1)
                                    .arg(beyond(teamTotals.sum(j, f)), race));
         }
@@ -228,7 +193,7 @@ bool RecalculateChampionship(const DataDir& data, std::vector<EntryRecord>* leag
         if (record0 < 0 || record0 >= teamCount)
             return {what};
         return {what, teamTotals.sum(record0, std::size_t(slot)), &teams,
-                qint64(record0) * TeamRecord::Length + kSlotName[slot]};
+                qint64(record0) * TeamRecord::Length + TeamRecord::SlotAt[slot]};
     };
     auto driver = [&](int d, const char* what) -> Component {
         return d < 0 ? Component{what} : teamSlot(d / 2, 2 + d % 2, what);
@@ -243,11 +208,12 @@ bool RecalculateChampionship(const DataDir& data, std::vector<EntryRecord>* leag
     for (qint64 i = 0; i < entryCount; ++i) {
         char* rec = entries.data() + i * EntryRecord::Length;
         // Added in the order team, engine, test driver, first driver, second driver.
-        const Component parts[5] = {teamSlot(readInt16(rec + kEntryTeam), 0, "team"),
-                                    teamSlot(readInt16(rec + kEntryEngine), 1, "engine"),
-                                    testDriver(readInt16(rec + kEntryTestDriver)),
-                                    driver(readInt16(rec + kEntryDriver1), "first driver"),
-                                    driver(readInt16(rec + kEntryDriver2), "second driver")};
+        const Component parts[5] = {
+            teamSlot(readInt16(rec + EntryRecord::TeamIndexAt), 0, "team"),
+            teamSlot(readInt16(rec + EntryRecord::EngineIndexAt), 1, "engine"),
+            testDriver(readInt16(rec + EntryRecord::TestDriverIndexAt)),
+            driver(readInt16(rec + EntryRecord::Driver1IndexAt), "first driver"),
+            driver(readInt16(rec + EntryRecord::Driver2IndexAt), "second driver")};
         int points = 0;
         for (const Component& c : parts) {
             points += c.total;
@@ -259,8 +225,8 @@ bool RecalculateChampionship(const DataDir& data, std::vector<EntryRecord>* leag
                                             beyond(points), QString::fromLatin1(c.what),
                                             nameAt(*c.database, c.nameOffset)));
         }
-        entriesChanged |= readInt16(rec + kEntryPoints) != points;
-        writeInt16(rec + kEntryPoints, points);
+        entriesChanged |= readInt16(rec + EntryRecord::PointsAt) != points;
+        writeInt16(rec + EntryRecord::PointsAt, int16_t(points));
     }
 
     // Every check has passed: the totals go into the bytes read, and the files are replaced,
@@ -281,13 +247,8 @@ bool RecalculateChampionship(const DataDir& data, std::vector<EntryRecord>* leag
         }
         return false;
     }
-
-    if (leagueRows) {
-        leagueRows->clear();
-        leagueRows->reserve(std::size_t(entryCount));
-        for (qint64 i = 0; i < entryCount; ++i)
-            leagueRows->push_back(leagueRow(entries.constData() + i * EntryRecord::Length));
-    }
+    if (entryFile)
+        *entryFile = entries.left(entryCount * EntryRecord::Length);
     return true;
 }
 

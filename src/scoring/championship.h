@@ -1,11 +1,10 @@
 #pragma once
 
 #include "data/data_dir.h"
-#include "data/types.h"
 
+#include <QByteArray>
 #include <QString>
 
-#include <vector>
 
 namespace velmora {
 
@@ -24,10 +23,8 @@ namespace velmora {
 // record, add nothing. Each file is replaced whole, in one step, so a crash leaves it old
 // or new.
 //
-// On success *leagueRows (when given) holds what the league table is to show: every entry
-// in file order, its owner without surrounding blanks and its new points, ready for
-// refillLeagueTable().
-bool RecalculateChampionship(const DataDir& data, std::vector<EntryRecord>* leagueRows = nullptr,
-                             QString* error = nullptr);
+// On success *entryFile (when given) holds the entry file's new whole records, for the
+// league table to show.
+bool RecalculateChampionship(const DataDir& data, QByteArray* entryFile, QString* error);
 
-} // namespace velmora
+}  // namespace velmora

@@ -2,245 +2,117 @@
 
 #include "data/fields.h"
 #include "data/text.h"
-#include "toolkit/accessibility.h"
 #include "toolkit/dialogs.h"
-#include "toolkit/twips.h"
 
-#include <QCloseEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace velmora {
 
-namespace {
-
-QLabel* label(QWidget* parent, const char* name, const QString& text, int l, int t, int w, int h,
-              Qt::Alignment alignment = Qt::AlignRight)
-{
-    auto* lbl = new QLabel(text, parent);
-    lbl->setObjectName(QString::fromLatin1(name));
-    lbl->setAlignment(alignment | Qt::AlignVCenter);
-    placeCaption(lbl, l, t, w, h);
-    return lbl;
-}
-
-QLineEdit* box(QWidget* parent, const char* name, int l, int t, int w, int h)
-{
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(QString::fromLatin1(name));
-    place(e, l, t, w, h);
-    return e;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, int l, int t,
-                    int w, int h)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    enterPresses({b});
-    place(b, l, t, w, h);
-    return b;
-}
-
-// A score as the card shows it: on opening with a blank before a number of zero or
-// more (' 6'), after a move without it ('6').
-QString scoreText(int16_t score, bool blankBeforeNumber)
-{
-    const QString text = numberText(score);
-    return blankBeforeNumber && score >= 0 ? u' ' + text : text;
-}
-
-}  // namespace
-
 Race_Score::Race_Score(const DataDir& dataDir, const QString& race, QWidget* parent)
-    : QDialog(parent), dataDir_(dataDir), race_(race)
+    : RecordForm(parent, "Race_Score", QStringLiteral("Team Score Card"), 4485, 2805,
+                 dataDir.raceTeams(race), dataDir.scratch(), TeamRecord::Length)
 {
-    setObjectName(QStringLiteral("Race_Score"));
-    setWindowTitle(QStringLiteral("Team Score Card"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowCloseButtonHint);
-    setFixedSize(twipsSize(4485, 2805));
-
-    Label6 = label(this, "Label6", QStringLiteral("Team Number:"), 75, 90, 1080, 225);
-    Number = box(this, "Number", 1260, 60, 690, 285);
-    Number->setText(QStringLiteral("1"));
-    Number->setReadOnly(true);
-    Number->setFocusPolicy(Qt::NoFocus);
-    Number->setAlignment(Qt::AlignRight);
-    Label5 = label(this, "Label5", QStringLiteral("Score"), 3390, 105, 960, 225, Qt::AlignHCenter);
-
-    Label1 = label(this, "Label1", QStringLiteral("Team Name:"), 105, 450, 1050, 225);
-    Label2 = label(this, "Label2", QStringLiteral("Engine Maker:"), 105, 885, 1050, 225);
-    Label3 = label(this, "Label3", QStringLiteral("Driver 1:"), 105, 1320, 1050, 225);
-    Label4 = label(this, "Label4", QStringLiteral("Driver 2:"), 105, 1815, 1050, 225);
-    Team = box(this, "Team", 1260, 420, 1935, 285);
-    Team_Price = box(this, "Team_Price", 3390, 420, 960, 285);
-    Engine = box(this, "Engine", 1260, 855, 1935, 285);
-    Engine_Price = box(this, "Engine_Price", 3390, 855, 960, 285);
-    Driver1 = box(this, "Driver1", 1260, 1290, 1935, 285);
-    Driver1_Price = box(this, "Driver1_Price", 3390, 1290, 960, 285);
-    Driver2 = box(this, "Driver2", 1260, 1785, 1935, 285);
-    Driver2_Price = box(this, "Driver2_Price", 3390, 1785, 960, 285);
-
-    const std::pair<QLabel*, QLineEdit*> rows[] = {
-        {Label1, Team}, {Label2, Engine}, {Label3, Driver1}, {Label4, Driver2}};
-    for (const auto& [lbl, name] : rows) {
-        name->setReadOnly(true);  // names are shown for orientation only
-        name->setFocusPolicy(Qt::NoFocus);
-        labelFor(lbl, name);
+    appends_ = false;
+    auto* Number = addNumberBox(this, {1260, 60, 690, 285}, false);
+    addLabel(this, "Label6", QStringLiteral("Team Number:"), {75, 90, 1080, 225}, Number);
+    addLabel(this, "Label5", QStringLiteral("Score"), {3390, 105, 960, 225}, nullptr,
+             Qt::AlignHCenter);
+    const char* const nameBoxes[] = {"Team", "Engine", "Driver1", "Driver2"};
+    const char* const scoreBoxes[] = {"Team_Price", "Engine_Price", "Driver1_Price",
+                                      "Driver2_Price"};
+    const char* const labels[] = {"Label1", "Label2", "Label3", "Label4"};
+    const char* const captions[] = {"Team Name:", "Engine Maker:", "Driver 1:", "Driver 2:"};
+    const char* const spoken[] = {"Team score", "Engine maker score", "Driver 1 score",
+                                  "Driver 2 score"};
+    const int tops[] = {420, 855, 1290, 1785};
+    for (int s = 0; s < 4; ++s) {
+        // Names are shown for orientation only.
+        names_[s] = addDisplayBox(this, nameBoxes[s], {1260, tops[s], 1935, 285});
+        addLabel(this, labels[s], QString::fromLatin1(captions[s]), {105, tops[s] + 30, 1050, 225},
+                 names_[s]);
+        scores_[s] = addTextBox(this, scoreBoxes[s], {3390, tops[s], 960, 285},
+                                QString::fromLatin1(spoken[s]));
+        scores_[s]->setAlignment(Qt::AlignHCenter);
     }
-    const std::pair<QLineEdit*, QString> scores[] = {
-        {Team_Price, QStringLiteral("Team score")},
-        {Engine_Price, QStringLiteral("Engine maker score")},
-        {Driver1_Price, QStringLiteral("Driver 1 score")},
-        {Driver2_Price, QStringLiteral("Driver 2 score")}};
-    for (const auto& [score, accessible] : scores) {
-        score->setAlignment(Qt::AlignHCenter);
-        score->setAccessibleName(accessible);
-    }
-    Number->setAccessibleName(QStringLiteral("Team Number"));
-    labelFor(Label6, Number);
+    auto* Previous = addButton(this, "Previous", QStringLiteral("Previous"), {892, 2340, 840, 345});
+    auto* Forward = addButton(this, "Forward", QStringLiteral("Next"), {1799, 2340, 840, 345});
+    auto* Close = addButton(this, "Close", QStringLiteral("Finish"), {3615, 2340, 765, 345});
 
-    Previous = button(this, "Previous", QStringLiteral("Previous"), 892, 2340, 840, 345);
-    Forward = button(this, "Forward", QStringLiteral("Next"), 1799, 2340, 840, 345);
-    Close = button(this, "Close", QStringLiteral("Finish"), 3615, 2340, 765, 345);
-    Previous->setEnabled(false);
-    connect(Forward, &QPushButton::clicked, this, &Race_Score::Forward_Click);
-    connect(Previous, &QPushButton::clicked, this, &Race_Score::Previous_Click);
+    setTabOrder({scores_[0], scores_[1], scores_[2], scores_[3], Previous, Forward, Close});
+    setSteppingControls(Number, Previous, Forward, scores_[0]);
     connect(Close, &QPushButton::clicked, this, &Race_Score::Close_Click);
-
-    setTabOrder(Team_Price, Engine_Price);
-    setTabOrder(Engine_Price, Driver1_Price);
-    setTabOrder(Driver1_Price, Driver2_Price);
-    setTabOrder(Driver2_Price, Previous);
-    setTabOrder(Previous, Forward);
-    setTabOrder(Forward, Close);
-
-    Form_Load();
-    Team_Price->setFocus();
+    setLoaded(Form_Load(dataDir, race));
 }
 
-void Race_Score::Form_Load()
+bool Race_Score::Form_Load(const DataDir& dataDir, const QString& race)
 {
-    QString error;
-    if (!teams_.open(dataDir_.teams(), TeamRecord::Length, &error)
-        || !raceTeams_.open(dataDir_.raceTeams(race_), TeamRecord::Length, &error)) {
-        Messages::error(this, error);
-        Forward->setEnabled(false);
-        Close->setEnabled(false);
-        return;
-    }
+    if (!openFile())
+        return false;
     // A race scored for the first time starts as a copy of the team database with every
     // score 0: a record the organiser does not visit adds nothing to the season.
-    if (raceTeams_.count() == 0 && teams_.count() > 0) {
-        QByteArray copy = teams_.readAllRaw(&error);
+    if (cursor_.count() == 0) {
+        QByteArray copy;
+        QString error;
+        if (!readRecordBytes(dataDir.teams(), TeamRecord::Length, &copy, &error)) {
+            Messages::error(this, error);
+            return false;
+        }
         for (qsizetype at = 0; at < copy.size(); at += TeamRecord::Length)
             for (int slot = 0; slot < 4; ++slot)
                 writeInt16(copy.data() + at + TeamRecord::scoreAt(slot), 0);
-        if (!error.isEmpty() || !rewriteFile(raceTeams_.path(), dataDir_.scratch(), copy, &error)
-            || !raceTeams_.open(dataDir_.raceTeams(race_), TeamRecord::Length, &error))
+        cursor_.close();
+        if (!copy.isEmpty() && !rewriteFile(dataDir.raceTeams(race), dataDir.scratch(), copy, &error)) {
             Messages::error(this, error);
+            return false;
+        }
+        if (!openFile())
+            return false;
     }
-    // A first record that cannot be read is not shown, and the race file is closed, so
-    // that Finish does not store the empty boxes over it.
-    if (raceTeams_.count() > 0 && !showRecord(1, true))
-        raceTeams_.close();
-    // The card never moves past the race file's last record.
-    Forward->setEnabled(raceTeams_.count() > 1);
-}
-
-qint64 Race_Score::number() const { return recordNumber(Number->text()); }
-
-bool Race_Score::showRecord(qint64 n, bool blankBeforeNumber)
-{
-    QByteArray bytes;
-    QString error;
-    if (!raceTeams_.readRaw(n, &bytes, &error)) {
-        Messages::error(this, error);
+    if (cursor_.count() > 0 && !showAt(1))
         return false;
-    }
-    record_ = bytes.isEmpty() ? TeamRecord{} : TeamRecord::decode(bytes.constData());
-    const std::pair<QLineEdit*, const ComponentSlot*> names[] = {
-        {Team, &record_.Team}, {Engine, &record_.Engine}, {Driver1, &record_.Driver1},
-        {Driver2, &record_.Driver2}};
-    for (const auto& [name, slot] : names)
-        name->setText(displayText(slot->Name));
-    const std::pair<QLineEdit*, const ComponentSlot*> scores[] = {
-        {Team_Price, &record_.Team}, {Engine_Price, &record_.Engine},
-        {Driver1_Price, &record_.Driver1}, {Driver2_Price, &record_.Driver2}};
-    for (const auto& [score, slot] : scores)
-        score->setText(scoreText(slot->Score, blankBeforeNumber));
+    updateStepping();  // the card never moves past the race file's last record
+    blankBeforeNumber_ = false;
     return true;
 }
 
-bool Race_Score::storeShownRecord()
+void Race_Score::showRecord(const QByteArray& record)
 {
-    const qint64 n = number();
-    // An empty race file (no teams at all) gets nothing written into it.
-    if (n < 1 || n > raceTeams_.count())
-        return true;
-    record_.Team.Score = toInteger(readNumber(Team_Price->text()));
-    record_.Engine.Score = toInteger(readNumber(Engine_Price->text()));
-    record_.Driver1.Score = toInteger(readNumber(Driver1_Price->text()));
-    record_.Driver2.Score = toInteger(readNumber(Driver2_Price->text()));
-    QString error;
-    if (!raceTeams_.write(n, record_, &error)) {
-        Messages::error(this, error);
-        return false;
+    if (record.isEmpty())
+        return;  // a race file is never emptied while its card is open
+    record_ = TeamRecord::decode(record.constData());
+    const ComponentSlot* parts[] = {&record_.Team, &record_.Engine, &record_.Driver1,
+                                    &record_.Driver2};
+    for (int s = 0; s < 4; ++s) {
+        showText(names_[s], displayText(parts[s]->Name));
+        const QString score = numberText(parts[s]->Score);
+        scores_[s]->setText(blankBeforeNumber_ && parts[s]->Score >= 0 ? u' ' + score : score);
     }
-    return true;
 }
 
-void Race_Score::step(qint64 n)
+QByteArray Race_Score::takeShown()
 {
-    // A record that cannot be read is not shown: the card stays on the one just stored.
-    if (!storeShownRecord() || !showRecord(n, false))
-        return;
-    Number->setText(recordNumberText(n));
-    Forward->setEnabled(n < raceTeams_.count());
-    Previous->setEnabled(n > 1);
+    ComponentSlot* parts[] = {&record_.Team, &record_.Engine, &record_.Driver1,
+                              &record_.Driver2};
+    for (int s = 0; s < 4; ++s)
+        parts[s]->Score = toInteger(readNumber(scores_[s]->text()));
+    return record_.encode();
 }
 
-void Race_Score::Forward_Click()
+// The next record's points can be typed at once.
+void Race_Score::stepped()
 {
-    const qint64 n = number();
-    if (n < raceTeams_.count())
-        step(n + 1);
-}
-
-void Race_Score::Previous_Click()
-{
-    const qint64 n = number();
-    if (n > 1)
-        step(n - 1);
+    scores_[0]->setFocus();
+    scores_[0]->selectAll();
 }
 
 void Race_Score::Close_Click()
 {
-    if (!storeShownRecord())
+    if (!storeShown())
         return;  // the card stays open so that the typed points are not lost
     hide();
-    teams_.close();
-    raceTeams_.close();
-    accept();
-}
-
-void Race_Score::Form_QueryUnload()
-{
-    teams_.close();
-    raceTeams_.close();
-}
-
-// Esc does nothing: the card has no cancel button, and typed points are not to be lost
-// by a habit. The close box leaves without storing.
-void Race_Score::reject() {}
-
-void Race_Score::closeEvent(QCloseEvent* event)
-{
     Form_QueryUnload();
-    done(QDialog::Rejected);
-    event->accept();
+    accept();
 }
 
 }  // namespace velmora

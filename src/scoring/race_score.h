@@ -1,55 +1,39 @@
 #pragma once
 
 #include "data/data_dir.h"
-#include "data/record_file.h"
 #include "data/types.h"
+#include "toolkit/record_form.h"
 
-#include <QDialog>
+#include <array>
 
-class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace velmora {
 
 // "Team Score Card": one race's points for each team's four components, record by record,
-// in the race's copy of the team database.
-class Race_Score : public QDialog {
+// in the race's copy of the team database. It never adds a record to the race file.
+class Race_Score : public RecordForm {
     Q_OBJECT
 public:
     Race_Score(const DataDir& dataDir, const QString& race, QWidget* parent = nullptr);
 
-    QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6;
-    QLineEdit* Number;
-    QLineEdit *Team, *Engine, *Driver1, *Driver2;
-    QLineEdit *Team_Price, *Engine_Price, *Driver1_Price, *Driver2_Price;
-    QPushButton *Previous, *Forward, *Close;
-
 public slots:
-    void Forward_Click();
-    void Previous_Click();
     void Close_Click();
 
-    // Esc does nothing; the close box leaves without storing.
-    void reject() override;
-
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    void showRecord(const QByteArray& record) override;
+    QByteArray takeShown() override;
+    void stepped() override;
 
 private:
-    void Form_Load();
-    void Form_QueryUnload();
-    qint64 number() const;
-    // Shows record n; false, the reason told and nothing changed, when it cannot be read.
-    bool showRecord(qint64 n, bool blankBeforeNumber);
-    bool storeShownRecord();
-    // Moves from the shown record to record n, storing the shown one first.
-    void step(qint64 n);
+    bool Form_Load(const DataDir& dataDir, const QString& race);
 
-    DataDir dataDir_;
-    QString race_;
-    RecordFile teams_, raceTeams_;
+    std::array<QLineEdit*, 4> names_;   // Team, Engine, Driver1, Driver2
+    std::array<QLineEdit*, 4> scores_;  // Team_Price, Engine_Price, Driver1_Price, Driver2_Price
     TeamRecord record_;
+    // On opening a score of zero or more shows with a blank before it (' 6'), after a move
+    // without ('6').
+    bool blankBeforeNumber_ = true;
 };
 
 }  // namespace velmora

@@ -2,104 +2,69 @@
 
 #include "data/record_file.h"
 #include "data/text.h"
-#include "main/league_table.h"
 #include "scoring/championship.h"
 #include "scoring/race_score.h"
 #include "scoring/td_score.h"
-#include "toolkit/accessibility.h"
+#include "toolkit/busy_cursor.h"
 #include "toolkit/dialogs.h"
-#include "toolkit/twips.h"
-#include "viewer/team_viewer.h"
+#include "toolkit/league_table.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace velmora {
 
-Score::Score(const DataDir& dataDir, FlexGrid* hiScores, Team_Viewer* viewer, QWidget* parent)
-    : QDialog(parent), dataDir_(dataDir), hiScores_(hiScores), viewer_(viewer)
+Score::Score(const DataDir& dataDir, FlexGrid* hiScores, QWidget* parent)
+    : Form(parent, "Score", QStringLiteral("Scoring"), 5160, 1335), dataDir_(dataDir),
+      hiScores_(hiScores)
 {
-    setObjectName(QStringLiteral("Score"));
-    setWindowTitle(QStringLiteral("Scoring"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowCloseButtonHint);
-    setFixedSize(twipsSize(5160, 1335));
-
-    Label1 = new QLabel(QStringLiteral("Race Name:"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    placeCaption(Label1, 120, 195, 1000, 225);
-
-    Race = new QComboBox(this);
-    Race->setObjectName(QStringLiteral("Race"));
-    Race->setEditable(true);
-    Race->setInsertPolicy(QComboBox::NoInsert);
-    // Without completion a name is either picked from the list or typed in full.
-    Race->setCompleter(nullptr);
+    Race = addComboBox(this, "Race", {1215, 150, 3810, 315}, true);
     // The calendar holds 80 characters of a name; the race files are named the same.
     Race->lineEdit()->setMaxLength(TextFieldLength);
-    place(Race, 1215, 150, 3810, 315);
-    labelFor(Label1, Race);
-
-    Teamscore = new QPushButton(QStringLiteral("Score Teams"), this);
-    Teamscore->setObjectName(QStringLiteral("Teamscore"));
-    place(Teamscore, 120, 705, 1395, 405);
-    Testscore = new QPushButton(QStringLiteral("Score Test Drivers"), this);
-    Testscore->setObjectName(QStringLiteral("Testscore"));
-    place(Testscore, 1635, 705, 1680, 405);
-    Calculate = new QPushButton(QStringLiteral("Calculate Scores"), this);
-    Calculate->setObjectName(QStringLiteral("Calculate"));
-    place(Calculate, 3435, 705, 1590, 405);
+    addLabel(this, "Label1", QStringLiteral("Race Name:"), {120, 195, 1000, 225}, Race);
+    auto* Teamscore =
+        addButton(this, "Teamscore", QStringLiteral("Score Teams"), {120, 705, 1395, 405});
+    auto* Testscore =
+        addButton(this, "Testscore", QStringLiteral("Score Test Drivers"), {1635, 705, 1680, 405});
+    Calculate =
+        addButton(this, "Calculate", QStringLiteral("Calculate Scores"), {3435, 705, 1590, 405});
     Calculate->setEnabled(false);
-    enterPresses({Teamscore, Testscore, Calculate});
     connect(Teamscore, &QPushButton::clicked, this, &Score::Teamscore_Click);
     connect(Testscore, &QPushButton::clicked, this, &Score::Testscore_Click);
     connect(Calculate, &QPushButton::clicked, this, &Score::Calculate_Click);
-
-    setTabOrder(Race, Teamscore);
-    setTabOrder(Teamscore, Testscore);
-    setTabOrder(Testscore, Calculate);
-
+    setTabOrder({Race, Teamscore, Testscore, Calculate});
     Form_Load();
-    Race->setFocus();
 }
 
 void Score::Form_Load()
 {
-    RecordFile calendar;
+    std::vector<RaceName> calendar;
     QString error;
-    if (!calendar.open(dataDir_.calendar(), RaceName::Length, &error)) {
+    if (!readRecords(dataDir_.calendar(), &calendar, &error))
         Messages::error(this, error);
-        return;
-    }
-    for (const RaceName& race : calendar.readAll<RaceName>(&error))
+    for (const RaceName& race : calendar)
         Race->addItem(displayText(race.Name));
-    if (!error.isEmpty())
-        Messages::error(this, error);
     Race->setCurrentIndex(-1);
     Race->setEditText(QString());
 }
 
-void Score::lockRace()
-{
-    Race->setEnabled(false);
-}
-
 void Score::Teamscore_Click()
 {
-    lockRace();
+    Race->setEnabled(false);  // the race is named for good
     Race_Score card(dataDir_, Race->currentText(), this);
+    if (!card.loaded())
+        return;
     card.exec();
     Calculate->setEnabled(true);
 }
 
 void Score::Testscore_Click()
 {
-    lockRace();
+    Race->setEnabled(false);
     TD_Score card(dataDir_, Race->currentText(), this);
-    card.exec();
+    if (card.loaded())
+        card.exec();
 }
 
 void Score::Calculate_Click()
@@ -115,15 +80,14 @@ void Score::Calculate_Click()
         // A typed name joins the calendar, also when it is empty.
         RecordFile calendar;
         if (!calendar.open(dataDir_.calendar(), RaceName::Length, &error)
-            || (calendarBefore = calendar.readAllRaw(&error), !error.isEmpty())
-            || !calendar.append(RaceName{fieldText(Race->currentText())}, &error)) {
+            || !calendar.readAll(&calendarBefore, &error)
+            || !calendar.write(calendar.count() + 1, RaceName{fieldText(Race->currentText())},
+                               &error)) {
             Messages::error(this, error);
             return;
         }
     }
-
-    std::vector<EntryRecord> league;
-    if (!RecalculateChampionship(dataDir_, &league, &error)) {
+    if (!recalculateLeague(dataDir_, hiScores_, &error)) {
         // Nothing was recalculated, so the race does not join the calendar either: the
         // window stays open for the points to be corrected and calculated again.
         QString restoreError;
@@ -133,12 +97,20 @@ void Score::Calculate_Click()
         Messages::error(this, error);
         return;
     }
-    if (hiScores_)
-        refillLeagueTable(hiScores_, league);
-    if (viewer_ && !viewer_->Update(&error))
-        Messages::error(this, error);
+    emit entriesChanged();
     hide();
     accept();
+}
+
+bool recalculateLeague(const DataDir& dataDir, FlexGrid* league, QString* error)
+{
+    const BusyCursor busy;
+    QByteArray entries;
+    if (!RecalculateChampionship(dataDir, &entries, error))
+        return false;
+    if (league)
+        refillLeagueTable(league, entries);
+    return true;
 }
 
 }  // namespace velmora

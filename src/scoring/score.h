@@ -1,29 +1,21 @@
 #pragma once
 
 #include "data/data_dir.h"
-
-#include <QDialog>
+#include "toolkit/form.h"
 
 class QComboBox;
-class QLabel;
 class QPushButton;
 
 namespace velmora {
 
 class FlexGrid;
-class Team_Viewer;
 
 // "Scoring": names a race (picked from the calendar or typed), opens its two score cards
 // and has the championship recalculated, adding a typed race to the calendar.
-class Score : public QDialog {
+class Score : public Form {
     Q_OBJECT
 public:
-    Score(const DataDir& dataDir, FlexGrid* hiScores, Team_Viewer* viewer,
-          QWidget* parent = nullptr);
-
-    QLabel* Label1;
-    QComboBox* Race;
-    QPushButton *Teamscore, *Testscore, *Calculate;
+    Score(const DataDir& dataDir, FlexGrid* hiScores, QWidget* parent = nullptr);
 
 public slots:
     void Teamscore_Click();
@@ -32,11 +24,16 @@ public slots:
 
 private:
     void Form_Load();
-    void lockRace();
 
     DataDir dataDir_;
     FlexGrid* hiScores_;
-    Team_Viewer* viewer_;
+    QComboBox* Race;
+    QPushButton* Calculate;
 };
+
+// Recalculates the championship, with the hourglass up, and shows the entries' new points
+// in the league table (when there is one). False, with the reason in *error and nothing
+// written, when it cannot be done.
+bool recalculateLeague(const DataDir& dataDir, FlexGrid* league, QString* error);
 
 }  // namespace velmora

@@ -1,107 +1,82 @@
 #include "scoring/td_score.h"
 
 #include "data/text.h"
-#include "toolkit/accessibility.h"
 #include "toolkit/dialogs.h"
-#include "toolkit/twips.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace velmora {
 
 TD_Score::TD_Score(const DataDir& dataDir, const QString& race, QWidget* parent)
-    : QDialog(parent), dataDir_(dataDir), race_(race)
+    : Form(parent, "TD_Score", QStringLiteral("Test Driver Score Card"), 4485, 1905),
+      cursor_(dataDir.raceTestDrivers(race), dataDir.scratch(), TestDriverRecord::Length)
 {
-    setObjectName(QStringLiteral("TD_Score"));
-    setWindowTitle(QStringLiteral("Test Driver Score Card"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowCloseButtonHint);
-    setFixedSize(twipsSize(4485, 1905));
-
-    Number = new QLineEdit(QStringLiteral("1"), this);
-    Number->setObjectName(QStringLiteral("Number"));
+    Number = addNumberBox(this, {1260, 120, 690, 285}, false);
     Number->setEnabled(false);
-    Number->setAlignment(Qt::AlignRight);
     Number->setAccessibleName(QStringLiteral("Entry number"));
-    place(Number, 1260, 120, 690, 285);
-
-    Label3 = new QLabel(QStringLiteral("Driver:"), this);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    placeCaption(Label3, 105, 675, 1050, 225);
-    Driver = new QComboBox(this);
-    Driver->setObjectName(QStringLiteral("Driver"));
-    place(Driver, 1260, 630, 1935, 315);
-    labelFor(Label3, Driver);
-
-    Label5 = new QLabel(QStringLiteral("Score"), this);
-    Label5->setObjectName(QStringLiteral("Label5"));
-    Label5->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-    place(Label5, 3390, 375, 960, 225);
-    Price = new QLineEdit(this);
-    Price->setObjectName(QStringLiteral("Price"));
+    Driver = addComboBox(this, "Driver", {1260, 630, 1935, 315});
+    addLabel(this, "Label3", QStringLiteral("Driver:"), {105, 675, 1050, 225}, Driver);
+    Price = addTextBox(this, "Price", {3390, 645, 960, 285});
     Price->setAlignment(Qt::AlignHCenter);
-    place(Price, 3390, 645, 960, 285);
-    labelFor(Label5, Price);
-
-    New = new QPushButton(QStringLiteral("New"), this);
-    New->setObjectName(QStringLiteral("New"));
-    place(New, 1260, 1380, 840, 345);
-    Close = new QPushButton(QStringLiteral("Finish"), this);
-    Close->setObjectName(QStringLiteral("Close"));
-    place(Close, 2355, 1380, 840, 345);
-    enterPresses({New, Close});
+    addLabel(this, "Label5", QStringLiteral("Score"), {3390, 375, 960, 225}, Price,
+             Qt::AlignHCenter);
+    auto* New = addButton(this, "New", QStringLiteral("New"), {1260, 1380, 840, 345});
+    auto* Close = addButton(this, "Close", QStringLiteral("Finish"), {2355, 1380, 840, 345});
+    connect(Driver, &QComboBox::activated, this, &TD_Score::Driver_Click);
     connect(New, &QPushButton::clicked, this, &TD_Score::New_Click);
     connect(Close, &QPushButton::clicked, this, &TD_Score::Close_Click);
-
-    setTabOrder(Driver, Price);
-    setTabOrder(Price, New);
-    setTabOrder(New, Close);
-
-    Form_Load();
-    Driver->setFocus();
+    setTabOrder({Driver, Price, New, Close});
+    setLoaded(Form_Load(dataDir));
 }
 
-void TD_Score::Form_Load()
+bool TD_Score::Form_Load(const DataDir& dataDir)
 {
+    // The race file is neither read nor changed on opening.
+    std::vector<TestDriverRecord> drivers;
     QString error;
-    if (!testDrivers_.open(dataDir_.testDrivers(), TestDriverRecord::Length, &error)
-        || !raceTestDrivers_.open(dataDir_.raceTestDrivers(race_), TestDriverRecord::Length,
-                                  &error)) {
+    if (!readRecords(dataDir.testDrivers(), &drivers, &error) || !cursor_.open(&error)) {
         Messages::error(this, error);
-        New->setEnabled(false);
-        Close->setEnabled(false);
-        return;
+        return false;
     }
-    for (const TestDriverRecord& d : testDrivers_.readAll<TestDriverRecord>(&error))
+    for (const TestDriverRecord& d : drivers)
         Driver->addItem(displayText(d.Name));
-    if (!error.isEmpty())
-        Messages::error(this, error);
     Driver->setCurrentIndex(-1);
+    return true;
+}
+
+void TD_Score::showNumber() { Number->setText(recordNumberText(cursor_.number())); }
+
+// The entry goes to the record that stands for the driver picked.
+void TD_Score::Driver_Click(int position)
+{
+    cursor_.setNumber(position + 1);
+    showNumber();
 }
 
 bool TD_Score::storeEntry()
 {
-    const qint64 n = recordNumber(Number->text());
     record_.Name = fieldText(Driver->currentText());
     record_.Score = toInteger(readNumber(Price->text()));
+    // Drivers between the end of the file and the one picked get a record of no points, so
+    // that the file stays whole records and every record stands for its own driver.
+    const auto noPoints = [this](qint64 j) {
+        return TestDriverRecord{fieldText(Driver->itemText(int(j) - 1)), 0, 0}.encode();
+    };
     QString error;
-    if (!raceTestDrivers_.write(n, record_, &error)) {
-        Messages::error(this, error);
-        return false;
-    }
-    return true;
+    if (cursor_.store(record_.encode(), &error, noPoints))
+        return true;
+    Messages::error(this, error);
+    return false;
 }
 
 void TD_Score::New_Click()
 {
     if (!storeEntry())
         return;
-    Number->setText(recordNumberText(recordNumber(Number->text()) + 1));
+    cursor_.setNumber(cursor_.number() + 1);
+    showNumber();
     Driver->setCurrentIndex(-1);
     Price->clear();
     Driver->setFocus();
@@ -114,23 +89,6 @@ void TD_Score::Close_Click()
     hide();
     Form_QueryUnload();
     accept();
-}
-
-void TD_Score::Form_QueryUnload()
-{
-    testDrivers_.close();
-    raceTestDrivers_.close();
-}
-
-// Esc does nothing: the card has no cancel button, and typed points are not to be lost
-// by a habit. The close box leaves without storing.
-void TD_Score::reject() {}
-
-void TD_Score::closeEvent(QCloseEvent* event)
-{
-    Form_QueryUnload();
-    done(QDialog::Rejected);
-    event->accept();
 }
 
 }  // namespace velmora

@@ -1,49 +1,40 @@
 #pragma once
 
 #include "data/data_dir.h"
-#include "data/record_file.h"
+#include "data/record_cursor.h"
 #include "data/types.h"
-
-#include <QDialog>
+#include "toolkit/form.h"
 
 class QComboBox;
-class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace velmora {
 
-// "Test Driver Score Card": one race's test-driver points, written from record 1 on in the
-// order the organiser enters them.
-class TD_Score : public QDialog {
+// "Test Driver Score Card": one race's test-driver points. Record n of the race file stands
+// for test driver n, so an entry is stored as the record of the driver picked; with none
+// picked, at the number shown, which New moves on by one.
+class TD_Score : public Form {
     Q_OBJECT
 public:
     TD_Score(const DataDir& dataDir, const QString& race, QWidget* parent = nullptr);
 
-    QLineEdit* Number;
-    QLabel *Label3, *Label5;
-    QComboBox* Driver;
-    QLineEdit* Price;
-    QPushButton *New, *Close;
-
 public slots:
+    void Driver_Click(int position);
     void New_Click();
     void Close_Click();
-    // Esc does nothing; the close box leaves without storing.
-    void reject() override;
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    void Form_QueryUnload() override { cursor_.close(); }
 
 private:
-    void Form_Load();
-    void Form_QueryUnload();
+    bool Form_Load(const DataDir& dataDir);
     bool storeEntry();
+    void showNumber();
 
-    DataDir dataDir_;
-    QString race_;
-    RecordFile testDrivers_, raceTestDrivers_;
+    RecordCursor cursor_;
     TestDriverRecord record_;
+    QLineEdit *Number, *Price;
+    QComboBox* Driver;
 };
 
 }  // namespace velmora

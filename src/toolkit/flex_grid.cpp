@@ -209,13 +209,6 @@ void FlexGrid::setCols(int cols)
     model_->setCols(cols);
 }
 
-QString FlexGrid::textArray(qint64 index) const
-{
-    if (cols() <= 0 || index < 0)
-        return {};
-    return model_->text(int(index / cols()), int(index % cols()));
-}
-
 void FlexGrid::setTextArray(qint64 index, const QString& text)
 {
     if (cols() <= 0 || index < 0)
@@ -242,7 +235,7 @@ void FlexGrid::setFormatString(const QString& format)
             heading.remove(0, 1);
         }
         model_->setAlignment(c, alignment);
-        if (fixedRows() > 0)
+        if (model_->fixedRows() > 0)
             model_->setText(0, c, heading);
         if (int(columnWidths_.size()) <= c)
             columnWidths_.resize(c + 1, 0);

@@ -24,7 +24,6 @@ public:
     void setRows(int rows);
     void setCols(int cols);
     int fixedRows() const { return fixedRows_; }
-    int fixedCols() const { return fixedCols_; }
     void setFixed(int rows, int cols);
     void setAlignment(int col, Qt::Alignment alignment);
 
@@ -56,22 +55,17 @@ public:
     void setRows(int rows) { model_->setRows(rows); }
     int cols() const { return model_->cols(); }
     void setCols(int cols);
-    int fixedRows() const { return model_->fixedRows(); }
-    int fixedCols() const { return model_->fixedCols(); }
     void setFixed(int rows, int cols) { model_->setFixed(rows, cols); }
 
     // The current cell.
     int row() const { return row_; }
-    int col() const { return col_; }
     void setRow(int row) { row_ = row; }
     void setCol(int col) { col_ = col; }
     QString text() const { return model_->text(row_, col_); }
     void setText(const QString& text) { model_->setText(row_, col_, text); }
 
-    QString textMatrix(int row, int col) const { return model_->text(row, col); }
     void setTextMatrix(int row, int col, const QString& text) { model_->setText(row, col, text); }
     // Flat cell index: row × column count + column.
-    QString textArray(qint64 index) const;
     void setTextArray(qint64 index, const QString& text);
 
     // Appends one row whose first cell holds the given text.
@@ -88,8 +82,6 @@ public:
 
     void setRedraw(bool on);
     bool redraw() const { return redraw_; }
-
-    FlexGridModel* gridModel() const { return model_; }
 
 signals:
     // A double-click, the clicked cell having become the current cell.

@@ -1,8 +1,8 @@
 #include "viewer/team_viewer.h"
 
 #include "data/record_file.h"
+#include "data/types.h"
 #include "data/text.h"
-#include "toolkit/accessibility.h"
 #include "toolkit/flex_grid.h"
 #include "toolkit/twips.h"
 
@@ -32,16 +32,11 @@ int rowsAfterFill(int rows, qsizetype entries)
 }  // namespace
 
 Team_Viewer::Team_Viewer(const DataDir& dataDir, QWidget* parent)
-    : QDialog(parent), dataDir_(dataDir)
+    : Form(parent, "Team_Viewer", QStringLiteral("Team Entries"), 8505, 4560), dataDir_(dataDir)
 {
-    setObjectName(QStringLiteral("Team_Viewer"));
-    setWindowTitle(QStringLiteral("Team Entries"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowCloseButtonHint);
-    setFixedSize(twipsSize(8505, 4560));
-
     Spread = new FlexGrid(this);
     Spread->setObjectName(QStringLiteral("Spread"));
+    Spread->setAccessibleName(QStringLiteral("Entries"));
     place(Spread, -15, -30, 8535, 4245);
     Spread->setCols(7);
     Spread->setRows(kInitialRows);
@@ -51,44 +46,29 @@ Team_Viewer::Team_Viewer(const DataDir& dataDir, QWidget* parent)
     // out a little wider, so they are narrowed to fit beside the vertical scroll bar.
     Spread->fitColumnsToWidth(Spread->width() - Spread->frameWidth() * 2
                               - Spread->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
-    Spread->setAccessibleName(QStringLiteral("Entries"));
-
-    Close = new QPushButton(QStringLiteral("Close"), this);
-    Close->setObjectName(QStringLiteral("Close"));
-    place(Close, 0, 4215, 8505, 345);
-    // Close is pressed by Esc, or by Enter when it has the focus; Enter on the grid
-    // does not hide the window.
-    enterPresses({Close});
+    // Esc presses Close, as does Enter when it has the focus; Enter on the grid does not.
+    auto* Close = addButton(this, "Close", QStringLiteral("Close"), {0, 4215, 8505, 345});
+    setCancelButton(Close);
     connect(Close, &QPushButton::clicked, this, &Team_Viewer::Close_Click);
-
-    setTabOrder(Spread, Close);
-    Form_Load(&loadError_);
+    setTabOrder({Spread, Close});
+    fill(&loadError_);
 }
-
-bool Team_Viewer::Form_Load(QString* error) { return fill(error); }
 
 bool Team_Viewer::Update(QString* error) { return fill(error); }
 
 bool Team_Viewer::fill(QString* error)
 {
-    RecordFile teams, testDrivers, entries;
-    if (!teams.open(dataDir_.teams(), TeamRecord::Length, error)
-        || !testDrivers.open(dataDir_.testDrivers(), TestDriverRecord::Length, error)
-        || !entries.open(dataDir_.entries(), EntryRecord::Length, error))
+    std::vector<TeamRecord> teams;
+    std::vector<TestDriverRecord> testDrivers;
+    QByteArray records;
+    if (!readRecords(dataDir_.teams(), &teams, error)
+        || !readRecords(dataDir_.testDrivers(), &testDrivers, error)
+        || !readRecordBytes(dataDir_.entries(), EntryRecord::Length, &records, error))
         return false;
-
-    QString readError;
-    lists_ = LookupLists::build(teams.readAll<TeamRecord>(&readError),
-                                testDrivers.readAll<TestDriverRecord>(&readError));
+    lists_ = LookupLists::build(teams, testDrivers);
     // Each entry is decoded as its rows are written: a whole league of decoded records
     // would be several times the size of the file.
-    const QByteArray records = entries.readAllRaw(&readError);
     const qsizetype count = records.size() / EntryRecord::Length;
-    if (!readError.isEmpty()) {
-        if (error)
-            *error = readError;
-        return false;
-    }
 
     Spread->setRedraw(false);
     // The grid grows once to the rows the entries need rather than two rows at a time.
@@ -130,8 +110,6 @@ bool Team_Viewer::fill(QString* error)
     Spread->setRedraw(true);
     return true;
 }
-
-void Team_Viewer::reject() { Close_Click(); }
 
 void Team_Viewer::Close_Click()
 {

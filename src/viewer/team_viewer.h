@@ -1,44 +1,39 @@
 #pragma once
 
 #include "data/data_dir.h"
+#include "toolkit/form.h"
 #include "viewer/lookups.h"
-
-#include <QDialog>
-
-class QPushButton;
 
 namespace velmora {
 
 class FlexGrid;
 
 // "Team Entries": every entry on two rows (names, then scores), loaded hidden at start-up
-// and refreshed through Update() by the windows that change the data.
-class Team_Viewer : public QDialog {
+// and refreshed through Update() when the data has changed.
+class Team_Viewer : public Form {
     Q_OBJECT
 public:
     explicit Team_Viewer(const DataDir& dataDir, QWidget* parent = nullptr);
 
-    FlexGrid* Spread;
-    QPushButton* Close;
+    // The entries grid, which the score report reads.
+    FlexGrid* grid() const { return Spread; }
 
     // Rebuilds the lookup lists from the databases and rewrites the entry rows. Returns
     // false, with the reason in *error, when a data file cannot be opened or read.
-    bool Update(QString* error = nullptr);
+    bool Update(QString* error);
 
     const QString& loadError() const { return loadError_; }
 
 public slots:
     void Close_Click();
-    // Esc presses Close.
-    void reject() override;
 
 private:
-    bool Form_Load(QString* error);
     bool fill(QString* error);
 
     DataDir dataDir_;
     LookupLists lists_;
     QString loadError_;
+    FlexGrid* Spread;
 };
 
 }  // namespace velmora

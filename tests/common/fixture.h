@@ -40,10 +40,10 @@ void writeRecords(const QString& path, const std::vector<Record>& records)
 template <class Record>
 std::vector<Record> readRecords(const QString& path)
 {
-    RecordFile f;
-    if (!f.open(path, Record::Length))
-        return {};
-    return f.readAll<Record>();
+    std::vector<Record> records;
+    if (!velmora::readRecords(path, &records, nullptr))
+        qFatal("cannot read %s", qPrintable(path));
+    return records;
 }
 
 // Records from a few readable values.

@@ -3,6 +3,7 @@
 #include "data/types.h"
 #include "databases/entries.h"
 #include "fixture.h"
+#include "gui.h"
 #include "main/league_table.h"
 #include "main/main_window.h"
 #include "toolkit/dialogs.h"
@@ -417,12 +418,25 @@ void TestEntries::deleting()
     QCOMPARE(e->Number->text(), QStringLiteral(" 1"));
     QCOMPARE(e->Owner->text(), QStringLiteral("Kim B"));
     QVERIFY(!e->Previous->isEnabled());
-    // The only entry: an empty file and a new entry at 1.
+    // The only entry: an empty file, and the window as it opens on one, so that Close
+    // stores nothing.
     click(e->Delete);
     QCOMPARE(readBytes(d.dir().entries()).size(), 0);
     QCOMPARE(e->Number->text(), QStringLiteral(" 1"));
-    QCOMPARE(e->Owner->text(), QString());
+    QCOMPARE(positions(e), (QList<int>{-1, -1, -1, -1, -1}));
+    QCOMPARE(texts({e->Owner, e->Price, e->TPrice, e->EPrice, e->D1Price, e->D2Price, e->TDPrice}),
+             QStringList(7));
+    QCOMPARE(steps(e.w.get()), QStringLiteral("--"));
+    click(e->Close);
+    QCOMPARE(readBytes(d.dir().entries()).size(), 0);
     QVERIFY(Messages::collected().isEmpty());
+
+    // Opened past the last entry (an empty league row double-clicked): a new entry after
+    // the last, from which Previous would store an entry nobody typed.
+    writeRecords(d.dir().entries(), threeEntries());
+    Editor past(d, QStringLiteral(" 7"));
+    QCOMPARE(past->Number->text(), QStringLiteral(" 4"));
+    QCOMPARE(steps(past.w.get()), QStringLiteral("--"));
 }
 
 void TestEntries::closeRewritesAndGrowsLeagueTable()

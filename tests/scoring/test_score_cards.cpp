@@ -1,6 +1,8 @@
 #include "data/text.h"
 #include "data/types.h"
 #include "fixture.h"
+#include "gui.h"
+#include "scoring/championship.h"
 #include "scoring/race_score.h"
 #include "scoring/td_score.h"
 
@@ -26,6 +28,14 @@ std::vector<TeamRecord> teams(int n)
     return records;
 }
 
+QByteArray bytesOf(const std::vector<TeamRecord>& records)
+{
+    QByteArray bytes;
+    for (const TeamRecord& r : records)
+        bytes += r.encode();
+    return bytes;
+}
+
 void type(QLineEdit* box, const QString& text)
 {
     box->clear();
@@ -37,7 +47,7 @@ void type(QLineEdit* box, const QString& text)
 class TestScoreCards : public QObject {
     Q_OBJECT
 private slots:
-    void newRaceStartsAsCopyOfTeams();
+    void newRaceStartsWithNoPoints();
     void reopeningChangesNothing();
     void nextStoresAndSteps();
     void steppingStopsAtBothEnds();
@@ -49,6 +59,7 @@ private slots:
     void raceNameWithSeparatorsStaysInside();
 
     void testDriversInEntryOrder();
+    void pickedDriverGetsThePoints();
     void finishAtOnceAndNewClears();
     void closeBoxAfterNewKeepsStoredEntries();
     void reopeningOverwritesFromRecordOne();
@@ -56,19 +67,32 @@ private slots:
     void noWindowLeft();
 };
 
-void TestScoreCards::newRaceStartsAsCopyOfTeams()
+void TestScoreCards::newRaceStartsWithNoPoints()
 {
     TempData data;
     writeRecords(data.dir().teams(), teams(11));
-    Race_Score card(data.dir(), QStringLiteral(" Harbourside "));
-    QCOMPARE(readBytes(data.path(QStringLiteral("Harbourside.tmr"))),
-             readBytes(data.dir().teams()));
-    QCOMPARE(card.Number->text(), QStringLiteral("1"));
-    QVERIFY(!card.Previous->isEnabled());
-    QVERIFY(card.Forward->isEnabled());
-    QCOMPARE(card.Team->text(), QStringLiteral("Team 1"));
-    QCOMPARE(card.Driver2->text(), QStringLiteral("D1b"));
-    QCOMPARE(card.Team_Price->text(), QStringLiteral(" 1"));
+    writeRecords(data.dir().raceTeams(QStringLiteral("Eastmoor")), teams(11));
+    writeRecords(data.dir().calendar(), std::vector{RaceName{QStringLiteral("Eastmoor")}});
+    {
+        // A copy of the team database, names and prices as they are, every score 0.
+        Race_Score card(data.dir(), QStringLiteral(" Harbourside "));
+        std::vector<TeamRecord> zero = teams(11);
+        for (TeamRecord& t : zero)
+            t.Team.Score = t.Engine.Score = t.Driver1.Score = t.Driver2.Score = 0;
+        QCOMPARE(readBytes(data.path(QStringLiteral("Harbourside.tmr"))), bytesOf(zero));
+        QCOMPARE(card.Number->text(), QStringLiteral("1"));
+        QVERIFY(!card.Previous->isEnabled());
+        QVERIFY(card.Forward->isEnabled());
+        QCOMPARE(card.Team->text(), QStringLiteral("Team 1"));
+        QCOMPARE(card.Driver2->text(), QStringLiteral("D1b"));
+        QCOMPARE(card.Team_Price->text(), QStringLiteral(" 0"));
+        card.Close_Click();
+    }
+    // The race finished at once adds nothing: the totals are Eastmoor's alone.
+    writeRecords(data.dir().calendar(), std::vector{RaceName{QStringLiteral("Eastmoor")},
+                                                    RaceName{QStringLiteral("Harbourside")}});
+    QVERIFY(RecalculateChampionship(data.dir()));
+    QCOMPARE(readBytes(data.dir().teams()), bytesOf(teams(11)));
 }
 
 void TestScoreCards::reopeningChangesNothing()
@@ -99,11 +123,12 @@ void TestScoreCards::nextStoresAndSteps()
     QCOMPARE(race[0].Engine.Score, int16_t(9));
     // Only the score changed: names and prices keep their bytes.
     TeamRecord expected = teams(3)[0];
+    expected.Team.Score = expected.Driver1.Score = expected.Driver2.Score = 0;
     expected.Engine.Score = 9;
     QCOMPARE(race[0].encode(), expected.encode());
     QCOMPARE(card.Number->text(), QStringLiteral(" 2"));
     QVERIFY(card.Previous->isEnabled());
-    QCOMPARE(card.Team_Price->text(), QStringLiteral("2"));
+    QCOMPARE(card.Team_Price->text(), QStringLiteral("0"));
 }
 
 void TestScoreCards::steppingStopsAtBothEnds()
@@ -161,7 +186,7 @@ void TestScoreCards::closeBoxLosesOnlyTheShownRecord()
     card.close();
     const auto race = readRecords<TeamRecord>(data.dir().raceTeams(QStringLiteral("R")));
     QCOMPARE(race[0].Team.Score, int16_t(7));
-    QCOMPARE(race[1].Team.Score, int16_t(2));
+    QCOMPARE(race[1].Team.Score, int16_t(0));
 }
 
 void TestScoreCards::finishStoresOnlyTheShownRecord()
@@ -241,7 +266,7 @@ void TestScoreCards::testDriversInEntryOrder()
     QCOMPARE(card.Driver->currentIndex(), -1);
     const std::pair<int, QString> entries[] = {{0, "3"}, {1, "0"}, {2, "1"}};
     for (const auto& [driver, points] : entries) {
-        card.Driver->setCurrentIndex(driver);
+        pick(&card, "Driver", driver);
         QTest::keyClicks(card.Price, points);
         QTest::mouseClick(driver == 2 ? card.Close : card.New, Qt::LeftButton);
     }
@@ -251,6 +276,35 @@ void TestScoreCards::testDriversInEntryOrder()
     QCOMPARE(race[0].Score, int16_t(3));
     QCOMPARE(displayText(race[2].Name), QStringLiteral("C"));
     QCOMPARE(race[2].Score, int16_t(1));
+}
+
+// An entry is stored as the record of the driver picked, the drivers before it that have
+// no record yet getting one with no points: the points reach the driver picked.
+void TestScoreCards::pickedDriverGetsThePoints()
+{
+    TempData data;
+    writeRecords(data.dir().testDrivers(),
+                 std::vector{testDriver(QStringLiteral("A")), testDriver(QStringLiteral("B")),
+                             testDriver(QStringLiteral("C")), testDriver(QStringLiteral("D"))});
+    writeRecords(data.dir().calendar(), std::vector{RaceName{QStringLiteral("R")}});
+    TD_Score card(data.dir(), QStringLiteral("R"));
+    pick(&card, "Driver", 2);
+    QCOMPARE(card.Number->text(), QStringLiteral(" 3"));
+    QTest::keyClicks(card.Price, QStringLiteral("5"));
+    QTest::mouseClick(card.New, Qt::LeftButton);
+    QCOMPARE(card.Number->text(), QStringLiteral(" 4"));
+    pick(&card, "Driver", 0);
+    QTest::keyClicks(card.Price, QStringLiteral("2"));
+    card.Close_Click();
+    QVERIFY(RecalculateChampionship(data.dir()));
+    QStringList names;
+    QList<int> scores;
+    for (const auto& d : readRecords<TestDriverRecord>(data.dir().testDrivers()))
+        scores << d.Score;
+    for (const auto& d : readRecords<TestDriverRecord>(data.dir().raceTestDrivers("R")))
+        names << displayText(d.Name);
+    QCOMPARE(names, (QStringList{"A", "B", "C"}));
+    QCOMPARE(scores, (QList<int>{2, 0, 5, 0}));
 }
 
 void TestScoreCards::finishAtOnceAndNewClears()
@@ -267,7 +321,7 @@ void TestScoreCards::finishAtOnceAndNewClears()
     QCOMPARE(race[0].Score, int16_t(0));
 
     TD_Score card(data.dir(), QStringLiteral("S"));
-    card.Driver->setCurrentIndex(0);
+    pick(&card, "Driver", 0);
     QTest::keyClicks(card.Price, QStringLiteral("2.5"));
     QTest::mouseClick(card.New, Qt::LeftButton);
     QCOMPARE(card.Number->text(), QStringLiteral(" 2"));

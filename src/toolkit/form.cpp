@@ -1,0 +1,217 @@
+#include "toolkit/form.h"
+
+#include "data/types.h"
+#include "toolkit/twips.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace velmora {
+namespace {
+
+// Enter presses a button that has the focus, as Space does. No button is a default button,
+// so Enter in a box presses nothing.
+class EnterPresses : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+            return false;
+        if (auto* button = static_cast<QPushButton*>(watched); button->isEnabled())
+            button->click();
+        return true;
+    }
+};
+
+// A key pressed with Alt, Ctrl or Meta is a command: where no menu or caption takes it, it
+// must not arrive in a box as a letter (a text box takes Alt+N as 'n', a drop-down list
+// picks the item that begins with it). A text box's own editing commands (copy, paste,
+// undo) stay.
+class NoModifiedTyping : public QObject {
+public:
+    NoModifiedTyping(QObject* parent, bool editing) : QObject(parent), editing_(editing) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (!(key->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier))
+            || key->text().isEmpty() || !key->text().front().isPrint())
+            return false;
+        for (const auto command : {QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste,
+                                   QKeySequence::Undo, QKeySequence::Redo,
+                                   QKeySequence::SelectAll})
+            if (editing_ && key->matches(command))
+                return false;
+        return true;
+    }
+
+private:
+    bool editing_;
+};
+
+template <class Control> Control* named(Control* control, const char* name, Twips at)
+{
+    control->setObjectName(QString::fromLatin1(name));
+    place(control, at.left, at.top, at.width, at.height);
+    return control;
+}
+
+}  // namespace
+
+QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, Twips at,
+                 QWidget* names, Qt::Alignment alignment)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAlignment(alignment & Qt::AlignVertical_Mask ? alignment
+                                                          : alignment | Qt::AlignVCenter);
+    if (alignment & Qt::AlignRight)
+        placeCaption(label, at.left, at.top, at.width, at.height);
+    else
+        place(label, at.left, at.top, at.width, at.height);
+    if (names) {
+        label->setBuddy(names);
+        QString spoken = caption;
+        spoken.remove(u'&');
+        if (spoken.endsWith(u':'))
+            spoken.chop(1);
+        names->setAccessibleName(spoken.trimmed());
+    }
+    return label;
+}
+
+QLineEdit* addTextBox(QWidget* parent, const char* name, Twips at, const QString& accessibleName)
+{
+    auto* box = named(new QLineEdit(parent), name, at);
+    box->setAccessibleName(accessibleName);
+    box->installEventFilter(new NoModifiedTyping(box, true));
+    return box;
+}
+
+QLineEdit* addDisplayBox(QWidget* parent, const char* name, Twips at,
+                         const QString& accessibleName)
+{
+    auto* box = named(new QLineEdit(parent), name, at);
+    box->setAccessibleName(accessibleName);
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::NoFocus);
+    return box;
+}
+
+QLineEdit* addNumberBox(QWidget* parent, Twips at, bool shaded)
+{
+    QLineEdit* box = addDisplayBox(parent, "Number", at);
+    box->setText(QStringLiteral("1"));
+    box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    if (shaded) {
+        QPalette grey = box->palette();
+        grey.setColor(QPalette::Base, grey.color(QPalette::Button));
+        box->setPalette(grey);
+    }
+    return box;
+}
+
+QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, Twips at)
+{
+    auto* button = named(new QPushButton(caption, parent), name, at);
+    button->setAutoDefault(false);
+    button->installEventFilter(new EnterPresses(button));
+    return button;
+}
+
+QComboBox* addComboBox(QWidget* parent, const char* name, Twips at, bool editable)
+{
+    auto* list = named(new QComboBox(parent), name, at);
+    // Items may be long (names keep their 80 stored characters); the list keeps its width.
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->setEditable(editable);
+    if (editable) {
+        // Without completion a name is either picked from the list or typed in full.
+        list->setInsertPolicy(QComboBox::NoInsert);
+        list->setCompleter(nullptr);
+        list->lineEdit()->installEventFilter(new NoModifiedTyping(list, true));
+    }
+    list->installEventFilter(new NoModifiedTyping(list, editable));
+    return list;
+}
+
+void holdsName(QLineEdit* box) { box->setMaxLength(TextFieldLength); }
+
+void showText(QLineEdit* box, const QString& text)
+{
+    box->setText(text);
+    box->setCursorPosition(0);
+}
+
+Form::Form(QWidget* parent, const char* name, const QString& caption, int width, int height)
+    : QDialog(parent)
+{
+    setObjectName(QString::fromLatin1(name));
+    setWindowTitle(caption);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowCloseButtonHint);
+    setFixedSize(twipsSize(width, height));
+}
+
+void Form::setTabOrder(std::initializer_list<QWidget*> controls)
+{
+    tabOrder_ = controls;
+    for (qsizetype i = 1; i < tabOrder_.size(); ++i)
+        QWidget::setTabOrder(tabOrder_[i - 1], tabOrder_[i]);
+}
+
+void Form::setStepping(QPushButton* previous, bool previousOn, QPushButton* next, bool nextOn,
+                       QWidget* firstBox)
+{
+    if (previousOn)
+        previous->setEnabled(true);
+    if (nextOn)
+        next->setEnabled(true);
+    if (!previousOn && previous->hasFocus())
+        (nextOn ? next : firstBox)->setFocus();
+    if (!nextOn && next->hasFocus())
+        (previousOn ? previous : firstBox)->setFocus();
+    previous->setEnabled(previousOn);
+    next->setEnabled(nextOn);
+}
+
+void Form::reject()
+{
+    if (cancel_ && cancel_->isEnabled())
+        cancel_->click();
+}
+
+void Form::closeEvent(QCloseEvent* event)
+{
+    Form_QueryUnload();
+    done(QDialog::Rejected);
+    event->accept();
+}
+
+void Form::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (shown_)
+        return;
+    shown_ = true;
+    for (QWidget* control : tabOrder_)
+        if (control->isEnabled() && (control->focusPolicy() & Qt::TabFocus)) {
+            control->setFocus();
+            break;
+        }
+}
+
+}  // namespace velmora

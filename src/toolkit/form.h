@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QDialog>
+
+#include <initializer_list>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace velmora {
+
+// A rectangle in twips (15 to a pixel): left, top, width, height.
+struct Twips {
+    int left, top, width, height;
+};
+
+// The controls of every window, each placed at its rectangle with its control name as
+// objectName. Buttons are pressed by a click, Space, or Enter while they have the focus;
+// none is pressed by Enter elsewhere. Text boxes and drop-down lists take no key pressed
+// with Alt, Ctrl or Meta as typing (such a key is a command, never a letter).
+
+// A caption. Right-aligned unless told otherwise (captions end where their box begins);
+// one wider than its place in this desktop's font grows to the left. A caption given a
+// control moves the focus to it by its access key and names it for a screen reader.
+QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, Twips at,
+                 QWidget* names = nullptr, Qt::Alignment alignment = Qt::AlignRight);
+// A text box; accessibleName is for a box that no caption names.
+QLineEdit* addTextBox(QWidget* parent, const char* name, Twips at,
+                      const QString& accessibleName = {});
+// A text box showing what the program puts in it: read-only, reached by no key.
+QLineEdit* addDisplayBox(QWidget* parent, const char* name, Twips at,
+                         const QString& accessibleName = {});
+// The number of the record a window shows: "1" until it moves, read-only, right-aligned,
+// and `shaded` grey like a scroll-bar track (it says where the user is, not what to type).
+QLineEdit* addNumberBox(QWidget* parent, Twips at, bool shaded = true);
+QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, Twips at);
+// A drop-down list to pick from, or with `editable` to type in as well.
+QComboBox* addComboBox(QWidget* parent, const char* name, Twips at, bool editable = false);
+
+// A name box: takes no more characters than a text field stores (80).
+void holdsName(QLineEdit* box);
+// Shows text from its beginning, whatever its length (a box otherwise shows the end of a
+// text too long for it).
+void showText(QLineEdit* box, const QString& text);
+
+// The fixed-size window of this program: a caption, a client area of fixed size given in
+// twips, a close box and no other title-bar buttons. The keyboard focus starts on the
+// first control of the tab order that can take it. Esc presses the cancel button, where
+// the window has one, and does nothing otherwise.
+class Form : public QDialog {
+    Q_OBJECT
+public:
+    // False when the window could not read what it is to show: the reason has been told, and
+    // the window is not opened.
+    bool loaded() const { return loaded_; }
+
+signals:
+    // The files the entries viewer shows have changed: it is to read them again.
+    void entriesChanged();
+
+protected:
+    Form(QWidget* parent, const char* name, const QString& caption, int width, int height);
+
+    // The tab order, first control first.
+    void setTabOrder(std::initializer_list<QWidget*> controls);
+    void setCancelButton(QPushButton* button) { cancel_ = button; }
+
+    // Enables or disables Previous and Next. A focused one that goes off hands the focus to
+    // the other one, or when that is off too to `firstBox`: left to itself, the focus would
+    // move on along the tab order, to Delete, and the next key press would delete a record.
+    static void setStepping(QPushButton* previous, bool previousOn, QPushButton* next,
+                            bool nextOn, QWidget* firstBox);
+
+    // Runs when the window closes by its close box, and from the handlers that close it.
+    virtual void Form_QueryUnload() {}
+    void setLoaded(bool loaded) { loaded_ = loaded; }
+
+    void reject() override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QPushButton* cancel_ = nullptr;
+    bool loaded_ = true;
+    QList<QWidget*> tabOrder_;
+    bool shown_ = false;
+};
+
+}  // namespace velmora

@@ -1,0 +1,93 @@
+#include "toolkit/league_table.h"
+
+#include "data/text.h"
+#include "data/types.h"
+#include "toolkit/flex_grid.h"
+
+namespace velmora {
+namespace {
+
+int entryCount(const QByteArray& entries) { return int(entries.size() / EntryRecord::Length); }
+
+// Each entry is decoded as its row is written: a large league decoded whole would take
+// several times the memory of its file.
+void writeRows(FlexGrid* grid, const QByteArray& entries)
+{
+    for (int r = 0; r < entryCount(entries); ++r) {
+        const EntryRecord entry =
+            EntryRecord::decode(entries.constData() + qsizetype(r) * EntryRecord::Length);
+        grid->setRow(r);
+        grid->setCol(1);
+        grid->setText(entry.Owner);
+        grid->setCol(2);
+        grid->setText(numberText(entry.Points));
+    }
+}
+
+// The row count after writing `entries` entries from row 0 into a grid of `rows` rows:
+// a row is added for an entry that has none, and whenever fewer than three rows would
+// remain below the entry just written.
+int rowsAfterFill(int rows, int entries)
+{
+    for (int r = 0; r < entries; ++r) {
+        if (r >= rows)
+            ++rows;
+        if (r + 3 >= rows)
+            ++rows;
+    }
+    return rows;
+}
+
+// Grows the grid to `rows`, each new row numbered with its position.
+void growTo(FlexGrid* grid, int rows)
+{
+    const int from = grid->rows();
+    if (rows <= from)
+        return;
+    grid->setRows(rows);
+    for (int r = from; r < rows; ++r)
+        grid->setTextArray(GridCellIndex(r, 0, grid), QString::number(r + 1));
+}
+
+// The grid's redrawing held for the length of a fill.
+class HeldRedraw {
+public:
+    explicit HeldRedraw(FlexGrid* grid) : grid_(grid), was_(grid->redraw())
+    {
+        grid_->setRedraw(false);
+    }
+    ~HeldRedraw() { grid_->setRedraw(was_); }
+
+private:
+    FlexGrid* grid_;
+    bool was_;
+};
+
+}  // namespace
+
+qint64 GridCellIndex(int row, int col, const FlexGrid* grid)
+{
+    return qint64(row) * grid->cols() + col;
+}
+
+void fillLeagueTable(FlexGrid* grid, double realCount, const QByteArray& entries)
+{
+    const HeldRedraw held(grid);
+    grid->setRows(0);
+    growTo(grid, rowsAfterFill(realCount > 16 ? int(roundHalfEven(realCount + 1)) : 16,
+                               entryCount(entries)));
+    writeRows(grid, entries);
+}
+
+void refillLeagueTable(FlexGrid* grid, const QByteArray& entries)
+{
+    const HeldRedraw held(grid);
+    growTo(grid, rowsAfterFill(grid->rows(), entryCount(entries)));
+    writeRows(grid, entries);
+    for (int r = entryCount(entries); r < grid->rows(); ++r) {
+        grid->setTextMatrix(r, 1, QString());
+        grid->setTextMatrix(r, 2, QString());
+    }
+}
+
+}  // namespace velmora

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+
+namespace velmora {
+
+class FlexGrid;
+
+// The league table HiScores of the main window: row r shows entry r + 1, its position in
+// column 0, its owner as stored (all 80 characters) in column 1 and its points in column 2.
+// The entry editor and the championship write it as well as the main window.
+
+// Flat cell index of a grid cell: row × the grid's column count + column.
+qint64 GridCellIndex(int row, int col, const FlexGrid* grid);
+
+// Start-up's fill from the entry file's whole records: the row count of a file of realCount
+// records (at least 16, the file's count + 1 when larger), numbered rows, the entries, and
+// a row appended whenever fewer than three rows would remain below the entry just written.
+void fillLeagueTable(FlexGrid* grid, double realCount, const QByteArray& entries);
+
+// A refill after the entry file changed: rows 0 to n-1 rewritten, the rows below cleared,
+// rows appended as start-up appends them when the file outgrew the grid.
+void refillLeagueTable(FlexGrid* grid, const QByteArray& entries);
+
+}  // namespace velmora

@@ -1,0 +1,140 @@
+#include "toolkit/record_form.h"
+
+#include "data/text.h"
+#include "toolkit/dialogs.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace velmora {
+
+RecordForm::RecordForm(QWidget* parent, const char* name, const QString& caption, int width,
+                       int height, QString path, QString scratchPath, int recordLength)
+    : Form(parent, name, caption, width, height),
+      cursor_(std::move(path), std::move(scratchPath), recordLength)
+{
+}
+
+void RecordForm::setSteppingControls(QLineEdit* number, QPushButton* previous,
+                                     QPushButton* forward, QWidget* firstBox,
+                                     QPushButton* newRecord, QPushButton* deleteRecord)
+{
+    number_ = number;
+    previous_ = previous;
+    forward_ = forward;
+    firstBox_ = firstBox;
+    previous->setEnabled(false);
+    forward->setEnabled(false);
+    connect(previous, &QPushButton::clicked, this, &RecordForm::Previous_Click);
+    connect(forward, &QPushButton::clicked, this, &RecordForm::Forward_Click);
+    if (newRecord)
+        connect(newRecord, &QPushButton::clicked, this, &RecordForm::New_Click);
+    if (deleteRecord)
+        connect(deleteRecord, &QPushButton::clicked, this, &RecordForm::Delete_Click);
+}
+
+bool RecordForm::openFile()
+{
+    QString error;
+    if (cursor_.open(&error))
+        return true;
+    Messages::error(this, error);
+    return false;
+}
+
+bool RecordForm::showAt(qint64 n)
+{
+    QByteArray record;
+    QString error;
+    if (!cursor_.go(n, &record, &error)) {
+        Messages::error(this, error);
+        return false;
+    }
+    showRecord(record);
+    return true;
+}
+
+bool RecordForm::storeShown()
+{
+    if (!appends_ && cursor_.atNew())
+        return true;  // nothing to store into
+    QString error;
+    if (cursor_.store(takeShown(), &error))
+        return true;
+    // The boxes keep what was typed; the command that wanted to store goes no further.
+    Messages::error(this, error);
+    return false;
+}
+
+void RecordForm::showNumber()
+{
+    if (recordNumber(number_->text()) != cursor_.number())
+        number_->setText(recordNumberText(cursor_.number()));
+}
+
+void RecordForm::updateStepping(bool previousAllowed)
+{
+    if (!locked_)
+        setStepping(previous_, previousAllowed && cursor_.canGoBack(), forward_,
+                    cursor_.canGoForward(), firstBox_);
+}
+
+void RecordForm::lockStoring()
+{
+    locked_ = true;
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->setEnabled(false);
+}
+
+void RecordForm::step(qint64 n)
+{
+    // A record that cannot be read is not shown: the window stays on the one just stored.
+    if (!storeShown() || !showAt(n))
+        return;
+    showNumber();
+    updateStepping();
+    stepped();
+}
+
+void RecordForm::Forward_Click()
+{
+    if (cursor_.canGoForward())
+        step(cursor_.number() + 1);
+}
+
+void RecordForm::Previous_Click()
+{
+    if (cursor_.canGoBack())
+        step(cursor_.number() - 1);
+}
+
+void RecordForm::New_Click()
+{
+    if (!storeShown())
+        return;
+    cursor_.goToNew();
+    showNumber();
+    clearForNew();
+    updateStepping();
+    firstBox_->setFocus();
+}
+
+void RecordForm::Delete_Click()
+{
+    // The shown record is not stored first. The record that follows takes its number; when
+    // the last one went, the new last one is shown, so that no store writes the deleted one
+    // back. Deleting a new record not yet stored only leaves it.
+    QByteArray record;
+    QString error;
+    if (cursor_.remove(&record, &error)) {
+        showRecord(record);
+        showNumber();
+    } else {
+        Messages::error(this, error);
+        if (!cursor_.canStore())
+            lockStoring();  // the boxes still show the deleted record
+    }
+    updateStepping();
+}
+
+}  // namespace velmora

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "data/record_cursor.h"
+#include "toolkit/form.h"
+
+namespace velmora {
+
+// A window that shows one record of a file at a time and steps through it: the team and
+// test-driver editors, the entry editor and the team score card. The cursor keeps the place
+// and its rules; the window only shows a record's bytes in its boxes and takes them back.
+// The shown record is stored before every move; Previous and Next are enabled where they
+// lead to a record. A window whose shown record could not be read stores nothing: its
+// buttons go off and only the close box is left.
+class RecordForm : public Form {
+    Q_OBJECT
+public slots:
+    void Forward_Click();
+    void Previous_Click();
+    void New_Click();
+    void Delete_Click();
+
+protected:
+    RecordForm(QWidget* parent, const char* name, const QString& caption, int width, int height,
+               QString path, QString scratchPath, int recordLength);
+
+    // The stepping controls, made by the window (the buttons given are connected here).
+    // `firstBox` takes the focus after New, and from a stepping button that goes off.
+    void setSteppingControls(QLineEdit* number, QPushButton* previous, QPushButton* forward,
+                             QWidget* firstBox, QPushButton* newRecord = nullptr,
+                             QPushButton* deleteRecord = nullptr);
+
+    // Shows a record's bytes in the boxes (no bytes: there is no record to show).
+    virtual void showRecord(const QByteArray& record) = 0;
+    // The shown record's bytes, the boxes taken into the working record.
+    virtual QByteArray takeShown() = 0;
+    // Empties the boxes a new record starts without.
+    virtual void clearForNew() {}
+    // After Previous or Next has shown its record.
+    virtual void stepped() {}
+
+    // Each tells the user what failed, and returns false.
+    bool openFile();
+    bool showAt(qint64 n);
+    bool storeShown();
+
+    // The number box follows the cursor (its text stays while it names the same number).
+    void showNumber();
+    // Previous (where allowed) and Next from where the cursor stands.
+    void updateStepping(bool previousAllowed = true);
+    void lockStoring();
+
+    void Form_QueryUnload() override { cursor_.close(); }
+
+    RecordCursor cursor_;
+    // False for a file the window must not add records to (a race file).
+    bool appends_ = true;
+
+private:
+    void step(qint64 n);
+
+    QLineEdit* number_ = nullptr;
+    QPushButton* previous_ = nullptr;
+    QPushButton* forward_ = nullptr;
+    QWidget* firstBox_ = nullptr;
+    bool locked_ = false;
+};
+
+}  // namespace velmora
