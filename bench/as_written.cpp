@@ -19,7 +19,10 @@ namespace {
 
 constexpr int L = EntryRecord::Length;
 
-int16_t pointsOf(const char* record) { return readInt16(record + EntryRecord::PointsAt); }
+int16_t pointsOf(const char* record)
+{
+    return readInt16(record + EntryRecord::PointsAt);
+}
 
 bool outOfOrder(const char* first, const char* second, LeagueOrder order)
 {

@@ -136,7 +136,10 @@ FlexGrid* leagueGrid(const Main& main)
     return main.findChild<FlexGrid*>(QStringLiteral("HiScores"));
 }
 
-Team_Viewer* viewer(const Main& main) { return main.findChild<Team_Viewer*>(); }
+Team_Viewer* viewer(const Main& main)
+{
+    return main.findChild<Team_Viewer*>();
+}
 
 std::unique_ptr<Main> shownMain(const DataDir& dir)
 {
@@ -223,7 +226,7 @@ void scoreFirstRaceAgain(const DataDir& dir, const QByteArray& asMade, bool agai
         for (qsizetype at = 0; at + TeamRecord::Length <= bytes.size(); at += TeamRecord::Length)
             for (int slot = 0; slot < 4; ++slot) {
                 const qsizetype score = at + TeamRecord::scoreAt(slot);
-                bytes[score] = char(bytes[score] + 1);  // small scores: no carry
+                bytes[score] = char(bytes[score] + 1); // small scores: no carry
             }
     writeFile(dir.raceTeams(QStringLiteral("Grand Prix 001")), bytes);
 }

@@ -65,4 +65,4 @@ bool samePick(const std::optional<TeamPick>& a, const std::optional<TeamPick>& b
            && (a->price == b->price || (std::isnan(a->price) && std::isnan(b->price)));
 }
 
-}  // namespace velmora::bench
+} // namespace velmora::bench

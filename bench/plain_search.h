@@ -18,4 +18,4 @@ BestWorst plainSearch(const std::vector<TeamRecord>& teams, double budget);
 // NaNs gives depends on the order the compiler adds them in).
 bool samePick(const std::optional<TeamPick>& a, const std::optional<TeamPick>& b);
 
-}  // namespace velmora::bench
+} // namespace velmora::bench

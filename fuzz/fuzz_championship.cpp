@@ -6,17 +6,9 @@
 #include "scoring/championship.h"
 #include "season_input.h"
 
-#include <QFile>
-
 using namespace velmora;
 
 namespace {
-
-QByteArray bytesOf(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // The file with the 16-bit fields at the given offsets of every whole record zeroed.
 QByteArray withoutScores(QByteArray bytes, int length, std::initializer_list<int> offsets)
@@ -34,14 +26,17 @@ struct Files {
 
 Files read(const DataDir& dir)
 {
-    return {bytesOf(dir.teams()), bytesOf(dir.testDrivers()), bytesOf(dir.entries())};
+    return {fuzz::fileBytes(dir.teams()), fuzz::fileBytes(dir.testDrivers()),
+            fuzz::fileBytes(dir.entries())};
 }
 
 Files unscored(const Files& f)
 {
-    return {withoutScores(f.teams, TeamRecord::Length, {84, 170, 256, 342}),
-            withoutScores(f.testDrivers, TestDriverRecord::Length, {82}),
-            withoutScores(f.entries, EntryRecord::Length, {84})};
+    return {withoutScores(f.teams, TeamRecord::Length,
+                          {TeamRecord::scoreAt(0), TeamRecord::scoreAt(1), TeamRecord::scoreAt(2),
+                           TeamRecord::scoreAt(3)}),
+            withoutScores(f.testDrivers, TestDriverRecord::Length, {TestDriverRecord::ScoreAt}),
+            withoutScores(f.entries, EntryRecord::Length, {EntryRecord::PointsAt})};
 }
 
 } // namespace
@@ -52,20 +47,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     const DataDir& dir = fuzz::folder();
     const Files before = read(dir);
 
-    std::vector<EntryRecord> rows;
+    QByteArray entries;
     QString error;
-    if (!RecalculateChampionship(dir, &rows, &error)) {
+    if (!RecalculateChampionship(dir, &entries, &error)) {
         FUZZ_CHECK(!error.isEmpty());
         FUZZ_CHECK(read(dir) == before);
         return 0;
     }
     const Files after = read(dir);
     FUZZ_CHECK(unscored(after) == unscored(before));
-    FUZZ_CHECK(qsizetype(rows.size()) == after.entries.size() / EntryRecord::Length);
+    FUZZ_CHECK(after.entries.startsWith(entries));
+    FUZZ_CHECK(entries.size() % EntryRecord::Length == 0);
 
-    std::vector<EntryRecord> again;
+    QByteArray again;
     FUZZ_CHECK(RecalculateChampionship(dir, &again, &error));
     FUZZ_CHECK(read(dir) == after);
-    FUZZ_CHECK(again.size() == rows.size());
+    FUZZ_CHECK(again == entries);
     return 0;
 }

@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     FUZZ_CHECK(viewer.loadError().isEmpty());
     QByteArray report;
     QString error;
-    FlexGrid* spread = viewer.Spread;
+    FlexGrid* spread = viewer.grid();
     const auto row = [spread](int i) { return viewerGridRow(spread, i + 1); };
     FUZZ_CHECK(buildScoreReport(dir, spread->rows() - 1, row, &report, &error));
     FUZZ_CHECK(report.contains("\r\nTEAMS\r\n") && report.contains("\r\nChampionship\r\n"));

@@ -70,6 +70,12 @@ void writeSeasonInput(const uint8_t* data, std::size_t size)
     }
 }
 
+QByteArray fileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 void ensureApplication()
 {
     // Made once and never destroyed: libFuzzer ends the process with exit(), and a

@@ -27,4 +27,7 @@ void writeSeasonInput(const uint8_t* data, std::size_t size);
 // Makes the application object for window targets (offscreen platform), once.
 void ensureApplication();
 
+// A file's bytes (empty when it cannot be read).
+QByteArray fileBytes(const QString& path);
+
 } // namespace velmora::fuzz

@@ -53,7 +53,10 @@ void frmAbout::Form_Load()
                             .arg(VELMORA_VERSION_PATCH));
 }
 
-void frmAbout::cmdOK_Click() { close(); }
+void frmAbout::cmdOK_Click()
+{
+    close();
+}
 
 void frmAbout::paintEvent(QPaintEvent* event)
 {
@@ -64,4 +67,4 @@ void frmAbout::paintEvent(QPaintEvent* event)
     p.fillRect(twipsRect(120, 1695, 5669 - 120, 30), Qt::white);
 }
 
-}  // namespace velmora
+} // namespace velmora

@@ -24,4 +24,4 @@ private:
     QLabel* lblVersion;
 };
 
-}  // namespace velmora
+} // namespace velmora

@@ -40,7 +40,7 @@ QPainterPath square(int column, int row)
     return path;
 }
 
-}  // namespace
+} // namespace
 
 QImage programIconImage(int size)
 {
@@ -87,4 +87,4 @@ QIcon programIcon()
     return icon;
 }
 
-}  // namespace velmora
+} // namespace velmora

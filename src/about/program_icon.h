@@ -12,4 +12,4 @@ QImage programIconImage(int size);
 // The icon at the usual sizes (16 to 256 pixels), for window icons and the About box.
 QIcon programIcon();
 
-}  // namespace velmora
+} // namespace velmora

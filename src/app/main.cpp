@@ -30,7 +30,7 @@ public:
     }
 };
 
-}  // namespace
+} // namespace
 
 int main(int argc, char* argv[])
 {

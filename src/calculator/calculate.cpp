@@ -45,4 +45,4 @@ void Calculate::Ok_Click()
     accept();
 }
 
-}  // namespace velmora
+} // namespace velmora

@@ -31,4 +31,4 @@ private:
     QLineEdit* Budge;
 };
 
-}  // namespace velmora
+} // namespace velmora

@@ -16,7 +16,7 @@ Calculator::Calculator(const DataDir& dataDir, const QString& budgetText, QWidge
     : Form(parent, "Calculator", QStringLiteral("Calculate Best/Worst Team"), 9030, 3270),
       dataDir_(dataDir)
 {
-    setAttribute(Qt::WA_DeleteOnClose);  // the next budget searches again
+    setAttribute(Qt::WA_DeleteOnClose); // the next budget searches again
     auto* Frame1 = new QGroupBox(QStringLiteral("Best Possible Team"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     place(Frame1, 120, 60, 4335, 2580);
@@ -25,14 +25,14 @@ Calculator::Calculator(const DataDir& dataDir, const QString& budgetText, QWidge
     place(Frame2, 4575, 60, 4335, 2580);
     // The six rows of a frame, top to bottom, in twips within the frame.
     const int tops[6] = {330, 690, 1050, 1410, 1770, 2130};
-    const char* const captions[6] = {"Team:", "Engine:", "Driver 1:", "Driver 2:", "Price:",
-                                     "Score:"};
+    const char* const captions[6] = {
+        "Team:", "Engine:", "Driver 1:", "Driver 2:", "Price:", "Score:"};
     const char* const bestBoxes[6] = {"Team", "Engine", "Driver1", "Driver2", "Price", "Score"};
     const char* const bestLabels[6] = {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6"};
-    const char* const worstBoxes[6] = {"Team2", "Engine2", "Driver12", "Driver22", "Price2",
-                                       "Score2"};
-    const char* const worstLabels[6] = {"Label13", "Label12", "Label11", "Label10", "Label9",
-                                        "Label8"};
+    const char* const worstBoxes[6] = {"Team2",    "Engine2", "Driver12",
+                                       "Driver22", "Price2",  "Score2"};
+    const char* const worstLabels[6] = {"Label13", "Label12", "Label11",
+                                        "Label10", "Label9",  "Label8"};
     for (int r = 0; r < 6; ++r) {
         best_[r] = addTextBox(Frame1, bestBoxes[r], {1020, tops[r], 3135, 285});
         addLabel(Frame1, bestLabels[r], QString::fromLatin1(captions[r]),
@@ -47,8 +47,8 @@ Calculator::Calculator(const DataDir& dataDir, const QString& budgetText, QWidge
              Qt::AlignLeft);
     auto* Okay = addButton(this, "Okay", QStringLiteral("Ok"), {7650, 2775, 1260, 345});
     connect(Okay, &QPushButton::clicked, this, &Calculator::Okay_Click);
-    setTabOrder({best_[0], best_[1], best_[2], best_[3], best_[4], best_[5], worst_[0],
-                 worst_[1], worst_[2], worst_[3], worst_[4], worst_[5], Okay});
+    setTabOrder({best_[0], best_[1], best_[2], best_[3], best_[4], best_[5], worst_[0], worst_[1],
+                 worst_[2], worst_[3], worst_[4], worst_[5], Okay});
     setLoaded(Form_Load(budgetText));
 }
 
@@ -79,6 +79,9 @@ bool Calculator::Form_Load(const QString& budgetText)
 }
 
 // Closing discards the window, so that the next budget searches again.
-void Calculator::Okay_Click() { close(); }
+void Calculator::Okay_Click()
+{
+    close();
+}
 
-}  // namespace velmora
+} // namespace velmora

@@ -30,4 +30,4 @@ private:
     std::array<QLineEdit*, 6> best_, worst_;
 };
 
-}  // namespace velmora
+} // namespace velmora

@@ -123,13 +123,13 @@ struct Column {
 // The drivers of one pass: a of record k with b of record l, l from 0 or from k+1.
 struct Pass {
     const Column* a;
-    int aSlot;  // 0 for Driver1, 1 for Driver2: the driver-list position is 2k + aSlot
+    int aSlot; // 0 for Driver1, 1 for Driver2: the driver-list position is 2k + aSlot
     const Column* b;
     int bSlot;
     bool laterOnly;
 };
 
-}  // namespace
+} // namespace
 
 BestWorst searchBestWorst(const std::vector<TeamRecord>& teams, double budget)
 {
@@ -208,7 +208,7 @@ BestWorst searchBestWorst(const std::vector<TeamRecord>& teams, double budget)
                         // One rarely taken branch per team keeps this loop short.
                         const bool affordable = !(price > ceiling);
                         if (affordable & ((score > best) | (score < worst))) [[unlikely]] {
-                            const TeamPick pick{i, j, 2 * k + pass.aSlot, 2 * l + pass.bSlot,
+                            const TeamPick pick{i,     j,    2 * k + pass.aSlot, 2 * l + pass.bSlot,
                                                 price, score};
                             if (score > best) {
                                 best = score;
@@ -233,4 +233,4 @@ BestWorst searchBestWorst(const std::vector<TeamRecord>& teams, double budget)
     return result;
 }
 
-}  // namespace velmora
+} // namespace velmora

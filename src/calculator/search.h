@@ -16,8 +16,8 @@ struct TeamPick {
     int engine = 0;
     int driver1 = 0;
     int driver2 = 0;
-    float price = 0;  // team + engine + driver1 + driver2, added in that order as floats
-    int score = 0;    // the four season scores added up (not limited to 16 bits)
+    float price = 0; // team + engine + driver1 + driver2, added in that order as floats
+    int score = 0;   // the four season scores added up (not limited to 16 bits)
 
     friend bool operator==(const TeamPick&, const TeamPick&) = default;
 };
@@ -41,4 +41,4 @@ struct BestWorst {
 // cannot change the outcome.
 BestWorst searchBestWorst(const std::vector<TeamRecord>& teams, double budget);
 
-}  // namespace velmora
+} // namespace velmora

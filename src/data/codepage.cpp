@@ -7,10 +7,9 @@ namespace {
 
 // 0x80..0x9F of Windows-1252; the unassigned bytes keep their own code.
 constexpr std::array<char16_t, 32> kHigh = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 // Every byte's character, for decoding a byte at a time without a test.
 constexpr std::array<char16_t, 256> kChars = [] {
@@ -30,7 +29,7 @@ char encodeChar(char16_t c)
     return '?';
 }
 
-}  // namespace
+} // namespace
 
 QString decode1252(const char* bytes, int length)
 {
@@ -62,10 +61,10 @@ void appendEncoded1252(const QString& text, QByteArray* out)
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = in[i];
         if (c.isHighSurrogate() && i + 1 < text.size() && in[i + 1].isLowSurrogate())
-            ++i;  // one character outside the code page, one '?'
+            ++i; // one character outside the code page, one '?'
         bytes[n++] = encodeChar(c.unicode());
     }
     out->resize(start + n);
 }
 
-}  // namespace velmora
+} // namespace velmora

@@ -14,4 +14,4 @@ QByteArray encode1252(const QString& text);
 // The same bytes appended to *out, for texts built piece by piece.
 void appendEncoded1252(const QString& text, QByteArray* out);
 
-}  // namespace velmora
+} // namespace velmora

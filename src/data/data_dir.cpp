@@ -7,7 +7,10 @@
 
 namespace velmora {
 
-DataDir DataDir::ofApplication() { return DataDir(QCoreApplication::applicationDirPath()); }
+DataDir DataDir::ofApplication()
+{
+    return DataDir(QCoreApplication::applicationDirPath());
+}
 
 QString escapeRaceName(const QString& race)
 {
@@ -39,4 +42,4 @@ QString DataDir::raceTestDrivers(const QString& race) const
     return file(escapeRaceName(storedRaceName(race)) + QStringLiteral(".tdr"));
 }
 
-}  // namespace velmora
+} // namespace velmora

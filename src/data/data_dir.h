@@ -40,4 +40,4 @@ QString storedRaceName(const QString& race);
 // %XX (their code in hex), everything else stays as it is.
 QString escapeRaceName(const QString& race);
 
-}  // namespace velmora
+} // namespace velmora

@@ -40,4 +40,4 @@ inline void writeSingle(char* at, float value)
         at[i] = static_cast<char>((u >> (8 * i)) & 0xFF);
 }
 
-}  // namespace velmora
+} // namespace velmora

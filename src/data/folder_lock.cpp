@@ -14,13 +14,13 @@ namespace velmora {
 FolderLock::~FolderLock()
 {
     if (fd_ >= 0)
-        ::close(fd_);  // closing drops the lock
+        ::close(fd_); // closing drops the lock
 }
 
 bool FolderLock::acquire(const QString& folder, QString* error)
 {
-    const int fd = ::open(QFile::encodeName(folder).constData(),
-                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) {
         if (error)
             *error = io::errorText(QStringLiteral("open the data folder"), folder, errno);
@@ -41,4 +41,4 @@ bool FolderLock::acquire(const QString& folder, QString* error)
     return true;
 }
 
-}  // namespace velmora
+} // namespace velmora

@@ -4,9 +4,9 @@
 #include <QFileInfo>
 
 #include <cerrno>
-#include <new>
 #include <cstring>
 #include <fcntl.h>
+#include <new>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -31,11 +31,17 @@ bool fail(QString* error, const QString& action, const QString& path, int code)
     return false;
 }
 
-QByteArray native(const QString& path) { return QFile::encodeName(path); }
+QByteArray native(const QString& path)
+{
+    return QFile::encodeName(path);
+}
 
-}  // namespace
+} // namespace
 
-void setFaultHook(FaultHook h) { hook() = std::move(h); }
+void setFaultHook(FaultHook h)
+{
+    hook() = std::move(h);
+}
 
 QString errorText(const QString& action, const QString& path, int error)
 {
@@ -88,7 +94,7 @@ int syncCode(int fd, const QString& path)
     return ::fdatasync(fd) != 0 ? errno : 0;
 }
 
-}  // namespace
+} // namespace
 
 int openFile(const QString& path, int flags, QString* error)
 {
@@ -108,7 +114,7 @@ bool readAt(int fd, const QString& path, char* out, qint64 length, qint64 offset
             continue;
         if (n < 0)
             return fail(error, QStringLiteral("read"), path, errno);
-        if (n == 0) {  // the file is shorter than it was a moment ago
+        if (n == 0) { // the file is shorter than it was a moment ago
             std::memset(out, 0, static_cast<size_t>(length));
             return true;
         }
@@ -218,7 +224,7 @@ bool replace(const QString& path, const QString& scratchPath, const QByteArray& 
     return true;
 }
 
-}  // namespace
+} // namespace
 
 bool replaceFile(const QString& path, const QString& scratchPath, const QByteArray& contents,
                  QString* error)
@@ -277,4 +283,4 @@ bool allocate(QByteArray* bytes, qint64 length, const QString& path, QString* er
     }
 }
 
-}  // namespace velmora::io
+} // namespace velmora::io

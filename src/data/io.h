@@ -46,4 +46,4 @@ bool writeDocument(const QString& path, const QByteArray& contents, QString* err
 // Reads a whole file (absent: empty, created). Only whole records are kept by callers.
 bool readWholeFile(const QString& path, QByteArray* contents, QString* error);
 
-}  // namespace velmora::io
+} // namespace velmora::io

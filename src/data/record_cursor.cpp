@@ -9,7 +9,10 @@ RecordCursor::RecordCursor(QString path, QString scratchPath, int recordLength)
 {
 }
 
-bool RecordCursor::open(QString* error) { return file_.open(path_, length_, error); }
+bool RecordCursor::open(QString* error)
+{
+    return file_.open(path_, length_, error);
+}
 
 bool RecordCursor::go(qint64 n, QByteArray* record, QString* error)
 {
@@ -55,4 +58,4 @@ bool RecordCursor::remove(QByteArray* record, QString* error)
     return false;
 }
 
-}  // namespace velmora
+} // namespace velmora

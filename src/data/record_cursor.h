@@ -60,4 +60,4 @@ private:
     bool shownRead_ = true;
 };
 
-}  // namespace velmora
+} // namespace velmora

@@ -21,11 +21,20 @@ void RecordFile::close()
     fd_ = -1;
 }
 
-qint64 RecordFile::byteLength() const { return fd_ >= 0 ? io::fileLength(fd_) : 0; }
+qint64 RecordFile::byteLength() const
+{
+    return fd_ >= 0 ? io::fileLength(fd_) : 0;
+}
 
-qint64 RecordFile::count() const { return byteLength() / length_; }
+qint64 RecordFile::count() const
+{
+    return byteLength() / length_;
+}
 
-double RecordFile::realCount() const { return double(byteLength()) / length_; }
+double RecordFile::realCount() const
+{
+    return double(byteLength()) / length_;
+}
 
 bool RecordFile::read(qint64 n, QByteArray* bytes, QString* error) const
 {
@@ -94,9 +103,9 @@ bool deleteRecord(const QString& path, const QString& scratchPath, int recordLen
     const qint64 count = bytes.size() / recordLength;
     if (k < 1 || k > count)
         return true;
-    bytes.truncate(count * recordLength);  // a partial record at the end goes too
+    bytes.truncate(count * recordLength); // a partial record at the end goes too
     bytes.remove((k - 1) * recordLength, recordLength);
     return io::replaceFile(path, scratchPath, bytes, error);
 }
 
-}  // namespace velmora
+} // namespace velmora

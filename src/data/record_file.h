@@ -94,4 +94,4 @@ bool deleteRecord(const QString& path, const QString& scratchPath, int recordLen
 bool rewriteFile(const QString& path, const QString& scratchPath, const QByteArray& contents,
                  QString* error);
 
-}  // namespace velmora
+} // namespace velmora

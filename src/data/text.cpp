@@ -2,13 +2,13 @@
 
 #include "data/types.h"
 
-#include <cfloat>
-#include <cmath>
 #include <algorithm>
 #include <cctype>
+#include <cfloat>
 #include <charconv>
-#include <string>
+#include <cmath>
 #include <limits>
+#include <string>
 
 namespace velmora {
 
@@ -40,7 +40,10 @@ QString fieldText(const QString& typed)
 
 namespace {
 
-bool isSkipped(QChar c) { return c == u' ' || c == u'\t' || c == u'\n'; }
+bool isSkipped(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n';
+}
 
 // The text with every skipped character removed, as plain ASCII upper case; anything
 // outside ASCII becomes a character that ends the number.
@@ -76,7 +79,7 @@ double readRadix(const std::string& s, std::size_t pos, int radix)
     return value;
 }
 
-}  // namespace
+} // namespace
 
 double readNumber(const QString& text)
 {
@@ -89,35 +92,32 @@ double readNumber(const QString& text)
         return 0;
     }
 
+    // Each takes what it reads from s at `at` onto `out`.
+    auto sign = [&s](std::string& out, std::size_t& at) {
+        if (at < s.size() && (s[at] == '+' || s[at] == '-'))
+            out.push_back(s[at++]);
+    };
+    auto digits = [&s](std::string& out, std::size_t& at) {
+        const std::size_t from = at;
+        while (at < s.size() && std::isdigit(static_cast<unsigned char>(s[at])))
+            out.push_back(s[at++]);
+        return at > from;
+    };
     std::size_t i = 0;
     std::string number;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-        number.push_back(s[i++]);
-    bool digits = false;
-    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) {
-        number.push_back(s[i++]);
-        digits = true;
-    }
+    sign(number, i);
+    bool mantissa = digits(number, i);
     if (i < s.size() && s[i] == '.') {
         number.push_back(s[i++]);
-        while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) {
-            number.push_back(s[i++]);
-            digits = true;
-        }
+        mantissa |= digits(number, i);
     }
-    if (!digits)
+    if (!mantissa)
         return 0;
     if (i < s.size() && (s[i] == 'E' || s[i] == 'D')) {
         std::size_t j = i + 1;
         std::string exponent = "E";
-        if (j < s.size() && (s[j] == '+' || s[j] == '-'))
-            exponent.push_back(s[j++]);
-        bool expDigits = false;
-        while (j < s.size() && std::isdigit(static_cast<unsigned char>(s[j]))) {
-            exponent.push_back(s[j++]);
-            expDigits = true;
-        }
-        if (expDigits)
+        sign(exponent, j);
+        if (digits(exponent, j))
             number += exponent;
     }
     // from_chars ignores the C locale, whose decimal point may not be '.'; it takes no '+'.
@@ -137,8 +137,8 @@ double readNumber(const QString& text)
     if (point == std::string::npos)
         point = std::min(e, number.size());
     const std::size_t digit = number.find_first_of("123456789");
-    long long magnitude = digit < point ? (long long)(point - digit) - 1
-                                        : -(long long)(digit - point);
+    long long magnitude =
+        digit < point ? (long long)(point - digit) - 1 : -(long long)(digit - point);
     if (e != std::string::npos) {
         // Saturated: an exponent of a thousand digits is as far out as one of ten.
         long long exponent = 0;
@@ -157,7 +157,7 @@ double roundHalfEven(double value)
 {
     if (!std::isfinite(value))
         return value;
-    return std::nearbyint(value);  // the default rounding mode goes to even on halves
+    return std::nearbyint(value); // the default rounding mode goes to even on halves
 }
 
 float toSingle(double value)
@@ -193,8 +193,8 @@ QString significant(double value, int digits, bool zeroBeforePoint)
     if (std::isinf(value))
         return value > 0 ? QStringLiteral("Infinity") : QStringLiteral("-Infinity");
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::general, digits);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);
     QString text = QString::fromLatin1(buffer, result.ptr - buffer).toUpper();
     if (text == u"-0")
         text = QStringLiteral("0");
@@ -207,14 +207,29 @@ QString significant(double value, int digits, bool zeroBeforePoint)
     return text;
 }
 
-}  // namespace
+} // namespace
 
-QString numberText(float value) { return significant(value, 7, false); }
-QString numberText(int value) { return QString::number(value); }
-QString priceText(float value) { return significant(value, 7, true); }
-QString totalText(double value) { return significant(value, 15, true); }
+QString numberText(float value)
+{
+    return significant(value, 7, false);
+}
+QString numberText(int value)
+{
+    return QString::number(value);
+}
+QString priceText(float value)
+{
+    return significant(value, 7, true);
+}
+QString totalText(double value)
+{
+    return significant(value, 15, true);
+}
 
-QString recordNumberText(qint64 number) { return u' ' + QString::number(number); }
+QString recordNumberText(qint64 number)
+{
+    return u' ' + QString::number(number);
+}
 
 qint64 recordNumber(const QString& text)
 {
@@ -225,4 +240,4 @@ qint64 recordNumber(const QString& text)
     return static_cast<qint64>(std::clamp(n, -limit, limit));
 }
 
-}  // namespace velmora
+} // namespace velmora

@@ -40,4 +40,4 @@ QString recordNumberText(qint64 number);
 // Reads a current-record text back: the number it begins with, rounded half to even.
 qint64 recordNumber(const QString& text);
 
-}  // namespace velmora
+} // namespace velmora

@@ -16,9 +16,12 @@ void putText(char* out, const QString& text)
     std::memset(out + n, ' ', TextFieldLength - n);
 }
 
-QString getText(const char* in) { return decode1252(in, TextFieldLength); }
+QString getText(const char* in)
+{
+    return decode1252(in, TextFieldLength);
+}
 
-}  // namespace
+} // namespace
 
 void ComponentSlot::encodeInto(char* out) const
 {
@@ -98,6 +101,9 @@ QByteArray RaceName::encode() const
     return out;
 }
 
-RaceName RaceName::decode(const char* in) { return {getText(in)}; }
+RaceName RaceName::decode(const char* in)
+{
+    return {getText(in)};
+}
 
-}  // namespace velmora
+} // namespace velmora

@@ -21,7 +21,7 @@ struct ComponentSlot {
     int16_t Score = 0;
 
     static constexpr int Length = 86;
-    static constexpr int NameAt = 0, PriceAt = 80, ScoreAt = 84;  // byte offsets
+    static constexpr int NameAt = 0, PriceAt = 80, ScoreAt = 84; // byte offsets
     void encodeInto(char* out) const;
     static ComponentSlot decodeFrom(const char* in);
 };
@@ -43,7 +43,10 @@ struct TeamRecord {
 };
 
 // Team record (1-based) holding driver-list position d (0-based, d >= 0).
-inline int teamRecordOfDriver(int d) { return d / 2 + 1; }
+inline int teamRecordOfDriver(int d)
+{
+    return d / 2 + 1;
+}
 
 // One test driver, in test.tro or a race test-driver file: 84 bytes.
 struct TestDriverRecord {
@@ -52,7 +55,7 @@ struct TestDriverRecord {
     int16_t Score = 0;
 
     static constexpr int Length = 84;
-    static constexpr int NameAt = 0, PriceAt = 80, ScoreAt = 82;  // byte offsets
+    static constexpr int NameAt = 0, PriceAt = 80, ScoreAt = 82; // byte offsets
     QByteArray encode() const;
     static TestDriverRecord decode(const char* bytes);
 };
@@ -86,4 +89,4 @@ struct RaceName {
     static RaceName decode(const char* bytes);
 };
 
-}  // namespace velmora
+} // namespace velmora

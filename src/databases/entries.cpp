@@ -15,8 +15,8 @@
 namespace velmora {
 
 Entries::Entries(const DataDir& dataDir, qint64 first, FlexGrid* hiScores, QWidget* parent)
-    : RecordForm(parent, "Entries", QStringLiteral("Entry Database"), 4380, 3585,
-                 dataDir.entries(), dataDir.scratch(), EntryRecord::Length),
+    : RecordForm(parent, "Entries", QStringLiteral("Entry Database"), 4380, 3585, dataDir.entries(),
+                 dataDir.scratch(), EntryRecord::Length),
       dataDir_(dataDir), hiScores_(hiScores)
 {
     Owner = addTextBox(this, "Owner", {1185, 360, 1935, 285});
@@ -28,11 +28,7 @@ Entries::Entries(const DataDir& dataDir, qint64 first, FlexGrid* hiScores, QWidg
     Price = addTextBox(this, "Price", {3330, 375, 960, 285});
     Price->setFrame(false);
     Price->setAlignment(Qt::AlignCenter);
-    auto* New = addButton(this, "New", QStringLiteral("New"), {45, 3180, 720, 345});
-    auto* Previous = addButton(this, "Previous", QStringLiteral("Previous"), {825, 3180, 840, 345});
-    auto* Forward = addButton(this, "Forward", QStringLiteral("Next"), {1740, 3180, 840, 345});
-    auto* Delete = addButton(this, "Delete", QStringLiteral("Delete"), {2655, 3180, 840, 345});
-    auto* Close = addButton(this, "Close", QStringLiteral("Close"), {3555, 3180, 765, 345});
+    const Buttons b = addButtons(3180, {45, 825, 1740, 2655, 3555});
     Number = addNumberBox(this, {1185, 0, 690, 285});
     Number->setFrame(false);
     addLabel(this, "Label6", QStringLiteral("Team Number:"), {0, 30, 1080, 225}, Number);
@@ -46,8 +42,8 @@ Entries::Entries(const DataDir& dataDir, qint64 first, FlexGrid* hiScores, QWidg
     addLabel(this, "Label7", QStringLiteral("Team:"), {600, 825, 480, 225}, pickers_[0]);
     // The price boxes only show what the pickers look up.
     const char* const priceNames[] = {"TPrice", "EPrice", "D1Price", "D2Price", "TDPrice"};
-    const char* const spoken[] = {"Team price", "Engine price", "Driver 1 price",
-                                  "Driver 2 price", "Test driver price"};
+    const char* const spoken[] = {"Team price", "Engine price", "Driver 1 price", "Driver 2 price",
+                                  "Test driver price"};
     const int priceTops[] = {810, 1230, 1710, 2175, 2655};
     for (int w = TeamPick; w <= TestDriverPick; ++w) {
         prices_[w] = addTextBox(this, priceNames[w], {3360, priceTops[w], 450, 285},
@@ -56,9 +52,9 @@ Entries::Entries(const DataDir& dataDir, qint64 first, FlexGrid* hiScores, QWidg
     }
 
     setTabOrder({Owner, pickers_[0], pickers_[1], pickers_[2], pickers_[3], pickers_[4], Price,
-                 New, Previous, Forward, Delete, Close});
-    setSteppingControls(Number, Previous, Forward, Owner, New, Delete);
-    connect(Close, &QPushButton::clicked, this, &Entries::Close_Click);
+                 b.New, b.Previous, b.Forward, b.Delete, b.Close});
+    setSteppingControls(Number, Owner);
+    connect(b.Close, &QPushButton::clicked, this, &Entries::Close_Click);
     // A user's choice, also of the item already chosen; the program's choices run the
     // handlers themselves (select()).
     connect(pickers_[0], &QComboBox::activated, this, &Entries::Team_Click);
@@ -98,7 +94,7 @@ bool Entries::Form_Load(qint64 first)
     for (const TestDriverRecord& t : testDrivers)
         pickers_[TestDriverPick]->addItem(t.Name);
     if (testDrivers.empty())
-        pickers_[TestDriverPick]->addItem(QStringLiteral(" "));  // always something to choose
+        pickers_[TestDriverPick]->addItem(QStringLiteral(" ")); // always something to choose
     for (QComboBox* picker : pickers_)
         picker->setCurrentIndex(-1);
 
@@ -110,7 +106,7 @@ bool Entries::Form_Load(qint64 first)
     showNumber();
     if (!cursor_.atNew() && !showAt(cursor_.number()))
         return false;
-    updateStepping(false);  // Previous stays off when the window opens
+    updateStepping(false); // Previous stays off when the window opens
     return true;
 }
 
@@ -125,8 +121,8 @@ void Entries::pickerChanged(Which which)
     const bool driver = which == Driver1Pick || which == Driver2Pick;
     QByteArray bytes;
     QString error;
-    if (!(team ? teams_ : testDrivers_).read(driver ? teamRecordOfDriver(p) : p + 1, &bytes,
-                                             &error)) {
+    if (!(team ? teams_ : testDrivers_)
+             .read(driver ? teamRecordOfDriver(p) : p + 1, &bytes, &error)) {
         // The total is made of a price that could not be read: it is not to be stored.
         Messages::error(this, error);
         cursor_.distrustShown();
@@ -246,7 +242,7 @@ void Entries::Close_Click()
         QString error;
         if (!cursor_.store(encodeShown(), &error)) {
             Messages::error(this, error);
-            return;  // the window stays open with the entry shown
+            return; // the window stays open with the entry shown
         }
         hide();
         Form_QueryUnload();
@@ -272,4 +268,4 @@ void Entries::Form_QueryUnload()
     testDrivers_.close();
 }
 
-}  // namespace velmora
+} // namespace velmora

@@ -54,11 +54,11 @@ private:
     DataDir dataDir_;
     FlexGrid* hiScores_;
     RecordFile teams_, testDrivers_;
-    EntryRecord entry_;  // the entry last read, whose Points a store writes back
+    EntryRecord entry_; // the entry last read, whose Points a store writes back
 
     QLineEdit *Owner, *Price, *Number;
-    std::array<QComboBox*, 5> pickers_;  // Team, Engine, Driver1, Driver2, TDriver
-    std::array<QLineEdit*, 5> prices_;   // TPrice, EPrice, D1Price, D2Price, TDPrice
+    std::array<QComboBox*, 5> pickers_; // Team, Engine, Driver1, Driver2, TDriver
+    std::array<QLineEdit*, 5> prices_;  // TPrice, EPrice, D1Price, D2Price, TDPrice
 };
 
-}  // namespace velmora
+} // namespace velmora

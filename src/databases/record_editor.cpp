@@ -28,4 +28,4 @@ void RecordEditor::Close_Click()
     accept();
 }
 
-}  // namespace velmora
+} // namespace velmora

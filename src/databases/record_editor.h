@@ -15,8 +15,8 @@ public slots:
     void Close_Click();
 
 protected:
-    RecordEditor(QWidget* parent, const char* name, const QString& caption, int width,
-                 int height, const DataDir& dataDir, QString path, int recordLength);
+    RecordEditor(QWidget* parent, const char* name, const QString& caption, int width, int height,
+                 const DataDir& dataDir, QString path, int recordLength);
 
     // Opens the file and shows its first record; called at the end of the window's
     // constructor.
@@ -26,4 +26,4 @@ protected:
     void clearForNew() override { clearBoxes(); }
 };
 
-}  // namespace velmora
+} // namespace velmora

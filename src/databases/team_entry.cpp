@@ -8,11 +8,12 @@
 namespace velmora {
 
 Team_Entry::Team_Entry(const DataDir& dataDir, QWidget* parent)
-    : RecordEditor(parent, "Team_Entry", QStringLiteral("Tro Team Database"), 4485, 2805,
-                   dataDir, dataDir.teams(), TeamRecord::Length)
+    : RecordEditor(parent, "Team_Entry", QStringLiteral("Tro Team Database"), 4485, 2805, dataDir,
+                   dataDir.teams(), TeamRecord::Length)
 {
     Team = addTextBox(this, "Team", {1260, 420, 1935, 285});
-    Team_Price = addTextBox(this, "Team_Price", {3390, 420, 960, 285}, QStringLiteral("Team price"));
+    Team_Price =
+        addTextBox(this, "Team_Price", {3390, 420, 960, 285}, QStringLiteral("Team price"));
     Engine = addTextBox(this, "Engine", {1260, 855, 1935, 285});
     Engine_Price =
         addTextBox(this, "Engine_Price", {3390, 855, 960, 285}, QStringLiteral("Engine price"));
@@ -26,11 +27,7 @@ Team_Entry::Team_Entry(const DataDir& dataDir, QWidget* parent)
         holdsName(row.name);
         row.price->setAlignment(Qt::AlignCenter);
     }
-    auto* New = addButton(this, "New", QStringLiteral("New"), {105, 2340, 720, 345});
-    auto* Previous = addButton(this, "Previous", QStringLiteral("Previous"), {892, 2340, 840, 345});
-    auto* Forward = addButton(this, "Forward", QStringLiteral("Next"), {1799, 2340, 840, 345});
-    auto* Delete = addButton(this, "Delete", QStringLiteral("Delete"), {2706, 2340, 840, 345});
-    auto* Close = addButton(this, "Close", QStringLiteral("Close"), {3615, 2340, 765, 345});
+    const Buttons b = addButtons(2340, {105, 892, 1799, 2706, 3615});
     addLabel(this, "Label1", QStringLiteral("Team Name:"), {240, 450, 915, 225}, Team);
     addLabel(this, "Label2", QStringLiteral("Engine Maker:"), {105, 885, 1050, 225}, Engine);
     addLabel(this, "Label3", QStringLiteral("Driver 1:"), {540, 1320, 615, 225}, Driver1);
@@ -40,9 +37,9 @@ Team_Entry::Team_Entry(const DataDir& dataDir, QWidget* parent)
     addLabel(this, "Label6", QStringLiteral("Team Number:"), {75, 90, 1080, 225}, Number);
 
     setTabOrder({Team, Team_Price, Engine, Engine_Price, Driver1, Driver1_Price, Driver2,
-                 Driver2_Price, New, Previous, Forward, Delete, Close});
-    setSteppingControls(Number, Previous, Forward, Team, New, Delete);
-    connect(Close, &QPushButton::clicked, this, &Team_Entry::Close_Click);
+                 Driver2_Price, b.New, b.Previous, b.Forward, b.Delete, b.Close});
+    setSteppingControls(Number, Team);
+    connect(b.Close, &QPushButton::clicked, this, &Team_Entry::Close_Click);
     Form_Load();
 }
 
@@ -88,4 +85,4 @@ void Team_Entry::clearBoxes()
     }
 }
 
-}  // namespace velmora
+} // namespace velmora

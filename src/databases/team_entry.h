@@ -35,4 +35,4 @@ private:
     TeamRecord record_;
 };
 
-}  // namespace velmora
+} // namespace velmora

@@ -17,19 +17,16 @@ Test_Driver::Test_Driver(const DataDir& dataDir, QWidget* parent)
     Price = addTextBox(this, "Price", {3075, 420, 960, 285});
     Price->setText(QStringLiteral("1"));
     Price->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    auto* New = addButton(this, "New", QStringLiteral("New"), {60, 870, 720, 345});
-    auto* Previous = addButton(this, "Previous", QStringLiteral("Previous"), {840, 870, 840, 345});
-    auto* Forward = addButton(this, "Forward", QStringLiteral("Next"), {1755, 870, 840, 345});
-    auto* Delete = addButton(this, "Delete", QStringLiteral("Delete"), {2655, 870, 840, 345});
-    auto* Close = addButton(this, "Close", QStringLiteral("Close"), {3570, 870, 765, 345});
+    const Buttons b = addButtons(870, {60, 840, 1755, 2655, 3570});
     Number = addNumberBox(this, {945, 30, 690, 285});
     addLabel(this, "Label6", QStringLiteral("Number:"), {195, 60, 645, 225}, Number);
-    addLabel(this, "Label5", QStringLiteral("Price (\u00a3millions)"), {3000, 60, 1110, 225}, Price);
+    addLabel(this, "Label5", QStringLiteral("Price (\u00a3millions)"), {3000, 60, 1110, 225},
+             Price);
     addLabel(this, "Label3", QStringLiteral("Driver:"), {345, 450, 495, 225}, Driver);
 
-    setTabOrder({Driver, Price, New, Previous, Forward, Delete, Close});
-    setSteppingControls(Number, Previous, Forward, Driver, New, Delete);
-    connect(Close, &QPushButton::clicked, this, &Test_Driver::Close_Click);
+    setTabOrder({Driver, Price, b.New, b.Previous, b.Forward, b.Delete, b.Close});
+    setSteppingControls(Number, Driver);
+    connect(b.Close, &QPushButton::clicked, this, &Test_Driver::Close_Click);
     Form_Load();
 }
 
@@ -58,4 +55,4 @@ void Test_Driver::clearBoxes()
     Price->clear();
 }
 
-}  // namespace velmora
+} // namespace velmora

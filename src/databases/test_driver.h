@@ -24,4 +24,4 @@ private:
     TestDriverRecord record_;
 };
 
-}  // namespace velmora
+} // namespace velmora

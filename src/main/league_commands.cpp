@@ -1,10 +1,10 @@
 #include "main/league_commands.h"
 
-#include "toolkit/league_table.h"
 #include "main/score_report.h"
 #include "toolkit/busy_cursor.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/flex_grid.h"
+#include "toolkit/league_table.h"
 
 namespace velmora {
 
@@ -60,4 +60,4 @@ void outputScoreReport(QWidget* parent, const DataDir& dir, FlexGrid* spread)
         Messages::error(parent, error);
 }
 
-}  // namespace velmora
+} // namespace velmora

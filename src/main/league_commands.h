@@ -27,4 +27,4 @@ QStringList viewerGridRow(FlexGrid* spread, int row);
 // failure is reported once, naming the file and the reason, and leaves no partial report.
 void outputScoreReport(QWidget* parent, const DataDir& dir, FlexGrid* spread);
 
-}  // namespace velmora
+} // namespace velmora

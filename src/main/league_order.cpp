@@ -11,9 +11,12 @@
 namespace velmora {
 namespace {
 
-int16_t pointsOf(const char* record) { return readInt16(record + EntryRecord::PointsAt); }
+int16_t pointsOf(const char* record)
+{
+    return readInt16(record + EntryRecord::PointsAt);
+}
 
-}  // namespace
+} // namespace
 
 QByteArray orderedEntryBytes(const QByteArray& records, LeagueOrder order)
 {
@@ -31,7 +34,8 @@ QByteArray orderedEntryBytes(const QByteArray& records, LeagueOrder order)
                          [](const char* a, const char* b) { return pointsOf(a) > pointsOf(b); });
     else
         std::stable_sort(at.begin(), at.end(), [](const char* a, const char* b) {
-            return std::memcmp(a + EntryRecord::OwnerAt, b + EntryRecord::OwnerAt, TextFieldLength) < 0;
+            return std::memcmp(a + EntryRecord::OwnerAt, b + EntryRecord::OwnerAt, TextFieldLength)
+                   < 0;
         });
 
     QByteArray out;
@@ -65,4 +69,4 @@ bool orderEntryFile(const DataDir& dir, LeagueOrder order, QByteArray* records, 
     return true;
 }
 
-}  // namespace velmora
+} // namespace velmora

@@ -5,12 +5,11 @@
 #include <QByteArray>
 #include <QString>
 
-
 namespace velmora {
 
 enum class LeagueOrder {
-    ByPoints,  // highest points first
-    ByOwner,   // owners ascending by the code of each stored byte, all 80 of them
+    ByPoints, // highest points first
+    ByOwner,  // owners ascending by the code of each stored byte, all 80 of them
 };
 
 // The whole records of an entry file put in league order. The order is stable: records
@@ -26,4 +25,4 @@ QByteArray orderedEntryBytes(const QByteArray& records, LeagueOrder order);
 // (empty when it could not be read).
 bool orderEntryFile(const DataDir& dir, LeagueOrder order, QByteArray* records, QString* error);
 
-}  // namespace velmora
+} // namespace velmora

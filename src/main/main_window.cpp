@@ -54,7 +54,8 @@ Main::Main(const DataDir& dataDir, QWidget* parent) : QMainWindow(parent), dataD
     auto* Command1 = addButton(client, "Command1", QString(), {180, 195, 960, 240});
     Command1->setEnabled(false);
     Command1->setFocusPolicy(Qt::NoFocus);
-    auto* Sort_Owner = addButton(client, "Sort_Owner", QStringLiteral("Owner"), {1155, 195, 945, 240});
+    auto* Sort_Owner =
+        addButton(client, "Sort_Owner", QStringLiteral("Owner"), {1155, 195, 945, 240});
     auto* Sort_Points =
         addButton(client, "Sort_Points", QStringLiteral("Points"), {2100, 195, 1155, 240});
 
@@ -173,7 +174,10 @@ void Main::Sort_Points_Click()
     orderLeagueTable(this, dataDir_, HiScores, LeagueOrder::ByPoints);
 }
 
-void Main::Sort_Owner_Click() { orderLeagueTable(this, dataDir_, HiScores, LeagueOrder::ByOwner); }
+void Main::Sort_Owner_Click()
+{
+    orderLeagueTable(this, dataDir_, HiScores, LeagueOrder::ByOwner);
+}
 
 void Main::File_Output_Click()
 {
@@ -187,7 +191,10 @@ void Main::File_Calc_Click()
     run(dialog);
 }
 
-void Main::File_Exit_Click() { Form_Unload(); }
+void Main::File_Exit_Click()
+{
+    Form_Unload();
+}
 
 void Main::Setup_Team_Click()
 {
@@ -264,4 +271,4 @@ void Main::Form_Unload()
     QCoreApplication::quit();
 }
 
-}  // namespace velmora
+} // namespace velmora

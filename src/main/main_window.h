@@ -65,4 +65,4 @@ private:
     QPointer<frmAbout> about_;
 };
 
-}  // namespace velmora
+} // namespace velmora

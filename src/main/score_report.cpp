@@ -123,7 +123,7 @@ private:
     std::vector<QByteArray> lines_;
 };
 
-}  // namespace
+} // namespace
 
 bool buildScoreReport(const DataDir& dir, int viewerRowCount, const ViewerRowReader& viewerRow,
                       QByteArray* report, QString* error)
@@ -215,4 +215,4 @@ bool writeScoreReport(const QString& path, const QByteArray& report, QString* er
     return io::writeDocument(path, report, error);
 }
 
-}  // namespace velmora
+} // namespace velmora

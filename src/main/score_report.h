@@ -30,4 +30,4 @@ bool buildScoreReport(const DataDir& dir, int viewerRowCount, const ViewerRowRea
 // no partial report.
 bool writeScoreReport(const QString& path, const QByteArray& report, QString* error);
 
-}  // namespace velmora
+} // namespace velmora

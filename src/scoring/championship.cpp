@@ -156,12 +156,13 @@ bool RecalculateChampionship(const DataDir& data, QByteArray* entryFile, QString
             return false;
 
         if (const auto [j, f] = teamTotals.add(raceTeams); j >= 0) {
-            return fail(error, QStringLiteral("The season score of %1 \"%2\" (team record %3) "
-                                              "would %4 with race \"%5\".")
-                                   .arg(QString::fromLatin1(kSlotKind[f]),
-                                        nameAt(teams, j * TeamRecord::Length + TeamRecord::SlotAt[f]))
-                                   .arg(j + 1)
-                                   .arg(beyond(teamTotals.sum(j, f)), race));
+            return fail(error,
+                        QStringLiteral("The season score of %1 \"%2\" (team record %3) "
+                                       "would %4 with race \"%5\".")
+                            .arg(QString::fromLatin1(kSlotKind[f]),
+                                 nameAt(teams, j * TeamRecord::Length + TeamRecord::SlotAt[f]))
+                            .arg(j + 1)
+                            .arg(beyond(teamTotals.sum(j, f)), race));
         }
         if (const auto [j, f] = testTotals.add(raceTestDrivers); j >= 0) {
             return fail(error, QStringLiteral("The season score of test driver \"%1\" "

@@ -5,7 +5,6 @@
 #include <QByteArray>
 #include <QString>
 
-
 namespace velmora {
 
 // Rebuilds every season score from the race files of the calendar: the Score fields of
@@ -27,4 +26,4 @@ namespace velmora {
 // league table to show.
 bool RecalculateChampionship(const DataDir& data, QByteArray* entryFile, QString* error);
 
-}  // namespace velmora
+} // namespace velmora

@@ -35,13 +35,10 @@ Race_Score::Race_Score(const DataDir& dataDir, const QString& race, QWidget* par
                                 QString::fromLatin1(spoken[s]));
         scores_[s]->setAlignment(Qt::AlignHCenter);
     }
-    auto* Previous = addButton(this, "Previous", QStringLiteral("Previous"), {892, 2340, 840, 345});
-    auto* Forward = addButton(this, "Forward", QStringLiteral("Next"), {1799, 2340, 840, 345});
-    auto* Close = addButton(this, "Close", QStringLiteral("Finish"), {3615, 2340, 765, 345});
-
-    setTabOrder({scores_[0], scores_[1], scores_[2], scores_[3], Previous, Forward, Close});
-    setSteppingControls(Number, Previous, Forward, scores_[0]);
-    connect(Close, &QPushButton::clicked, this, &Race_Score::Close_Click);
+    const Buttons b = addButtons(2340, {-1, 892, 1799, -1, 3615}, QStringLiteral("Finish"));
+    setTabOrder({scores_[0], scores_[1], scores_[2], scores_[3], b.Previous, b.Forward, b.Close});
+    setSteppingControls(Number, scores_[0]);
+    connect(b.Close, &QPushButton::clicked, this, &Race_Score::Close_Click);
     setLoaded(Form_Load(dataDir, race));
 }
 
@@ -62,7 +59,8 @@ bool Race_Score::Form_Load(const DataDir& dataDir, const QString& race)
             for (int slot = 0; slot < 4; ++slot)
                 writeInt16(copy.data() + at + TeamRecord::scoreAt(slot), 0);
         cursor_.close();
-        if (!copy.isEmpty() && !rewriteFile(dataDir.raceTeams(race), dataDir.scratch(), copy, &error)) {
+        if (!copy.isEmpty()
+            && !rewriteFile(dataDir.raceTeams(race), dataDir.scratch(), copy, &error)) {
             Messages::error(this, error);
             return false;
         }
@@ -71,7 +69,7 @@ bool Race_Score::Form_Load(const DataDir& dataDir, const QString& race)
     }
     if (cursor_.count() > 0 && !showAt(1))
         return false;
-    updateStepping();  // the card never moves past the race file's last record
+    updateStepping(); // the card never moves past the race file's last record
     blankBeforeNumber_ = false;
     return true;
 }
@@ -79,7 +77,7 @@ bool Race_Score::Form_Load(const DataDir& dataDir, const QString& race)
 void Race_Score::showRecord(const QByteArray& record)
 {
     if (record.isEmpty())
-        return;  // a race file is never emptied while its card is open
+        return; // a race file is never emptied while its card is open
     record_ = TeamRecord::decode(record.constData());
     const ComponentSlot* parts[] = {&record_.Team, &record_.Engine, &record_.Driver1,
                                     &record_.Driver2};
@@ -92,8 +90,7 @@ void Race_Score::showRecord(const QByteArray& record)
 
 QByteArray Race_Score::takeShown()
 {
-    ComponentSlot* parts[] = {&record_.Team, &record_.Engine, &record_.Driver1,
-                              &record_.Driver2};
+    ComponentSlot* parts[] = {&record_.Team, &record_.Engine, &record_.Driver1, &record_.Driver2};
     for (int s = 0; s < 4; ++s)
         parts[s]->Score = toInteger(readNumber(scores_[s]->text()));
     return record_.encode();
@@ -109,10 +106,10 @@ void Race_Score::stepped()
 void Race_Score::Close_Click()
 {
     if (!storeShown())
-        return;  // the card stays open so that the typed points are not lost
+        return; // the card stays open so that the typed points are not lost
     hide();
     Form_QueryUnload();
     accept();
 }
 
-}  // namespace velmora
+} // namespace velmora

@@ -28,12 +28,12 @@ protected:
 private:
     bool Form_Load(const DataDir& dataDir, const QString& race);
 
-    std::array<QLineEdit*, 4> names_;   // Team, Engine, Driver1, Driver2
-    std::array<QLineEdit*, 4> scores_;  // Team_Price, Engine_Price, Driver1_Price, Driver2_Price
+    std::array<QLineEdit*, 4> names_;  // Team, Engine, Driver1, Driver2
+    std::array<QLineEdit*, 4> scores_; // Team_Price, Engine_Price, Driver1_Price, Driver2_Price
     TeamRecord record_;
     // On opening a score of zero or more shows with a blank before it (' 6'), after a move
     // without ('6').
     bool blankBeforeNumber_ = true;
 };
 
-}  // namespace velmora
+} // namespace velmora

@@ -51,7 +51,7 @@ void Score::Form_Load()
 
 void Score::Teamscore_Click()
 {
-    Race->setEnabled(false);  // the race is named for good
+    Race->setEnabled(false); // the race is named for good
     Race_Score card(dataDir_, Race->currentText(), this);
     if (!card.loaded())
         return;
@@ -113,4 +113,4 @@ bool recalculateLeague(const DataDir& dataDir, FlexGrid* league, QString* error)
     return true;
 }
 
-}  // namespace velmora
+} // namespace velmora

@@ -36,4 +36,4 @@ private:
 // written, when it cannot be done.
 bool recalculateLeague(const DataDir& dataDir, FlexGrid* league, QString* error);
 
-}  // namespace velmora
+} // namespace velmora

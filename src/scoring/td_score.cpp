@@ -46,7 +46,10 @@ bool TD_Score::Form_Load(const DataDir& dataDir)
     return true;
 }
 
-void TD_Score::showNumber() { Number->setText(recordNumberText(cursor_.number())); }
+void TD_Score::showNumber()
+{
+    Number->setText(recordNumberText(cursor_.number()));
+}
 
 // The entry goes to the record that stands for the driver picked.
 void TD_Score::Driver_Click(int position)
@@ -85,10 +88,10 @@ void TD_Score::New_Click()
 void TD_Score::Close_Click()
 {
     if (!storeEntry())
-        return;  // stays open: the entry on the screen is not lost
+        return; // stays open: the entry on the screen is not lost
     hide();
     Form_QueryUnload();
     accept();
 }
 
-}  // namespace velmora
+} // namespace velmora

@@ -37,4 +37,4 @@ private:
     QComboBox* Driver;
 };
 
-}  // namespace velmora
+} // namespace velmora

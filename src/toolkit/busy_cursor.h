@@ -13,4 +13,4 @@ public:
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
-}  // namespace velmora
+} // namespace velmora

@@ -12,7 +12,10 @@ std::optional<QString>& SaveFileDialog::next()
     return name;
 }
 
-void SaveFileDialog::setNextFileName(const QString& name) { next() = name; }
+void SaveFileDialog::setNextFileName(const QString& name)
+{
+    next() = name;
+}
 
 QString SaveFileDialog::getSaveFileName(QWidget* parent, const QString& filter)
 {
@@ -38,7 +41,10 @@ namespace {
 bool collecting = false;
 }
 
-void Messages::collect(bool on) { collecting = on; }
+void Messages::collect(bool on)
+{
+    collecting = on;
+}
 
 QStringList& Messages::collected()
 {
@@ -55,4 +61,4 @@ void Messages::error(QWidget* parent, const QString& text)
     QMessageBox::critical(parent, QApplication::applicationDisplayName(), text);
 }
 
-}  // namespace velmora
+} // namespace velmora

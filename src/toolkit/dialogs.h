@@ -30,4 +30,4 @@ public:
     static QStringList& collected();
 };
 
-}  // namespace velmora
+} // namespace velmora

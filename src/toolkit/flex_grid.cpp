@@ -79,27 +79,15 @@ void FlexGridModel::resize(int rows, int cols)
     cols_ = cols;
 }
 
-void FlexGridModel::setRows(int rows)
+void FlexGridModel::reshape(int rows, int cols)
 {
     if (held_) {
-        resize(rows, cols_);
+        resize(rows, cols);
         changedWhileHeld_ = true;
         return;
     }
     beginResetModel();
-    resize(rows, cols_);
-    endResetModel();
-}
-
-void FlexGridModel::setCols(int cols)
-{
-    if (held_) {
-        resize(rows_, cols);
-        changedWhileHeld_ = true;
-        return;
-    }
-    beginResetModel();
-    resize(rows_, cols);
+    resize(rows, cols);
     endResetModel();
 }
 
@@ -259,8 +247,8 @@ void FlexGrid::fitColumnsToWidth(int width)
         return;
     int used = 0;
     for (std::size_t c = 0; c < columnWidths_.size(); ++c) {
-        const int w = c + 1 == columnWidths_.size() ? width - used
-                                                   : columnWidths_[c] * width / total;
+        const int w =
+            c + 1 == columnWidths_.size() ? width - used : columnWidths_[c] * width / total;
         columnWidths_[c] = w;
         used += w;
     }
@@ -294,4 +282,4 @@ void FlexGrid::mouseDoubleClickEvent(QMouseEvent* event)
         emit dblClick();
 }
 
-}  // namespace velmora
+} // namespace velmora

@@ -21,8 +21,8 @@ public:
 
     int rows() const { return rows_; }
     int cols() const { return cols_; }
-    void setRows(int rows);
-    void setCols(int cols);
+    void setRows(int rows) { reshape(rows, cols_); }
+    void setCols(int cols) { reshape(rows_, cols); }
     int fixedRows() const { return fixedRows_; }
     void setFixed(int rows, int cols);
     void setAlignment(int col, Qt::Alignment alignment);
@@ -35,6 +35,7 @@ public:
     void holdUpdates(bool hold);
 
 private:
+    void reshape(int rows, int cols);
     void resize(int rows, int cols);
 
     std::vector<QString> cells_;
@@ -96,9 +97,9 @@ private:
     void applyColumnWidths();
 
     FlexGridModel* model_;
-    std::vector<int> columnWidths_;  // set by the format string, kept across resets
+    std::vector<int> columnWidths_; // set by the format string, kept across resets
     int row_ = 0, col_ = 0;
     bool redraw_ = true;
 };
 
-}  // namespace velmora
+} // namespace velmora

@@ -51,8 +51,7 @@ protected:
             || key->text().isEmpty() || !key->text().front().isPrint())
             return false;
         for (const auto command : {QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste,
-                                   QKeySequence::Undo, QKeySequence::Redo,
-                                   QKeySequence::SelectAll})
+                                   QKeySequence::Undo, QKeySequence::Redo, QKeySequence::SelectAll})
             if (editing_ && key->matches(command))
                 return false;
         return true;
@@ -69,7 +68,7 @@ template <class Control> Control* named(Control* control, const char* name, Twip
     return control;
 }
 
-}  // namespace
+} // namespace
 
 QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, Twips at,
                  QWidget* names, Qt::Alignment alignment)
@@ -77,7 +76,7 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, Twip
     auto* label = new QLabel(caption, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setAlignment(alignment & Qt::AlignVertical_Mask ? alignment
-                                                          : alignment | Qt::AlignVCenter);
+                                                           : alignment | Qt::AlignVCenter);
     if (alignment & Qt::AlignRight)
         placeCaption(label, at.left, at.top, at.width, at.height);
     else
@@ -101,8 +100,7 @@ QLineEdit* addTextBox(QWidget* parent, const char* name, Twips at, const QString
     return box;
 }
 
-QLineEdit* addDisplayBox(QWidget* parent, const char* name, Twips at,
-                         const QString& accessibleName)
+QLineEdit* addDisplayBox(QWidget* parent, const char* name, Twips at, const QString& accessibleName)
 {
     auto* box = named(new QLineEdit(parent), name, at);
     box->setAccessibleName(accessibleName);
@@ -148,7 +146,10 @@ QComboBox* addComboBox(QWidget* parent, const char* name, Twips at, bool editabl
     return list;
 }
 
-void holdsName(QLineEdit* box) { box->setMaxLength(TextFieldLength); }
+void holdsName(QLineEdit* box)
+{
+    box->setMaxLength(TextFieldLength);
+}
 
 void showText(QLineEdit* box, const QString& text)
 {
@@ -188,6 +189,14 @@ void Form::setStepping(QPushButton* previous, bool previousOn, QPushButton* next
     next->setEnabled(nextOn);
 }
 
+void Form::setLoaded(bool loaded)
+{
+    loaded_ = loaded;
+    if (!loaded)
+        for (QPushButton* button : findChildren<QPushButton*>())
+            button->setEnabled(false);
+}
+
 void Form::reject()
 {
     if (cancel_ && cancel_->isEnabled())
@@ -214,4 +223,4 @@ void Form::showEvent(QShowEvent* event)
         }
 }
 
-}  // namespace velmora
+} // namespace velmora

@@ -70,12 +70,13 @@ protected:
     // Enables or disables Previous and Next. A focused one that goes off hands the focus to
     // the other one, or when that is off too to `firstBox`: left to itself, the focus would
     // move on along the tab order, to Delete, and the next key press would delete a record.
-    static void setStepping(QPushButton* previous, bool previousOn, QPushButton* next,
-                            bool nextOn, QWidget* firstBox);
+    static void setStepping(QPushButton* previous, bool previousOn, QPushButton* next, bool nextOn,
+                            QWidget* firstBox);
 
     // Runs when the window closes by its close box, and from the handlers that close it.
     virtual void Form_QueryUnload() {}
-    void setLoaded(bool loaded) { loaded_ = loaded; }
+    // A window that could not load stores nothing: its buttons go off.
+    void setLoaded(bool loaded);
 
     void reject() override;
     void closeEvent(QCloseEvent* event) override;
@@ -88,4 +89,4 @@ private:
     bool shown_ = false;
 };
 
-}  // namespace velmora
+} // namespace velmora

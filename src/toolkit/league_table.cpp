@@ -7,7 +7,10 @@
 namespace velmora {
 namespace {
 
-int entryCount(const QByteArray& entries) { return int(entries.size() / EntryRecord::Length); }
+int entryCount(const QByteArray& entries)
+{
+    return int(entries.size() / EntryRecord::Length);
+}
 
 // Each entry is decoded as its row is written: a large league decoded whole would take
 // several times the memory of its file.
@@ -63,7 +66,7 @@ private:
     bool was_;
 };
 
-}  // namespace
+} // namespace
 
 qint64 GridCellIndex(int row, int col, const FlexGrid* grid)
 {
@@ -90,4 +93,4 @@ void refillLeagueTable(FlexGrid* grid, const QByteArray& entries)
     }
 }
 
-}  // namespace velmora
+} // namespace velmora

@@ -22,4 +22,4 @@ void fillLeagueTable(FlexGrid* grid, double realCount, const QByteArray& entries
 // rows appended as start-up appends them when the file outgrew the grid.
 void refillLeagueTable(FlexGrid* grid, const QByteArray& entries);
 
-}  // namespace velmora
+} // namespace velmora

@@ -15,22 +15,35 @@ RecordForm::RecordForm(QWidget* parent, const char* name, const QString& caption
 {
 }
 
-void RecordForm::setSteppingControls(QLineEdit* number, QPushButton* previous,
-                                     QPushButton* forward, QWidget* firstBox,
-                                     QPushButton* newRecord, QPushButton* deleteRecord)
+RecordForm::Buttons RecordForm::addButtons(int top, std::array<int, 5> lefts,
+                                           const QString& closeCaption)
+{
+    const char* const names[5] = {"New", "Previous", "Forward", "Delete", "Close"};
+    const QString captions[5] = {QStringLiteral("New"), QStringLiteral("Previous"),
+                                 QStringLiteral("Next"), QStringLiteral("Delete"), closeCaption};
+    const int widths[5] = {720, 840, 840, 840, 765};
+    QPushButton* made[5] = {};
+    for (int b = 0; b < 5; ++b)
+        if (lefts[std::size_t(b)] >= 0)
+            made[b] = addButton(this, names[b], captions[b],
+                                {lefts[std::size_t(b)], top, widths[b], 345});
+    previous_ = made[1];
+    forward_ = made[2];
+    previous_->setEnabled(false);
+    forward_->setEnabled(false);
+    connect(previous_, &QPushButton::clicked, this, &RecordForm::Previous_Click);
+    connect(forward_, &QPushButton::clicked, this, &RecordForm::Forward_Click);
+    if (made[0])
+        connect(made[0], &QPushButton::clicked, this, &RecordForm::New_Click);
+    if (made[3])
+        connect(made[3], &QPushButton::clicked, this, &RecordForm::Delete_Click);
+    return {made[0], made[1], made[2], made[3], made[4]};
+}
+
+void RecordForm::setSteppingControls(QLineEdit* number, QWidget* firstBox)
 {
     number_ = number;
-    previous_ = previous;
-    forward_ = forward;
     firstBox_ = firstBox;
-    previous->setEnabled(false);
-    forward->setEnabled(false);
-    connect(previous, &QPushButton::clicked, this, &RecordForm::Previous_Click);
-    connect(forward, &QPushButton::clicked, this, &RecordForm::Forward_Click);
-    if (newRecord)
-        connect(newRecord, &QPushButton::clicked, this, &RecordForm::New_Click);
-    if (deleteRecord)
-        connect(deleteRecord, &QPushButton::clicked, this, &RecordForm::Delete_Click);
 }
 
 bool RecordForm::openFile()
@@ -57,7 +70,7 @@ bool RecordForm::showAt(qint64 n)
 bool RecordForm::storeShown()
 {
     if (!appends_ && cursor_.atNew())
-        return true;  // nothing to store into
+        return true; // nothing to store into
     QString error;
     if (cursor_.store(takeShown(), &error))
         return true;
@@ -132,9 +145,9 @@ void RecordForm::Delete_Click()
     } else {
         Messages::error(this, error);
         if (!cursor_.canStore())
-            lockStoring();  // the boxes still show the deleted record
+            lockStoring(); // the boxes still show the deleted record
     }
     updateStepping();
 }
 
-}  // namespace velmora
+} // namespace velmora

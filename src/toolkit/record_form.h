@@ -3,6 +3,8 @@
 #include "data/record_cursor.h"
 #include "toolkit/form.h"
 
+#include <array>
+
 namespace velmora {
 
 // A window that shows one record of a file at a time and steps through it: the team and
@@ -23,11 +25,17 @@ protected:
     RecordForm(QWidget* parent, const char* name, const QString& caption, int width, int height,
                QString path, QString scratchPath, int recordLength);
 
-    // The stepping controls, made by the window (the buttons given are connected here).
-    // `firstBox` takes the focus after New, and from a stepping button that goes off.
-    void setSteppingControls(QLineEdit* number, QPushButton* previous, QPushButton* forward,
-                             QWidget* firstBox, QPushButton* newRecord = nullptr,
-                             QPushButton* deleteRecord = nullptr);
+    // The row of buttons at `top` (twips), each at its left edge in the order New, Previous,
+    // Next, Delete, Close; a left edge below 0 leaves the button out (the score card has no
+    // New and no Delete). Previous and Next start disabled; the window connects Close.
+    struct Buttons {
+        QPushButton *New, *Previous, *Forward, *Delete, *Close;
+    };
+    Buttons addButtons(int top, std::array<int, 5> lefts,
+                       const QString& closeCaption = QStringLiteral("Close"));
+    // The record-number box, and the box that takes the focus after New and from a stepping
+    // button that goes off.
+    void setSteppingControls(QLineEdit* number, QWidget* firstBox);
 
     // Shows a record's bytes in the boxes (no bytes: there is no record to show).
     virtual void showRecord(const QByteArray& record) = 0;
@@ -65,4 +73,4 @@ private:
     bool locked_ = false;
 };
 
-}  // namespace velmora
+} // namespace velmora

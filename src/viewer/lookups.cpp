@@ -4,38 +4,54 @@
 
 namespace velmora {
 
-LookupLists LookupLists::build(const std::vector<TeamRecord>& teams,
-                               const std::vector<TestDriverRecord>& testDrivers)
+void LookupLists::List::add(const QString& name, int score)
 {
-    LookupLists lists;
+    names.push_back(displayText(name));
+    scores.push_back(numberText(score));
+}
+
+LookupLists::LookupLists(const std::vector<TeamRecord>& teams,
+                         const std::vector<TestDriverRecord>& testDrivers)
+{
+    // The driver list holds every team's first driver and then its second, in team order.
     for (const TeamRecord& t : teams) {
-        lists.team.push_back(displayText(t.Team.Name));
-        lists.score.push_back(numberText(t.Team.Score));
-        lists.engine.push_back(displayText(t.Engine.Name));
-        lists.engineScore.push_back(numberText(t.Engine.Score));
-        for (const ComponentSlot* d : {&t.Driver1, &t.Driver2}) {
-            lists.driver.push_back(displayText(d->Name));
-            lists.driverScore.push_back(numberText(d->Score));
-        }
+        team_.add(t.Team.Name, t.Team.Score);
+        engine_.add(t.Engine.Name, t.Engine.Score);
+        driver_.add(t.Driver1.Name, t.Driver1.Score);
+        driver_.add(t.Driver2.Name, t.Driver2.Score);
     }
-    for (const TestDriverRecord& d : testDrivers) {
-        lists.testDriver.push_back(displayText(d.Name));
-        lists.testDriverScore.push_back(numberText(d.Score));
-    }
+    for (const TestDriverRecord& d : testDrivers)
+        testDriver_.add(d.Name, d.Score);
     // Entries made while there were no test drivers still find a position 0.
     if (testDrivers.empty()) {
-        lists.testDriver.push_back(QStringLiteral(" "));
-        lists.testDriverScore.push_back(QStringLiteral(" "));
+        testDriver_.names.push_back(QStringLiteral(" "));
+        testDriver_.scores.push_back(QStringLiteral(" "));
     }
-    return lists;
 }
 
-const QString& LookupLists::at(const std::vector<QString>& list, int position)
+std::array<QString, 5> LookupLists::look(const EntryRecord& e,
+                                         std::vector<QString> List::*texts) const
 {
-    static const QString empty;
-    if (position < 0 || position >= int(list.size()))
-        return empty;
-    return list[std::size_t(position)];
+    const List* lists[5] = {&team_, &engine_, &driver_, &driver_, &testDriver_};
+    const int positions[5] = {e.TeamIndex, e.EngineIndex, e.Driver1Index, e.Driver2Index,
+                              e.TestDriverIndex};
+    std::array<QString, 5> found;
+    for (int c = 0; c < 5; ++c) {
+        const std::vector<QString>& list = lists[c]->*texts;
+        if (positions[c] >= 0 && positions[c] < int(list.size()))
+            found[std::size_t(c)] = list[std::size_t(positions[c])];
+    }
+    return found;
 }
 
-}  // namespace velmora
+std::array<QString, 5> LookupLists::names(const EntryRecord& e) const
+{
+    return look(e, &List::names);
+}
+
+std::array<QString, 5> LookupLists::scores(const EntryRecord& e) const
+{
+    return look(e, &List::scores);
+}
+
+} // namespace velmora

@@ -1,10 +1,11 @@
 #include "viewer/team_viewer.h"
 
 #include "data/record_file.h"
-#include "data/types.h"
 #include "data/text.h"
+#include "data/types.h"
 #include "toolkit/flex_grid.h"
 #include "toolkit/twips.h"
+#include "viewer/lookups.h"
 
 #include <QPushButton>
 #include <QStyle>
@@ -13,8 +14,9 @@ namespace velmora {
 
 namespace {
 
-const QString kFormat = QStringLiteral(
-    "^             |^Owner           |^Team              |^Engine                |^Driver 1                |^Driver 2                 |^Test Driver         ");
+const QString kFormat =
+    QStringLiteral("^             |^Owner           |^Team              |^Engine                "
+                   "|^Driver 1                |^Driver 2                 |^Test Driver         ");
 
 constexpr int kInitialRows = 25;
 
@@ -29,7 +31,7 @@ int rowsAfterFill(int rows, qsizetype entries)
     return rows;
 }
 
-}  // namespace
+} // namespace
 
 Team_Viewer::Team_Viewer(const DataDir& dataDir, QWidget* parent)
     : Form(parent, "Team_Viewer", QStringLiteral("Team Entries"), 8505, 4560), dataDir_(dataDir)
@@ -54,7 +56,10 @@ Team_Viewer::Team_Viewer(const DataDir& dataDir, QWidget* parent)
     fill(&loadError_);
 }
 
-bool Team_Viewer::Update(QString* error) { return fill(error); }
+bool Team_Viewer::Update(QString* error)
+{
+    return fill(error);
+}
 
 bool Team_Viewer::fill(QString* error)
 {
@@ -65,7 +70,7 @@ bool Team_Viewer::fill(QString* error)
         || !readRecords(dataDir_.testDrivers(), &testDrivers, error)
         || !readRecordBytes(dataDir_.entries(), EntryRecord::Length, &records, error))
         return false;
-    lists_ = LookupLists::build(teams, testDrivers);
+    const LookupLists lists(teams, testDrivers);
     // Each entry is decoded as its rows are written: a whole league of decoded records
     // would be several times the size of the file.
     const qsizetype count = records.size() / EntryRecord::Length;
@@ -73,29 +78,17 @@ bool Team_Viewer::fill(QString* error)
     Spread->setRedraw(false);
     // The grid grows once to the rows the entries need rather than two rows at a time.
     Spread->setRows(rowsAfterFill(Spread->rows(), count));
-    const LookupLists& l = lists_;
     int v = 1;
-    for (qsizetype k = 0; k < count; ++k) {
+    for (qsizetype k = 0; k < count; ++k, v += 2) {
         const EntryRecord e = EntryRecord::decode(records.constData() + k * EntryRecord::Length);
-        const QString names[6] = {
-            displayText(e.Owner),
-            LookupLists::at(l.team, e.TeamIndex),
-            LookupLists::at(l.engine, e.EngineIndex),
-            LookupLists::at(l.driver, e.Driver1Index),
-            LookupLists::at(l.driver, e.Driver2Index),
-            LookupLists::at(l.testDriver, e.TestDriverIndex)};
-        const QString scores[6] = {
-            numberText(e.Points),
-            LookupLists::at(l.score, e.TeamIndex),
-            LookupLists::at(l.engineScore, e.EngineIndex),
-            LookupLists::at(l.driverScore, e.Driver1Index),
-            LookupLists::at(l.driverScore, e.Driver2Index),
-            LookupLists::at(l.testDriverScore, e.TestDriverIndex)};
-        for (int c = 0; c < 6; ++c) {
-            Spread->setTextMatrix(v, c + 1, names[c]);
-            Spread->setTextMatrix(v + 1, c + 1, scores[c]);
+        Spread->setTextMatrix(v, 1, displayText(e.Owner));
+        Spread->setTextMatrix(v + 1, 1, numberText(e.Points));
+        const auto names = lists.names(e);
+        const auto scores = lists.scores(e);
+        for (int c = 0; c < 5; ++c) {
+            Spread->setTextMatrix(v, c + 2, names[std::size_t(c)]);
+            Spread->setTextMatrix(v + 1, c + 2, scores[std::size_t(c)]);
         }
-        v += 2;
     }
     // Rows below the last entry are cleared: after a delete they would still show it.
     for (int r = v; r < Spread->rows(); ++r)
@@ -117,4 +110,4 @@ void Team_Viewer::Close_Click()
     hide();
 }
 
-}  // namespace velmora
+} // namespace velmora

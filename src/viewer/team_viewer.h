@@ -2,7 +2,6 @@
 
 #include "data/data_dir.h"
 #include "toolkit/form.h"
-#include "viewer/lookups.h"
 
 namespace velmora {
 
@@ -31,9 +30,8 @@ private:
     bool fill(QString* error);
 
     DataDir dataDir_;
-    LookupLists lists_;
     QString loadError_;
     FlexGrid* Spread;
 };
 
-}  // namespace velmora
+} // namespace velmora

@@ -11,6 +11,7 @@
 #include "databases/team_entry.h"
 #include "databases/test_driver.h"
 #include "fixture.h"
+#include "gui.h"
 #include "main/main_window.h"
 #include "scoring/race_score.h"
 #include "scoring/score.h"
@@ -77,7 +78,7 @@ template <class W> std::function<QDialog*(const DataDir&)> editorOf()
 
 QDialog* entryEditor(const DataDir& d)
 {
-    return new Entries(d, nullptr, nullptr, nullptr);
+    return new Entries(d, 1, nullptr);
 }
 
 void pressClose(QDialog* w)
@@ -85,21 +86,20 @@ void pressClose(QDialog* w)
     QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("Close")), Qt::LeftButton);
 }
 
-template <class W> std::function<QLineEdit*(QDialog*)> member(QLineEdit* W::*box)
+std::function<QLineEdit*(QDialog*)> named(const char* name)
 {
-    return [box](QDialog* w) { return static_cast<W*>(w)->*box; };
+    return [name](QDialog* w) { return box(w, name); };
 }
 
 QList<Box> nameBoxes()
 {
     QList<Box> list;
-    QLineEdit* Team_Entry::*names[] = {&Team_Entry::Team, &Team_Entry::Engine, &Team_Entry::Driver1,
-                                       &Team_Entry::Driver2};
+    const char* names[] = {"Team", "Engine", "Driver1", "Driver2"};
     const char* labels[] = {"team name", "engine name", "driver 1 name", "driver 2 name"};
     for (int s = 0; s < 4; ++s)
         list.append({labels[s],
                      editorOf<Team_Entry>(),
-                     member(names[s]),
+                     named(names[s]),
                      pressClose,
                      QStringLiteral("teams.tro"),
                      TeamRecord::Length,
@@ -110,7 +110,7 @@ QList<Box> nameBoxes()
                      {}});
     list.append({"test-driver name",
                  editorOf<Test_Driver>(),
-                 member(&Test_Driver::Driver),
+                 named("Driver"),
                  pressClose,
                  QStringLiteral("test.tro"),
                  TestDriverRecord::Length,
@@ -122,7 +122,7 @@ QList<Box> nameBoxes()
     list.append(
         {"owner",
          entryEditor,
-         member(&Entries::Owner),
+         named("Owner"),
          pressClose,
          QStringLiteral("entry.tro"),
          EntryRecord::Length,
@@ -135,10 +135,7 @@ QList<Box> nameBoxes()
 QList<Box> numberBoxes()
 {
     QList<Box> list;
-    QLineEdit* Team_Entry::*prices[] = {&Team_Entry::Team_Price, &Team_Entry::Engine_Price,
-                                        &Team_Entry::Driver1_Price, &Team_Entry::Driver2_Price};
-    QLineEdit* Race_Score::*scores[] = {&Race_Score::Team_Price, &Race_Score::Engine_Price,
-                                        &Race_Score::Driver1_Price, &Race_Score::Driver2_Price};
+    const char* boxes[] = {"Team_Price", "Engine_Price", "Driver1_Price", "Driver2_Price"};
     const char* priceLabels[] = {"team price", "engine price", "driver 1 price", "driver 2 price"};
     const char* scoreLabels[] = {"team race score", "engine race score", "driver 1 race score",
                                  "driver 2 race score"};
@@ -151,7 +148,7 @@ QList<Box> numberBoxes()
         };
         list.append({priceLabels[s],
                      editorOf<Team_Entry>(),
-                     member(prices[s]),
+                     named(boxes[s]),
                      pressClose,
                      QStringLiteral("teams.tro"),
                      TeamRecord::Length,
@@ -160,7 +157,7 @@ QList<Box> numberBoxes()
                      slotField(80)});
         list.append({scoreLabels[s],
                      [](const DataDir& d) { return new Race_Score(d, QStringLiteral("Imola")); },
-                     member(scores[s]),
+                     named(boxes[s]),
                      pressClose,
                      QStringLiteral("Imola.tmr"),
                      TeamRecord::Length,
@@ -170,7 +167,7 @@ QList<Box> numberBoxes()
     }
     list.append({"test-driver price",
                  editorOf<Test_Driver>(),
-                 member(&Test_Driver::Price),
+                 named("Price"),
                  pressClose,
                  QStringLiteral("test.tro"),
                  TestDriverRecord::Length,
@@ -182,7 +179,7 @@ QList<Box> numberBoxes()
     list.append(
         {"entry total",
          entryEditor,
-         member(&Entries::Price),
+         named("Price"),
          pressClose,
          QStringLiteral("entry.tro"),
          EntryRecord::Length,
@@ -191,7 +188,7 @@ QList<Box> numberBoxes()
          [](const QByteArray& r) { return double(EntryRecord::decode(r.constData()).Price); }});
     list.append({"test-driver race score",
                  [](const DataDir& d) { return new TD_Score(d, QStringLiteral("Imola")); },
-                 member(&TD_Score::Price),
+                 named("Price"),
                  pressClose,
                  QStringLiteral("Imola.tdr"),
                  TestDriverRecord::Length,
@@ -359,11 +356,11 @@ void TestBadInput::raceNames()
     {
         Score score(dir, nullptr, nullptr);
         score.show();
-        paste(score.Race->lineEdit(), typed);
+        paste(picker(&score, "Race")->lineEdit(), typed);
         QTimer::singleShot(0, [] {
             if (auto* card = qobject_cast<Race_Score*>(QApplication::activeModalWidget())) {
-                card->Team_Price->setText(QStringLiteral("11"));
-                QTest::mouseClick(card->Close, Qt::LeftButton);
+                box(card, "Team_Price")->setText(QStringLiteral("11"));
+                click(card, "Close");
             }
         });
         score.Teamscore_Click();
@@ -424,14 +421,14 @@ void TestBadInput::budgets()
     {
         Calculate dialog(data.dir(), result);
         dialog.show();
-        paste(dialog.Budge, typed);
-        QTest::mouseClick(dialog.Ok, Qt::LeftButton);
+        paste(box(&dialog, "Budge"), typed);
+        click(&dialog, "Ok");
         QCOMPARE(dialog.isVisible(), !searches);
     }
     QCOMPARE(bool(result), searches);
     if (result) {
         const double budget = readNumber(typed);
-        for (QLineEdit* price : {result->Price, result->Price2})
+        for (QLineEdit* price : {box(result, "Price"), box(result, "Price2")})
             QVERIFY(price->text().isEmpty() || readNumber(price->text()) <= budget);
         delete result;
     }

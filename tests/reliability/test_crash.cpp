@@ -6,6 +6,7 @@
 #include "data/io.h"
 #include "data/record_file.h"
 #include "fixture.h"
+#include "gui.h"
 #include "main/league_order.h"
 #include "main/score_report.h"
 #include "scoring/championship.h"
@@ -166,7 +167,7 @@ Operation deletion(QString (DataDir::*file)() const, int length, qint64 k)
 Operation ordering(LeagueOrder order)
 {
     auto run = [order](const DataDir& dir) {
-        std::vector<EntryRecord> entries;
+        QByteArray entries;
         QString error;
         return orderEntryFile(dir, order, &entries, &error);
     };
@@ -217,7 +218,7 @@ void TestCrash::raceFileFirstFill()
     // Opening the team card on a race never scored copies the team database into its file.
     auto open = [](const DataDir& dir) {
         Race_Score card(dir, QStringLiteral("Suzuka"));
-        return card.Forward->isEnabled();
+        return card.loaded() && button(&card, "Forward")->isEnabled();
     };
     Operation fill{open,
                    [&](const DataDir& dir, const FolderState&) {
@@ -232,16 +233,13 @@ void TestCrash::calendarAppendThenRecalculation()
     // A typed race joins the calendar, then the championship is recalculated.
     auto calculate = [](const DataDir& dir) {
         Score score(dir, nullptr, nullptr);
-        score.Race->setEditText(QStringLiteral("Spa"));
+        picker(&score, "Race")->setEditText(QStringLiteral("Spa"));
         score.Calculate_Click();
         return score.result() == QDialog::Accepted;
     };
     Operation op{calculate,
                  [&](const DataDir& dir, const FolderState&) {
-                     RecordFile calendar;
-                     if (!calendar.open(dir.calendar(), RaceName::Length))
-                         return false;
-                     if (calendar.count() == 2) // the kill came before the append
+                     if (readRecords<RaceName>(dir.calendar()).size() == 2)  // killed before the append
                          return runChild([&] { return calculate(dir); }, 0, true) == End::Finished;
                      return recalculate(dir);
                  },
@@ -255,7 +253,8 @@ void TestCrash::scoreReport()
         const QString path = dir.file(QStringLiteral("report.txt"));
         QByteArray report;
         QString error;
-        return buildScoreReport(dir, {{"Alan", "Arrow"}}, &report, &error)
+        const auto row = [](int) { return QStringList{"Alan", "Arrow"}; };
+        return buildScoreReport(dir, 1, row, &report, &error)
                && writeScoreReport(path, report, &error);
     };
     Operation report{write, [write](const DataDir& dir, const FolderState&) { return write(dir); }};

@@ -10,12 +10,15 @@
 #include "databases/team_entry.h"
 #include "databases/test_driver.h"
 #include "fixture.h"
+#include "gui.h"
 #include "main/main_window.h"
 #include "scoring/race_score.h"
 #include "scoring/score.h"
 #include "scoring/td_score.h"
 #include "season.h"
 #include "toolkit/dialogs.h"
+#include "toolkit/flex_grid.h"
+#include "viewer/team_viewer.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -58,6 +61,8 @@ template <class W> W* as(Run& r)
     return static_cast<W*>(r.window.get());
 }
 
+FlexGrid* league(Run& r) { return r.main->findChild<FlexGrid*>(QStringLiteral("HiScores")); }
+
 // Leaves the operation's window the way that stores what it shows, when it is still open.
 void closeWindow(Run& r)
 {
@@ -68,105 +73,89 @@ void closeWindow(Run& r)
             QTest::mouseClick(close, Qt::LeftButton);
 }
 
-void typeInto(QLineEdit* box, const QString& text)
-{
-    box->selectAll();
-    QTest::keyClicks(box, text);
-}
+using Typing = std::function<void(QWidget*)>;
 
-void click(QPushButton* b)
+// Opens a window made by `make` beside the main window and types what is to be stored.
+std::function<void(Run&)> window(std::function<QWidget*(Run&)> make, Typing typing)
 {
-    QTest::mouseClick(b, Qt::LeftButton);
-}
-
-template <class W> std::function<void(Run&)> editor(std::function<void(W*)> typing)
-{
-    return [typing](Run& r) {
-        auto* w = new W(r.dir, r.main->viewer(), r.main.get());
-        r.window.reset(w);
-        w->show();
-        typing(w);
+    return [make, typing](Run& r) {
+        r.window.reset(make(r));
+        // The main window refreshes the entries viewer when the window says so.
+        QObject::connect(qobject_cast<Form*>(r.window.get()), &Form::entriesChanged, [&r] {
+            QString error;
+            if (!r.main->findChild<Team_Viewer*>()->Update(&error))
+                Messages::error(nullptr, error);
+        });
+        r.window->show();
+        typing(r.window.get());
     };
 }
 
-std::function<void(Run&)> entries(std::function<void(Entries*)> typing)
+template <class W> std::function<void(Run&)> editor(Typing typing)
 {
-    return [typing](Run& r) {
-        r.main->Number->setText(QStringLiteral(" 2"));
-        auto* w =
-            new Entries(r.dir, r.main->HiScores, r.main->Number, r.main->viewer(), r.main.get());
-        r.window.reset(w);
-        w->show();
-        typing(w);
-    };
+    return window([](Run& r) { return new W(r.dir, r.main.get()); }, typing);
 }
 
-std::function<void(Run&)> raceCard(std::function<void(Race_Score*)> typing)
+std::function<void(Run&)> entries(Typing typing)
 {
-    return [typing](Run& r) {
-        auto* w = new Race_Score(r.dir, QStringLiteral("Imola"), r.main.get());
-        r.window.reset(w);
-        w->show();
-        typing(w);
-    };
+    return window([](Run& r) { return new Entries(r.dir, 2, league(r), r.main.get()); }, typing);
 }
 
-std::function<void(Run&)> testCard(std::function<void(TD_Score*)> typing)
+std::function<void(Run&)> raceCard(Typing typing)
 {
-    return [typing](Run& r) {
-        auto* w = new TD_Score(r.dir, QStringLiteral("Imola"), r.main.get());
-        r.window.reset(w);
-        w->show();
-        typing(w);
-    };
+    return window([](Run& r) { return new Race_Score(r.dir, QStringLiteral("Imola"), r.main.get()); },
+                  typing);
 }
 
-template <class W> std::function<void(Run&)> press(QPushButton* W::*button)
+std::function<void(Run&)> testCard(Typing typing)
 {
-    return [button](Run& r) { click(as<W>(r)->*button); };
+    return window([](Run& r) { return new TD_Score(r.dir, QStringLiteral("Imola"), r.main.get()); },
+                  typing);
+}
+
+std::function<void(Run&)> press(const char* button)
+{
+    return [button](Run& r) { click(r.window.get(), button); };
 }
 
 void nothing(Run&) {}
 
 QList<Case> cases()
 {
-    auto team = [](Team_Entry* w) {
-        typeInto(w->Team, QStringLiteral("Arrow GP"));
-        typeInto(w->Team_Price, QStringLiteral("13.5"));
+    auto team = [](QWidget* w) {
+        type(w, "Team", QStringLiteral("Arrow GP"));
+        type(w, "Team_Price", QStringLiteral("13.5"));
     };
-    auto teamAtTwo = [](Team_Entry* w) { click(w->Forward); };
-    auto driver = [](Test_Driver* w) {
-        typeInto(w->Driver, QStringLiteral("Gus Holm"));
-        typeInto(w->Price, QStringLiteral("4"));
+    auto teamAtTwo = [](QWidget* w) { click(w, "Forward"); };
+    auto driver = [](QWidget* w) {
+        type(w, "Driver", QStringLiteral("Gus Holm"));
+        type(w, "Price", QStringLiteral("4"));
     };
-    auto owner = [](Entries* w) { typeInto(w->Owner, QStringLiteral("Alan B")); };
-    auto points = [](Race_Score* w) {
-        typeInto(w->Team_Price, QStringLiteral("25"));
-        typeInto(w->Driver2_Price, QStringLiteral("-3"));
+    auto owner = [](QWidget* w) { type(w, "Owner", QStringLiteral("Alan B")); };
+    auto points = [](QWidget* w) {
+        type(w, "Team_Price", QStringLiteral("25"));
+        type(w, "Driver2_Price", QStringLiteral("-3"));
     };
-    auto testPoints = [](TD_Score* w) {
-        w->Driver->setCurrentIndex(1);
-        typeInto(w->Price, QStringLiteral("9"));
+    auto testPoints = [](QWidget* w) {
+        pick(w, "Driver", 1);
+        type(w, "Price", QStringLiteral("9"));
     };
-    const DataDir none;
+    auto untouched = [](QWidget*) {};
     QList<Case> list = {
-        {"team editor Next", editor<Team_Entry>(team), press(&Team_Entry::Forward), "teams.tro"},
-        {"team editor New", editor<Team_Entry>(team), press(&Team_Entry::New), "teams.tro"},
-        {"team editor Close", editor<Team_Entry>(team), press(&Team_Entry::Close), "teams.tro"},
-        {"team editor Delete", editor<Team_Entry>(teamAtTwo), press(&Team_Entry::Delete),
-         "teams.tro", false},
-        {"test-driver editor Next", editor<Test_Driver>(driver), press(&Test_Driver::Forward),
-         "test.tro"},
-        {"test-driver editor Close", editor<Test_Driver>(driver), press(&Test_Driver::Close),
-         "test.tro"},
-        {"test-driver editor Delete", editor<Test_Driver>([](Test_Driver*) {}),
-         press(&Test_Driver::Delete), "test.tro", false},
-        {"entry editor Next", entries(owner), press(&Entries::Forward), "entry.tro"},
-        {"entry editor Close", entries(owner), press(&Entries::Close), "entry.tro"},
-        {"entry editor Delete", entries([](Entries*) {}), press(&Entries::Delete), "entry.tro",
+        {"team editor Next", editor<Team_Entry>(team), press("Forward"), "teams.tro"},
+        {"team editor New", editor<Team_Entry>(team), press("New"), "teams.tro"},
+        {"team editor Close", editor<Team_Entry>(team), press("Close"), "teams.tro"},
+        {"team editor Delete", editor<Team_Entry>(teamAtTwo), press("Delete"), "teams.tro",
          false},
-        {"team score card Next", raceCard(points), press(&Race_Score::Forward), "Imola.tmr"},
-        {"team score card Finish", raceCard(points), press(&Race_Score::Close), "Imola.tmr"},
+        {"test-driver editor Next", editor<Test_Driver>(driver), press("Forward"), "test.tro"},
+        {"test-driver editor Close", editor<Test_Driver>(driver), press("Close"), "test.tro"},
+        {"test-driver editor Delete", editor<Test_Driver>(untouched), press("Delete"),
+         "test.tro", false},
+        {"entry editor Next", entries(owner), press("Forward"), "entry.tro"},
+        {"entry editor Close", entries(owner), press("Close"), "entry.tro"},
+        {"entry editor Delete", entries(untouched), press("Delete"), "entry.tro", false},
+        {"team score card Next", raceCard(points), press("Forward"), "Imola.tmr"},
+        {"team score card Finish", raceCard(points), press("Close"), "Imola.tmr"},
         {"team score card first fill", nothing,
          [](Run& r) {
              r.window.reset();
@@ -174,21 +163,19 @@ QList<Case> cases()
              r.window->show();
          },
          "Suzuka.tmr"},
-        {"test-driver score card New", testCard(testPoints), press(&TD_Score::New), "Imola.tdr"},
-        {"test-driver score card Finish", testCard(testPoints), press(&TD_Score::Close),
-         "Imola.tdr"},
+        {"test-driver score card New", testCard(testPoints), press("New"), "Imola.tdr"},
+        {"test-driver score card Finish", testCard(testPoints), press("Close"), "Imola.tdr"},
         {"scoring window Calculate",
-         [](Run& r) {
-             auto* w = new Score(r.dir, r.main->HiScores, r.main->viewer(), r.main.get());
-             r.window.reset(w);
-             w->show();
-             QTest::keyClicks(w->Race->lineEdit(), QStringLiteral("Spa"));
-         },
+         window([](Run& r) { return new Score(r.dir, league(r), r.main.get()); },
+                [](QWidget* w) {
+                    QTest::keyClicks(picker(w, "Race")->lineEdit(), QStringLiteral("Spa"));
+                }),
          // Calculate is pressed once a team card was filled; the slot stands for that.
          [](Run& r) { as<Score>(r)->Calculate_Click(); }, "calendar.tro"},
-        {"league order by points", nothing, [](Run& r) { click(r.main->Sort_Points); },
+        {"league order by points", nothing, [](Run& r) { click(r.main.get(), "Sort_Points"); },
          "entry.tro"},
-        {"league order by owner", nothing, [](Run& r) { click(r.main->Sort_Owner); }, "entry.tro"},
+        {"league order by owner", nothing, [](Run& r) { click(r.main.get(), "Sort_Owner"); },
+         "entry.tro"},
         {"score report", nothing,
          [](Run& r) {
              SaveFileDialog::setNextFileName(r.dir.file(QStringLiteral("report.txt")));
@@ -209,25 +196,15 @@ struct Opening {
 
 QList<Opening> openings()
 {
-    auto pressClose = [](Run& r) {
-        if (auto* b = r.window->findChild<QPushButton*>(QStringLiteral("Close")))
-            click(b);
-    };
+    auto none = [](QWidget*) {};
     return {
-        {"team editor", editor<Team_Entry>([](Team_Entry*) {}), pressClose},
-        {"test-driver editor", editor<Test_Driver>([](Test_Driver*) {}), pressClose},
-        {"entry editor", entries([](Entries*) {}),
-         [](Run& r) {
-             if (as<Entries>(r)->loaded())
-                 click(as<Entries>(r)->Close);
-         }},
-        {"team score card", raceCard([](Race_Score*) {}), pressClose},
-        {"test-driver score card", testCard([](TD_Score*) {}), pressClose},
+        {"team editor", editor<Team_Entry>(none), closeWindow},
+        {"test-driver editor", editor<Test_Driver>(none), closeWindow},
+        {"entry editor", entries(none), closeWindow},
+        {"team score card", raceCard(none), closeWindow},
+        {"test-driver score card", testCard(none), closeWindow},
         {"scoring window",
-         [](Run& r) {
-             r.window.reset(new Score(r.dir, r.main->HiScores, r.main->viewer(), r.main.get()));
-         },
-         [](Run&) {}},
+         [](Run& r) { r.window.reset(new Score(r.dir, league(r), r.main.get())); }, [](Run&) {}},
         {"start-up",
          [](Run& r) {
              r.main.reset();
