@@ -31,7 +31,7 @@ void convert(const QString& text)
 
     // A typed name stores as exactly 80 code-page bytes and reads back as it was stored.
     const QString field = fieldText(text);
-    FUZZ_CHECK(field.size() == TextFieldLength);
+    FUZZ_CHECK(encode1252(field).size() == TextFieldLength);
     EntryRecord e;
     e.Owner = field;
     e.Price = single;

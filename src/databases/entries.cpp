@@ -237,15 +237,18 @@ void Entries::clearForNew()
 void Entries::Close_Click()
 {
     // Without a team the shown entry is not stored and nothing is recalculated.
-    if (pickers_[TeamPick]->currentIndex() >= 0) {
+    const bool storing = pickers_[TeamPick]->currentIndex() >= 0;
+    QString error;
+    if (storing) {
         fillUnchosenPickers(false);
-        QString error;
         if (!cursor_.store(encodeShown(), &error)) {
             Messages::error(this, error);
             return; // the window stays open with the entry shown
         }
         hide();
-        Form_QueryUnload();
+    }
+    Form_QueryUnload();
+    if (storing) {
         // The league table shows the file as stored, then the recalculated points.
         QByteArray entries;
         if (hiScores_ && readRecordBytes(dataDir_.entries(), EntryRecord::Length, &entries, &error))
@@ -256,7 +259,6 @@ void Entries::Close_Click()
             Messages::error(this, error);
     }
     emit entriesChanged();
-    Form_QueryUnload();
     accept();
 }
 

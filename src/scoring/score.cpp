@@ -51,20 +51,21 @@ void Score::Form_Load()
 
 void Score::Teamscore_Click()
 {
-    Race->setEnabled(false); // the race is named for good
     Race_Score card(dataDir_, Race->currentText(), this);
     if (!card.loaded())
         return;
+    Race->setEnabled(false); // the race is named for good
     card.exec();
     Calculate->setEnabled(true);
 }
 
 void Score::Testscore_Click()
 {
-    Race->setEnabled(false);
     TD_Score card(dataDir_, Race->currentText(), this);
-    if (card.loaded())
-        card.exec();
+    if (!card.loaded())
+        return;
+    Race->setEnabled(false);
+    card.exec();
 }
 
 void Score::Calculate_Click()

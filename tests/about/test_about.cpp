@@ -1,6 +1,7 @@
 #include "about/frm_about.h"
 #include "about/program_icon.h"
 #include "fixture.h"
+#include "gui.h"
 #include "main/main_window.h"
 #include "toolkit/twips.h"
 
@@ -23,7 +24,7 @@ QList<frmAbout*> aboutBoxes()
     return found;
 }
 
-}  // namespace
+} // namespace
 
 class TestAbout : public QObject {
     Q_OBJECT
@@ -48,29 +49,35 @@ void TestAbout::initTestCase()
 void TestAbout::textsAndPlaces()
 {
     frmAbout about;
+    auto* lblTitle = control<QLabel>(&about, "lblTitle");
+    auto* lblVersion = control<QLabel>(&about, "lblVersion");
+    auto* lblDescription = control<QLabel>(&about, "lblDescription");
+    auto* lblDisclaimer = control<QLabel>(&about, "lblDisclaimer");
+    auto* picIcon = control<QLabel>(&about, "picIcon");
+    QPushButton* cmdOK = button(&about, "cmdOK");
     QCOMPARE(about.windowTitle(), QStringLiteral("About Velmora"));
-    QCOMPARE(about.lblTitle->text(), QStringLiteral("Velmora"));
-    QCOMPARE(about.lblVersion->text(), QStringLiteral("Version 1.0.0"));
-    QCOMPARE(about.lblDescription->text(),
+    QCOMPARE(lblTitle->text(), QStringLiteral("Velmora"));
+    QCOMPARE(lblVersion->text(), QStringLiteral("Version 1.0.0"));
+    QCOMPARE(lblDescription->text(),
              QStringLiteral("Competition management tool for Windows 95/NT4."));
-    QVERIFY(about.lblDisclaimer->text().size() > 40);
-    QCOMPARE(about.cmdOK->text(), QStringLiteral("OK"));
-    QVERIFY(about.cmdOK->isDefault());
+    QVERIFY(lblDisclaimer->text().size() > 40);
+    QCOMPARE(cmdOK->text(), QStringLiteral("OK"));
+    QVERIFY(cmdOK->isDefault());
     QVERIFY(!about.isModal());
     QVERIFY(!(about.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
 
     QCOMPARE(about.size(), twipsSize(5730, 3120));
     QCOMPARE(about.minimumSize(), about.maximumSize());
-    QCOMPARE(about.cmdOK->geometry(), twipsRect(4335, 2220, 1260, 345));
-    QCOMPARE(about.picIcon->geometry(), twipsRect(240, 240, 540, 540));
-    QCOMPARE(about.lblTitle->geometry(), twipsRect(1050, 240, 3885, 240));
-    QCOMPARE(about.lblVersion->geometry(), twipsRect(1050, 600, 3885, 225));
-    QCOMPARE(about.lblDescription->geometry(), twipsRect(1050, 960, 3765, 570));
-    QCOMPARE(about.lblDisclaimer->geometry(), twipsRect(240, 1920, 3870, 1020));
-    QCOMPARE(about.picIcon->pixmap().size(), QSize(32, 32));
+    QCOMPARE(cmdOK->geometry(), twipsRect(4335, 2220, 1260, 345));
+    QCOMPARE(picIcon->geometry(), twipsRect(240, 240, 540, 540));
+    QCOMPARE(lblTitle->geometry(), twipsRect(1050, 240, 3885, 240));
+    QCOMPARE(lblVersion->geometry(), twipsRect(1050, 600, 3885, 225));
+    QCOMPARE(lblDescription->geometry(), twipsRect(1050, 960, 3765, 570));
+    QCOMPARE(lblDisclaimer->geometry(), twipsRect(240, 1920, 3870, 1020));
+    QCOMPARE(picIcon->pixmap().size(), QSize(32, 32));
 
     // The wrapped texts fit their labels at the program's font.
-    for (QLabel* l : {about.lblDescription, about.lblDisclaimer})
+    for (QLabel* l : {lblDescription, lblDisclaimer})
         QVERIFY2(l->heightForWidth(l->width()) <= l->height(), qPrintable(l->objectName()));
 }
 
@@ -103,10 +110,18 @@ void TestAbout::okEnterEscAndCloseBoxDiscardIt()
     QPointer<frmAbout> about(new frmAbout);
     about->show();
     switch (how) {
-    case 0: QTest::mouseClick(about->cmdOK, Qt::LeftButton); break;
-    case 1: QTest::keyClick(about->cmdOK, Qt::Key_Return); break;
-    case 2: QTest::keyClick(about->cmdOK, Qt::Key_Escape); break;
-    default: about->close(); break;
+    case 0:
+        click(about, "cmdOK");
+        break;
+    case 1:
+        QTest::keyClick(button(about, "cmdOK"), Qt::Key_Return);
+        break;
+    case 2:
+        QTest::keyClick(button(about, "cmdOK"), Qt::Key_Escape);
+        break;
+    default:
+        about->close();
+        break;
     }
     QVERIFY(!about || !about->isVisible());
     QTRY_VERIFY(about.isNull());
@@ -117,21 +132,23 @@ void TestAbout::menuShowsOneModelessAboutBox()
     TempData data;
     Main main(data.dir());
     main.show();
-    main.Help_About->trigger();
+    QAction* helpAbout = menuItem(&main, "Help_About");
+    helpAbout->trigger();
     QCOMPARE(aboutBoxes().size(), 1);
     frmAbout* first = aboutBoxes().first();
     QVERIFY(!QApplication::activeModalWidget());
-    main.Help_About->trigger();
+    helpAbout->trigger();
     QCOMPARE(aboutBoxes().size(), 1);
     QCOMPARE(aboutBoxes().first(), first);
 
     // Closed, it comes back new.
     QPointer<frmAbout> gone(first);
-    QTest::mouseClick(first->cmdOK, Qt::LeftButton);
+    click(first, "cmdOK");
     QTRY_VERIFY(gone.isNull());
-    main.Help_About->trigger();
+    helpAbout->trigger();
     QCOMPARE(aboutBoxes().size(), 1);
-    QCOMPARE(aboutBoxes().first()->lblVersion->text(), QStringLiteral("Version 1.0.0"));
+    QCOMPARE(control<QLabel>(aboutBoxes().first(), "lblVersion")->text(),
+             QStringLiteral("Version 1.0.0"));
     main.hide();
     delete aboutBoxes().first();
 }
@@ -156,7 +173,10 @@ void TestAbout::iconIsDrawnAtEverySize()
     QVERIFY(programIcon().availableSizes().contains(QSize(32, 32)));
 }
 
-void TestAbout::noWindowLeftOpen() { QCOMPARE(visibleTopLevelWindows(), 0); }
+void TestAbout::noWindowLeftOpen()
+{
+    QCOMPARE(visibleTopLevelWindows(), 0);
+}
 
 QTEST_MAIN(TestAbout)
 #include "test_about.moc"

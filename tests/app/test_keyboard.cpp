@@ -94,7 +94,7 @@ void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     QTest::keyClick(target ? target : QApplication::activeWindow(), Qt::Key(key), modifiers);
 }
 
-}  // namespace
+} // namespace
 
 class TestKeyboard : public QObject {
     Q_OBJECT
@@ -143,20 +143,42 @@ void TestKeyboard::cleanup()
 void TestKeyboard::windows()
 {
     QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("focus");    // where the focus is when the window opens
-    QTest::addColumn<QString>("enterIn");  // a box, or a button that has the focus
-    QTest::addColumn<bool>("cancels");     // Esc (and Enter on its button) closes it
-    QTest::newRow("main window") << "Main" << "HiScores" << "HiScores" << false;
-    QTest::newRow("team editor") << "Team_Entry" << "Team" << "Team" << false;
-    QTest::newRow("test-driver editor") << "Test_Driver" << "Driver" << "Price" << false;
-    QTest::newRow("entry editor") << "Entries" << "Owner" << "Owner" << false;
-    QTest::newRow("scoring window") << "Score" << "Race" << "Race" << false;
-    QTest::newRow("team score card") << "Race_Score" << "Team_Price" << "Team_Price" << false;
-    QTest::newRow("test-driver score card") << "TD_Score" << "Driver" << "Price" << false;
-    QTest::newRow("budget dialog") << "Calculate" << "Budge" << "Budge" << false;
-    QTest::newRow("result window") << "Calculator" << "Team" << "Price" << false;
-    QTest::newRow("About box") << "frmAbout" << "cmdOK" << "cmdOK" << true;
-    QTest::newRow("entries viewer") << "Team_Viewer" << "Spread" << "Spread" << true;
+    QTest::addColumn<QString>("focus");   // where the focus is when the window opens
+    QTest::addColumn<QString>("enterIn"); // a box, or a button that has the focus
+    QTest::addColumn<bool>("cancels");    // Esc (and Enter on its button) closes it
+    QTest::newRow("main window") << "Main"
+                                 << "HiScores"
+                                 << "HiScores" << false;
+    QTest::newRow("team editor") << "Team_Entry"
+                                 << "Team"
+                                 << "Team" << false;
+    QTest::newRow("test-driver editor") << "Test_Driver"
+                                        << "Driver"
+                                        << "Price" << false;
+    QTest::newRow("entry editor") << "Entries"
+                                  << "Owner"
+                                  << "Owner" << false;
+    QTest::newRow("scoring window") << "Score"
+                                    << "Race"
+                                    << "Race" << false;
+    QTest::newRow("team score card") << "Race_Score"
+                                     << "Team_Price"
+                                     << "Team_Price" << false;
+    QTest::newRow("test-driver score card") << "TD_Score"
+                                            << "Driver"
+                                            << "Price" << false;
+    QTest::newRow("budget dialog") << "Calculate"
+                                   << "Budge"
+                                   << "Budge" << false;
+    QTest::newRow("result window") << "Calculator"
+                                   << "Team"
+                                   << "Price" << false;
+    QTest::newRow("About box") << "frmAbout"
+                               << "cmdOK"
+                               << "cmdOK" << true;
+    QTest::newRow("entries viewer") << "Team_Viewer"
+                                    << "Spread"
+                                    << "Spread" << true;
 }
 
 void TestKeyboard::focusStartsOnTheFirstControl()
@@ -220,14 +242,22 @@ void TestKeyboard::modifiedKeysTypeNothing_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("box");
-    QTest::newRow("owner") << "Entries" << "Owner";
-    QTest::newRow("team picker") << "Entries" << "Team";
-    QTest::newRow("team name") << "Team_Entry" << "Team";
-    QTest::newRow("test-driver price") << "Test_Driver" << "Price";
-    QTest::newRow("race") << "Score" << "Race";
-    QTest::newRow("score") << "Race_Score" << "Team_Price";
-    QTest::newRow("test driver picker") << "TD_Score" << "Driver";
-    QTest::newRow("budget") << "Calculate" << "Budge";
+    QTest::newRow("owner") << "Entries"
+                           << "Owner";
+    QTest::newRow("team picker") << "Entries"
+                                 << "Team";
+    QTest::newRow("team name") << "Team_Entry"
+                               << "Team";
+    QTest::newRow("test-driver price") << "Test_Driver"
+                                       << "Price";
+    QTest::newRow("race") << "Score"
+                          << "Race";
+    QTest::newRow("score") << "Race_Score"
+                           << "Team_Price";
+    QTest::newRow("test driver picker") << "TD_Score"
+                                        << "Driver";
+    QTest::newRow("budget") << "Calculate"
+                            << "Budge";
 }
 
 void TestKeyboard::modifiedKeysTypeNothing()
@@ -295,7 +325,7 @@ void TestKeyboard::focusNeverFallsToDelete()
         QCOMPARE(focusName(), QStringLiteral("Forward"));
         QCOMPARE(steps(w), QStringLiteral("->"));
     });
-    QCOMPARE(sizes(), before);  // nothing deleted
+    QCOMPARE(sizes(), before); // nothing deleted
 }
 
 // After Next or Previous the points of the record shown can be typed at once; its names
@@ -317,21 +347,27 @@ void TestKeyboard::scoreCardStepsIntoTheFirstScore()
         press(Qt::Key_7);
         click(w, "Close");
     });
-    QCOMPARE(readRecords<TeamRecord>(data_->dir().raceTeams(QString()))[1].Team.Score,
-             int16_t(7));
+    QCOMPARE(readRecords<TeamRecord>(data_->dir().raceTeams(QString()))[1].Team.Score, int16_t(7));
 }
 
 void TestKeyboard::namesTakeEightyCharacters_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("box");
-    QTest::newRow("team") << "Team_Entry" << "Team";
-    QTest::newRow("engine") << "Team_Entry" << "Engine";
-    QTest::newRow("driver 1") << "Team_Entry" << "Driver1";
-    QTest::newRow("driver 2") << "Team_Entry" << "Driver2";
-    QTest::newRow("test driver") << "Test_Driver" << "Driver";
-    QTest::newRow("owner") << "Entries" << "Owner";
-    QTest::newRow("race") << "Score" << "Race";
+    QTest::newRow("team") << "Team_Entry"
+                          << "Team";
+    QTest::newRow("engine") << "Team_Entry"
+                            << "Engine";
+    QTest::newRow("driver 1") << "Team_Entry"
+                              << "Driver1";
+    QTest::newRow("driver 2") << "Team_Entry"
+                              << "Driver2";
+    QTest::newRow("test driver") << "Test_Driver"
+                                 << "Driver";
+    QTest::newRow("owner") << "Entries"
+                           << "Owner";
+    QTest::newRow("race") << "Score"
+                          << "Race";
 }
 
 void TestKeyboard::namesTakeEightyCharacters()

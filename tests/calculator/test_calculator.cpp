@@ -2,6 +2,7 @@
 #include "calculator/calculator.h"
 #include "data/text.h"
 #include "fixture.h"
+#include "gui.h"
 #include "main/main_window.h"
 #include "toolkit/dialogs.h"
 
@@ -11,7 +12,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 using namespace velmora;
 using namespace velmora::test;
@@ -32,9 +32,9 @@ void writeLeague(const TempData& data)
     a.Driver1.Score = 10;
     a.Driver2.Price = 24.5f;
     a.Driver2.Score = 7;
-    const TeamRecord b = team(QStringLiteral("Everleigh"), QStringLiteral("Pellam"),
-                              QStringLiteral("Noor Haddad"), QStringLiteral("Piet Holm"),
-                              0.125f, 1);
+    const TeamRecord b =
+        team(QStringLiteral("Everleigh"), QStringLiteral("Pellam"), QStringLiteral("Noor Haddad"),
+             QStringLiteral("Piet Holm"), 0.125f, 1);
     writeRecords(data.dir().teams(), std::vector{a, b});
 }
 
@@ -50,17 +50,15 @@ QList<Calculator*> resultWindows()
 // Confirms a budget in the budget dialog that the main window's menu opens modally.
 void confirmFromMenu(Main& main, const QString& budget)
 {
-    QTimer::singleShot(0, [budget] {
-        auto* dialog = qobject_cast<Calculate*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;  // File_Calc_Click would then never return: the test times out
-        QTest::keyClicks(dialog->Budge, budget);
-        QTest::mouseClick(dialog->Ok, Qt::LeftButton);
-    });
-    main.File_Calc_Click();
+    const QString opened = inModal([&main] { main.File_Calc_Click(); },
+                                   [&budget](QWidget* dialog) {
+                                       type(dialog, "Budge", budget);
+                                       click(dialog, "Ok");
+                                   });
+    QCOMPARE(opened, QStringLiteral("Calculate"));
 }
 
-}  // namespace
+} // namespace
 
 class TestCalculator : public QObject {
     Q_OBJECT
@@ -96,11 +94,21 @@ void TestCalculator::acceptedBudgetsOpenTheResult_data()
     QTest::addColumn<QString>("budget");
     QTest::addColumn<QString>("score");
     QTest::addColumn<QString>("price");
-    QTest::newRow("100") << "100" << "37" << "99.5";
-    QTest::newRow("blanks") << " 100 " << "37" << "99.5";
-    QTest::newRow("unit") << "100m" << "37" << "99.5";
-    QTest::newRow("exactly the price") << "99.5" << "37" << "99.5";
-    QTest::newRow("half") << "0.5" << "4" << ".5";
+    QTest::newRow("100") << "100"
+                         << "37"
+                         << "99.5";
+    QTest::newRow("blanks") << " 100 "
+                            << "37"
+                            << "99.5";
+    QTest::newRow("unit") << "100m"
+                          << "37"
+                          << "99.5";
+    QTest::newRow("exactly the price") << "99.5"
+                                       << "37"
+                                       << "99.5";
+    QTest::newRow("half") << "0.5"
+                          << "4"
+                          << ".5";
 }
 
 void TestCalculator::acceptedBudgetsOpenTheResult()
@@ -113,10 +121,10 @@ void TestCalculator::acceptedBudgetsOpenTheResult()
     QPointer<Calculator> result;
     Calculate dialog(data.dir(), result);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Calculate Best/Worst Team"));
-    QVERIFY(dialog.Budge->text().isEmpty());
+    QVERIFY(text(&dialog, "Budge").isEmpty());
     dialog.show();
-    QTest::keyClicks(dialog.Budge, budget);
-    QTest::mouseClick(dialog.Ok, Qt::LeftButton);
+    type(&dialog, "Budge", budget);
+    click(&dialog, "Ok");
 
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
@@ -124,10 +132,10 @@ void TestCalculator::acceptedBudgetsOpenTheResult()
     QVERIFY(result->isVisible());
     QVERIFY(!result->isModal());
     QCOMPARE(resultWindows().size(), 1);
-    QCOMPARE(result->Score->text(), score);
-    QCOMPARE(result->Price->text(), price);
-    QCOMPARE(result->Score2->text(), QStringLiteral("4"));
-    QCOMPARE(result->Price2->text(), QStringLiteral(".5"));
+    QCOMPARE(text(result, "Score"), score);
+    QCOMPARE(text(result, "Price"), price);
+    QCOMPARE(text(result, "Score2"), QStringLiteral("4"));
+    QCOMPARE(text(result, "Price2"), QStringLiteral(".5"));
 }
 
 void TestCalculator::ignoredBudgetsChangeNothing_data()
@@ -148,12 +156,12 @@ void TestCalculator::ignoredBudgetsChangeNothing()
     QPointer<Calculator> result;
     Calculate dialog(data.dir(), result);
     dialog.show();
-    QTest::keyClicks(dialog.Budge, budget);
-    QTest::mouseClick(dialog.Ok, Qt::LeftButton);
-    QTest::keyClick(dialog.Budge, Qt::Key_Return);  // Enter presses Ok: the same
+    type(&dialog, "Budge", budget);
+    click(&dialog, "Ok");
+    QTest::keyClick(box(&dialog, "Budge"), Qt::Key_Return); // Enter in the box presses nothing
 
     QVERIFY(dialog.isVisible());
-    QCOMPARE(dialog.Budge->text(), budget);
+    QCOMPARE(text(&dialog, "Budge"), budget);
     QVERIFY(!result);
     QVERIFY(resultWindows().isEmpty());
 }
@@ -165,17 +173,17 @@ void TestCalculator::resultShowsNamesAsStored()
     Calculator w(data.dir(), QStringLiteral("100"));
     QCOMPARE(w.windowTitle(), QStringLiteral("Calculate Best/Worst Team"));
     // All 80 characters, trailing blanks too, shown from the start of the name.
-    QCOMPARE(w.Team->text(), fieldText(QStringLiteral("Aldwych Racing")));
-    QCOMPARE(w.Team->cursorPosition(), 0);
-    QCOMPARE(w.Engine->text(), fieldText(QStringLiteral("Corvane")));
-    QCOMPARE(w.Driver1->text(), fieldText(QStringLiteral("Mara Lind")));
-    QCOMPARE(w.Driver2->text(), fieldText(QStringLiteral("Tomas Ebro")));
-    QCOMPARE(w.Engine2->text(), fieldText(QStringLiteral("Pellam")));
-    QCOMPARE(w.Driver12->text(), fieldText(QStringLiteral("Noor Haddad")));
-    QCOMPARE(w.Frame1->title(), QStringLiteral("Best Possible Team"));
-    QCOMPARE(w.Frame2->title(), QStringLiteral("Worst Possible Team"));
-    QVERIFY(!w.TestDriver->isEnabled());
-    QVERIFY(w.TestDriver->text().isEmpty());
+    QCOMPARE(text(&w, "Team"), fieldText(QStringLiteral("Aldwych Racing")));
+    QCOMPARE(box(&w, "Team")->cursorPosition(), 0);
+    QCOMPARE(text(&w, "Engine"), fieldText(QStringLiteral("Corvane")));
+    QCOMPARE(text(&w, "Driver1"), fieldText(QStringLiteral("Mara Lind")));
+    QCOMPARE(text(&w, "Driver2"), fieldText(QStringLiteral("Tomas Ebro")));
+    QCOMPARE(text(&w, "Engine2"), fieldText(QStringLiteral("Pellam")));
+    QCOMPARE(text(&w, "Driver12"), fieldText(QStringLiteral("Noor Haddad")));
+    QCOMPARE(control<QGroupBox>(&w, "Frame1")->title(), QStringLiteral("Best Possible Team"));
+    QCOMPARE(control<QGroupBox>(&w, "Frame2")->title(), QStringLiteral("Worst Possible Team"));
+    QVERIFY(!box(&w, "TestDriver")->isEnabled());
+    QVERIFY(text(&w, "TestDriver").isEmpty());
 }
 
 void TestCalculator::emptyOrUnaffordableLeavesFramesEmpty()
@@ -183,9 +191,9 @@ void TestCalculator::emptyOrUnaffordableLeavesFramesEmpty()
     TempData data;
     for (int pass = 0; pass < 2; ++pass) {
         if (pass == 1)
-            writeLeague(data);  // now the cheapest team costs 0.5
+            writeLeague(data); // now the cheapest team costs 0.5
         Calculator w(data.dir(), QStringLiteral("0.4"));
-        QVERIFY(w.loadError().isEmpty());
+        QVERIFY(w.loaded());
         for (QLineEdit* box : w.findChildren<QLineEdit*>())
             QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
     }
@@ -196,16 +204,16 @@ void TestCalculator::worstIsShownBeforeAnyRaceIsScored()
 {
     // Every score 0: no best team, but the worst frame shows the first affordable team.
     TempData data;
-    writeRecords(data.dir().teams(),
-                 std::vector{team(QStringLiteral("Dunmore"), QStringLiteral("Pellam"),
-                                  QStringLiteral("Oskar Brandt"), QStringLiteral("Yusuf Kaan"),
-                                  4.5f, 0)});
+    writeRecords(
+        data.dir().teams(),
+        std::vector{team(QStringLiteral("Dunmore"), QStringLiteral("Pellam"),
+                         QStringLiteral("Oskar Brandt"), QStringLiteral("Yusuf Kaan"), 4.5f, 0)});
     Calculator w(data.dir(), QStringLiteral("40"));
-    QVERIFY(w.Score->text().isEmpty());
-    QVERIFY(w.Team->text().isEmpty());
-    QCOMPARE(w.Score2->text(), QStringLiteral("0"));
-    QCOMPARE(w.Price2->text(), QStringLiteral("18"));
-    QCOMPARE(w.Team2->text(), fieldText(QStringLiteral("Dunmore")));
+    QVERIFY(text(&w, "Score").isEmpty());
+    QVERIFY(text(&w, "Team").isEmpty());
+    QCOMPARE(text(&w, "Score2"), QStringLiteral("0"));
+    QCOMPARE(text(&w, "Price2"), QStringLiteral("18"));
+    QCOMPARE(text(&w, "Team2"), fieldText(QStringLiteral("Dunmore")));
 }
 
 void TestCalculator::oneResultWindowAtATime()
@@ -216,25 +224,25 @@ void TestCalculator::oneResultWindowAtATime()
     confirmFromMenu(main, QStringLiteral("100"));
     QCOMPARE(resultWindows().size(), 1);
     Calculator* first = resultWindows().first();
-    QCOMPARE(first->parentWidget(), &main);  // outlives the dialog, goes with the program
-    QCOMPARE(first->Score->text(), QStringLiteral("37"));
+    QCOMPARE(first->parentWidget(), &main); // outlives the dialog, goes with the program
+    QCOMPARE(text(first, "Score"), QStringLiteral("37"));
 
     // While it is open, another budget brings it back without a new search.
     writeRecords(data.dir().teams(), std::vector<TeamRecord>{});
     confirmFromMenu(main, QStringLiteral("0.5"));
     QCOMPARE(resultWindows().size(), 1);
     QCOMPARE(resultWindows().first(), first);
-    QCOMPARE(first->Score->text(), QStringLiteral("37"));
+    QCOMPARE(text(first, "Score"), QStringLiteral("37"));
     QVERIFY(!QApplication::activeModalWidget());
 
     // Once closed, the next budget searches again.
     QPointer<Calculator> gone(first);
-    QTest::mouseClick(first->Okay, Qt::LeftButton);
+    click(first, "Okay");
     QTRY_VERIFY(gone.isNull());
     writeLeague(data);
     confirmFromMenu(main, QStringLiteral("0.5"));
     QCOMPARE(resultWindows().size(), 1);
-    QCOMPARE(resultWindows().first()->Score->text(), QStringLiteral("4"));
+    QCOMPARE(text(resultWindows().first(), "Score"), QStringLiteral("4"));
 }
 
 void TestCalculator::closingDiscardsTheResult()
@@ -244,12 +252,16 @@ void TestCalculator::closingDiscardsTheResult()
     for (int how = 0; how < 3; ++how) {
         QPointer<Calculator> w(new Calculator(data.dir(), QStringLiteral("100")));
         w->show();
-        if (how == 0)
-            QTest::mouseClick(w->Okay, Qt::LeftButton);
-        else if (how == 1)
+        if (how == 0) {
+            click(w, "Okay");
+        } else if (how == 1) {
+            // Esc does nothing in the result window; its close box still discards it.
             QTest::keyClick(w, Qt::Key_Escape);
-        else
-            w->close();  // the close box
+            QVERIFY(w && w->isVisible());
+            w->close();
+        } else {
+            w->close(); // the close box
+        }
         QVERIFY(!w || !w->isVisible());
         QTRY_VERIFY(w.isNull());
     }
@@ -263,18 +275,21 @@ void TestCalculator::unreadableTeamFileIsReported()
     QPointer<Calculator> result;
     Calculate dialog(data.dir(), result);
     dialog.show();
-    QTest::keyClicks(dialog.Budge, QStringLiteral("100"));
-    QTest::mouseClick(dialog.Ok, Qt::LeftButton);
+    type(&dialog, "Budge", QStringLiteral("100"));
+    click(&dialog, "Ok");
 
     QCOMPARE(Messages::collected().size(), 1);
     QVERIFY2(Messages::collected().first().contains(QStringLiteral("teams.tro")),
              qPrintable(Messages::collected().first()));
     QVERIFY(!result);
     QVERIFY(resultWindows().isEmpty());
-    QVERIFY(dialog.isVisible());  // the organiser may try again or close it
+    QVERIFY(dialog.isVisible()); // the organiser may try again or close it
 }
 
-void TestCalculator::noWindowLeftOpen() { QCOMPARE(visibleTopLevelWindows(), 0); }
+void TestCalculator::noWindowLeftOpen()
+{
+    QCOMPARE(visibleTopLevelWindows(), 0);
+}
 
 QTEST_MAIN(TestCalculator)
 #include "test_calculator.moc"

@@ -1,70 +1,18 @@
 #include "calculator/search.h"
 #include "data/types.h"
+#include "plain_search.h"
 
 #include <QRandomGenerator>
 #include <QTest>
 
 #include <cmath>
-#include <functional>
 #include <limits>
 
 using namespace velmora;
+using velmora::bench::plainSearch;
+using velmora::bench::samePick;
 
 namespace {
-
-// The search as plainly as it can be written: the three passes in their nesting, each
-// team priced in floats in the order team, engine, first driver, second driver. The
-// search under test must give exactly what this gives, whatever the data.
-void visitAll(const std::vector<TeamRecord>& t, const std::function<void(const TeamPick&)>& f)
-{
-    const int n = int(t.size());
-    auto visit = [&](int i, int j, int d1, int d2) {
-        const ComponentSlot& a = t[d1 / 2].driver(d1);
-        const ComponentSlot& b = t[d2 / 2].driver(d2);
-        float price = t[i].Team.Price;
-        price += t[j].Engine.Price;
-        price += a.Price;
-        price += b.Price;
-        const int score = t[i].Team.Score + t[j].Engine.Score + a.Score + b.Score;
-        f(TeamPick{i, j, d1, d2, price, score});
-    };
-    for (int i = 0; i < n; ++i)
-        for (int j = 0; j < n; ++j)
-            for (int k = 0; k < n; ++k)
-                for (int l = 0; l < n; ++l)
-                    visit(i, j, 2 * k, 2 * l + 1);
-    for (int slot = 0; slot < 2; ++slot)
-        for (int i = 0; i < n; ++i)
-            for (int j = 0; j < n; ++j)
-                for (int k = 0; k < n - 1; ++k)
-                    for (int l = k + 1; l < n; ++l)
-                        visit(i, j, 2 * k + slot, 2 * l + slot);
-}
-
-BestWorst reference(const std::vector<TeamRecord>& teams, double budget)
-{
-    BestWorst r;
-    visitAll(teams, [&](const TeamPick& c) {
-        if (double(c.price) > budget)
-            return;
-        if (c.score > (r.best ? r.best->score : 0))
-            r.best = c;
-        if (!r.worst || c.score < r.worst->score)
-            r.worst = c;
-    });
-    return r;
-}
-
-// Equal picks; two NaN prices count as equal (which NaN an addition gives is up to the
-// processor and the order the compiler puts the operands in).
-bool same(const std::optional<TeamPick>& a, const std::optional<TeamPick>& b)
-{
-    if (!a || !b)
-        return !a && !b;
-    return a->team == b->team && a->engine == b->engine && a->driver1 == b->driver1
-           && a->driver2 == b->driver2 && a->score == b->score
-           && (a->price == b->price || (std::isnan(a->price) && std::isnan(b->price)));
-}
 
 QString describe(const std::optional<TeamPick>& p)
 {
@@ -101,6 +49,30 @@ struct RandomCase {
     double budget = 0;
 };
 
+// The price of a team of any of the search's three passes, picked at random: a first and a
+// second driver, or the first drivers or the second drivers of two different records.
+// Priced in floats in the order team, engine, first driver, second driver.
+float randomTeamPrice(const std::vector<TeamRecord>& t, QRandomGenerator& rng)
+{
+    const int n = int(t.size());
+    const int pass = n > 1 ? rng.bounded(3) : 0;
+    int d1, d2;
+    if (pass == 0) {
+        d1 = 2 * rng.bounded(n);
+        d2 = 2 * rng.bounded(n) + 1;
+    } else {
+        const int k = rng.bounded(n - 1);
+        const int l = rng.bounded(k + 1, n);
+        d1 = 2 * k + pass - 1;
+        d2 = 2 * l + pass - 1;
+    }
+    float price = t[rng.bounded(n)].Team.Price;
+    price += t[rng.bounded(n)].Engine.Price;
+    price += t[d1 / 2].driver(d1).Price;
+    price += t[d2 / 2].driver(d2).Price;
+    return price;
+}
+
 RandomCase randomCase(QRandomGenerator& rng, int maxRecords)
 {
     static const float kPrices[] = {0, 0.1f, 0.25f, 0.5f, 1, 2.5f, 3, 7.25f, 9.3f, 12.5f, 20};
@@ -113,14 +85,26 @@ RandomCase randomCase(QRandomGenerator& rng, int maxRecords)
         for (int s = 0; s < 4; ++s) {
             ComponentSlot& slot = slotOf(t, s);
             switch (scoreStyle) {
-            case 0: slot.Score = int16_t(rng.bounded(-3, 4)); break;
-            case 1: slot.Score = int16_t(rng.bounded(0, 3)); break;
-            case 2: slot.Score = int16_t(rng.bounded(-32768, 32768)); break;
-            default: slot.Score = int16_t(rng.bounded(0, 60)); break;
+            case 0:
+                slot.Score = int16_t(rng.bounded(-3, 4));
+                break;
+            case 1:
+                slot.Score = int16_t(rng.bounded(0, 3));
+                break;
+            case 2:
+                slot.Score = int16_t(rng.bounded(-32768, 32768));
+                break;
+            default:
+                slot.Score = int16_t(rng.bounded(0, 60));
+                break;
             }
             switch (priceStyle) {
-            case 0: slot.Price = kPrices[rng.bounded(int(std::size(kPrices)))]; break;
-            case 1: slot.Price = float(rng.generateDouble() * 30); break;
+            case 0:
+                slot.Price = kPrices[rng.bounded(int(std::size(kPrices)))];
+                break;
+            case 1:
+                slot.Price = float(rng.generateDouble() * 30);
+                break;
             default:
                 slot.Price = rng.bounded(10) == 0 ? -float(rng.bounded(5))
                                                   : float(rng.bounded(0, 25)) * 0.5f;
@@ -131,11 +115,9 @@ RandomCase randomCase(QRandomGenerator& rng, int maxRecords)
     }
 
     // Budgets: exactly the price of some team, just either side of it, or anything.
-    std::vector<float> prices;
-    visitAll(c.teams, [&](const TeamPick& p) { prices.push_back(p.price); });
     const int style = rng.bounded(5);
-    if (!prices.empty() && style <= 1) {
-        const float p = prices[rng.bounded(int(prices.size()))];
+    if (n > 0 && style <= 1) {
+        const float p = randomTeamPrice(c.teams, rng);
         c.budget = style == 0 ? double(p) : std::nextafter(double(p), -HUGE_VAL);
     } else if (style == 2) {
         c.budget = rng.generateDouble() * 120 - 10;
@@ -147,7 +129,7 @@ RandomCase randomCase(QRandomGenerator& rng, int maxRecords)
     return c;
 }
 
-}  // namespace
+} // namespace
 
 class TestSearch : public QObject {
     Q_OBJECT
@@ -224,23 +206,28 @@ void TestSearch::firstVisitedWinsAmongEqualScores()
     // Within a pass: an equal score found later under a smaller k does not replace one
     // found earlier under a smaller j.
     t = {record(0, 0), record(0, 0)};
-    t[1].Engine.Score = 5;   // (i 0, j 1, k 0, l 0) scores 5 ...
-    t[1].Driver1.Score = 5;  // ... and so does (i 0, j 0, k 1, l 0), visited earlier
+    t[1].Engine.Score = 5;  // (i 0, j 1, k 0, l 0) scores 5 ...
+    t[1].Driver1.Score = 5; // ... and so does (i 0, j 0, k 1, l 0), visited earlier
     t[1].Driver1.Price = 1;
-    t[1].Engine.Price = 1;  // with both, 10 would cost 2: over the budget
+    t[1].Engine.Price = 1; // with both, 10 would cost 2: over the budget
     QCOMPARE(*searchBestWorst(t, 1).best, (TeamPick{0, 0, 2, 1, 1, 5}));
 }
 
 void TestSearch::passesVisitEveryPairOnceInTheirOrder()
 {
-    // Two records: pass 1 visits 16 teams, passes 2 and 3 four each.
-    int visits[3] = {0, 0, 0};
+    // Two records: pass 1 makes 16 teams (a first and a second driver of either record),
+    // passes 2 and 3 four each (the two first drivers, the two second drivers).
+    const std::pair<int, int> driverPairs[] = {{0, 1}, {0, 3}, {2, 1}, {2, 3}, {0, 2}, {1, 3}};
     std::vector<TeamPick> order;
-    visitAll({record(0, 0), record(0, 0)}, [&](const TeamPick& p) {
+    for (const auto& [d1, d2] : driverPairs)
+        for (int i = 0; i < 2; ++i)
+            for (int j = 0; j < 2; ++j)
+                order.push_back(TeamPick{i, j, d1, d2, 0, 4});
+    int visits[3] = {0, 0, 0};
+    for (const TeamPick& p : order) {
         const bool sameSlot = p.driver1 % 2 == p.driver2 % 2;
         ++visits[sameSlot ? 1 + p.driver1 % 2 : 0];
-        order.push_back(p);
-    });
+    }
     QCOMPARE(visits[0], 16);
     QCOMPARE(visits[1], 4);
     QCOMPARE(visits[2], 4);
@@ -290,7 +277,7 @@ void TestSearch::worstIsFilledBestNeedsAScoreAboveZero()
     std::vector<TeamRecord> t = {record(5, 0), record(1, 0)};
     BestWorst r = searchBestWorst(t, 11);
     QVERIFY(!r.best);
-    QCOMPARE(*r.worst, (TeamPick{0, 1, 2, 3, 8, 0}));  // team 5, engine 1, drivers 1 and 1
+    QCOMPARE(*r.worst, (TeamPick{0, 1, 2, 3, 8, 0})); // team 5, engine 1, drivers 1 and 1
 
     // Every score negative: no best; the worst is the lowest.
     t = {record(1, -1), record(1, -2)};
@@ -344,16 +331,16 @@ void TestSearch::sameAsPlainVisit()
         for (int k = 0; n > 0 && variant == 2 && k < 3; ++k)
             slotOf(c.teams[rng.bounded(n)], rng.bounded(4)).Price = odd[rng.bounded(4)];
 
-        const BestWorst want = reference(c.teams, c.budget);
+        const BestWorst want = plainSearch(c.teams, c.budget);
         const BestWorst got = searchBestWorst(c.teams, c.budget);
-        QVERIFY2(same(got.best, want.best) && same(got.worst, want.worst),
+        QVERIFY2(samePick(got.best, want.best) && samePick(got.worst, want.worst),
                  qPrintable(QStringLiteral("round %1, %2 records, budget %3: best %4 not %5, "
                                            "worst %6 not %7")
                                 .arg(round)
                                 .arg(n)
                                 .arg(c.budget, 0, 'g', 17)
-                                .arg(describe(got.best), describe(want.best),
-                                     describe(got.worst), describe(want.worst))));
+                                .arg(describe(got.best), describe(want.best), describe(got.worst),
+                                     describe(want.worst))));
     }
 }
 

@@ -8,7 +8,10 @@ namespace velmora::test {
 
 TempData::TempData() : dir_(tmp_.path()) {}
 
-bool TempData::exists(const QString& name) const { return QFile::exists(path(name)); }
+bool TempData::exists(const QString& name) const
+{
+    return QFile::exists(path(name));
+}
 
 void writeBytes(const QString& path, const QByteArray& bytes)
 {
@@ -65,4 +68,4 @@ int visibleTopLevelWindows()
     return n;
 }
 
-}  // namespace velmora::test
+} // namespace velmora::test

@@ -28,8 +28,7 @@ private:
 void writeBytes(const QString& path, const QByteArray& bytes);
 QByteArray readBytes(const QString& path);
 
-template <class Record>
-void writeRecords(const QString& path, const std::vector<Record>& records)
+template <class Record> void writeRecords(const QString& path, const std::vector<Record>& records)
 {
     QByteArray bytes;
     for (const Record& r : records)
@@ -37,8 +36,7 @@ void writeRecords(const QString& path, const std::vector<Record>& records)
     writeBytes(path, bytes);
 }
 
-template <class Record>
-std::vector<Record> readRecords(const QString& path)
+template <class Record> std::vector<Record> readRecords(const QString& path)
 {
     std::vector<Record> records;
     if (!velmora::readRecords(path, &records, nullptr))
@@ -49,12 +47,11 @@ std::vector<Record> readRecords(const QString& path)
 // Records from a few readable values.
 TeamRecord team(const QString& name, const QString& engine, const QString& driver1,
                 const QString& driver2, float price = 0, int16_t score = 0);
-EntryRecord entry(const QString& owner, int16_t points = 0, int16_t team = 0,
-                  int16_t engine = 0, int16_t driver1 = 0, int16_t driver2 = 1,
-                  int16_t testDriver = 0);
+EntryRecord entry(const QString& owner, int16_t points = 0, int16_t team = 0, int16_t engine = 0,
+                  int16_t driver1 = 0, int16_t driver2 = 1, int16_t testDriver = 0);
 TestDriverRecord testDriver(const QString& name, int16_t price = 1, int16_t score = 0);
 
 // Windows left open by a test (the check that ends each window test file).
 int visibleTopLevelWindows();
 
-}  // namespace velmora::test
+} // namespace velmora::test

@@ -24,7 +24,10 @@ template <class Control = QWidget> Control* control(const QObject* window, const
     return c;
 }
 
-inline QLineEdit* box(const QObject* w, const char* name) { return control<QLineEdit>(w, name); }
+inline QLineEdit* box(const QObject* w, const char* name)
+{
+    return control<QLineEdit>(w, name);
+}
 inline QPushButton* button(const QObject* w, const char* name)
 {
     return control<QPushButton>(w, name);
@@ -33,7 +36,10 @@ inline QComboBox* picker(const QObject* w, const char* name)
 {
     return control<QComboBox>(w, name);
 }
-inline QAction* menuItem(const QObject* w, const char* name) { return control<QAction>(w, name); }
+inline QAction* menuItem(const QObject* w, const char* name)
+{
+    return control<QAction>(w, name);
+}
 
 // The text a box shows (an editable drop-down list: its text).
 inline QString text(const QObject* w, const char* name)
@@ -52,9 +58,8 @@ inline QString cellText(const QAbstractItemView* grid, int row, int col)
 // Replaces what the box holds by typing.
 inline void type(const QObject* w, const char* name, const QString& typed)
 {
-    QLineEdit* b = w->findChild<QComboBox*>(QString::fromLatin1(name))
-                       ? picker(w, name)->lineEdit()
-                       : box(w, name);
+    QLineEdit* b = w->findChild<QComboBox*>(QString::fromLatin1(name)) ? picker(w, name)->lineEdit()
+                                                                       : box(w, name);
     b->selectAll();
     QTest::keyClick(b, Qt::Key_Delete);
     QTest::keyClicks(b, typed);
@@ -93,7 +98,10 @@ inline bool waitUntilActive(QWidget* window)
 inline QString inModal(const std::function<void()>& open, const std::function<void(QWidget*)>& use)
 {
     QString name;
-    QTimer::singleShot(0, [&] {
+    // Gone with this call when no window opened, so that it cannot act in a later one.
+    QTimer inside;
+    inside.setSingleShot(true);
+    QObject::connect(&inside, &QTimer::timeout, [&] {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal)
             return;
@@ -104,6 +112,7 @@ inline QString inModal(const std::function<void()>& open, const std::function<vo
         if (modal->isVisible())
             modal->close();
     });
+    inside.start(0);
     open();
     return name;
 }
@@ -117,4 +126,4 @@ inline QWidget* shownWindow(const char* name)
     return nullptr;
 }
 
-}  // namespace velmora::test
+} // namespace velmora::test

@@ -1,6 +1,7 @@
 #include "data/io.h"
 #include "databases/team_entry.h"
 #include "editor_helpers.h"
+#include "gui.h"
 #include "main/main_window.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/flex_grid.h"
@@ -74,19 +75,19 @@ void TestTeamEntry::initTestCase()
 void TestTeamEntry::layoutFitsWithoutOverlap()
 {
     TempData data;
-    Team_Entry w(data.dir(), nullptr);
+    Team_Entry w(data.dir());
     QCOMPARE(w.windowTitle(), QStringLiteral("Tro Team Database"));
-    QCOMPARE(w.Forward->text(), QStringLiteral("Next"));
-    QVERIFY(w.Number->isReadOnly());
+    QCOMPARE(button(&w, "Forward")->text(), QStringLiteral("Next"));
+    QVERIFY(box(&w, "Number")->isReadOnly());
     checkLayout(&w, 20);
 }
 
 void TestTeamEntry::emptyFileThenCloseWritesOneEmptyRecord()
 {
     TempData data;
-    Team_Entry w(data.dir(), nullptr);
+    Team_Entry w(data.dir());
     w.show();
-    QCOMPARE(shown(&w, "Number"), QStringLiteral("1"));
+    QCOMPARE(text(&w, "Number"), QStringLiteral("1"));
     QCOMPARE(steps(&w), QStringLiteral("--"));
     QVERIFY(data.exists(QStringLiteral("teams.tro")));
     click(&w, "Close");
@@ -99,16 +100,16 @@ void TestTeamEntry::newTwiceAppendsRecordsCarryingLastScores()
 {
     TempData data;
     writeRecords(data.dir().teams(), std::vector{A});
-    Team_Entry w(data.dir(), nullptr);
+    Team_Entry w(data.dir());
     w.show();
     QCOMPARE(steps(&w), QStringLiteral("--")); // one record: nothing to step to
     click(&w, "New");
-    QCOMPARE(shown(&w, "Number"), QStringLiteral(" 2"));
-    QCOMPARE(shown(&w, "Team") + shown(&w, "Team_Price") + shown(&w, "Driver2_Price"), QString());
+    QCOMPARE(text(&w, "Number"), QStringLiteral(" 2"));
+    QCOMPARE(text(&w, "Team") + text(&w, "Team_Price") + text(&w, "Driver2_Price"), QString());
     QCOMPARE(steps(&w), QStringLiteral("<-"));
-    QCOMPARE(w.focusWidget(), w.Team);
+    QCOMPARE(w.focusWidget(), box(&w, "Team"));
     click(&w, "New");
-    QCOMPARE(shown(&w, "Number"), QStringLiteral(" 3"));
+    QCOMPARE(text(&w, "Number"), QStringLiteral(" 3"));
     // The empty new record keeps the scores of the record read last.
     TeamRecord blank = A;
     for (ComponentSlot* s : {&blank.Team, &blank.Engine, &blank.Driver1, &blank.Driver2})
@@ -122,14 +123,14 @@ void TestTeamEntry::steppingToBothEndsRewritesNothing()
 {
     TempData data;
     writeRecords(data.dir().teams(), std::vector{A, B, C, D});
-    Team_Entry w(data.dir(), nullptr);
+    Team_Entry w(data.dir());
     w.show();
-    QCOMPARE(shown(&w, "Team"), QStringLiteral("Alder"));
+    QCOMPARE(text(&w, "Team"), QStringLiteral("Alder"));
     QCOMPARE(steps(&w), QStringLiteral("->"));
     click(&w, "Forward");
     click(&w, "Forward");
     click(&w, "Forward");
-    QCOMPARE(shown(&w, "Team_Price"), QStringLiteral("12.34568"));
+    QCOMPARE(text(&w, "Team_Price"), QStringLiteral("12.34568"));
     click(&w, "Previous");
     click(&w, "Previous");
     click(&w, "Previous");
@@ -141,20 +142,20 @@ void TestTeamEntry::steppingToBothEndsStaysInside()
 {
     TempData data;
     writeRecords(data.dir().teams(), std::vector{A, B, C});
-    Team_Entry w(data.dir(), nullptr);
+    Team_Entry w(data.dir());
     w.show();
     click(&w, "Forward");
-    QCOMPARE(shown(&w, "Number") + shown(&w, "Driver1") + shown(&w, "Engine_Price"),
+    QCOMPARE(text(&w, "Number") + text(&w, "Driver1") + text(&w, "Engine_Price"),
              QStringLiteral(" 2Birch one.75"));
     QCOMPARE(steps(&w), QStringLiteral("<>"));
     click(&w, "Forward");
-    QCOMPARE(shown(&w, "Number") + shown(&w, "Driver2"), QStringLiteral(" 3Cedar two"));
+    QCOMPARE(text(&w, "Number") + text(&w, "Driver2"), QStringLiteral(" 3Cedar two"));
     QCOMPARE(steps(&w), QStringLiteral("<-"));
     click(&w, "Forward"); // disabled: stays on the last record
-    QCOMPARE(shown(&w, "Number"), QStringLiteral(" 3"));
+    QCOMPARE(text(&w, "Number"), QStringLiteral(" 3"));
     click(&w, "Previous");
     click(&w, "Previous");
-    QCOMPARE(shown(&w, "Number") + shown(&w, "Team"), QStringLiteral(" 1Alder"));
+    QCOMPARE(text(&w, "Number") + text(&w, "Team"), QStringLiteral(" 1Alder"));
     QCOMPARE(steps(&w), QStringLiteral("->"));
     QCOMPARE(readBytes(data.dir().teams()), bytes({A, B, C}));
 }
@@ -178,12 +179,12 @@ void TestTeamEntry::prices()
     QFETCH(QString, shows);
     TempData data;
     writeRecords(data.dir().teams(), std::vector{A, B});
-    Team_Entry w(data.dir(), nullptr);
+    Team_Entry w(data.dir());
     w.show();
     type(&w, "Driver1_Price", typed);
     click(&w, "Forward");
     click(&w, "Previous");
-    QCOMPARE(shown(&w, "Driver1_Price"), shows);
+    QCOMPARE(text(&w, "Driver1_Price"), shows);
     QCOMPARE(readRecords<TeamRecord>(data.dir().teams()).at(0).Driver1.Price, stored);
 }
 
@@ -191,7 +192,7 @@ void TestTeamEntry::scoresSurviveEdits()
 {
     TempData data;
     writeRecords(data.dir().teams(), std::vector{A, B});
-    Team_Entry w(data.dir(), nullptr);
+    Team_Entry w(data.dir());
     w.show();
     const char* boxes[] = {"Team",    "Team_Price",    "Engine",  "Engine_Price",
                            "Driver1", "Driver1_Price", "Driver2", "Driver2_Price"};
@@ -213,14 +214,14 @@ void TestTeamEntry::deleteInTheMiddleShowsTheNextRecord()
 {
     TempData data;
     writeRecords(data.dir().teams(), std::vector{A, B, C});
-    Team_Entry w(data.dir(), nullptr);
+    Team_Entry w(data.dir());
     w.show();
     click(&w, "Forward");
     type(&w, "Team", QStringLiteral("unsaved"));
     click(&w, "Delete");
     QCOMPARE(readBytes(data.dir().teams()), bytes({A, C}));
     QVERIFY(!data.exists(QStringLiteral("temp.tro")));
-    QCOMPARE(shown(&w, "Number") + shown(&w, "Team"), QStringLiteral(" 2Cedar"));
+    QCOMPARE(text(&w, "Number") + text(&w, "Team"), QStringLiteral(" 2Cedar"));
     // The shown record is now the last: Next would lead past it.
     QCOMPARE(steps(&w), QStringLiteral("<-"));
     click(&w, "Close");
@@ -231,16 +232,16 @@ void TestTeamEntry::deleteTheLastShowsTheNewLast()
 {
     TempData data;
     writeRecords(data.dir().teams(), std::vector{A, B});
-    Team_Entry w(data.dir(), nullptr);
+    Team_Entry w(data.dir());
     w.show();
     click(&w, "Forward");
     click(&w, "Delete");
-    QCOMPARE(shown(&w, "Number") + shown(&w, "Team"), QStringLiteral(" 1Alder"));
+    QCOMPARE(text(&w, "Number") + text(&w, "Team"), QStringLiteral(" 1Alder"));
     QCOMPARE(steps(&w), QStringLiteral("--"));
     click(&w, "Delete");
     QCOMPARE(readBytes(data.dir().teams()), QByteArray());
-    QCOMPARE(shown(&w, "Number"), QStringLiteral(" 1"));
-    QCOMPARE(shown(&w, "Team") + shown(&w, "Team_Price"), QString());
+    QCOMPARE(text(&w, "Number"), QStringLiteral(" 1"));
+    QCOMPARE(text(&w, "Team") + text(&w, "Team_Price"), QString());
     // A record typed now is new: it carries no score of the deleted one.
     type(&w, "Team", QStringLiteral("Fresh"));
     click(&w, "Close");
@@ -253,14 +254,14 @@ void TestTeamEntry::deleteUnsavedNewRecordLeavesFile()
 {
     TempData data;
     writeRecords(data.dir().teams(), std::vector{A, B, C});
-    Team_Entry w(data.dir(), nullptr);
+    Team_Entry w(data.dir());
     w.show();
     click(&w, "Forward");
     click(&w, "New");
     type(&w, "Team", QStringLiteral("Ghost"));
     click(&w, "Delete");
     QCOMPARE(readBytes(data.dir().teams()), bytes({A, B, C}));
-    QCOMPARE(shown(&w, "Number") + shown(&w, "Team"), QStringLiteral(" 3Cedar"));
+    QCOMPARE(text(&w, "Number") + text(&w, "Team"), QStringLiteral(" 3Cedar"));
     QCOMPARE(steps(&w), QStringLiteral("<-"));
 }
 
@@ -268,7 +269,7 @@ void TestTeamEntry::closeBoxLosesOnlyUnsavedEdits()
 {
     TempData data;
     writeRecords(data.dir().teams(), std::vector{A, B});
-    Team_Entry w(data.dir(), nullptr);
+    Team_Entry w(data.dir());
     w.show();
     type(&w, "Engine", QStringLiteral("Saved"));
     click(&w, "Forward");
@@ -290,26 +291,29 @@ void TestTeamEntry::unreadableRecordIsNeverSavedOver()
     const QByteArray before = bytes({A, B});
     {
         // Record 2 cannot be read: Next stays on record 1, which keeps its own contents.
-        Team_Entry w(data.dir(), nullptr);
+        Team_Entry w(data.dir());
         w.show();
         io::setFaultHook([](io::Op op, const QString&) { return op == io::Op::Read ? EIO : 0; });
         click(&w, "Forward");
         io::setFaultHook({});
         QCOMPARE(Messages::collected().size(), 1);
         QVERIFY(Messages::collected()[0].contains(QStringLiteral("teams.tro")));
-        QCOMPARE(shown(&w, "Number") + shown(&w, "Team"), QStringLiteral("1Alder"));
+        QCOMPARE(text(&w, "Number") + text(&w, "Team"), QStringLiteral("1Alder"));
         click(&w, "Close");
         QCOMPARE(readBytes(data.dir().teams()), before);
     }
     Messages::collected().clear();
     {
-        // Record 1 cannot be read at opening: nothing can be saved over it.
+        // Record 1 cannot be read at opening: the window is not opened, and stores nothing
+        // over the record even when shown.
         io::setFaultHook([](io::Op op, const QString&) { return op == io::Op::Read ? EIO : 0; });
-        Team_Entry w(data.dir(), nullptr);
+        Team_Entry w(data.dir());
         io::setFaultHook({});
         QCOMPARE(Messages::collected().size(), 1);
-        QVERIFY(!w.Close->isEnabled());
-        QVERIFY(!w.New->isEnabled());
+        QVERIFY(Messages::collected()[0].contains(QStringLiteral("teams.tro")));
+        QVERIFY(!w.loaded());
+        QVERIFY(!button(&w, "Close")->isEnabled());
+        QVERIFY(!button(&w, "New")->isEnabled());
         w.show();
         w.close();
         QCOMPARE(readBytes(data.dir().teams()), before);
@@ -320,7 +324,7 @@ void TestTeamEntry::writeAndDeleteFailuresKeepWindowAndFile()
 {
     TempData data;
     writeRecords(data.dir().teams(), std::vector{A, B});
-    Team_Entry w(data.dir(), nullptr);
+    Team_Entry w(data.dir());
     w.show();
     io::Op failing = io::Op::Write;
     io::setFaultHook([&](io::Op op, const QString&) { return op == failing ? ENOSPC : 0; });
@@ -331,13 +335,13 @@ void TestTeamEntry::writeAndDeleteFailuresKeepWindowAndFile()
     QVERIFY(Messages::collected()[0].contains(data.dir().teams()));
     QVERIFY(Messages::collected()[0].contains(QStringLiteral("No space left on device")));
     QVERIFY(w.isVisible());
-    QCOMPARE(shown(&w, "Number") + shown(&w, "Team"), QStringLiteral("1Edited"));
+    QCOMPARE(text(&w, "Number") + text(&w, "Team"), QStringLiteral("1Edited"));
 
     failing = io::Op::Rename;
     click(&w, "Delete");
     QCOMPARE(Messages::collected().size(), 4);
     QCOMPARE(readBytes(data.dir().teams()), bytes({A, B}));
-    QCOMPARE(shown(&w, "Team"), QStringLiteral("Edited"));
+    QCOMPARE(text(&w, "Team"), QStringLiteral("Edited"));
 
     io::setFaultHook({});
     click(&w, "Forward");
@@ -350,27 +354,37 @@ void TestTeamEntry::openAndRefreshFailuresAreReported()
 {
     TempData data;
     writeRecords(data.dir().teams(), std::vector{A});
-    Team_Viewer viewer(data.dir());
+    Main main(data.dir());
+    QAction* setupTeam = menuItem(&main, "Setup_Team");
     QString failing = data.dir().teams();
     io::setFaultHook([&](io::Op op, const QString& path) {
         return op == io::Op::Open && path == failing ? EACCES : 0;
     });
     {
-        Team_Entry w(data.dir(), &viewer);
-        w.show();
+        // The file cannot be opened: the reason is told and the window is not opened.
+        Team_Entry w(data.dir());
+        QVERIFY(!w.loaded());
         QCOMPARE(Messages::collected().size(), 1);
         QVERIFY(Messages::collected()[0].contains(failing));
         QVERIFY(Messages::collected()[0].contains(QStringLiteral("Permission denied")));
-        click(&w, "Close"); // nothing open to save into: the window stays
+        QCOMPARE(inModal([&] { setupTeam->trigger(); }, [](QWidget*) {}), QString());
+        QCoreApplication::processEvents(); // the look for a window that did not open
         QCOMPARE(Messages::collected().size(), 2);
-        QVERIFY(w.isVisible());
+        QVERIFY(Messages::collected()[1].contains(failing));
+        QVERIFY(main.findChildren<Team_Entry*>().isEmpty());
     }
+    // The viewer cannot read the entries again after Close: told, and the editor closed.
     failing = data.dir().entries();
-    Team_Entry w(data.dir(), &viewer);
-    click(&w, "Close");
+    int result = -1;
+    const QString opened = inModal([&] { setupTeam->trigger(); },
+                                   [&](QWidget* modal) {
+                                       click(modal, "Close");
+                                       result = static_cast<QDialog*>(modal)->result();
+                                   });
+    QCOMPARE(opened, QStringLiteral("Team_Entry"));
     QCOMPARE(Messages::collected().size(), 3);
     QVERIFY(Messages::collected()[2].contains(failing));
-    QCOMPARE(w.result(), int(QDialog::Accepted));
+    QCOMPARE(result, int(QDialog::Accepted));
     QCOMPARE(readBytes(data.dir().teams()), A.encode());
 }
 
@@ -381,17 +395,20 @@ void TestTeamEntry::menuOpensModalEditorThatUpdatesViewer()
     writeRecords(data.dir().entries(), std::vector{entry(QStringLiteral("Ann"), 5, 1)});
     Main main(data.dir());
     main.show();
-    const QString league = main.HiScores->textMatrix(0, 1) + main.HiScores->textMatrix(0, 2);
-    QCOMPARE(main.viewer()->Spread->textMatrix(1, 2), QStringLiteral("Birch"));
+    const FlexGrid* hiScores = control<FlexGrid>(&main, "HiScores");
+    const FlexGrid* viewer = control<Team_Viewer>(&main, "Team_Viewer")->grid();
+    const QString league = cellText(hiScores, 0, 1) + cellText(hiScores, 0, 2);
+    QCOMPARE(cellText(viewer, 1, 2), QStringLiteral("Birch"));
 
-    const QString opened = runModal<Team_Entry>(main.Setup_Team, [](QWidget* modal) {
-        click(modal, "Forward");
-        type(modal, "Team", QStringLiteral("Birch Racing"));
-        click(modal, "Close");
-    });
+    const QString opened = inModal([&] { menuItem(&main, "Setup_Team")->trigger(); },
+                                   [](QWidget* modal) {
+                                       click(modal, "Forward");
+                                       type(modal, "Team", QStringLiteral("Birch Racing"));
+                                       click(modal, "Close");
+                                   });
     QCOMPARE(opened, QStringLiteral("Team_Entry"));
-    QCOMPARE(main.viewer()->Spread->textMatrix(1, 2), QStringLiteral("Birch Racing"));
-    QCOMPARE(main.HiScores->textMatrix(0, 1) + main.HiScores->textMatrix(0, 2), league);
+    QCOMPARE(cellText(viewer, 1, 2), QStringLiteral("Birch Racing"));
+    QCOMPARE(cellText(hiScores, 0, 1) + cellText(hiScores, 0, 2), league);
     QVERIFY(main.findChildren<Team_Entry*>().isEmpty());
     main.hide();
 }

@@ -1,5 +1,6 @@
 #include "databases/test_driver.h"
 #include "editor_helpers.h"
+#include "gui.h"
 #include "main/main_window.h"
 #include "toolkit/flex_grid.h"
 #include "viewer/team_viewer.h"
@@ -30,7 +31,7 @@ void TestTestDriver::initTestCase()
 void TestTestDriver::layoutFitsWithoutOverlap()
 {
     TempData data;
-    Test_Driver w(data.dir(), nullptr);
+    Test_Driver w(data.dir());
     QCOMPARE(w.windowTitle(), QStringLiteral("Test Driver Database"));
     checkLayout(&w, 11);
 }
@@ -38,15 +39,15 @@ void TestTestDriver::layoutFitsWithoutOverlap()
 void TestTestDriver::emptyFileSavesPriceOneThenNewSavesZero()
 {
     TempData data;
-    Test_Driver w(data.dir(), nullptr);
+    Test_Driver w(data.dir());
     w.show();
-    QCOMPARE(shown(&w, "Number") + '|' + shown(&w, "Driver") + '|' + shown(&w, "Price"),
+    QCOMPARE(text(&w, "Number") + '|' + text(&w, "Driver") + '|' + text(&w, "Price"),
              QStringLiteral("1||1"));
     QCOMPARE(steps(&w), QStringLiteral("--"));
     click(&w, "New");
-    QCOMPARE(shown(&w, "Number") + '|' + shown(&w, "Driver") + '|' + shown(&w, "Price"),
+    QCOMPARE(text(&w, "Number") + '|' + text(&w, "Driver") + '|' + text(&w, "Price"),
              QStringLiteral(" 2||"));
-    QCOMPARE(w.focusWidget(), w.Driver);
+    QCOMPARE(w.focusWidget(), box(&w, "Driver"));
     click(&w, "Close");
     QCOMPARE(readBytes(data.dir().testDrivers()),
              testDriver(QString(), 1).encode() + testDriver(QString(), 0).encode());
@@ -73,12 +74,12 @@ void TestTestDriver::prices()
     TempData data;
     writeRecords(data.dir().testDrivers(), std::vector{testDriver(QStringLiteral("Ann"), 3, -7),
                                                        testDriver(QStringLiteral("Bo"), 2, 5)});
-    Test_Driver w(data.dir(), nullptr);
+    Test_Driver w(data.dir());
     w.show();
     type(&w, "Price", typed);
     click(&w, "Forward");
     click(&w, "Previous");
-    QCOMPARE(shown(&w, "Price"), QString::number(stored));
+    QCOMPARE(text(&w, "Price"), QString::number(stored));
     QCOMPARE(readBytes(data.dir().testDrivers()),
              testDriver(QStringLiteral("Ann"), int16_t(stored), -7).encode()
                  + testDriver(QStringLiteral("Bo"), 2, 5).encode());
@@ -89,11 +90,11 @@ void TestTestDriver::deleteFirstOfTwoShowsTheOther()
     TempData data;
     writeRecords(data.dir().testDrivers(), std::vector{testDriver(QStringLiteral("Ann"), 3, -7),
                                                        testDriver(QStringLiteral("Bo"), 2, 5)});
-    Test_Driver w(data.dir(), nullptr);
+    Test_Driver w(data.dir());
     w.show();
     QCOMPARE(steps(&w), QStringLiteral("->"));
     click(&w, "Delete");
-    QCOMPARE(shown(&w, "Number") + '|' + shown(&w, "Driver") + '|' + shown(&w, "Price"),
+    QCOMPARE(text(&w, "Number") + '|' + text(&w, "Driver") + '|' + text(&w, "Price"),
              QStringLiteral("1|Bo|2"));
     QVERIFY(!data.exists(QStringLiteral("temp.tro")));
     // One record left: Next would lead past it.
@@ -112,14 +113,16 @@ void TestTestDriver::menuOpensModalEditorThatUpdatesViewer()
     writeRecords(data.dir().entries(), std::vector{entry(QStringLiteral("Owner"), 5)});
     Main main(data.dir());
     main.show();
-    QCOMPARE(main.viewer()->Spread->textMatrix(1, 6), QStringLiteral("Ann"));
+    const FlexGrid* viewer = control<Team_Viewer>(&main, "Team_Viewer")->grid();
+    QCOMPARE(cellText(viewer, 1, 6), QStringLiteral("Ann"));
 
-    const QString opened = runModal<Test_Driver>(main.Setup_Driver, [](QWidget* modal) {
-        type(modal, "Driver", QStringLiteral("Ann Vale"));
-        click(modal, "Close");
-    });
+    const QString opened = inModal([&] { menuItem(&main, "Setup_Driver")->trigger(); },
+                                   [](QWidget* modal) {
+                                       type(modal, "Driver", QStringLiteral("Ann Vale"));
+                                       click(modal, "Close");
+                                   });
     QCOMPARE(opened, QStringLiteral("Test_Driver"));
-    QCOMPARE(main.viewer()->Spread->textMatrix(1, 6), QStringLiteral("Ann Vale"));
+    QCOMPARE(cellText(viewer, 1, 6), QStringLiteral("Ann Vale"));
     QVERIFY(main.findChildren<Test_Driver*>().isEmpty());
     main.hide();
 }

@@ -1,5 +1,6 @@
 #include "data/io.h"
 #include "fixture.h"
+#include "gui.h"
 #include "main/main_window.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/flex_grid.h"
@@ -31,7 +32,7 @@ QStringList column(const FlexGrid* grid, int col)
 {
     QStringList texts;
     for (int r = 0; r < grid->rows(); ++r)
-        texts.append(grid->textMatrix(r, col).trimmed());
+        texts.append(cellText(grid, r, col).trimmed());
     return texts;
 }
 
@@ -69,7 +70,7 @@ QStringList padded(QStringList texts, int rows)
     return texts;
 }
 
-}  // namespace
+} // namespace
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -115,13 +116,14 @@ void TestMainWindow::startUpWithoutEntryFile()
 {
     TempData data;
     Main main(data.dir());
+    FlexGrid* grid = control<FlexGrid>(&main, "HiScores");
     QVERIFY(main.loaded());
     QVERIFY(data.exists(QStringLiteral("entry.tro")));
     QCOMPARE(readBytes(data.dir().entries()), QByteArray());
-    QCOMPARE(main.HiScores->rows(), 16);
-    QCOMPARE(column(main.HiScores, 0), positions(16));
-    QCOMPARE(column(main.HiScores, 1), padded({}, 16));
-    QCOMPARE(column(main.HiScores, 2), padded({}, 16));
+    QCOMPARE(grid->rows(), 16);
+    QCOMPARE(column(grid, 0), positions(16));
+    QCOMPARE(column(grid, 1), padded({}, 16));
+    QCOMPARE(column(grid, 2), padded({}, 16));
     QVERIFY(Messages::collected().isEmpty());
 }
 
@@ -141,15 +143,16 @@ void TestMainWindow::startUpRowCount()
     TempData data;
     writeRecords(data.dir().entries(), numberedEntries(entries));
     Main main(data.dir());
-    QCOMPARE(main.HiScores->rows(), rows);
-    QCOMPARE(column(main.HiScores, 0), positions(rows));
+    FlexGrid* grid = control<FlexGrid>(&main, "HiScores");
+    QCOMPARE(grid->rows(), rows);
+    QCOMPARE(column(grid, 0), positions(rows));
     QStringList owners, points;
     for (int i = 1; i <= entries; ++i) {
         owners.append(QStringLiteral("Owner %1").arg(i));
         points.append(QString::number(i));
     }
-    QCOMPARE(column(main.HiScores, 1), padded(owners, rows));
-    QCOMPARE(column(main.HiScores, 2), padded(points, rows));
+    QCOMPARE(column(grid, 1), padded(owners, rows));
+    QCOMPARE(column(grid, 2), padded(points, rows));
 }
 
 void TestMainWindow::startUpCellTexts()
@@ -158,9 +161,14 @@ void TestMainWindow::startUpCellTexts()
     writeRecords(data.dir().entries(),
                  std::vector{entry(QStringLiteral("Ann"), 12), entry(QStringLiteral("Bo"), -4)});
     Main main(data.dir());
-    QCOMPARE(main.HiScores->textMatrix(0, 1), QStringLiteral("Ann") + QString(77, u' '));
-    QCOMPARE(main.HiScores->textMatrix(0, 2), QStringLiteral("12"));
-    QCOMPARE(main.HiScores->textMatrix(1, 2), QStringLiteral("-4"));
+    FlexGrid* grid = control<FlexGrid>(&main, "HiScores");
+    // The owner as stored, all 80 characters; the grid draws it without the blanks.
+    grid->setRow(0);
+    grid->setCol(1);
+    QCOMPARE(grid->text(), QStringLiteral("Ann") + QString(77, u' '));
+    QCOMPARE(cellText(grid, 0, 1), QStringLiteral("Ann"));
+    QCOMPARE(cellText(grid, 0, 2), QStringLiteral("12"));
+    QCOMPARE(cellText(grid, 1, 2), QStringLiteral("-4"));
 }
 
 void TestMainWindow::startUpFailureIsReportedOnce()
@@ -192,24 +200,25 @@ void TestMainWindow::sortButtonsOrderFileAndGrid()
                  std::vector{entry(QStringLiteral("bob"), 10), entry(QStringLiteral("Alan"), 30),
                              entry(QStringLiteral("Ann"), 20)});
     Main main(data.dir());
+    FlexGrid* grid = control<FlexGrid>(&main, "HiScores");
     main.show();
     QVERIFY(QTest::qWaitForWindowActive(&main));
 
-    QTest::mouseClick(main.Sort_Points, Qt::LeftButton);
-    QCOMPARE(column(main.HiScores, 1).mid(0, 4), (QStringList{"Alan", "Ann", "bob", ""}));
-    QCOMPARE(column(main.HiScores, 2).mid(0, 4), (QStringList{"30", "20", "10", ""}));
-    QCOMPARE(column(main.HiScores, 0), positions(16));
-    QVERIFY(main.HiScores->hasFocus());
-    QVERIFY(main.HiScores->redraw());
+    click(&main, "Sort_Points");
+    QCOMPARE(column(grid, 1).mid(0, 4), (QStringList{"Alan", "Ann", "bob", ""}));
+    QCOMPARE(column(grid, 2).mid(0, 4), (QStringList{"30", "20", "10", ""}));
+    QCOMPARE(column(grid, 0), positions(16));
+    QVERIFY(grid->hasFocus());
+    QVERIFY(grid->redraw());
 
     // bob is given the most points in the file behind the grid's back.
     writeRecords(data.dir().entries(),
                  std::vector{entry(QStringLiteral("Alan"), 30), entry(QStringLiteral("Ann"), 20),
                              entry(QStringLiteral("bob"), 50)});
-    QTest::mouseClick(main.Sort_Owner, Qt::LeftButton);
-    QCOMPARE(column(main.HiScores, 1).mid(0, 3), (QStringList{"Alan", "Ann", "bob"}));
-    QCOMPARE(column(main.HiScores, 2).mid(0, 3), (QStringList{"30", "20", "50"}));
-    QVERIFY(main.HiScores->hasFocus());
+    click(&main, "Sort_Owner");
+    QCOMPARE(column(grid, 1).mid(0, 3), (QStringList{"Alan", "Ann", "bob"}));
+    QCOMPARE(column(grid, 2).mid(0, 3), (QStringList{"30", "20", "50"}));
+    QVERIFY(grid->hasFocus());
     QCOMPARE(readRecords<EntryRecord>(data.dir().entries())[2].Points, int16_t(50));
     QVERIFY(Messages::collected().isEmpty());
     main.close();
@@ -220,27 +229,28 @@ void TestMainWindow::sortClearsAndGrowsRows()
     TempData data;
     writeRecords(data.dir().entries(), numberedEntries(3));
     Main main(data.dir());
+    FlexGrid* grid = control<FlexGrid>(&main, "HiScores");
 
     // An entry deleted since the grid was filled: its row must not go on showing it.
     writeRecords(data.dir().entries(), numberedEntries(2));
     {
-        DuringRun during(main.HiScores);
+        DuringRun during(grid);
         main.Sort_Owner_Click();
         QVERIFY(during.hourglass);
         QVERIFY(!during.redrawing);
     }
-    QVERIFY(main.HiScores->redraw());
-    QCOMPARE(column(main.HiScores, 1), padded({"Owner 1", "Owner 2"}, 16));
-    QCOMPARE(column(main.HiScores, 2), padded({"1", "2"}, 16));
+    QVERIFY(grid->redraw());
+    QCOMPARE(column(grid, 1), padded({"Owner 1", "Owner 2"}, 16));
+    QCOMPARE(column(grid, 2), padded({"1", "2"}, 16));
 
     // More entries than rows: the grid grows as at start-up, numbered to the end.
     writeRecords(data.dir().entries(), numberedEntries(20));
     main.Sort_Points_Click();
-    QCOMPARE(main.HiScores->rows(), 23);
-    QCOMPARE(column(main.HiScores, 0), positions(23));
-    QCOMPARE(main.HiScores->textMatrix(0, 2), QStringLiteral("20"));
-    QCOMPARE(main.HiScores->textMatrix(19, 2), QStringLiteral("1"));
-    QCOMPARE(main.HiScores->textMatrix(20, 1), QString());
+    QCOMPARE(grid->rows(), 23);
+    QCOMPARE(column(grid, 0), positions(23));
+    QCOMPARE(cellText(grid, 0, 2), QStringLiteral("20"));
+    QCOMPARE(cellText(grid, 19, 2), QStringLiteral("1"));
+    QCOMPARE(cellText(grid, 20, 1), QString());
 }
 
 void TestMainWindow::sortFailureShowsFileOrder()
@@ -248,8 +258,9 @@ void TestMainWindow::sortFailureShowsFileOrder()
     TempData data;
     writeRecords(data.dir().entries(), numberedEntries(2));
     Main main(data.dir());
+    FlexGrid* grid = control<FlexGrid>(&main, "HiScores");
     const QByteArray before = readBytes(data.dir().entries());
-    main.HiScores->setTextMatrix(0, 1, QStringLiteral("stale"));
+    grid->setTextMatrix(0, 1, QStringLiteral("stale"));
     io::setFaultHook([](io::Op op, const QString&) { return op == io::Op::Rename ? EIO : 0; });
     main.Sort_Points_Click();
     io::setFaultHook({});
@@ -257,8 +268,8 @@ void TestMainWindow::sortFailureShowsFileOrder()
     QCOMPARE(Messages::collected().size(), 1);
     QVERIFY2(Messages::collected().constFirst().contains(data.dir().entries()),
              qPrintable(Messages::collected().constFirst()));
-    QCOMPARE(column(main.HiScores, 1).mid(0, 2), (QStringList{"Owner 1", "Owner 2"}));
-    QVERIFY(main.HiScores->redraw());
+    QCOMPARE(column(grid, 1).mid(0, 2), (QStringList{"Owner 1", "Owner 2"}));
+    QVERIFY(grid->redraw());
 }
 
 void TestMainWindow::outputScoresWritesReport()
@@ -271,12 +282,13 @@ void TestMainWindow::outputScoresWritesReport()
     writeRecords(data.dir().entries(),
                  std::vector{entry(QStringLiteral("Kim"), 41, 0, 0, 0, 1, 0)});
     Main main(data.dir());
+    FlexGrid* grid = control<FlexGrid>(&main, "HiScores");
 
     const QString path = data.path(QStringLiteral("scores.txt"));
     SaveFileDialog::setNextFileName(path);
     {
-        DuringRun during(main.HiScores);
-        main.File_Output->trigger();
+        DuringRun during(grid);
+        menuItem(&main, "File_Output")->trigger();
         QVERIFY(during.hourglass);
     }
     QVERIFY(Messages::collected().isEmpty());
@@ -298,8 +310,8 @@ void TestMainWindow::outputScoresWritesReport()
     expected += "\r\nChampionship\r\n\r\n"
                 " 1    Kim                    41\r\n";
     QCOMPARE(readBytes(path), expected);
-    QCOMPARE(main.viewer()->Spread->row(), 24);
-    QCOMPARE(main.viewer()->Spread->col(), 6);
+    // The report leaves the viewer's current cell on the last cell it read.
+    QCOMPARE(main.findChild<Team_Viewer*>()->grid()->row(), 24);
 }
 
 void TestMainWindow::outputScoresCancelAndFailure()

@@ -2,6 +2,7 @@
 // being in points order after every command that can change entries or points.
 #include "data/text.h"
 #include "fixture.h"
+#include "gui.h"
 #include "main/main_window.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/flex_grid.h"
@@ -17,7 +18,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
 
@@ -26,36 +26,25 @@ using namespace velmora::test;
 
 namespace {
 
-// Runs `act` on the modal window the next action opens and returns its name.
-QString onModal(const std::function<void()>& action, const std::function<void(QWidget*)>& act)
+void closeIt(QWidget* window)
 {
-    QString opened;
-    QTimer::singleShot(0, [&] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            opened = modal->objectName();
-            act(modal);
-        }
-    });
-    action();
-    return opened;
+    window->close();
 }
 
-void closeIt(QWidget* window) { window->close(); }
-
-QStringList owners(const Main& main)
+QStringList owners(const TempData& data)
 {
     QStringList names;
-    for (const EntryRecord& e : readRecords<EntryRecord>(main.dataDir().entries()))
+    for (const EntryRecord& e : readRecords<EntryRecord>(data.dir().entries()))
         names << displayText(e.Owner);
     return names;
 }
 
 QStringList grid(const Main& main, int n)
 {
+    const auto* table = control<FlexGrid>(&main, "HiScores");
     QStringList rows;
     for (int r = 0; r < n; ++r)
-        rows << displayText(main.HiScores->textMatrix(r, 1)) + u' '
-                    + main.HiScores->textMatrix(r, 2);
+        rows << displayText(cellText(table, r, 1)) + u' ' + cellText(table, r, 2);
     return rows;
 }
 
@@ -63,12 +52,12 @@ QStringList grid(const Main& main, int n)
 void writeLeague(const TempData& data)
 {
     writeRecords(data.dir().teams(), std::vector{team("T", "E", "D1", "D2", 1)});
-    writeRecords(data.dir().entries(), std::vector{entry(QStringLiteral("Al"), 10),
-                                                   entry(QStringLiteral("Bo"), 20),
-                                                   entry(QStringLiteral("Cy"), 30)});
+    writeRecords(data.dir().entries(),
+                 std::vector{entry(QStringLiteral("Al"), 10), entry(QStringLiteral("Bo"), 20),
+                             entry(QStringLiteral("Cy"), 30)});
 }
 
-}  // namespace
+} // namespace
 
 class TestNavigation : public QObject {
     Q_OBJECT
@@ -92,13 +81,14 @@ void TestNavigation::menuTree()
     for (QAction* top : main.menuBar()->actions()) {
         tree << top->text();
         for (QAction* item : top->menu()->actions())
-            tree << (item->isSeparator() ? QStringLiteral("  -") : QStringLiteral("  ") + item->text());
+            tree << (item->isSeparator() ? QStringLiteral("  -")
+                                         : QStringLiteral("  ") + item->text());
     }
-    QCOMPARE(tree, (QStringList{"&File", "  &Output Scores", "  &Calculate Best/Worst", "  -",
-                                "  E&xit", "&Setup", "  Enter Tro &Teams...",
-                                "  Enter Test &Drivers...", "&Competition", "  Enter &Teams...",
-                                "  -", "  &Score a Race...", "  &View Full Table...", "&Help",
-                                "  &About"}));
+    QCOMPARE(tree,
+             (QStringList{"&File", "  &Output Scores", "  &Calculate Best/Worst", "  -", "  E&xit",
+                          "&Setup", "  Enter Tro &Teams...", "  Enter Test &Drivers...",
+                          "&Competition", "  Enter &Teams...", "  -", "  &Score a Race...",
+                          "  &View Full Table...", "&Help", "  &About"}));
     QCOMPARE(main.windowTitle(), QStringLiteral("Velmora"));
     const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
     QVERIFY((main.geometry().center() - centre).manhattanLength() <= 2);
@@ -111,16 +101,16 @@ void TestNavigation::commandsThatChangePointsReorder()
     Main main(data.dir());
     const QStringList pointsOrder = {"Cy", "Bo", "Al"};
     const std::function<void()> commands[] = {
-        [&] { main.Comp_Team->trigger(); },
-        [&] { main.Comp_Score->trigger(); },
+        [&] { menuItem(&main, "Comp_Team")->trigger(); },
+        [&] { menuItem(&main, "Comp_Score")->trigger(); },
         [&] { main.HiScores_DblClick(); },
     };
     for (const auto& command : commands) {
         main.Sort_Owner_Click();
-        QCOMPARE(owners(main), (QStringList{"Al", "Bo", "Cy"}));
-        const QString opened = onModal(command, closeIt);
+        QCOMPARE(owners(data), (QStringList{"Al", "Bo", "Cy"}));
+        const QString opened = inModal(command, closeIt);
         QVERIFY(opened == u"Entries" || opened == u"Score");
-        QCOMPARE(owners(main), pointsOrder);
+        QCOMPARE(owners(data), pointsOrder);
         QCOMPARE(grid(main, 3), (QStringList{"Cy 30", "Bo 20", "Al 10"}));
     }
 }
@@ -132,11 +122,12 @@ void TestNavigation::otherCommandsLeaveTheTable()
     Main main(data.dir());
     main.Sort_Owner_Click();
     const QByteArray file = readBytes(data.dir().entries());
-    const std::pair<QAction*, QString> commands[] = {{main.Setup_Team, "Team_Entry"},
-                                                     {main.Setup_Driver, "Test_Driver"},
-                                                     {main.File_Calc, "Calculate"}};
+    const std::pair<QAction*, QString> commands[] = {
+        {menuItem(&main, "Setup_Team"), "Team_Entry"},
+        {menuItem(&main, "Setup_Driver"), "Test_Driver"},
+        {menuItem(&main, "File_Calc"), "Calculate"}};
     for (const auto& [item, window] : commands) {
-        QCOMPARE(onModal([item = item] { item->trigger(); }, closeIt), window);
+        QCOMPARE(inModal([item = item] { item->trigger(); }, closeIt), window);
         QCOMPARE(readBytes(data.dir().entries()), file);
         QCOMPARE(grid(main, 3), (QStringList{"Al 10", "Bo 20", "Cy 30"}));
     }
@@ -149,18 +140,19 @@ void TestNavigation::doubleClickOpensThatEntry()
     Main main(data.dir());
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
-    const QRect cell = main.HiScores->visualRect(main.HiScores->model()->index(2, 1));
+    auto* table = control<FlexGrid>(&main, "HiScores");
+    const QRect cell = table->visualRect(table->model()->index(2, 1));
     QString owner;
-    const QString opened = onModal(
-        [&] { QTest::mouseDClick(main.HiScores->viewport(), Qt::LeftButton, {}, cell.center()); },
-        [&](QWidget* editor) {
-            owner = editor->findChild<QLineEdit*>(QStringLiteral("Owner"))->text();
-            editor->close();
-        });
+    const QString opened =
+        inModal([&] { QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center()); },
+                [&](QWidget* editor) {
+                    owner = text(editor, "Owner");
+                    editor->close();
+                });
     QCOMPARE(opened, QStringLiteral("Entries"));
-    QCOMPARE(main.Number->text(), QStringLiteral(" 3"));
+    QCOMPARE(text(&main, "Number"), QStringLiteral(" 3"));
     QCOMPARE(owner, QStringLiteral("Cy"));
-    QCOMPARE(owners(main), (QStringList{"Cy", "Bo", "Al"}));
+    QCOMPARE(owners(data), (QStringList{"Cy", "Bo", "Al"}));
     main.close();
 }
 
@@ -169,13 +161,14 @@ void TestNavigation::viewerAndAboutAreNotModal()
     TempData data;
     Main main(data.dir());
     main.show();
-    main.Comp_View->trigger();
-    main.Help_About->trigger();
-    QVERIFY(main.viewer()->isVisible());
-    QVERIFY(!main.viewer()->isModal());
+    menuItem(&main, "Comp_View")->trigger();
+    menuItem(&main, "Help_About")->trigger();
+    auto* viewer = main.findChild<Team_Viewer*>();
+    QVERIFY(viewer->isVisible());
+    QVERIFY(!viewer->isModal());
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
     QVERIFY(main.isEnabled());
-    main.close();  // the close box ends it all, like E&xit
+    main.close(); // the close box ends it all, like E&xit
     QCOMPARE(visibleTopLevelWindows(), 0);
 }
 
@@ -194,8 +187,8 @@ void TestNavigation::everyControlHasAName()
                                  || qobject_cast<QAbstractButton*>(w)
                                  || qobject_cast<QAbstractItemView*>(w);
             if (!control || w->window() != window || w->isHidden()
-                || w->focusPolicy() == Qt::NoFocus
-                || qobject_cast<QLineEdit*>(w->parentWidget()) || qobject_cast<QComboBox*>(w->parentWidget()))
+                || w->focusPolicy() == Qt::NoFocus || qobject_cast<QLineEdit*>(w->parentWidget())
+                || qobject_cast<QComboBox*>(w->parentWidget()))
                 continue;
             // Screen readers on Linux name a drop-down list by the caption it is labelled by.
             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
@@ -208,25 +201,26 @@ void TestNavigation::everyControlHasAName()
         }
     };
     check(&main);
-    check(main.viewer());
-    const QList<QAction*> modal = {main.Setup_Team, main.Setup_Driver, main.Comp_Team,
-                                   main.Comp_Score, main.File_Calc};
-    for (QAction* item : modal)
-        onModal([item] { item->trigger(); }, [&](QWidget* w) {
-            check(w);
-            w->close();
-        });
-    main.Help_About->trigger();
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == u"frmAbout") {
-            check(w);
-            w->close();
-        }
+    check(main.findChild<Team_Viewer*>());
+    for (const char* name : {"Setup_Team", "Setup_Driver", "Comp_Team", "Comp_Score", "File_Calc"})
+        inModal([&] { menuItem(&main, name)->trigger(); },
+                [&](QWidget* w) {
+                    check(w);
+                    w->close();
+                });
+    menuItem(&main, "Help_About")->trigger();
+    QWidget* about = shownWindow("frmAbout");
+    QVERIFY(about);
+    check(about);
+    about->close();
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u", ")));
     QAccessible::setActive(false);
 }
 
-void TestNavigation::noWindowLeft() { QCOMPARE(visibleTopLevelWindows(), 0); }
+void TestNavigation::noWindowLeft()
+{
+    QCOMPARE(visibleTopLevelWindows(), 0);
+}
 
 QTEST_MAIN(TestNavigation)
 #include "test_navigation.moc"

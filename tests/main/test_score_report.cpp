@@ -32,7 +32,8 @@ QByteArray report(const DataDir& dir, const std::vector<QStringList>& viewerRows
 {
     QByteArray text;
     QString error;
-    if (!buildScoreReport(dir, viewerRows, &text, &error))
+    const auto row = [&viewerRows](int i) { return viewerRows[std::size_t(i)]; };
+    if (!buildScoreReport(dir, int(viewerRows.size()), row, &text, &error))
         qWarning("%s", qPrintable(error));
     return text;
 }
@@ -66,7 +67,7 @@ TeamRecord scored(int16_t team, int16_t engine, int16_t d1, int16_t d2)
     return t;
 }
 
-}  // namespace
+} // namespace
 
 class TestScoreReport : public QObject {
     Q_OBJECT
@@ -290,7 +291,8 @@ void TestScoreReport::failedWriteLeavesEarlierReport()
         return op == io::Op::Open && p == data.dir().calendar() ? EACCES : 0;
     });
     QByteArray text;
-    QVERIFY(!buildScoreReport(data.dir(), {}, &text, &error));
+    const auto noRows = [](int) { return QStringList(); };
+    QVERIFY(!buildScoreReport(data.dir(), 0, noRows, &text, &error));
     io::setFaultHook({});
     QVERIFY2(error.contains(data.dir().calendar()), qPrintable(error));
 }

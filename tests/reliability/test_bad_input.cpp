@@ -33,10 +33,10 @@
 #include <cfloat>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <memory>
 
 using namespace velmora;
 using namespace velmora::test;
@@ -445,7 +445,7 @@ void TestBadInput::fileTooLargeToLoad()
 #endif
     TempData data;
     QFile big(data.dir().entries());
-    QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(qint64(3) << 30));  // sparse
+    QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(qint64(3) << 30)); // sparse
     big.close();
     std::fflush(stdout);
     const pid_t child = ::fork();

@@ -239,7 +239,8 @@ void TestCrash::calendarAppendThenRecalculation()
     };
     Operation op{calculate,
                  [&](const DataDir& dir, const FolderState&) {
-                     if (readRecords<RaceName>(dir.calendar()).size() == 2)  // killed before the append
+                     if (readRecords<RaceName>(dir.calendar()).size()
+                         == 2) // killed before the append
                          return runChild([&] { return calculate(dir); }, 0, true) == End::Finished;
                      return recalculate(dir);
                  },

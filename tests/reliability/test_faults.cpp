@@ -61,7 +61,10 @@ template <class W> W* as(Run& r)
     return static_cast<W*>(r.window.get());
 }
 
-FlexGrid* league(Run& r) { return r.main->findChild<FlexGrid*>(QStringLiteral("HiScores")); }
+FlexGrid* league(Run& r)
+{
+    return r.main->findChild<FlexGrid*>(QStringLiteral("HiScores"));
+}
 
 // Leaves the operation's window the way that stores what it shows, when it is still open.
 void closeWindow(Run& r)
@@ -103,8 +106,9 @@ std::function<void(Run&)> entries(Typing typing)
 
 std::function<void(Run&)> raceCard(Typing typing)
 {
-    return window([](Run& r) { return new Race_Score(r.dir, QStringLiteral("Imola"), r.main.get()); },
-                  typing);
+    return window(
+        [](Run& r) { return new Race_Score(r.dir, QStringLiteral("Imola"), r.main.get()); },
+        typing);
 }
 
 std::function<void(Run&)> testCard(Typing typing)
@@ -145,12 +149,11 @@ QList<Case> cases()
         {"team editor Next", editor<Team_Entry>(team), press("Forward"), "teams.tro"},
         {"team editor New", editor<Team_Entry>(team), press("New"), "teams.tro"},
         {"team editor Close", editor<Team_Entry>(team), press("Close"), "teams.tro"},
-        {"team editor Delete", editor<Team_Entry>(teamAtTwo), press("Delete"), "teams.tro",
-         false},
+        {"team editor Delete", editor<Team_Entry>(teamAtTwo), press("Delete"), "teams.tro", false},
         {"test-driver editor Next", editor<Test_Driver>(driver), press("Forward"), "test.tro"},
         {"test-driver editor Close", editor<Test_Driver>(driver), press("Close"), "test.tro"},
-        {"test-driver editor Delete", editor<Test_Driver>(untouched), press("Delete"),
-         "test.tro", false},
+        {"test-driver editor Delete", editor<Test_Driver>(untouched), press("Delete"), "test.tro",
+         false},
         {"entry editor Next", entries(owner), press("Forward"), "entry.tro"},
         {"entry editor Close", entries(owner), press("Close"), "entry.tro"},
         {"entry editor Delete", entries(untouched), press("Delete"), "entry.tro", false},

@@ -2,6 +2,7 @@
 #include "data/text.h"
 #include "data/types.h"
 #include "fixture.h"
+#include "gui.h"
 #include "main/main_window.h"
 #include "scoring/race_score.h"
 #include "scoring/score.h"
@@ -16,24 +17,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
-
-#include <functional>
 
 using namespace velmora;
 using namespace velmora::test;
 
 namespace {
-
-// Runs `act` on the modal window that the next action opens, once it is showing.
-void whenModal(std::function<void(QWidget*)> act)
-{
-    QTimer::singleShot(0, [act = std::move(act)] {
-        QWidget* modal = QApplication::activeModalWidget();
-        QVERIFY(modal);
-        act(modal);
-    });
-}
 
 QStringList calendar(const TempData& data)
 {
@@ -43,49 +31,37 @@ QStringList calendar(const TempData& data)
     return names;
 }
 
-void setBox(QWidget* window, const char* name, const QString& text)
-{
-    auto* box = window->findChild<QLineEdit*>(QString::fromLatin1(name));
-    QVERIFY(box);
-    box->selectAll();
-    QTest::keyClicks(box, text);
-}
-
-void click(QWidget* window, const char* name)
-{
-    auto* button = window->findChild<QPushButton*>(QString::fromLatin1(name));
-    QVERIFY(button);
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
 // Opens the team card from the scoring window and types each record's four scores.
-void scoreTeams(Score& score, const std::vector<std::array<const char*, 4>>& points)
+void scoreTeams(QWidget* score, const std::vector<std::array<const char*, 4>>& points)
 {
-    whenModal([points](QWidget* card) {
-        QCOMPARE(card->objectName(), QStringLiteral("Race_Score"));
-        for (std::size_t i = 0; i < points.size(); ++i) {
-            setBox(card, "Team_Price", QString::fromLatin1(points[i][0]));
-            setBox(card, "Engine_Price", QString::fromLatin1(points[i][1]));
-            setBox(card, "Driver1_Price", QString::fromLatin1(points[i][2]));
-            setBox(card, "Driver2_Price", QString::fromLatin1(points[i][3]));
-            click(card, i + 1 < points.size() ? "Forward" : "Close");
-        }
-    });
-    QTest::mouseClick(score.Teamscore, Qt::LeftButton);
+    const QString opened =
+        inModal([score] { click(score, "Teamscore"); },
+                [&](QWidget* card) {
+                    for (std::size_t i = 0; i < points.size(); ++i) {
+                        type(card, "Team_Price", QString::fromLatin1(points[i][0]));
+                        type(card, "Engine_Price", QString::fromLatin1(points[i][1]));
+                        type(card, "Driver1_Price", QString::fromLatin1(points[i][2]));
+                        type(card, "Driver2_Price", QString::fromLatin1(points[i][3]));
+                        click(card, i + 1 < points.size() ? "Forward" : "Close");
+                    }
+                });
+    QCOMPARE(opened, QStringLiteral("Race_Score"));
 }
 
-void scoreTestDrivers(Score& score, const std::vector<std::pair<int, const char*>>& entries)
+// Opens the test-driver card and stores each entry: the driver picked (-1: none) and points.
+void scoreTestDrivers(QWidget* score, const std::vector<std::pair<int, const char*>>& entries)
 {
-    whenModal([entries](QWidget* card) {
-        QCOMPARE(card->objectName(), QStringLiteral("TD_Score"));
-        auto* driver = card->findChild<QComboBox*>(QStringLiteral("Driver"));
-        for (std::size_t i = 0; i < entries.size(); ++i) {
-            driver->setCurrentIndex(entries[i].first);
-            setBox(card, "Price", QString::fromLatin1(entries[i].second));
-            click(card, i + 1 < entries.size() ? "New" : "Close");
-        }
-    });
-    QTest::mouseClick(score.Testscore, Qt::LeftButton);
+    const QString opened =
+        inModal([score] { click(score, "Testscore"); },
+                [&](QWidget* card) {
+                    for (std::size_t i = 0; i < entries.size(); ++i) {
+                        if (entries[i].first >= 0)
+                            pick(card, "Driver", entries[i].first);
+                        type(card, "Price", QString::fromLatin1(entries[i].second));
+                        click(card, i + 1 < entries.size() ? "New" : "Close");
+                    }
+                });
+    QCOMPARE(opened, QStringLiteral("TD_Score"));
 }
 
 std::vector<TeamRecord> twoTeams()
@@ -93,7 +69,7 @@ std::vector<TeamRecord> twoTeams()
     return {team("Red", "Vee", "Ann", "Bo", 10), team("Blue", "Arc", "Cy", "Di", 5)};
 }
 
-}  // namespace
+} // namespace
 
 class TestScoreWindow : public QObject {
     Q_OBJECT
@@ -122,10 +98,10 @@ void TestScoreWindow::listsTheCalendarInOrder()
                                                     RaceName{QStringLiteral("Eastmoor")}});
     Score score(data.dir(), nullptr, nullptr);
     QCOMPARE(score.windowTitle(), QStringLiteral("Scoring"));
-    QCOMPARE(score.Race->count(), 2);
-    QCOMPARE(score.Race->itemText(0), QStringLiteral("Harbourside"));
-    QCOMPARE(score.Race->itemText(1), QStringLiteral("Eastmoor"));
-    QCOMPARE(score.Race->currentText(), QString());
+    QCOMPARE(picker(&score, "Race")->count(), 2);
+    QCOMPARE(picker(&score, "Race")->itemText(0), QStringLiteral("Harbourside"));
+    QCOMPARE(picker(&score, "Race")->itemText(1), QStringLiteral("Eastmoor"));
+    QCOMPARE(picker(&score, "Race")->currentText(), QString());
 }
 
 void TestScoreWindow::calculateNeedsTheTeamCard()
@@ -134,13 +110,13 @@ void TestScoreWindow::calculateNeedsTheTeamCard()
     writeRecords(data.dir().teams(), twoTeams());
     Score score(data.dir(), nullptr, nullptr);
     score.show();
-    QTest::keyClicks(score.Race, QStringLiteral("Kessling"));
-    QVERIFY(!score.Calculate->isEnabled());
-    scoreTestDrivers(score, {{-1, "1"}});
-    QVERIFY(!score.Race->isEnabled());  // the name can no longer change
-    QVERIFY(!score.Calculate->isEnabled());
-    scoreTeams(score, {{"1", "2", "3", "4"}, {"0", "0", "0", "0"}});
-    QVERIFY(score.Calculate->isEnabled());
+    QTest::keyClicks(picker(&score, "Race"), QStringLiteral("Kessling"));
+    QVERIFY(!button(&score, "Calculate")->isEnabled());
+    scoreTestDrivers(&score, {{-1, "1"}});
+    QVERIFY(!picker(&score, "Race")->isEnabled()); // the name can no longer change
+    QVERIFY(!button(&score, "Calculate")->isEnabled());
+    scoreTeams(&score, {{"1", "2", "3", "4"}, {"0", "0", "0", "0"}});
+    QVERIFY(button(&score, "Calculate")->isEnabled());
     QVERIFY(data.exists(QStringLiteral("Kessling.tmr")));
     QVERIFY(data.exists(QStringLiteral("Kessling.tdr")));
     score.close();
@@ -155,28 +131,29 @@ void TestScoreWindow::pickedRaceIsNotAppendedTypedRaceIs()
     {
         Score score(data.dir(), nullptr, nullptr);
         score.show();
-        score.Race->setFocus();
-        QTest::keyClick(score.Race, Qt::Key_Down);  // picks the first race of the list
-        QCOMPARE(score.Race->currentText(), QStringLiteral("Harbourside"));
-        scoreTeams(score, {{"1", "1", "1", "1"}, {"1", "1", "1", "1"}});
-        QTest::mouseClick(score.Calculate, Qt::LeftButton);
+        picker(&score, "Race")->setFocus();
+        // Picks the first race of the list.
+        QTest::keyClick(picker(&score, "Race"), Qt::Key_Down);
+        QCOMPARE(picker(&score, "Race")->currentText(), QStringLiteral("Harbourside"));
+        scoreTeams(&score, {{"1", "1", "1", "1"}, {"1", "1", "1", "1"}});
+        click(&score, "Calculate");
         QVERIFY(score.isHidden());
         QCOMPARE(score.result(), int(QDialog::Accepted));
     }
     QCOMPARE(calendar(data), (QStringList{"Harbourside", "Eastmoor"}));
 
-    for (const QString& typed : {QStringLiteral("Kessling"), QStringLiteral("Harbourside"),
-                                 QString()}) {
+    for (const QString& typed :
+         {QStringLiteral("Kessling"), QStringLiteral("Harbourside"), QString()}) {
         Score score(data.dir(), nullptr, nullptr);
         score.show();
         // An active window, so that the focus really leaves the box for the button: a
         // typed name equal to a listed one must still count as typed.
         QApplication::setActiveWindow(&score);
         QVERIFY(QTest::qWaitForWindowActive(&score));
-        score.Race->setFocus();
-        QTest::keyClicks(score.Race, typed);
-        scoreTeams(score, {{"1", "1", "1", "1"}, {"1", "1", "1", "1"}});
-        QTest::mouseClick(score.Calculate, Qt::LeftButton);
+        picker(&score, "Race")->setFocus();
+        QTest::keyClicks(picker(&score, "Race"), typed);
+        scoreTeams(&score, {{"1", "1", "1", "1"}, {"1", "1", "1", "1"}});
+        click(&score, "Calculate");
     }
     // A typed name the calendar lists is that race, not a second one; an empty name is
     // appended as blanks.
@@ -192,10 +169,10 @@ void TestScoreWindow::raceNameTakesEightyCharacters()
     writeRecords(data.dir().teams(), twoTeams());
     Score score(data.dir(), nullptr, nullptr);
     score.show();
-    QTest::keyClicks(score.Race, QString(90, u'r'));
-    QCOMPARE(score.Race->currentText(), QString(80, u'r'));
-    scoreTeams(score, {{"1", "1", "1", "1"}, {"1", "1", "1", "1"}});
-    QTest::mouseClick(score.Calculate, Qt::LeftButton);
+    QTest::keyClicks(picker(&score, "Race"), QString(90, u'r'));
+    QCOMPARE(picker(&score, "Race")->currentText(), QString(80, u'r'));
+    scoreTeams(&score, {{"1", "1", "1", "1"}, {"1", "1", "1", "1"}});
+    click(&score, "Calculate");
     // The calendar's name and the race file agree, so the points were counted.
     QCOMPARE(calendar(data), QStringList{QString(80, u'r')});
     QCOMPARE(readRecords<TeamRecord>(data.dir().teams())[1].Driver2.Score, int16_t(1));
@@ -208,14 +185,15 @@ void TestScoreWindow::closeBoxAddsNothing()
     const QByteArray teams = readBytes(data.dir().teams());
     Score score(data.dir(), nullptr, nullptr);
     score.show();
-    QTest::keyClicks(score.Race, QStringLiteral("Kessling"));
-    scoreTeams(score, {{"5", "5", "5", "5"}, {"5", "5", "5", "5"}});
+    QTest::keyClicks(picker(&score, "Race"), QStringLiteral("Kessling"));
+    scoreTeams(&score, {{"5", "5", "5", "5"}, {"5", "5", "5", "5"}});
     score.close();
     QCOMPARE(calendar(data), QStringList());
     QCOMPARE(readBytes(data.dir().teams()), teams);
     // The race file the card wrote stays as written.
-    QCOMPARE(readRecords<TeamRecord>(data.dir().raceTeams(QStringLiteral("Kessling")))[0].Team.Score,
-             int16_t(5));
+    QCOMPARE(
+        readRecords<TeamRecord>(data.dir().raceTeams(QStringLiteral("Kessling")))[0].Team.Score,
+        int16_t(5));
 }
 
 void TestScoreWindow::refusedCalculationKeepsWindowOpen()
@@ -230,9 +208,9 @@ void TestScoreWindow::refusedCalculationKeepsWindowOpen()
     writeRecords(data.dir().calendar(), std::vector{RaceName{QStringLiteral("Old")}});
     Score score(data.dir(), nullptr, nullptr);
     score.show();
-    QTest::keyClicks(score.Race, QStringLiteral("New"));
-    scoreTeams(score, {{"30000", "0", "0", "0"}, {"0", "0", "0", "0"}});
-    QTest::mouseClick(score.Calculate, Qt::LeftButton);
+    QTest::keyClicks(picker(&score, "Race"), QStringLiteral("New"));
+    scoreTeams(&score, {{"30000", "0", "0", "0"}, {"0", "0", "0", "0"}});
+    click(&score, "Calculate");
     QCOMPARE(Messages::collected().size(), 1);
     QVERIFY2(Messages::collected()[0].contains(QStringLiteral("Red")),
              qPrintable(Messages::collected()[0]));
@@ -242,8 +220,8 @@ void TestScoreWindow::refusedCalculationKeepsWindowOpen()
     QCOMPARE(calendar(data), QStringList{"Old"});
 
     // Corrected and calculated again: the typed race is in the calendar once.
-    scoreTeams(score, {{"1", "0", "0", "0"}, {"0", "0", "0", "0"}});
-    QTest::mouseClick(score.Calculate, Qt::LeftButton);
+    scoreTeams(&score, {{"1", "0", "0", "0"}, {"0", "0", "0", "0"}});
+    click(&score, "Calculate");
     QVERIFY(score.isHidden());
     QCOMPARE(calendar(data), (QStringList{"Old", "New"}));
     QCOMPARE(readRecords<TeamRecord>(data.dir().teams())[0].Team.Score, int16_t(30001));
@@ -253,8 +231,8 @@ void TestScoreWindow::seasonOfThreeRacesThroughTheMenu()
 {
     TempData data;
     writeRecords(data.dir().teams(), twoTeams());
-    writeRecords(data.dir().testDrivers(),
-                 std::vector{testDriver(QStringLiteral("Tess")), testDriver(QStringLiteral("Ugo"))});
+    writeRecords(data.dir().testDrivers(), std::vector{testDriver(QStringLiteral("Tess")),
+                                                       testDriver(QStringLiteral("Ugo"))});
     // Owners in an order that is not the points order.
     writeRecords(data.dir().entries(),
                  std::vector{entry(QStringLiteral("Low"), 0, 1, 1, 2, 3, 1),
@@ -263,15 +241,15 @@ void TestScoreWindow::seasonOfThreeRacesThroughTheMenu()
     Main main(data.dir());
     const char* races[] = {"Harbourside", "Eastmoor", "Kessling"};
     for (const char* race : races) {
-        whenModal([race](QWidget* window) {
-            auto* score = qobject_cast<Score*>(window);
-            QVERIFY(score);
-            QTest::keyClicks(score->Race, QString::fromLatin1(race));
-            scoreTeams(*score, {{"3", "2", "5", "1"}, {"1", "0", "2", "4"}});
-            scoreTestDrivers(*score, {{0, "2"}, {1, "1"}});
-            QTest::mouseClick(score->Calculate, Qt::LeftButton);
-        });
-        main.Comp_Score->trigger();
+        const QString opened =
+            inModal([&] { menuItem(&main, "Comp_Score")->trigger(); },
+                    [race](QWidget* score) {
+                        QTest::keyClicks(picker(score, "Race"), QString::fromLatin1(race));
+                        scoreTeams(score, {{"3", "2", "5", "1"}, {"1", "0", "2", "4"}});
+                        scoreTestDrivers(score, {{0, "2"}, {1, "1"}});
+                        click(score, "Calculate");
+                    });
+        QCOMPARE(opened, QStringLiteral("Score"));
     }
     const auto teams = readRecords<TeamRecord>(data.dir().teams());
     QCOMPARE(teams[0].Team.Score, int16_t(9));
@@ -294,16 +272,21 @@ void TestScoreWindow::seasonOfThreeRacesThroughTheMenu()
     QCOMPARE(displayText(entries[1].Owner), QStringLiteral("Low"));
     QCOMPARE(entries[1].Points, int16_t(24));
     QCOMPARE(entries[2].Points, int16_t(21));
-    QCOMPARE(displayText(main.HiScores->textMatrix(0, 1)), QStringLiteral("High"));
-    QCOMPARE(main.HiScores->textMatrix(2, 2), QStringLiteral("21"));
+    const FlexGrid* hiScores = control<FlexGrid>(&main, "HiScores");
+    QCOMPARE(cellText(hiScores, 0, 1), QStringLiteral("High"));
+    QCOMPARE(cellText(hiScores, 2, 2), QStringLiteral("21"));
     QCOMPARE(calendar(data), (QStringList{"Harbourside", "Eastmoor", "Kessling"}));
     // The viewer shows the new season scores on its scores rows.
-    QCOMPARE(main.viewer()->Spread->textMatrix(2, 1), QStringLiteral("39"));
-    QCOMPARE(main.viewer()->Spread->textMatrix(2, 4), QStringLiteral("15"));
+    const FlexGrid* viewer = control<Team_Viewer>(&main, "Team_Viewer")->grid();
+    QCOMPARE(cellText(viewer, 2, 1), QStringLiteral("39"));
+    QCOMPARE(cellText(viewer, 2, 4), QStringLiteral("15"));
     QVERIFY(Messages::collected().isEmpty());
 }
 
-void TestScoreWindow::noWindowLeft() { QCOMPARE(visibleTopLevelWindows(), 0); }
+void TestScoreWindow::noWindowLeft()
+{
+    QCOMPARE(visibleTopLevelWindows(), 0);
+}
 
 QTEST_MAIN(TestScoreWindow)
 #include "test_score_window.moc"

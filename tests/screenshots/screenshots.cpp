@@ -5,6 +5,7 @@
 #include "data/types.h"
 #include "fixture.h"
 #include "main/main_window.h"
+#include "toolkit/form.h"
 
 #include <QApplication>
 #include <QDir>
@@ -14,6 +15,8 @@ namespace velmora::shots {
 
 void save(const Context& context, QWidget* widget, const QString& name)
 {
+    if (const auto* form = qobject_cast<const Form*>(widget); form && !form->loaded())
+        qWarning("%s could not read its data", qPrintable(name));
     widget->show();
     QApplication::processEvents();
     const QString path = context.outputDir + u'/' + name + QStringLiteral(".png");
@@ -36,23 +39,21 @@ void writeSampleLeague(const DataDir& dir)
     teams[0].Driver1.Score = 25;
     teams[1].Driver2.Score = 18;
     test::writeRecords(dir.teams(), teams);
-    test::writeRecords(dir.testDrivers(),
-                       std::vector{test::testDriver("Sam Quill", 3, 4),
-                                   test::testDriver("Ada Morrow", 2, 1),
-                                   test::testDriver("Jon Blake", 1, 0)});
-    test::writeRecords(dir.entries(),
-                       std::vector{entry("Harriet Cole", 61, 0, 0, 0, 3, 0),
-                                   entry("Ben Okafor", 47, 1, 1, 2, 5, 1),
-                                   entry("Priya Nair", 39, 2, 0, 4, 1, 0),
-                                   entry("Tom Whitlow", 30, 3, 2, 6, 7, 2),
-                                   entry("Grace Lund", 22, 4, 3, 8, 9, 1),
-                                   entry("Ollie Sykes", 12, 1, 4, 1, 8, 2)});
+    test::writeRecords(dir.testDrivers(), std::vector{test::testDriver("Sam Quill", 3, 4),
+                                                      test::testDriver("Ada Morrow", 2, 1),
+                                                      test::testDriver("Jon Blake", 1, 0)});
+    test::writeRecords(dir.entries(), std::vector{entry("Harriet Cole", 61, 0, 0, 0, 3, 0),
+                                                  entry("Ben Okafor", 47, 1, 1, 2, 5, 1),
+                                                  entry("Priya Nair", 39, 2, 0, 4, 1, 0),
+                                                  entry("Tom Whitlow", 30, 3, 2, 6, 7, 2),
+                                                  entry("Grace Lund", 22, 4, 3, 8, 9, 1),
+                                                  entry("Ollie Sykes", 12, 1, 4, 1, 8, 2)});
     test::writeRecords(dir.calendar(), std::vector{RaceName{QStringLiteral("Harbourside")},
                                                    RaceName{QStringLiteral("Eastmoor")}});
 }
 
-}  // namespace
-}  // namespace velmora::shots
+} // namespace
+} // namespace velmora::shots
 
 int main(int argc, char* argv[])
 {

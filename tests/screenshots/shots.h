@@ -30,4 +30,4 @@ void shootScoring(const Context& context);
 void shootCalculator(const Context& context);
 void shootAbout(const Context& context);
 
-}  // namespace velmora::shots
+} // namespace velmora::shots

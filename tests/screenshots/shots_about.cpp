@@ -11,4 +11,4 @@ void shootAbout(const Context& context)
     save(context, &about, QStringLiteral("about"));
 }
 
-}  // namespace velmora::shots
+} // namespace velmora::shots

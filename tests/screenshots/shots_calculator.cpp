@@ -2,6 +2,7 @@
 
 #include "calculator/calculate.h"
 #include "calculator/calculator.h"
+#include "gui.h"
 #include "main/main_window.h"
 
 #include <QLineEdit>
@@ -13,13 +14,13 @@ void shootCalculator(const Context& context)
 {
     QPointer<Calculator> result;
     Calculate dialog(context.data, result, context.main);
-    dialog.Budge->setText(QStringLiteral("40"));
+    test::box(&dialog, "Budge")->setText(QStringLiteral("40"));
     save(context, &dialog, QStringLiteral("calculate"));
-    dialog.Ok->click();
+    test::button(&dialog, "Ok")->click();
     if (result) {
         save(context, result, QStringLiteral("calculator"));
         delete result;
     }
 }
 
-}  // namespace velmora::shots
+} // namespace velmora::shots

@@ -1,5 +1,6 @@
 #include "data/types.h"
 #include "fixture.h"
+#include "gui.h"
 #include "main/main_window.h"
 #include "toolkit/flex_grid.h"
 #include "viewer/team_viewer.h"
@@ -22,15 +23,25 @@ std::vector<EntryRecord> owners(int n)
     return entries;
 }
 
+// A cell's text as the grid holds it, trailing blanks and all (cellText() gives it as drawn,
+// without them).
+QString held(const FlexGrid* grid, int row, int col)
+{
+    const auto* cells = qobject_cast<const FlexGridModel*>(grid->model());
+    if (!cells)
+        qFatal("the grid holds no cells");
+    return cells->text(row, col);
+}
+
 QStringList column0(const FlexGrid* grid)
 {
     QStringList texts;
     for (int r = 1; r < grid->rows(); ++r)
-        texts << grid->textMatrix(r, 0);
+        texts << cellText(grid, r, 0);
     return texts;
 }
 
-}  // namespace
+} // namespace
 
 class TestTeamViewer : public QObject {
     Q_OBJECT
@@ -50,11 +61,11 @@ void TestTeamViewer::headingsAndEmptyFiles()
 {
     TempData data;
     Team_Viewer viewer(data.dir());
-    const FlexGrid* g = viewer.Spread;
+    const FlexGrid* g = viewer.grid();
     QCOMPARE(g->cols(), 7);
     QCOMPARE(g->rows(), 25);
-    QCOMPARE(g->textMatrix(0, 1), QStringLiteral("Owner           "));
-    QCOMPARE(g->textMatrix(0, 6), QStringLiteral("Test Driver         "));
+    QCOMPARE(held(g, 0, 1), QStringLiteral("Owner           "));
+    QCOMPARE(held(g, 0, 6), QStringLiteral("Test Driver         "));
     // The absent files are created empty; the rows are labelled all the same.
     QVERIFY(data.exists(QStringLiteral("teams.tro")));
     QVERIFY(data.exists(QStringLiteral("test.tro")));
@@ -71,14 +82,14 @@ void TestTeamViewer::rowCountsGrowInPairs()
         TempData data;
         writeRecords(data.dir().entries(), owners(entries));
         Team_Viewer viewer(data.dir());
-        const FlexGrid* g = viewer.Spread;
+        const FlexGrid* g = viewer.grid();
         QCOMPARE(g->rows(), rows);
-        QCOMPARE(g->textMatrix(2 * entries - 1, 1), QStringLiteral("Owner %1").arg(entries));
-        QCOMPARE(g->textMatrix(2 * entries, 1), QString::number(entries));
+        QCOMPARE(cellText(g, 2 * entries - 1, 1), QStringLiteral("Owner %1").arg(entries));
+        QCOMPARE(cellText(g, 2 * entries, 1), QString::number(entries));
         // Always one empty, labelled pair of rows below the last entry.
-        QCOMPARE(g->textMatrix(2 * entries + 1, 0), QString::number(entries + 1));
-        QCOMPARE(g->textMatrix(2 * entries + 1, 1), QString());
-        QCOMPARE(g->textMatrix(2 * entries + 2, 0), QString());
+        QCOMPARE(cellText(g, 2 * entries + 1, 0), QString::number(entries + 1));
+        QCOMPARE(cellText(g, 2 * entries + 1, 1), QString());
+        QCOMPARE(cellText(g, 2 * entries + 2, 0), QString());
     }
 }
 
@@ -96,12 +107,12 @@ void TestTeamViewer::namesAndScoresThroughTheLists()
     writeRecords(data.dir().entries(),
                  std::vector{entry(QStringLiteral("  Ann Owner  "), -57, 0, 1, 3, 0, 0)});
     Team_Viewer viewer(data.dir());
-    const FlexGrid* g = viewer.Spread;
+    const FlexGrid* g = viewer.grid();
     const QStringList names = {"Ann Owner", "Red", "Arc", "Di", "Ann", "Tess"};
     const QStringList scores = {"-57", "4", "9", "57", "0", "3"};
     for (int c = 1; c <= 6; ++c) {
-        QCOMPARE(g->textMatrix(1, c), names[c - 1]);
-        QCOMPARE(g->textMatrix(2, c), scores[c - 1]);
+        QCOMPARE(cellText(g, 1, c), names[c - 1]);
+        QCOMPARE(cellText(g, 2, c), scores[c - 1]);
     }
 }
 
@@ -110,21 +121,22 @@ void TestTeamViewer::positionsOutsideTheListsShowEmpty()
     TempData data;
     writeRecords(data.dir().teams(), std::vector{team("Red", "Vee", "Ann", "Bo")});
     // No test drivers: position 0 finds the single blank, -1 and 5 find nothing.
-    writeRecords(data.dir().entries(), std::vector{entry(QStringLiteral("A"), 0, 0, 0, 0, 1, 0),
-                                                   entry(QStringLiteral("B"), 0, -1, 1, 2, -32768, -1),
-                                                   entry(QStringLiteral("C"), 0, 32767, 0, 1, 0, 5)});
+    writeRecords(data.dir().entries(),
+                 std::vector{entry(QStringLiteral("A"), 0, 0, 0, 0, 1, 0),
+                             entry(QStringLiteral("B"), 0, -1, 1, 2, -32768, -1),
+                             entry(QStringLiteral("C"), 0, 32767, 0, 1, 0, 5)});
     Team_Viewer viewer(data.dir());
-    const FlexGrid* g = viewer.Spread;
-    QCOMPARE(g->textMatrix(1, 6), QStringLiteral(" "));
-    QCOMPARE(g->textMatrix(2, 6), QStringLiteral(" "));
+    const FlexGrid* g = viewer.grid();
+    QCOMPARE(held(g, 1, 6), QStringLiteral(" "));
+    QCOMPARE(held(g, 2, 6), QStringLiteral(" "));
     for (int c : {2, 4, 5, 6}) {
-        QCOMPARE(g->textMatrix(3, c), QString());
-        QCOMPARE(g->textMatrix(4, c), QString());
+        QCOMPARE(held(g, 3, c), QString());
+        QCOMPARE(held(g, 4, c), QString());
     }
-    QCOMPARE(g->textMatrix(3, 3), QString());  // engine position 1 of a one-team file
-    QCOMPARE(g->textMatrix(5, 2), QString());
-    QCOMPARE(g->textMatrix(5, 6), QString());
-    QCOMPARE(g->textMatrix(5, 4), QStringLiteral("Bo"));
+    QCOMPARE(held(g, 3, 3), QString()); // engine position 1 of a one-team file
+    QCOMPARE(held(g, 5, 2), QString());
+    QCOMPARE(held(g, 5, 6), QString());
+    QCOMPARE(held(g, 5, 4), QStringLiteral("Bo"));
 }
 
 void TestTeamViewer::updateShowsChangesAndClearsRemovedEntries()
@@ -133,22 +145,23 @@ void TestTeamViewer::updateShowsChangesAndClearsRemovedEntries()
     writeRecords(data.dir().teams(), std::vector{team("Red", "Vee", "Ann", "Bo")});
     writeRecords(data.dir().entries(), owners(13));
     Team_Viewer viewer(data.dir());
-    QCOMPARE(viewer.Spread->rows(), 29);
+    QCOMPARE(viewer.grid()->rows(), 29);
 
     TeamRecord renamed = team("Red", "Vee", "Annabel", "Bo");
     renamed.Driver1.Score = 12;
     writeRecords(data.dir().teams(), std::vector{renamed});
     writeRecords(data.dir().entries(), owners(2));
-    QVERIFY(viewer.Update());
-    const FlexGrid* g = viewer.Spread;
-    QCOMPARE(g->textMatrix(1, 4), QStringLiteral("Annabel"));
-    QCOMPARE(g->textMatrix(2, 4), QStringLiteral("12"));
+    QString error;
+    QVERIFY2(viewer.Update(&error), qPrintable(error));
+    const FlexGrid* g = viewer.grid();
+    QCOMPARE(cellText(g, 1, 4), QStringLiteral("Annabel"));
+    QCOMPARE(cellText(g, 2, 4), QStringLiteral("12"));
     // Rows only grow, but the entries that are gone no longer show.
     QCOMPARE(g->rows(), 29);
     for (int r = 5; r < g->rows(); ++r)
         for (int c = 1; c <= 6; ++c)
-            QCOMPARE(g->textMatrix(r, c), QString());
-    QCOMPARE(g->textMatrix(27, 0), QStringLiteral("14"));
+            QCOMPARE(cellText(g, r, c), QString());
+    QCOMPARE(cellText(g, 27, 0), QStringLiteral("14"));
 }
 
 void TestTeamViewer::twentyThousandEntriesShow()
@@ -159,11 +172,11 @@ void TestTeamViewer::twentyThousandEntriesShow()
     timer.start();
     Team_Viewer viewer(data.dir());
     qInfo("viewer load, 20,000 entries: %lld ms", timer.elapsed());
-    const FlexGrid* g = viewer.Spread;
+    const FlexGrid* g = viewer.grid();
     QCOMPARE(g->rows(), 40003);
-    QCOMPARE(g->textMatrix(39999, 0), QStringLiteral("20000"));
-    QCOMPARE(g->textMatrix(39999, 1), QStringLiteral("Owner 20000"));
-    QCOMPARE(g->textArray(40001LL * 7), QStringLiteral("20001"));
+    QCOMPARE(cellText(g, 39999, 0), QStringLiteral("20000"));
+    QCOMPARE(cellText(g, 39999, 1), QStringLiteral("Owner 20000"));
+    QCOMPARE(cellText(g, 40001, 0), QStringLiteral("20001")); // cell 40001 × 7
 }
 
 void TestTeamViewer::closeAndEscapeOnlyHide()
@@ -173,12 +186,12 @@ void TestTeamViewer::closeAndEscapeOnlyHide()
     Team_Viewer viewer(data.dir());
     viewer.show();
     QVERIFY(QTest::qWaitForWindowExposed(&viewer));
-    QTest::mouseClick(viewer.Close, Qt::LeftButton);
+    click(&viewer, "Close");
     QVERIFY(viewer.isHidden());
     viewer.show();
     QTest::keyClick(&viewer, Qt::Key_Escape);
     QVERIFY(viewer.isHidden());
-    QCOMPARE(viewer.Spread->textMatrix(1, 1), QStringLiteral("Owner 1"));
+    QCOMPARE(cellText(viewer.grid(), 1, 1), QStringLiteral("Owner 1"));
 }
 
 void TestTeamViewer::loadedHiddenAtStartUpAndShownByMenu()
@@ -187,14 +200,18 @@ void TestTeamViewer::loadedHiddenAtStartUpAndShownByMenu()
     writeRecords(data.dir().entries(), owners(3));
     Main main(data.dir());
     QVERIFY(main.loaded());
-    QVERIFY(main.viewer()->isHidden());
-    QCOMPARE(main.viewer()->Spread->textMatrix(5, 1), QStringLiteral("Owner 3"));
-    main.Comp_View->trigger();
-    QVERIFY(main.viewer()->isVisible());
-    main.viewer()->Close_Click();
+    auto* viewer = control<Team_Viewer>(&main, "Team_Viewer");
+    QVERIFY(viewer->isHidden());
+    QCOMPARE(cellText(viewer->grid(), 5, 1), QStringLiteral("Owner 3"));
+    menuItem(&main, "Comp_View")->trigger();
+    QVERIFY(viewer->isVisible());
+    viewer->Close_Click();
 }
 
-void TestTeamViewer::noWindowLeft() { QCOMPARE(visibleTopLevelWindows(), 0); }
+void TestTeamViewer::noWindowLeft()
+{
+    QCOMPARE(visibleTopLevelWindows(), 0);
+}
 
 QTEST_MAIN(TestTeamViewer)
 #include "test_team_viewer.moc"
