@@ -26,6 +26,7 @@ frmAbout::frmAbout(QWidget* parent)
     auto text = [this](const char* name, const QString& caption, Twips at) {
         QLabel* label = addLabel(this, name, caption, at, nullptr, Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(true);
+        place(label, at.left, at.top, at.width, at.height); // wrapped within its place
         QPalette black = label->palette();
         black.setColor(QPalette::WindowText, Qt::black);
         label->setPalette(black);
@@ -34,9 +35,9 @@ frmAbout::frmAbout(QWidget* parent)
     text("lblDescription", QStringLiteral("Competition management tool for Windows 95/NT4."),
          {1050, 960, 3765, 570});
     text("lblDisclaimer",
-         QStringLiteral("Warning: this program belongs to its author. Copying it, or passing "
-                        "it on to anyone, in whole or in part, without the author's written "
-                        "permission is forbidden and will be prosecuted."),
+         QStringLiteral("Warning: this program belongs to its author. Copying it or passing it on, "
+                        "in whole or in part, without the author's written permission is "
+                        "forbidden."),
          {240, 1920, 3870, 1020});
     text("lblTitle", QStringLiteral("Velmora"), {1050, 240, 3885, 240});
     lblVersion = addLabel(this, "lblVersion", QStringLiteral("Version"), {1050, 600, 3885, 225},

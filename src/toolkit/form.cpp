@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 namespace velmora {
 namespace {
@@ -77,10 +78,14 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, Twip
     label->setObjectName(QString::fromLatin1(name));
     label->setAlignment(alignment & Qt::AlignVertical_Mask ? alignment
                                                            : alignment | Qt::AlignVCenter);
-    if (alignment & Qt::AlignRight)
+    if (alignment & Qt::AlignRight) {
         placeCaption(label, at.left, at.top, at.width, at.height);
-    else
+    } else {
+        // A caption wider than its place in this desktop's font grows to the right.
         place(label, at.left, at.top, at.width, at.height);
+        if (!label->wordWrap() && label->sizeHint().width() > label->width())
+            label->resize(label->sizeHint().width(), label->height());
+    }
     if (names) {
         label->setBuddy(names);
         QString spoken = caption;
@@ -219,6 +224,12 @@ void Form::showEvent(QShowEvent* event)
     for (QWidget* control : tabOrder_)
         if (control->isEnabled() && (control->focusPolicy() & Qt::TabFocus)) {
             control->setFocus();
+            // A box is selected whole, as the dialog selects it, but shown from its
+            // beginning: a long name would otherwise show its end (its trailing blanks).
+            if (auto* box = qobject_cast<QLineEdit*>(control))
+                QTimer::singleShot(0, box, [box] {
+                    box->setSelection(int(box->text().size()), -int(box->text().size()));
+                });
             break;
         }
 }
