@@ -1,0 +1,134 @@
+// velmora_screenshots <folder>: renders every window, filled with a small sample league, to
+// PNG files, so that anyone can see what a user sees.
+#include "about/frm_about.h"
+#include "calculator/calculate.h"
+#include "calculator/calculator.h"
+#include "data/types.h"
+#include "databases/entries.h"
+#include "databases/team_entry.h"
+#include "databases/test_driver.h"
+#include "main/main_window.h"
+#include "scoring/race_score.h"
+#include "scoring/score.h"
+#include "scoring/td_score.h"
+#include "toolkit/flex_grid.h"
+#include "viewer/team_viewer.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+using namespace velmora;
+
+namespace {
+
+QString output;
+
+void save(QWidget* w, const char* name)
+{
+    w->show();
+    QApplication::processEvents();
+    const QString path = output + u'/' + QString::fromLatin1(name) + QStringLiteral(".png");
+    if (!w->grab().save(path))
+        qWarning("could not save %s", qPrintable(path));
+    w->hide();
+}
+
+template <class Record> void write(const QString& path, const std::vector<Record>& records)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("cannot write %s", qPrintable(path));
+    for (const Record& r : records)
+        f.write(r.encode());
+}
+
+TeamRecord team(const char* name, const char* engine, const char* d1, const char* d2, float price,
+                int score)
+{
+    return {{name, price, int16_t(score)},
+            {engine, price * 0.8f, int16_t(score / 2)},
+            {d1, price / 2, int16_t(score + 11)},
+            {d2, price / 3, int16_t(score / 3)}};
+}
+
+// Five racing teams, three test drivers, `entries` entries, two races.
+void writeLeague(const DataDir& dir, int entries)
+{
+    write(dir.teams(),
+          std::vector{team("Aldwych Racing", "Corvane", "Mara Lind", "Tomas Ebro", 12.5f, 14),
+                      team("Brightwater GP", "Hollis", "Ines Fallow", "Kit Arden", 9.75f, 8),
+                      team("Castell Motorsport", "Corvane", "Rui Santo", "Lena Voss", 7.25f, 5),
+                      team("Dunmore", "Pellam", "Oskar Brandt", "Yusuf Kaan", 4.5f, 2),
+                      team("Everleigh", "Pellam", "Noor Haddad", "Piet Holm", 0.75f, 0)});
+    write(dir.testDrivers(), std::vector<TestDriverRecord>{
+                                 {"Sam Quill", 3, 4}, {"Ada Morrow", 2, 1}, {"Jon Blake", 1, 0}});
+    const char* owners[] = {"Harriet Cole", "Ben Okafor",  "Priya Nair", "Tom Whitlow",
+                            "Grace Lund",   "Ollie Sykes", "Ama Mensah", "Lars Berg",
+                            "Nina Petrov",  "Jamal Reed",  "Zoe Clarke", "Kenji Mori",
+                            "Ines Duarte",  "Sean Walsh",  "Mia Novak",  "Omar Haddad",
+                            "Ruth Ellis",   "Dev Patel",   "Elsa Lind",  "Ivo Marsh"};
+    std::vector<EntryRecord> league;
+    for (int i = 0; i < entries; ++i)
+        league.push_back({owners[i], 30.5f, int16_t(61 - 3 * i), int16_t(i % 5),
+                          int16_t((i + 2) % 5), int16_t(i % 10), int16_t((i + 3) % 10),
+                          int16_t(i % 3)});
+    write(dir.entries(), league);
+    write(dir.calendar(), std::vector<RaceName>{{"Harbourside"}, {"Eastmoor"}});
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+    output = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
+    QDir().mkpath(output);
+    QTemporaryDir folder, big;
+    const DataDir dir(folder.path());
+    writeLeague(dir, 6);
+    Main main(dir);
+    save(&main, "main");
+    save(main.findChild<Team_Viewer*>(), "team_viewer");
+    // A league that has outgrown the table's first 16 rows.
+    writeLeague(DataDir(big.path()), 20);
+    Main twenty(DataDir(big.path()));
+    save(&twenty, "main_20_entries");
+
+    // The editors at their second record, so that both stepping buttons show enabled.
+    Team_Entry teams(dir, &main);
+    teams.findChild<QPushButton*>(QStringLiteral("Forward"))->click();
+    save(&teams, "team_entry");
+    Test_Driver drivers(dir, &main);
+    drivers.findChild<QPushButton*>(QStringLiteral("Forward"))->click();
+    save(&drivers, "test_driver");
+    auto* league = main.findChild<FlexGrid*>(QStringLiteral("HiScores"));
+    Entries entries(dir, 1, league, &main);
+    save(&entries, "entries");
+
+    Score score(dir, league, &main);
+    score.findChild<QComboBox*>(QStringLiteral("Race"))->setCurrentIndex(0);
+    save(&score, "score");
+    Race_Score raceTeams(dir, QStringLiteral("Harbourside"), &main);
+    save(&raceTeams, "race_score");
+    TD_Score raceDrivers(dir, QStringLiteral("Harbourside"), &main);
+    raceDrivers.findChild<QComboBox*>(QStringLiteral("Driver"))->setCurrentIndex(0);
+    raceDrivers.findChild<QLineEdit*>(QStringLiteral("Price"))->setText(QStringLiteral("4"));
+    save(&raceDrivers, "td_score");
+
+    QPointer<Calculator> result;
+    Calculate budget(dir, result, &main);
+    budget.findChild<QLineEdit*>(QStringLiteral("Budge"))->setText(QStringLiteral("40"));
+    save(&budget, "calculate");
+    budget.findChild<QPushButton*>(QStringLiteral("Ok"))->click();
+    if (result)
+        save(result, "calculator");
+    frmAbout about(&main);
+    save(&about, "about");
+    return 0;
+}
