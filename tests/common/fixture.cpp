@@ -1,71 +1,87 @@
 #include "fixture.h"
 
-#include <QApplication>
-#include <QFile>
-#include <QWidget>
+#include <QDir>
 
 namespace velmora::test {
-
-TempData::TempData() : dir_(tmp_.path()) {}
-
-bool TempData::exists(const QString& name) const
-{
-    return QFile::exists(path(name));
-}
 
 void writeBytes(const QString& path, const QByteArray& bytes)
 {
     QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(path));
-    f.write(bytes);
 }
 
 QByteArray readBytes(const QString& path)
 {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 TeamRecord team(const QString& name, const QString& engine, const QString& driver1,
-                const QString& driver2, float price, int16_t score)
+                const QString& driver2, float price, int score)
 {
-    TeamRecord t;
-    t.Team = {name, price, score};
-    t.Engine = {engine, price, score};
-    t.Driver1 = {driver1, price, score};
-    t.Driver2 = {driver2, price, score};
-    return t;
+    return {{name, price, int16_t(score)},
+            {engine, price, int16_t(score + 1)},
+            {driver1, price, int16_t(score + 2)},
+            {driver2, price, int16_t(score + 3)}};
 }
 
-EntryRecord entry(const QString& owner, int16_t points, int16_t team, int16_t engine,
-                  int16_t driver1, int16_t driver2, int16_t testDriver)
+EntryRecord entry(const QString& owner, int points, int team, int engine, int driver1, int driver2,
+                  int testDriver)
 {
-    EntryRecord e;
-    e.Owner = owner;
-    e.Points = points;
-    e.TeamIndex = team;
-    e.EngineIndex = engine;
-    e.Driver1Index = driver1;
-    e.Driver2Index = driver2;
-    e.TestDriverIndex = testDriver;
-    return e;
+    const auto i = [](int v) { return int16_t(v); };
+    return {owner, 0, i(points), i(team), i(engine), i(driver1), i(driver2), i(testDriver)};
 }
 
-TestDriverRecord testDriver(const QString& name, int16_t price, int16_t score)
+void writeSeason(const DataDir& dir)
 {
-    return {name, price, score};
+    const std::vector<TeamRecord> teams = {team("Arrow", "Vortex", "Ann Lee", "Bo Kim", 12.5f, 3),
+                                           team("Comet", "Helix", "Cy Dunn", "Di Eto", 9.25f, 0),
+                                           team("Meteor", "Ion", "Ed Fay", "Flo Gil", 4.75f, 7)};
+    writeRecords(dir.teams(), teams);
+    writeRecords(dir.testDrivers(),
+                 std::vector<TestDriverRecord>{{"Gus Ho", 3, 1}, {"Ida Jo", 2, 0}});
+    writeRecords(dir.entries(),
+                 std::vector{entry("dora", 5, 2, 1, 4, 5, 1), entry("Alan", 40),
+                             entry("bob", 12, 1, 2, 2, 3, 1), entry("Cleo", 40, 0, 2, 5, 0, 0)});
+    writeRecords(dir.calendar(), std::vector<RaceName>{{"Imola"}, {"Monza"}});
+    writeBytes(dir.file(QStringLiteral("report.txt")), "an earlier report");
+    const std::pair<const char*, std::array<int, 5>> races[] = {
+        {"Imola", {10, 4, 1, 2, 6}}, {"Monza", {0, 8, 5, 3, 1}}, {"Spa", {6, 6, 9, 4, 4}}};
+    for (const auto& [race, points] : races) {
+        std::vector<TeamRecord> cards;
+        for (int i = 0; i < 3; ++i)
+            cards.push_back(team(teams[i].Team.Name, teams[i].Engine.Name, teams[i].Driver1.Name,
+                                 teams[i].Driver2.Name, teams[i].Team.Price, points[i]));
+        writeRecords(dir.raceTeams(race), cards);
+        writeRecords(dir.raceTestDrivers(race),
+                     std::vector<TestDriverRecord>{{"Gus Ho", 0, int16_t(points[3])},
+                                                   {"Ida Jo", 0, int16_t(points[4])}});
+    }
 }
 
-int visibleTopLevelWindows()
+QList<QByteArray> calculatedFiles(const DataDir& dir, bool scores)
 {
-    int n = 0;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible())
-            ++n;
-    return n;
+    QList<QByteArray> files = {readBytes(dir.teams()), readBytes(dir.testDrivers()),
+                               readBytes(dir.entries())};
+    const std::pair<int, QList<int>> fields[3] = {{TeamRecord::Length, {84, 170, 256, 342}},
+                                                  {TestDriverRecord::Length, {82}},
+                                                  {EntryRecord::Length, {84}}};
+    for (int k = 0; !scores && k < 3; ++k)
+        for (qsizetype at = 0; at + fields[k].first <= files[k].size(); at += fields[k].first)
+            for (int o : fields[k].second)
+                files[k][at + o] = files[k][at + o + 1] = 0;
+    return files;
+}
+
+FolderState folderState(const DataDir& dir)
+{
+    FolderState state;
+    const QDir folder(dir.path());
+    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden))
+        if (name != u"temp.tro" && !name.contains(u".part"))
+            state.insert(name, readBytes(folder.filePath(name)));
+    return state;
 }
 
 } // namespace velmora::test

@@ -1,6 +1,8 @@
-// Driving the windows as a user does: controls found by their names, typed into, clicked
-// and picked from, and modal windows worked in while they are open.
+// Driving the windows as a user does: controls found by their names, typed into, clicked and
+// picked from; windows opened from the main window's menu and worked in while they are open.
 #pragma once
+
+#include "main/main_window.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -11,55 +13,49 @@
 #include <QTest>
 #include <QTimer>
 
-#include <functional>
-
 namespace velmora::test {
 
-// The control of that name in the window; the test stops when there is none.
-template <class Control = QWidget> Control* control(const QObject* window, const char* name)
+template <class Control = QWidget> Control* control(const QObject* w, const char* name)
 {
-    auto* c = window->findChild<Control*>(QString::fromLatin1(name));
-    if (!c)
-        qFatal("no control %s in %s", name, qPrintable(window->objectName()));
-    return c;
+    if (auto* c = w->findChild<Control*>(QString::fromLatin1(name)))
+        return c;
+    qFatal("no control %s in %s", name, qPrintable(w->objectName()));
 }
+inline const auto box = [](const QObject* w, auto n) { return control<QLineEdit>(w, n); };
+inline const auto picker = [](const QObject* w, auto n) { return control<QComboBox>(w, n); };
+inline const auto button = [](const QObject* w, auto n) { return control<QPushButton>(w, n); };
 
-inline QLineEdit* box(const QObject* w, const char* name)
-{
-    return control<QLineEdit>(w, name);
-}
-inline QPushButton* button(const QObject* w, const char* name)
-{
-    return control<QPushButton>(w, name);
-}
-inline QComboBox* picker(const QObject* w, const char* name)
-{
-    return control<QComboBox>(w, name);
-}
-inline QAction* menuItem(const QObject* w, const char* name)
-{
-    return control<QAction>(w, name);
-}
-
-// The text a box shows (an editable drop-down list: its text).
+// A box's text, or a drop-down list's.
 inline QString text(const QObject* w, const char* name)
 {
-    if (auto* list = w->findChild<QComboBox*>(QString::fromLatin1(name)))
-        return list->currentText();
-    return box(w, name)->text();
+    auto* list = w->findChild<QComboBox*>(QString::fromLatin1(name));
+    return list ? list->currentText() : box(w, name)->text();
 }
 
-// A grid cell's text as the grid draws it (trailing blanks are not drawn).
+// A grid cell as the grid draws it (trailing blanks are not drawn).
 inline QString cellText(const QAbstractItemView* grid, int row, int col)
 {
     return grid->model()->index(row, col).data().toString();
 }
 
-// Replaces what the box holds by typing.
+// Grid rows as the grid draws them from column `from` on: cells joined by '|', rows by ' '.
+inline QString rows(const QAbstractItemView* grid, std::initializer_list<int> rows, int from = 0)
+{
+    QStringList shown;
+    for (const int r : rows) {
+        QStringList cells;
+        for (int c = from; c < grid->model()->columnCount(); ++c)
+            cells << cellText(grid, r, c);
+        shown << cells.join(u'|');
+    }
+    return shown.join(u' ');
+}
+
+// Replaces what a box (or an editable list) holds by typing.
 inline void type(const QObject* w, const char* name, const QString& typed)
 {
-    QLineEdit* b = w->findChild<QComboBox*>(QString::fromLatin1(name)) ? picker(w, name)->lineEdit()
-                                                                       : box(w, name);
+    auto* list = w->findChild<QComboBox*>(QString::fromLatin1(name));
+    QLineEdit* b = list ? list->lineEdit() : box(w, name);
     b->selectAll();
     QTest::keyClick(b, Qt::Key_Delete);
     QTest::keyClicks(b, typed);
@@ -70,60 +66,96 @@ inline void click(const QObject* w, const char* name)
     QTest::mouseClick(button(w, name), Qt::LeftButton);
 }
 
-// Chooses the item at that position as a user does (also the item already chosen).
+// Chooses an item as a user does (also the item already chosen).
 inline void pick(const QObject* w, const char* name, int position)
 {
-    QComboBox* list = picker(w, name);
-    list->setCurrentIndex(position);
-    emit list->activated(position);
+    picker(w, name)->setCurrentIndex(position);
+    emit picker(w, name)->activated(position);
 }
 
-// The stepping buttons as a user sees them: "<>" both enabled, "<-" Previous only, ...
+// The stepping buttons as the user sees them: "<>" both enabled, "<-" Previous only, ...
 inline QString steps(const QObject* w)
 {
     return QString(button(w, "Previous")->isEnabled() ? u'<' : u'-')
-           + QString(button(w, "Forward")->isEnabled() ? u'>' : u'-');
+           + (button(w, "Forward")->isEnabled() ? u'>' : u'-');
 }
 
-// Waits for the window to be the active one, the one keys go to. (A dialog counts as
-// active for QTest while its parent is, before it has the focus itself.)
-inline bool waitUntilActive(QWidget* window)
+// Waits for the window to be the one keys go to (a dialog counts as active before that).
+inline bool waitUntilActive(QWidget* w)
 {
-    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+    return QTest::qWaitFor([w] { return QApplication::activeWindow() == w; });
 }
 
-// Runs `open`, which opens a modal window, and `use` in that window once it is shown and
-// active; the window is closed by its close box if `use` left it open. Returns the
-// window's name (empty when none opened).
+// Runs `open`, which opens a modal window, and `use` in it once it is active; closes it by its
+// close box if `use` left it open. Returns its name, null when none opened.
 inline QString inModal(const std::function<void()>& open, const std::function<void(QWidget*)>& use)
 {
     QString name;
-    // Gone with this call when no window opened, so that it cannot act in a later one.
-    QTimer inside;
-    inside.setSingleShot(true);
+    QWidget* const opener = QApplication::activeModalWidget();
+    QTimer inside; // gone with this call when no window opened
     QObject::connect(&inside, &QTimer::timeout, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        name = modal->objectName();
-        if (!waitUntilActive(modal))
-            qWarning("%s did not become active", qPrintable(name));
-        use(modal);
-        if (modal->isVisible())
-            modal->close();
+        if (QWidget* modal = QApplication::activeModalWidget();
+            modal && modal != opener && name.isNull()) {
+            name = modal->objectName();
+            waitUntilActive(modal);
+            use(modal);
+            if (modal->isVisible())
+                modal->close();
+        }
     });
     inside.start(0);
     open();
     return name;
 }
 
-// The top-level window of that name that is shown, or none.
-inline QWidget* shownWindow(const char* name)
+// Presses a menu item of the window, or one of its buttons.
+inline void trigger(QWidget* from, const char* item)
+{
+    if (auto* action = from->findChild<QAction*>(QString::fromLatin1(item)))
+        return action->trigger();
+    click(from, item);
+}
+
+inline QWidget* shownWindow(const QString& name)
 {
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible() && w->objectName() == QLatin1String(name))
+        if (w->isVisible() && w->objectName() == name)
             return w;
     return nullptr;
+}
+
+using Use = std::function<void(QWidget*)>;
+
+// Opens the named window as the organiser does (the result window with a budget of 100),
+// runs `use` in it once it is active, and closes it by its close box if it is still open.
+inline void inWindow(Main& main, const QString& window, const Use& use)
+{
+    // Each window, then the menu item and the buttons that lead to it.
+    static const QStringList paths = {
+        "Team_Entry Setup_Team", "Test_Driver Setup_Driver",        "Entries Comp_Team",
+        "Score Comp_Score",      "Race_Score Comp_Score Teamscore", "TD_Score Comp_Score Testscore",
+        "Calculate File_Calc",   "Calculator File_Calc Ok",         "frmAbout Help_About",
+        "Team_Viewer Comp_View"};
+    std::function<void(QWidget*, QStringList)> walk = [&](QWidget* from, QStringList path) {
+        if (path.isEmpty())
+            return use(from);
+        const QByteArray item = path.takeFirst().toLatin1();
+        if (item == "Ok")
+            type(from, "Budge", QStringLiteral("100"));
+        if (!inModal([&] { trigger(from, item.constData()); }, [&](QWidget* w) { walk(w, path); })
+                 .isNull())
+            return;
+        QWidget* beside = shownWindow(window); // a window that is not modal
+        if (!beside || !waitUntilActive(beside))
+            qFatal("%s did not open", qPrintable(window));
+        walk(beside, path);
+        beside->close();
+    };
+    QStringList path;
+    for (const QString& p : paths)
+        if (p.section(u' ', 0, 0) == window)
+            path = p.split(u' ').mid(1);
+    walk(&main, path);
 }
 
 } // namespace velmora::test

@@ -1,0 +1,363 @@
+// The league's core: the championship, the entry file's order and table, the score report,
+// and the best/worst search held to the plain visit of every team.
+#include "calculator/search.h"
+#include "data/io.h"
+#include "data/text.h"
+#include "fixture.h"
+#include "gui.h"
+#include "main/league_order.h"
+#include "main/score_report.h"
+#include "plain_search.h"
+#include "scoring/championship.h"
+#include "toolkit/flex_grid.h"
+#include "toolkit/league_table.h"
+
+#include <QDir>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <cmath>
+#include <limits>
+#include <sys/stat.h>
+
+using namespace velmora;
+using namespace velmora::test;
+using velmora::bench::plainSearch;
+using velmora::bench::samePick;
+
+namespace {
+
+// A team record whose four slots score t, e, d1 and d2, each at this price.
+TeamRecord scored(int t, int e, int d1, int d2, float price = 1.5f)
+{
+    const auto slot = [price](int score) { return ComponentSlot{"x", price, int16_t(score)}; };
+    return {slot(t), slot(e), slot(d1), slot(d2)};
+}
+
+QByteArray lines(const QByteArrayList& items)
+{
+    return items.join("\r\n") + "\r\n";
+}
+
+// A record whose four slots all have this price and score.
+TeamRecord record(float price, int score)
+{
+    return scored(score, score, score, score, price);
+}
+
+} // namespace
+
+class TestCore : public QObject {
+    Q_OBJECT
+private slots:
+    void entriesAddTheirFiveComponents();
+    void racesAddUpRecordByRecord();
+    void overflowWritesNothing_data();
+    void overflowWritesNothing();
+    void ordering_data();
+    void ordering();
+    void leagueTableRows();
+    void scoreReport();
+    void reportWritesReplaceWhole();
+    void byHand();
+    void sameAsThePlainVisit();
+};
+
+// Team, engine, test driver and the two drivers, each by its own position; a position that
+// names no record adds nothing. A second run changes no byte, nor does a failed one.
+void TestCore::entriesAddTheirFiveComponents()
+{
+    // Three teams whose every slot scores its own power of two in race R, two test drivers
+    // scoring 4096 and 8192 there.
+    TempData d;
+    writeRecords(d.dir().teams(), std::vector<TeamRecord>(3, scored(99, 99, 99, 99)));
+    writeRecords(d.dir().raceTeams("R"), std::vector{scored(1, 2, 4, 8), scored(16, 32, 64, 128),
+                                                     scored(256, 512, 1024, 2048)});
+    writeRecords(d.dir().testDrivers(), std::vector<TestDriverRecord>{{"A", 1, 50}, {"B", 1, 0}});
+    writeRecords(d.dir().raceTestDrivers("R"),
+                 std::vector<TestDriverRecord>{{"A", 0, 4096}, {"B", 0, 8192}});
+    writeRecords(d.dir().calendar(), std::vector<RaceName>{{"R"}});
+    writeRecords(d.dir().entries(),
+                 std::vector{entry("Ann"), entry("Ben", 9, 3, 3, 6, 7, 2), entry("Cy", 9, -1),
+                             entry("Dot", 9, 0, -1, -1, -2, -1), entry("Eve", 0, 0, 2, 3, 4, 1)});
+    const QList<QByteArray> before = calculatedFiles(d.dir());
+    QString error;
+    // A race file that cannot be read writes nothing; a replacement that fails puts back the
+    // files already replaced, so that the totals never count a race the points do not.
+    for (const auto& [op, file] : {std::pair{io::Op::Read, "R.tmr"},
+                                   {io::Op::Rename, "teams.tro"},
+                                   {io::Op::Rename, "test.tro"},
+                                   {io::Op::Rename, "entry.tro"}}) {
+        io::setFaultHook([op, file](io::Op o, const QString& path) {
+            return o == op && path.endsWith(QLatin1String(file)) ? ENOSPC : 0;
+        });
+        QVERIFY(!RecalculateChampionship(d.dir(), nullptr, &error));
+        io::setFaultHook({});
+        QVERIFY2(error.contains(QLatin1String(file)), qPrintable(error));
+        QCOMPARE(calculatedFiles(d.dir()), before);
+    }
+    QByteArray entryFile;
+    QVERIFY2(RecalculateChampionship(d.dir(), &entryFile, &error), qPrintable(error));
+    QCOMPARE(entryFile, readBytes(d.dir().entries()));
+    QList<int> points;
+    for (const EntryRecord& e : readRecords<EntryRecord>(d.dir().entries()))
+        points << e.Points;
+    QCOMPARE(points, (QList<int>{1 + 2 + 4 + 8 + 4096, 0, 2 + 4 + 8 + 4096, 1,
+                                 1 + 512 + 128 + 1024 + 8192}));
+    const QList<QByteArray> first = calculatedFiles(d.dir());
+    QVERIFY(RecalculateChampionship(d.dir(), nullptr, &error));
+    QCOMPARE(calculatedFiles(d.dir()), first);
+}
+
+void TestCore::racesAddUpRecordByRecord()
+{
+    TempData d;
+    // Partial records at the ends stay as they are.
+    writeBytes(d.dir().teams(), bytesOf(std::vector<TeamRecord>(5, scored(7, 7, 7, 7))) + "part");
+    writeRecords(d.dir().testDrivers(), std::vector<TestDriverRecord>{{"Sam", -7, 3}});
+    writeBytes(d.dir().entries(), entry("Ann", 5, 3, 1, 6, 7, 0).encode() + "xy");
+    // A short race named twice, a race longer than the database, one never scored.
+    writeRecords(d.dir().calendar(),
+                 std::vector<RaceName>{{"Short"}, {"Short"}, {"Long"}, {" Nowhere "}});
+    writeRecords(d.dir().raceTeams("Short"), std::vector<TeamRecord>(3, scored(1, 1, 1, 1)));
+    writeRecords(d.dir().raceTeams("Long"), std::vector<TeamRecord>(7, scored(5, 0, 0, 4)));
+    writeRecords(d.dir().raceTestDrivers("Long"),
+                 std::vector<TestDriverRecord>{{"Sam", 0, 2}, {"Ghost", 0, 9}});
+    const QList<QByteArray> unscored = calculatedFiles(d.dir(), false);
+    QString error;
+    QVERIFY2(RecalculateChampionship(d.dir(), nullptr, &error), qPrintable(error));
+    QCOMPARE(calculatedFiles(d.dir(), false), unscored);
+    const auto totals = readRecords<TeamRecord>(d.dir().teams());
+    QCOMPARE(totals.size(), std::size_t(5));
+    QCOMPARE(totals[0].Team.Score, int16_t(1 + 1 + 5));
+    QCOMPARE(totals[3].Driver2.Score, int16_t(4));
+    QCOMPARE(readRecords<TestDriverRecord>(d.dir().testDrivers()).at(0).Score, int16_t(2));
+    // Team of record 4 (5), engine of record 2 (1 + 1), drivers of record 4 (4), Sam (2).
+    QCOMPARE(readRecords<EntryRecord>(d.dir().entries()).at(0).Points, int16_t(13));
+    QCOMPARE(readBytes(d.path("Nowhere.tdr")), QByteArray());
+    QVERIFY(QFile::exists(d.path("Nowhere.tmr")));
+}
+
+void TestCore::overflowWritesNothing_data()
+{
+    // Two races each give record 2's engine and the test driver these points; what the message
+    // names. Last: the totals fit, the entry's sum (18000 + 16000) does not.
+    QTest::addColumn<QStringList>("row");
+    for (const char* r :
+         {"20000|0|engine \"x\" (team record 2)|\"Second\"|32767", "-20000|0|\"Second\"|-32768",
+          "0|17000|\"Sam\"|\"Second\"", "9000|8000|entry 1|\"Ann\"|test driver \"Sam\""})
+        QTest::newRow(r) << QString::fromLatin1(r).split(u'|');
+}
+
+void TestCore::overflowWritesNothing()
+{
+    QFETCH(QStringList, row);
+    const int race = row[0].toInt(), test = row[1].toInt();
+    TempData d;
+    writeRecords(d.dir().teams(), std::vector{scored(1, 1, 1, 1), scored(2, 2, 2, 2)});
+    writeRecords(d.dir().testDrivers(), std::vector<TestDriverRecord>{{"Sam", 1, 1}});
+    writeRecords(d.dir().entries(), std::vector{entry("Ann", 3, 1, 1, 2, 3, 0)});
+    writeRecords(d.dir().calendar(), std::vector<RaceName>{{"First"}, {"Second"}});
+    for (const QString r : {"First", "Second"}) {
+        writeRecords(d.dir().raceTeams(r), std::vector{scored(0, 0, 0, 0), scored(0, race, 1, 1)});
+        writeRecords(d.dir().raceTestDrivers(r),
+                     std::vector<TestDriverRecord>{{"Sam", 0, int16_t(test)}});
+    }
+    const QList<QByteArray> before = calculatedFiles(d.dir());
+    QByteArray entryFile;
+    QString error;
+    QVERIFY(!RecalculateChampionship(d.dir(), &entryFile, &error));
+    for (const QString& part : row.mid(2))
+        QVERIFY2(error.contains(part), qPrintable(error));
+    QVERIFY(calculatedFiles(d.dir()) == before && entryFile.isEmpty());
+}
+
+void TestCore::ordering_data()
+{
+    // By points (P) or by owner (O); owner:points in file order; the owners in the new order.
+    QTest::addColumn<QStringList>("row");
+    for (const char* r :
+         {"P|a:5 b:40 c:12 d:40 e:-3|b d c a e",
+          "O|bob:1 Zed:2 alan:3 al:4 Al:5 bob:6|Al Zed al alan bob bob", "P|x:3 y:2|x y"})
+        QTest::newRow(r) << QString::fromLatin1(r).split(u'|');
+}
+
+// Points highest first, equal ones keeping their order; owners by their stored bytes. The
+// file is rewritten in the new order, whole records only (a partial one at the end stays
+// there), and not at all when it is in order already (a rename would fail).
+void TestCore::ordering()
+{
+    QFETCH(QStringList, row);
+    TempData d;
+    std::vector<EntryRecord> records;
+    QStringList owners;
+    for (const QString& o : row[1].split(u' ')) {
+        owners << o.section(u':', 0, 0);
+        records.push_back(entry(owners.back(), o.section(u':', 1).toInt()));
+    }
+    writeBytes(d.dir().entries(), bytesOf(records) + "tail");
+    const bool inOrder = owners.join(u' ') == row[2];
+    io::setFaultHook(
+        [inOrder](io::Op op, const QString&) { return inOrder && op == io::Op::Rename ? EIO : 0; });
+    QByteArray shown;
+    QString error;
+    const bool ok = orderEntryFile(
+        d.dir(), row[0] == u"P" ? LeagueOrder::ByPoints : LeagueOrder::ByOwner, &shown, &error);
+    io::setFaultHook({});
+    QVERIFY2(ok, qPrintable(error));
+    owners.clear();
+    for (const EntryRecord& e : readRecords<EntryRecord>(d.dir().entries()))
+        owners << displayText(e.Owner);
+    QCOMPARE(owners.join(u' '), row[2]);
+    QCOMPARE(shown + "tail", readBytes(d.dir().entries()));
+}
+
+// At least 16 rows, or the file's count + 1; a row appended whenever fewer than three
+// would remain below an entry; every row numbered; a refill clears the rows below.
+void TestCore::leagueTableRows()
+{
+    FlexGrid grid;
+    grid.setCols(3);
+    std::vector<EntryRecord> entries;
+    for (int i = 1; i <= 15; ++i)
+        entries.push_back(entry(QStringLiteral("Owner %1").arg(i), i));
+    for (const auto& [count, rows] : {std::pair{2, 16}, {14, 17}, {15, 18}}) {
+        const std::vector<EntryRecord> some(entries.begin(), entries.begin() + count);
+        fillLeagueTable(&grid, count, bytesOf(some));
+        QCOMPARE(grid.rows(), rows);
+        QCOMPARE(cellText(&grid, rows - 1, 0), QString::number(rows));
+        QCOMPARE(cellText(&grid, count - 1, 1), QStringLiteral("Owner %1").arg(count));
+        QCOMPARE(cellText(&grid, count - 1, 2), QString::number(count));
+    }
+    fillLeagueTable(&grid, 19.5, bytesOf(entries)); // a partial record: 20.5 rounds to 20
+    QCOMPARE(grid.rows(), 20);
+    refillLeagueTable(&grid, bytesOf(std::vector(entries.begin(), entries.begin() + 3)));
+    QCOMPARE(grid.rows(), 20);
+    QCOMPARE(cellText(&grid, 3, 1) + cellText(&grid, 3, 2), QString());
+    QCOMPARE(cellText(&grid, 3, 0), QStringLiteral("4"));
+}
+
+// The component table (names to 20 columns, a tab before each race's score, races shorter
+// and longer than the database), TEAMS in zones of 14 from the viewer, the championship.
+void TestCore::scoreReport()
+{
+    TempData d;
+    TeamRecord a = team("Red", "V8", "Twenty Characters Xy", "Twenty-One Characters", 1, 7);
+    a.Engine.Score = -1;
+    writeRecords(d.dir().teams(), std::vector{a, team("B", "b", "B1", "B2")});
+    writeRecords(d.dir().calendar(), std::vector<RaceName>{{" Old "}, {"New"}, {"Fresh"}});
+    writeRecords(d.dir().raceTeams("Old"),
+                 std::vector{team("", "", "", "", 0, 1), team("", "", "", "", 0, -3),
+                             team("", "", "", "", 0, 9)});
+    writeRecords(d.dir().raceTeams("New"), std::vector{team("", "", "", "", 0, 4)});
+    // 23 characters end in column 29; 24 end in column 30.
+    writeRecords(d.dir().entries(),
+                 std::vector{entry(" Ann ", 12), entry("Maximilian Featherstone", -3),
+                             entry("Maximilian Featherstonea", 7)});
+    const std::vector<QStringList> viewer = {{"Ann", "Red", "V8", "Ann Lee", "Christopherson", " "},
+                                             {"12", "5", "-1", "12", "0", " "}};
+    QByteArray report;
+    QString error;
+    const auto row = [&](int i) { return viewer.at(std::size_t(i)); };
+    QVERIFY2(buildScoreReport(d.dir(), 2, row, &report, &error), qPrintable(error));
+    QCOMPARE(
+        report,
+        lines(
+            {"                  Total Old New Fresh", "Twenty Characters Xy9  \t3  \t6",
+             "B1                  2  \t-1", "", "Twenty-One Characters10  \t4  \t7",
+             "B2                  3  \t0", "", "Red                 7  \t1  \t4",
+             "B                   0  \t-3", "", "V8                  -1  \t2  \t5",
+             "b                   1  \t-2", "", "TEAMS", "",
+             "Manager       Team          Engine        Driver1       Driver2       Test Driver   ",
+             "",
+             // A 14-character item fills its zone: the next one skips a zone.
+             "Ann           Red           V8            Ann Lee       Christopherson"
+                 + QByteArray(15, ' ') + QByteArray(13, ' '),
+             "12            5             -1            12            0             "
+                 + QByteArray(14, ' '),
+             "", "Championship", "", " 1    Ann                    12",
+             " 2    Maximilian Featherstone-3", " 3    Maximilian Featherstonea",
+             "                             7"}));
+    QCOMPARE(readBytes(d.path("Fresh.tmr")), QByteArray()); // created empty
+}
+
+// The report replaces the file whole, keeping its permissions, through a symbolic link to
+// the file it names, and in place where no scratch file may be made.
+void TestCore::reportWritesReplaceWhole()
+{
+    TempData d;
+    const QString real = d.path("real.txt"), link = d.path("link.txt");
+    writeBytes(real, QByteArray(500, 'x'));
+    ::chmod(QFile::encodeName(real).constData(), 0600);
+    QVERIFY(QFile::link(real, link));
+    writeBytes(real + ".part", "not ours");
+    QString error;
+    QVERIFY2(writeScoreReport(link, "report\r\n", &error), qPrintable(error));
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(readBytes(real), QByteArray("report\r\n"));
+    QCOMPARE(QFileInfo(real).permissions() & QFile::ReadGroup, QFile::Permissions());
+    QCOMPARE(readBytes(real + ".part"), QByteArray("not ours"));
+    const auto noScratch = [](io::Op op, const QString& p) {
+        return op == io::Op::Open && p.contains(QLatin1String(".part")) ? EACCES : 0;
+    };
+    io::setFaultHook(noScratch);
+    QVERIFY(writeScoreReport(real, "in place", &error));
+    QCOMPARE(readBytes(real), QByteArray("in place"));
+    io::setFaultHook({});
+    QCOMPARE(QDir(d.dir().path()).entryList(QDir::Files).size(), 3);
+}
+
+// The plain visit's own rules, on databases worked by hand.
+void TestCore::byHand()
+{
+    // A team costing exactly the budget is in; prices add in floats (1e8 + 4 + 4 + 4 = 1e8).
+    std::vector<TeamRecord> t = {record(4, 3)};
+    t[0].Team.Price = 1e8f;
+    QCOMPARE(searchBestWorst(t, 1e8).best->price, 1e8f);
+    QVERIFY(!searchBestWorst(t, 99999990).worst && !searchBestWorst({}, 100).worst);
+    // Equal scores: the first visited wins; pass 2 (two first drivers) before pass 3.
+    t = {record(0, 0), record(0, 0)};
+    t[0].Team = {QString(), 10, 10};
+    for (TeamRecord& r : t)
+        r.Driver1 = {QString(), 5, 10}, r.Driver2 = {QString(), 0, 5};
+    QCOMPARE(*searchBestWorst(t, 10).best, (TeamPick{1, 0, 0, 2, 10, 20}));
+    QCOMPARE(*searchBestWorst(t, 10).worst, (TeamPick{1, 0, 1, 3, 0, 10}));
+    // No score above 0: no best, and the worst is the first affordable team. Scores are not
+    // limited to 16 bits.
+    const BestWorst none = searchBestWorst({record(5, 0), record(1, 0)}, 11);
+    QVERIFY(!none.best);
+    QCOMPARE(*none.worst, (TeamPick{0, 1, 2, 3, 8, 0}));
+    QCOMPARE(searchBestWorst({record(1, 32767), record(1, -32768)}, 100).best->score, 4 * 32767);
+}
+
+// Random databases with ties, equal, negative, NaN and infinite prices, budgets at a team's
+// price or just below; the larger ones score rising or falling record by record.
+void TestCore::sameAsThePlainVisit()
+{
+    const float inf = std::numeric_limits<float>::infinity(), nan = std::nanf("");
+    const float prices[] = {0, 0.1f, 0.25f, 1, 2.5f, 7.25f, 12.5f, -2, 3.4e38f, inf, nan};
+    QRandomGenerator rng(20261207);
+    for (int round = 0; round < 3000; ++round) {
+        const int n = rng.bounded(round < 2900 ? 6 : 13);
+        const int kinds = round % 3 == 0 ? 11 : 8, scores = rng.bounded(3) == 0 ? 32768 : 4;
+        auto teams = std::vector<TeamRecord>(std::size_t(n));
+        for (int r = 0; r < n; ++r)
+            for (ComponentSlot* s :
+                 {&teams[r].Team, &teams[r].Engine, &teams[r].Driver1, &teams[r].Driver2})
+                *s = {
+                    QString(), prices[rng.bounded(kinds)],
+                    int16_t(round < 2900 ? rng.bounded(-scores, scores) : (round % 2 * 2 - 1) * r)};
+        double budget = rng.generateDouble() * 60 - 5;
+        if (n > 0 && rng.bounded(2)) { // a team's own price, or the float just below it
+            const TeamRecord& a = teams[rng.bounded(n)];
+            const float p = ((a.Team.Price + a.Engine.Price) + a.Driver1.Price) + a.Driver2.Price;
+            budget = rng.bounded(2) ? double(p) : std::nextafter(double(p), -HUGE_VAL);
+        }
+        const BestWorst want = plainSearch(teams, budget), got = searchBestWorst(teams, budget);
+        QVERIFY2(samePick(got.best, want.best) && samePick(got.worst, want.worst),
+                 qPrintable(QString::number(round)));
+    }
+}
+
+QTEST_MAIN(TestCore)
+#include "test_core.moc"

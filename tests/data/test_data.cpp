@@ -1,0 +1,236 @@
+// The data files: how typed texts become field values and back, the exact bytes of every
+// record type, race file names, the record file's rules and the record cursor's.
+#include "data/codepage.h"
+#include "data/folder_lock.h"
+#include "data/io.h"
+#include "data/record_cursor.h"
+#include "data/text.h"
+#include "fixture.h"
+
+#include <QDir>
+#include <QTest>
+
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <sys/stat.h>
+
+using namespace velmora;
+using namespace velmora::test;
+
+class TestData : public QObject {
+    Q_OBJECT
+private slots:
+    void conversions_data();
+    void conversions();
+    void recordBytes();
+    void recordFile();
+    void cursorStoresOnlyWhatItRead();
+    void folderLock();
+};
+
+void TestData::conversions_data()
+{
+    // What a typed text becomes: the number read from it (17 digits), stored into an Integer
+    // or a Single field and shown again (record style '.75', price style '0.75', a total),
+    // stored into a text field (its bytes without trailing blanks), read as a record number
+    // and shown again, or made a race's file name.
+    QTest::addColumn<QString>("as");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("result");
+    const QString zeros(400, u'0');
+    const QList<std::tuple<const char*, const char*, QString, QString>> rows = {
+        {"empty", "number", "", "0"},
+        {"letters", "number", "abc", "0"},
+        {"unit", "number", "12.5m", "12.5"},
+        {"blanks, tabs, line feeds inside", "number", "\t1\n2 0 .5", "120.5"},
+        {"comma ends", "number", "1,5", "1"},
+        {"two points", "number", "1.2.3", "1.2"},
+        {"exponent", "number", "1 e + 2", "100"},
+        {"exponent D", "number", "2.5d-1", "0.25"},
+        {"exponent without digits", "number", "7E-x", "7"},
+        {"hex", "number", "&hFf", "255"},
+        {"octal stops at 8", "number", "&O178", "15"},
+        {"non-ASCII digit ends", "number", "1\u0663", "1"},
+        {"overflow", "number", "-1E999", "-inf"},
+        {"huge, negative exponent", "number", "1" + zeros + "E-5", "inf"},
+        {"tiny, positive exponent", "number", "." + zeros + "1E+5", "0"},
+        {"half to even down", "integer", "2.5", "2"},
+        {"half to even up", "integer", "3.5", "4"},
+        {"negative half", "integer", "-2.5", "-2"},
+        {"integer clamped up", "integer", "1E999", "32767"},
+        {"integer clamped down", "integer", "-40000", "-32768"},
+        {"field no leading zero", "single", "0.75", ".75"},
+        {"field seven digits", "single", "12.345678", "12.34568"},
+        {"field exponent", "single", "1E7", "1E+07"},
+        {"field clamped", "single", "1E999", "3.402823E+38"},
+        {"price leading zero", "price", "0.75", "0.75"},
+        {"total fifteen digits", "total", "31.400000000000002", "31.4"},
+        {"name trimmed", "field", " Ann ", "Ann"},
+        {"name cut to 80", "field", QString(85, u'x'), QString(80, u'x')},
+        {"outside the code page", "field", "Zoë Łódź €", "Zoë ?ód? €"},
+        {"a character outside the plane is one", "field", QStringLiteral("😀").repeated(85),
+         QString(80, u'?')},
+        {"record number", "record", "3", " 3"},
+        // One file name inside the data folder, the one the calendar's copy of a name gives.
+        {"race", "race", "  Harbourside ", "Harbourside.tmr"},
+        {"race with separators", "race", "a/b\\c%d", "a%2Fb%5Cc%25d.tmr"},
+        {"race of dots", "race", "..", "...tmr"},
+        {"race with a control character", "race", "x\ny", "x%0Ay.tmr"},
+        {"race as long as the calendar keeps", "race", QString(90, u'r'),
+         QString(80, u'r') + ".tmr"},
+        {"race outside the code page", "race", "Łódź", "?ód?.tmr"},
+    };
+    for (const auto& [name, as, typed, result] : rows)
+        QTest::newRow(name) << QString::fromLatin1(as) << typed << result;
+}
+
+void TestData::conversions()
+{
+    QFETCH(QString, as);
+    QFETCH(QString, typed);
+    QFETCH(QString, result);
+    const double number = readNumber(typed);
+    QString shown;
+    if (as == u"number")
+        shown = QString::number(number, 'g', 17);
+    else if (as == u"integer")
+        shown = numberText(int(toInteger(number)));
+    else if (as == u"single")
+        shown = numberText(toSingle(number));
+    else if (as == u"price")
+        shown = priceText(toSingle(number));
+    else if (as == u"total")
+        shown = totalText(number);
+    else if (as == u"record")
+        shown = recordNumberText(recordNumber(typed));
+    else if (as == u"race") {
+        const DataDir dir(QStringLiteral("/data"));
+        const RaceName listed = RaceName::decode(RaceName{fieldText(typed)}.encode().constData());
+        QCOMPARE(dir.raceTeams(displayText(listed.Name)), dir.raceTeams(typed));
+        QCOMPARE(dir.raceTestDrivers(typed).chopped(3), dir.raceTeams(typed).chopped(3));
+        shown = dir.raceTeams(typed).mid(6);
+    } else {
+        const QByteArray stored = encode1252(fieldText(typed));
+        QCOMPARE(stored.size(), TextFieldLength);
+        shown = displayText(decode1252(stored.constData(), int(stored.size())));
+    }
+    QCOMPARE(shown, result);
+}
+
+// Every field at its offset, little-endian, names padded with blanks (in the code page), and
+// decoding gives back the same bytes.
+void TestData::recordBytes()
+{
+    const TeamRecord t{{"Red", 12.5f, 10}, {"V", 0, 0}, {"Ann Lee", 3, -2}, {"Bo", 7.25f, 4}};
+    const QByteArray team = t.encode();
+    QCOMPARE(team.size(), 344);
+    QCOMPARE(team.left(80), QByteArray("Red").leftJustified(80));
+    const std::pair<int, const char*> teamFields[] = {
+        {80, "00004841"},  {84, "0a00"},  {86, "56"},    {166, "00000000"}, {172, "416e6e"},
+        {252, "00004040"}, {256, "feff"}, {258, "426f"}, {338, "0000e840"}, {342, "0400"}};
+    for (const auto& [at, hex] : teamFields)
+        QCOMPARE(team.mid(at, qsizetype(std::strlen(hex) / 2)).toHex(), QByteArray(hex));
+    QCOMPARE(TeamRecord::decode(team.constData()).encode(), team);
+
+    const QByteArray driver = TestDriverRecord{"Tim", 3, -1}.encode();
+    QCOMPARE(driver.size(), 84);
+    QCOMPARE(driver.mid(80).toHex(), QByteArray("0300ffff"));
+
+    const QByteArray entry = EntryRecord{"Ann", 0.75f, 300, 1, 2, 3, -1, 32767}.encode();
+    QCOMPARE(entry.size(), 96);
+    QCOMPARE(entry.mid(80).toHex(), QByteArray("0000403f2c01010002000300ffffff7f"));
+    QCOMPARE(EntryRecord::decode(entry.constData()).encode(), entry);
+    QCOMPARE(RaceName{"Harbourside"}.encode(), QByteArray("Harbourside").leftJustified(80));
+    // Driver-list position d is the first driver of team record d/2 + 1 when even.
+    QCOMPARE(teamRecordOfDriver(3), 2);
+    QCOMPARE(t.driver(3).Name, QStringLiteral("Bo"));
+    // A name read and stored again keeps its bytes, whatever they are.
+    QByteArray all(256, '\0');
+    for (int i = 0; i < 256; ++i)
+        all[i] = char(i);
+    QCOMPARE(encode1252(decode1252(all.constData(), 256)), all);
+    QCOMPARE(decode1252("\x80\x9f", 2), QStringLiteral("€Ÿ"));
+}
+
+void TestData::recordFile()
+{
+    TempData d;
+    const QString path = d.path(QStringLiteral("r.tro"));
+    RecordFile f;
+    QString error;
+    QVERIFY(f.open(path, 4, &error) && QFile::exists(path) && f.count() == 0);
+    QByteArray bytes;
+    QVERIFY(f.write(1, QByteArray("aaaa"), &error));
+    QVERIFY(!f.write(3, QByteArray("cccc"), &error)); // never a gap of undefined records
+    // A failed append is taken back whole.
+    io::setFaultHook([](io::Op op, const QString&) { return op == io::Op::Sync ? EIO : 0; });
+    QVERIFY(!f.write(2, QByteArray("bbbb"), &error));
+    io::setFaultHook({});
+    QVERIFY2(error.contains(path) && error.contains(u"Input/output error"), qPrintable(error));
+    QCOMPARE(readBytes(path), QByteArray("aaaa"));
+    // A partial record at the end is not counted, read or overwritten but by an append.
+    writeBytes(path, "aaaabb");
+    QVERIFY(f.read(2, &bytes, &error) && bytes.isEmpty());
+    QCOMPARE(f.realCount(), 1.5);
+    QVERIFY(f.readAll(&bytes, &error) && bytes == "aaaa");
+    QVERIFY(f.write(2, QByteArray("cccc"), &error));
+    QCOMPARE(readBytes(path), QByteArray("aaaacccc"));
+    // A file too large for the memory is refused with the usual message, never a crash.
+    QVERIFY(!io::allocate(&bytes, qint64(1) << 62, path, &error));
+    QVERIFY2(error.contains(path) && error.contains(QString::fromLocal8Bit(std::strerror(ENOMEM))),
+             qPrintable(error));
+    // A delete goes through temp.tro, emptied first, and is renamed over the file, keeping its
+    // permissions and leaving no scratch file.
+    writeBytes(path, "aabbcc");
+    ::chmod(QFile::encodeName(path).constData(), 0600);
+    writeBytes(d.dir().scratch(), QByteArray(50, 'x'));
+    QVERIFY(deleteRecord(path, d.dir().scratch(), 2, 2, &error));
+    QVERIFY(deleteRecord(path, d.dir().scratch(), 2, 9, &error)); // outside: nothing
+    QCOMPARE(readBytes(path), QByteArray("aacc"));
+    QCOMPARE(QFileInfo(path).permissions() & QFile::ReadGroup, QFile::Permissions());
+    QVERIFY(deleteRecord(path, d.dir().scratch(), 2, 1, &error));
+    QVERIFY(deleteRecord(path, d.dir().scratch(), 2, 1, &error));
+    QCOMPARE(readBytes(path), QByteArray());
+    QCOMPARE(QDir(d.dir().path()).entryList(QDir::Files), QStringList{"r.tro"});
+}
+
+// A record that could not be read is never stored over: here, the one a delete left shown.
+void TestData::cursorStoresOnlyWhatItRead()
+{
+    TempData d;
+    const QString path = d.path("r.tro");
+    writeBytes(path, "abc");
+    RecordCursor cursor(path, d.dir().scratch(), 1);
+    QString error;
+    QByteArray shown;
+    QVERIFY(cursor.open(&error) && cursor.go(1, &shown, &error));
+    bool deleted = false;
+    io::setFaultHook([&deleted](io::Op op, const QString&) {
+        deleted = deleted || op == io::Op::Rename;
+        return deleted && op == io::Op::Read ? EIO : 0;
+    });
+    QVERIFY(!cursor.remove(&shown, &error));
+    io::setFaultHook({});
+    QVERIFY(!cursor.store("Z", &error));
+    QCOMPARE(readBytes(path), QByteArray("bc"));
+}
+
+// One copy of the program at a time on a data folder: a second finds it held, and says so;
+// once the first lets go the folder is free.
+void TestData::folderLock()
+{
+    TempData d;
+    QString error;
+    auto first = std::make_unique<FolderLock>();
+    FolderLock second;
+    QVERIFY(first->acquire(d.dir().path(), &error));
+    QVERIFY(!second.acquire(d.dir().path(), &error));
+    QVERIFY2(error.contains(u"already running") && error.contains(d.dir().path()),
+             qPrintable(error));
+    first.reset();
+    QVERIFY(second.acquire(d.dir().path(), &error));
+}
+
+QTEST_GUILESS_MAIN(TestData)
+#include "test_data.moc"
