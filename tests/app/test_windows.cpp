@@ -1,5 +1,6 @@
 // What only the windows can get wrong, each opened from the menu on the season, shown and
 // active: the keyboard, where stepping leaves them, and what they show and store.
+#include "data/codepage.h"
 #include "data/text.h"
 #include "fixture.h"
 #include "gui.h"
@@ -156,34 +157,32 @@ void TestWindows::stepping_data()
 void TestWindows::stepping()
 {
     QFETCH(QStringList, row);
-    const char* first = row[0] == u"Entries"       ? "Owner"
-                        : row[0] == u"Test_Driver" ? "Driver"
-                                                   : "Team";
+    const bool entries = row[0] == u"Entries", drivers = row[0] == u"Test_Driver";
     open(row[0], [&](QWidget* w) {
         const char* buttons[] = {"Forward", "Previous", "New", "Delete"};
         for (const QChar c : row[1]) {
             if (c.isUpper()) {
-                type(w, first, c);
-                continue;
+                type(w, entries ? "Owner" : drivers ? "Driver" : "Team", c);
+            } else {
+                button(w, buttons[QStringLiteral("><+x").indexOf(c)])->setFocus();
+                press(Qt::Key_Space);
             }
-            button(w, buttons[QStringLiteral("><+x").indexOf(c)])->setFocus();
-            press(Qt::Key_Space);
         }
         QCOMPARE(text(w, "Number").trimmed() + u'|' + steps(w) + u'|' + focusName(),
                  row.mid(2, 3).join(u'|'));
     });
-    QStringList names; // the close box stored nothing more (the entry file: put in order)
+    // Every record starts with its name. The close box stored nothing more (the entry file
+    // is put in order).
     const DataDir& d = data_->dir();
-    if (row[0] == u"Entries")
-        for (const EntryRecord& e : readRecords<EntryRecord>(d.entries()))
-            names << displayText(e.Owner);
-    else if (row[0] == u"Test_Driver")
-        for (const TestDriverRecord& t : readRecords<TestDriverRecord>(d.testDrivers()))
-            names << displayText(t.Name);
-    else
-        for (const TeamRecord& t :
-             readRecords<TeamRecord>(row[0] == u"Race_Score" ? d.raceTeams("Imola") : d.teams()))
-            names << displayText(t.Team.Name);
+    const QByteArray file = readBytes(entries                   ? d.entries()
+                                      : drivers                 ? d.testDrivers()
+                                      : row[0] == u"Race_Score" ? d.raceTeams("Imola")
+                                                                : d.teams());
+    QStringList names;
+    for (qsizetype at = 0; at < file.size(); at += entries   ? EntryRecord::Length
+                                                   : drivers ? TestDriverRecord::Length
+                                                             : TeamRecord::Length)
+        names << displayText(decode1252(file.constData() + at, TextFieldLength));
     QCOMPARE(names.join(u','), row[5]);
 }
 
@@ -203,10 +202,10 @@ void TestWindows::editorsStoreWhatIsShown()
         click(w, "Close");
     });
     const auto stored = readRecords<TeamRecord>(data_->dir().teams());
-    QCOMPARE(stored[0].Team.Name, QStringLiteral("Arrow GP").leftJustified(80));
-    QCOMPARE(stored[0].Team.Price + stored[0].Driver1.Price, 12.5f);
-    QCOMPARE(stored[0].Driver1.Score, teams[0].Driver1.Score);
-    QCOMPARE(stored[1].Engine.Price, 12.345678f);
+    QCOMPARE(displayText(stored[0].Team.Name), u"Arrow GP");
+    QVERIFY(stored[0].Team.Price == 12.5f && stored[0].Driver1.Price == 0);
+    QVERIFY(stored[0].Driver1.Score == teams[0].Driver1.Score
+            && stored[1].Engine.Price == 12.345678f);
     QCOMPARE(cellText(main_->findChild<Team_Viewer*>()->grid(), 3, 2), QStringLiteral("Arrow GP"));
 }
 
@@ -241,6 +240,7 @@ void TestWindows::entryEditor()
                 });
     }
     writeRecords(data_->dir().entries(), std::vector{entry("Solo")});
+    writeRecords(data_->dir().testDrivers(), std::vector<TestDriverRecord>{{"Lone", 1, 0}});
     open("Entries", [](QWidget* w) {
         click(w, "Delete");
         QString shown; // no picker chosen, no box filled
@@ -251,6 +251,11 @@ void TestWindows::entryEditor()
         click(w, "Close");
     });
     QCOMPARE(readBytes(data_->dir().entries()), QByteArray());
+    open("Entries", [](QWidget* w) { // a store fills every unchosen list, one of one item too
+        pick(w, "Team", 0);
+        click(w, "Close");
+    });
+    QCOMPARE(readRecords<EntryRecord>(data_->dir().entries()).at(0).TestDriverIndex, 0);
 }
 
 // The team card starts a new race with no points and, after a step, has the first score

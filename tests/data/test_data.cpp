@@ -6,6 +6,7 @@
 #include "data/record_cursor.h"
 #include "data/text.h"
 #include "fixture.h"
+#include "toolkit/twips.h"
 
 #include <QDir>
 #include <QTest>
@@ -80,6 +81,9 @@ void TestData::conversions_data()
         {"race as long as the calendar keeps", "race", QString(90, u'r'),
          QString(80, u'r') + ".tmr"},
         {"race outside the code page", "race", "Łódź", "?ód?.tmr"},
+        // A window layout's twips, to the nearest pixel.
+        {"twips down", "twips", "22", "1"},
+        {"twips up", "twips", "23", "2"},
     };
     for (const auto& [name, as, typed, result] : rows)
         QTest::newRow(name) << QString::fromLatin1(as) << typed << result;
@@ -102,6 +106,8 @@ void TestData::conversions()
         shown = priceText(toSingle(number));
     else if (as == u"total")
         shown = totalText(number);
+    else if (as == u"twips")
+        shown = QString::number(twips(typed.toInt()));
     else if (as == u"record")
         shown = recordNumberText(recordNumber(typed));
     else if (as == u"race") {

@@ -56,8 +56,7 @@ private slots:
 void TestCrash::everyFileOldOrNew_data()
 {
     QTest::addColumn<Work>("work");
-    // Spa typed in the scoring window and calculated (typed again, once in the calendar it is
-    // that race).
+    // Spa typed in the scoring window and calculated (again: Spa is in the calendar by then).
     QTest::newRow("calendar append, then championship") << Work([](const DataDir& d) {
         Score score(d, nullptr);
         picker(&score, "Race")->setEditText(QStringLiteral("Spa"));
