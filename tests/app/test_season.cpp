@@ -123,7 +123,9 @@ void TestSeason::wholeSeasonThroughTheWindows()
                             .convertToFormat(QImage::Format_ARGB32);
     QCOMPARE(icon, programIconImage(32).convertToFormat(QImage::Format_ARGB32));
     const auto* pixel = reinterpret_cast<const QRgb*>(icon.constBits());
-    QVERIFY(std::count_if(pixel, pixel + 32 * 32, [](QRgb c) { return qGray(c) < 40; }) > 32);
+    QVERIFY(std::count_if(pixel, pixel + 32 * 32,
+                          [](QRgb c) { return qAlpha(c) == 255 && qGray(c) < 40; })
+            > 32);
     trigger(&main, "File_Exit");
     for (QWidget* w : QApplication::topLevelWidgets())
         QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
