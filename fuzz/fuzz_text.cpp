@@ -1,5 +1,5 @@
 // Arbitrary text through every conversion a typed text goes through into a record, taken as
-// UTF-8, as raw UTF-16 (lone surrogates, NUL) and as code-page bytes.
+// UTF-8 and as raw UTF-16 (lone surrogates, NUL).
 #include "data/codepage.h"
 #include "data/data_dir.h"
 #include "data/text.h"
@@ -43,6 +43,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     const auto* bytes = reinterpret_cast<const char*>(data);
     convert(QString::fromUtf8(bytes, qsizetype(size)));
     convert(QString(reinterpret_cast<const QChar*>(data), qsizetype(size / 2)));
-    convert(decode1252(bytes, int(size)));
     return 0;
 }

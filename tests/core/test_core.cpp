@@ -34,11 +34,6 @@ TeamRecord scored(int t, int e, int d1, int d2, float price = 1.5f)
     return {slot(t), slot(e), slot(d1), slot(d2)};
 }
 
-QByteArray lines(const QByteArrayList& items)
-{
-    return items.join("\r\n") + "\r\n";
-}
-
 } // namespace
 
 class TestCore : public QObject {
@@ -248,7 +243,7 @@ void TestCore::scoreReport()
     QVERIFY2(buildScoreReport(d.dir(), 2, row, &report, &error), qPrintable(error));
     QCOMPARE(
         report,
-        lines(
+        QByteArrayList(
             {"                  Total Old New Fresh", "Twenty Characters Xy9  \t3  \t6",
              "B1                  2  \t-1", "", "Twenty-One Characters10  \t4  \t7",
              "B2                  3  \t0", "", "Red                 7  \t1  \t4",
@@ -263,7 +258,8 @@ void TestCore::scoreReport()
                  + QByteArray(14, ' '),
              "", "Championship", "", " 1    Ann                    12",
              " 2    Maximilian Featherstone-3", " 3    Maximilian Featherstonea",
-             "                             7"}));
+             "                             7", ""})
+            .join("\r\n"));
     QCOMPARE(readBytes(d.path("Fresh.tmr")), QByteArray()); // created empty
 }
 
