@@ -2,7 +2,6 @@
 
 #include "calculator/calculator.h"
 #include "data/text.h"
-#include "toolkit/dialogs.h"
 
 #include <QLineEdit>
 #include <QPushButton>

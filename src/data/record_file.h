@@ -23,8 +23,6 @@ public:
 
     bool open(const QString& path, int recordLength, QString* error);
     void close();
-    bool isOpen() const { return fd_ >= 0; }
-    const QString& path() const { return path_; }
 
     // Whole records in the file.
     qint64 count() const;

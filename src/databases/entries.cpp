@@ -3,7 +3,6 @@
 #include "data/text.h"
 #include "scoring/score.h"
 #include "toolkit/dialogs.h"
-#include "toolkit/flex_grid.h"
 #include "toolkit/league_table.h"
 
 #include <QComboBox>

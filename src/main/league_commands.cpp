@@ -14,14 +14,12 @@ void orderLeagueTable(QWidget* parent, const DataDir& dir, FlexGrid* grid, Leagu
     bool ok;
     {
         BusyCursor busy;
-        grid->setRedraw(false);
         QByteArray records;
         ok = orderEntryFile(dir, order, &records, &error);
         // After a failed rewrite the entries come back in the file's own order, which is
         // what the grid must show: its positions are record numbers.
         if (ok || !records.isEmpty())
             refillLeagueTable(grid, records);
-        grid->setRedraw(true);
         grid->setFocus();
     }
     if (!ok)

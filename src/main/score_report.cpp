@@ -6,8 +6,6 @@
 #include "data/text.h"
 #include "data/types.h"
 
-#include <QFile>
-
 #include <algorithm>
 #include <array>
 

@@ -9,7 +9,6 @@
 #include <QHash>
 
 #include <cstdint>
-#include <cstring>
 #include <limits>
 
 namespace velmora {

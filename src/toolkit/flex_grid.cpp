@@ -129,22 +129,6 @@ void FlexGridModel::setText(int row, int col, const QString& text)
     emit dataChanged(i, i, {Qt::DisplayRole});
 }
 
-void FlexGridModel::appendRow(const QString& firstCell)
-{
-    if (held_) {
-        resize(rows_ + 1, cols_);
-        if (cols_ > 0)
-            cells_[std::size_t(rows_ - 1) * cols_] = firstCell;
-        changedWhileHeld_ = true;
-        return;
-    }
-    beginInsertRows({}, rows_, rows_);
-    resize(rows_ + 1, cols_);
-    if (cols_ > 0)
-        cells_[std::size_t(rows_ - 1) * cols_] = firstCell;
-    endInsertRows();
-}
-
 void FlexGridModel::holdUpdates(bool hold)
 {
     if (hold == held_)
@@ -195,13 +179,6 @@ void FlexGrid::applyColumnWidths()
 void FlexGrid::setCols(int cols)
 {
     model_->setCols(cols);
-}
-
-void FlexGrid::setTextArray(qint64 index, const QString& text)
-{
-    if (cols() <= 0 || index < 0)
-        return;
-    model_->setText(int(index / cols()), int(index % cols()), text);
 }
 
 void FlexGrid::setFormatString(const QString& format)

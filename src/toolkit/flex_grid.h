@@ -29,7 +29,6 @@ public:
 
     const QString& text(int row, int col) const;
     void setText(int row, int col, const QString& text);
-    void appendRow(const QString& firstCell);
 
     // While updates are held, changes are made silently and announced in one reset.
     void holdUpdates(bool hold);
@@ -66,11 +65,6 @@ public:
     void setText(const QString& text) { model_->setText(row_, col_, text); }
 
     void setTextMatrix(int row, int col, const QString& text) { model_->setText(row, col, text); }
-    // Flat cell index: row × column count + column.
-    void setTextArray(qint64 index, const QString& text);
-
-    // Appends one row whose first cell holds the given text.
-    void addItem(const QString& firstCell) { model_->appendRow(firstCell); }
 
     // "^Heading|^Other": one part per column; '^' centres it, the rest is its heading
     // (written into the first fixed row) and sets the column's width.
@@ -100,6 +94,20 @@ private:
     std::vector<int> columnWidths_; // set by the format string, kept across resets
     int row_ = 0, col_ = 0;
     bool redraw_ = true;
+};
+
+// The grid's redrawing held for the length of a fill, and given back however it ends.
+class HeldRedraw {
+public:
+    explicit HeldRedraw(FlexGrid* grid) : grid_(grid), was_(grid->redraw())
+    {
+        grid_->setRedraw(false);
+    }
+    ~HeldRedraw() { grid_->setRedraw(was_); }
+
+private:
+    FlexGrid* grid_;
+    bool was_;
 };
 
 } // namespace velmora

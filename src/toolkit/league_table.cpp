@@ -49,29 +49,10 @@ void growTo(FlexGrid* grid, int rows)
         return;
     grid->setRows(rows);
     for (int r = from; r < rows; ++r)
-        grid->setTextArray(GridCellIndex(r, 0, grid), QString::number(r + 1));
+        grid->setTextMatrix(r, 0, QString::number(r + 1));
 }
-
-// The grid's redrawing held for the length of a fill.
-class HeldRedraw {
-public:
-    explicit HeldRedraw(FlexGrid* grid) : grid_(grid), was_(grid->redraw())
-    {
-        grid_->setRedraw(false);
-    }
-    ~HeldRedraw() { grid_->setRedraw(was_); }
-
-private:
-    FlexGrid* grid_;
-    bool was_;
-};
 
 } // namespace
-
-qint64 GridCellIndex(int row, int col, const FlexGrid* grid)
-{
-    return qint64(row) * grid->cols() + col;
-}
 
 void fillLeagueTable(FlexGrid* grid, double realCount, const QByteArray& entries)
 {

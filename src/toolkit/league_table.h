@@ -10,9 +10,6 @@ class FlexGrid;
 // column 0, its owner as stored (all 80 characters) in column 1 and its points in column 2.
 // The entry editor and the championship write it as well as the main window.
 
-// Flat cell index of a grid cell: row × the grid's column count + column.
-qint64 GridCellIndex(int row, int col, const FlexGrid* grid);
-
 // Start-up's fill from the entry file's whole records: the row count of a file of realCount
 // records (at least 16, the file's count + 1 when larger), numbered rows, the entries, and
 // a row appended whenever fewer than three rows would remain below the entry just written.

@@ -53,15 +53,10 @@ Team_Viewer::Team_Viewer(const DataDir& dataDir, QWidget* parent)
     setCancelButton(Close);
     connect(Close, &QPushButton::clicked, this, &Team_Viewer::Close_Click);
     setTabOrder({Spread, Close});
-    fill(&loadError_);
+    Update(&loadError_);
 }
 
 bool Team_Viewer::Update(QString* error)
-{
-    return fill(error);
-}
-
-bool Team_Viewer::fill(QString* error)
 {
     std::vector<TeamRecord> teams;
     std::vector<TestDriverRecord> testDrivers;
@@ -75,7 +70,7 @@ bool Team_Viewer::fill(QString* error)
     // would be several times the size of the file.
     const qsizetype count = records.size() / EntryRecord::Length;
 
-    Spread->setRedraw(false);
+    const HeldRedraw held(Spread);
     // The grid grows once to the rows the entries need rather than two rows at a time.
     Spread->setRows(rowsAfterFill(Spread->rows(), count));
     int v = 1;
@@ -98,9 +93,7 @@ bool Team_Viewer::fill(QString* error)
     // The position column: the entry number on each names row, empty on scores rows.
     int counter = 0;
     for (int i = 1; i < Spread->rows(); ++i)
-        Spread->setTextArray(qint64(i) * Spread->cols(),
-                             i % 2 == 1 ? QString::number(++counter) : QString());
-    Spread->setRedraw(true);
+        Spread->setTextMatrix(i, 0, i % 2 == 1 ? QString::number(++counter) : QString());
     return true;
 }
 

@@ -27,8 +27,6 @@ public slots:
     void Close_Click();
 
 private:
-    bool fill(QString* error);
-
     DataDir dataDir_;
     QString loadError_;
     FlexGrid* Spread;
