@@ -35,7 +35,7 @@ void TestData::conversions_data()
     // What a typed text becomes: the number read from it (17 digits), stored into an Integer
     // or a Single field and shown again (record style '.75', price style '0.75', a total),
     // stored into a text field (its bytes without trailing blanks), read as a record number
-    // and shown again, or made a race's file name.
+    // and shown again, made a race's file name, or a layout's twips taken to pixels.
     QTest::addColumn<QString>("as");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("result");
@@ -81,9 +81,8 @@ void TestData::conversions_data()
         {"race as long as the calendar keeps", "race", QString(90, u'r'),
          QString(80, u'r') + ".tmr"},
         {"race outside the code page", "race", "Łódź", "?ód?.tmr"},
-        // A window layout's twips, to the nearest pixel.
-        {"twips down", "twips", "22", "1"},
-        {"twips up", "twips", "23", "2"},
+        {"twips to the nearest pixel, down", "twips", "22", "1"},
+        {"twips to the nearest pixel, up", "twips", "23", "2"},
     };
     for (const auto& [name, as, typed, result] : rows)
         QTest::newRow(name) << QString::fromLatin1(as) << typed << result;
@@ -114,7 +113,6 @@ void TestData::conversions()
         const DataDir dir(QStringLiteral("/data"));
         const RaceName listed = RaceName::decode(RaceName{fieldText(typed)}.encode().constData());
         QCOMPARE(dir.raceTeams(displayText(listed.Name)), dir.raceTeams(typed));
-        QCOMPARE(dir.raceTestDrivers(typed).chopped(3), dir.raceTeams(typed).chopped(3));
         shown = dir.raceTeams(typed).mid(6);
     } else {
         const QByteArray stored = encode1252(fieldText(typed));
@@ -147,9 +145,6 @@ void TestData::recordBytes()
     QCOMPARE(entry.size(), 96);
     QCOMPARE(entry.mid(80).toHex(), QByteArray("0000403f2c01010002000300ffffff7f"));
     QCOMPARE(EntryRecord::decode(entry.constData()).encode(), entry);
-    // Driver-list position d is the first driver of team record d/2 + 1 when even.
-    QCOMPARE(teamRecordOfDriver(3), 2);
-    QCOMPARE(t.driver(3).Name, QStringLiteral("Bo"));
     // A name read and stored again keeps its bytes, whatever they are.
     QByteArray all(256, '\0');
     for (int i = 0; i < 256; ++i)
@@ -194,9 +189,6 @@ void TestData::recordFile()
     QVERIFY(deleteRecord(path, d.dir().scratch(), 2, 9, &error)); // outside: nothing
     QCOMPARE(readBytes(path), QByteArray("aacc"));
     QCOMPARE(QFileInfo(path).permissions() & QFile::ReadGroup, QFile::Permissions());
-    QVERIFY(deleteRecord(path, d.dir().scratch(), 2, 1, &error));
-    QVERIFY(deleteRecord(path, d.dir().scratch(), 2, 1, &error));
-    QCOMPARE(readBytes(path), QByteArray());
     QCOMPARE(QDir(d.dir().path()).entryList(QDir::Files), QStringList{"r.tro"});
 }
 
