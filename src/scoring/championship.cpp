@@ -5,6 +5,7 @@
 #include "data/record_file.h"
 #include "data/text.h"
 #include "data/types.h"
+#include "scoring/race_points.h"
 
 #include <QHash>
 
@@ -61,19 +62,14 @@ struct Totals {
         return sums[std::size_t(record0) * scoreOffsets.size() + field];
     }
 
-    // Adds a race file record by record; its records past the database's end are skipped.
-    // Returns the first (record, field) whose total leaves the range, or record -1.
-    std::pair<qint64, std::size_t> add(const QByteArray& race)
+    // Adds one race's points (laid out as the sums); returns the first (record, field)
+    // whose total leaves the range, or record -1.
+    std::pair<qint64, std::size_t> add(const std::vector<int>& race)
     {
-        const qint64 n = std::min<qint64>(race.size() / recordLength, count);
-        for (qint64 j = 0; j < n; ++j) {
-            const char* rec = race.constData() + j * recordLength;
-            for (std::size_t f = 0; f < scoreOffsets.size(); ++f) {
-                int& s = sum(j, f);
-                s += readInt16(rec + scoreOffsets[f]);
-                if (!inRange(s))
-                    return {j, f};
-            }
+        for (std::size_t i = 0; i < sums.size(); ++i) {
+            sums[i] += race[i];
+            if (!inRange(sums[i]))
+                return {qint64(i / scoreOffsets.size()), i % scoreOffsets.size()};
         }
         return {-1, 0};
     }
@@ -154,7 +150,9 @@ bool RecalculateChampionship(const DataDir& data, QByteArray* entryFile, QString
             || !run.raceFile(data.raceTestDrivers(race), &raceTestDrivers))
             return false;
 
-        if (const auto [j, f] = teamTotals.add(raceTeams); j >= 0) {
+        const ComponentScores points =
+            raceScores(raceTeams, raceTestDrivers, teamTotals.count, testTotals.count);
+        if (const auto [j, f] = teamTotals.add(points.teams); j >= 0) {
             return fail(error,
                         QStringLiteral("The season score of %1 \"%2\" (team record %3) "
                                        "would %4 with race \"%5\".")
@@ -163,7 +161,7 @@ bool RecalculateChampionship(const DataDir& data, QByteArray* entryFile, QString
                             .arg(j + 1)
                             .arg(beyond(teamTotals.sum(j, f)), race));
         }
-        if (const auto [j, f] = testTotals.add(raceTestDrivers); j >= 0) {
+        if (const auto [j, f] = testTotals.add(points.testDrivers); j >= 0) {
             return fail(error, QStringLiteral("The season score of test driver \"%1\" "
                                               "(test-driver record %2) would %3 with race \"%4\".")
                                    .arg(nameAt(testDrivers, j * TestDriverRecord::Length))
@@ -178,53 +176,26 @@ bool RecalculateChampionship(const DataDir& data, QByteArray* entryFile, QString
     const QByteArray before[3] = {teams, testDrivers, entries};
     bool entriesChanged = false;
     const qint64 entryCount = entries.size() / EntryRecord::Length;
-    const qint64 teamCount = teamTotals.count;
-    const qint64 testCount = testTotals.count;
-
-    // One chosen component: its season total and where its name lies, or nothing when
-    // the entry's position names no record.
-    struct Component {
-        const char* what;
-        int total = 0;
-        const QByteArray* database = nullptr;
-        qint64 nameOffset = 0;
-    };
-    auto teamSlot = [&](int record0, int slot, const char* what) -> Component {
-        if (record0 < 0 || record0 >= teamCount)
-            return {what};
-        return {what, teamTotals.sum(record0, std::size_t(slot)), &teams,
-                qint64(record0) * TeamRecord::Length + TeamRecord::SlotAt[slot]};
-    };
-    auto driver = [&](int d, const char* what) -> Component {
-        return d < 0 ? Component{what} : teamSlot(d / 2, 2 + d % 2, what);
-    };
-    auto testDriver = [&](int record0) -> Component {
-        if (record0 < 0 || record0 >= testCount)
-            return {"test driver"};
-        return {"test driver", testTotals.sum(record0, 0), &testDrivers,
-                qint64(record0) * TestDriverRecord::Length};
+    const ComponentScores totals{teamTotals.sums, testTotals.sums};
+    const char* const what[5] = {"team", "engine", "test driver", "first driver", "second driver"};
+    const auto nameOf = [&](const Pick& pick) {
+        return pick.testDriver ? nameAt(testDrivers, pick.record() * TestDriverRecord::Length)
+                               : nameAt(teams, pick.record() * TeamRecord::Length
+                                                   + TeamRecord::SlotAt[pick.slot()]);
     };
 
     for (qint64 i = 0; i < entryCount; ++i) {
         char* rec = entries.data() + i * EntryRecord::Length;
-        // Added in the order team, engine, test driver, first driver, second driver.
-        const Component parts[5] = {
-            teamSlot(readInt16(rec + EntryRecord::TeamIndexAt), 0, "team"),
-            teamSlot(readInt16(rec + EntryRecord::EngineIndexAt), 1, "engine"),
-            testDriver(readInt16(rec + EntryRecord::TestDriverIndexAt)),
-            driver(readInt16(rec + EntryRecord::Driver1IndexAt), "first driver"),
-            driver(readInt16(rec + EntryRecord::Driver2IndexAt), "second driver")};
-        int points = 0;
-        for (const Component& c : parts) {
-            points += c.total;
-            if (!inRange(points))
-                return fail(error, QStringLiteral("The points of entry %1 (\"%2\") would %3 "
-                                                  "with its %4 \"%5\".")
-                                       .arg(i + 1)
-                                       .arg(nameAt(entries, i * EntryRecord::Length),
-                                            beyond(points), QString::fromLatin1(c.what),
-                                            nameAt(*c.database, c.nameOffset)));
-        }
+        const EntryPicks picks = entryPicks(rec, teamTotals.count, testTotals.count);
+        Overflow over;
+        const int points = entryPoints(totals, picks, &over);
+        if (over.pick >= 0)
+            return fail(error, QStringLiteral("The points of entry %1 (\"%2\") would %3 "
+                                              "with its %4 \"%5\".")
+                                   .arg(i + 1)
+                                   .arg(nameAt(entries, i * EntryRecord::Length), beyond(over.sum),
+                                        QString::fromLatin1(what[over.pick]),
+                                        nameOf(picks[std::size_t(over.pick)])));
         entriesChanged |= readInt16(rec + EntryRecord::PointsAt) != points;
         writeInt16(rec + EntryRecord::PointsAt, int16_t(points));
     }
