@@ -1,0 +1,83 @@
+#include "publish/publish.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <new>
+
+namespace {
+
+// A mistake in the command line: said with a pointer to --help, status 2 as usual.
+int usage(const QString& text)
+{
+    std::fprintf(stderr, "velmora-publish: %s\nTry 'velmora-publish --help'.\n", qPrintable(text));
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("velmora-publish"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                                .arg(VELMORA_VERSION_MAJOR)
+                                                .arg(VELMORA_VERSION_MINOR)
+                                                .arg(VELMORA_VERSION_PATCH));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Publishes a Velmora league as a small static site: index.html (the "
+                       "league table, a chart of the season, every race's points and the "
+                       "components) and the same figures in standings.csv and components.csv. "
+                       "The data folder is only read."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption data(
+        QStringLiteral("data"),
+        QStringLiteral("The league's data folder (default: the current one)."),
+        QStringLiteral("folder"), QStringLiteral("."));
+    const QCommandLineOption out(QStringLiteral("out"),
+                                 QStringLiteral("The folder the site goes to, made when missing."),
+                                 QStringLiteral("folder"));
+    const QCommandLineOption title(QStringLiteral("title"),
+                                   QStringLiteral("The league's name, the page's title."),
+                                   QStringLiteral("text"), velmora::PublishOptions().title);
+    const QCommandLineOption top(QStringLiteral("top"),
+                                 QStringLiteral("How many leading owners the chart draws in "
+                                                "colour (default 10)."),
+                                 QStringLiteral("N"), QStringLiteral("10"));
+    parser.addOptions({data, out, title, top});
+
+    if (!parser.parse(QCoreApplication::arguments()))
+        return usage(parser.errorText());
+    if (parser.isSet(help))
+        parser.showHelp(0);
+    if (parser.isSet(version))
+        parser.showVersion();
+    if (!parser.positionalArguments().isEmpty())
+        return usage(
+            QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments()[0]));
+    // No default: writing a site where nobody asked for one could overwrite something.
+    if (!parser.isSet(out) || parser.value(out).isEmpty())
+        return usage(QStringLiteral("say where the site goes with --out FOLDER"));
+    velmora::PublishOptions options;
+    options.title = parser.value(title);
+    bool number = false;
+    options.top = parser.value(top).toInt(&number);
+    if (!number || options.top < 0)
+        return usage(QStringLiteral("--top takes a whole number of owners, 0 or more, not \"%1\"")
+                         .arg(parser.value(top)));
+
+    QString error;
+    try {
+        if (velmora::publishSeason(velmora::DataDir(parser.value(data)), parser.value(out), options,
+                                   &error))
+            return 0;
+    } catch (const std::bad_alloc&) {
+        error = QStringLiteral("There was not enough memory to publish the league.");
+    }
+    std::fprintf(stderr, "velmora-publish: %s\n", qPrintable(error));
+    return 1;
+}

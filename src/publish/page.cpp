@@ -1,0 +1,674 @@
+#include "publish/publish.h"
+
+#include <QXmlStreamWriter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace velmora {
+namespace {
+
+// Ten colours that most colour-blind readers still tell apart; lines past the tenth repeat
+// them dashed.
+constexpr const char* kColours[] = {"#0072b2", "#d55e00", "#009e73", "#cc79a7", "#e69f00",
+                                    "#56b4e9", "#000000", "#8c564b", "#999933", "#882255"};
+constexpr int kColourCount = int(std::size(kColours));
+constexpr const char* kDashes[] = {"none", "6 3", "2 3"};
+
+constexpr const char* kStyle = R"(
+*{box-sizing:border-box}
+body{margin:0 auto;max-width:75rem;padding:1rem;color:#1b1b1b;background:#fff;
+font:16px/1.45 system-ui,-apple-system,"Segoe UI",Roboto,"DejaVu Sans",Arial,sans-serif}
+h1{font-size:1.7rem;margin:0 0 .2rem}
+h2{font-size:1.25rem;margin:1.8rem 0 .6rem;padding-bottom:.2rem;border-bottom:2px solid #1b1b1b}
+h3{font-size:1.05rem;margin:1.2rem 0 .4rem}
+p{margin:.3rem 0}
+.sub,.hint{color:#555}
+.hint{font-size:.9rem}
+.scroll{overflow-x:auto;max-width:100%}
+table{border-collapse:collapse;font-variant-numeric:tabular-nums}
+th,td{padding:.3rem .55rem;border-bottom:1px solid #ddd;text-align:right;white-space:nowrap}
+thead th{background:#f1f3f5;vertical-align:bottom}
+th.name,td.name{text-align:left;white-space:normal;min-width:8rem;overflow-wrap:anywhere}
+.wide th.name,.wide td.name{position:sticky;left:0;background:#fff;z-index:1}
+.wide thead th.name{background:#f1f3f5}
+th.race{white-space:normal;max-width:7rem;font-weight:normal;font-size:.85rem}
+tfoot td,tfoot th{border-top:2px solid #1b1b1b;font-weight:bold}
+td.best{background:#ffe58a;font-weight:bold}
+.up{color:#1a7f37}.down{color:#c62828}.new{color:#555}
+.note{border:2px solid #b45309;background:#fff7ed;padding:.6rem 1rem;margin:1rem 0}
+.note h2{border:0;margin:0 0 .3rem;padding:0}
+.note ul{margin:.3rem 0;padding-left:1.2rem}
+figure{margin:0}
+.chart svg{display:block;width:100%;height:auto}
+svg text{font-size:13px;fill:#333}
+.grid{stroke:#e3e3e3;stroke-width:1}
+.axis{stroke:#777;stroke-width:1}
+.rest{fill:none;stroke:#8a8a8a;stroke-opacity:.35;stroke-width:1}
+.band{fill:#8a8a8a;fill-opacity:.15;stroke:none}
+.lead{fill:none;stroke-width:2.5;stroke-linejoin:round;stroke-linecap:round}
+.legend{list-style:none;margin:.5rem 0 0;padding:0;display:flex;flex-wrap:wrap;gap:.25rem 1.2rem}
+.legend li{display:flex;align-items:center;gap:.4rem}
+.key{width:1.8rem;height:.6rem;flex:none}
+.sr{position:absolute;width:1px;height:1px;overflow:hidden;clip:rect(0 0 0 0);white-space:nowrap}
+footer{margin-top:2rem;color:#555;font-size:.9rem}
+@media (max-width:40rem){body{padding:.6rem;font-size:15px}th,td{padding:.25rem .35rem}
+th.name,td.name{min-width:6rem}svg text{font-size:20px}}
+@media print{body{max-width:none;padding:0;font-size:10pt}.scroll{overflow:visible}
+h2,h3{break-after:avoid}tr,figure{break-inside:avoid}
+.wide th.name,.wide td.name{position:static}td.best{background:none;text-decoration:underline}
+a{color:inherit;text-decoration:none}}
+)";
+
+QString styleSheet()
+{
+    QString css = QString::fromLatin1(kStyle);
+    for (int k = 0; k < kColourCount; ++k)
+        css += QStringLiteral(".c%1{stroke:%2}").arg(k).arg(QLatin1String(kColours[k]));
+    for (int k = 1; k < int(std::size(kDashes)); ++k)
+        css += QStringLiteral(".d%1{stroke-dasharray:%2}").arg(k).arg(QLatin1String(kDashes[k]));
+    return css + u'\n';
+}
+
+// Line k of the leading owners: its colour, and its dash once the colours are used up.
+QString leadClass(int k)
+{
+    QString cls = QStringLiteral("lead c%1").arg(k % kColourCount);
+    if (const int dash = k / kColourCount % int(std::size(kDashes)))
+        cls += QStringLiteral(" d%1").arg(dash);
+    return cls;
+}
+
+QString number(qint64 n)
+{
+    return QString::number(n);
+}
+
+QString coordinate(double v)
+{
+    return QString::number(v, 'f', 1);
+}
+
+// QXmlStreamWriter escapes every text and attribute. A non-void HTML element is always
+// given its text, even an empty one, so that none is written as <td/>: HTML reads that as
+// an opening tag only.
+class Html {
+public:
+    explicit Html(QByteArray* out) : w_(out) {}
+
+    void doctype() { w_.writeDTD(QStringLiteral("<!DOCTYPE html>")); }
+    Html& open(const QString& tag)
+    {
+        w_.writeStartElement(tag);
+        return *this;
+    }
+    Html& attr(const QString& name, const QString& value)
+    {
+        w_.writeAttribute(name, value);
+        return *this;
+    }
+    Html& cls(const QString& value) { return attr(QStringLiteral("class"), value); }
+    void text(const QString& t) { w_.writeCharacters(t); }
+    void close() { w_.writeEndElement(); }
+    // An element holding only text.
+    void element(const QString& tag, const QString& t, const QString& c = {})
+    {
+        open(tag);
+        if (!c.isEmpty())
+            cls(c);
+        text(t);
+        close();
+    }
+    // A void element of HTML (meta), or an SVG element with no content.
+    Html& empty(const QString& tag)
+    {
+        w_.writeEmptyElement(tag);
+        return *this;
+    }
+    void newline() { w_.writeCharacters(QStringLiteral("\n")); }
+
+private:
+    QXmlStreamWriter w_;
+};
+
+QString moveText(const LeagueRow& row)
+{
+    switch (row.move) {
+    case LeagueRow::Move::None:
+        return {};
+    case LeagueRow::Move::New:
+        return QStringLiteral("new");
+    case LeagueRow::Move::Same:
+        return QStringLiteral("=");
+    case LeagueRow::Move::Up:
+        return QStringLiteral("\u25B2 %1").arg(row.places);
+    case LeagueRow::Move::Down:
+        return QStringLiteral("\u25BC %1").arg(row.places);
+    }
+    return {};
+}
+
+QString moveClass(LeagueRow::Move move)
+{
+    switch (move) {
+    case LeagueRow::Move::Up:
+        return QStringLiteral("up");
+    case LeagueRow::Move::Down:
+        return QStringLiteral("down");
+    case LeagueRow::Move::New:
+        return QStringLiteral("new");
+    default:
+        return {};
+    }
+}
+
+class PageWriter {
+public:
+    PageWriter(const Season& season, const PublishOptions& options, QByteArray* out)
+        : s_(season), options_(options), h_(out), table_(leagueTable(season)),
+          races_(season.raceCount())
+    {
+    }
+
+    void write()
+    {
+        const QString title = shownText(options_.title);
+        h_.doctype();
+        h_.newline();
+        h_.open(QStringLiteral("html"))
+            .attr(QStringLiteral("xmlns"), QStringLiteral("http://www.w3.org/1999/xhtml"))
+            .attr(QStringLiteral("lang"), QStringLiteral("en"));
+        h_.open(QStringLiteral("head"));
+        h_.empty(QStringLiteral("meta")).attr(QStringLiteral("charset"), QStringLiteral("utf-8"));
+        h_.empty(QStringLiteral("meta"))
+            .attr(QStringLiteral("name"), QStringLiteral("viewport"))
+            .attr(QStringLiteral("content"), QStringLiteral("width=device-width, initial-scale=1"));
+        h_.empty(QStringLiteral("meta"))
+            .attr(QStringLiteral("name"), QStringLiteral("generator"))
+            .attr(QStringLiteral("content"), QStringLiteral("velmora-publish %1.%2.%3")
+                                                 .arg(VELMORA_VERSION_MAJOR)
+                                                 .arg(VELMORA_VERSION_MINOR)
+                                                 .arg(VELMORA_VERSION_PATCH));
+        h_.element(QStringLiteral("title"), title);
+        h_.element(QStringLiteral("style"), styleSheet());
+        h_.close();
+        h_.newline();
+        h_.open(QStringLiteral("body"));
+        h_.open(QStringLiteral("header"));
+        h_.element(QStringLiteral("h1"), title);
+        h_.element(QStringLiteral("p"), subtitle(), QStringLiteral("sub"));
+        h_.close();
+        h_.open(QStringLiteral("main"));
+        staleNote();
+        league();
+        if (races_ > 0) {
+            chart();
+            raceByRace();
+        }
+        components();
+        h_.close();
+        h_.open(QStringLiteral("footer"));
+        h_.open(QStringLiteral("p"));
+        h_.text(QStringLiteral("The same figures for a spreadsheet: "));
+        link(QStringLiteral("standings.csv"));
+        h_.text(QStringLiteral(" and "));
+        link(QStringLiteral("components.csv"));
+        h_.text(QStringLiteral("."));
+        h_.close();
+        h_.close();
+        h_.close();
+        h_.close();
+        h_.newline();
+    }
+
+private:
+    QString subtitle() const
+    {
+        if (races_ == 0)
+            return QStringLiteral("No race has been scored yet.");
+        return QStringLiteral("After race %1 of %2: %3")
+            .arg(races_)
+            .arg(races_)
+            .arg(s_.races.back());
+    }
+
+    void link(const QString& file)
+    {
+        h_.open(QStringLiteral("a")).attr(QStringLiteral("href"), file);
+        h_.text(file);
+        h_.close();
+    }
+
+    // Entries whose stored points are not what their races add up to: the calculation was
+    // not run after a race file or an entry changed. Said first, so no owner is misled.
+    void staleNote()
+    {
+        std::vector<std::size_t> stale;
+        for (std::size_t o = 0; o < s_.owners.size(); ++o)
+            if (s_.owners[o].storedPoints != s_.totalAfter(o, races_))
+                stale.push_back(o);
+        if (stale.empty())
+            return;
+        h_.open(QStringLiteral("section"))
+            .cls(QStringLiteral("note"))
+            .attr(QStringLiteral("id"), QStringLiteral("stale"))
+            .attr(QStringLiteral("role"), QStringLiteral("note"));
+        h_.element(QStringLiteral("h2"), QStringLiteral("Points not recalculated"));
+        h_.element(
+            QStringLiteral("p"),
+            QStringLiteral("The points stored for %1 %2 differ from what the races add up "
+                           "to: the calculation was not run after the last change. This "
+                           "page shows the races' sums.")
+                .arg(stale.size())
+                .arg(stale.size() == 1 ? QStringLiteral("entry") : QStringLiteral("entries")));
+        h_.open(QStringLiteral("ul"));
+        const std::size_t shown = std::min<std::size_t>(stale.size(), PageOwners);
+        for (std::size_t i = 0; i < shown; ++i) {
+            const Season::Owner& owner = s_.owners[stale[i]];
+            h_.element(QStringLiteral("li"), QStringLiteral("%1 (entry %2): stored %3, races %4")
+                                                 .arg(owner.name)
+                                                 .arg(owner.record)
+                                                 .arg(owner.storedPoints)
+                                                 .arg(s_.totalAfter(stale[i], races_)));
+            h_.newline();
+        }
+        if (shown < stale.size())
+            h_.element(QStringLiteral("li"),
+                       QStringLiteral("and %1 more (column \"Stored points\" of standings.csv)")
+                           .arg(stale.size() - shown));
+        h_.close();
+        h_.close();
+    }
+
+    void headings(const QStringList& names, const QString& cls)
+    {
+        for (const QString& name : names)
+            h_.element(QStringLiteral("th"), name, cls);
+    }
+
+    void league()
+    {
+        h_.open(QStringLiteral("section")).attr(QStringLiteral("id"), QStringLiteral("table"));
+        h_.element(QStringLiteral("h2"), QStringLiteral("League table"));
+        h_.open(QStringLiteral("div")).cls(QStringLiteral("scroll"));
+        h_.open(QStringLiteral("table")).attr(QStringLiteral("id"), QStringLiteral("league"));
+        h_.open(QStringLiteral("thead"));
+        h_.open(QStringLiteral("tr"));
+        h_.element(QStringLiteral("th"), QStringLiteral("Pos"));
+        h_.element(QStringLiteral("th"), QStringLiteral("Owner"), QStringLiteral("name"));
+        h_.element(QStringLiteral("th"), QStringLiteral("Points"));
+        if (races_ > 0) {
+            h_.element(QStringLiteral("th"), QStringLiteral("Last race"));
+            h_.element(QStringLiteral("th"), QStringLiteral("Move"));
+        }
+        h_.close();
+        h_.close();
+        h_.open(QStringLiteral("tbody"));
+        h_.newline();
+        for (const LeagueRow& row : table_) {
+            h_.open(QStringLiteral("tr"));
+            h_.element(QStringLiteral("td"), number(row.position));
+            h_.element(QStringLiteral("td"), s_.owners[row.owner].name, QStringLiteral("name"));
+            h_.element(QStringLiteral("td"), number(row.points));
+            if (races_ > 0) {
+                h_.element(QStringLiteral("td"), number(row.lastRace));
+                h_.element(QStringLiteral("td"), moveText(row), moveClass(row.move));
+            }
+            h_.close();
+            h_.newline();
+        }
+        h_.close();
+        h_.close();
+        h_.close();
+        if (races_ > 0)
+            h_.element(QStringLiteral("p"),
+                       races_ == 1 ? QStringLiteral("Equal points share a position. Move: new in "
+                                                    "the first race.")
+                                   : QStringLiteral("Equal points share a position. Move: places "
+                                                    "up (\u25B2) or down (\u25BC) since the race "
+                                                    "before, = the same place."),
+                       QStringLiteral("hint"));
+        h_.close();
+    }
+
+    // Owners in league order, as far as the page holds them.
+    std::size_t pageOwners() const { return std::min<std::size_t>(table_.size(), PageOwners); }
+
+    void chart()
+    {
+        constexpr double W = 640, H = 360, right = 14, top = 14, bottom = 44;
+        const std::size_t lines = pageOwners();
+        // Cumulative points of every owner after race r (0: the start).
+        std::vector<qint64> cumulative(table_.size() * std::size_t(races_ + 1), 0);
+        qint64 low = 0, high = 0;
+        for (std::size_t i = 0; i < table_.size(); ++i) {
+            qint64* c = &cumulative[i * std::size_t(races_ + 1)];
+            for (int r = 0; r < races_; ++r) {
+                c[r + 1] = c[r] + s_.pointsIn(table_[i].owner, r);
+                low = std::min(low, c[r + 1]);
+                high = std::max(high, c[r + 1]);
+            }
+        }
+        // Gridlines at 1, 2 or 5 times a power of ten, about five of them.
+        const double raw = std::max<double>(double(high - low), 1) / 5;
+        const double magnitude = std::pow(10, std::floor(std::log10(raw)));
+        qint64 step = 1;
+        for (double m : {1.0, 2.0, 5.0, 10.0})
+            if (m * magnitude >= raw) {
+                step = std::max<qint64>(1, qint64(m * magnitude));
+                break;
+            }
+        low = low >= 0 ? 0 : -((-low + step - 1) / step) * step;
+        high = std::max((high + step - 1) / step * step, low + step);
+        // Room on the left for the longest number, at the size a phone shows it.
+        const double left = 16 + 11 * double(std::max(number(low).size(), number(high).size()));
+        const auto x = [&](int r) { return left + (W - left - right) * r / races_; };
+        const auto y = [&](qint64 v) {
+            return top + (H - top - bottom) * double(high - v) / double(high - low);
+        };
+
+        h_.open(QStringLiteral("section")).attr(QStringLiteral("id"), QStringLiteral("chart"));
+        h_.element(QStringLiteral("h2"), QStringLiteral("The season so far"));
+        h_.open(QStringLiteral("figure"));
+        h_.open(QStringLiteral("div")).cls(QStringLiteral("chart"));
+        h_.open(QStringLiteral("svg"))
+            .attr(QStringLiteral("xmlns"), QStringLiteral("http://www.w3.org/2000/svg"))
+            .attr(QStringLiteral("viewBox"), QStringLiteral("0 0 %1 %2").arg(W).arg(H))
+            .attr(QStringLiteral("role"), QStringLiteral("img"))
+            .attr(QStringLiteral("aria-labelledby"), QStringLiteral("chart-title chart-desc"));
+        h_.open(QStringLiteral("title")).attr(QStringLiteral("id"), QStringLiteral("chart-title"));
+        h_.text(QStringLiteral("Points of every owner after each race"));
+        h_.close();
+        h_.open(QStringLiteral("desc")).attr(QStringLiteral("id"), QStringLiteral("chart-desc"));
+        h_.text(chartDescription());
+        h_.close();
+        h_.newline();
+
+        for (qint64 v = low; v <= high; v += step) {
+            h_.empty(QStringLiteral("line"))
+                .cls(v == 0 ? QStringLiteral("axis") : QStringLiteral("grid"))
+                .attr(QStringLiteral("x1"), coordinate(left))
+                .attr(QStringLiteral("x2"), coordinate(W - right))
+                .attr(QStringLiteral("y1"), coordinate(y(v)))
+                .attr(QStringLiteral("y2"), coordinate(y(v)));
+            h_.open(QStringLiteral("text"))
+                .attr(QStringLiteral("x"), coordinate(left - 6))
+                .attr(QStringLiteral("y"), coordinate(y(v) + 4))
+                .attr(QStringLiteral("text-anchor"), QStringLiteral("end"));
+            h_.text(number(v));
+            h_.close();
+        }
+        // About a dozen race numbers along the bottom at most.
+        const int every = (races_ + 11) / 12;
+        for (int r = 1; r <= races_; ++r) {
+            if ((r - 1) % every != 0 && r != races_)
+                continue;
+            h_.open(QStringLiteral("text"))
+                .attr(QStringLiteral("x"), coordinate(x(r)))
+                .attr(QStringLiteral("y"), coordinate(H - bottom + 18))
+                .attr(QStringLiteral("text-anchor"), QStringLiteral("middle"));
+            h_.text(number(r));
+            h_.close();
+        }
+        h_.open(QStringLiteral("text"))
+            .attr(QStringLiteral("x"), coordinate(left + (W - left - right) / 2))
+            .attr(QStringLiteral("y"), coordinate(H - 6))
+            .attr(QStringLiteral("text-anchor"), QStringLiteral("middle"));
+        h_.text(QStringLiteral("after race"));
+        h_.close();
+        h_.newline();
+
+        const auto path = [&](std::size_t i) {
+            QString points;
+            const qint64* c = &cumulative[i * std::size_t(races_ + 1)];
+            for (int r = 0; r <= races_; ++r) {
+                if (r > 0)
+                    points += u' ';
+                points += coordinate(x(r)) + u',' + coordinate(y(c[r]));
+            }
+            return points;
+        };
+        // The owners past the page's lines: one faint band from their lowest to highest.
+        if (lines < table_.size()) {
+            QStringList upper, lower;
+            for (int r = 0; r <= races_; ++r) {
+                qint64 most = cumulative[lines * std::size_t(races_ + 1) + std::size_t(r)];
+                qint64 least = most;
+                for (std::size_t i = lines + 1; i < table_.size(); ++i) {
+                    const qint64 c = cumulative[i * std::size_t(races_ + 1) + std::size_t(r)];
+                    most = std::max(most, c);
+                    least = std::min(least, c);
+                }
+                upper << coordinate(x(r)) + u',' + coordinate(y(most));
+                lower.prepend(coordinate(x(r)) + u',' + coordinate(y(least)));
+            }
+            const QString band = (upper + lower).join(u' ');
+            h_.open(QStringLiteral("polygon"))
+                .cls(QStringLiteral("band"))
+                .attr(QStringLiteral("points"), band);
+            h_.element(QStringLiteral("title"),
+                       QStringLiteral("The other %1 owners").arg(table_.size() - lines));
+            h_.close();
+            h_.newline();
+        }
+        // Faint lines first, then the leaders, the leader last so that it is drawn on top.
+        const std::size_t leaders = std::min<std::size_t>(lines, std::size_t(options_.top));
+        const auto line = [&](std::size_t i) {
+            h_.open(QStringLiteral("polyline"))
+                .cls(i < leaders ? leadClass(int(i)) : QStringLiteral("rest"))
+                .attr(QStringLiteral("points"), path(i));
+            QString title = s_.owners[table_[i].owner].name + u':';
+            for (int r = 1; r <= races_; ++r)
+                title += u' ' + number(cumulative[i * std::size_t(races_ + 1) + std::size_t(r)]);
+            h_.element(QStringLiteral("title"), title);
+            h_.close();
+            h_.newline();
+        };
+        for (std::size_t i = lines; i-- > leaders;)
+            line(i);
+        for (std::size_t i = leaders; i-- > 0;)
+            line(i);
+        h_.close(); // svg
+        h_.close(); // div
+
+        h_.open(QStringLiteral("figcaption"));
+        h_.open(QStringLiteral("ol")).cls(QStringLiteral("legend"));
+        for (std::size_t i = 0; i < leaders; ++i) {
+            h_.open(QStringLiteral("li"));
+            key(leadClass(int(i)));
+            h_.text(QStringLiteral("%1. %2 (%3)")
+                        .arg(table_[i].position)
+                        .arg(s_.owners[table_[i].owner].name)
+                        .arg(table_[i].points));
+            h_.close();
+        }
+        if (table_.size() > leaders) {
+            h_.open(QStringLiteral("li"));
+            key(QStringLiteral("rest"));
+            h_.text(QStringLiteral("the other %1 owners").arg(table_.size() - leaders));
+            h_.close();
+        }
+        h_.close();
+        h_.close();
+        h_.close(); // figure
+        h_.close();
+    }
+
+    QString chartDescription() const
+    {
+        QString text = QStringLiteral("Line chart of the points of the %1 owners after each of "
+                                      "the %2 races, in calendar order.")
+                           .arg(table_.size())
+                           .arg(races_);
+        if (!table_.empty())
+            text += QStringLiteral(" After the last race %1 leads with %2 points.")
+                        .arg(s_.owners[table_.front().owner].name)
+                        .arg(table_.front().points);
+        return text + QStringLiteral(" The race-by-race table holds every figure.");
+    }
+
+    // A sample of a chart line, for the legend.
+    void key(const QString& cls)
+    {
+        h_.open(QStringLiteral("svg"))
+            .attr(QStringLiteral("xmlns"), QStringLiteral("http://www.w3.org/2000/svg"))
+            .cls(QStringLiteral("key"))
+            .attr(QStringLiteral("viewBox"), QStringLiteral("0 0 24 8"))
+            .attr(QStringLiteral("aria-hidden"), QStringLiteral("true"));
+        h_.empty(QStringLiteral("line"))
+            .cls(cls)
+            .attr(QStringLiteral("x1"), QStringLiteral("1"))
+            .attr(QStringLiteral("y1"), QStringLiteral("4"))
+            .attr(QStringLiteral("x2"), QStringLiteral("23"))
+            .attr(QStringLiteral("y2"), QStringLiteral("4"));
+        h_.close();
+    }
+
+    void raceHeadings()
+    {
+        for (int r = 0; r < races_; ++r) {
+            h_.open(QStringLiteral("th")).cls(QStringLiteral("race"));
+            h_.text(s_.races[r]);
+            h_.close();
+        }
+    }
+
+    void raceByRace()
+    {
+        // The best of each race among every owner, also those the page leaves out; a race in
+        // which every owner scored the same (not scored yet) has none.
+        std::vector<int> best(std::size_t(races_), 0);
+        std::vector<bool> marked(std::size_t(races_), false);
+        for (int r = 0; r < races_ && !s_.owners.empty(); ++r) {
+            int most = s_.pointsIn(0, r), least = most;
+            for (std::size_t o = 1; o < s_.owners.size(); ++o) {
+                most = std::max(most, s_.pointsIn(o, r));
+                least = std::min(least, s_.pointsIn(o, r));
+            }
+            best[std::size_t(r)] = most;
+            marked[std::size_t(r)] = most > least || s_.owners.size() == 1;
+        }
+
+        h_.open(QStringLiteral("section")).attr(QStringLiteral("id"), QStringLiteral("races"));
+        h_.element(QStringLiteral("h2"), QStringLiteral("Race by race"));
+        h_.open(QStringLiteral("div")).cls(QStringLiteral("scroll wide"));
+        h_.open(QStringLiteral("table")).attr(QStringLiteral("id"), QStringLiteral("by-race"));
+        h_.open(QStringLiteral("thead"));
+        h_.open(QStringLiteral("tr"));
+        h_.element(QStringLiteral("th"), QStringLiteral("Owner"), QStringLiteral("name"));
+        h_.element(QStringLiteral("th"), QStringLiteral("Total"));
+        raceHeadings();
+        h_.close();
+        h_.close();
+        h_.open(QStringLiteral("tbody"));
+        h_.newline();
+        for (std::size_t i = 0; i < pageOwners(); ++i) {
+            const std::size_t o = table_[i].owner;
+            h_.open(QStringLiteral("tr"));
+            h_.element(QStringLiteral("td"), s_.owners[o].name, QStringLiteral("name"));
+            h_.element(QStringLiteral("td"), number(table_[i].points));
+            for (int r = 0; r < races_; ++r) {
+                const int points = s_.pointsIn(o, r);
+                if (!marked[std::size_t(r)] || points != best[std::size_t(r)]) {
+                    h_.element(QStringLiteral("td"), number(points));
+                    continue;
+                }
+                h_.open(QStringLiteral("td")).cls(QStringLiteral("best"));
+                h_.text(number(points));
+                h_.element(QStringLiteral("span"), QStringLiteral(" (best)"), QStringLiteral("sr"));
+                h_.close();
+            }
+            h_.close();
+            h_.newline();
+        }
+        h_.close();
+        h_.open(QStringLiteral("tfoot"));
+        h_.open(QStringLiteral("tr"));
+        h_.element(QStringLiteral("th"), QStringLiteral("Best of the race"),
+                   QStringLiteral("name"));
+        h_.element(QStringLiteral("td"), QString());
+        for (int r = 0; r < races_; ++r)
+            h_.element(QStringLiteral("td"), number(best[std::size_t(r)]));
+        h_.close();
+        h_.close();
+        h_.close();
+        h_.close();
+        QString hint = QStringLiteral("Each owner's points in each race; the best of each race "
+                                      "is marked.");
+        if (pageOwners() < table_.size())
+            hint += QStringLiteral(" The leading %1 of %2 owners; standings.csv holds every one.")
+                        .arg(pageOwners())
+                        .arg(table_.size());
+        h_.element(QStringLiteral("p"), hint, QStringLiteral("hint"));
+        h_.close();
+    }
+
+    void components()
+    {
+        using Kind = ComponentRow::Kind;
+        const std::vector<ComponentRow> rows = componentRows(s_);
+        h_.open(QStringLiteral("section")).attr(QStringLiteral("id"), QStringLiteral("components"));
+        h_.element(QStringLiteral("h2"), QStringLiteral("Components"));
+        h_.element(QStringLiteral("p"),
+                   QStringLiteral("Prices in millions; chosen by: how many entries have it."),
+                   QStringLiteral("hint"));
+        const struct {
+            Kind kind;
+            QString heading, id;
+        } kinds[] = {
+            {Kind::Chassis, QStringLiteral("Chassis"), QStringLiteral("chassis")},
+            {Kind::Engine, QStringLiteral("Engine makers"), QStringLiteral("engines")},
+            {Kind::Driver, QStringLiteral("Race drivers"), QStringLiteral("drivers")},
+            {Kind::TestDriver, QStringLiteral("Test drivers"), QStringLiteral("test-drivers")}};
+        for (const auto& [kind, heading, id] : kinds) {
+            h_.element(QStringLiteral("h3"), heading);
+            h_.open(QStringLiteral("div")).cls(QStringLiteral("scroll wide"));
+            h_.open(QStringLiteral("table")).attr(QStringLiteral("id"), id);
+            h_.open(QStringLiteral("thead"));
+            h_.open(QStringLiteral("tr"));
+            h_.element(QStringLiteral("th"), QStringLiteral("Name"), QStringLiteral("name"));
+            headings(
+                {QStringLiteral("Price"), QStringLiteral("Chosen by"), QStringLiteral("Total")},
+                {});
+            raceHeadings();
+            h_.close();
+            h_.close();
+            h_.open(QStringLiteral("tbody"));
+            h_.newline();
+            for (const ComponentRow& row : rows) {
+                if (row.kind != kind)
+                    continue;
+                h_.open(QStringLiteral("tr"));
+                h_.element(QStringLiteral("td"), row.name, QStringLiteral("name"));
+                h_.element(QStringLiteral("td"), row.price);
+                h_.element(QStringLiteral("td"), number(row.chosenBy));
+                h_.element(QStringLiteral("td"), number(row.total));
+                for (const ComponentScores& race : s_.racePoints)
+                    h_.element(QStringLiteral("td"), number(pointsOf(race, row.pick)));
+                h_.close();
+                h_.newline();
+            }
+            h_.close();
+            h_.close();
+            h_.close();
+        }
+        h_.close();
+    }
+
+    const Season& s_;
+    const PublishOptions& options_;
+    Html h_;
+    const std::vector<LeagueRow> table_;
+    const int races_;
+};
+
+} // namespace
+
+QByteArray seasonPage(const Season& season, const PublishOptions& options)
+{
+    QByteArray out;
+    PageWriter(season, options, &out).write();
+    return out;
+}
+
+} // namespace velmora

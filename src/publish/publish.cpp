@@ -1,0 +1,49 @@
+#include "publish/publish.h"
+
+#include "data/io.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cerrno>
+
+namespace velmora {
+
+bool publishSeason(const DataDir& data, const QString& out, const PublishOptions& options,
+                   QString* error)
+{
+    const auto fail = [error](const QString& text) {
+        if (error)
+            *error = text;
+        return false;
+    };
+    Season season;
+    if (!readSeason(data, &season, error))
+        return false;
+    const QFileInfo folder(out);
+    if (folder.exists() && !folder.isDir())
+        return fail(QStringLiteral("\"%1\" is not a folder.").arg(out));
+    if (folder.exists() && folder.canonicalFilePath() == QFileInfo(data.path()).canonicalFilePath())
+        return fail(QStringLiteral("The site cannot go into the data folder \"%1\": nothing is "
+                                   "written there. Choose another folder with --out.")
+                        .arg(out));
+
+    // Everything is made before anything is written, so a season that cannot be made
+    // leaves the site as it was.
+    const std::pair<const char*, QByteArray> files[] = {
+        {"standings.csv", standingsCsv(season)},
+        {"components.csv", componentsCsv(season)},
+        {"index.html", seasonPage(season, options)}};
+    errno = 0;
+    if (!QDir().mkpath(out))
+        return fail(io::errorText(QStringLiteral("create the folder"), out, errno ? errno : EIO));
+    const QDir dir(out);
+    for (const auto& [name, bytes] : files) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        if (!io::replaceFile(path, path + QStringLiteral(".part"), bytes, error))
+            return false;
+    }
+    return true;
+}
+
+} // namespace velmora

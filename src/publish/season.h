@@ -1,0 +1,87 @@
+#pragma once
+
+#include "data/data_dir.h"
+#include "data/types.h"
+#include "scoring/race_points.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace velmora {
+
+// The season as the data folder tells it, race by race: the calendar, every entry's points
+// in every race and every component's, made from the race files exactly as the
+// championship makes them (scoring/race_points.h).
+struct Season {
+    struct Owner {
+        QString name;         // as shown: trimmed, control characters replaced
+        qint64 record = 0;    // 1-based record of entry.tro
+        int storedPoints = 0; // what the last calculation wrote into the entry
+        EntryPicks picks;
+    };
+
+    QStringList races;                       // calendar order; a race listed twice is there twice
+    std::vector<Owner> owners;               // entry file order
+    std::vector<int> points;                 // owner o's points in race r at o * races + r
+    std::vector<ComponentScores> racePoints; // per race
+    std::vector<TeamRecord> teams;           // the databases, for names and prices
+    std::vector<TestDriverRecord> testDrivers;
+
+    int raceCount() const { return int(races.size()); }
+    int pointsIn(std::size_t owner, int race) const
+    {
+        return points[owner * std::size_t(races.size()) + std::size_t(race)];
+    }
+    // An owner's points after the first `races` races.
+    qint64 totalAfter(std::size_t owner, int races) const;
+};
+
+// Reads the season from the data folder without writing anything there: no file is
+// created (an absent file reads as empty, as an empty one does), none is locked, so the
+// program may have the folder open meanwhile. False, with the reason in *error, for a
+// folder that does not exist or holds none of the league's files, and for a file that
+// cannot be read.
+bool readSeason(const DataDir& dir, Season* season, QString* error);
+
+// A text from a file as a page shows it: trimmed, and every control character (which a page
+// cannot hold, and which no name means) made U+FFFD.
+QString shownText(const QString& field);
+
+// The league table after the first `races` races. Owners with equal points share a
+// position: one more than the owners with more points.
+struct Standings {
+    std::vector<std::size_t> order; // best first; equal points by owner name, then record
+    std::vector<int> position;      // per owner, in file order
+    std::vector<qint64> points;     // per owner, in file order
+};
+Standings standingsAfter(const Season& season, int races);
+
+// One row of the published league table: the standings after the last race, with the
+// points of that race and the move since the race before.
+struct LeagueRow {
+    enum class Move { None, New, Same, Up, Down }; // None: no race yet; New: the first race
+    std::size_t owner = 0;
+    int position = 0;
+    qint64 points = 0;
+    int lastRace = 0;
+    Move move = Move::None;
+    int places = 0; // how far up or down
+};
+std::vector<LeagueRow> leagueTable(const Season& season);
+
+// Every component of the databases, in the order the pages list them: chassis, engine
+// makers, race drivers (the driver list's order), test drivers, each in record order.
+struct ComponentRow {
+    enum class Kind { Chassis, Engine, Driver, TestDriver };
+    Kind kind = Kind::Chassis;
+    QString name;        // as shown
+    QString price;       // millions, as the entry editor shows prices
+    Pick pick;           // where its points lie in each race's ComponentScores
+    qint64 total = 0;    // the season: every race of the calendar
+    qint64 chosenBy = 0; // entries that chose it (an entry choosing it twice counts once)
+};
+std::vector<ComponentRow> componentRows(const Season& season);
+
+} // namespace velmora

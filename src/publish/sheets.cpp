@@ -1,0 +1,135 @@
+#include "publish/publish.h"
+
+namespace velmora {
+namespace {
+
+// RFC 4180 rows: fields separated by commas, rows ended by CR LF; a field holding a comma,
+// a quote or a line end is quoted, its quotes doubled.
+class Csv {
+public:
+    void field(const QString& text)
+    {
+        separate();
+        const QByteArray bytes = text.toUtf8();
+        if (!bytes.contains(',') && !bytes.contains('"') && !bytes.contains('\r')
+            && !bytes.contains('\n')) {
+            out_ += bytes;
+            return;
+        }
+        out_ += '"';
+        for (const char c : bytes) {
+            if (c == '"')
+                out_ += '"';
+            out_ += c;
+        }
+        out_ += '"';
+    }
+    void field(qint64 n)
+    {
+        separate();
+        out_ += QByteArray::number(n);
+    }
+    void endRow()
+    {
+        out_ += "\r\n";
+        first_ = true;
+    }
+    QByteArray take() { return std::move(out_); }
+
+private:
+    void separate()
+    {
+        if (!first_)
+            out_ += ',';
+        first_ = false;
+    }
+
+    QByteArray out_;
+    bool first_ = true;
+};
+
+QString moveText(const LeagueRow& row)
+{
+    switch (row.move) {
+    case LeagueRow::Move::None:
+        return {};
+    case LeagueRow::Move::New:
+        return QStringLiteral("new");
+    case LeagueRow::Move::Same:
+        return QStringLiteral("same");
+    case LeagueRow::Move::Up:
+        return QStringLiteral("up %1").arg(row.places);
+    case LeagueRow::Move::Down:
+        return QStringLiteral("down %1").arg(row.places);
+    }
+    return {};
+}
+
+QString kindText(ComponentRow::Kind kind)
+{
+    switch (kind) {
+    case ComponentRow::Kind::Chassis:
+        return QStringLiteral("Chassis");
+    case ComponentRow::Kind::Engine:
+        return QStringLiteral("Engine maker");
+    case ComponentRow::Kind::Driver:
+        return QStringLiteral("Race driver");
+    case ComponentRow::Kind::TestDriver:
+        return QStringLiteral("Test driver");
+    }
+    return {};
+}
+
+} // namespace
+
+QByteArray standingsCsv(const Season& season)
+{
+    Csv csv;
+    for (const char* heading :
+         {"Position", "Owner", "Entry", "Points", "Last race", "Move", "Stored points"})
+        csv.field(QString::fromLatin1(heading));
+    for (const QString& race : season.races)
+        csv.field(race);
+    csv.endRow();
+    const int races = season.raceCount();
+    for (const LeagueRow& row : leagueTable(season)) {
+        const Season::Owner& owner = season.owners[row.owner];
+        csv.field(row.position);
+        csv.field(owner.name);
+        csv.field(owner.record);
+        csv.field(row.points);
+        if (races > 0)
+            csv.field(row.lastRace);
+        else
+            csv.field(QString());
+        csv.field(moveText(row));
+        csv.field(owner.storedPoints);
+        for (int r = 0; r < races; ++r)
+            csv.field(season.pointsIn(row.owner, r));
+        csv.endRow();
+    }
+    return csv.take();
+}
+
+QByteArray componentsCsv(const Season& season)
+{
+    Csv csv;
+    for (const char* heading : {"Kind", "Name", "Price", "Chosen by", "Total"})
+        csv.field(QString::fromLatin1(heading));
+    for (const QString& race : season.races)
+        csv.field(race);
+    csv.endRow();
+    for (const ComponentRow& row : componentRows(season)) {
+        csv.field(kindText(row.kind));
+        csv.field(row.name);
+        csv.field(row.price);
+        csv.field(row.chosenBy);
+        csv.field(row.total);
+        for (const ComponentScores& race : season.racePoints)
+            csv.field(pointsOf(race, row.pick));
+        csv.endRow();
+    }
+    return csv.take();
+}
+
+} // namespace velmora
