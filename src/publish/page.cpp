@@ -165,8 +165,7 @@ QString moveClass(LeagueRow::Move move)
 class PageWriter {
 public:
     PageWriter(const Season& season, const PublishOptions& options, QByteArray* out)
-        : s_(season), options_(options), h_(out), table_(leagueTable(season)),
-          races_(season.raceCount())
+        : s_(season), options_(options), h_(out), table_(season.table), races_(season.raceCount())
     {
     }
 
@@ -338,15 +337,22 @@ private:
     {
         constexpr double W = 640, H = 360, right = 14, top = 14, bottom = 44;
         const std::size_t lines = pageOwners();
-        // Cumulative points of every owner after race r (0: the start).
-        std::vector<qint64> cumulative(table_.size() * std::size_t(races_ + 1), 0);
+        // Points after race r (0: the start) of the owners drawn as lines, and the highest
+        // and lowest of those the page leaves out, drawn as one band.
+        const std::size_t row = std::size_t(races_ + 1);
+        std::vector<qint64> cumulative(lines * row, 0);
+        std::vector<qint64> most(row, 0), least(row, 0), running(row, 0);
         qint64 low = 0, high = 0;
         for (std::size_t i = 0; i < table_.size(); ++i) {
-            qint64* c = &cumulative[i * std::size_t(races_ + 1)];
+            qint64* c = i < lines ? &cumulative[i * row] : running.data();
             for (int r = 0; r < races_; ++r) {
                 c[r + 1] = c[r] + s_.pointsIn(table_[i].owner, r);
                 low = std::min(low, c[r + 1]);
                 high = std::max(high, c[r + 1]);
+            }
+            for (std::size_t r = 0; i >= lines && r < row; ++r) {
+                most[r] = i == lines ? c[r] : std::max(most[r], c[r]);
+                least[r] = i == lines ? c[r] : std::min(least[r], c[r]);
             }
         }
         // Gridlines at 1, 2 or 5 times a power of ten, about five of them.
@@ -420,7 +426,7 @@ private:
 
         const auto path = [&](std::size_t i) {
             QString points;
-            const qint64* c = &cumulative[i * std::size_t(races_ + 1)];
+            const qint64* c = &cumulative[i * row];
             for (int r = 0; r <= races_; ++r) {
                 if (r > 0)
                     points += u' ';
@@ -432,15 +438,8 @@ private:
         if (lines < table_.size()) {
             QStringList upper, lower;
             for (int r = 0; r <= races_; ++r) {
-                qint64 most = cumulative[lines * std::size_t(races_ + 1) + std::size_t(r)];
-                qint64 least = most;
-                for (std::size_t i = lines + 1; i < table_.size(); ++i) {
-                    const qint64 c = cumulative[i * std::size_t(races_ + 1) + std::size_t(r)];
-                    most = std::max(most, c);
-                    least = std::min(least, c);
-                }
-                upper << coordinate(x(r)) + u',' + coordinate(y(most));
-                lower.prepend(coordinate(x(r)) + u',' + coordinate(y(least)));
+                upper << coordinate(x(r)) + u',' + coordinate(y(most[std::size_t(r)]));
+                lower.prepend(coordinate(x(r)) + u',' + coordinate(y(least[std::size_t(r)])));
             }
             const QString band = (upper + lower).join(u' ');
             h_.open(QStringLiteral("polygon"))
@@ -452,14 +451,15 @@ private:
             h_.newline();
         }
         // Faint lines first, then the leaders, the leader last so that it is drawn on top.
-        const std::size_t leaders = std::min<std::size_t>(lines, std::size_t(options_.top));
+        const std::size_t leaders =
+            std::min<std::size_t>(lines, std::size_t(std::max(options_.top, 0)));
         const auto line = [&](std::size_t i) {
             h_.open(QStringLiteral("polyline"))
                 .cls(i < leaders ? leadClass(int(i)) : QStringLiteral("rest"))
                 .attr(QStringLiteral("points"), path(i));
             QString title = s_.owners[table_[i].owner].name + u':';
             for (int r = 1; r <= races_; ++r)
-                title += u' ' + number(cumulative[i * std::size_t(races_ + 1) + std::size_t(r)]);
+                title += u' ' + number(cumulative[i * row + std::size_t(r)]);
             h_.element(QStringLiteral("title"), title);
             h_.close();
             h_.newline();
@@ -537,17 +537,17 @@ private:
     {
         // The best of each race among every owner, also those the page leaves out; a race in
         // which every owner scored the same (not scored yet) has none.
-        std::vector<int> best(std::size_t(races_), 0);
-        std::vector<bool> marked(std::size_t(races_), false);
-        for (int r = 0; r < races_ && !s_.owners.empty(); ++r) {
-            int most = s_.pointsIn(0, r), least = most;
-            for (std::size_t o = 1; o < s_.owners.size(); ++o) {
-                most = std::max(most, s_.pointsIn(o, r));
-                least = std::min(least, s_.pointsIn(o, r));
+        std::vector<int> best(std::size_t(races_), 0), worst(std::size_t(races_), 0);
+        for (std::size_t o = 0; o < s_.owners.size(); ++o)
+            for (int r = 0; r < races_; ++r) {
+                const int points = s_.pointsIn(o, r);
+                const std::size_t k = std::size_t(r);
+                best[k] = o == 0 ? points : std::max(best[k], points);
+                worst[k] = o == 0 ? points : std::min(worst[k], points);
             }
-            best[std::size_t(r)] = most;
-            marked[std::size_t(r)] = most > least || s_.owners.size() == 1;
-        }
+        std::vector<bool> marked(best.size(), false);
+        for (std::size_t k = 0; k < marked.size(); ++k)
+            marked[k] = best[k] > worst[k] || s_.owners.size() == 1;
 
         h_.open(QStringLiteral("section")).attr(QStringLiteral("id"), QStringLiteral("races"));
         h_.element(QStringLiteral("h2"), QStringLiteral("Race by race"));
@@ -658,7 +658,7 @@ private:
     const Season& s_;
     const PublishOptions& options_;
     Html h_;
-    const std::vector<LeagueRow> table_;
+    const std::vector<LeagueRow>& table_;
     const int races_;
 };
 

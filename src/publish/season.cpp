@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
+#include <functional>
 
 namespace velmora {
 namespace {
@@ -47,6 +48,42 @@ bool fail(QString* error, const QString& text)
     if (error)
         *error = text;
     return false;
+}
+
+std::vector<LeagueRow> leagueTable(const Season& season)
+{
+    const int races = season.raceCount();
+    const std::size_t n = season.owners.size();
+    const std::vector<int> now = positionsAfter(season, races);
+    const std::vector<int> before = races >= 2 ? positionsAfter(season, races - 1) : now;
+    std::vector<LeagueRow> rows(n);
+    for (std::size_t o = 0; o < n; ++o) {
+        LeagueRow& row = rows[o];
+        row = {o, now[o], season.totalAfter(o, races)};
+        if (races == 0)
+            continue;
+        row.lastRace = season.pointsIn(o, races - 1);
+        row.places = std::abs(before[o] - row.position);
+        using Move = LeagueRow::Move;
+        row.move = races == 1                  ? Move::New
+                   : before[o] == row.position ? Move::Same
+                   : before[o] > row.position  ? Move::Up
+                                               : Move::Down;
+    }
+    // Names compared once folded, not folded at every comparison.
+    std::vector<QString> folded(n);
+    for (std::size_t o = 0; o < n; ++o)
+        folded[o] = season.owners[o].name.toCaseFolded();
+    std::sort(rows.begin(), rows.end(), [&](const LeagueRow& a, const LeagueRow& b) {
+        if (a.points != b.points)
+            return a.points > b.points;
+        if (const int c = folded[a.owner].compare(folded[b.owner]))
+            return c < 0;
+        if (const int c = season.owners[a.owner].name.compare(season.owners[b.owner].name))
+            return c < 0;
+        return a.owner < b.owner;
+    });
+    return rows;
 }
 
 } // namespace
@@ -133,66 +170,24 @@ bool readSeason(const DataDir& dir, Season* season, QString* error)
         for (std::size_t r = 0; r < races; ++r)
             season->points[o * races + r] = entryPoints(season->racePoints[r], owner.picks);
     }
+    season->table = leagueTable(*season);
     return true;
 }
 
-Standings standingsAfter(const Season& season, int races)
+std::vector<int> positionsAfter(const Season& season, int races)
 {
     const std::size_t n = season.owners.size();
-    Standings s;
-    s.points.resize(n);
+    std::vector<qint64> points(n);
     for (std::size_t o = 0; o < n; ++o)
-        s.points[o] = season.totalAfter(o, races);
-    s.order.resize(n);
+        points[o] = season.totalAfter(o, races);
+    std::vector<qint64> best = points;
+    std::sort(best.begin(), best.end(), std::greater<>());
+    std::vector<int> position(n);
     for (std::size_t o = 0; o < n; ++o)
-        s.order[o] = o;
-    std::sort(s.order.begin(), s.order.end(), [&](std::size_t a, std::size_t b) {
-        if (s.points[a] != s.points[b])
-            return s.points[a] > s.points[b];
-        const QString& x = season.owners[a].name;
-        const QString& y = season.owners[b].name;
-        if (const int c = x.compare(y, Qt::CaseInsensitive))
-            return c < 0;
-        if (const int c = x.compare(y))
-            return c < 0;
-        return a < b;
-    });
-    s.position.resize(n);
-    for (std::size_t i = 0; i < n; ++i) {
-        const std::size_t o = s.order[i];
-        s.position[o] = i > 0 && s.points[s.order[i - 1]] == s.points[o]
-                            ? s.position[s.order[i - 1]]
-                            : int(i) + 1;
-    }
-    return s;
-}
-
-std::vector<LeagueRow> leagueTable(const Season& season)
-{
-    const int races = season.raceCount();
-    const Standings now = standingsAfter(season, races);
-    const Standings before = races >= 2 ? standingsAfter(season, races - 1) : Standings{};
-    std::vector<LeagueRow> rows;
-    rows.reserve(now.order.size());
-    for (const std::size_t o : now.order) {
-        LeagueRow row{o, now.position[o], now.points[o]};
-        if (races == 0) {
-            rows.push_back(row);
-            continue;
-        }
-        row.lastRace = season.pointsIn(o, races - 1);
-        if (races == 1) {
-            row.move = LeagueRow::Move::New;
-        } else {
-            const int from = before.position[o];
-            row.move = from == row.position  ? LeagueRow::Move::Same
-                       : from > row.position ? LeagueRow::Move::Up
-                                             : LeagueRow::Move::Down;
-            row.places = std::abs(from - row.position);
-        }
-        rows.push_back(row);
-    }
-    return rows;
+        position[o] = int(std::lower_bound(best.begin(), best.end(), points[o], std::greater<>())
+                          - best.begin())
+                      + 1;
+    return position;
 }
 
 std::vector<ComponentRow> componentRows(const Season& season)

@@ -11,6 +11,17 @@
 
 namespace velmora {
 
+// One row of the published league table: an owner's position and points after the last
+// race, the points of that race and the move since the race before.
+struct LeagueRow {
+    enum class Move { None, New, Same, Up, Down }; // None: no race yet; New: the first race
+    std::size_t owner = 0;
+    int position = 0;
+    qint64 points = 0;
+    int lastRace = 0;
+    Move move = Move::None;
+    int places = 0; // how far up or down
+};
 // The season as the data folder tells it, race by race: the calendar, every entry's points
 // in every race and every component's, made from the race files exactly as the
 // championship makes them (scoring/race_points.h).
@@ -28,6 +39,9 @@ struct Season {
     std::vector<ComponentScores> racePoints; // per race
     std::vector<TeamRecord> teams;           // the databases, for names and prices
     std::vector<TestDriverRecord> testDrivers;
+    // The league table after the last race, best first; equal points by owner name, then
+    // file order.
+    std::vector<LeagueRow> table;
 
     int raceCount() const { return int(races.size()); }
     int pointsIn(std::size_t owner, int race) const
@@ -49,27 +63,9 @@ bool readSeason(const DataDir& dir, Season* season, QString* error);
 // cannot hold, and which no name means) made U+FFFD.
 QString shownText(const QString& field);
 
-// The league table after the first `races` races. Owners with equal points share a
-// position: one more than the owners with more points.
-struct Standings {
-    std::vector<std::size_t> order; // best first; equal points by owner name, then record
-    std::vector<int> position;      // per owner, in file order
-    std::vector<qint64> points;     // per owner, in file order
-};
-Standings standingsAfter(const Season& season, int races);
-
-// One row of the published league table: the standings after the last race, with the
-// points of that race and the move since the race before.
-struct LeagueRow {
-    enum class Move { None, New, Same, Up, Down }; // None: no race yet; New: the first race
-    std::size_t owner = 0;
-    int position = 0;
-    qint64 points = 0;
-    int lastRace = 0;
-    Move move = Move::None;
-    int places = 0; // how far up or down
-};
-std::vector<LeagueRow> leagueTable(const Season& season);
+// Every owner's position after the first `races` races, in file order. Owners with equal
+// points share a position: one more than the owners with more points.
+std::vector<int> positionsAfter(const Season& season, int races);
 
 // Every component of the databases, in the order the pages list them: chassis, engine
 // makers, race drivers (the driver list's order), test drivers, each in record order.

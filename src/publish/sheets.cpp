@@ -1,5 +1,7 @@
 #include "publish/publish.h"
 
+#include <charconv>
+
 namespace velmora {
 namespace {
 
@@ -27,8 +29,10 @@ public:
     void field(qint64 n)
     {
         separate();
-        out_ += QByteArray::number(n);
+        char digits[24];
+        out_.append(digits, std::to_chars(digits, digits + sizeof digits, n).ptr - digits);
     }
+    void reserve(qsizetype bytes) { out_.reserve(bytes); }
     void endRow()
     {
         out_ += "\r\n";
@@ -85,6 +89,8 @@ QString kindText(ComponentRow::Kind kind)
 QByteArray standingsCsv(const Season& season)
 {
     Csv csv;
+    // Room for every row at once: a few bytes a race, a name and a few numbers.
+    csv.reserve(qsizetype(season.owners.size()) * (season.raceCount() * 4 + 64) + 4096);
     for (const char* heading :
          {"Position", "Owner", "Entry", "Points", "Last race", "Move", "Stored points"})
         csv.field(QString::fromLatin1(heading));
@@ -92,7 +98,7 @@ QByteArray standingsCsv(const Season& season)
         csv.field(race);
     csv.endRow();
     const int races = season.raceCount();
-    for (const LeagueRow& row : leagueTable(season)) {
+    for (const LeagueRow& row : season.table) {
         const Season::Owner& owner = season.owners[row.owner];
         csv.field(row.position);
         csv.field(owner.name);

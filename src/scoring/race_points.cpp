@@ -53,13 +53,6 @@ EntryPicks entryPicks(const char* entryRecord, qint64 teamCount, qint64 testDriv
             driver(readInt16(entryRecord + EntryRecord::Driver2IndexAt))};
 }
 
-int pointsOf(const ComponentScores& scores, const Pick& pick)
-{
-    if (!pick.valid())
-        return 0;
-    return (pick.testDriver ? scores.testDrivers : scores.teams)[std::size_t(pick.index)];
-}
-
 int entryPoints(const ComponentScores& scores, const EntryPicks& picks, Overflow* overflow)
 {
     if (overflow)

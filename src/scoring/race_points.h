@@ -46,7 +46,12 @@ using EntryPicks = std::array<Pick, 5>;
 EntryPicks entryPicks(const char* entryRecord, qint64 teamCount, qint64 testDriverCount);
 
 // The points of one chosen component; 0 when it names no record.
-int pointsOf(const ComponentScores& scores, const Pick& pick);
+inline int pointsOf(const ComponentScores& scores, const Pick& pick)
+{
+    if (!pick.valid())
+        return 0;
+    return (pick.testDriver ? scores.testDrivers : scores.teams)[std::size_t(pick.index)];
+}
 
 // Where the running sum of an entry's points first left the 16-bit range the entry file
 // holds: after which pick (-1: never), and the sum at that moment.

@@ -151,7 +151,7 @@ void TestPublish::fixtureSeason()
     QVERIFY(o < season.owners.size());
     QTEST(season.pointsIn(o, 0), "imola");
     QTEST(season.pointsIn(o, 1), "monza");
-    QTEST(standingsAfter(season, 1).position[o], "afterImola");
+    QTEST(positionsAfter(season, 1)[o], "afterImola");
     const Page page = readPage(seasonPage(season, {}));
     QVERIFY2(page.error.isEmpty(), qPrintable(page.error));
     QFETCH(int, line);
