@@ -15,6 +15,7 @@
 #include "data/record_file.h"
 #include "main/league_order.h"
 #include "main/main_window.h"
+#include "publish/publish.h"
 #include "scoring/championship.h"
 #include "scoring/score.h"
 #include "toolkit/dialogs.h"
@@ -268,6 +269,21 @@ void ScoreReport(benchmark::State& state)
         state, [&] { SaveFileDialog::setNextFileName(path); }, [&] { main->File_Output_Click(); });
 }
 
+// velmora-publish's work: the season read, the page and both spreadsheets made and written.
+void Publish(benchmark::State& state)
+{
+    League& l = league(int(state.range(0)));
+    const QTemporaryDir site;
+    timed(
+        state, [] {},
+        [&] {
+            QString error;
+            if (!publishSeason(l.dir, site.path(), {}, &error))
+                Messages::error(nullptr, error);
+        },
+        Repaint::No);
+}
+
 std::vector<TeamRecord> readTeams(const DataDir& dir)
 {
     std::vector<TeamRecord> teams;
@@ -309,7 +325,8 @@ void registerCases()
                             {"OrderByPoints", &OrderByPoints},
                             {"OrderByOwner", &OrderByOwner},
                             {"Championship", &Championship},
-                            {"ScoreReport", &ScoreReport}}) {
+                            {"ScoreReport", &ScoreReport},
+                            {"Publish", &Publish}}) {
         auto* b = add(name, fn);
         for (int n : kSizes)
             b->Arg(n);
@@ -457,7 +474,8 @@ void printSummary(const SummaryReporter& r, bool measurePeak)
                  {"OrderByPoints", "Order by points, from reverse order"},
                  {"OrderByOwner", "Order by owner"},
                  {"Championship", "`RecalculateChampionship`, league table refilled"},
-                 {"ScoreReport", "Score report (built and written)"}};
+                 {"ScoreReport", "Score report (built and written)"},
+                 {"Publish", "velmora-publish: page and spreadsheets made and written"}};
     for (const auto& c : cases)
         std::printf("| %s | %s | %s |\n", c.caption, cell(r.ms(c.name, kSizes[0])).c_str(),
                     cell(r.ms(c.name, kSizes[1])).c_str());
