@@ -89,9 +89,9 @@ QString coordinate(double v)
     return QString::number(v, 'f', 1);
 }
 
-// QXmlStreamWriter escapes every text and attribute. A non-void HTML element is always
-// given its text, even an empty one, so that none is written as <td/>: HTML reads that as
-// an opening tag only.
+// QXmlStreamWriter escapes every text and attribute. An element opened here is always
+// closed with an end tag, also when nothing went into it: HTML reads <td/> or <ol/> as an
+// opening tag only. Only void elements (meta) and SVG shapes are written empty.
 class Html {
 public:
     explicit Html(QByteArray* out) : w_(out) {}
@@ -109,7 +109,11 @@ public:
     }
     Html& cls(const QString& value) { return attr(QStringLiteral("class"), value); }
     void text(const QString& t) { w_.writeCharacters(t); }
-    void close() { w_.writeEndElement(); }
+    void close()
+    {
+        w_.writeCharacters(QString());
+        w_.writeEndElement();
+    }
     // An element holding only text.
     void element(const QString& tag, const QString& t, const QString& c = {})
     {
@@ -225,10 +229,7 @@ private:
     {
         if (races_ == 0)
             return QStringLiteral("No race has been scored yet.");
-        return QStringLiteral("After race %1 of %2: %3")
-            .arg(races_)
-            .arg(races_)
-            .arg(s_.races.back());
+        return QStringLiteral("After race %1: %2").arg(races_).arg(s_.races.back());
     }
 
     void link(const QString& file)
@@ -335,7 +336,7 @@ private:
 
     void chart()
     {
-        constexpr double W = 640, H = 360, right = 14, top = 14, bottom = 44;
+        constexpr double W = 640, H = 320, right = 14, top = 14, bottom = 44;
         const std::size_t lines = pageOwners();
         // Points after race r (0: the start) of the owners drawn as lines, and the highest
         // and lowest of those the page leaves out, drawn as one band.
