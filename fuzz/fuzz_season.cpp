@@ -1,9 +1,6 @@
 // Arbitrary data files through everything that reads them whole: start-up (the league table
 // and the hidden entries viewer), both orderings, the score report and the championship.
-// An input is a run of chunks: a byte naming the file (0 teams, 1 test drivers, 2 entries,
-// 3 calendar, 4 + 8r and 5 + 8r the race files of calendar race r), two bytes of length
-// (little-endian), the file's bytes.
-#include "data/text.h"
+// An input is a run of chunks (season_folder.h).
 #include "data/types.h"
 #include "fixture.h"
 #include "fuzz.h"
@@ -11,12 +8,12 @@
 #include "main/main_window.h"
 #include "main/score_report.h"
 #include "scoring/championship.h"
+#include "season_folder.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/flex_grid.h"
 #include "viewer/team_viewer.h"
 
 #include <QApplication>
-#include <QDir>
 
 #include <algorithm>
 
@@ -24,40 +21,6 @@ using namespace velmora;
 using namespace velmora::test;
 
 namespace {
-
-// The data folder, emptied and filled from the input; in memory where the system has it.
-const DataDir& folderOf(const uint8_t* data, std::size_t size)
-{
-    static QTemporaryDir tmp((QDir("/dev/shm").exists() ? "/dev/shm" : QDir::tempPath())
-                             + QStringLiteral("/velmora-fuzz-XXXXXX"));
-    static const DataDir dir(tmp.path());
-    QDir d(dir.path());
-    for (const QString& name : d.entryList(QDir::Files | QDir::Hidden))
-        d.remove(name);
-    QMap<int, QByteArray> files;
-    for (std::size_t at = 0; at + 3 <= size;) {
-        const std::size_t n =
-            std::min<std::size_t>(data[at + 1] | data[at + 2] << 8, size - at - 3);
-        files[data[at]] = QByteArray(reinterpret_cast<const char*>(data + at + 3), qsizetype(n));
-        at += 3 + n;
-    }
-    const QByteArray calendar = files.value(3);
-    QMap<QString, QByteArray> paths = {{dir.teams(), files.value(0)},
-                                       {dir.testDrivers(), files.value(1)},
-                                       {dir.entries(), files.value(2)},
-                                       {dir.calendar(), calendar}};
-    for (auto it = files.cbegin(); it != files.cend(); ++it) {
-        const int race = it.key() / 8, kind = it.key() % 8;
-        if ((kind == 4 || kind == 5) && (race + 1) * RaceName::Length <= calendar.size()) {
-            const QString name =
-                displayText(RaceName::decode(calendar.constData() + race * RaceName::Length).Name);
-            paths[kind == 4 ? dir.raceTeams(name) : dir.raceTestDrivers(name)] = *it;
-        }
-    }
-    for (auto it = paths.cbegin(); it != paths.cend(); ++it)
-        writeBytes(it.key(), *it);
-    return dir;
-}
 
 // The whole records of an entry file, sorted, and the bytes after them.
 std::pair<std::vector<QByteArray>, QByteArray> recordsOf(const QByteArray& file)

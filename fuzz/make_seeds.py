@@ -89,6 +89,7 @@ def write(target, name, data):
 def main():
     for name, data in SEASONS.items():
         write("fuzz_season", name, data)
+        write("fuzz_publish", name, data)
     write("fuzz_search", "three", b"30\0" + b"".join(TEAMS))
     write("fuzz_search", "odd", b"&H10\0" + team("a", "b", "c", "d", float("nan"), -3)
           + team("e", "f", "g", "h", 1e30, 32767))
