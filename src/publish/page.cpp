@@ -15,10 +15,12 @@ constexpr const char* kColours[] = {"#0072b2", "#d55e00", "#009e73", "#cc79a7", 
 constexpr int kColourCount = int(std::size(kColours));
 constexpr const char* kDashes[] = {"none", "6 3", "2 3"};
 
+// No quote, '<', '>' or '&' in here: the writer escapes them, and HTML takes a style
+// element's text as it stands.
 constexpr const char* kStyle = R"(
 *{box-sizing:border-box}
 body{margin:0 auto;max-width:75rem;padding:1rem;color:#1b1b1b;background:#fff;
-font:16px/1.45 system-ui,-apple-system,"Segoe UI",Roboto,"DejaVu Sans",Arial,sans-serif}
+font:16px/1.45 system-ui,-apple-system,Segoe UI,Roboto,DejaVu Sans,Arial,sans-serif}
 h1{font-size:1.7rem;margin:0 0 .2rem}
 h2{font-size:1.25rem;margin:1.8rem 0 .6rem;padding-bottom:.2rem;border-bottom:2px solid #1b1b1b}
 h3{font-size:1.05rem;margin:1.2rem 0 .4rem}
