@@ -54,12 +54,13 @@ svg text{font-size:13px;fill:#333}
 .key{width:1.8rem;height:.6rem;flex:none}
 .sr{position:absolute;width:1px;height:1px;overflow:hidden;clip:rect(0 0 0 0);white-space:nowrap}
 footer{margin-top:2rem;color:#555;font-size:.9rem}
+nav{margin:.4rem 0 0;font-size:.95rem}
 @media (max-width:40rem){body{padding:.6rem;font-size:15px}th,td{padding:.25rem .35rem}
 th.name,td.name{min-width:6rem}svg text{font-size:20px}}
 @media print{body{max-width:none;padding:0;font-size:10pt}.scroll{overflow:visible}
 h2,h3{break-after:avoid}tr,figure{break-inside:avoid}
 .wide th.name,.wide td.name{position:static}td.best{background:none;text-decoration:underline}
-a{color:inherit;text-decoration:none}}
+a{color:inherit;text-decoration:none}nav{display:none}}
 )";
 
 QString styleSheet()
@@ -202,6 +203,7 @@ public:
         h_.open(QStringLiteral("header"));
         h_.element(QStringLiteral("h1"), title);
         h_.element(QStringLiteral("p"), subtitle(), QStringLiteral("sub"));
+        contents();
         h_.close();
         h_.open(QStringLiteral("main"));
         staleNote();
@@ -232,6 +234,26 @@ private:
         if (races_ == 0)
             return QStringLiteral("No race has been scored yet.");
         return QStringLiteral("After race %1: %2").arg(races_).arg(s_.races.back());
+    }
+
+    // Links to each part: in a large league the chart lies below thousands of rows.
+    void contents()
+    {
+        h_.open(QStringLiteral("nav"))
+            .attr(QStringLiteral("aria-label"), QStringLiteral("Contents"));
+        std::vector<std::pair<QString, QString>> parts = {{"#table", "League table"}};
+        if (races_ > 0)
+            parts.insert(parts.end(),
+                         {{"#chart", "The season so far"}, {"#races", "Race by race"}});
+        parts.push_back({"#components", "Components"});
+        for (std::size_t i = 0; i < parts.size(); ++i) {
+            if (i > 0)
+                h_.text(QStringLiteral(" \u00B7 "));
+            h_.open(QStringLiteral("a")).attr(QStringLiteral("href"), parts[i].first);
+            h_.text(parts[i].second);
+            h_.close();
+        }
+        h_.close();
     }
 
     void link(const QString& file)
