@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/data_dir.h"
+#include "databases/references.h"
 #include "toolkit/record_form.h"
 
 namespace velmora {
@@ -18,12 +19,20 @@ protected:
     RecordEditor(QWidget* parent, const char* name, const QString& caption, int width, int height,
                  const DataDir& dataDir, QString path, int recordLength);
 
+    DataDir dataDir_;
+
     // Opens the file and shows its first record; called at the end of the window's
     // constructor.
     void Form_Load();
-    // New and a delete that empties the file leave the boxes empty.
-    virtual void clearBoxes() = 0;
-    void clearForNew() override { clearBoxes(); }
+    // New and a delete that empties the file leave the boxes empty and the working record
+    // blank: a new record starts with no points of its own.
+    virtual void showEmpty() = 0;
+    void clearForNew() override { showEmpty(); }
+    // A team or test driver that entries or race files refer to, or one after it, stays.
+    bool mayDelete() override;
+
+private:
+    Database database_;
 };
 
 } // namespace velmora
