@@ -1,6 +1,8 @@
 #include "toolkit/form.h"
 
+#include "data/codepage.h"
 #include "data/types.h"
+#include "toolkit/dialogs.h"
 #include "toolkit/twips.h"
 
 #include <QCloseEvent>
@@ -10,6 +12,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolTip>
+#include <QValidator>
+
+#include <utility>
 
 namespace velmora {
 namespace {
@@ -60,6 +66,41 @@ protected:
 
 private:
     bool editing_;
+};
+
+// A typed blank is dropped before the box sees it.
+class BlankIgnored : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        return event->type() == QEvent::KeyPress
+               && static_cast<QKeyEvent*>(event)->text() == QLatin1String(" ");
+    }
+};
+
+// Takes a text only when the code page holds every character of it, and remembers the one
+// it refused, for the tip.
+class CodePageValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int&) const override
+    {
+        const qsizetype at = unstorableAt(input);
+        if (at < 0)
+            return Acceptable;
+        refused_ = input.mid(at, input[at].isHighSurrogate() ? 2 : 1);
+        return Invalid;
+    }
+
+    // The character refused last, once.
+    QString takeRefused() const { return std::exchange(refused_, QString()); }
+
+private:
+    mutable QString refused_;
 };
 
 template <class Control> Control* named(Control* control, const char* name, Twips at)
@@ -154,6 +195,25 @@ QComboBox* addComboBox(QWidget* parent, const char* name, Twips at, bool editabl
 void holdsName(QLineEdit* box)
 {
     box->setMaxLength(TextFieldLength);
+    auto* validator = new CodePageValidator(box);
+    box->setValidator(validator);
+    // Also emitted for a text too long; only a refused character is explained.
+    QObject::connect(box, &QLineEdit::inputRejected, box, [box, validator] {
+        const QString refused = validator->takeRefused();
+        if (refused.isEmpty())
+            return;
+        QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())),
+                           QStringLiteral("\u201c%1\u201d cannot be kept: the league's files hold "
+                                          "only the letters of Western European languages "
+                                          "(Windows-1252).")
+                               .arg(refused),
+                           box);
+    });
+}
+
+void holdsNumber(QLineEdit* box)
+{
+    box->installEventFilter(new BlankIgnored(box));
 }
 
 void showText(QLineEdit* box, const QString& text)
@@ -208,8 +268,49 @@ void Form::reject()
         cancel_->click();
 }
 
+// What the boxes show: every text that can be typed, and every list's choice.
+static QStringList controlState(const QWidget* window)
+{
+    QStringList state;
+    for (const QLineEdit* box : window->findChildren<QLineEdit*>())
+        if (!box->isReadOnly())
+            state << box->text();
+    for (const QComboBox* list : window->findChildren<QComboBox*>())
+        state << QString::number(list->currentIndex());
+    return state;
+}
+
+void Form::markShown()
+{
+    marked_ = controlState(this);
+    marking_ = true;
+}
+
+bool Form::changedSinceShown() const
+{
+    return marking_ && controlState(this) != marked_;
+}
+
 void Form::closeEvent(QCloseEvent* event)
 {
+    if (changedSinceShown() && canStoreShown()) {
+        switch (
+            Messages::askToStore(this, QStringLiteral("Store the changes made in \u201c%1\u201d "
+                                                      "before the window closes?")
+                                           .arg(windowTitle()))) {
+        case Messages::Answer::GoBack:
+            event->ignore();
+            return;
+        case Messages::Answer::Store:
+            // As its Close button does; a store that fails keeps the window open.
+            if (auto* close = findChild<QPushButton*>(QStringLiteral("Close")))
+                close->click();
+            event->setAccepted(!isVisible());
+            return;
+        case Messages::Answer::Discard:
+            break;
+        }
+    }
     Form_QueryUnload();
     done(QDialog::Rejected);
     event->accept();

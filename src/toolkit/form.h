@@ -39,8 +39,13 @@ QPushButton* addButton(QWidget* parent, const char* name, const QString& caption
 // A drop-down list to pick from, or with `editable` to type in as well.
 QComboBox* addComboBox(QWidget* parent, const char* name, Twips at, bool editable = false);
 
-// A name box: takes no more characters than a text field stores (80).
+// A name box: takes no more characters than a text field stores (80), and only those the
+// files' code page can hold: another character, typed or pasted, is not taken, and a tip at
+// the box says why.
 void holdsName(QLineEdit* box);
+// A number box: a typed blank changes nothing (it would otherwise replace a selected number,
+// and an empty box reads as 0).
+void holdsNumber(QLineEdit* box);
 // Shows text from its beginning, whatever its length (a box otherwise shows the end of a
 // text too long for it).
 void showText(QLineEdit* box, const QString& text);
@@ -75,6 +80,14 @@ protected:
 
     // Runs when the window closes by its close box, and from the handlers that close it.
     virtual void Form_QueryUnload() {}
+
+    // Remembers what the window's boxes show now, a record just shown, stored or begun.
+    // Closing the window other than by its Close button once they differ asks whether to
+    // store the changes (by that button), discard them, or go back to the window.
+    void markShown();
+    bool changedSinceShown() const;
+    // Whether the window could store what its boxes show.
+    virtual bool canStoreShown() const { return true; }
     // A window that could not load stores nothing: its buttons go off.
     void setLoaded(bool loaded);
 
@@ -87,6 +100,8 @@ private:
     bool loaded_ = true;
     QList<QWidget*> tabOrder_;
     bool shown_ = false;
+    QStringList marked_;
+    bool marking_ = false;
 };
 
 } // namespace velmora

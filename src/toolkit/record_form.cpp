@@ -64,16 +64,20 @@ bool RecordForm::showAt(qint64 n)
         return false;
     }
     showRecord(record);
+    markShown();
     return true;
 }
 
 bool RecordForm::storeShown()
 {
-    if (!appends_ && cursor_.atNew())
-        return true; // nothing to store into
+    if (cursor_.atNew() && (!appends_ || !changedSinceShown()))
+        return true; // nothing to store into, or nothing typed into a record to be
     QString error;
-    if (cursor_.store(takeShown(), &error))
+    if (cursor_.store(takeShown(), &error)) {
+        changedFile_ = true;
+        markShown();
         return true;
+    }
     // The boxes keep what was typed; the command that wanted to store goes no further.
     Messages::error(this, error);
     return false;
@@ -128,6 +132,7 @@ void RecordForm::New_Click()
     cursor_.goToNew();
     showNumber();
     clearForNew();
+    markShown();
     updateStepping();
     firstBox_->setFocus();
 }
@@ -136,11 +141,18 @@ void RecordForm::Delete_Click()
 {
     // The shown record is not stored first. The record that follows takes its number; when
     // the last one went, the new last one is shown, so that no store writes the deleted one
-    // back. Deleting a new record not yet stored only leaves it.
+    // back. Deleting a new record not yet stored only leaves it. The focus goes to the first
+    // box, away from Delete, where one more key press would delete the next record too.
+    firstBox_->setFocus();
+    if (!cursor_.atNew() && !mayDelete())
+        return;
     QByteArray record;
     QString error;
+    const bool stored = !cursor_.atNew();
     if (cursor_.remove(&record, &error)) {
+        changedFile_ = changedFile_ || stored;
         showRecord(record);
+        markShown();
         showNumber();
     } else {
         Messages::error(this, error);

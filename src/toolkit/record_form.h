@@ -45,8 +45,12 @@ protected:
     virtual void clearForNew() {}
     // After Previous or Next has shown its record.
     virtual void stepped() {}
+    // Whether the shown record may be deleted; says why not.
+    virtual bool mayDelete() { return true; }
 
-    // Each tells the user what failed, and returns false.
+    // Each tells the user what failed, and returns false. A record not yet in the file (made
+    // by New, or the first of an empty file) is stored only once something was typed or
+    // chosen in it: left as it began, it would join the file as a blank record.
     bool openFile();
     bool showAt(qint64 n);
     bool storeShown();
@@ -58,8 +62,11 @@ protected:
     void lockStoring();
 
     void Form_QueryUnload() override { cursor_.close(); }
+    bool canStoreShown() const override { return !locked_ && loaded() && cursor_.canStore(); }
 
     RecordCursor cursor_;
+    // The window has stored or deleted a record.
+    bool changedFile_ = false;
     // False for a file the window must not add records to (a race file).
     bool appends_ = true;
 
