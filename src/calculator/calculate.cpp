@@ -13,6 +13,7 @@ Calculate::Calculate(const DataDir& dataDir, QPointer<Calculator>& resultWindow,
       dataDir_(dataDir), resultWindow_(resultWindow)
 {
     Budge = addTextBox(this, "Budge", {1395, 255, 1335, 315});
+    holdsNumber(Budge);
     addLabel(this, "Label1", QStringLiteral("Budget Limit:"), {240, 300, 1095, 255}, Budge,
              Qt::AlignLeft);
     auto* Ok = addButton(this, "Ok", QStringLiteral("Ok"), {2880, 240, 990, 345});
@@ -26,9 +27,13 @@ void Calculate::Ok_Click()
     if (!(budget > 0))
         return;
 
-    // A result window that is closing (hidden, not yet deleted) counts as closed.
+    // A result window that is closing (hidden, not yet deleted) counts as closed; an open one
+    // searches again, for this budget.
     Calculator* window = resultWindow_;
-    if (!window || !window->isVisible()) {
+    if (window && window->isVisible()) {
+        if (!window->search(Budge->text()))
+            return;
+    } else {
         auto* created = new Calculator(dataDir_, Budge->text(), parentWidget());
         if (!created->loaded()) {
             delete created;

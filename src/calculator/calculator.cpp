@@ -49,12 +49,16 @@ Calculator::Calculator(const DataDir& dataDir, const QString& budgetText, QWidge
     connect(Okay, &QPushButton::clicked, this, &Calculator::Okay_Click);
     setTabOrder({best_[0], best_[1], best_[2], best_[3], best_[4], best_[5], worst_[0], worst_[1],
                  worst_[2], worst_[3], worst_[4], worst_[5], Okay});
-    setLoaded(Form_Load(budgetText));
+    setLoaded(search(budgetText));
 }
 
-bool Calculator::Form_Load(const QString& budgetText)
+bool Calculator::search(const QString& budgetText)
 {
     const BusyCursor busy;
+    for (QLineEdit* box : best_)
+        box->clear();
+    for (QLineEdit* box : worst_)
+        box->clear();
     std::vector<TeamRecord> teams;
     QString error;
     if (!readRecords(dataDir_.teams(), &teams, &error)) {

@@ -27,6 +27,7 @@ Entries::Entries(const DataDir& dataDir, qint64 first, FlexGrid* hiScores, QWidg
     Price = addTextBox(this, "Price", {3330, 375, 960, 285});
     Price->setFrame(false);
     Price->setAlignment(Qt::AlignCenter);
+    holdsNumber(Price);
     const Buttons b = addButtons(3180, {45, 825, 1740, 2655, 3555});
     Number = addNumberBox(this, {1185, 0, 690, 285});
     Number->setFrame(false);
@@ -106,6 +107,7 @@ bool Entries::Form_Load(qint64 first)
     if (!cursor_.atNew() && !showAt(cursor_.number()))
         return false;
     updateStepping(false); // Previous stays off when the window opens
+    markShown();
     return true;
 }
 
@@ -226,28 +228,30 @@ QByteArray Entries::takeShown()
     return encodeShown();
 }
 
-// A new entry starts with an empty owner and total and the components of the entry shown.
+// A new entry starts with an empty owner and total, the components of the entry shown and
+// no points of its own.
 void Entries::clearForNew()
 {
+    entry_.Points = 0;
     Owner->clear();
     Price->clear();
 }
 
+// Without a team the shown entry is not stored.
+bool Entries::canStoreShown() const
+{
+    return pickers_[TeamPick]->currentIndex() >= 0 && RecordForm::canStoreShown();
+}
+
 void Entries::Close_Click()
 {
-    // Without a team the shown entry is not stored and nothing is recalculated.
-    const bool storing = pickers_[TeamPick]->currentIndex() >= 0;
-    QString error;
-    if (storing) {
-        fillUnchosenPickers(false);
-        if (!cursor_.store(encodeShown(), &error)) {
-            Messages::error(this, error);
-            return; // the window stays open with the entry shown
-        }
-        hide();
-    }
+    // The points are recalculated when an entry was stored or deleted in this window.
+    if (pickers_[TeamPick]->currentIndex() >= 0 && !storeShown())
+        return; // the window stays open with the entry shown
+    hide();
     Form_QueryUnload();
-    if (storing) {
+    QString error;
+    if (changedFile_) {
         // The league table shows the file as stored, then the recalculated points.
         QByteArray entries;
         if (hiScores_ && readRecordBytes(dataDir_.entries(), EntryRecord::Length, &entries, &error))

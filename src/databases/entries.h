@@ -39,6 +39,7 @@ protected:
     QByteArray takeShown() override;
     void clearForNew() override;
     void Form_QueryUnload() override;
+    bool canStoreShown() const override;
 
 private:
     enum Which { TeamPick, EnginePick, Driver1Pick, Driver2Pick, TestDriverPick };

@@ -25,6 +25,7 @@ Team_Entry::Team_Entry(const DataDir& dataDir, QWidget* parent)
         addTextBox(this, "Driver2_Price", {3390, 1785, 960, 285}, QStringLiteral("Driver 2 price"));
     for (const Row& row : rows()) {
         holdsName(row.name);
+        holdsNumber(row.price);
         row.price->setAlignment(Qt::AlignCenter);
     }
     const Buttons b = addButtons(2340, {105, 892, 1799, 2706, 3615});
@@ -54,8 +55,7 @@ std::array<Team_Entry::Row, 4> Team_Entry::rows()
 void Team_Entry::showRecord(const QByteArray& record)
 {
     if (record.isEmpty()) {
-        record_ = TeamRecord{};
-        clearBoxes();
+        showEmpty();
         return;
     }
     record_ = TeamRecord::decode(record.constData());
@@ -77,8 +77,9 @@ QByteArray Team_Entry::takeShown()
     return record_.encode();
 }
 
-void Team_Entry::clearBoxes()
+void Team_Entry::showEmpty()
 {
+    record_ = TeamRecord{};
     for (const Row& row : rows()) {
         row.name->clear();
         row.price->clear();

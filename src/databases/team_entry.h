@@ -19,7 +19,7 @@ public:
 protected:
     void showRecord(const QByteArray& record) override;
     QByteArray takeShown() override;
-    void clearBoxes() override;
+    void showEmpty() override;
 
 private:
     // One component: its name box, its price box and its slot of the working record.

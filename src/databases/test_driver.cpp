@@ -16,6 +16,7 @@ Test_Driver::Test_Driver(const DataDir& dataDir, QWidget* parent)
     // A record saved before any record was shown, the box untouched, gets the price 1.
     Price = addTextBox(this, "Price", {3075, 420, 960, 285});
     Price->setText(QStringLiteral("1"));
+    holdsNumber(Price);
     Price->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     const Buttons b = addButtons(870, {60, 840, 1755, 2655, 3570});
     Number = addNumberBox(this, {945, 30, 690, 285});
@@ -33,8 +34,7 @@ Test_Driver::Test_Driver(const DataDir& dataDir, QWidget* parent)
 void Test_Driver::showRecord(const QByteArray& record)
 {
     if (record.isEmpty()) {
-        record_ = TestDriverRecord{};
-        clearBoxes();
+        showEmpty();
         return;
     }
     record_ = TestDriverRecord::decode(record.constData());
@@ -49,8 +49,9 @@ QByteArray Test_Driver::takeShown()
     return record_.encode();
 }
 
-void Test_Driver::clearBoxes()
+void Test_Driver::showEmpty()
 {
+    record_ = TestDriverRecord{};
     Driver->clear();
     Price->clear();
 }

@@ -17,7 +17,7 @@ public:
 protected:
     void showRecord(const QByteArray& record) override;
     QByteArray takeShown() override;
-    void clearBoxes() override;
+    void showEmpty() override;
 
 private:
     QLineEdit *Driver, *Price, *Number;

@@ -66,9 +66,12 @@ Main::Main(const DataDir& dataDir, QWidget* parent) : QMainWindow(parent), dataD
     HiScores->setCols(3);
     HiScores->setRows(20);
     HiScores->setFixed(0, 1);
-    // The columns line up with the heading buttons above them.
+    // The columns line up with the heading buttons above them. The last one ends where the
+    // grid's view does, so that no cell lies beyond it: the grid then never scrolls sideways,
+    // which would slide the position column out and the cells from under their headings.
     HiScores->setColumnWidths({twips(960), twips(945), twips(1155)});
     HiScores->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    HiScores->setLastColumnFills(true);
 
     // Carries a record number to the entry editor; never used by the user, so not shown.
     Number = addTextBox(client, "Number", {-15, 3840, 900, 390});
@@ -169,14 +172,18 @@ void Main::refreshViewer()
         Messages::error(this, error);
 }
 
+// An ordering rewrites the entry file: the full table, which shows the entries in the file's
+// order and numbers them by it, follows.
 void Main::Sort_Points_Click()
 {
     orderLeagueTable(this, dataDir_, HiScores, LeagueOrder::ByPoints);
+    refreshViewer();
 }
 
 void Main::Sort_Owner_Click()
 {
     orderLeagueTable(this, dataDir_, HiScores, LeagueOrder::ByOwner);
+    refreshViewer();
 }
 
 void Main::File_Output_Click()

@@ -34,6 +34,7 @@ Race_Score::Race_Score(const DataDir& dataDir, const QString& race, QWidget* par
         scores_[s] = addTextBox(this, scoreBoxes[s], {3390, tops[s], 960, 285},
                                 QString::fromLatin1(spoken[s]));
         scores_[s]->setAlignment(Qt::AlignHCenter);
+        holdsNumber(scores_[s]);
     }
     const Buttons b = addButtons(2340, {-1, 892, 1799, -1, 3615}, QStringLiteral("Finish"));
     setTabOrder({scores_[0], scores_[1], scores_[2], scores_[3], b.Previous, b.Forward, b.Close});
@@ -71,6 +72,7 @@ bool Race_Score::Form_Load(const DataDir& dataDir, const QString& race)
         return false;
     updateStepping(); // the card never moves past the race file's last record
     blankBeforeNumber_ = false;
+    markShown();
     return true;
 }
 

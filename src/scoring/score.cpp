@@ -20,8 +20,9 @@ Score::Score(const DataDir& dataDir, FlexGrid* hiScores, QWidget* parent)
       hiScores_(hiScores)
 {
     Race = addComboBox(this, "Race", {1215, 150, 3810, 315}, true);
-    // The calendar holds 80 characters of a name; the race files are named the same.
-    Race->lineEdit()->setMaxLength(TextFieldLength);
+    // The calendar holds 80 code-page characters of a name; the race files are named the
+    // same, so two names the calendar could not tell apart would be one race.
+    holdsName(Race->lineEdit());
     addLabel(this, "Label1", QStringLiteral("Race Name:"), {120, 195, 1000, 225}, Race);
     auto* Teamscore =
         addButton(this, "Teamscore", QStringLiteral("Score Teams"), {120, 705, 1395, 405});
@@ -49,8 +50,21 @@ void Score::Form_Load()
     Race->setEditText(QString());
 }
 
+// A race with no name would be scored in hidden files (".tmr") and listed as a blank row.
+bool Score::raceNamed()
+{
+    if (!storedRaceName(Race->currentText()).isEmpty())
+        return true;
+    Messages::error(this, QStringLiteral("Type the race's name, or pick a race from the list, "
+                                         "first."));
+    Race->setFocus();
+    return false;
+}
+
 void Score::Teamscore_Click()
 {
+    if (!raceNamed())
+        return;
     Race_Score card(dataDir_, Race->currentText(), this);
     if (!card.loaded())
         return;
@@ -61,6 +75,8 @@ void Score::Teamscore_Click()
 
 void Score::Testscore_Click()
 {
+    if (!raceNamed())
+        return;
     TD_Score card(dataDir_, Race->currentText(), this);
     if (!card.loaded())
         return;
@@ -70,6 +86,8 @@ void Score::Testscore_Click()
 
 void Score::Calculate_Click()
 {
+    if (!raceNamed())
+        return;
     QString error;
     QByteArray calendarBefore;
     // A race picked from the calendar, or typed as the calendar lists it, is not added
@@ -78,7 +96,7 @@ void Score::Calculate_Click()
                                        Qt::MatchFixedString | Qt::MatchCaseSensitive)
                         < 0;
     if (append) {
-        // A typed name joins the calendar, also when it is empty.
+        // A typed name joins the calendar.
         RecordFile calendar;
         if (!calendar.open(dataDir_.calendar(), RaceName::Length, &error)
             || !calendar.readAll(&calendarBefore, &error)

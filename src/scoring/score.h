@@ -24,6 +24,7 @@ public slots:
 
 private:
     void Form_Load();
+    bool raceNamed();
 
     DataDir dataDir_;
     FlexGrid* hiScores_;

@@ -20,6 +20,7 @@ TD_Score::TD_Score(const DataDir& dataDir, const QString& race, QWidget* parent)
     addLabel(this, "Label3", QStringLiteral("Driver:"), {105, 675, 1050, 225}, Driver);
     Price = addTextBox(this, "Price", {3390, 645, 960, 285});
     Price->setAlignment(Qt::AlignHCenter);
+    holdsNumber(Price);
     addLabel(this, "Label5", QStringLiteral("Score"), {3390, 375, 960, 225}, Price,
              Qt::AlignHCenter);
     auto* New = addButton(this, "New", QStringLiteral("New"), {1260, 1380, 840, 345});
@@ -43,7 +44,14 @@ bool TD_Score::Form_Load(const DataDir& dataDir)
     for (const TestDriverRecord& d : drivers)
         Driver->addItem(displayText(d.Name));
     Driver->setCurrentIndex(-1);
+    markShown();
     return true;
+}
+
+// An entry belongs to the driver picked; with none, there is nothing to store.
+bool TD_Score::canStoreShown() const
+{
+    return loaded() && Driver->currentIndex() >= 0;
 }
 
 void TD_Score::showNumber()
@@ -60,6 +68,10 @@ void TD_Score::Driver_Click(int position)
 
 bool TD_Score::storeEntry()
 {
+    // With no driver picked the entry would land on a record of the number shown, over a
+    // driver's points: it is not stored.
+    if (!canStoreShown())
+        return true;
     record_.Name = fieldText(Driver->currentText());
     record_.Score = toInteger(readNumber(Price->text()));
     // Drivers between the end of the file and the one picked get a record of no points, so
@@ -68,20 +80,28 @@ bool TD_Score::storeEntry()
         return TestDriverRecord{fieldText(Driver->itemText(int(j) - 1)), 0, 0}.encode();
     };
     QString error;
-    if (cursor_.store(record_.encode(), &error, noPoints))
+    if (cursor_.store(record_.encode(), &error, noPoints)) {
+        markShown();
         return true;
+    }
     Messages::error(this, error);
     return false;
 }
 
+// The next entry: with a driver picked, its entry is stored first and the number moves on;
+// with none, only the score is cleared.
 void TD_Score::New_Click()
 {
+    const bool picked = Driver->currentIndex() >= 0;
     if (!storeEntry())
         return;
-    cursor_.setNumber(cursor_.number() + 1);
-    showNumber();
-    Driver->setCurrentIndex(-1);
+    if (picked) {
+        cursor_.setNumber(cursor_.number() + 1);
+        showNumber();
+        Driver->setCurrentIndex(-1);
+    }
     Price->clear();
+    markShown();
     Driver->setFocus();
 }
 

@@ -25,6 +25,7 @@ public slots:
 
 protected:
     void Form_QueryUnload() override { cursor_.close(); }
+    bool canStoreShown() const override;
 
 private:
     bool Form_Load(const DataDir& dataDir);
