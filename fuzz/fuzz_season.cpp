@@ -13,7 +13,7 @@
 #include "scoring/championship.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/flex_grid.h"
-#include "viewer/team_viewer.h"
+#include "viewer/entries_viewer.h"
 
 #include <QApplication>
 #include <QDir>
@@ -74,13 +74,13 @@ void throughTheWindows(const DataDir& dir)
 {
     const QByteArray entries = readBytes(dir.entries());
     const qsizetype n = entries.size() / EntryRecord::Length;
-    Main window(dir);
+    MainWindow window(dir);
     CHECK(window.loaded());
     // At least 16 rows, three numbered empty ones below the last entry; the viewer shows
     // every entry on two rows below its heading.
     CHECK(window.findChild<FlexGrid*>(QStringLiteral("HiScores"))->rows()
           >= std::max<qsizetype>(16, n + 3));
-    FlexGrid* spread = window.findChild<Team_Viewer*>()->grid();
+    FlexGrid* spread = window.findChild<EntriesViewer*>()->grid();
     CHECK(spread->rows() >= 2 * n + 1);
     // An ordering moves whole records only: the same records, the same tail.
     window.Sort_Points_Click();
@@ -102,13 +102,13 @@ void championship(const DataDir& dir)
     const QList<QByteArray> before = calculatedFiles(dir), unscored = calculatedFiles(dir, false);
     QByteArray entries, again;
     QString error;
-    if (!RecalculateChampionship(dir, &entries, &error)) {
+    if (!recalculateChampionship(dir, &entries, &error)) {
         CHECK(!error.isEmpty() && calculatedFiles(dir) == before);
         return;
     }
     const QList<QByteArray> after = calculatedFiles(dir);
     CHECK(calculatedFiles(dir, false) == unscored && after[2].startsWith(entries));
-    CHECK(RecalculateChampionship(dir, &again, &error) && calculatedFiles(dir) == after
+    CHECK(recalculateChampionship(dir, &again, &error) && calculatedFiles(dir) == after
           && again == entries);
 }
 

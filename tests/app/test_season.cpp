@@ -6,7 +6,7 @@
 #include "gui.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/flex_grid.h"
-#include "viewer/team_viewer.h"
+#include "viewer/entries_viewer.h"
 
 #include <QLabel>
 
@@ -33,7 +33,7 @@ void fill(QWidget* w, const std::vector<const char*>& boxes, const Records& reco
     }
 }
 
-void enter(Main& main, const QString& window, const std::vector<const char*>& boxes,
+void enter(MainWindow& main, const QString& window, const std::vector<const char*>& boxes,
            const Records& records)
 {
     inWindow(main, window, [&](QWidget* w) { fill(w, boxes, records); });
@@ -41,7 +41,7 @@ void enter(Main& main, const QString& window, const std::vector<const char*>& bo
 
 // The race typed, the points of the first teams typed on the team card (the others left as
 // the card starts them), and the test drivers picked and their points entered.
-void scoreRace(Main& main, const char* race, const Records& teams, const Records& testDrivers)
+void scoreRace(MainWindow& main, const char* race, const Records& teams, const Records& testDrivers)
 {
     inWindow(main, "Score", [&](QWidget* score) {
         type(score, "Race", race);
@@ -70,7 +70,7 @@ void TestSeason::wholeSeasonThroughTheWindows()
 {
     Messages::collect(true);
     TempData data;
-    Main main(data.dir());
+    MainWindow main(data.dir());
     main.show();
     QVERIFY(waitUntilActive(&main));
     enter(main, "Team_Entry",
@@ -116,7 +116,7 @@ void TestSeason::wholeSeasonThroughTheWindows()
     QCOMPARE(rows(league, {0, 1, 3}), QStringLiteral("1|Harriet|45 2|Priya|32 4|Ben|16"));
 
     // The full table: names, then scores, of the first entry.
-    const FlexGrid* spread = main.findChild<Team_Viewer*>()->grid();
+    const FlexGrid* spread = control<FlexGrid>(&main, "Spread");
     QCOMPARE(rows(spread, {1, 2}, 1),
              QStringLiteral("Harriet|Aldwych|Corvane|Mara|Tomas|Sam 45|15|9|10|9|2"));
     SaveFileDialog::setNextFileName(data.path("season")); // the extension comes with it

@@ -138,7 +138,7 @@ using Use = std::function<void(QWidget*)>;
 
 // Opens the named window as the organiser does (the result window with a budget of 100),
 // runs `use` in it once it is active, and closes it by its close box if it is still open.
-inline void inWindow(Main& main, const QString& window, const Use& use)
+inline void inWindow(MainWindow& main, const QString& window, const Use& use)
 {
     // Each window, then the menu item and the buttons that lead to it.
     static const QStringList paths = {

@@ -6,11 +6,11 @@
 #include "fixture.h"
 #include "gui.h"
 #include "main/league_order.h"
+#include "main/league_table.h"
 #include "main/score_report.h"
 #include "plain_search.h"
 #include "scoring/championship.h"
 #include "toolkit/flex_grid.h"
-#include "toolkit/league_table.h"
 
 #include <QDir>
 #include <QRandomGenerator>
@@ -22,8 +22,8 @@
 
 using namespace velmora;
 using namespace velmora::test;
-using velmora::bench::plainSearch;
-using velmora::bench::samePick;
+using velmora::test::plainSearch;
+using velmora::test::samePick;
 
 namespace {
 
@@ -80,14 +80,14 @@ void TestCore::entriesAddTheirFiveComponents()
         io::setFaultHook([op, file](io::Op o, const QString& path) {
             return o == op && path.endsWith(QLatin1String(file)) ? ENOSPC : 0;
         });
-        QVERIFY(!RecalculateChampionship(d.dir(), nullptr, &error));
+        QVERIFY(!recalculateChampionship(d.dir(), nullptr, &error));
         io::setFaultHook({});
         QVERIFY2(error.contains(QLatin1String(file)), qPrintable(error));
         QCOMPARE(calculatedFiles(d.dir()), before);
     }
-    QByteArray entryFile;
-    QVERIFY2(RecalculateChampionship(d.dir(), &entryFile, &error), qPrintable(error));
-    QCOMPARE(entryFile, readBytes(d.dir().entries()));
+    std::vector<EntryRecord> entryFile;
+    QVERIFY2(recalculateChampionship(d.dir(), &entryFile, &error), qPrintable(error));
+    QCOMPARE(bytesOf(entryFile), readBytes(d.dir().entries()));
     QList<int> points;
     for (const EntryRecord& e : readRecords<EntryRecord>(d.dir().entries()))
         points << e.Points;
@@ -110,7 +110,7 @@ void TestCore::racesAddUpRecordByRecord()
     writeRecords(d.dir().raceTestDrivers("Long"),
                  std::vector<TestDriverRecord>{{"Sam", 0, 2}, {"Ghost", 0, 9}});
     QString error;
-    QVERIFY2(RecalculateChampionship(d.dir(), nullptr, &error), qPrintable(error));
+    QVERIFY2(recalculateChampionship(d.dir(), nullptr, &error), qPrintable(error));
     const auto totals = readRecords<TeamRecord>(d.dir().teams());
     QCOMPARE(totals.size(), std::size_t(5));
     QCOMPARE(totals[0].Team.Score, int16_t(1 + 1 + 5));
@@ -148,12 +148,12 @@ void TestCore::overflowWritesNothing()
                      std::vector<TestDriverRecord>{{"Sam", 0, int16_t(test)}});
     }
     const QList<QByteArray> before = calculatedFiles(d.dir());
-    QByteArray entryFile;
+    std::vector<EntryRecord> entryFile;
     QString error;
-    QVERIFY(!RecalculateChampionship(d.dir(), &entryFile, &error));
+    QVERIFY(!recalculateChampionship(d.dir(), &entryFile, &error));
     for (const QString& part : row.mid(2))
         QVERIFY2(error.contains(part), qPrintable(error));
-    QVERIFY(calculatedFiles(d.dir()) == before && entryFile.isEmpty());
+    QVERIFY(calculatedFiles(d.dir()) == before && entryFile.empty());
 }
 
 void TestCore::ordering_data()
@@ -183,7 +183,7 @@ void TestCore::ordering()
     const bool inOrder = owners.join(u' ') == row[2];
     io::setFaultHook(
         [inOrder](io::Op op, const QString&) { return inOrder && op == io::Op::Rename ? EIO : 0; });
-    QByteArray shown;
+    std::vector<EntryRecord> shown;
     QString error;
     const bool ok = orderEntryFile(
         d.dir(), row[0] == u"P" ? LeagueOrder::ByPoints : LeagueOrder::ByOwner, &shown, &error);
@@ -193,7 +193,7 @@ void TestCore::ordering()
     for (const EntryRecord& e : readRecords<EntryRecord>(d.dir().entries()))
         owners << displayText(e.Owner);
     QCOMPARE(owners.join(u' '), row[2]);
-    QCOMPARE(shown + "tail", readBytes(d.dir().entries()));
+    QCOMPARE(bytesOf(shown) + "tail", readBytes(d.dir().entries()));
 }
 
 // At least 16 rows, or the file's count + 1; a row appended whenever fewer than three
@@ -207,25 +207,27 @@ void TestCore::leagueTableRows()
         entries.push_back(entry(QStringLiteral("Owner %1").arg(i), i));
     for (const auto& [count, total] : {std::pair{2, 16}, {14, 17}, {15, 18}}) {
         const std::vector<EntryRecord> some(entries.begin(), entries.begin() + count);
-        fillLeagueTable(&grid, count, bytesOf(some));
+        fillLeagueTable(&grid, count, some);
         QCOMPARE(grid.rows(), total);
         QCOMPARE(cellText(&grid, total - 1, 0) + rows(&grid, {count - 1}),
                  QStringLiteral("%1%2|Owner %2|%2").arg(total).arg(count));
     }
-    fillLeagueTable(&grid, 19.5, bytesOf(entries)); // a partial record: 20.5 rounds to 20
+    fillLeagueTable(&grid, 19.5, entries); // a partial record: 20.5 rounds to 20
     QCOMPARE(grid.rows(), 20);
-    refillLeagueTable(&grid, bytesOf(std::vector(entries.begin(), entries.begin() + 3)));
+    refillLeagueTable(&grid, std::vector(entries.begin(), entries.begin() + 3));
     QCOMPARE(rows(&grid, {3}) + QString::number(grid.rows()), QStringLiteral("4||20"));
 }
 
 // The component table (names to 20 columns, a tab before each race's score, races shorter
-// and longer than the database), TEAMS in zones of 14 from the viewer, the championship.
+// and longer than the database), TEAMS in zones of 14 as the full table shows the entries
+// (25 rows at least), the championship.
 void TestCore::scoreReport()
 {
     TempData d;
     TeamRecord a = team("Red", "V8", "Twenty Characters Xy", "Twenty-One Characters", 1, 7);
     a.Engine.Score = -1;
     writeRecords(d.dir().teams(), std::vector{a, team("B", "b", "B1", "B2")});
+    writeRecords(d.dir().testDrivers(), std::vector<TestDriverRecord>{{"Christopherson", 1, 5}});
     writeRecords(d.dir().calendar(), std::vector<RaceName>{{" Old "}, {"New"}, {"Fresh"}});
     writeRecords(d.dir().raceTeams("Old"),
                  std::vector{team("", "", "", "", 0, 1), team("", "", "", "", 0, -3),
@@ -233,33 +235,37 @@ void TestCore::scoreReport()
     writeRecords(d.dir().raceTeams("New"), std::vector{team("", "", "", "", 0, 4)});
     // 23 characters end in column 29; 24 end in column 30.
     writeRecords(d.dir().entries(),
-                 std::vector{entry(" Ann ", 12), entry("Maximilian Featherstone", -3),
-                             entry("Maximilian Featherstonea", 7)});
-    const std::vector<QStringList> viewer = {{"Ann", "Red", "V8", "Ann Lee", "Christopherson", " "},
-                                             {"12", "5", "-1", "12", "0", " "}};
+                 std::vector{entry(" Ann ", 12, 1, 0, 2, 3, 0),
+                             entry("Maximilian Featherstone", -3, -1, -1, -1, -1, -1),
+                             entry("Maximilian Featherstonea", 7, -1, -1, -1, -1, -1)});
     QByteArray report;
     QString error;
-    const auto row = [&](int i) { return viewer.at(std::size_t(i)); };
-    QVERIFY2(buildScoreReport(d.dir(), 2, row, &report, &error), qPrintable(error));
-    QCOMPARE(
-        report,
-        QByteArrayList(
-            {"                  Total Old New Fresh", "Twenty Characters Xy9  \t3  \t6",
-             "B1                  2  \t-1", "", "Twenty-One Characters10  \t4  \t7",
-             "B2                  3  \t0", "", "Red                 7  \t1  \t4",
-             "B                   0  \t-3", "", "V8                  -1  \t2  \t5",
-             "b                   1  \t-2", "", "TEAMS", "",
-             "Manager       Team          Engine        Driver1       Driver2       Test Driver   ",
-             "",
-             // A 14-character item fills its zone: the next one skips a zone.
-             "Ann           Red           V8            Ann Lee       Christopherson"
-                 + QByteArray(15, ' ') + QByteArray(13, ' '),
-             "12            5             -1            12            0             "
-                 + QByteArray(14, ' '),
-             "", "Championship", "", " 1    Ann                    12",
-             " 2    Maximilian Featherstone-3", " 3    Maximilian Featherstonea",
-             "                             7", ""})
-            .join("\r\n"));
+    QVERIFY2(buildScoreReport(d.dir(), &report, &error), qPrintable(error));
+    const QByteArray zones(70, ' '); // five empty items, a zone each
+    QByteArrayList lines = {
+        "                  Total Old New Fresh", "Twenty Characters Xy9  \t3  \t6",
+        "B1                  2  \t-1", "", "Twenty-One Characters10  \t4  \t7",
+        "B2                  3  \t0", "", "Red                 7  \t1  \t4",
+        "B                   0  \t-3", "", "V8                  -1  \t2  \t5",
+        "b                   1  \t-2", "", "TEAMS", "",
+        "Manager       Team          Engine        Driver1       Driver2       Test Driver   ", "",
+        // A 14-character item fills its zone: the next item starts a zone further on.
+        "Ann           B             V8            B1            B2            Christopherson"
+            + QByteArray(14, ' '),
+        "12            0             -1            2             3             5             ",
+        "Maximilian Featherstone     " + zones, "-3            " + zones,
+        "Maximilian Featherstonea    " + zones, "7             " + zones};
+    for (int row = 7; row <= 24; ++row) // the full table's empty rows
+        lines << QByteArray(84, ' ');
+    lines << ""
+          << "Championship"
+          << ""
+          << " 1    Ann                    12"
+          << " 2    Maximilian Featherstone-3"
+          << " 3    Maximilian Featherstonea"
+          << "                             7"
+          << "";
+    QCOMPARE(report, lines.join("\r\n"));
     QCOMPARE(readBytes(d.path("Fresh.tmr")), QByteArray()); // created empty
 }
 

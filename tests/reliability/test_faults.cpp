@@ -98,7 +98,7 @@ void TestFaults::sweep_data()
         },
         "report.txt");
     row(
-        "start-up", "Main", none, [](QWidget*, const DataDir& d) { Main again(d); }, "");
+        "start-up", "Main", none, [](QWidget*, const DataDir& d) { MainWindow again(d); }, "");
 }
 
 void TestFaults::sweep()
@@ -115,7 +115,7 @@ void TestFaults::sweep()
         TempData data;
         dir = &data.dir();
         writeSeason(data.dir());
-        Main main(data.dir());
+        MainWindow main(data.dir());
         main.show();
         QVERIFY(waitUntilActive(&main));
         const Use use = [&](QWidget* w) {
