@@ -64,27 +64,29 @@ bool ScoringWindow::raceNamed()
     return false;
 }
 
-void ScoringWindow::onScoreTeamsClicked()
+// A card for the race named: from then on the race is named for good. True when it opened.
+template <class Card> bool ScoringWindow::openCard()
 {
     if (!raceNamed())
-        return;
-    TeamScoreCard card(dataDir_, raceBox_->currentText(), this);
+        return false;
+    Card card(dataDir_, raceBox_->currentText(), this);
     if (!card.loaded())
-        return;
-    raceBox_->setEnabled(false); // the race is named for good
+        return false;
+    raceBox_->setEnabled(false);
     card.exec();
-    calculateButton_->setEnabled(true);
+    return true;
+}
+
+void ScoringWindow::onScoreTeamsClicked()
+{
+    // Only the team card, which makes the race's team file, leads to the calculation.
+    if (openCard<TeamScoreCard>())
+        calculateButton_->setEnabled(true);
 }
 
 void ScoringWindow::onScoreTestDriversClicked()
 {
-    if (!raceNamed())
-        return;
-    TestDriverScoreCard card(dataDir_, raceBox_->currentText(), this);
-    if (!card.loaded())
-        return;
-    raceBox_->setEnabled(false);
-    card.exec();
+    openCard<TestDriverScoreCard>();
 }
 
 void ScoringWindow::onCalculateClicked()

@@ -23,6 +23,7 @@ public slots:
 private:
     bool load();
     bool raceNamed();
+    template <class Card> bool openCard();
 
     DataDir dataDir_;
     QComboBox* raceBox_;
