@@ -1,6 +1,5 @@
 #include "as_written.h"
 
-#include "data/fields.h"
 #include "data/text.h"
 #include "data/types.h"
 #include "toolkit/busy_cursor.h"
@@ -21,7 +20,7 @@ constexpr int L = EntryRecord::Length;
 
 int16_t pointsOf(const char* record)
 {
-    return readInt16(record + EntryRecord::PointsAt);
+    return EntryRecord::decode(record).Points;
 }
 
 bool outOfOrder(const char* first, const char* second, LeagueOrder order)

@@ -14,14 +14,15 @@
 #include "calculator/search.h"
 #include "data/record_file.h"
 #include "main/league_order.h"
+#include "main/league_table.h"
 #include "main/main_window.h"
 #include "publish/publish.h"
 #include "scoring/championship.h"
-#include "scoring/score.h"
+#include "scoring/scoring_window.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/flex_grid.h"
-#include "toolkit/league_table.h"
-#include "viewer/team_viewer.h"
+#include "viewer/entries_viewer.h"
+#include "viewer/lookups.h"
 
 #include <benchmark/benchmark.h>
 
@@ -40,6 +41,7 @@
 
 using namespace velmora;
 using namespace velmora::bench;
+using velmora::test::plainSearch;
 
 namespace {
 
@@ -68,8 +70,8 @@ League& league(int entries)
     if (!l) {
         l = std::make_unique<League>();
         writeLeague(l->dir, {kLeagueTeams, 30, 100, entries});
-        l->byPoints = orderedEntryBytes(readFile(l->dir.entries()), LeagueOrder::ByPoints);
-        l->byOwner = orderedEntryBytes(l->byPoints, LeagueOrder::ByOwner);
+        l->byPoints = orderedRecords(readFile(l->dir.entries()), LeagueOrder::ByPoints);
+        l->byOwner = orderedRecords(l->byPoints, LeagueOrder::ByOwner);
         l->reversed = reversedRecords(l->byPoints);
         writeFile(l->dir.entries(), l->byPoints);
     }
@@ -132,19 +134,34 @@ void timed(benchmark::State& state, Prepare prepare, Act act, Repaint repaint = 
 }
 
 // The main window's league table and the entries viewer.
-FlexGrid* leagueGrid(const Main& main)
+FlexGrid* leagueGrid(const MainWindow& main)
 {
     return main.findChild<FlexGrid*>(QStringLiteral("HiScores"));
 }
 
-Team_Viewer* viewer(const Main& main)
+EntriesViewer* viewer(const MainWindow& main)
 {
-    return main.findChild<Team_Viewer*>();
+    return main.findChild<EntriesViewer*>();
 }
 
-std::unique_ptr<Main> shownMain(const DataDir& dir)
+// What the main window does to show the full table again: the three files read, every row
+// written.
+void refillViewer(const DataDir& dir, EntriesViewer& viewer)
 {
-    auto main = std::make_unique<Main>(dir);
+    std::vector<TeamRecord> teams;
+    std::vector<TestDriverRecord> testDrivers;
+    std::vector<EntryRecord> entries;
+    QString error;
+    if (!readRecords(dir.teams(), &teams, &error)
+        || !readRecords(dir.testDrivers(), &testDrivers, &error)
+        || !readRecords(dir.entries(), &entries, &error))
+        Messages::error(nullptr, error);
+    viewer.fill(LookupLists(teams, testDrivers), entries);
+}
+
+std::unique_ptr<MainWindow> shownMain(const DataDir& dir)
+{
+    auto main = std::make_unique<MainWindow>(dir);
     main->show();
     settle();
     return main;
@@ -153,11 +170,11 @@ std::unique_ptr<Main> shownMain(const DataDir& dir)
 void StartUp(benchmark::State& state)
 {
     League& l = league(int(state.range(0)));
-    std::unique_ptr<Main> main;
+    std::unique_ptr<MainWindow> main;
     timed(
         state, [&] { main.reset(); },
         [&] {
-            main = std::make_unique<Main>(l.dir);
+            main = std::make_unique<MainWindow>(l.dir);
             main->show();
         });
     main.reset();
@@ -175,18 +192,14 @@ void ViewerUpdate(benchmark::State& state)
             owner = !owner;
             writeFile(l.dir.entries(), owner ? l.byOwner : l.byPoints);
         },
-        [&] {
-            QString error;
-            if (!viewer(*main)->Update(&error))
-                Messages::error(nullptr, error);
-        });
+        [&] { refillViewer(l.dir, *viewer(*main)); });
 }
 
 // The grid shows the file as it stands before the click, as it always does.
-void showFile(Main& main, const DataDir& dir, const QByteArray& bytes)
+void showFile(MainWindow& main, const DataDir& dir, const QByteArray& bytes)
 {
     writeFile(dir.entries(), bytes);
-    refillLeagueTable(leagueGrid(main), bytes);
+    refillLeagueTable(leagueGrid(main), entriesOf(bytes));
 }
 
 void OrderByPoints(benchmark::State& state)
@@ -194,7 +207,7 @@ void OrderByPoints(benchmark::State& state)
     League& l = league(int(state.range(0)));
     const auto main = shownMain(l.dir);
     timed(
-        state, [&] { showFile(*main, l.dir, l.reversed); }, [&] { main->Sort_Points_Click(); });
+        state, [&] { showFile(*main, l.dir, l.reversed); }, [&] { main->orderByPoints(); });
 }
 
 void OrderByOwner(benchmark::State& state)
@@ -202,7 +215,7 @@ void OrderByOwner(benchmark::State& state)
     League& l = league(int(state.range(0)));
     const auto main = shownMain(l.dir);
     timed(
-        state, [&] { showFile(*main, l.dir, l.byPoints); }, [&] { main->Sort_Owner_Click(); });
+        state, [&] { showFile(*main, l.dir, l.byPoints); }, [&] { main->orderByOwner(); });
 }
 
 void OrderAsWritten(benchmark::State& state)
@@ -213,7 +226,7 @@ void OrderAsWritten(benchmark::State& state)
         state, [&] { showFile(*main, l.dir, l.reversed); },
         [&] { orderInFileAsWritten(l.dir.entries(), leagueGrid(*main), LeagueOrder::ByPoints); });
     // The yardstick must end where the program ends.
-    if (orderedEntryBytes(l.reversed, LeagueOrder::ByPoints) != readFile(l.dir.entries()))
+    if (orderedRecords(l.reversed, LeagueOrder::ByPoints) != readFile(l.dir.entries()))
         state.SkipWithError("the ordering as written gave another order");
 }
 
@@ -222,14 +235,13 @@ void OrderAsWritten(benchmark::State& state)
 // every component one point up, so every run has changes to write.
 void scoreFirstRaceAgain(const DataDir& dir, const QByteArray& asMade, bool again)
 {
-    QByteArray bytes = asMade;
-    if (again)
-        for (qsizetype at = 0; at + TeamRecord::Length <= bytes.size(); at += TeamRecord::Length)
-            for (int slot = 0; slot < 4; ++slot) {
-                const qsizetype score = at + TeamRecord::scoreAt(slot);
-                bytes[score] = char(bytes[score] + 1); // small scores: no carry
-            }
-    writeFile(dir.raceTeams(QStringLiteral("Grand Prix 001")), bytes);
+    std::vector<TeamRecord> teams;
+    for (qsizetype at = 0; at + TeamRecord::Length <= asMade.size(); at += TeamRecord::Length)
+        teams.push_back(TeamRecord::decode(asMade.constData() + at));
+    for (TeamRecord& t : teams)
+        for (ComponentSlot* slot : t.components())
+            slot->Score = int16_t(slot->Score + (again ? 1 : 0));
+    writeFile(dir.raceTeams(QStringLiteral("Grand Prix 001")), encodeRecords(teams));
 }
 
 void Championship(benchmark::State& state)
@@ -248,15 +260,16 @@ void Championship(benchmark::State& state)
             showFile(*main, l.dir, readFile(l.dir.entries()));
         },
         [&] {
-            // What the scoring window does with the calculation: the league table shows
-            // the new points at once (the viewer's Update is a case of its own).
+            // What the organiser waits for after "Calculate Scores": the calculation, then
+            // the league in points order and both tables shown again.
             QString error;
-            if (!recalculateLeague(l.dir, leagueGrid(*main), &error))
+            if (!recalculate(l.dir, &error))
                 Messages::error(nullptr, error);
+            main->orderByPoints();
         });
     scoreFirstRaceAgain(l.dir, asMade, false);
     QString error;
-    if (!RecalculateChampionship(l.dir, nullptr, &error))
+    if (!recalculateChampionship(l.dir, nullptr, &error))
         state.SkipWithError(qPrintable(error));
 }
 
@@ -266,7 +279,7 @@ void ScoreReport(benchmark::State& state)
     const auto main = shownMain(l.dir);
     const QString path = l.dir.file(QStringLiteral("report.txt"));
     timed(
-        state, [&] { SaveFileDialog::setNextFileName(path); }, [&] { main->File_Output_Click(); });
+        state, [&] { SaveFileDialog::setNextFileName(path); }, [&] { main->outputScores(); });
 }
 
 // velmora-publish's work: the season read, the page and both spreadsheets made and written.
@@ -422,22 +435,22 @@ int runEveryActionOnce(const QString& folder)
     const DataDir dir(folder);
     Messages::collect(true);
     {
-        Main main(dir);
+        MainWindow main(dir);
         main.show();
         settle();
         QString error;
-        viewer(main)->Update(&error);
-        main.Sort_Owner_Click();
-        main.Sort_Points_Click();
+        refillViewer(dir, *viewer(main));
+        main.orderByOwner();
+        main.orderByPoints();
         SaveFileDialog::setNextFileName(dir.file(QStringLiteral("report.txt")));
-        main.File_Output_Click();
+        main.outputScores();
         // A league's first race is scored again, so that the calculation writes.
         const QString firstRace = dir.raceTeams(QStringLiteral("Grand Prix 001"));
         const bool league = QFile::exists(firstRace);
         const QByteArray asMade = league ? readFile(firstRace) : QByteArray();
         if (league)
             scoreFirstRaceAgain(dir, asMade, true);
-        if (!recalculateLeague(dir, leagueGrid(main), &error))
+        if (!recalculate(dir, &error))
             Messages::error(nullptr, error);
         if (league)
             scoreFirstRaceAgain(dir, asMade, false);
@@ -469,11 +482,11 @@ void printSummary(const SummaryReporter& r, bool measurePeak)
     const struct {
         const char* name;
         const char* caption;
-    } cases[] = {{"StartUp", "Start-up: `Main` with the hidden viewer, shown"},
-                 {"ViewerUpdate", "Entries viewer `Update`"},
+    } cases[] = {{"StartUp", "Start-up: the main window with the hidden viewer, shown"},
+                 {"ViewerUpdate", "Full table refilled"},
                  {"OrderByPoints", "Order by points, from reverse order"},
                  {"OrderByOwner", "Order by owner"},
-                 {"Championship", "`RecalculateChampionship`, league table refilled"},
+                 {"Championship", "Calculation, then ordering, both tables refilled"},
                  {"ScoreReport", "Score report (built and written)"},
                  {"Publish", "velmora-publish: page and spreadsheets made and written"}};
     for (const auto& c : cases)
@@ -545,7 +558,7 @@ int main(int argc, char* argv[])
         QCoreApplication core(argc, argv);
         const DataDir dir(QString::fromLocal8Bit(argv[2]));
         writeLeague(dir, {kLeagueTeams, 30, 100, std::atoi(argv[3])});
-        writeFile(dir.entries(), orderedEntryBytes(readFile(dir.entries()), LeagueOrder::ByPoints));
+        writeFile(dir.entries(), orderedRecords(readFile(dir.entries()), LeagueOrder::ByPoints));
         return 0;
     }
     const bool child = argc == 3 && std::string(argv[1]) == "--peak-memory";

@@ -1,5 +1,7 @@
 #include "league_data.h"
 
+#include "data/record_file.h"
+
 #include <QFile>
 #include <QRandomGenerator>
 #include <QStringList>
@@ -172,6 +174,21 @@ void writeLeague(const DataDir& dir, const LeagueShape& shape)
     writeFile(dir.testDrivers(), encodeAll(testDrivers));
     writeFile(dir.calendar(), encodeAll(calendar));
     writeFile(dir.entries(), encodeAll(entries));
+}
+
+std::vector<EntryRecord> entriesOf(const QByteArray& entryFile)
+{
+    std::vector<EntryRecord> entries;
+    for (qsizetype at = 0; at + EntryRecord::Length <= entryFile.size(); at += EntryRecord::Length)
+        entries.push_back(EntryRecord::decode(entryFile.constData() + at));
+    return entries;
+}
+
+QByteArray orderedRecords(const QByteArray& entryFile, LeagueOrder order)
+{
+    std::vector<EntryRecord> entries = entriesOf(entryFile);
+    orderEntries(&entries, order);
+    return encodeRecords(entries);
 }
 
 } // namespace velmora::bench

@@ -2,6 +2,7 @@
 
 #include "data/data_dir.h"
 #include "data/types.h"
+#include "main/league_order.h"
 
 #include <QByteArray>
 
@@ -32,5 +33,8 @@ QByteArray readFile(const QString& path);
 
 // The records of an entry file in the opposite order: the worst start for an ordering.
 QByteArray reversedRecords(const QByteArray& entryFile);
+// The records of an entry file in league order, and decoded.
+QByteArray orderedRecords(const QByteArray& entryFile, LeagueOrder order);
+std::vector<EntryRecord> entriesOf(const QByteArray& entryFile);
 
 } // namespace velmora::bench

@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     CHECK(standingsCsv(season).count("\r\n") == qsizetype(season.owners.size()) + 1);
     CHECK(folderState(dir) == before);
 
-    if (!RecalculateChampionship(dir, nullptr, nullptr))
+    if (!recalculateChampionship(dir, nullptr, nullptr))
         return 0;
     CHECK(readSeason(dir, &season, nullptr));
     for (std::size_t o = 0; o < season.owners.size(); ++o)

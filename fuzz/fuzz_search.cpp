@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     for (std::size_t at = textEnd + 1; at + TeamRecord::Length <= size && teams.size() < 8;
          at += TeamRecord::Length)
         teams.push_back(TeamRecord::decode(bytes + at));
-    const BestWorst got = searchBestWorst(teams, budget), want = bench::plainSearch(teams, budget);
-    CHECK(bench::samePick(got.best, want.best) && bench::samePick(got.worst, want.worst));
+    const BestWorst got = searchBestWorst(teams, budget), want = test::plainSearch(teams, budget);
+    CHECK(test::samePick(got.best, want.best) && test::samePick(got.worst, want.worst));
     return 0;
 }

@@ -57,7 +57,7 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    velmora::Main window(dataDir);
+    velmora::MainWindow window(dataDir);
     if (!window.loaded())
         return 1;
     window.show();

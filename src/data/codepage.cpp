@@ -19,17 +19,32 @@ constexpr std::array<char16_t, 256> kChars = [] {
     return chars;
 }();
 
-char encodeChar(char16_t c)
+// The byte of a character, or -1 for one the code page has not.
+int byteOf(char16_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return static_cast<char>(c);
+        return c;
     for (std::size_t i = 0; i < kHigh.size(); ++i)
         if (kHigh[i] == c)
-            return static_cast<char>(0x80 + i);
-    return '?';
+            return int(0x80 + i);
+    return -1;
+}
+
+char encodeChar(char16_t c)
+{
+    const int b = byteOf(c);
+    return static_cast<char>(b < 0 ? '?' : b);
 }
 
 } // namespace
+
+qsizetype unstorableAt(const QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (byteOf(text[i].unicode()) < 0)
+            return i;
+    return -1;
+}
 
 QString decode1252(const char* bytes, int length)
 {

@@ -13,5 +13,8 @@ QString decode1252(const char* bytes, int length);
 QByteArray encode1252(const QString& text);
 // The same bytes appended to *out, for texts built piece by piece.
 void appendEncoded1252(const QString& text, QByteArray* out);
+// Where the first character of text lies that the code page cannot hold (a surrogate pair
+// counting as one character), or -1 when it can hold them all.
+qsizetype unstorableAt(const QString& text);
 
 } // namespace velmora

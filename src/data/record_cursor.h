@@ -42,6 +42,11 @@ public:
     // gap(j) for each of their numbers j.
     bool store(const QByteArray& record, QString* error,
                const std::function<QByteArray(qint64)>& gap = {});
+    template <class Record>
+    bool store(const Record& record, QString* error, const std::function<Record(qint64)>& gap)
+    {
+        return store(record.encode(), error, [&gap](qint64 j) { return gap(j).encode(); });
+    }
     // Stands at count+1, where the next store appends; or at any n from 1 on.
     void goToNew() { number_ = count() + 1; }
     void setNumber(qint64 n) { number_ = n < 1 ? 1 : n; }

@@ -31,11 +31,6 @@ qint64 RecordFile::count() const
     return byteLength() / length_;
 }
 
-double RecordFile::realCount() const
-{
-    return double(byteLength()) / length_;
-}
-
 bool RecordFile::read(qint64 n, QByteArray* bytes, QString* error) const
 {
     bytes->clear();
@@ -46,15 +41,6 @@ bool RecordFile::read(qint64 n, QByteArray* bytes, QString* error) const
         return false;
     *bytes = std::move(record);
     return true;
-}
-
-bool RecordFile::readAll(QByteArray* bytes, QString* error) const
-{
-    bytes->clear();
-    if (fd_ < 0)
-        return true;
-    return io::allocate(bytes, count() * length_, path_, error)
-           && io::readAt(fd_, path_, bytes->data(), bytes->size(), 0, error);
 }
 
 bool RecordFile::write(qint64 n, const QByteArray& bytes, QString* error)
@@ -80,12 +66,6 @@ bool RecordFile::write(qint64 n, const QByteArray& bytes, QString* error)
     if (n > before / length_)
         io::truncateFile(fd_, path_, before, nullptr);
     return false;
-}
-
-bool readRecordBytes(const QString& path, int recordLength, QByteArray* bytes, QString* error)
-{
-    RecordFile file;
-    return file.open(path, recordLength, error) && file.readAll(bytes, error);
 }
 
 bool rewriteFile(const QString& path, const QString& scratchPath, const QByteArray& contents,

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <new>
+#include <optional>
 #include <vector>
 
 namespace velmora {
@@ -26,22 +27,24 @@ public:
 
     // Whole records in the file.
     qint64 count() const;
-    // The file's length divided by the record length, partial record included.
-    double realCount() const;
 
     // Record n into *bytes, left empty for a number outside 1..count(); false, with the file
     // and the system's reason in *error, when the file cannot be read, so that a window never
     // shows, and later saves, an empty record in place of an unread one.
     bool read(qint64 n, QByteArray* bytes, QString* error) const;
-    // Every whole record.
-    bool readAll(QByteArray* bytes, QString* error) const;
+    // The same, decoded: no record for a number outside 1..count().
+    template <class Record> bool read(qint64 n, std::optional<Record>* record, QString* error) const
+    {
+        QByteArray bytes;
+        if (!read(n, &bytes, error))
+            return false;
+        *record = bytes.isEmpty() ? std::nullopt
+                                  : std::optional<Record>(Record::decode(bytes.constData()));
+        return true;
+    }
     // Stores record n (1 <= n <= count()+1; count()+1 appends) and flushes it to disk. A
     // number past that is refused, so a file never gets a gap of undefined records.
     bool write(qint64 n, const QByteArray& bytes, QString* error);
-    template <class Record> bool write(qint64 n, const Record& record, QString* error)
-    {
-        return write(n, record.encode(), error);
-    }
 
 private:
     qint64 byteLength() const;
@@ -51,35 +54,42 @@ private:
     QString path_;
 };
 
-// The records of whole-record bytes, decoded; false, with the file and the reason in
-// *error, when there is not the memory for them.
+// The file at path (created when absent) as records: every whole record decoded into
+// *records, and (when asked) the bytes after the last whole record, which this program never
+// writes but keeps when it rewrites the file. False, with the file and the system's reason
+// in *error, when it cannot be opened or read, or there is not the memory for it.
 template <class Record>
-bool decodeRecords(const QByteArray& bytes, const QString& path, std::vector<Record>* records,
-                   QString* error)
+bool readRecords(const QString& path, std::vector<Record>* records, QString* error,
+                 QByteArray* rest = nullptr)
 {
+    QByteArray bytes;
+    records->clear();
+    if (!io::readWholeFile(path, &bytes, error))
+        return false;
+    const qsizetype count = bytes.size() / Record::Length;
     try {
-        records->clear();
-        records->reserve(std::size_t(bytes.size() / Record::Length));
-        for (qsizetype at = 0; at + Record::Length <= bytes.size(); at += Record::Length)
-            records->push_back(Record::decode(bytes.constData() + at));
-        return true;
+        records->reserve(std::size_t(count));
+        for (qsizetype i = 0; i < count; ++i)
+            records->push_back(Record::decode(bytes.constData() + i * Record::Length));
     } catch (const std::bad_alloc&) {
         *records = {};
         if (error)
             *error = io::errorText(QStringLiteral("read"), path, ENOMEM);
         return false;
     }
+    if (rest)
+        *rest = bytes.mid(count * Record::Length);
+    return true;
 }
 
-// Opens the file at path (creating it when absent), reads every whole record and closes
-// it; false, with the file and the reason in *error, when it cannot be opened or read.
-bool readRecordBytes(const QString& path, int recordLength, QByteArray* bytes, QString* error);
-template <class Record>
-bool readRecords(const QString& path, std::vector<Record>* records, QString* error)
+// Records as the bytes of a file, one after the other.
+template <class Record> QByteArray encodeRecords(const std::vector<Record>& records)
 {
     QByteArray bytes;
-    return readRecordBytes(path, Record::Length, &bytes, error)
-           && decodeRecords(bytes, path, records, error);
+    bytes.reserve(qsizetype(records.size()) * Record::Length);
+    for (const Record& r : records)
+        bytes += r.encode();
+    return bytes;
 }
 
 // Deletes record k of the file at path by rewriting it without that record through the

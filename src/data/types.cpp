@@ -8,6 +8,14 @@
 namespace velmora {
 namespace {
 
+// Where each field lies in its record, in bytes.
+constexpr int kNameAt = 0, kPriceAt = 80, kSlotScoreAt = 84;
+constexpr int kSlotAt[4] = {0, 86, 172, 258};
+constexpr int kTestPriceAt = 80, kTestScoreAt = 82;
+constexpr int kOwnerAt = 0, kEntryPriceAt = 80, kPointsAt = 84, kTeamIndexAt = 86,
+              kEngineIndexAt = 88, kDriver1IndexAt = 90, kDriver2IndexAt = 92,
+              kTestDriverIndexAt = 94;
+
 void putText(char* out, const QString& text)
 {
     const QByteArray bytes = encode1252(text);
@@ -25,72 +33,71 @@ QString getText(const char* in)
 
 void ComponentSlot::encodeInto(char* out) const
 {
-    putText(out + NameAt, Name);
-    writeSingle(out + PriceAt, Price);
-    writeInt16(out + ScoreAt, Score);
+    putText(out + kNameAt, Name);
+    writeSingle(out + kPriceAt, Price);
+    writeInt16(out + kSlotScoreAt, Score);
 }
 
 ComponentSlot ComponentSlot::decodeFrom(const char* in)
 {
-    return {getText(in + NameAt), readSingle(in + PriceAt), readInt16(in + ScoreAt)};
+    return {getText(in + kNameAt), readSingle(in + kPriceAt), readInt16(in + kSlotScoreAt)};
 }
 
 QByteArray TeamRecord::encode() const
 {
     QByteArray out(Length, '\0');
-    Team.encodeInto(out.data() + SlotAt[0]);
-    Engine.encodeInto(out.data() + SlotAt[1]);
-    Driver1.encodeInto(out.data() + SlotAt[2]);
-    Driver2.encodeInto(out.data() + SlotAt[3]);
+    const auto parts = components();
+    for (int s = 0; s < 4; ++s)
+        parts[std::size_t(s)]->encodeInto(out.data() + kSlotAt[s]);
     return out;
 }
 
 TeamRecord TeamRecord::decode(const char* in)
 {
-    return {ComponentSlot::decodeFrom(in + SlotAt[0]), ComponentSlot::decodeFrom(in + SlotAt[1]),
-            ComponentSlot::decodeFrom(in + SlotAt[2]), ComponentSlot::decodeFrom(in + SlotAt[3])};
+    return {ComponentSlot::decodeFrom(in + kSlotAt[0]), ComponentSlot::decodeFrom(in + kSlotAt[1]),
+            ComponentSlot::decodeFrom(in + kSlotAt[2]), ComponentSlot::decodeFrom(in + kSlotAt[3])};
 }
 
 QByteArray TestDriverRecord::encode() const
 {
     QByteArray out(Length, '\0');
-    putText(out.data() + NameAt, Name);
-    writeInt16(out.data() + PriceAt, Price);
-    writeInt16(out.data() + ScoreAt, Score);
+    putText(out.data() + kNameAt, Name);
+    writeInt16(out.data() + kTestPriceAt, Price);
+    writeInt16(out.data() + kTestScoreAt, Score);
     return out;
 }
 
 TestDriverRecord TestDriverRecord::decode(const char* in)
 {
-    return {getText(in + NameAt), readInt16(in + PriceAt), readInt16(in + ScoreAt)};
+    return {getText(in + kNameAt), readInt16(in + kTestPriceAt), readInt16(in + kTestScoreAt)};
 }
 
 QByteArray EntryRecord::encode() const
 {
     QByteArray out(Length, '\0');
     char* p = out.data();
-    putText(p + OwnerAt, Owner);
-    writeSingle(p + PriceAt, Price);
-    writeInt16(p + PointsAt, Points);
-    writeInt16(p + TeamIndexAt, TeamIndex);
-    writeInt16(p + EngineIndexAt, EngineIndex);
-    writeInt16(p + Driver1IndexAt, Driver1Index);
-    writeInt16(p + Driver2IndexAt, Driver2Index);
-    writeInt16(p + TestDriverIndexAt, TestDriverIndex);
+    putText(p + kOwnerAt, Owner);
+    writeSingle(p + kEntryPriceAt, Price);
+    writeInt16(p + kPointsAt, Points);
+    writeInt16(p + kTeamIndexAt, TeamIndex);
+    writeInt16(p + kEngineIndexAt, EngineIndex);
+    writeInt16(p + kDriver1IndexAt, Driver1Index);
+    writeInt16(p + kDriver2IndexAt, Driver2Index);
+    writeInt16(p + kTestDriverIndexAt, TestDriverIndex);
     return out;
 }
 
 EntryRecord EntryRecord::decode(const char* in)
 {
     EntryRecord r;
-    r.Owner = getText(in + OwnerAt);
-    r.Price = readSingle(in + PriceAt);
-    r.Points = readInt16(in + PointsAt);
-    r.TeamIndex = readInt16(in + TeamIndexAt);
-    r.EngineIndex = readInt16(in + EngineIndexAt);
-    r.Driver1Index = readInt16(in + Driver1IndexAt);
-    r.Driver2Index = readInt16(in + Driver2IndexAt);
-    r.TestDriverIndex = readInt16(in + TestDriverIndexAt);
+    r.Owner = getText(in + kOwnerAt);
+    r.Price = readSingle(in + kEntryPriceAt);
+    r.Points = readInt16(in + kPointsAt);
+    r.TeamIndex = readInt16(in + kTeamIndexAt);
+    r.EngineIndex = readInt16(in + kEngineIndexAt);
+    r.Driver1Index = readInt16(in + kDriver1IndexAt);
+    r.Driver2Index = readInt16(in + kDriver2IndexAt);
+    r.TestDriverIndex = readInt16(in + kTestDriverIndexAt);
     return r;
 }
 

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <array>
 #include <cstdint>
 
 namespace velmora {
@@ -21,7 +22,6 @@ struct ComponentSlot {
     int16_t Score = 0;
 
     static constexpr int Length = 86;
-    static constexpr int NameAt = 0, PriceAt = 80, ScoreAt = 84; // byte offsets
     void encodeInto(char* out) const;
     static ComponentSlot decodeFrom(const char* in);
 };
@@ -31,11 +31,15 @@ struct TeamRecord {
     ComponentSlot Team, Engine, Driver1, Driver2;
 
     static constexpr int Length = 344;
-    // Where each slot starts, in the order Team, Engine, Driver1, Driver2.
-    static constexpr int SlotAt[4] = {0, 86, 172, 258};
-    static constexpr int scoreAt(int slot) { return SlotAt[slot] + ComponentSlot::ScoreAt; }
     QByteArray encode() const;
     static TeamRecord decode(const char* bytes);
+
+    // The four slots in the order they lie in the record.
+    std::array<const ComponentSlot*, 4> components() const
+    {
+        return {&Team, &Engine, &Driver1, &Driver2};
+    }
+    std::array<ComponentSlot*, 4> components() { return {&Team, &Engine, &Driver1, &Driver2}; }
 
     // Driver-list position d: two drivers per team record, Driver1 before Driver2.
     const ComponentSlot& driver(int d) const { return d % 2 == 0 ? Driver1 : Driver2; }
@@ -55,7 +59,6 @@ struct TestDriverRecord {
     int16_t Score = 0;
 
     static constexpr int Length = 84;
-    static constexpr int NameAt = 0, PriceAt = 80, ScoreAt = 82; // byte offsets
     QByteArray encode() const;
     static TestDriverRecord decode(const char* bytes);
 };
@@ -72,10 +75,6 @@ struct EntryRecord {
     int16_t TestDriverIndex = 0;
 
     static constexpr int Length = 96;
-    // Byte offsets.
-    static constexpr int OwnerAt = 0, PriceAt = 80, PointsAt = 84, TeamIndexAt = 86,
-                         EngineIndexAt = 88, Driver1IndexAt = 90, Driver2IndexAt = 92,
-                         TestDriverIndexAt = 94;
     QByteArray encode() const;
     static EntryRecord decode(const char* bytes);
 };

@@ -1,71 +1,66 @@
 #include "main/league_order.h"
 
-#include "data/fields.h"
-#include "data/io.h"
+#include "data/codepage.h"
 #include "data/record_file.h"
-#include "data/types.h"
 
 #include <algorithm>
-#include <cstring>
+#include <numeric>
 
 namespace velmora {
 namespace {
 
-int16_t pointsOf(const char* record)
+// The positions of the entries in league order.
+std::vector<std::size_t> leagueOrder(const std::vector<EntryRecord>& entries, LeagueOrder order)
 {
-    return readInt16(record + EntryRecord::PointsAt);
+    std::vector<std::size_t> at(entries.size());
+    std::iota(at.begin(), at.end(), std::size_t(0));
+    if (order == LeagueOrder::ByPoints) {
+        std::stable_sort(at.begin(), at.end(), [&entries](std::size_t a, std::size_t b) {
+            return entries[a].Points > entries[b].Points;
+        });
+        return at;
+    }
+    // The owner key is the stored text field itself: QByteArray compares unsigned bytes, so
+    // the padding blank sorts before every letter and 'Z' (0x5A) before 'a' (0x61).
+    std::vector<QByteArray> keys;
+    keys.reserve(entries.size());
+    for (const EntryRecord& e : entries)
+        keys.push_back(encode1252(e.Owner));
+    std::stable_sort(at.begin(), at.end(),
+                     [&keys](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+    return at;
+}
+
+std::vector<EntryRecord> permuted(const std::vector<EntryRecord>& entries,
+                                  const std::vector<std::size_t>& at)
+{
+    std::vector<EntryRecord> ordered;
+    ordered.reserve(at.size());
+    for (std::size_t i : at)
+        ordered.push_back(entries[i]);
+    return ordered;
 }
 
 } // namespace
 
-QByteArray orderedEntryBytes(const QByteArray& records, LeagueOrder order)
+void orderEntries(std::vector<EntryRecord>* entries, LeagueOrder order)
 {
-    const int L = EntryRecord::Length;
-    const qsizetype n = records.size() / L;
-    std::vector<const char*> at;
-    at.reserve(std::size_t(n));
-    for (qsizetype i = 0; i < n; ++i)
-        at.push_back(records.constData() + i * L);
-
-    // The owner key is the stored text field itself: memcmp compares unsigned bytes, so
-    // the padding blank sorts before every letter and 'Z' (0x5A) before 'a' (0x61).
-    if (order == LeagueOrder::ByPoints)
-        std::stable_sort(at.begin(), at.end(),
-                         [](const char* a, const char* b) { return pointsOf(a) > pointsOf(b); });
-    else
-        std::stable_sort(at.begin(), at.end(), [](const char* a, const char* b) {
-            return std::memcmp(a + EntryRecord::OwnerAt, b + EntryRecord::OwnerAt, TextFieldLength)
-                   < 0;
-        });
-
-    QByteArray out;
-    out.reserve(n * L);
-    for (const char* r : at)
-        out.append(r, L);
-    return out;
+    *entries = permuted(*entries, leagueOrder(*entries, order));
 }
 
-bool orderEntryFile(const DataDir& dir, LeagueOrder order, QByteArray* records, QString* error)
+bool orderEntryFile(const DataDir& dir, LeagueOrder order, std::vector<EntryRecord>* entries,
+                    QString* error)
 {
-    records->clear();
-    QByteArray bytes;
-    if (!io::readWholeFile(dir.entries(), &bytes, error))
+    QByteArray rest;
+    if (!readRecords(dir.entries(), entries, error, &rest))
         return false;
-
-    const qsizetype whole = bytes.size() / EntryRecord::Length * EntryRecord::Length;
-    const QByteArray current = bytes.left(whole);
-    const QByteArray ordered = orderedEntryBytes(current, order);
-    if (ordered == current) {
-        *records = current;
-        return true;
-    }
-    // A partial record at the end (never written by this program) stays where it was.
-    const QByteArray contents = whole == bytes.size() ? ordered : ordered + bytes.mid(whole);
-    if (!rewriteFile(dir.entries(), dir.scratch(), contents, error)) {
-        *records = current;
+    const std::vector<std::size_t> at = leagueOrder(*entries, order);
+    if (std::is_sorted(at.begin(), at.end()))
+        return true; // in order already: not written at all
+    std::vector<EntryRecord> ordered = permuted(*entries, at);
+    if (!rewriteFile(dir.entries(), dir.scratch(), encodeRecords(ordered) + rest, error))
         return false;
-    }
-    *records = ordered;
+    *entries = std::move(ordered);
     return true;
 }
 

@@ -1,29 +1,28 @@
 #include "main/main_window.h"
 
-#include "about/frm_about.h"
-#include "calculator/calculate.h"
-#include "calculator/calculator.h"
+#include "about/about_box.h"
+#include "calculator/best_worst_window.h"
+#include "calculator/budget_dialog.h"
 #include "data/io.h"
 #include "data/record_file.h"
-#include "data/text.h"
-#include "data/types.h"
-#include "databases/entries.h"
-#include "databases/team_entry.h"
-#include "databases/test_driver.h"
-#include "main/league_commands.h"
-#include "scoring/score.h"
+#include "databases/entry_editor.h"
+#include "databases/team_editor.h"
+#include "databases/test_driver_editor.h"
+#include "main/league_table.h"
+#include "main/score_report.h"
+#include "scoring/scoring_window.h"
+#include "toolkit/busy_cursor.h"
 #include "toolkit/dialogs.h"
+#include "toolkit/fixed_window.h"
 #include "toolkit/flex_grid.h"
-#include "toolkit/form.h"
-#include "toolkit/league_table.h"
 #include "toolkit/twips.h"
-#include "viewer/team_viewer.h"
+#include "viewer/entries_viewer.h"
+#include "viewer/lookups.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLayout>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -33,7 +32,8 @@
 
 namespace velmora {
 
-Main::Main(const DataDir& dataDir, QWidget* parent) : QMainWindow(parent), dataDir_(dataDir)
+MainWindow::MainWindow(const DataDir& dataDir, QWidget* parent)
+    : QMainWindow(parent), dataDir_(dataDir)
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral("Velmora"));
@@ -44,49 +44,56 @@ Main::Main(const DataDir& dataDir, QWidget* parent) : QMainWindow(parent), dataD
     client->setFixedSize(twipsSize(3465, 4215));
     setCentralWidget(client);
 
-    auto* Frame1 = new QFrame(client);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setFrameShape(QFrame::Box);
-    Frame1->setFrameShadow(QFrame::Sunken);
-    place(Frame1, 135, 60, 3180, 4035);
+    auto* frame = new QFrame(client);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setFrameShape(QFrame::Box);
+    frame->setFrameShadow(QFrame::Sunken);
+    place(frame, 135, 60, 3180, 4035);
 
     // The three heading buttons sit directly above the grid and read as its heading row.
-    auto* Command1 = addButton(client, "Command1", QString(), {180, 195, 960, 240});
-    Command1->setEnabled(false);
-    Command1->setFocusPolicy(Qt::NoFocus);
-    auto* Sort_Owner =
+    auto* positionHeading = addButton(client, "Command1", QString(), {180, 195, 960, 240});
+    positionHeading->setEnabled(false);
+    positionHeading->setFocusPolicy(Qt::NoFocus);
+    auto* ownerHeading =
         addButton(client, "Sort_Owner", QStringLiteral("Owner"), {1155, 195, 945, 240});
-    auto* Sort_Points =
+    auto* pointsHeading =
         addButton(client, "Sort_Points", QStringLiteral("Points"), {2100, 195, 1155, 240});
 
-    HiScores = new FlexGrid(client);
-    HiScores->setObjectName(QStringLiteral("HiScores"));
-    HiScores->setAccessibleName(QStringLiteral("League table"));
-    place(HiScores, 180, 435, 3075, 3615);
-    HiScores->setCols(3);
-    HiScores->setRows(20);
-    HiScores->setFixed(0, 1);
-    // The columns line up with the heading buttons above them.
-    HiScores->setColumnWidths({twips(960), twips(945), twips(1155)});
-    HiScores->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    leagueTable_ = new FlexGrid(client);
+    leagueTable_->setObjectName(QStringLiteral("HiScores"));
+    leagueTable_->setAccessibleName(QStringLiteral("League table"));
+    place(leagueTable_, 180, 435, 3075, 3615);
+    leagueTable_->setCols(3);
+    leagueTable_->setRows(20);
+    leagueTable_->setFixed(0, 1);
+    // The columns line up with the heading buttons above them. The last one ends where the
+    // grid's view does, so that no cell lies beyond it: the grid then never scrolls sideways,
+    // which would slide the position column out and the cells from under their headings.
+    leagueTable_->setColumnWidths({twips(960), twips(945), twips(1155)});
+    leagueTable_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    leagueTable_->setLastColumnFills(true);
 
-    // Carries a record number to the entry editor; never used by the user, so not shown.
-    Number = addTextBox(client, "Number", {-15, 3840, 900, 390});
-    Number->setText(QStringLiteral("1"));
-    Number->setEnabled(false);
-    Number->hide();
-
-    connect(Sort_Owner, &QPushButton::clicked, this, &Main::Sort_Owner_Click);
-    connect(Sort_Points, &QPushButton::clicked, this, &Main::Sort_Points_Click);
-    connect(HiScores, &FlexGrid::dblClick, this, &Main::HiScores_DblClick);
-    setTabOrder(HiScores, Sort_Owner);
-    setTabOrder(Sort_Owner, Sort_Points);
+    connect(ownerHeading, &QPushButton::clicked, this, &MainWindow::orderByOwner);
+    connect(pointsHeading, &QPushButton::clicked, this, &MainWindow::orderByPoints);
+    // A double-click on a row opens the entry editor at that row's entry.
+    connect(leagueTable_, &FlexGrid::dblClick, this,
+            [this] { editEntry(leagueTable_->row() + 1); });
+    setTabOrder(leagueTable_, ownerHeading);
+    setTabOrder(ownerHeading, pointsHeading);
 
     buildMenu();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    loaded_ = Form_Load();
-    HiScores->setFocus();
+    // The full table is made before the league table is filled, and kept hidden until asked
+    // for.
+    viewer_ = new EntriesViewer(this);
+    try {
+        loaded_ = showTables(true);
+    } catch (const std::bad_alloc&) {
+        // A league too large for the memory there is: said, and the program ends.
+        Messages::error(this, io::errorText(QStringLiteral("load"), dataDir_.entries(), ENOMEM));
+    }
+    leagueTable_->setFocus();
 
     // Opens in the centre of the screen.
     adjustSize();
@@ -94,9 +101,9 @@ Main::Main(const DataDir& dataDir, QWidget* parent) : QMainWindow(parent), dataD
         move(screen->availableGeometry().center() - rect().center());
 }
 
-Main::~Main() = default;
+MainWindow::~MainWindow() = default;
 
-void Main::buildMenu()
+void MainWindow::buildMenu()
 {
     auto menu = [this](const char* name, const QString& caption) {
         QMenu* m = menuBar()->addMenu(caption);
@@ -104,164 +111,101 @@ void Main::buildMenu()
         return m;
     };
     auto item = [this](QMenu* m, const char* name, const QString& caption,
-                       void (Main::*handler)()) {
+                       void (MainWindow::*handler)()) {
         QAction* a = m->addAction(caption);
         a->setObjectName(QString::fromLatin1(name));
         connect(a, &QAction::triggered, this, handler);
     };
     QMenu* file = menu("File", QStringLiteral("&File"));
-    item(file, "File_Output", QStringLiteral("&Output Scores"), &Main::File_Output_Click);
-    item(file, "File_Calc", QStringLiteral("&Calculate Best/Worst"), &Main::File_Calc_Click);
+    item(file, "File_Output", QStringLiteral("&Output Scores"), &MainWindow::outputScores);
+    item(file, "File_Calc", QStringLiteral("&Calculate Best/Worst"), &MainWindow::openBudgetDialog);
     file->addSeparator()->setObjectName(QStringLiteral("File_Separator"));
-    item(file, "File_Exit", QStringLiteral("E&xit"), &Main::File_Exit_Click);
+    item(file, "File_Exit", QStringLiteral("E&xit"), &MainWindow::exitProgram);
     QMenu* setup = menu("Setup", QStringLiteral("&Setup"));
-    item(setup, "Setup_Team", QStringLiteral("Enter Tro &Teams..."), &Main::Setup_Team_Click);
+    item(setup, "Setup_Team", QStringLiteral("Enter Tro &Teams..."), &MainWindow::openTeamEditor);
     item(setup, "Setup_Driver", QStringLiteral("Enter Test &Drivers..."),
-         &Main::Setup_Driver_Click);
+         &MainWindow::openTestDriverEditor);
     QMenu* comp = menu("Comp", QStringLiteral("&Competition"));
-    item(comp, "Comp_Team", QStringLiteral("Enter &Teams..."), &Main::Comp_Team_Click);
+    item(comp, "Comp_Team", QStringLiteral("Enter &Teams..."), &MainWindow::openEntryEditor);
     comp->addSeparator()->setObjectName(QStringLiteral("C_Separator"));
-    item(comp, "Comp_Score", QStringLiteral("&Score a Race..."), &Main::Comp_Score_Click);
-    item(comp, "Comp_View", QStringLiteral("&View Full Table..."), &Main::Comp_View_Click);
+    item(comp, "Comp_Score", QStringLiteral("&Score a Race..."), &MainWindow::openScoringWindow);
+    item(comp, "Comp_View", QStringLiteral("&View Full Table..."), &MainWindow::showFullTable);
     QMenu* help = menu("Help", QStringLiteral("&Help"));
-    item(help, "Help_About", QStringLiteral("&About"), &Main::Help_About_Click);
+    item(help, "Help_About", QStringLiteral("&About"), &MainWindow::showAbout);
 }
 
-bool Main::Form_Load()
+bool MainWindow::showTables(bool startUp)
 {
-    try {
-        return fillTables();
-    } catch (const std::bad_alloc&) {
-        // A league too large for the memory there is: said, and the program ends.
-        Messages::error(this, io::errorText(QStringLiteral("load"), dataDir_.entries(), ENOMEM));
-        return false;
-    }
-}
-
-bool Main::fillTables()
-{
-    // The viewer's grid is filled before the league table: the score report reads it.
-    viewer_ = new Team_Viewer(dataDir_, this);
-    QString error = viewer_->loadError();
-    RecordFile entries;
-    QByteArray records;
-    if (!error.isEmpty() || !entries.open(dataDir_.entries(), EntryRecord::Length, &error)
-        || !entries.readAll(&records, &error)) {
+    std::vector<TeamRecord> teams;
+    std::vector<TestDriverRecord> testDrivers;
+    std::vector<EntryRecord> entries;
+    QByteArray rest;
+    QString error;
+    if (!readRecords(dataDir_.teams(), &teams, &error)
+        || !readRecords(dataDir_.testDrivers(), &testDrivers, &error)
+        || !readRecords(dataDir_.entries(), &entries, &error, &rest)) {
         Messages::error(this, error);
         return false;
     }
-    fillLeagueTable(HiScores, entries.realCount(), records);
+    viewer_->fill(LookupLists(teams, testDrivers), entries);
+    if (startUp)
+        fillLeagueTable(leagueTable_,
+                        double(entries.size()) + double(rest.size()) / EntryRecord::Length,
+                        entries);
+    else
+        refillLeagueTable(leagueTable_, entries);
     return true;
 }
 
-void Main::run(Form& window)
-{
-    if (!window.loaded())
-        return;
-    connect(&window, &Form::entriesChanged, this, &Main::refreshViewer);
-    window.exec();
-}
-
-void Main::refreshViewer()
+void MainWindow::order(LeagueOrder order)
 {
     QString error;
-    if (!viewer_->Update(&error))
+    bool ordered;
+    {
+        BusyCursor busy;
+        std::vector<EntryRecord> entries;
+        ordered = orderEntryFile(dataDir_, order, &entries, &error);
+        // After a failed rewrite the tables show the file's own order: the league table's
+        // positions are record numbers.
+        showTables();
+        leagueTable_->setFocus();
+    }
+    if (!ordered)
         Messages::error(this, error);
 }
 
-void Main::Sort_Points_Click()
+bool MainWindow::run(FixedWindow& window)
 {
-    orderLeagueTable(this, dataDir_, HiScores, LeagueOrder::ByPoints);
+    if (!window.loaded())
+        return false;
+    window.exec();
+    return window.changedData();
 }
 
-void Main::Sort_Owner_Click()
+void MainWindow::outputScores()
 {
-    orderLeagueTable(this, dataDir_, HiScores, LeagueOrder::ByOwner);
+    const QString path = SaveFileDialog::getSaveFileName(this, QStringLiteral("Text Files|*.txt"));
+    if (path.isEmpty())
+        return;
+    QString error;
+    bool written;
+    {
+        BusyCursor busy;
+        QByteArray report;
+        written =
+            buildScoreReport(dataDir_, &report, &error) && writeScoreReport(path, report, &error);
+    }
+    if (!written)
+        Messages::error(this, error);
 }
 
-void Main::File_Output_Click()
+void MainWindow::openBudgetDialog()
 {
-    // The TEAMS section is the entries viewer's grid as it shows now.
-    outputScoreReport(this, dataDir_, viewer_->grid());
-}
-
-void Main::File_Calc_Click()
-{
-    Calculate dialog(dataDir_, calculator_, this);
+    BudgetDialog dialog(dataDir_, bestWorst_, this);
     run(dialog);
 }
 
-void Main::File_Exit_Click()
-{
-    Form_Unload();
-}
-
-void Main::Setup_Team_Click()
-{
-    Team_Entry editor(dataDir_, this);
-    run(editor);
-}
-
-void Main::Setup_Driver_Click()
-{
-    Test_Driver editor(dataDir_, this);
-    run(editor);
-}
-
-void Main::openEntries()
-{
-    {
-        Entries editor(dataDir_, recordNumber(Number->text()), HiScores, this);
-        run(editor);
-    }
-    Sort_Points_Click();
-}
-
-void Main::Comp_Team_Click()
-{
-    Number->setText(QStringLiteral(" 1"));
-    openEntries();
-}
-
-void Main::HiScores_DblClick()
-{
-    Number->setText(recordNumberText(HiScores->row() + 1));
-    openEntries();
-}
-
-void Main::Comp_Score_Click()
-{
-    {
-        Score score(dataDir_, HiScores, this);
-        run(score);
-    }
-    Sort_Points_Click();
-}
-
-void Main::Comp_View_Click()
-{
-    viewer_->show();
-    viewer_->raise();
-    viewer_->activateWindow();
-}
-
-void Main::Help_About_Click()
-{
-    // One About box at a time; one that is closing (hidden, not yet deleted) counts as gone.
-    if (!about_ || !about_->isVisible())
-        about_ = new frmAbout(this);
-    about_->show();
-    about_->raise();
-    about_->activateWindow();
-}
-
-void Main::closeEvent(QCloseEvent* event)
-{
-    Form_Unload();
-    event->accept();
-}
-
-void Main::Form_Unload()
+void MainWindow::exitProgram()
 {
     // Every other window goes with the main window; all data is already on disk.
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -269,6 +213,63 @@ void Main::Form_Unload()
             w->hide();
     hide();
     QCoreApplication::quit();
+}
+
+void MainWindow::openTeamEditor()
+{
+    TeamEditor editor(dataDir_, this);
+    if (run(editor))
+        showTables();
+}
+
+void MainWindow::openTestDriverEditor()
+{
+    TestDriverEditor editor(dataDir_, this);
+    if (run(editor))
+        showTables();
+}
+
+// Entries and points may have changed: the league is put in points order again, whatever
+// order it had.
+void MainWindow::editEntry(qint64 first)
+{
+    {
+        EntryEditor editor(dataDir_, first, this);
+        run(editor);
+    }
+    orderByPoints();
+}
+
+void MainWindow::openScoringWindow()
+{
+    {
+        ScoringWindow scoring(dataDir_, this);
+        run(scoring);
+    }
+    orderByPoints();
+}
+
+void MainWindow::showFullTable()
+{
+    viewer_->show();
+    viewer_->raise();
+    viewer_->activateWindow();
+}
+
+void MainWindow::showAbout()
+{
+    // One About box at a time; one that is closing (hidden, not yet deleted) counts as gone.
+    if (!about_ || !about_->isVisible())
+        about_ = new AboutBox(this);
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    exitProgram();
+    event->accept();
 }
 
 } // namespace velmora

@@ -1,68 +1,71 @@
 #pragma once
 
 #include "data/data_dir.h"
+#include "main/league_order.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
-class QLineEdit;
-
 namespace velmora {
 
-class Calculator;
+class AboutBox;
+class BestWorstWindow;
+class EntriesViewer;
+class FixedWindow;
 class FlexGrid;
-class Form;
-class Team_Viewer;
-class frmAbout;
 
-// "Velmora": the league table, its two heading buttons and the menu to every window.
-class Main : public QMainWindow {
+// "Velmora": the league table, its two heading buttons and the menu to every window. It
+// owns the league's two tables, the league table and the full table (the entries viewer),
+// and is the only code that fills them: after a window that changed the files has closed,
+// it orders the league where that is due and shows both tables again, once.
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit Main(const DataDir& dataDir, QWidget* parent = nullptr);
-    ~Main() override;
+    explicit MainWindow(const DataDir& dataDir, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // False when start-up could not read or create the data files; the reason has been
     // shown and the program is to end.
     bool loaded() const { return loaded_; }
 
 public slots:
-    void Sort_Points_Click();
-    void Sort_Owner_Click();
-    void File_Output_Click();
-    void File_Calc_Click();
-    void File_Exit_Click();
-    void Setup_Team_Click();
-    void Setup_Driver_Click();
-    void Comp_Team_Click();
-    void Comp_Score_Click();
-    void Comp_View_Click();
-    void Help_About_Click();
-    void HiScores_DblClick();
+    void orderByPoints() { order(LeagueOrder::ByPoints); }
+    void orderByOwner() { order(LeagueOrder::ByOwner); }
+    void outputScores();
+    void openBudgetDialog();
+    void exitProgram();
+    void openTeamEditor();
+    void openTestDriverEditor();
+    // The entry editor at the first entry, or at the entry of the league row double-clicked.
+    void openEntryEditor() { editEntry(1); }
+    void openScoringWindow();
+    void showFullTable();
+    void showAbout();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    bool Form_Load();
-    bool fillTables();
-    void Form_Unload();
     void buildMenu();
-    // Shows a modal window that has loaded; the entries viewer follows what it changes.
-    void run(Form& window);
-    void refreshViewer();
-    // The entry editor at the record the Number box names.
-    void openEntries();
+    // Reads the databases and the entries once and shows them in both tables; at start-up
+    // the league table gets its first rows. False, with the reason told, when they cannot be
+    // read.
+    bool showTables(bool startUp = false);
+    // Puts the entry file in league order and shows both tables; a failure is told and the
+    // tables show the file as it stands.
+    void order(LeagueOrder order);
+    void editEntry(qint64 first);
+    // Shows a modal window that has loaded; true when it changed the data files.
+    bool run(FixedWindow& window);
 
     DataDir dataDir_;
-    FlexGrid* HiScores;
-    QLineEdit* Number;
-    Team_Viewer* viewer_ = nullptr;
+    FlexGrid* leagueTable_;
+    EntriesViewer* viewer_;
     bool loaded_ = false;
     // The not-modal windows that exist at most once: the best/worst result window (it
     // outlives the budget dialog that opens it) and the About box.
-    QPointer<Calculator> calculator_;
-    QPointer<frmAbout> about_;
+    QPointer<BestWorstWindow> bestWorst_;
+    QPointer<AboutBox> about_;
 };
 
 } // namespace velmora

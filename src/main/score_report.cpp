@@ -5,6 +5,7 @@
 #include "data/record_file.h"
 #include "data/text.h"
 #include "data/types.h"
+#include "viewer/lookups.h"
 
 #include <algorithm>
 #include <array>
@@ -123,24 +124,20 @@ private:
 
 } // namespace
 
-bool buildScoreReport(const DataDir& dir, int viewerRowCount, const ViewerRowReader& viewerRow,
-                      QByteArray* report, QString* error)
+bool buildScoreReport(const DataDir& dir, QByteArray* report, QString* error)
 {
-    RecordFile teamsFile;
     std::vector<TeamRecord> teams;
+    std::vector<TestDriverRecord> testDrivers;
     std::vector<RaceName> races;
-    // The entries are decoded one at a time as their lines are written: a whole league of
-    // decoded records would be several times the size of the file.
-    QByteArray entryBytes;
-    QByteArray teamBytes;
-    if (!teamsFile.open(dir.teams(), TeamRecord::Length, error)
-        || !teamsFile.readAll(&teamBytes, error)
-        || !decodeRecords(teamBytes, dir.teams(), &teams, error)
+    std::vector<EntryRecord> entries;
+    QByteArray teamsRest;
+    if (!readRecords(dir.teams(), &teams, error, &teamsRest)
+        || !readRecords(dir.testDrivers(), &testDrivers, error)
         || !readRecords(dir.calendar(), &races, error)
-        || !readRecordBytes(dir.entries(), EntryRecord::Length, &entryBytes, error))
+        || !readRecords(dir.entries(), &entries, error))
         return false;
 
-    ComponentTable table(teamsFile.realCount());
+    ComponentTable table(double(teams.size()) + double(teamsRest.size()) / TeamRecord::Length);
     for (std::size_t i = 0; i < teams.size(); ++i) {
         const auto parts = ComponentTable::groups(teams[i]);
         for (int g = 0; g < 4; ++g)
@@ -163,10 +160,12 @@ bool buildScoreReport(const DataDir& dir, int viewerRowCount, const ViewerRowRea
         }
     }
 
+    const LookupLists lists(teams, testDrivers);
+    const int tableRows = LookupLists::rowCount(qsizetype(entries.size())) - 1;
     // Room for the whole report at once: the TEAMS lines are six zones wide unless a cell
     // overflows its zone, the championship lines a little over 30 bytes.
-    qsizetype estimate = viewerRowCount * qsizetype(6 * kZoneWidth + 2)
-                         + entryBytes.size() / EntryRecord::Length * (kPointsColumn + 8) + 256;
+    qsizetype estimate = tableRows * qsizetype(6 * kZoneWidth + 2)
+                         + qsizetype(entries.size()) * (kPointsColumn + 8) + 256;
     for (const QByteArray& line : table.lines())
         estimate += line.size() + 2;
     ReportText out(estimate);
@@ -181,21 +180,25 @@ bool buildScoreReport(const DataDir& dir, int viewerRowCount, const ViewerRowRea
     }
     out.endLine();
     out.endLine();
-    for (int i = 0; i < viewerRowCount; ++i) {
-        for (const QString& cell : viewerRow(i)) {
+    const auto tableLine = [&out](const std::array<QString, 6>& cells) {
+        for (const QString& cell : cells) {
             out.text(cell);
             out.zone();
         }
         out.endLine();
+    };
+    for (const EntryRecord& e : entries) {
+        tableLine(lists.namesRow(e));
+        tableLine(lists.scoresRow(e));
     }
+    for (int r = 2 * int(entries.size()); r < tableRows; ++r)
+        tableLine({});
     out.endLine();
 
     out.line("Championship");
     out.endLine();
-    const qsizetype entryCount = entryBytes.size() / EntryRecord::Length;
-    for (qsizetype i = 0; i < entryCount; ++i) {
-        const EntryRecord entry =
-            EntryRecord::decode(entryBytes.constData() + i * EntryRecord::Length);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const EntryRecord& entry = entries[i];
         out.text(' ' + QByteArray::number(qulonglong(i) + 1) + ' ');
         out.column(kOwnerColumn);
         out.text(displayText(entry.Owner));

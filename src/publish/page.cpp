@@ -668,8 +668,8 @@ private:
                 h_.element(QStringLiteral("td"), row.price);
                 h_.element(QStringLiteral("td"), number(row.chosenBy));
                 h_.element(QStringLiteral("td"), number(row.total));
-                for (const ComponentScores& race : s_.racePoints)
-                    h_.element(QStringLiteral("td"), number(pointsOf(race, row.pick)));
+                for (const ComponentPoints& race : s_.racePoints)
+                    h_.element(QStringLiteral("td"), number(row.pointsIn(race)));
                 h_.close();
                 h_.newline();
             }

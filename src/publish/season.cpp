@@ -1,8 +1,6 @@
 #include "publish/season.h"
 
-#include "data/fields.h"
 #include "data/io.h"
-#include "data/record_file.h"
 #include "data/text.h"
 
 #include <QFileInfo>
@@ -41,6 +39,15 @@ bool readData(const QString& path, QByteArray* bytes, QString* error)
                     && io::readAt(fd, path, bytes->data(), length, 0, error);
     io::closeFile(fd);
     return ok;
+}
+
+// The whole records of a file's bytes; a partial record at the end counts for nothing.
+template <class Record> std::vector<Record> decoded(const QByteArray& bytes)
+{
+    std::vector<Record> records(std::size_t(bytes.size() / Record::Length));
+    for (std::size_t i = 0; i < records.size(); ++i)
+        records[i] = Record::decode(bytes.constData() + qsizetype(i) * Record::Length);
+    return records;
 }
 
 bool fail(QString* error, const QString& text)
@@ -126,11 +133,10 @@ bool readSeason(const DataDir& dir, Season* season, QString* error)
     for (int k = 0; k < 4; ++k)
         if (!readData(files[k], &bytes[k], error))
             return false;
-    if (!decodeRecords(bytes[0], files[0], &season->teams, error)
-        || !decodeRecords(bytes[1], files[1], &season->testDrivers, error))
-        return false;
-    const qint64 teamCount = qint64(season->teams.size());
-    const qint64 testCount = qint64(season->testDrivers.size());
+    season->teams = decoded<TeamRecord>(bytes[0]);
+    season->testDrivers = decoded<TestDriverRecord>(bytes[1]);
+    const std::size_t teamCount = season->teams.size();
+    const std::size_t testCount = season->testDrivers.size();
 
     // A race listed twice is read once and counted twice, as the championship counts it.
     QHash<QString, QByteArray> raceFiles;
@@ -152,23 +158,25 @@ bool readSeason(const DataDir& dir, Season* season, QString* error)
             || !raceFile(dir.raceTestDrivers(race), &raceTestDrivers))
             return false;
         season->races << shownText(race);
-        season->racePoints.push_back(raceScores(raceTeams, raceTestDrivers, teamCount, testCount));
+        ComponentPoints points(teamCount, testCount);
+        points.addRace(decoded<TeamRecord>(raceTeams), decoded<TestDriverRecord>(raceTestDrivers));
+        season->racePoints.push_back(std::move(points));
     }
 
-    const QByteArray& entries = bytes[2];
-    const std::size_t owners = std::size_t(entries.size() / EntryRecord::Length);
+    // Each race's points for an entry come from the championship's own sum.
+    const std::vector<EntryRecord> entries = decoded<EntryRecord>(bytes[2]);
     const std::size_t races = std::size_t(season->races.size());
-    season->owners.resize(owners);
-    season->points.resize(owners * races);
-    for (std::size_t o = 0; o < owners; ++o) {
-        const char* rec = entries.constData() + qsizetype(o) * EntryRecord::Length;
+    const ComponentPoints none(teamCount, testCount);
+    season->owners.resize(entries.size());
+    season->points.resize(entries.size() * races);
+    for (std::size_t o = 0; o < entries.size(); ++o) {
         Season::Owner& owner = season->owners[o];
-        owner.name = shownText(EntryRecord::decode(rec).Owner);
+        owner.name = shownText(entries[o].Owner);
         owner.record = qint64(o) + 1;
-        owner.storedPoints = readInt16(rec + EntryRecord::PointsAt);
-        owner.picks = entryPicks(rec, teamCount, testCount);
+        owner.storedPoints = entries[o].Points;
+        owner.picks = none.picks(entries[o]);
         for (std::size_t r = 0; r < races; ++r)
-            season->points[o * races + r] = entryPoints(season->racePoints[r], owner.picks);
+            season->points[o * races + r] = season->racePoints[r].entryPoints(entries[o]);
     }
     season->table = leagueTable(*season);
     return true;
@@ -194,41 +202,46 @@ std::vector<ComponentRow> componentRows(const Season& season)
 {
     using Kind = ComponentRow::Kind;
     std::vector<ComponentRow> rows;
-    const auto add = [&](Kind kind, const QString& name, const QString& price, Pick pick) {
-        ComponentRow row{kind, shownText(name), price, pick};
-        for (const ComponentScores& race : season.racePoints)
-            row.total += pointsOf(race, pick);
+    const auto add = [&](Kind kind, const QString& name, const QString& price, int record,
+                         int slot) {
+        ComponentRow row{kind, shownText(name), price, record, slot};
+        for (const ComponentPoints& race : season.racePoints)
+            row.total += row.pointsIn(race);
         rows.push_back(std::move(row));
     };
     const auto& teams = season.teams;
+    for (int s = 0; s < 2; ++s)
+        for (std::size_t j = 0; j < teams.size(); ++j) {
+            const ComponentSlot& slot = *teams[j].components()[std::size_t(s)];
+            add(s == 0 ? Kind::Chassis : Kind::Engine, slot.Name, priceText(slot.Price), int(j), s);
+        }
     for (std::size_t j = 0; j < teams.size(); ++j)
-        add(Kind::Chassis, teams[j].Team.Name, priceText(teams[j].Team.Price),
-            {false, qint64(j) * 4});
-    for (std::size_t j = 0; j < teams.size(); ++j)
-        add(Kind::Engine, teams[j].Engine.Name, priceText(teams[j].Engine.Price),
-            {false, qint64(j) * 4 + 1});
-    for (std::size_t j = 0; j < teams.size(); ++j)
-        for (int d = 0; d < 2; ++d) {
-            const ComponentSlot& driver = teams[j].driver(d);
-            add(Kind::Driver, driver.Name, priceText(driver.Price), {false, qint64(j) * 4 + 2 + d});
+        for (int s = 2; s < 4; ++s) {
+            const ComponentSlot& driver = *teams[j].components()[std::size_t(s)];
+            add(Kind::Driver, driver.Name, priceText(driver.Price), int(j), s);
         }
     for (std::size_t j = 0; j < season.testDrivers.size(); ++j)
         add(Kind::TestDriver, season.testDrivers[j].Name,
-            QString::number(season.testDrivers[j].Price), {true, qint64(j)});
+            QString::number(season.testDrivers[j].Price), int(j), -1);
 
-    // Where each component's row is, by its place in ComponentScores.
+    // Where each component's row is: four per team record, then the test drivers.
     const std::size_t teamSlots = teams.size() * 4;
+    const auto at = [teamSlots](int record, int slot) {
+        return slot < 0 ? teamSlots + std::size_t(record)
+                        : std::size_t(record) * 4 + std::size_t(slot);
+    };
     std::vector<std::size_t> rowOf(teamSlots + season.testDrivers.size());
     for (std::size_t i = 0; i < rows.size(); ++i)
-        rowOf[std::size_t(rows[i].pick.index) + (rows[i].pick.testDriver ? teamSlots : 0)] = i;
+        rowOf[at(rows[i].record, rows[i].slot)] = i;
     for (const Season::Owner& owner : season.owners)
         for (std::size_t k = 0; k < owner.picks.size(); ++k) {
-            const Pick& p = owner.picks[k];
-            const bool again = std::any_of(
-                owner.picks.begin(), owner.picks.begin() + qsizetype(k),
-                [&](const Pick& q) { return q.testDriver == p.testDriver && q.index == p.index; });
-            if (p.valid() && !again)
-                ++rows[rowOf[std::size_t(p.index) + (p.testDriver ? teamSlots : 0)]].chosenBy;
+            const ComponentPoints::Pick& p = owner.picks[k];
+            const bool again = std::any_of(owner.picks.begin(), owner.picks.begin() + qsizetype(k),
+                                           [&](const ComponentPoints::Pick& q) {
+                                               return q.record == p.record && q.slot == p.slot;
+                                           });
+            if (p.record >= 0 && !again)
+                ++rows[rowOf[at(p.record, p.slot)]].chosenBy;
         }
     return rows;
 }

@@ -2,7 +2,7 @@
 
 #include "data/data_dir.h"
 #include "data/types.h"
-#include "scoring/race_points.h"
+#include "scoring/component_points.h"
 
 #include <QString>
 #include <QStringList>
@@ -23,20 +23,20 @@ struct LeagueRow {
     int places = 0; // how far up or down
 };
 // The season as the data folder tells it, race by race: the calendar, every entry's points
-// in every race and every component's, made from the race files exactly as the
-// championship makes them (scoring/race_points.h).
+// in every race and every component's, made from the race files by the championship's own
+// code (scoring/component_points.h), one ComponentPoints per race.
 struct Season {
     struct Owner {
         QString name;         // as shown: trimmed, control characters replaced
         qint64 record = 0;    // 1-based record of entry.tro
         int storedPoints = 0; // what the last calculation wrote into the entry
-        EntryPicks picks;
+        std::array<ComponentPoints::Pick, 5> picks; // where its components lie (no points)
     };
 
     QStringList races;                       // calendar order; a race listed twice is there twice
     std::vector<Owner> owners;               // entry file order
     std::vector<int> points;                 // owner o's points in race r at o * races + r
-    std::vector<ComponentScores> racePoints; // per race
+    std::vector<ComponentPoints> racePoints; // per race
     std::vector<TeamRecord> teams;           // the databases, for names and prices
     std::vector<TestDriverRecord> testDrivers;
     // The league table after the last race, best first; equal points by owner name, then
@@ -74,9 +74,16 @@ struct ComponentRow {
     Kind kind = Kind::Chassis;
     QString name;        // as shown
     QString price;       // millions, as the entry editor shows prices
-    Pick pick;           // where its points lie in each race's ComponentScores
+    int record = 0;      // 0-based record of its database
+    int slot = -1;       // Team, Engine, Driver1, Driver2; -1 for a test driver
     qint64 total = 0;    // the season: every race of the calendar
     qint64 chosenBy = 0; // entries that chose it (an entry choosing it twice counts once)
+
+    int pointsIn(const ComponentPoints& race) const
+    {
+        return slot < 0 ? race.testDriver(std::size_t(record))
+                        : race.team(std::size_t(record), slot);
+    }
 };
 std::vector<ComponentRow> componentRows(const Season& season);
 

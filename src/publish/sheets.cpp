@@ -131,8 +131,8 @@ QByteArray componentsCsv(const Season& season)
         csv.field(row.price);
         csv.field(row.chosenBy);
         csv.field(row.total);
-        for (const ComponentScores& race : season.racePoints)
-            csv.field(pointsOf(race, row.pick));
+        for (const ComponentPoints& race : season.racePoints)
+            csv.field(row.pointsIn(race));
         csv.endRow();
     }
     return csv.take();

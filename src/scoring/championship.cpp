@@ -1,15 +1,11 @@
 #include "scoring/championship.h"
 
-#include "data/fields.h"
-#include "data/io.h"
 #include "data/record_file.h"
 #include "data/text.h"
-#include "data/types.h"
-#include "scoring/race_points.h"
+#include "scoring/component_points.h"
 
 #include <QHash>
 
-#include <cstdint>
 #include <limits>
 
 namespace velmora {
@@ -17,13 +13,6 @@ namespace {
 
 constexpr int kMin = std::numeric_limits<int16_t>::min();
 constexpr int kMax = std::numeric_limits<int16_t>::max();
-
-const char* const kSlotKind[4] = {"team", "engine", "driver", "driver"};
-
-QString nameAt(const QByteArray& bytes, qint64 offset)
-{
-    return displayText(RaceName::decode(bytes.constData() + offset).Name);
-}
 
 bool inRange(int value)
 {
@@ -43,183 +32,132 @@ bool fail(QString* error, const QString& text)
     return false;
 }
 
-// The season totals of one database, summed in 32 bits so that leaving the 16-bit range
-// is seen rather than wrapped.
-struct Totals {
-    int recordLength;
-    std::vector<int> scoreOffsets;
-    qint64 count;
-    std::vector<int> sums;
+// A database as read: its records, and the bytes after the last whole one, kept as they are.
+template <class Record> struct Database {
+    std::vector<Record> records;
+    QByteArray rest;
 
-    Totals(const QByteArray& database, int length, std::vector<int> offsets)
-        : recordLength(length), scoreOffsets(std::move(offsets)), count(database.size() / length),
-          sums(std::size_t(count) * scoreOffsets.size(), 0)
+    bool read(const QString& path, QString* error)
     {
+        return readRecords(path, &records, error, &rest);
     }
-
-    int& sum(qint64 record0, std::size_t field)
-    {
-        return sums[std::size_t(record0) * scoreOffsets.size() + field];
-    }
-
-    // Adds one race's points (laid out as the sums); returns the first (record, field)
-    // whose total leaves the range, or record -1.
-    std::pair<qint64, std::size_t> add(const std::vector<int>& race)
-    {
-        for (std::size_t i = 0; i < sums.size(); ++i) {
-            sums[i] += race[i];
-            if (!inRange(sums[i]))
-                return {qint64(i / scoreOffsets.size()), i % scoreOffsets.size()};
-        }
-        return {-1, 0};
-    }
-
-    // Puts every total into its score field; true when any field changed.
-    bool apply(QByteArray* bytes) const
-    {
-        bool changed = false;
-        char* data = bytes->data();
-        for (qint64 j = 0; j < count; ++j)
-            for (std::size_t f = 0; f < scoreOffsets.size(); ++f) {
-                char* at = data + j * recordLength + scoreOffsets[f];
-                const int total = sums[std::size_t(j) * scoreOffsets.size() + f];
-                changed |= readInt16(at) != total;
-                writeInt16(at, total);
-            }
-        return changed;
-    }
+    QByteArray bytes() const { return encodeRecords(records) + rest; }
 };
 
-class Run {
-public:
-    Run(const DataDir& data, QString* error) : data_(data), error_(error) {}
-
-    bool read(const QString& path, QByteArray* bytes)
-    {
-        return io::readWholeFile(path, bytes, error_);
-    }
-
-    // A race file's bytes, read once however often the calendar names the race. They are
-    // handed out as a (shared) copy: a pointer into the cache would not survive the next
-    // insertion.
-    bool raceFile(const QString& path, QByteArray* bytes)
-    {
-        const auto it = races_.constFind(path);
-        if (it != races_.cend()) {
-            *bytes = it.value();
-            return true;
-        }
-        if (!read(path, bytes))
-            return false;
-        races_.insert(path, *bytes);
-        return true;
-    }
-
-    // A file whose bytes did not change is left alone.
-    bool replace(const QString& path, const QByteArray& bytes, bool changed, QString* error)
-    {
-        return !changed || rewriteFile(path, data_.scratch(), bytes, error);
-    }
-
-private:
-    const DataDir& data_;
-    QString* error_;
-    QHash<QString, QByteArray> races_;
+// The race files of a race, read once however often the calendar names it.
+struct Race {
+    std::vector<TeamRecord> teams;
+    std::vector<TestDriverRecord> testDrivers;
 };
+
+const char* const kSlotKind[4] = {"team", "engine", "driver", "driver"};
+
+// The first season total outside the 16-bit range, as a message; empty when all fit.
+QString firstOverflow(const ComponentPoints& totals, const std::vector<TeamRecord>& teams,
+                      const std::vector<TestDriverRecord>& testDrivers, const QString& race)
+{
+    for (std::size_t j = 0; j < totals.teams(); ++j)
+        for (int s = 0; s < 4; ++s)
+            if (!inRange(totals.team(j, s)))
+                return QStringLiteral("The season score of %1 \"%2\" (team record %3) would %4 "
+                                      "with race \"%5\".")
+                    .arg(QLatin1String(kSlotKind[s]),
+                         displayText(teams[j].components()[std::size_t(s)]->Name))
+                    .arg(j + 1)
+                    .arg(beyond(totals.team(j, s)), race);
+    for (std::size_t j = 0; j < totals.testDrivers(); ++j)
+        if (!inRange(totals.testDriver(j)))
+            return QStringLiteral("The season score of test driver \"%1\" (test-driver record "
+                                  "%2) would %3 with race \"%4\".")
+                .arg(displayText(testDrivers[j].Name))
+                .arg(j + 1)
+                .arg(beyond(totals.testDriver(j)), race);
+    return {};
+}
 
 } // namespace
 
-bool RecalculateChampionship(const DataDir& data, QByteArray* entryFile, QString* error)
+bool recalculateChampionship(const DataDir& data, std::vector<EntryRecord>* entryRecords,
+                             QString* error)
 {
-    Run run(data, error);
-    QByteArray calendar, teams, testDrivers, entries;
-    if (!run.read(data.calendar(), &calendar) || !run.read(data.teams(), &teams)
-        || !run.read(data.testDrivers(), &testDrivers))
+    std::vector<RaceName> calendar;
+    Database<TeamRecord> teams;
+    Database<TestDriverRecord> testDrivers;
+    if (!readRecords(data.calendar(), &calendar, error) || !teams.read(data.teams(), error)
+        || !testDrivers.read(data.testDrivers(), error))
         return false;
 
-    Totals teamTotals(teams, TeamRecord::Length,
-                      {TeamRecord::scoreAt(0), TeamRecord::scoreAt(1), TeamRecord::scoreAt(2),
-                       TeamRecord::scoreAt(3)});
-    Totals testTotals(testDrivers, TestDriverRecord::Length, {TestDriverRecord::ScoreAt});
-
-    const qint64 races = calendar.size() / RaceName::Length;
-    for (qint64 r = 0; r < races; ++r) {
-        const QString race = nameAt(calendar, r * RaceName::Length);
-        QByteArray raceTeams, raceTestDrivers;
-        if (!run.raceFile(data.raceTeams(race), &raceTeams)
-            || !run.raceFile(data.raceTestDrivers(race), &raceTestDrivers))
-            return false;
-
-        const ComponentScores points =
-            raceScores(raceTeams, raceTestDrivers, teamTotals.count, testTotals.count);
-        if (const auto [j, f] = teamTotals.add(points.teams); j >= 0) {
-            return fail(error,
-                        QStringLiteral("The season score of %1 \"%2\" (team record %3) "
-                                       "would %4 with race \"%5\".")
-                            .arg(QString::fromLatin1(kSlotKind[f]),
-                                 nameAt(teams, j * TeamRecord::Length + TeamRecord::SlotAt[f]))
-                            .arg(j + 1)
-                            .arg(beyond(teamTotals.sum(j, f)), race));
+    // Everything is read and summed before anything is written.
+    ComponentPoints totals(teams.records.size(), testDrivers.records.size());
+    QHash<QString, Race> races;
+    for (const RaceName& listed : calendar) {
+        const QString name = displayText(listed.Name);
+        const QString path = data.raceTeams(name);
+        if (!races.contains(path)) {
+            Race race;
+            if (!readRecords(path, &race.teams, error)
+                || !readRecords(data.raceTestDrivers(name), &race.testDrivers, error))
+                return false;
+            races.insert(path, std::move(race));
         }
-        if (const auto [j, f] = testTotals.add(points.testDrivers); j >= 0) {
-            return fail(error, QStringLiteral("The season score of test driver \"%1\" "
-                                              "(test-driver record %2) would %3 with race \"%4\".")
-                                   .arg(nameAt(testDrivers, j * TestDriverRecord::Length))
-                                   .arg(j + 1)
-                                   .arg(beyond(testTotals.sum(j, f)), race));
-        }
+        const Race& race = races[path];
+        totals.addRace(race.teams, race.testDrivers);
+        if (const QString overflow =
+                firstOverflow(totals, teams.records, testDrivers.records, name);
+            !overflow.isEmpty())
+            return fail(error, overflow);
     }
 
-    if (!run.read(data.entries(), &entries))
+    Database<EntryRecord> entries;
+    if (!entries.read(data.entries(), error))
         return false;
     // What the three files held, to put back should one of them fail to be replaced.
-    const QByteArray before[3] = {teams, testDrivers, entries};
-    bool entriesChanged = false;
-    const qint64 entryCount = entries.size() / EntryRecord::Length;
-    const ComponentScores totals{teamTotals.sums, testTotals.sums};
-    const char* const what[5] = {"team", "engine", "test driver", "first driver", "second driver"};
-    const auto nameOf = [&](const Pick& pick) {
-        return pick.testDriver ? nameAt(testDrivers, pick.record() * TestDriverRecord::Length)
-                               : nameAt(teams, pick.record() * TeamRecord::Length
-                                                   + TeamRecord::SlotAt[pick.slot()]);
-    };
-
-    for (qint64 i = 0; i < entryCount; ++i) {
-        char* rec = entries.data() + i * EntryRecord::Length;
-        const EntryPicks picks = entryPicks(rec, teamTotals.count, testTotals.count);
-        Overflow over;
-        const int points = entryPoints(totals, picks, &over);
-        if (over.pick >= 0)
-            return fail(error, QStringLiteral("The points of entry %1 (\"%2\") would %3 "
-                                              "with its %4 \"%5\".")
+    const QByteArray before[3] = {teams.bytes(), testDrivers.bytes(), entries.bytes()};
+    for (std::size_t i = 0; i < entries.records.size(); ++i) {
+        EntryRecord& e = entries.records[i];
+        int points = 0;
+        for (const ComponentPoints::Pick& pick : totals.picks(e)) {
+            points += pick.points;
+            if (inRange(points))
+                continue;
+            const QString name = pick.slot < 0 ? testDrivers.records[std::size_t(pick.record)].Name
+                                               : teams.records[std::size_t(pick.record)]
+                                                     .components()[std::size_t(pick.slot)]
+                                                     ->Name;
+            return fail(error, QStringLiteral("The points of entry %1 (\"%2\") would %3 with its "
+                                              "%4 \"%5\".")
                                    .arg(i + 1)
-                                   .arg(nameAt(entries, i * EntryRecord::Length), beyond(over.sum),
-                                        QString::fromLatin1(what[over.pick]),
-                                        nameOf(picks[std::size_t(over.pick)])));
-        entriesChanged |= readInt16(rec + EntryRecord::PointsAt) != points;
-        writeInt16(rec + EntryRecord::PointsAt, int16_t(points));
+                                   .arg(displayText(e.Owner), beyond(points),
+                                        QLatin1String(pick.what), displayText(name)));
+        }
+        e.Points = int16_t(points);
     }
+    for (std::size_t j = 0; j < totals.teams(); ++j) {
+        const auto parts = teams.records[j].components();
+        for (int s = 0; s < 4; ++s)
+            parts[std::size_t(s)]->Score = int16_t(totals.team(j, s));
+    }
+    for (std::size_t j = 0; j < totals.testDrivers(); ++j)
+        testDrivers.records[j].Score = int16_t(totals.testDriver(j));
 
-    // Every check has passed: the totals go into the bytes read, and the files are replaced,
-    // all three or none: when one cannot be, those already replaced get their old bytes back,
-    // so that the totals never count a race the entries' points do not.
-    const bool teamsChanged = teamTotals.apply(&teams);
-    const bool testDriversChanged = testTotals.apply(&testDrivers);
+    // Every check has passed. The files are replaced all three or none: when one cannot be,
+    // those already replaced get their old bytes back, so that the totals never count a race
+    // the entries' points do not. A file whose bytes did not change is left alone.
     const QString paths[3] = {data.teams(), data.testDrivers(), data.entries()};
-    const QByteArray* after[3] = {&teams, &testDrivers, &entries};
-    const bool changed[3] = {teamsChanged, testDriversChanged, entriesChanged};
+    const QByteArray after[3] = {teams.bytes(), testDrivers.bytes(), entries.bytes()};
     for (int k = 0; k < 3; ++k) {
-        if (run.replace(paths[k], *after[k], changed[k], error))
+        if (after[k] == before[k] || rewriteFile(paths[k], data.scratch(), after[k], error))
             continue;
         for (int j = 0; j < k; ++j) {
             QString restoreError;
-            if (!run.replace(paths[j], before[j], changed[j], &restoreError) && error)
+            if (after[j] != before[j]
+                && !rewriteFile(paths[j], data.scratch(), before[j], &restoreError) && error)
                 *error += u'\n' + restoreError;
         }
         return false;
     }
-    if (entryFile)
-        *entryFile = entries.left(entryCount * EntryRecord::Length);
+    if (entryRecords)
+        *entryRecords = std::move(entries.records);
     return true;
 }
 

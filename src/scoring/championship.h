@@ -1,9 +1,11 @@
 #pragma once
 
 #include "data/data_dir.h"
+#include "data/types.h"
 
-#include <QByteArray>
 #include <QString>
+
+#include <vector>
 
 namespace velmora {
 
@@ -22,8 +24,8 @@ namespace velmora {
 // record, add nothing. Each file is replaced whole, in one step, so a crash leaves it old
 // or new.
 //
-// On success *entryFile (when given) holds the entry file's new whole records, for the
-// league table to show.
-bool RecalculateChampionship(const DataDir& data, QByteArray* entryFile, QString* error);
+// On success *entries (when given) holds the entry file's records as written.
+bool recalculateChampionship(const DataDir& data, std::vector<EntryRecord>* entries,
+                             QString* error);
 
 } // namespace velmora

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace velmora {
 
@@ -19,27 +21,34 @@ void SaveFileDialog::setNextFileName(const QString& name)
 
 QString SaveFileDialog::getSaveFileName(QWidget* parent, const QString& filter)
 {
+    // A description and its pattern; the pattern's extension is the one a bare name gets.
+    const QString description = filter.section(u'|', 0, 0);
+    const QString pattern = filter.section(u'|', 1);
+    const QString suffix = pattern.startsWith(QLatin1String("*.")) ? pattern.mid(2) : QString();
+    QString name;
     if (next()) {
-        const QString name = *next();
+        name = *next();
         next().reset();
-        return name;
+    } else {
+        QFileDialog dialog(parent, QString(), QString(),
+                           QStringLiteral("%1 (%2)").arg(description, pattern));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        // Given here too, so that the dialog asks before replacing the file it will write.
+        dialog.setDefaultSuffix(suffix);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        name = dialog.selectedFiles().constFirst();
     }
-    // The filter reads "Text Files|*.txt": a description and its pattern.
-    const QStringList parts = filter.split(u'|');
-    QString qtFilter = filter;
-    if (parts.size() == 2)
-        qtFilter = QStringLiteral("%1 (%2)").arg(parts[0], parts[1]);
-    QFileDialog dialog(parent, QString(), QString(), qtFilter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    if (!name.isEmpty() && !suffix.isEmpty() && QFileInfo(name).suffix().isEmpty())
+        name += u'.' + suffix;
+    return name;
 }
 
 namespace {
 bool collecting = false;
-}
+std::optional<Messages::Answer> nextAnswer;
+} // namespace
 
 void Messages::collect(bool on)
 {
@@ -50,6 +59,41 @@ QStringList& Messages::collected()
 {
     static QStringList texts;
     return texts;
+}
+
+QStringList& Messages::asked()
+{
+    static QStringList texts;
+    return texts;
+}
+
+void Messages::setNextAnswer(Answer answer)
+{
+    nextAnswer = answer;
+}
+
+Messages::Answer Messages::askToStore(QWidget* parent, const QString& text)
+{
+    if (collecting) {
+        asked().append(text);
+        const Answer answer = nextAnswer.value_or(Answer::Discard);
+        nextAnswer.reset();
+        return answer;
+    }
+    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.button(QMessageBox::Save)->setText(QStringLiteral("&Store"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Go Back"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return Answer::Store;
+    case QMessageBox::Discard:
+        return Answer::Discard;
+    default:
+        return Answer::GoBack;
+    }
 }
 
 void Messages::error(QWidget* parent, const QString& text)

@@ -13,7 +13,8 @@ namespace velmora {
 // (an empty name stands for Cancel); otherwise the desktop's own dialog is shown.
 class SaveFileDialog {
 public:
-    // The chosen path, or an empty text when the user cancelled.
+    // The chosen path, or an empty text when the user cancelled. filter reads "Text
+    // Files|*.txt": a name given without an extension gets the filter's (".txt").
     static QString getSaveFileName(QWidget* parent, const QString& filter);
     static void setNextFileName(const QString& name);
 
@@ -21,13 +22,23 @@ private:
     static std::optional<QString>& next();
 };
 
-// Error messages: one box naming the file and the reason. Tests collect them instead.
+// Messages: one box naming the file and the reason, and the question asked before changes
+// typed into a window are lost. Tests collect the messages instead and answer the question
+// in advance.
 class Messages {
 public:
     static void error(QWidget* parent, const QString& text);
-    // While collecting, error() shows nothing and keeps the texts here.
+
+    enum class Answer { Store, Discard, GoBack };
+    static Answer askToStore(QWidget* parent, const QString& text);
+    static void setNextAnswer(Answer answer);
+
+    // While collecting, error() shows nothing and keeps the texts in collected(), and
+    // askToStore() shows nothing, keeps the question in asked() and takes the answer set
+    // with setNextAnswer(), or Discard.
     static void collect(bool on);
     static QStringList& collected();
+    static QStringList& asked();
 };
 
 } // namespace velmora

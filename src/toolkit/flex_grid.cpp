@@ -232,6 +232,26 @@ void FlexGrid::fitColumnsToWidth(int width)
     applyColumnWidths();
 }
 
+void FlexGrid::setLastColumnFills(bool fills)
+{
+    lastColumnFills_ = fills;
+    updateGeometries();
+}
+
+void FlexGrid::updateGeometries()
+{
+    QTableView::updateGeometries();
+    const int last = cols() - 1;
+    if (!lastColumnFills_ || last < 0)
+        return;
+    int left = viewport()->width();
+    for (int c = 0; c < last; ++c)
+        left -= columnWidth(c);
+    // Setting the width lays the view out again, and comes back here with nothing to change.
+    if (left > 0 && columnWidth(last) != left)
+        setColumnWidth(last, left);
+}
+
 void FlexGrid::setRedraw(bool on)
 {
     redraw_ = on;

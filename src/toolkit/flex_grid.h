@@ -74,6 +74,9 @@ public:
     void setColumnWidths(const std::vector<int>& widths);
     // Narrows the columns in proportion when together they are wider than `width`.
     void fitColumnsToWidth(int width);
+    // The last column takes whatever width the view has left (more or less than set),
+    // whether or not the vertical scroll bar shows: nothing lies to the right to scroll to.
+    void setLastColumnFills(bool fills);
 
     void setRedraw(bool on);
     bool redraw() const { return redraw_; }
@@ -84,6 +87,7 @@ signals:
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void updateGeometries() override;
 
 private:
     void currentChangedByView(const QModelIndex& current);
@@ -94,6 +98,7 @@ private:
     std::vector<int> columnWidths_; // set by the format string, kept across resets
     int row_ = 0, col_ = 0;
     bool redraw_ = true;
+    bool lastColumnFills_ = false;
 };
 
 // The grid's redrawing held for the length of a fill, and given back however it ends.

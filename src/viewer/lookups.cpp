@@ -2,6 +2,8 @@
 
 #include "data/text.h"
 
+#include <algorithm>
+
 namespace velmora {
 
 void LookupLists::List::add(const QString& name, int score)
@@ -44,14 +46,21 @@ std::array<QString, 5> LookupLists::look(const EntryRecord& e,
     return found;
 }
 
-std::array<QString, 5> LookupLists::names(const EntryRecord& e) const
+int LookupLists::rowCount(qsizetype entries)
 {
-    return look(e, &List::names);
+    return int(std::max<qsizetype>(25, 2 * entries + 3));
 }
 
-std::array<QString, 5> LookupLists::scores(const EntryRecord& e) const
+std::array<QString, 6> LookupLists::namesRow(const EntryRecord& e) const
 {
-    return look(e, &List::scores);
+    const auto names = look(e, &List::names);
+    return {displayText(e.Owner), names[0], names[1], names[2], names[3], names[4]};
+}
+
+std::array<QString, 6> LookupLists::scoresRow(const EntryRecord& e) const
+{
+    const auto scores = look(e, &List::scores);
+    return {numberText(e.Points), scores[0], scores[1], scores[2], scores[3], scores[4]};
 }
 
 } // namespace velmora

@@ -9,17 +9,24 @@
 
 namespace velmora {
 
-// The viewer's name and score lists, built from the databases, in which each entry's
+// The full table of entries, as the entries viewer shows it and the score report writes it:
+// a heading row, then two rows per entry, then empty rows, 25 rows at least and always an
+// empty pair after the last entry. Its columns after the position column: the owner and the
+// names of the five components; then the points and the components' season scores. The
+// names and scores come from lists built from the databases, in which each entry's
 // positions are looked up.
 class LookupLists {
 public:
     LookupLists(const std::vector<TeamRecord>& teams,
                 const std::vector<TestDriverRecord>& testDrivers);
 
-    // The names, or the season scores, of an entry's team, engine, first driver, second
-    // driver and test driver. A position outside its list gives an empty text.
-    std::array<QString, 5> names(const EntryRecord& entry) const;
-    std::array<QString, 5> scores(const EntryRecord& entry) const;
+    static int rowCount(qsizetype entries);
+    static constexpr int Columns = 7;
+
+    // Columns 1 to 6 of an entry's names row, or of its scores row. A position outside its
+    // list gives an empty text.
+    std::array<QString, 6> namesRow(const EntryRecord& entry) const;
+    std::array<QString, 6> scoresRow(const EntryRecord& entry) const;
 
 private:
     struct List {

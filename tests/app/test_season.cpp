@@ -6,7 +6,7 @@
 #include "gui.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/flex_grid.h"
-#include "viewer/team_viewer.h"
+#include "viewer/entries_viewer.h"
 
 #include <QLabel>
 
@@ -18,7 +18,8 @@ namespace {
 using Records = std::vector<std::vector<QVariant>>;
 
 // Fills the window's boxes from one row of values each, record after record, pressing
-// `between` between them and Close after the last; a number picks that item.
+// `between` between them and Close after the last; a number picks that item, no value
+// leaves the box as it is.
 void fill(QWidget* w, const std::vector<const char*>& boxes, const Records& records,
           const char* between = "New")
 {
@@ -26,13 +27,13 @@ void fill(QWidget* w, const std::vector<const char*>& boxes, const Records& reco
         for (std::size_t b = 0; b < boxes.size(); ++b)
             if (records[r][b].typeId() == QMetaType::Int)
                 pick(w, boxes[b], records[r][b].toInt());
-            else
+            else if (records[r][b].isValid())
                 type(w, boxes[b], records[r][b].toString());
         click(w, r + 1 < records.size() ? between : "Close");
     }
 }
 
-void enter(Main& main, const QString& window, const std::vector<const char*>& boxes,
+void enter(MainWindow& main, const QString& window, const std::vector<const char*>& boxes,
            const Records& records)
 {
     inWindow(main, window, [&](QWidget* w) { fill(w, boxes, records); });
@@ -40,7 +41,7 @@ void enter(Main& main, const QString& window, const std::vector<const char*>& bo
 
 // The race typed, the points of the first teams typed on the team card (the others left as
 // the card starts them), and the test drivers picked and their points entered.
-void scoreRace(Main& main, const char* race, const Records& teams, const Records& testDrivers)
+void scoreRace(MainWindow& main, const char* race, const Records& teams, const Records& testDrivers)
 {
     inWindow(main, "Score", [&](QWidget* score) {
         type(score, "Race", race);
@@ -69,7 +70,7 @@ void TestSeason::wholeSeasonThroughTheWindows()
 {
     Messages::collect(true);
     TempData data;
-    Main main(data.dir());
+    MainWindow main(data.dir());
     main.show();
     QVERIFY(waitUntilActive(&main));
     enter(main, "Team_Entry",
@@ -94,16 +95,31 @@ void TestSeason::wholeSeasonThroughTheWindows()
     // count nothing in this race.
     scoreRace(main, "Eastmoor", {{"5", "3", "2", "6"}}, {{1, "3"}});
     QCOMPARE(rows(league, {0, 1, 3}), QStringLiteral("1|Harriet|45 2|Priya|32 4|Ben|16"));
-    // Harbourside typed again is Harbourside: no third race, and nothing counted twice.
-    scoreRace(main, " Harbourside", {{"10", "6", "8", "3"}}, {{0, "2"}});
+    // Harbourside typed again is Harbourside: no third race, and nothing counted twice. Its
+    // test-driver card, with points typed but no driver picked, then New, then Finish, stores
+    // nothing: no driver loses the points of that race.
+    scoreRace(main, " Harbourside", {{"10", "6", "8", "3"}}, {{QVariant(), "5"}, {QVariant(), ""}});
     QCOMPARE(readBytes(data.dir().calendar()).simplified(), QByteArray("Harbourside Eastmoor"));
-    QCOMPARE(rows(league, {0}), QStringLiteral("1|Harriet|45"));
+    QCOMPARE(rows(league, {0, 1, 3}), QStringLiteral("1|Harriet|45 2|Priya|32 4|Ben|16"));
+
+    // Mid-season, a team or test driver that entries choose and races score is not deleted:
+    // every later one would take over another's picks and points.
+    for (const char* editor : {"Team_Entry", "Test_Driver"}) {
+        const FolderState before = folderState(data.dir());
+        inWindow(main, editor, [](QWidget* w) { click(w, "Delete"); });
+        QCOMPARE(folderState(data.dir()), before);
+        QCOMPARE(Messages::collected().size(), 1);
+        QVERIFY(Messages::collected()[0].contains(u"cannot be deleted"));
+        Messages::collected().clear();
+    }
+    scoreRace(main, "Eastmoor", {{"5", "3", "2", "6"}}, {{1, "3"}});
+    QCOMPARE(rows(league, {0, 1, 3}), QStringLiteral("1|Harriet|45 2|Priya|32 4|Ben|16"));
 
     // The full table: names, then scores, of the first entry.
-    const FlexGrid* spread = main.findChild<Team_Viewer*>()->grid();
+    const FlexGrid* spread = control<FlexGrid>(&main, "Spread");
     QCOMPARE(rows(spread, {1, 2}, 1),
              QStringLiteral("Harriet|Aldwych|Corvane|Mara|Tomas|Sam 45|15|9|10|9|2"));
-    SaveFileDialog::setNextFileName(data.path("season.txt"));
+    SaveFileDialog::setNextFileName(data.path("season")); // the extension comes with it
     trigger(&main, "File_Output");
     const QList<QByteArray> lines = readBytes(data.path("season.txt")).split('\n');
     QCOMPARE(lines[0], QByteArray("                  Total Harbourside Eastmoor\r"));

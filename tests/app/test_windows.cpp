@@ -1,15 +1,22 @@
 // What only the windows can get wrong, each opened from the menu on the season, shown and
 // active: the keyboard, where stepping leaves them, and what they show and store.
 #include "data/codepage.h"
+#include "data/io.h"
 #include "data/text.h"
 #include "fixture.h"
 #include "gui.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/flex_grid.h"
-#include "viewer/team_viewer.h"
+#include "viewer/entries_viewer.h"
 
+#include <QClipboard>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
+#include <QScrollBar>
+#include <QToolTip>
+
+#include <cerrno>
 
 using namespace velmora;
 using namespace velmora::test;
@@ -43,6 +50,12 @@ private slots:
     void keys();
     void stepping_data();
     void stepping();
+    void closeBoxAsks_data();
+    void closeBoxAsks();
+    void leagueTableStaysPut();
+    void reportDialog();
+    void unreadableFileKeepsWindowShut_data();
+    void unreadableFileKeepsWindowShut();
     void editorsStoreWhatIsShown();
     void entryEditor();
     void scoreCards();
@@ -53,14 +66,14 @@ private:
     void open(const QString& window, const Use& use) { inWindow(*main_, window, use); }
 
     std::unique_ptr<TempData> data_;
-    std::unique_ptr<Main> main_;
+    std::unique_ptr<MainWindow> main_;
 };
 
 void TestWindows::init()
 {
     data_ = std::make_unique<TempData>();
     writeSeason(data_->dir());
-    main_ = std::make_unique<Main>(data_->dir());
+    main_ = std::make_unique<MainWindow>(data_->dir());
     main_->show();
     QVERIFY(waitUntilActive(main_.get()));
 }
@@ -70,31 +83,50 @@ void TestWindows::cleanup()
     main_.reset();
     QCOMPARE(Messages::collected(), QStringList());
     Messages::collected().clear();
+    Messages::asked().clear();
 }
 
 void TestWindows::keys_data()
 {
     // The window; where the focus is when it opens; a control where Enter presses nothing
-    // (on a button: that button) and a key with Alt, Ctrl or Meta types nothing; whether that
-    // box is a name, taking 80 characters; the key that closes the window (Enter on About's
-    // OK), if any.
-    QTest::addColumn<QStringList>("row");
-    for (const char* r :
-         {"Main|HiScores|HiScores||", "Team_Entry|Team|Team|name|",
-          "Test_Driver|Driver|Driver|name|", "Entries|Owner|Owner|name|", "Entries|Owner|Team||",
-          "Score|Race|Race|name|", "Race_Score|Team_Price|Team_Price||", "TD_Score|Driver|Driver||",
-          "Calculate|Budge|Budge||", "Calculator|Team|Price||", "frmAbout|cmdOK|cmdOK||Enter",
-          "Team_Viewer|Spread|Spread||Esc"})
-        QTest::newRow(r) << QString::fromLatin1(r).split(u'|');
+    // (on a button: that button) and a key with Alt, Ctrl or Meta types nothing; what that box
+    // holds ("name": 80 code-page characters, "number": a typed blank changes nothing); the
+    // key that closes the window (Enter on About's OK), if any.
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("holds");
+    QTest::addColumn<QString>("closedBy");
+    const QList<QStringList> rows = {{"Main", "HiScores", "HiScores", "", ""},
+                                     {"Team_Entry", "Team", "Team", "name", ""},
+                                     {"Team_Entry", "Team", "Driver2_Price", "number", ""},
+                                     {"Test_Driver", "Driver", "Driver", "name", ""},
+                                     {"Test_Driver", "Driver", "Price", "number", ""},
+                                     {"Entries", "Owner", "Owner", "name", ""},
+                                     {"Entries", "Owner", "Team", "", ""},
+                                     {"Entries", "Owner", "Price", "number", ""},
+                                     {"Score", "Race", "Race", "name", ""},
+                                     {"Race_Score", "Team_Price", "Team_Price", "number", ""},
+                                     {"TD_Score", "Driver", "Driver", "", ""},
+                                     {"TD_Score", "Driver", "Price", "number", ""},
+                                     {"Calculate", "Budge", "Budge", "number", ""},
+                                     {"Calculator", "Team", "Price", "", ""},
+                                     {"frmAbout", "cmdOK", "cmdOK", "", "Enter"},
+                                     {"Team_Viewer", "Spread", "Spread", "", "Esc"}};
+    for (const QStringList& r : rows)
+        QTest::newRow(qPrintable(r.join(u'|'))) << r[0] << r[1] << r[2] << r[3] << r[4];
 }
 
 void TestWindows::keys()
 {
-    QFETCH(QStringList, row);
-    const QByteArray boxName = row[2].toLatin1();
-    const bool name = !row[3].isEmpty();
-    QString focused, opened, typed, kept, closedBy;
-    open(row[0], [&](QWidget* w) {
+    QFETCH(QString, window);
+    QFETCH(QString, focus);
+    QFETCH(QString, box);
+    QFETCH(QString, holds);
+    QFETCH(QString, closedBy);
+    const QByteArray boxName = box.toLatin1();
+    QString focused, opened, typed, kept, afterBlank, afterForeign, tip, closed;
+    open(window, [&](QWidget* w) {
         focused = focusName();
         // Every caption shows whole, inside the window.
         for (QLabel* label : w->findChildren<QLabel*>())
@@ -102,13 +134,19 @@ void TestWindows::keys()
                                         : label->sizeHint().width() <= label->width() + 1)
                          && w->rect().contains(label->geometry()),
                      qPrintable(label->objectName()));
+        // A caption names its box for a screen reader.
+        for (QLabel* label : w->findChildren<QLabel*>())
+            if (label->buddy())
+                QCOMPARE(label->buddy()->accessibleName() + u':',
+                         label->text().endsWith(u':') ? label->text() : label->text() + u':');
         QWidget* target = control(w, boxName.constData());
         target->setFocus();
         auto* list = qobject_cast<QComboBox*>(target);
         if (list && !list->isEditable())
             pick(w, boxName.constData(), 0);
         else if (list || qobject_cast<QLineEdit*>(target))
-            type(w, boxName.constData(), name ? QString(90, u'n') : QStringLiteral("100"));
+            type(w, boxName.constData(),
+                 holds == u"name" ? QString(90, u'n') : QStringLiteral("100"));
         if (list || qobject_cast<QLineEdit*>(target))
             typed = text(w, boxName.constData());
         for (const auto modifiers :
@@ -117,17 +155,33 @@ void TestWindows::keys()
             for (const Qt::Key key : {Qt::Key_N, Qt::Key_C, Qt::Key_1})
                 press(key, modifiers);
         kept = typed.isNull() ? QString() : text(w, boxName.constData());
+        if (holds == u"number") { // the number selected, as after a step, and a blank typed
+            qobject_cast<QLineEdit*>(target)->selectAll();
+            press(Qt::Key_Space);
+            afterBlank = text(w, boxName.constData());
+        }
+        if (holds == u"name") { // a character the files cannot hold, typed and pasted
+            type(w, boxName.constData(), QStringLiteral("Zo\u00eb \u20ac"));
+            typeKeys(QApplication::focusWidget(), QStringLiteral("\u0416"));
+            QApplication::clipboard()->setText(QStringLiteral("\u0141ukasz"));
+            press(Qt::Key_V, Qt::ControlModifier);
+            afterForeign = text(w, boxName.constData());
+            tip = QToolTip::text();
+        }
         // A window Enter opens by mistake is closed again, and named.
         opened = inModal([] { press(Qt::Key_Return); }, [](QWidget*) {});
         const bool openAfterEnter = w->isVisible();
         if (openAfterEnter)
             press(Qt::Key_Escape);
-        closedBy = !openAfterEnter ? "Enter" : w->isVisible() ? "" : "Esc";
+        closed = !openAfterEnter ? "Enter" : w->isVisible() ? "" : "Esc";
     });
-    QCOMPARE(focused, row[1]);
+    QCOMPARE(focused, focus);
     QCOMPARE(kept + opened, typed);
-    QCOMPARE(typed.size(), name ? 80 : typed.size());
-    QCOMPARE(closedBy, row[4]);
+    QCOMPARE(typed.size(), holds == u"name" ? 80 : typed.size());
+    QCOMPARE(afterBlank, holds == u"number" ? typed : QString());
+    QCOMPARE(afterForeign, holds == u"name" ? QStringLiteral("Zo\u00eb \u20ac") : QString());
+    QCOMPARE(tip.contains(u'\u0141'), holds == u"name");
+    QCOMPARE(closed, closedBy);
     QVERIFY(!shownWindow("Calculator"));
     main_->activateWindow(); // the menu's access keys still open their menus
     QVERIFY(waitUntilActive(main_.get()));
@@ -141,26 +195,53 @@ void TestWindows::stepping_data()
     // The window and what is done in it: a letter typed over the first name, or a button
     // pressed with Space (> Next, < Previous, + New, x Delete); then the record number shown,
     // the stepping buttons ("<>": both enabled), the focus (never left on Delete, where the
-    // next Space would delete a record) and the names in the file.
-    QTest::addColumn<QStringList>("row");
-    for (const char* r :
-         {"Team_Entry|X>Y>|3|<-|Previous|X,Y,Meteor",
-          "Team_Entry|>>>><|2|<>|Previous|Arrow,Comet,Meteor",
-          "Team_Entry|>>x|2|<-|Delete|Arrow,Comet", "Team_Entry|+X+|5|<-|Team|Arrow,Comet,Meteor,X",
-          "Team_Entry|+X<|3|<>|Previous|Arrow,Comet,Meteor,X",
-          "Team_Entry|+x|3|<-|Delete|Arrow,Comet,Meteor", "Test_Driver|x|1|--|Delete|Ida Jo",
-          "Entries|>>><<<|1|->|Forward|Alan,Cleo,bob,dora", "Entries|>x|2|<>|Delete|Cleo,bob,dora",
-          "Race_Score|>>|3|<-|Team_Price|Arrow,Comet,Meteor"})
-        QTest::newRow(r) << QString::fromUtf8(r).split(u'|');
+    // next Space would delete a record), the records of the file (name:score of the first
+    // component) and what the window told.
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("actions");
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QString>("records");
+    QTest::addColumn<QString>("told");
+    const QString season = QStringLiteral("Arrow:3,Comet:0,Meteor:7");
+    const QList<QStringList> rows = {
+        {"Team_Entry", "X>Y>", "3", "<-", "Previous", "X:3,Y:0,Meteor:7", ""},
+        {"Team_Entry", ">>>><", "2", "<>", "Previous", season, ""},
+        // Meteor is chosen by entries and scored in races: it stays.
+        {"Team_Entry", ">>x", "3", "<-", "Team", season, "Team record 3 cannot be deleted"},
+        // A new team starts with no points, and one left untouched is not stored.
+        {"Team_Entry", "+X+", "5", "<-", "Team", season + ",X:0", ""},
+        {"Team_Entry", "+X<", "3", "<>", "Previous", season + ",X:0", ""},
+        {"Team_Entry", "+<", "3", "<-", "Previous", season, ""},
+        {"Team_Entry", "+X<>x", "3", "<-", "Team", season, ""},
+        {"Team_Entry", "+x", "3", "<-", "Team", season, ""},
+        {"Test_Driver", "x", "1", "->", "Driver", "Gus Ho:1,Ida Jo:0",
+         "Test driver 1 cannot be deleted"},
+        {"Test_Driver", "+N<", "2", "<>", "Previous", "Gus Ho:1,Ida Jo:0,N:0", ""},
+        {"Entries", ">>><<<", "1", "->", "Forward", "Alan,Cleo,bob,dora", ""},
+        {"Entries", ">x", "2", "<>", "Owner", "Cleo,bob,dora", ""},
+        {"Entries", "+<", "4", "<-", "Previous", "Alan,Cleo,bob,dora", ""},
+        {"Race_Score", ">>", "3", "<-", "Team_Price", "Arrow:10,Comet:4,Meteor:1", ""}};
+    for (const QStringList& r : rows)
+        QTest::newRow(qPrintable(r[0] + u' ' + r[1]))
+            << r[0] << r[1] << r[2] << r[3] << r[4] << r[5] << r[6];
 }
 
 void TestWindows::stepping()
 {
-    QFETCH(QStringList, row);
-    const bool entries = row[0] == u"Entries", drivers = row[0] == u"Test_Driver";
-    open(row[0], [&](QWidget* w) {
+    QFETCH(QString, window);
+    QFETCH(QString, actions);
+    QFETCH(QString, number);
+    QFETCH(QString, steps);
+    QFETCH(QString, focus);
+    QFETCH(QString, records);
+    QFETCH(QString, told);
+    const bool entries = window == u"Entries", drivers = window == u"Test_Driver";
+    QString shownNumber, shownSteps, focused;
+    open(window, [&](QWidget* w) {
         const char* buttons[] = {"Forward", "Previous", "New", "Delete"};
-        for (const QChar c : row[1]) {
+        for (const QChar c : actions) {
             if (c.isUpper()) {
                 type(w, entries ? "Owner" : drivers ? "Driver" : "Team", c);
             } else {
@@ -168,22 +249,92 @@ void TestWindows::stepping()
                 press(Qt::Key_Space);
             }
         }
-        QCOMPARE(text(w, "Number").trimmed() + u'|' + steps(w) + u'|' + focusName(),
-                 row.mid(2, 3).join(u'|'));
+        shownNumber = text(w, "Number").trimmed();
+        shownSteps = velmora::test::steps(w);
+        focused = focusName();
     });
-    // Every record starts with its name. The close box stored nothing more (the entry file
-    // is put in order).
+    QCOMPARE(shownNumber, number);
+    QCOMPARE(shownSteps, steps);
+    QCOMPARE(focused, focus);
+    // The close box stored nothing more (the entry file is put in order).
     const DataDir& d = data_->dir();
-    const QByteArray file = readBytes(entries                   ? d.entries()
-                                      : drivers                 ? d.testDrivers()
-                                      : row[0] == u"Race_Score" ? d.raceTeams("Imola")
-                                                                : d.teams());
-    QStringList names;
-    for (qsizetype at = 0; at < file.size(); at += entries   ? EntryRecord::Length
-                                                   : drivers ? TestDriverRecord::Length
-                                                             : TeamRecord::Length)
-        names << displayText(decode1252(file.constData() + at, TextFieldLength));
-    QCOMPARE(names.join(u','), row[5]);
+    QStringList shown;
+    if (entries) {
+        for (const EntryRecord& e : readRecords<EntryRecord>(d.entries()))
+            shown << displayText(e.Owner);
+    } else if (drivers) {
+        for (const TestDriverRecord& t : readRecords<TestDriverRecord>(d.testDrivers()))
+            shown << displayText(t.Name) + u':' + QString::number(t.Score);
+    } else {
+        for (const TeamRecord& t :
+             readRecords<TeamRecord>(window == u"Race_Score" ? d.raceTeams("Imola") : d.teams()))
+            shown << displayText(t.Team.Name) + u':' + QString::number(t.Team.Score);
+    }
+    const QString message = Messages::collected().join(u'|');
+    Messages::collected().clear();
+    QCOMPARE(shown.join(u','), records);
+    QCOMPARE(message.section(u':', 0, 0), told);
+}
+
+// Closing a window by its close box once something was typed asks first: Store does what
+// its Close button does, Discard drops it, Go Back returns to the window. Nothing typed, or
+// nothing the window could store (no driver picked), asks nothing.
+void TestWindows::closeBoxAsks_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("box"); // typed into, or a number: the driver picked
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("asked"); // how often (Go Back: again as the test closes it)
+    QTest::addColumn<QString>("open");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("changed");
+    const QList<QStringList> rows = {
+        {"Team_Entry", "Team", "Zed", "Store", "1", "", "teams.tro", "changed"},
+        {"Team_Entry", "Team_Price", "1", "Discard", "1", "", "teams.tro", ""},
+        {"Team_Entry", "Driver1", "Zed", "GoBack", "2", "open", "teams.tro", ""},
+        {"Team_Entry", "", "", "Store", "0", "", "teams.tro", ""},
+        {"Entries", "Owner", "Dora", "Store", "1", "", "entry.tro", "changed"},
+        {"Race_Score", "Engine_Price", "9", "Store", "1", "", "Imola.tmr", "changed"},
+        {"TD_Score", "1", "7", "Store", "1", "", "Imola.tdr", "changed"},
+        {"TD_Score", "", "7", "Store", "0", "", "Imola.tdr", ""}};
+    for (const QStringList& r : rows)
+        QTest::newRow(qPrintable(r.mid(0, 4).join(u' ')))
+            << r[0] << r[1] << r[2] << r[3] << r[4] << r[5] << r[6] << r[7];
+}
+
+void TestWindows::closeBoxAsks()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(QString, answer);
+    QFETCH(QString, asked);
+    QFETCH(QString, open);
+    QFETCH(QString, file);
+    QFETCH(QString, changed);
+    const QByteArray before = readBytes(data_->path(file));
+    bool stillOpen = false;
+    this->open(window, [&](QWidget* w) {
+        bool picked = false;
+        const int item = box.toInt(&picked);
+        if (picked)
+            pick(w, "Driver", item);
+        else if (!box.isEmpty())
+            type(w, box.toLatin1().constData(), typed);
+        if (window == u"TD_Score")
+            type(w, "Price", typed);
+        Messages::setNextAnswer(answer == u"Store"     ? Messages::Answer::Store
+                                : answer == u"Discard" ? Messages::Answer::Discard
+                                                       : Messages::Answer::GoBack);
+        w->close();
+        stillOpen = w->isVisible();
+    });
+    QCOMPARE(QString::number(Messages::asked().size()), asked);
+    QCOMPARE(stillOpen ? QStringLiteral("open") : QString(), open);
+    QCOMPARE(readBytes(data_->path(file)) != before ? QStringLiteral("changed") : QString(),
+             changed);
+    Messages::asked().clear();
 }
 
 // Names trimmed, prices read as numbers, a price left as shown keeping all its digits,
@@ -206,7 +357,7 @@ void TestWindows::editorsStoreWhatIsShown()
     QVERIFY(stored[0].Team.Price == 12.5f && stored[0].Driver1.Price == 0);
     QVERIFY(stored[0].Driver1.Score == teams[0].Driver1.Score
             && stored[1].Engine.Price == 12.345678f);
-    QCOMPARE(cellText(main_->findChild<Team_Viewer*>()->grid(), 3, 2), QStringLiteral("Arrow GP"));
+    QCOMPARE(cellText(control<FlexGrid>(main_.get(), "Spread"), 3, 2), QStringLiteral("Arrow GP"));
 }
 
 // A choice shows the component's price and the total of the five price boxes; a store fills
@@ -230,7 +381,15 @@ void TestWindows::entryEditor()
     QVERIFY(entries[2].Price == 33.25f && entries[3].Driver1Index == 1 && entries[3].Price == 0);
     const FlexGrid* league = control<FlexGrid>(main_.get(), "HiScores");
     QCOMPARE(rows(league, {0, 3}), QStringLiteral("1|bob|61 4|Eve|55"));
-    QCOMPARE(cellText(main_->findChild<Team_Viewer*>()->grid(), 9, 1), QStringLiteral("Eve"));
+    // The full table follows every ordering of the file: the same owners, numbered alike.
+    const FlexGrid* full = control<FlexGrid>(main_.get(), "Spread");
+    const auto sameOrder = [&] {
+        for (int r = 0; r < 5; ++r)
+            if (cellText(full, 2 * r + 1, 1) != cellText(league, r, 1))
+                return false;
+        return true;
+    };
+    QVERIFY(sameOrder());
 
     for (const auto& [r, seen] : {std::pair{2, " 3|dora|->"}, {9, " 6||--"}}) {
         const QRect cell = league->visualRect(league->model()->index(r, 1));
@@ -239,6 +398,9 @@ void TestWindows::entryEditor()
                     QCOMPARE(text(w, "Number") + u'|' + text(w, "Owner") + u'|' + steps(w), seen);
                 });
     }
+    click(main_.get(), "Sort_Owner");
+    QCOMPARE(cellText(league, 0, 1), QStringLiteral("Alan"));
+    QVERIFY(sameOrder());
     writeRecords(data_->dir().entries(), std::vector{entry("Solo")});
     writeRecords(data_->dir().testDrivers(), std::vector<TestDriverRecord>{{"Lone", 1, 0}});
     open("Entries", [](QWidget* w) {
@@ -262,7 +424,15 @@ void TestWindows::entryEditor()
 // ready to be typed over; only a team card leads to Calculate.
 void TestWindows::scoreCards()
 {
-    open("Score", [](QWidget* s) {
+    open("Score", [this](QWidget* s) {
+        // A race with no name is not scored: no hidden ".tmr" file, and a message.
+        type(s, "Race", "   ");
+        for (const char* card : {"Teamscore", "Testscore"})
+            QCOMPARE(inModal([s, card] { click(s, card); }, [](QWidget*) {}), QString());
+        QCOMPARE(Messages::collected().size(), 2);
+        QVERIFY(Messages::collected()[0].contains(u"race"));
+        Messages::collected().clear();
+        QVERIFY(!QFile::exists(data_->path(".tmr")) && !QFile::exists(data_->path(".tdr")));
         type(s, "Race", "Suzuka");
         inModal([s] { click(s, "Testscore"); }, [](QWidget*) {});
         QVERIFY(!button(s, "Calculate")->isEnabled());
@@ -273,6 +443,8 @@ void TestWindows::scoreCards()
                     click(card, "Forward");
                     QCOMPARE(focusName() + u'|' + box(card, "Team_Price")->selectedText(),
                              QStringLiteral("Team_Price|0"));
+                    press(Qt::Key_Space); // meant for Next, a second time
+                    QCOMPARE(text(card, "Team_Price"), QStringLiteral("0"));
                 });
         QVERIFY(!picker(s, "Race")->isEnabled() && button(s, "Calculate")->isEnabled());
     });
@@ -282,12 +454,13 @@ void TestWindows::scoreCards()
 // pair after the last entry; positions outside their lists empty; rows below cleared.
 void TestWindows::entriesViewer()
 {
-    const FlexGrid* grid = main_->findChild<Team_Viewer*>()->grid();
+    const FlexGrid* grid = control<FlexGrid>(main_.get(), "Spread");
     QCOMPARE(rows(grid, {0, 1, 2}),
              QStringLiteral("|Owner|Team|Engine|Driver 1|Driver 2|Test Driver "
                             "1|dora|Meteor|Helix|Ed Fay|Flo Gil|Ida Jo "
                             "|5|7|1|9|10|0"));
-    QCOMPARE(grid->model()->rowCount() * 100 + cellText(grid, 23, 0).toInt(), 2512);
+    QCOMPARE(grid->model()->rowCount(), 25);
+    QCOMPARE(cellText(grid, 23, 0), QStringLiteral("12"));
     writeRecords(data_->dir().entries(), std::vector(12, entry("x", 1, 9, -1, 3, 7, 5)));
     writeBytes(data_->dir().testDrivers(), {});
     open("Entries", [](QWidget* w) { click(w, "Close"); });
@@ -296,11 +469,11 @@ void TestWindows::entriesViewer()
     writeRecords(data_->dir().entries(), std::vector{entry("y", 0, 0, 0, 0, 1, 0)});
     open("Entries", [](QWidget* w) { click(w, "Close"); });
     QCOMPARE(rows(grid, {3}, 1) + QString::number(grid->model()->rowCount()),
-             QStringLiteral("|||||27"));
+             QStringLiteral("|||||25"));
 }
 
 // The budget the number its text begins with, nothing for none above 0; names as stored;
-// the test-driver box empty; an open result window brought back by another budget.
+// the test-driver box empty; an open result window searched again for another budget.
 void TestWindows::bestAndWorst()
 {
     open("Calculate", [](QWidget* c) {
@@ -318,13 +491,116 @@ void TestWindows::bestAndWorst()
                  QStringLiteral("34|19|6|"));
         QCOMPARE(text(r, "Driver12"), QStringLiteral("Cy Dunn").leftJustified(80));
         type(r, "Team", "typed");
+        // 20 buys Meteor's four components only (19), worth 34.
         inModal([this] { trigger(main_.get(), "File_Calc"); },
                 [](QWidget* c) {
-                    type(c, "Budge", "1");
+                    type(c, "Budge", "20");
                     click(c, "Ok");
                 });
-        QCOMPARE(text(r, "Team"), QStringLiteral("typed"));
+        QCOMPARE(shownWindow("Calculator"), r);
+        QCOMPARE(text(r, "Team"), QStringLiteral("Meteor").leftJustified(80));
+        QCOMPARE(text(r, "Score2"), QStringLiteral("34"));
+        QCOMPARE(text(r, "Team2"), QStringLiteral("Meteor").leftJustified(80));
     });
+}
+
+// Clicks and keys in the league table never scroll it sideways: the position column stays,
+// and every column lies under its heading button.
+void TestWindows::leagueTableStaysPut()
+{
+    auto* league = control<FlexGrid>(main_.get(), "HiScores");
+    const QRect points = league->visualRect(league->model()->index(0, 2));
+    QTest::mouseClick(league->viewport(), Qt::LeftButton, {}, points.center());
+    QCOMPARE(league->horizontalScrollBar()->value(), 0);
+    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_End, Qt::Key_Tab}) {
+        press(key);
+        QCOMPARE(league->horizontalScrollBar()->value(), 0);
+    }
+    const char* headings[] = {"Command1", "Sort_Owner", "Sort_Points"};
+    for (int c = 0; c < 3; ++c) {
+        const QPoint cell = league->viewport()->mapTo(
+            main_.get(), league->visualRect(league->model()->index(0, c)).topLeft());
+        QVERIFY2(qAbs(cell.x() - button(main_.get(), headings[c])->mapTo(main_.get(), QPoint()).x())
+                     <= 1,
+                 headings[c]);
+    }
+}
+
+// The desktop's save dialog offers text files, and a name typed without an extension gets
+// ".txt".
+void TestWindows::reportDialog()
+{
+    QStringList filters;
+    inModal([this] { trigger(main_.get(), "File_Output"); },
+            [&](QWidget* w) {
+                auto* dialog = qobject_cast<QFileDialog*>(w);
+                QVERIFY(dialog);
+                filters = dialog->nameFilters();
+                dialog->setDirectory(data_->dir().path());
+                typeKeys(dialog->findChild<QLineEdit*>("fileNameEdit"), "round4");
+                static_cast<QDialog*>(dialog)->accept(); // as the Save button does
+            });
+    QCOMPARE(filters, QStringList{"Text Files (*.txt)"});
+    QVERIFY(readBytes(data_->path("round4.txt")).startsWith("                  Total Imola"));
+    QVERIFY(!QFile::exists(data_->path("round4")));
+}
+
+// A window whose file cannot be opened says so and does not open as if it could.
+void TestWindows::unreadableFileKeepsWindowShut_data()
+{
+    QTest::addColumn<QString>("item"); // a menu item, or a button of the scoring window
+    QTest::addColumn<QString>("file");
+    QTest::newRow("team editor") << "Setup_Team"
+                                 << "teams.tro";
+    QTest::newRow("test-driver editor") << "Setup_Driver"
+                                        << "test.tro";
+    QTest::newRow("entry editor, its pickers") << "Comp_Team"
+                                               << "teams.tro";
+    QTest::newRow("entry editor") << "Comp_Team"
+                                  << "entry.tro";
+    QTest::newRow("scoring window") << "Comp_Score"
+                                    << "calendar.tro";
+    QTest::newRow("team card") << "Teamscore"
+                               << "Imola.tmr";
+    QTest::newRow("test-driver card") << "Testscore"
+                                      << "test.tro";
+    QTest::newRow("result window") << "Ok"
+                                   << "teams.tro";
+}
+
+void TestWindows::unreadableFileKeepsWindowShut()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, file);
+    const auto failing = [&file](io::Op op, const QString& path) {
+        return op == io::Op::Open && path.endsWith(u'/' + file) ? EACCES : 0;
+    };
+    QString opened = QStringLiteral("(none)");
+    const auto attempt = [&](QWidget* from) {
+        io::setFaultHook(failing);
+        opened = inModal([&] { trigger(from, item.toLatin1().constData()); }, [](QWidget*) {});
+        io::setFaultHook({});
+    };
+    if (item.endsWith(u"score"))
+        open("Score", [&](QWidget* w) {
+            type(w, "Race", "Imola");
+            attempt(w);
+        });
+    else if (item == u"Ok")
+        open("Calculate", [&](QWidget* w) {
+            type(w, "Budge", "100");
+            attempt(w);
+        });
+    else
+        attempt(main_.get());
+    // (The main window, ordering the league after the entry editor or the scoring window,
+    // may say again that a file cannot be read.)
+    const QStringList told = Messages::collected();
+    Messages::collected().clear();
+    QCOMPARE(opened, QString());
+    QVERIFY(!shownWindow("Calculator"));
+    QVERIFY(!told.isEmpty());
+    QVERIFY2(told[0].contains(file), qPrintable(told[0]));
 }
 
 QTEST_MAIN(TestWindows)

@@ -51,6 +51,16 @@ inline QString rows(const QAbstractItemView* grid, std::initializer_list<int> ro
     return shown.join(u' ');
 }
 
+// Types the text key by key, a character beyond ASCII as the key a keyboard layout gives it.
+inline void typeKeys(QWidget* target, const QString& typed)
+{
+    for (const QChar c : typed)
+        if (c.unicode() < 0x80)
+            QTest::keyClick(target, c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), {});
+}
+
 // Replaces what a box (or an editable list) holds by typing.
 inline void type(const QObject* w, const char* name, const QString& typed)
 {
@@ -58,7 +68,7 @@ inline void type(const QObject* w, const char* name, const QString& typed)
     QLineEdit* b = list ? list->lineEdit() : box(w, name);
     b->selectAll();
     QTest::keyClick(b, Qt::Key_Delete);
-    QTest::keyClicks(b, typed);
+    typeKeys(b, typed);
 }
 
 inline void click(const QObject* w, const char* name)
@@ -128,7 +138,7 @@ using Use = std::function<void(QWidget*)>;
 
 // Opens the named window as the organiser does (the result window with a budget of 100),
 // runs `use` in it once it is active, and closes it by its close box if it is still open.
-inline void inWindow(Main& main, const QString& window, const Use& use)
+inline void inWindow(MainWindow& main, const QString& window, const Use& use)
 {
     // Each window, then the menu item and the buttons that lead to it.
     static const QStringList paths = {
@@ -142,6 +152,8 @@ inline void inWindow(Main& main, const QString& window, const Use& use)
         const QByteArray item = path.takeFirst().toLatin1();
         if (item == "Ok")
             type(from, "Budge", QStringLiteral("100"));
+        if (item == "Teamscore" || item == "Testscore")
+            type(from, "Race", QStringLiteral("Imola"));
         if (!inModal([&] { trigger(from, item.constData()); }, [&](QWidget* w) { walk(w, path); })
                  .isNull())
             return;

@@ -6,14 +6,15 @@
 #include "fixture.h"
 #include "gui.h"
 #include "main/league_order.h"
+#include "main/league_table.h"
 #include "main/score_report.h"
 #include "plain_search.h"
 #include "scoring/championship.h"
 #include "toolkit/flex_grid.h"
-#include "toolkit/league_table.h"
 
 #include <QDir>
 #include <QRandomGenerator>
+#include <QSignalSpy>
 
 #include <cerrno>
 #include <cmath>
@@ -22,8 +23,8 @@
 
 using namespace velmora;
 using namespace velmora::test;
-using velmora::bench::plainSearch;
-using velmora::bench::samePick;
+using velmora::test::plainSearch;
+using velmora::test::samePick;
 
 namespace {
 
@@ -46,6 +47,7 @@ private slots:
     void ordering_data();
     void ordering();
     void leagueTableRows();
+    void gridDraws();
     void scoreReport();
     void reportWritesReplaceWhole();
     void byHand();
@@ -80,14 +82,14 @@ void TestCore::entriesAddTheirFiveComponents()
         io::setFaultHook([op, file](io::Op o, const QString& path) {
             return o == op && path.endsWith(QLatin1String(file)) ? ENOSPC : 0;
         });
-        QVERIFY(!RecalculateChampionship(d.dir(), nullptr, &error));
+        QVERIFY(!recalculateChampionship(d.dir(), nullptr, &error));
         io::setFaultHook({});
         QVERIFY2(error.contains(QLatin1String(file)), qPrintable(error));
         QCOMPARE(calculatedFiles(d.dir()), before);
     }
-    QByteArray entryFile;
-    QVERIFY2(RecalculateChampionship(d.dir(), &entryFile, &error), qPrintable(error));
-    QCOMPARE(entryFile, readBytes(d.dir().entries()));
+    std::vector<EntryRecord> entryFile;
+    QVERIFY2(recalculateChampionship(d.dir(), &entryFile, &error), qPrintable(error));
+    QCOMPARE(bytesOf(entryFile), readBytes(d.dir().entries()));
     QList<int> points;
     for (const EntryRecord& e : readRecords<EntryRecord>(d.dir().entries()))
         points << e.Points;
@@ -110,7 +112,7 @@ void TestCore::racesAddUpRecordByRecord()
     writeRecords(d.dir().raceTestDrivers("Long"),
                  std::vector<TestDriverRecord>{{"Sam", 0, 2}, {"Ghost", 0, 9}});
     QString error;
-    QVERIFY2(RecalculateChampionship(d.dir(), nullptr, &error), qPrintable(error));
+    QVERIFY2(recalculateChampionship(d.dir(), nullptr, &error), qPrintable(error));
     const auto totals = readRecords<TeamRecord>(d.dir().teams());
     QCOMPARE(totals.size(), std::size_t(5));
     QCOMPARE(totals[0].Team.Score, int16_t(1 + 1 + 5));
@@ -126,44 +128,64 @@ void TestCore::overflowWritesNothing_data()
 {
     // Two races each give record 2's engine and the test driver these points; what the message
     // names. Last: the totals fit, the entry's sum (18000 + 16000) does not.
-    QTest::addColumn<QStringList>("row");
-    for (const char* r :
-         {"20000|0|engine \"x\" (team record 2)|\"Second\"|32767", "-20000|0|\"Second\"|-32768",
-          "0|17000|\"Sam\"|\"Second\"", "9000|8000|entry 1|\"Ann\"|test driver \"Sam\""})
-        QTest::newRow(r) << QString::fromLatin1(r).split(u'|');
+    QTest::addColumn<int>("engine");
+    QTest::addColumn<int>("testDriver");
+    QTest::addColumn<QStringList>("named");
+    QTest::newRow("engine up") << 20000 << 0
+                               << QStringList{"engine \"x\" (team record 2)", "\"Second\"",
+                                              "32767"};
+    QTest::newRow("engine down") << -20000 << 0 << QStringList{"\"Second\"", "-32768"};
+    QTest::newRow("test driver") << 0 << 17000 << QStringList{"\"Sam\"", "\"Second\""};
+    QTest::newRow("entry") << 9000 << 8000
+                           << QStringList{"entry 1", "\"Ann\"", "test driver \"Sam\""};
 }
 
 void TestCore::overflowWritesNothing()
 {
-    QFETCH(QStringList, row);
-    const int race = row[0].toInt(), test = row[1].toInt();
+    QFETCH(int, engine);
+    QFETCH(int, testDriver);
+    QFETCH(QStringList, named);
     TempData d;
     writeRecords(d.dir().teams(), std::vector{scored(1, 1, 1, 1), scored(2, 2, 2, 2)});
     writeRecords(d.dir().testDrivers(), std::vector<TestDriverRecord>{{"Sam", 1, 1}});
     writeRecords(d.dir().entries(), std::vector{entry("Ann", 3, 1, 1, 2, 3, 0)});
     writeRecords(d.dir().calendar(), std::vector<RaceName>{{"First"}, {"Second"}});
     for (const QString r : {"First", "Second"}) {
-        writeRecords(d.dir().raceTeams(r), std::vector{scored(0, 0, 0, 0), scored(0, race, 1, 1)});
+        writeRecords(d.dir().raceTeams(r),
+                     std::vector{scored(0, 0, 0, 0), scored(0, engine, 1, 1)});
         writeRecords(d.dir().raceTestDrivers(r),
-                     std::vector<TestDriverRecord>{{"Sam", 0, int16_t(test)}});
+                     std::vector<TestDriverRecord>{{"Sam", 0, int16_t(testDriver)}});
     }
     const QList<QByteArray> before = calculatedFiles(d.dir());
-    QByteArray entryFile;
+    std::vector<EntryRecord> entryFile;
     QString error;
-    QVERIFY(!RecalculateChampionship(d.dir(), &entryFile, &error));
-    for (const QString& part : row.mid(2))
+    QVERIFY(!recalculateChampionship(d.dir(), &entryFile, &error));
+    for (const QString& part : named)
         QVERIFY2(error.contains(part), qPrintable(error));
-    QVERIFY(calculatedFiles(d.dir()) == before && entryFile.isEmpty());
+    QCOMPARE(calculatedFiles(d.dir()), before);
+    QVERIFY(entryFile.empty());
 }
 
 void TestCore::ordering_data()
 {
-    // By points (P) or by owner (O); owner:points in file order; the owners in the new order.
-    QTest::addColumn<QStringList>("row");
-    for (const char* r :
-         {"P|a:5 b:40 c:12 d:40 e:-3|b d c a e",
-          "O|bob:1 Zed:2 alan:3 al:4 Al:5 bob:6|Al Zed al alan bob bob", "P|x:3 y:2|x y"})
-        QTest::newRow(r) << QString::fromLatin1(r).split(u'|');
+    // The order; the owners and their points in file order; the owners in the new order.
+    QTest::addColumn<LeagueOrder>("order");
+    QTest::addColumn<QStringList>("owners");
+    QTest::addColumn<QList<int>>("points");
+    QTest::addColumn<QStringList>("ordered");
+    QTest::newRow("points, ties kept")
+        << LeagueOrder::ByPoints << QStringList{"a", "b", "c", "d", "e"}
+        << QList<int>{5, 40, 12, 40, -3} << QStringList{"b", "d", "c", "a", "e"};
+    QTest::newRow("owner bytes") << LeagueOrder::ByOwner
+                                 << QStringList{"bob", "Zed", "alan", "al", "Al", "bob"}
+                                 << QList<int>{1, 2, 3, 4, 5, 6}
+                                 << QStringList{"Al", "Zed", "al", "alan", "bob", "bob"};
+    // The euro sign is byte 0x80 in the files, below the 0xFF of y with diaeresis.
+    QTest::newRow("owner bytes above 0x7F")
+        << LeagueOrder::ByOwner << QStringList{"\u00ffa", "\u20acb"} << QList<int>{1, 2}
+        << QStringList{"\u20acb", "\u00ffa"};
+    QTest::newRow("in order") << LeagueOrder::ByPoints << QStringList{"x", "y"} << QList<int>{3, 2}
+                              << QStringList{"x", "y"};
 }
 
 // Points highest first, equal ones keeping their order; owners by their stored bytes. The
@@ -171,29 +193,28 @@ void TestCore::ordering_data()
 // there), and not at all when it is in order already (a rename would fail).
 void TestCore::ordering()
 {
-    QFETCH(QStringList, row);
+    QFETCH(LeagueOrder, order);
+    QFETCH(QStringList, owners);
+    QFETCH(QList<int>, points);
+    QFETCH(QStringList, ordered);
     TempData d;
     std::vector<EntryRecord> records;
-    QStringList owners;
-    for (const QString& o : row[1].split(u' ')) {
-        owners << o.section(u':', 0, 0);
-        records.push_back(entry(owners.back(), o.section(u':', 1).toInt()));
-    }
+    for (qsizetype i = 0; i < owners.size(); ++i)
+        records.push_back(entry(owners[i], points[i]));
     writeBytes(d.dir().entries(), bytesOf(records) + "tail");
-    const bool inOrder = owners.join(u' ') == row[2];
+    const bool inOrder = owners == ordered;
     io::setFaultHook(
         [inOrder](io::Op op, const QString&) { return inOrder && op == io::Op::Rename ? EIO : 0; });
-    QByteArray shown;
+    std::vector<EntryRecord> shown;
     QString error;
-    const bool ok = orderEntryFile(
-        d.dir(), row[0] == u"P" ? LeagueOrder::ByPoints : LeagueOrder::ByOwner, &shown, &error);
+    const bool ok = orderEntryFile(d.dir(), order, &shown, &error);
     io::setFaultHook({});
     QVERIFY2(ok, qPrintable(error));
-    owners.clear();
+    QStringList stored;
     for (const EntryRecord& e : readRecords<EntryRecord>(d.dir().entries()))
-        owners << displayText(e.Owner);
-    QCOMPARE(owners.join(u' '), row[2]);
-    QCOMPARE(shown + "tail", readBytes(d.dir().entries()));
+        stored << displayText(e.Owner);
+    QCOMPARE(stored, ordered);
+    QCOMPARE(bytesOf(shown) + "tail", readBytes(d.dir().entries()));
 }
 
 // At least 16 rows, or the file's count + 1; a row appended whenever fewer than three
@@ -207,25 +228,56 @@ void TestCore::leagueTableRows()
         entries.push_back(entry(QStringLiteral("Owner %1").arg(i), i));
     for (const auto& [count, total] : {std::pair{2, 16}, {14, 17}, {15, 18}}) {
         const std::vector<EntryRecord> some(entries.begin(), entries.begin() + count);
-        fillLeagueTable(&grid, count, bytesOf(some));
+        fillLeagueTable(&grid, count, some);
         QCOMPARE(grid.rows(), total);
         QCOMPARE(cellText(&grid, total - 1, 0) + rows(&grid, {count - 1}),
                  QStringLiteral("%1%2|Owner %2|%2").arg(total).arg(count));
     }
-    fillLeagueTable(&grid, 19.5, bytesOf(entries)); // a partial record: 20.5 rounds to 20
+    fillLeagueTable(&grid, 19.5, entries); // a partial record: 20.5 rounds to 20
     QCOMPARE(grid.rows(), 20);
-    refillLeagueTable(&grid, bytesOf(std::vector(entries.begin(), entries.begin() + 3)));
+    refillLeagueTable(&grid, std::vector(entries.begin(), entries.begin() + 3));
     QCOMPARE(rows(&grid, {3}) + QString::number(grid.rows()), QStringLiteral("4||20"));
 }
 
+// What the grid draws: fixed rows and columns shaded as headings, the rest plain; every
+// change announced for the cells it touches, a held fill announced once, at its end.
+void TestCore::gridDraws()
+{
+    FlexGrid grid;
+    grid.setCols(3);
+    grid.setRows(4);
+    grid.setFixed(1, 1);
+    const QBrush heading = QApplication::palette().button();
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 3; ++c)
+            QCOMPARE(grid.model()->index(r, c).data(Qt::BackgroundRole),
+                     r < 1 || c < 1 ? QVariant(heading) : QVariant());
+    QSignalSpy changed(grid.model(), &QAbstractItemModel::dataChanged);
+    QSignalSpy reset(grid.model(), &QAbstractItemModel::modelReset);
+    for (int c = 0; c < 3; ++c)
+        grid.setTextMatrix(2, c, QStringLiteral("x"));
+    QCOMPARE(changed.size(), 3);
+    for (int c = 0; c < 3; ++c)
+        QCOMPARE(changed[c][0].toModelIndex(), grid.model()->index(2, c));
+    {
+        const HeldRedraw held(&grid);
+        grid.setTextMatrix(3, 2, QStringLiteral("y"));
+        QCOMPARE(reset.size(), 0);
+    }
+    QCOMPARE(reset.size(), 1);
+    QCOMPARE(cellText(&grid, 3, 2), QStringLiteral("y"));
+}
+
 // The component table (names to 20 columns, a tab before each race's score, races shorter
-// and longer than the database), TEAMS in zones of 14 from the viewer, the championship.
+// and longer than the database), TEAMS in zones of 14 as the full table shows the entries
+// (25 rows at least), the championship.
 void TestCore::scoreReport()
 {
     TempData d;
     TeamRecord a = team("Red", "V8", "Twenty Characters Xy", "Twenty-One Characters", 1, 7);
     a.Engine.Score = -1;
     writeRecords(d.dir().teams(), std::vector{a, team("B", "b", "B1", "B2")});
+    writeRecords(d.dir().testDrivers(), std::vector<TestDriverRecord>{{"Christopherson", 1, 5}});
     writeRecords(d.dir().calendar(), std::vector<RaceName>{{" Old "}, {"New"}, {"Fresh"}});
     writeRecords(d.dir().raceTeams("Old"),
                  std::vector{team("", "", "", "", 0, 1), team("", "", "", "", 0, -3),
@@ -233,33 +285,37 @@ void TestCore::scoreReport()
     writeRecords(d.dir().raceTeams("New"), std::vector{team("", "", "", "", 0, 4)});
     // 23 characters end in column 29; 24 end in column 30.
     writeRecords(d.dir().entries(),
-                 std::vector{entry(" Ann ", 12), entry("Maximilian Featherstone", -3),
-                             entry("Maximilian Featherstonea", 7)});
-    const std::vector<QStringList> viewer = {{"Ann", "Red", "V8", "Ann Lee", "Christopherson", " "},
-                                             {"12", "5", "-1", "12", "0", " "}};
+                 std::vector{entry(" Ann ", 12, 1, 0, 2, 3, 0),
+                             entry("Maximilian Featherstone", -3, -1, -1, -1, -1, -1),
+                             entry("Maximilian Featherstonea", 7, -1, -1, -1, -1, -1)});
     QByteArray report;
     QString error;
-    const auto row = [&](int i) { return viewer.at(std::size_t(i)); };
-    QVERIFY2(buildScoreReport(d.dir(), 2, row, &report, &error), qPrintable(error));
-    QCOMPARE(
-        report,
-        QByteArrayList(
-            {"                  Total Old New Fresh", "Twenty Characters Xy9  \t3  \t6",
-             "B1                  2  \t-1", "", "Twenty-One Characters10  \t4  \t7",
-             "B2                  3  \t0", "", "Red                 7  \t1  \t4",
-             "B                   0  \t-3", "", "V8                  -1  \t2  \t5",
-             "b                   1  \t-2", "", "TEAMS", "",
-             "Manager       Team          Engine        Driver1       Driver2       Test Driver   ",
-             "",
-             // A 14-character item fills its zone: the next one skips a zone.
-             "Ann           Red           V8            Ann Lee       Christopherson"
-                 + QByteArray(15, ' ') + QByteArray(13, ' '),
-             "12            5             -1            12            0             "
-                 + QByteArray(14, ' '),
-             "", "Championship", "", " 1    Ann                    12",
-             " 2    Maximilian Featherstone-3", " 3    Maximilian Featherstonea",
-             "                             7", ""})
-            .join("\r\n"));
+    QVERIFY2(buildScoreReport(d.dir(), &report, &error), qPrintable(error));
+    const QByteArray zones(70, ' '); // five empty items, a zone each
+    QByteArrayList lines = {
+        "                  Total Old New Fresh", "Twenty Characters Xy9  \t3  \t6",
+        "B1                  2  \t-1", "", "Twenty-One Characters10  \t4  \t7",
+        "B2                  3  \t0", "", "Red                 7  \t1  \t4",
+        "B                   0  \t-3", "", "V8                  -1  \t2  \t5",
+        "b                   1  \t-2", "", "TEAMS", "",
+        "Manager       Team          Engine        Driver1       Driver2       Test Driver   ", "",
+        // A 14-character item fills its zone: the next item starts a zone further on.
+        "Ann           B             V8            B1            B2            Christopherson"
+            + QByteArray(14, ' '),
+        "12            0             -1            2             3             5             ",
+        "Maximilian Featherstone     " + zones, "-3            " + zones,
+        "Maximilian Featherstonea    " + zones, "7             " + zones};
+    for (int row = 7; row <= 24; ++row) // the full table's empty rows
+        lines << QByteArray(84, ' ');
+    lines << ""
+          << "Championship"
+          << ""
+          << " 1    Ann                    12"
+          << " 2    Maximilian Featherstone-3"
+          << " 3    Maximilian Featherstonea"
+          << "                             7"
+          << "";
+    QCOMPARE(report, lines.join("\r\n"));
     QCOMPARE(readBytes(d.path("Fresh.tmr")), QByteArray()); // created empty
 }
 

@@ -305,7 +305,7 @@ void TestPublish::staleNote()
     writeBytes(d.dir().raceTeams("Spa"), readBytes(d.dir().raceTeams("Spa")).left(344));
     QFETCH(bool, calculated);
     if (calculated)
-        QVERIFY(RecalculateChampionship(d.dir(), nullptr, nullptr));
+        QVERIFY(recalculateChampionship(d.dir(), nullptr, nullptr));
     auto entries = readRecords<EntryRecord>(d.dir().entries());
     if (bobStored >= 0)
         entries[2].Points = int16_t(bobStored);

@@ -5,7 +5,7 @@
 #include "fixture.h"
 #include "gui.h"
 #include "main/score_report.h"
-#include "scoring/score.h"
+#include "scoring/scoring_window.h"
 #include "toolkit/dialogs.h"
 
 #include <QTest>
@@ -58,14 +58,14 @@ void TestCrash::everyFileOldOrNew_data()
     QTest::addColumn<Work>("work");
     // Spa typed in the scoring window and calculated (again: Spa is in the calendar by then).
     QTest::newRow("calendar append, then championship") << Work([](const DataDir& d) {
-        Score score(d, nullptr);
+        ScoringWindow score(d);
         picker(&score, "Race")->setEditText(QStringLiteral("Spa"));
-        score.Calculate_Click();
+        score.onCalculateClicked();
         return !score.isVisible();
     });
     QTest::newRow("score report") << Work([](const DataDir& d) {
         QByteArray report;
-        return buildScoreReport(d, 0, {}, &report, nullptr)
+        return buildScoreReport(d, &report, nullptr)
                && writeScoreReport(d.file(QStringLiteral("report.txt")), report, nullptr);
     });
 }

@@ -54,7 +54,15 @@ void TestFaults::sweep_data()
     };
     row("team editor Next", "Team_Entry", typing("Team_Price", "13.5"), press("Forward"),
         "teams.tro");
-    row("team editor Delete", "Team_Entry", press("Forward"), press("Delete"), "teams.tro", false);
+    row(
+        "team editor Delete", "Team_Entry", // a team nothing refers to yet
+        [](QWidget* w, const DataDir& d) {
+            press("New")(w, d);
+            typing("Team", "Zeta")(w, d);
+            press("Previous")(w, d);
+            press("Forward")(w, d);
+        },
+        press("Delete"), "teams.tro", false);
     row("test-driver editor Close", "Test_Driver", typing("Driver", "Gus Holm"), press("Close"),
         "test.tro");
     row(
@@ -72,7 +80,7 @@ void TestFaults::sweep_data()
         [](QWidget* w, const DataDir&) { pick(w, "Driver", 1); }, press("New"), "Imola.tdr");
     row("team card's first fill", "Score", typing("Race", "Suzuka"), press("Teamscore"),
         "Suzuka.tmr");
-    row("test-driver card opens", "Score", none, press("Testscore"), "");
+    row("test-driver card opens", "Score", typing("Race", "Imola"), press("Testscore"), "");
     row(
         "scoring window Calculate", "Score",
         [](QWidget* w, const DataDir& d) {
@@ -90,7 +98,7 @@ void TestFaults::sweep_data()
         },
         "report.txt");
     row(
-        "start-up", "Main", none, [](QWidget*, const DataDir& d) { Main again(d); }, "");
+        "start-up", "Main", none, [](QWidget*, const DataDir& d) { MainWindow again(d); }, "");
 }
 
 void TestFaults::sweep()
@@ -107,7 +115,7 @@ void TestFaults::sweep()
         TempData data;
         dir = &data.dir();
         writeSeason(data.dir());
-        Main main(data.dir());
+        MainWindow main(data.dir());
         main.show();
         QVERIFY(waitUntilActive(&main));
         const Use use = [&](QWidget* w) {

@@ -1,18 +1,18 @@
 // velmora_screenshots <folder>: renders every window, filled with a small sample league, to
 // PNG files, so that anyone can see what a user sees.
-#include "about/frm_about.h"
-#include "calculator/calculate.h"
-#include "calculator/calculator.h"
+#include "about/about_box.h"
+#include "calculator/best_worst_window.h"
+#include "calculator/budget_dialog.h"
 #include "data/types.h"
-#include "databases/entries.h"
-#include "databases/team_entry.h"
-#include "databases/test_driver.h"
+#include "databases/entry_editor.h"
+#include "databases/team_editor.h"
+#include "databases/test_driver_editor.h"
 #include "main/main_window.h"
-#include "scoring/race_score.h"
-#include "scoring/score.h"
-#include "scoring/td_score.h"
+#include "scoring/scoring_window.h"
+#include "scoring/team_score_card.h"
+#include "scoring/test_driver_score_card.h"
 #include "toolkit/flex_grid.h"
-#include "viewer/team_viewer.h"
+#include "viewer/entries_viewer.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -92,43 +92,42 @@ int main(int argc, char* argv[])
     QTemporaryDir folder, big;
     const DataDir dir(folder.path());
     writeLeague(dir, 6);
-    Main main(dir);
+    MainWindow main(dir);
     save(&main, "main");
-    save(main.findChild<Team_Viewer*>(), "team_viewer");
+    save(main.findChild<EntriesViewer*>(), "team_viewer");
     // A league that has outgrown the table's first 16 rows.
     writeLeague(DataDir(big.path()), 20);
-    Main twenty(DataDir(big.path()));
+    MainWindow twenty(DataDir(big.path()));
     save(&twenty, "main_20_entries");
 
     // The editors at their second record, so that both stepping buttons show enabled.
-    Team_Entry teams(dir, &main);
+    TeamEditor teams(dir, &main);
     teams.findChild<QPushButton*>(QStringLiteral("Forward"))->click();
     save(&teams, "team_entry");
-    Test_Driver drivers(dir, &main);
+    TestDriverEditor drivers(dir, &main);
     drivers.findChild<QPushButton*>(QStringLiteral("Forward"))->click();
     save(&drivers, "test_driver");
-    auto* league = main.findChild<FlexGrid*>(QStringLiteral("HiScores"));
-    Entries entries(dir, 1, league, &main);
+    EntryEditor entries(dir, 1, &main);
     save(&entries, "entries");
 
-    Score score(dir, league, &main);
+    ScoringWindow score(dir, &main);
     score.findChild<QComboBox*>(QStringLiteral("Race"))->setCurrentIndex(0);
     save(&score, "score");
-    Race_Score raceTeams(dir, QStringLiteral("Harbourside"), &main);
+    TeamScoreCard raceTeams(dir, QStringLiteral("Harbourside"), &main);
     save(&raceTeams, "race_score");
-    TD_Score raceDrivers(dir, QStringLiteral("Harbourside"), &main);
+    TestDriverScoreCard raceDrivers(dir, QStringLiteral("Harbourside"), &main);
     raceDrivers.findChild<QComboBox*>(QStringLiteral("Driver"))->setCurrentIndex(0);
     raceDrivers.findChild<QLineEdit*>(QStringLiteral("Price"))->setText(QStringLiteral("4"));
     save(&raceDrivers, "td_score");
 
-    QPointer<Calculator> result;
-    Calculate budget(dir, result, &main);
+    QPointer<BestWorstWindow> result;
+    BudgetDialog budget(dir, result, &main);
     budget.findChild<QLineEdit*>(QStringLiteral("Budge"))->setText(QStringLiteral("40"));
     save(&budget, "calculate");
     budget.findChild<QPushButton*>(QStringLiteral("Ok"))->click();
     if (result)
         save(result, "calculator");
-    frmAbout about(&main);
+    AboutBox about(&main);
     save(&about, "about");
     return 0;
 }

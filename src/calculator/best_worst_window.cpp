@@ -1,0 +1,91 @@
+#include "calculator/best_worst_window.h"
+
+#include "data/record_file.h"
+#include "data/text.h"
+#include "toolkit/busy_cursor.h"
+#include "toolkit/dialogs.h"
+#include "toolkit/twips.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace velmora {
+
+BestWorstWindow::BestWorstWindow(const DataDir& dataDir, const QString& budgetText, QWidget* parent)
+    : FixedWindow(parent, "Calculator", QStringLiteral("Calculate Best/Worst Team"), 9030, 3270),
+      dataDir_(dataDir)
+{
+    setAttribute(Qt::WA_DeleteOnClose); // the next budget searches again
+    auto* bestFrame = new QGroupBox(QStringLiteral("Best Possible Team"), this);
+    bestFrame->setObjectName(QStringLiteral("Frame1"));
+    place(bestFrame, 120, 60, 4335, 2580);
+    auto* worstFrame = new QGroupBox(QStringLiteral("Worst Possible Team"), this);
+    worstFrame->setObjectName(QStringLiteral("Frame2"));
+    place(worstFrame, 4575, 60, 4335, 2580);
+    // The six rows of a frame, top to bottom, in twips within the frame.
+    const int tops[6] = {330, 690, 1050, 1410, 1770, 2130};
+    const char* const captions[6] = {
+        "Team:", "Engine:", "Driver 1:", "Driver 2:", "Price:", "Score:"};
+    const char* const bestBoxes[6] = {"Team", "Engine", "Driver1", "Driver2", "Price", "Score"};
+    const char* const bestLabels[6] = {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6"};
+    const char* const worstBoxes[6] = {"Team2",    "Engine2", "Driver12",
+                                       "Driver22", "Price2",  "Score2"};
+    const char* const worstLabels[6] = {"Label13", "Label12", "Label11",
+                                        "Label10", "Label9",  "Label8"};
+    for (int r = 0; r < 6; ++r) {
+        best_[r] = addTextBox(bestFrame, bestBoxes[r], {1020, tops[r], 3135, 285});
+        addLabel(bestFrame, bestLabels[r], QString::fromLatin1(captions[r]),
+                 {120, tops[r] + 30, 855, 255}, best_[r], Qt::AlignLeft);
+        worst_[r] = addTextBox(worstFrame, worstBoxes[r], {1020, tops[r], 3135, 285});
+        addLabel(worstFrame, worstLabels[r], QString::fromLatin1(captions[r]),
+                 {120, tops[r] + 30, 855, 255}, worst_[r], Qt::AlignLeft);
+    }
+    auto* testDriver = addTextBox(this, "TestDriver", {1320, 2790, 3000, 285});
+    testDriver->setEnabled(false);
+    addLabel(this, "Label7", QStringLiteral("Test Driver:"), {240, 2820, 1035, 255}, testDriver,
+             Qt::AlignLeft);
+    auto* ok = addButton(this, "Okay", QStringLiteral("Ok"), {7650, 2775, 1260, 345});
+    connect(ok, &QPushButton::clicked, this, &BestWorstWindow::onOkClicked);
+    setTabOrder({best_[0], best_[1], best_[2], best_[3], best_[4], best_[5], worst_[0], worst_[1],
+                 worst_[2], worst_[3], worst_[4], worst_[5], ok});
+    setLoaded(search(budgetText));
+}
+
+bool BestWorstWindow::search(const QString& budgetText)
+{
+    const BusyCursor busy;
+    for (QLineEdit* box : best_)
+        box->clear();
+    for (QLineEdit* box : worst_)
+        box->clear();
+    std::vector<TeamRecord> teams;
+    QString error;
+    if (!readRecords(dataDir_.teams(), &teams, &error)) {
+        Messages::error(this, error);
+        return false;
+    }
+    const BestWorst found = searchBestWorst(teams, readNumber(budgetText));
+    // Names are shown as they lie in the record, trailing blanks and all, from their start.
+    auto fill = [&teams](const TeamPick& pick, const std::array<QLineEdit*, 6>& boxes) {
+        showText(boxes[0], teams[pick.team].Team.Name);
+        showText(boxes[1], teams[pick.engine].Engine.Name);
+        showText(boxes[2], teams[pick.driver1 / 2].driver(pick.driver1).Name);
+        showText(boxes[3], teams[pick.driver2 / 2].driver(pick.driver2).Name);
+        showText(boxes[4], numberText(pick.price));
+        showText(boxes[5], numberText(pick.score));
+    };
+    if (found.best)
+        fill(*found.best, best_);
+    if (found.worst)
+        fill(*found.worst, worst_);
+    return true;
+}
+
+// Closing discards the window, so that the next budget searches again.
+void BestWorstWindow::onOkClicked()
+{
+    close();
+}
+
+} // namespace velmora

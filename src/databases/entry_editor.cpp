@@ -1,0 +1,254 @@
+#include "databases/entry_editor.h"
+
+#include "data/text.h"
+#include "scoring/scoring_window.h"
+#include "toolkit/dialogs.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace velmora {
+
+EntryEditor::EntryEditor(const DataDir& dataDir, qint64 first, QWidget* parent)
+    : RecordWindow(parent, "Entries", QStringLiteral("Entry Database"), 4380, 3585,
+                   dataDir.entries(), dataDir.scratch(), EntryRecord::Length),
+      dataDir_(dataDir)
+{
+    ownerBox_ = addTextBox(this, "Owner", {1185, 360, 1935, 285});
+    holdsName(ownerBox_);
+    const char* const pickerNames[] = {"Team", "Engine", "Driver1", "Driver2", "TDriver"};
+    const int pickerTops[] = {780, 1236, 1689, 2142, 2595};
+    for (int p = TeamPicker; p <= TestDriverPicker; ++p) {
+        pickers_[p] = addComboBox(this, pickerNames[p], {1185, pickerTops[p], 1935, 315});
+        // A user's choice, also of the item already chosen; the program's choices run the
+        // handler themselves (select()).
+        connect(pickers_[p], &QComboBox::activated, this, [this, p] { onPickerChosen(Picker(p)); });
+    }
+    totalBox_ = addTextBox(this, "Price", {3330, 375, 960, 285});
+    totalBox_->setFrame(false);
+    totalBox_->setAlignment(Qt::AlignCenter);
+    holdsNumber(totalBox_);
+    const Buttons b = addButtons(3180, {45, 825, 1740, 2655, 3555});
+    QLineEdit* number = addNumberBox(this, {1185, 0, 690, 285});
+    number->setFrame(false);
+    addLabel(this, "Label6", QStringLiteral("Team Number:"), {0, 30, 1080, 225}, number);
+    addLabel(this, "Label4", QStringLiteral("Driver 2:"), {480, 2187, 615, 225}, pickers_[3]);
+    addLabel(this, "Label3", QStringLiteral("Driver 1:"), {480, 1734, 615, 225}, pickers_[2]);
+    addLabel(this, "Label2", QStringLiteral("Engine:"), {525, 1281, 570, 225}, pickers_[1]);
+    addLabel(this, "Label1", QStringLiteral("Owner:"), {540, 390, 540, 225}, ownerBox_);
+    addLabel(this, "Label5", QStringLiteral("Total"), {3615, 60, 420, 195}, totalBox_,
+             Qt::AlignHCenter);
+    addLabel(this, "Label8", QStringLiteral("Test Driver:"), {255, 2640, 855, 225}, pickers_[4]);
+    addLabel(this, "Label7", QStringLiteral("Team:"), {600, 825, 480, 225}, pickers_[0]);
+    // The price boxes only show what the pickers look up.
+    const char* const priceNames[] = {"TPrice", "EPrice", "D1Price", "D2Price", "TDPrice"};
+    const char* const spoken[] = {"Team price", "Engine price", "Driver 1 price", "Driver 2 price",
+                                  "Test driver price"};
+    const int priceTops[] = {810, 1230, 1710, 2175, 2655};
+    for (int p = TeamPicker; p <= TestDriverPicker; ++p) {
+        prices_[p] = addTextBox(this, priceNames[p], {3360, priceTops[p], 450, 285},
+                                QString::fromLatin1(spoken[p]));
+        prices_[p]->setEnabled(false);
+    }
+
+    setTabOrder({ownerBox_, pickers_[0], pickers_[1], pickers_[2], pickers_[3], pickers_[4],
+                 totalBox_, b.newRecord, b.previous, b.next, b.remove, b.close});
+    setSteppingControls(number, ownerBox_);
+    setLoaded(load(first));
+}
+
+bool EntryEditor::load(qint64 first)
+{
+    QString error;
+    std::vector<TeamRecord> teams;
+    std::vector<TestDriverRecord> testDrivers;
+    if (!readRecords(dataDir_.teams(), &teams, &error)
+        || !readRecords(dataDir_.testDrivers(), &testDrivers, &error)
+        || !teams_.open(dataDir_.teams(), TeamRecord::Length, &error)
+        || !testDrivers_.open(dataDir_.testDrivers(), TestDriverRecord::Length, &error)) {
+        Messages::error(this, error);
+        return false;
+    }
+    // Listed in file order, blanks and duplicates kept: an item's position is what an entry
+    // stores.
+    for (const TeamRecord& t : teams) {
+        pickers_[TeamPicker]->addItem(t.Team.Name);
+        pickers_[EnginePicker]->addItem(t.Engine.Name);
+        for (QComboBox* drivers : {pickers_[Driver1Picker], pickers_[Driver2Picker]}) {
+            drivers->addItem(t.Driver1.Name);
+            drivers->addItem(t.Driver2.Name);
+        }
+    }
+    for (const TestDriverRecord& t : testDrivers)
+        pickers_[TestDriverPicker]->addItem(t.Name);
+    if (testDrivers.empty())
+        pickers_[TestDriverPicker]->addItem(QStringLiteral(" ")); // always something to choose
+    for (QComboBox* picker : pickers_)
+        picker->setCurrentIndex(-1);
+
+    if (!openFile())
+        return false;
+    // A number past the file (an empty league row was double-clicked) starts a new entry
+    // after the last one instead of showing an entry that does not exist.
+    cursor_.setNumber(std::clamp<qint64>(first, 1, cursor_.count() + 1));
+    showNumber();
+    if (!cursor_.atNew() && !showAt(cursor_.number()))
+        return false;
+    updateStepping(false); // Previous stays off when the window opens
+    markShown();
+    return true;
+}
+
+// Looks up the chosen component's price in its database, as it is now, and recomputes the
+// total. No selection changes nothing.
+void EntryEditor::onPickerChosen(Picker picker)
+{
+    const int p = pickers_[picker]->currentIndex();
+    if (p < 0)
+        return;
+    QString error, text;
+    bool read;
+    // A position past its file (the lone blank item of an empty test-driver file, or a
+    // record deleted since) names no record: no price.
+    if (picker == TestDriverPicker) {
+        std::optional<TestDriverRecord> driver;
+        read = testDrivers_.read(p + 1, &driver, &error);
+        if (driver)
+            text = numberText(int(driver->Price));
+    } else {
+        const bool isDriver = picker == Driver1Picker || picker == Driver2Picker;
+        std::optional<TeamRecord> team;
+        read = teams_.read(isDriver ? teamRecordOfDriver(p) : p + 1, &team, &error);
+        if (team)
+            text = priceText(isDriver
+                                 ? team->driver(p).Price
+                                 : (picker == TeamPicker ? team->Team.Price : team->Engine.Price));
+    }
+    if (!read) {
+        // The total is made of a price that could not be read: it is not to be stored.
+        Messages::error(this, error);
+        refuseStoring();
+        return;
+    }
+    prices_[picker]->setText(text);
+    refreshTotal();
+}
+
+// The total is the sum of the five boxes as they read, not of the stored prices.
+void EntryEditor::refreshTotal()
+{
+    double sum = 0;
+    for (QLineEdit* box : prices_)
+        sum += readNumber(box->text());
+    totalBox_->setText(totalText(sum));
+}
+
+// A selection set by the program runs the picker's handler every time, also when the
+// position does not change (setCurrentIndex alone would then signal nothing).
+void EntryEditor::select(Picker picker, int position)
+{
+    {
+        const QSignalBlocker blocker(pickers_[picker]);
+        pickers_[picker]->setCurrentIndex(position);
+    }
+    onPickerChosen(picker);
+}
+
+// A stored position as the entry is shown. -1 leaves the picker unchosen and its price box
+// as it was; a position past its list (records deleted since the entry was stored) names
+// nothing, so the picker is unchosen and its price box empty.
+void EntryEditor::showPosition(Picker picker, int stored)
+{
+    if (stored >= -1 && stored < pickers_[picker]->count()) {
+        select(picker, stored);
+        return;
+    }
+    select(picker, -1);
+    prices_[picker]->clear();
+    refreshTotal();
+}
+
+void EntryEditor::fillUnchosenPickers(bool includingTeam)
+{
+    for (int p = includingTeam ? TeamPicker : EnginePicker; p <= TestDriverPicker; ++p)
+        if (pickers_[p]->currentIndex() < 0 && pickers_[p]->count() > 0)
+            select(Picker(p), 0);
+}
+
+void EntryEditor::showRecord(const std::optional<EntryRecord>& record)
+{
+    if (!record) {
+        // No entry left: the window looks as it opens on an empty file, and Close, with no
+        // team chosen, stores nothing.
+        entry_ = EntryRecord{};
+        for (QComboBox* picker : pickers_)
+            picker->setCurrentIndex(-1);
+        for (QLineEdit* box : prices_)
+            box->clear();
+        ownerBox_->clear();
+        totalBox_->clear();
+        return;
+    }
+    entry_ = *record;
+    ownerBox_->setText(displayText(entry_.Owner));
+    showPosition(TeamPicker, entry_.TeamIndex);
+    totalBox_->setText(numberText(entry_.Price));
+    showPosition(EnginePicker, entry_.EngineIndex);
+    showPosition(Driver1Picker, entry_.Driver1Index);
+    showPosition(Driver2Picker, entry_.Driver2Index);
+    showPosition(TestDriverPicker, entry_.TestDriverIndex);
+}
+
+// A stored entry names a component in every position; its points stay as last read: only the
+// championship calculation sets them.
+EntryRecord EntryEditor::shownRecord()
+{
+    fillUnchosenPickers(true);
+    entry_.Owner = fieldText(ownerBox_->text());
+    entry_.Price = toSingle(readNumber(totalBox_->text()));
+    int16_t* const indexes[] = {&entry_.TeamIndex, &entry_.EngineIndex, &entry_.Driver1Index,
+                                &entry_.Driver2Index, &entry_.TestDriverIndex};
+    for (int p = TeamPicker; p <= TestDriverPicker; ++p)
+        *indexes[p] = toInteger(pickers_[p]->currentIndex());
+    return entry_;
+}
+
+// A new entry starts with an empty owner and total, the components of the entry shown and
+// no points of its own.
+void EntryEditor::clearForNew()
+{
+    entry_.Points = 0;
+    ownerBox_->clear();
+    totalBox_->clear();
+}
+
+// Without a team the shown entry is not stored.
+bool EntryEditor::canStoreShown() const
+{
+    return storesOnClose() && RecordWindow::canStoreShown();
+}
+
+bool EntryEditor::storesOnClose() const
+{
+    return pickers_[TeamPicker]->currentIndex() >= 0;
+}
+
+// The points follow the components the entries now name.
+void EntryEditor::closed()
+{
+    QString error;
+    if (changedData() && !recalculate(dataDir_, &error))
+        Messages::error(parentWidget(), error);
+}
+
+void EntryEditor::closeFiles()
+{
+    RecordWindow::closeFiles();
+    teams_.close();
+    testDrivers_.close();
+}
+
+} // namespace velmora

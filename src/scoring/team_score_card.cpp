@@ -1,0 +1,107 @@
+#include "scoring/team_score_card.h"
+
+#include "data/record_file.h"
+#include "data/text.h"
+#include "toolkit/dialogs.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace velmora {
+
+TeamScoreCard::TeamScoreCard(const DataDir& dataDir, const QString& race, QWidget* parent)
+    : RecordWindow(parent, "Race_Score", QStringLiteral("Team Score Card"), 4485, 2805,
+                   dataDir.raceTeams(race), dataDir.scratch(), TeamRecord::Length)
+{
+    appends_ = false;
+    QLineEdit* number = addNumberBox(this, {1260, 60, 690, 285}, false);
+    addLabel(this, "Label6", QStringLiteral("Team Number:"), {75, 90, 1080, 225}, number);
+    addLabel(this, "Label5", QStringLiteral("Score"), {3390, 105, 960, 225}, nullptr,
+             Qt::AlignHCenter);
+    const char* const names[] = {"Team", "Engine", "Driver1", "Driver2"};
+    const char* const scores[] = {"Team_Price", "Engine_Price", "Driver1_Price", "Driver2_Price"};
+    const char* const labels[] = {"Label1", "Label2", "Label3", "Label4"};
+    const char* const captions[] = {"Team Name:", "Engine Maker:", "Driver 1:", "Driver 2:"};
+    const char* const spoken[] = {"Team score", "Engine maker score", "Driver 1 score",
+                                  "Driver 2 score"};
+    const int tops[] = {420, 855, 1290, 1785};
+    for (std::size_t s = 0; s < 4; ++s) {
+        // Names are shown for orientation only.
+        nameBoxes_[s] = addDisplayBox(this, names[s], {1260, tops[s], 1935, 285});
+        addLabel(this, labels[s], QString::fromLatin1(captions[s]), {105, tops[s] + 30, 1050, 225},
+                 nameBoxes_[s]);
+        scoreBoxes_[s] =
+            addTextBox(this, scores[s], {3390, tops[s], 960, 285}, QString::fromLatin1(spoken[s]));
+        scoreBoxes_[s]->setAlignment(Qt::AlignHCenter);
+        holdsNumber(scoreBoxes_[s]);
+    }
+    const Buttons b = addButtons(2340, {-1, 892, 1799, -1, 3615}, QStringLiteral("Finish"));
+    setTabOrder({scoreBoxes_[0], scoreBoxes_[1], scoreBoxes_[2], scoreBoxes_[3], b.previous, b.next,
+                 b.close});
+    setSteppingControls(number, scoreBoxes_[0]);
+    setLoaded(load(dataDir, race));
+}
+
+bool TeamScoreCard::load(const DataDir& dataDir, const QString& race)
+{
+    if (!openFile())
+        return false;
+    // A race scored for the first time starts as a copy of the team database with every
+    // score 0: a record the organiser does not visit adds nothing to the season.
+    if (cursor_.count() == 0) {
+        std::vector<TeamRecord> copy;
+        QString error;
+        if (!readRecords(dataDir.teams(), &copy, &error)) {
+            Messages::error(this, error);
+            return false;
+        }
+        for (TeamRecord& t : copy)
+            for (ComponentSlot* slot : t.components())
+                slot->Score = 0;
+        closeFiles();
+        if (!copy.empty()
+            && !rewriteFile(dataDir.raceTeams(race), dataDir.scratch(), encodeRecords(copy),
+                            &error)) {
+            Messages::error(this, error);
+            return false;
+        }
+        if (!openFile())
+            return false;
+    }
+    if (cursor_.count() > 0 && !showAt(1))
+        return false;
+    updateStepping(); // the card never moves past the race file's last record
+    blankBeforeNumber_ = false;
+    markShown();
+    return true;
+}
+
+void TeamScoreCard::showRecord(const std::optional<TeamRecord>& record)
+{
+    if (!record)
+        return; // a race file is never emptied while its card is open
+    record_ = *record;
+    const auto parts = record_.components();
+    for (std::size_t s = 0; s < 4; ++s) {
+        showText(nameBoxes_[s], displayText(parts[s]->Name));
+        const QString score = numberText(parts[s]->Score);
+        scoreBoxes_[s]->setText(blankBeforeNumber_ && parts[s]->Score >= 0 ? u' ' + score : score);
+    }
+}
+
+TeamRecord TeamScoreCard::shownRecord()
+{
+    const auto parts = record_.components();
+    for (std::size_t s = 0; s < 4; ++s)
+        parts[s]->Score = toInteger(readNumber(scoreBoxes_[s]->text()));
+    return record_;
+}
+
+// The next record's points can be typed at once.
+void TeamScoreCard::stepped()
+{
+    scoreBoxes_[0]->setFocus();
+    scoreBoxes_[0]->selectAll();
+}
+
+} // namespace velmora

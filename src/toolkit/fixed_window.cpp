@@ -1,0 +1,323 @@
+#include "toolkit/fixed_window.h"
+
+#include "data/codepage.h"
+#include "data/types.h"
+#include "toolkit/dialogs.h"
+#include "toolkit/twips.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolTip>
+#include <QValidator>
+
+#include <utility>
+
+namespace velmora {
+namespace {
+
+// Enter presses a button that has the focus, as Space does. No button is a default button,
+// so Enter in a box presses nothing.
+class EnterPresses : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+            return false;
+        if (auto* button = static_cast<QPushButton*>(watched); button->isEnabled())
+            button->click();
+        return true;
+    }
+};
+
+// A key pressed with Alt, Ctrl or Meta is a command: where no menu or caption takes it, it
+// must not arrive in a box as a letter (a text box takes Alt+N as 'n', a drop-down list
+// picks the item that begins with it). A text box's own editing commands (copy, paste,
+// undo) stay.
+class NoModifiedTyping : public QObject {
+public:
+    NoModifiedTyping(QObject* parent, bool editing) : QObject(parent), editing_(editing) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (!(key->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier))
+            || key->text().isEmpty() || !key->text().front().isPrint())
+            return false;
+        for (const auto command : {QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste,
+                                   QKeySequence::Undo, QKeySequence::Redo, QKeySequence::SelectAll})
+            if (editing_ && key->matches(command))
+                return false;
+        return true;
+    }
+
+private:
+    bool editing_;
+};
+
+// A typed blank is dropped before the box sees it.
+class BlankIgnored : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        return event->type() == QEvent::KeyPress
+               && static_cast<QKeyEvent*>(event)->text() == QLatin1String(" ");
+    }
+};
+
+// Takes a text only when the code page holds every character of it, and remembers the one
+// it refused, for the tip.
+class CodePageValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int&) const override
+    {
+        const qsizetype at = unstorableAt(input);
+        if (at < 0)
+            return Acceptable;
+        refused_ = input.mid(at, input[at].isHighSurrogate() ? 2 : 1);
+        return Invalid;
+    }
+
+    // The character refused last, once.
+    QString takeRefused() const { return std::exchange(refused_, QString()); }
+
+private:
+    mutable QString refused_;
+};
+
+template <class Control> Control* named(Control* control, const char* name, Twips at)
+{
+    control->setObjectName(QString::fromLatin1(name));
+    place(control, at.left, at.top, at.width, at.height);
+    return control;
+}
+
+} // namespace
+
+QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, Twips at,
+                 QWidget* names, Qt::Alignment alignment)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAlignment(alignment & Qt::AlignVertical_Mask ? alignment
+                                                           : alignment | Qt::AlignVCenter);
+    if (alignment & Qt::AlignRight) {
+        placeCaption(label, at.left, at.top, at.width, at.height);
+    } else {
+        // A caption wider than its place in this desktop's font grows to the right.
+        place(label, at.left, at.top, at.width, at.height);
+        if (!label->wordWrap() && label->sizeHint().width() > label->width())
+            label->resize(label->sizeHint().width(), label->height());
+    }
+    if (names) {
+        label->setBuddy(names);
+        QString spoken = caption;
+        spoken.remove(u'&');
+        if (spoken.endsWith(u':'))
+            spoken.chop(1);
+        names->setAccessibleName(spoken.trimmed());
+    }
+    return label;
+}
+
+QLineEdit* addTextBox(QWidget* parent, const char* name, Twips at, const QString& accessibleName)
+{
+    auto* box = named(new QLineEdit(parent), name, at);
+    box->setAccessibleName(accessibleName);
+    box->installEventFilter(new NoModifiedTyping(box, true));
+    return box;
+}
+
+QLineEdit* addDisplayBox(QWidget* parent, const char* name, Twips at, const QString& accessibleName)
+{
+    auto* box = named(new QLineEdit(parent), name, at);
+    box->setAccessibleName(accessibleName);
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::NoFocus);
+    return box;
+}
+
+QLineEdit* addNumberBox(QWidget* parent, Twips at, bool shaded)
+{
+    QLineEdit* box = addDisplayBox(parent, "Number", at);
+    box->setText(QStringLiteral("1"));
+    box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    if (shaded) {
+        QPalette grey = box->palette();
+        grey.setColor(QPalette::Base, grey.color(QPalette::Button));
+        box->setPalette(grey);
+    }
+    return box;
+}
+
+QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, Twips at)
+{
+    auto* button = named(new QPushButton(caption, parent), name, at);
+    button->setAutoDefault(false);
+    button->installEventFilter(new EnterPresses(button));
+    return button;
+}
+
+QComboBox* addComboBox(QWidget* parent, const char* name, Twips at, bool editable)
+{
+    auto* list = named(new QComboBox(parent), name, at);
+    // Items may be long (names keep their 80 stored characters); the list keeps its width.
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->setEditable(editable);
+    if (editable) {
+        // Without completion a name is either picked from the list or typed in full.
+        list->setInsertPolicy(QComboBox::NoInsert);
+        list->setCompleter(nullptr);
+        list->lineEdit()->installEventFilter(new NoModifiedTyping(list, true));
+    }
+    list->installEventFilter(new NoModifiedTyping(list, editable));
+    return list;
+}
+
+void holdsName(QLineEdit* box)
+{
+    box->setMaxLength(TextFieldLength);
+    auto* validator = new CodePageValidator(box);
+    box->setValidator(validator);
+    // Also emitted for a text too long; only a refused character is explained.
+    QObject::connect(box, &QLineEdit::inputRejected, box, [box, validator] {
+        const QString refused = validator->takeRefused();
+        if (refused.isEmpty())
+            return;
+        QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())),
+                           QStringLiteral("\u201c%1\u201d cannot be kept: the league's files hold "
+                                          "only the letters of Western European languages "
+                                          "(Windows-1252).")
+                               .arg(refused),
+                           box);
+    });
+}
+
+void holdsNumber(QLineEdit* box)
+{
+    box->installEventFilter(new BlankIgnored(box));
+}
+
+void showText(QLineEdit* box, const QString& text)
+{
+    box->setText(text);
+    box->setCursorPosition(0);
+}
+
+FixedWindow::FixedWindow(QWidget* parent, const char* name, const QString& caption, int width,
+                         int height)
+    : QDialog(parent)
+{
+    setObjectName(QString::fromLatin1(name));
+    setWindowTitle(caption);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowCloseButtonHint);
+    setFixedSize(twipsSize(width, height));
+}
+
+void FixedWindow::setTabOrder(std::initializer_list<QWidget*> controls)
+{
+    tabOrder_ = controls;
+    for (qsizetype i = 1; i < tabOrder_.size(); ++i)
+        QWidget::setTabOrder(tabOrder_[i - 1], tabOrder_[i]);
+}
+
+void FixedWindow::closeStored()
+{
+    hide();
+    closeFiles();
+    accept();
+}
+
+void FixedWindow::reject()
+{
+    if (cancel_ && cancel_->isEnabled())
+        cancel_->click();
+}
+
+// What the boxes show: every text that can be typed, and every list's choice.
+static QStringList controlState(const QWidget* window)
+{
+    QStringList state;
+    for (const QLineEdit* box : window->findChildren<QLineEdit*>())
+        if (!box->isReadOnly())
+            state << box->text();
+    for (const QComboBox* list : window->findChildren<QComboBox*>())
+        state << QString::number(list->currentIndex());
+    return state;
+}
+
+void FixedWindow::markShown()
+{
+    marked_ = controlState(this);
+    marking_ = true;
+}
+
+bool FixedWindow::changedSinceShown() const
+{
+    return marking_ && controlState(this) != marked_;
+}
+
+void FixedWindow::closeEvent(QCloseEvent* event)
+{
+    if (changedSinceShown() && canStoreShown()) {
+        switch (
+            Messages::askToStore(this, QStringLiteral("Store the changes made in \u201c%1\u201d "
+                                                      "before the window closes?")
+                                           .arg(windowTitle()))) {
+        case Messages::Answer::GoBack:
+            event->ignore();
+            return;
+        case Messages::Answer::Store:
+            // As its Close button does; a store that fails keeps the window open.
+            if (auto* close = findChild<QPushButton*>(QStringLiteral("Close")))
+                close->click();
+            event->setAccepted(!isVisible());
+            return;
+        case Messages::Answer::Discard:
+            break;
+        }
+    }
+    closeFiles();
+    done(QDialog::Rejected);
+    event->accept();
+}
+
+void FixedWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (shown_)
+        return;
+    shown_ = true;
+    for (QWidget* control : tabOrder_)
+        if (control->isEnabled() && (control->focusPolicy() & Qt::TabFocus)) {
+            control->setFocus();
+            // A box is selected whole, as the dialog selects it, but shown from its
+            // beginning: a long name would otherwise show its end (its trailing blanks).
+            if (auto* box = qobject_cast<QLineEdit*>(control))
+                QTimer::singleShot(0, box, [box] {
+                    box->setSelection(int(box->text().size()), -int(box->text().size()));
+                });
+            break;
+        }
+}
+
+} // namespace velmora

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <QDialog>
+
+#include <initializer_list>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace velmora {
+
+// A rectangle in twips (15 to a pixel): left, top, width, height.
+struct Twips {
+    int left, top, width, height;
+};
+
+// The controls of every window, each placed at its rectangle with its control name as
+// objectName. Buttons are pressed by a click, Space, or Enter while they have the focus;
+// none is pressed by Enter elsewhere. Text boxes and drop-down lists take no key pressed
+// with Alt, Ctrl or Meta as typing (such a key is a command, never a letter).
+
+// A caption. Right-aligned unless told otherwise (captions end where their box begins);
+// one wider than its place in this desktop's font grows to the left. A caption given a
+// control moves the focus to it by its access key and names it for a screen reader.
+QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, Twips at,
+                 QWidget* names = nullptr, Qt::Alignment alignment = Qt::AlignRight);
+// A text box; accessibleName is for a box that no caption names.
+QLineEdit* addTextBox(QWidget* parent, const char* name, Twips at,
+                      const QString& accessibleName = {});
+// A text box showing what the program puts in it: read-only, reached by no key.
+QLineEdit* addDisplayBox(QWidget* parent, const char* name, Twips at,
+                         const QString& accessibleName = {});
+// The number of the record a window shows: "1" until it moves, read-only, right-aligned,
+// and `shaded` grey like a scroll-bar track (it says where the user is, not what to type).
+QLineEdit* addNumberBox(QWidget* parent, Twips at, bool shaded = true);
+QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, Twips at);
+// A drop-down list to pick from, or with `editable` to type in as well.
+QComboBox* addComboBox(QWidget* parent, const char* name, Twips at, bool editable = false);
+
+// A name box: takes no more characters than a text field stores (80), and only those the
+// files' code page can hold: another character, typed or pasted, is not taken, and a tip at
+// the box says why.
+void holdsName(QLineEdit* box);
+// A number box: a typed blank changes nothing (it would otherwise replace a selected number,
+// and an empty box reads as 0).
+void holdsNumber(QLineEdit* box);
+// Shows text from its beginning, whatever its length (a box otherwise shows the end of a
+// text too long for it).
+void showText(QLineEdit* box, const QString& text);
+
+// The fixed-size window of this program: a caption, a client area of fixed size given in
+// twips, a close box and no other title-bar buttons. The keyboard focus starts on the
+// first control of the tab order that can take it. Esc presses the cancel button, where
+// the window has one, and does nothing otherwise.
+class FixedWindow : public QDialog {
+    Q_OBJECT
+public:
+    // False when the window could not read what it is to show: the reason has been told, and
+    // the window is not opened.
+    bool loaded() const { return loaded_; }
+    // The window has changed the data files (the main window then shows them again).
+    bool changedData() const { return changedData_; }
+
+protected:
+    FixedWindow(QWidget* parent, const char* name, const QString& caption, int width, int height);
+
+    // The tab order, first control first.
+    void setTabOrder(std::initializer_list<QWidget*> controls);
+    void setCancelButton(QPushButton* button) { cancel_ = button; }
+
+    // Closes the files the window keeps open: when it closes, however it closes.
+    virtual void closeFiles() {}
+    // Leaves the window once its Close or Finish button has stored what it shows.
+    void closeStored();
+    void setChangedData() { changedData_ = true; }
+
+    // Remembers what the window's boxes show now, a record just shown, stored or begun.
+    // Closing the window other than by its Close button once they differ asks whether to
+    // store the changes (by that button), discard them, or go back to the window.
+    void markShown();
+    bool changedSinceShown() const;
+    // Whether the window could store what its boxes show.
+    virtual bool canStoreShown() const { return true; }
+    void setLoaded(bool loaded) { loaded_ = loaded; }
+
+    void reject() override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QPushButton* cancel_ = nullptr;
+    bool loaded_ = true;
+    bool changedData_ = false;
+    QList<QWidget*> tabOrder_;
+    bool shown_ = false;
+    QStringList marked_;
+    bool marking_ = false;
+};
+
+} // namespace velmora

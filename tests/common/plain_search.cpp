@@ -1,0 +1,68 @@
+#include "plain_search.h"
+
+#include <climits>
+#include <cmath>
+
+namespace velmora::test {
+
+BestWorst plainSearch(const std::vector<TeamRecord>& teams, double budget)
+{
+    const int n = int(teams.size());
+    int best = 0, worst = INT_MAX;
+    TeamPick bestPick, worstPick;
+
+    auto consider = [&](int i, int j, int d1, int d2) {
+        const ComponentSlot& team = teams[std::size_t(i)].Team;
+        const ComponentSlot& engine = teams[std::size_t(j)].Engine;
+        const ComponentSlot& first = teams[std::size_t(d1 / 2)].driver(d1);
+        const ComponentSlot& second = teams[std::size_t(d2 / 2)].driver(d2);
+        float price = team.Price;
+        price += engine.Price;
+        price += first.Price;
+        price += second.Price;
+        if (price > budget)
+            return;
+        const int score = team.Score + engine.Score + first.Score + second.Score;
+        const TeamPick pick{i, j, d1, d2, price, score};
+        if (score > best) {
+            best = score;
+            bestPick = pick;
+        }
+        if (score < worst) {
+            worst = score;
+            worstPick = pick;
+        }
+    };
+
+    // Pass 1: a first driver and a second driver of any teams, the same team's included.
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j)
+            for (int k = 0; k < n; ++k)
+                for (int l = 0; l < n; ++l)
+                    consider(i, j, 2 * k, 2 * l + 1);
+    // Pass 2: two first drivers; pass 3: two second drivers.
+    for (int slot = 0; slot < 2; ++slot)
+        for (int i = 0; i < n; ++i)
+            for (int j = 0; j < n; ++j)
+                for (int k = 0; k < n - 1; ++k)
+                    for (int l = k + 1; l < n; ++l)
+                        consider(i, j, 2 * k + slot, 2 * l + slot);
+
+    BestWorst result;
+    if (best > 0)
+        result.best = bestPick;
+    if (worst != INT_MAX)
+        result.worst = worstPick;
+    return result;
+}
+
+bool samePick(const std::optional<TeamPick>& a, const std::optional<TeamPick>& b)
+{
+    if (!a || !b)
+        return !a && !b;
+    return a->team == b->team && a->engine == b->engine && a->driver1 == b->driver1
+           && a->driver2 == b->driver2 && a->score == b->score
+           && (a->price == b->price || (std::isnan(a->price) && std::isnan(b->price)));
+}
+
+} // namespace velmora::test
