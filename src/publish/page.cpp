@@ -87,9 +87,13 @@ QString number(qint64 n)
     return QString::number(n);
 }
 
+// A coordinate to a tenth, written as whole numbers are: a chart holds tens of thousands.
 QString coordinate(double v)
 {
-    return QString::number(v, 'f', 1);
+    const qint64 tenths = std::llround(v * 10);
+    const qint64 whole = std::abs(tenths) / 10;
+    QString text = tenths < 0 ? QStringLiteral("-") : QString();
+    return text + QString::number(whole) + u'.' + QChar(u'0' + char16_t(std::abs(tenths) % 10));
 }
 
 // QXmlStreamWriter escapes every text and attribute. An element opened here is always
@@ -449,13 +453,18 @@ private:
         h_.close();
         h_.newline();
 
+        QStringList xs;
+        for (int r = 0; r <= races_; ++r)
+            xs << coordinate(x(r)) + u',';
         const auto path = [&](std::size_t i) {
             QString points;
+            points.reserve(row * 12);
             const qint64* c = &cumulative[i * row];
             for (int r = 0; r <= races_; ++r) {
                 if (r > 0)
                     points += u' ';
-                points += coordinate(x(r)) + u',' + coordinate(y(c[r]));
+                points += xs[r];
+                points += coordinate(y(c[r]));
             }
             return points;
         };
