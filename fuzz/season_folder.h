@@ -19,9 +19,8 @@ inline const DataDir& folderOf(const uint8_t* data, std::size_t size)
     static QTemporaryDir tmp((QDir("/dev/shm").exists() ? "/dev/shm" : QDir::tempPath())
                              + QStringLiteral("/velmora-fuzz-XXXXXX"));
     static const DataDir dir(tmp.path());
-    QDir d(dir.path());
-    for (const QString& name : d.entryList(QDir::Files | QDir::Hidden))
-        d.remove(name);
+    QDir(dir.path()).removeRecursively();
+    QDir().mkpath(dir.path());
     QMap<int, QByteArray> files;
     for (std::size_t at = 0; at + 3 <= size;) {
         const std::size_t n =
@@ -30,20 +29,18 @@ inline const DataDir& folderOf(const uint8_t* data, std::size_t size)
         at += 3 + n;
     }
     const QByteArray calendar = files.value(3);
-    QMap<QString, QByteArray> paths = {{dir.teams(), files.value(0)},
-                                       {dir.testDrivers(), files.value(1)},
-                                       {dir.entries(), files.value(2)},
-                                       {dir.calendar(), calendar}};
+    writeBytes(dir.teams(), files.value(0));
+    writeBytes(dir.testDrivers(), files.value(1));
+    writeBytes(dir.entries(), files.value(2));
+    writeBytes(dir.calendar(), calendar);
     for (auto it = files.cbegin(); it != files.cend(); ++it) {
         const int race = it.key() / 8, kind = it.key() % 8;
         if ((kind == 4 || kind == 5) && (race + 1) * RaceName::Length <= calendar.size()) {
             const QString name =
                 displayText(RaceName::decode(calendar.constData() + race * RaceName::Length).Name);
-            paths[kind == 4 ? dir.raceTeams(name) : dir.raceTestDrivers(name)] = *it;
+            writeBytes(kind == 4 ? dir.raceTeams(name) : dir.raceTestDrivers(name), *it);
         }
     }
-    for (auto it = paths.cbegin(); it != paths.cend(); ++it)
-        writeBytes(it.key(), *it);
     return dir;
 }
 
