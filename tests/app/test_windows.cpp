@@ -337,26 +337,22 @@ void TestWindows::closeBoxAsks()
     Messages::asked().clear();
 }
 
-// Names trimmed, prices read as numbers, a price left as shown keeping all its digits,
-// scores as they were; Close has the viewer show the change; the close box stores nothing.
+// A price typed is read as a number; one left as shown keeps all its digits; Close has the
+// full table show the change.
 void TestWindows::editorsStoreWhatIsShown()
 {
     std::vector<TeamRecord> teams = readRecords<TeamRecord>(data_->dir().teams());
-    teams[1].Engine.Price = 12.345678f;
+    teams[0].Engine.Price = 12.345678f;
     writeRecords(data_->dir().teams(), teams);
     open("Team_Entry", [](QWidget* w) {
+        QCOMPARE(text(w, "Engine_Price"), QStringLiteral("12.34568"));
         type(w, "Team", " Arrow GP ");
         type(w, "Team_Price", "12.5m");
-        type(w, "Driver1_Price", "abc");
-        click(w, "Forward");
-        QCOMPARE(text(w, "Engine_Price"), QStringLiteral("12.34568"));
         click(w, "Close");
     });
-    const auto stored = readRecords<TeamRecord>(data_->dir().teams());
-    QCOMPARE(displayText(stored[0].Team.Name), u"Arrow GP");
-    QVERIFY(stored[0].Team.Price == 12.5f && stored[0].Driver1.Price == 0);
-    QVERIFY(stored[0].Driver1.Score == teams[0].Driver1.Score
-            && stored[1].Engine.Price == 12.345678f);
+    const TeamRecord stored = readRecords<TeamRecord>(data_->dir().teams())[0];
+    QCOMPARE(stored.Engine.Price, 12.345678f);
+    QCOMPARE(stored.Team.Price, 12.5f);
     QCOMPARE(cellText(control<FlexGrid>(main_.get(), "Spread"), 3, 2), QStringLiteral("Arrow GP"));
 }
 
@@ -548,59 +544,58 @@ void TestWindows::reportDialog()
 // A window whose file cannot be opened says so and does not open as if it could.
 void TestWindows::unreadableFileKeepsWindowShut_data()
 {
-    QTest::addColumn<QString>("item"); // a menu item, or a button of the scoring window
+    QTest::addColumn<QString>("from"); // the window whose item or button opens it
+    QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("file");
-    QTest::newRow("team editor") << "Setup_Team"
+    QTest::newRow("team editor") << "Main"
+                                 << "Setup_Team"
                                  << "teams.tro";
-    QTest::newRow("test-driver editor") << "Setup_Driver"
+    QTest::newRow("test-driver editor") << "Main"
+                                        << "Setup_Driver"
                                         << "test.tro";
-    QTest::newRow("entry editor, its pickers") << "Comp_Team"
+    QTest::newRow("entry editor, its pickers") << "Main"
+                                               << "Comp_Team"
                                                << "teams.tro";
-    QTest::newRow("entry editor") << "Comp_Team"
+    QTest::newRow("entry editor") << "Main"
+                                  << "Comp_Team"
                                   << "entry.tro";
-    QTest::newRow("scoring window") << "Comp_Score"
+    QTest::newRow("scoring window") << "Main"
+                                    << "Comp_Score"
                                     << "calendar.tro";
-    QTest::newRow("team card") << "Teamscore"
+    QTest::newRow("team card") << "Score"
+                               << "Teamscore"
                                << "Imola.tmr";
-    QTest::newRow("test-driver card") << "Testscore"
+    QTest::newRow("test-driver card") << "Score"
+                                      << "Testscore"
                                       << "test.tro";
-    QTest::newRow("result window") << "Ok"
+    QTest::newRow("result window") << "Calculate"
+                                   << "Ok"
                                    << "teams.tro";
 }
 
 void TestWindows::unreadableFileKeepsWindowShut()
 {
+    QFETCH(QString, from);
     QFETCH(QString, item);
     QFETCH(QString, file);
-    const auto failing = [&file](io::Op op, const QString& path) {
-        return op == io::Op::Open && path.endsWith(u'/' + file) ? EACCES : 0;
-    };
     QString opened = QStringLiteral("(none)");
-    const auto attempt = [&](QWidget* from) {
-        io::setFaultHook(failing);
-        opened = inModal([&] { trigger(from, item.toLatin1().constData()); }, [](QWidget*) {});
+    const Use attempt = [&](QWidget* w) {
+        if (from != u"Main")
+            type(w, from == u"Score" ? "Race" : "Budge", from == u"Score" ? "Imola" : "100");
+        io::setFaultHook([&file](io::Op op, const QString& path) {
+            return op == io::Op::Open && path.endsWith(u'/' + file) ? EACCES : 0;
+        });
+        opened = inModal([&] { trigger(w, item.toLatin1().constData()); }, [](QWidget*) {});
         io::setFaultHook({});
     };
-    if (item.endsWith(u"score"))
-        open("Score", [&](QWidget* w) {
-            type(w, "Race", "Imola");
-            attempt(w);
-        });
-    else if (item == u"Ok")
-        open("Calculate", [&](QWidget* w) {
-            type(w, "Budge", "100");
-            attempt(w);
-        });
-    else
-        attempt(main_.get());
+    from == u"Main" ? attempt(main_.get()) : open(from, attempt);
     // (The main window, ordering the league after the entry editor or the scoring window,
     // may say again that a file cannot be read.)
     const QStringList told = Messages::collected();
     Messages::collected().clear();
     QCOMPARE(opened, QString());
     QVERIFY(!shownWindow("Calculator"));
-    QVERIFY(!told.isEmpty());
-    QVERIFY2(told[0].contains(file), qPrintable(told[0]));
+    QVERIFY2(!told.isEmpty() && told[0].contains(file), qPrintable(told.join(u'|')));
 }
 
 QTEST_MAIN(TestWindows)
