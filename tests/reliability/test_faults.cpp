@@ -6,10 +6,14 @@
 #include "gui.h"
 #include "toolkit/dialogs.h"
 
+#include <QDir>
+
 #include <QSet>
+#include <bit>
 
 #include <cerrno>
 #include <cstring>
+#include <sys/stat.h>
 
 using namespace velmora;
 using namespace velmora::test;
@@ -38,6 +42,8 @@ private slots:
     void initTestCase() { Messages::collect(true); }
     void sweep_data();
     void sweep();
+    void readOnly_data() { sweep_data(); }
+    void readOnly();
 };
 
 void TestFaults::sweep_data()
@@ -206,6 +212,61 @@ void TestFaults::sweep()
                 });
         }
     qInfo("%d fault points x 3 errors", calls);
+}
+
+// The same actions on a league folder that cannot be written (its permission bits, which hold
+// for root too): an action that stores in a writable folder says once that the folder cannot
+// be written, naming it; one that does not says nothing; nothing in the folder changes and
+// nothing is made there, also once the windows are closed.
+void TestFaults::readOnly()
+{
+    QFETCH(QString, window);
+    QFETCH(Act, prepare);
+    QFETCH(Act, act);
+    int stores = 0; // steps that store: opening, preparing, acting, closing
+    for (const bool readOnly : {false, true}) {
+        TempData data;
+        const QString folder = data.dir().path();
+        writeSeason(data.dir());
+        const auto listing = [&] { return QDir(folder).entryList(QDir::Files | QDir::Hidden); };
+        const FolderState start = folderState(data.dir());
+        const QStringList names = listing();
+        if (readOnly && stores & 1)
+            QSKIP("opening the window stores (a race's first fill, a row of its own)");
+        if (readOnly)
+            ::chmod(QFile::encodeName(folder).constData(), 0555);
+        Messages::collected().clear();
+        {
+            Main main(data.dir());
+            main.show();
+            QVERIFY(waitUntilActive(&main));
+            // Opening a file makes it when absent, empty: no store.
+            FolderState before = start;
+            const auto step = [&](int bit) {
+                FolderState after = folderState(data.dir());
+                for (auto it = after.cbegin(); it != after.cend(); ++it)
+                    if (!readOnly && before.value(it.key()) != it.value())
+                        stores |= bit;
+                before = after;
+            };
+            const Use use = [&](QWidget* w) {
+                step(1);
+                prepare(w, data.dir());
+                step(2);
+                act(w, data.dir());
+                step(4);
+            };
+            window == u"Main" ? use(&main) : inWindow(main, window, use);
+            step(8); // the window closed, the league ordered after it
+        }
+        ::chmod(QFile::encodeName(folder).constData(), 0700);
+        if (!readOnly)
+            continue;
+        QCOMPARE(Messages::collected(),
+                 QStringList(std::popcount(unsigned(stores)), io::readOnlyText(folder)));
+        QCOMPARE(listing(), names);
+        QVERIFY(folderState(data.dir()) == start);
+    }
 }
 
 QTEST_MAIN(TestFaults)
