@@ -82,6 +82,15 @@ int main(int argc, char* argv[])
                 std::printf("velmora %s\n", qPrintable(QCoreApplication::applicationVersion()));
                 return 0;
             }
+            // A folder named on the command line that cannot be made is said where it was
+            // typed, also with no display to show a box on.
+            const QStringList named = parser.positionalArguments();
+            velmora::DataDir dir;
+            QString error;
+            if (named.size() == 1 && !velmora::DataDir::open(named[0], {}, &dir, &error)) {
+                std::fprintf(stderr, "velmora: %s\n", qPrintable(error));
+                return 1;
+            }
         }
     }
 
