@@ -31,7 +31,6 @@ private slots:
     void folderLock();
     void dataFolder_data();
     void dataFolder();
-    void readOnlyFolderIsOnlyRead();
 };
 
 void TestData::conversions_data()
@@ -225,8 +224,7 @@ void TestData::folderLock()
 {
     TempData d;
     QString error;
-    // A league viewed read-only is held all the same.
-    ::chmod(QFile::encodeName(d.dir().path()).constData(), 0555);
+    ::chmod(QFile::encodeName(d.dir().path()).constData(), 0555); // viewed read-only: held too
     auto first = std::make_unique<FolderLock>();
     FolderLock second;
     QVERIFY(first->acquire(d.dir().path(), &error));
@@ -237,119 +235,56 @@ void TestData::folderLock()
     QVERIFY(second.acquire(d.dir().path(), &error));
 }
 
-// Which folder holds the league: the one named, else the program's, else (an installed
-// program, or one whose folder cannot be written and holds no league) the user's. "Cannot be
-// written" goes by the permission bits of the one class that applies, as for anyone but root,
-// also when the test runs as root.
+// The league's folder: the one named, else the program's, else the user's. Whether a folder
+// can be written goes by the bits of the class that applies (the owner's here), even for root.
 void TestData::dataFolder_data()
 {
-    QTest::addColumn<QString>("program"); // empty: a folder "bin" made as below
+    QTest::addColumn<QString>("program"); // empty: "bin", made with `mode` and maybe a league
     QTest::addColumn<int>("mode");
-    QTest::addColumn<uint>("owner"); // 0: the user running the test
-    QTest::addColumn<uint>("group"); // 0: that user's group
     QTest::addColumn<bool>("league");
     QTest::addColumn<QString>("named");
-    QTest::addColumn<QString>("xdgDataHome"); // starting with '/': inside the test's folder
-    QTest::addColumn<QString>("chosen");      // bin, xdg, home or named; empty: refused
-    QTest::addColumn<bool>("writable");
-    const auto row = [](const char* name, const char* program, int mode, uint owner, uint group,
-                        bool league, const char* named, const char* xdg, const char* chosen,
-                        bool writable = true) {
-        QTest::newRow(name) << program << mode << owner << group << league << named << xdg << chosen
-                            << writable;
-    };
-    const uint other = 4321;
-    row("program's folder", "", 0755, 0, 0, false, "", "/x", "bin");
-    row("read-only, no league", "", 0555, 0, 0, false, "", "/x", "xdg");
-    row("read-only league viewed", "", 0555, 0, 0, true, "", "", "bin", false);
-    row("others may write", "", 0757, other, other, false, "", "", "bin");
-    row("others may not", "", 0775, other, other, false, "", "", "home");
-    row("my group may", "", 0570, other, 0, false, "", "", "bin");
-    row("my group may not, others may", "", 0707, other, 0, false, "", "", "home");
-    row("installed", "/usr/bin", 0755, 0, 0, false, "", "/x", "xdg");
-    row("installed, relative XDG", "/usr/bin", 0755, 0, 0, false, "", "x", "home");
-    row("named, made", "", 0755, 0, 0, false, "new", "", "named");
-    row("named, no parent", "", 0755, 0, 0, false, "no/new", "", "");
-    row("named, a file", "", 0755, 0, 0, true, "bin/calendar.tro", "", "");
+    QTest::addColumn<QString>("chosen"); // inside the test's folder; empty: refused
+    QTest::newRow("program's") << "" << 0755 << false << ""
+                               << "bin";
+    QTest::newRow("read-only") << "" << 0555 << false << ""
+                               << "x/velmora";
+    QTest::newRow("league viewed") << "" << 0555 << true << ""
+                                   << "bin";
+    QTest::newRow("all but the owner may") << "" << 0577 << false << ""
+                                           << "x/velmora";
+    QTest::newRow("installed") << "/usr/bin" << 0755 << false << ""
+                               << "x/velmora";
+    QTest::newRow("named") << "" << 0755 << false << "new"
+                           << "new";
+    QTest::newRow("no parent") << "" << 0755 << false << "no/new"
+                               << "";
+    QTest::newRow("a file") << "" << 0755 << true << "bin/calendar.tro"
+                            << "";
 }
 
 void TestData::dataFolder()
 {
     QFETCH(QString, program);
     QFETCH(int, mode);
-    QFETCH(uint, owner);
-    QFETCH(uint, group);
     QFETCH(bool, league);
     QFETCH(QString, named);
-    QFETCH(QString, xdgDataHome);
     QFETCH(QString, chosen);
-    QFETCH(bool, writable);
     QTemporaryDir tmp;
-    const QString bin = tmp.path() + QStringLiteral("/bin");
+    const QString bin = tmp.path() + QStringLiteral("/bin"), folder = tmp.path() + u'/' + named;
     QVERIFY(QDir().mkdir(bin));
     if (league)
         writeBytes(bin + QStringLiteral("/calendar.tro"), {});
-    const QByteArray native = QFile::encodeName(bin);
-    if (owner && ::chown(native.constData(), owner, group ? group : ::getegid()) != 0)
-        QSKIP("giving a folder to another user needs root");
-    ::chmod(native.constData(), mode_t(mode));
-    const QByteArray home = QFile::encodeName(tmp.path() + QStringLiteral("/home"));
-    const QByteArray xdg = xdgDataHome.startsWith(u'/')
-                               ? QFile::encodeName(tmp.path() + xdgDataHome)
-                               : xdgDataHome.toUtf8();
-    const QByteArray savedHome = qgetenv("HOME"), savedXdg = qgetenv("XDG_DATA_HOME");
-    qputenv("HOME", home);
-    qputenv("XDG_DATA_HOME", xdg);
+    ::chmod(QFile::encodeName(bin).constData(), mode_t(mode));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(tmp.path() + QStringLiteral("/x")));
     DataDir dir;
     QString error;
-    const bool opened = DataDir::open(named.isEmpty() ? QString() : tmp.path() + u'/' + named,
+    const bool opened = DataDir::open(named.isEmpty() ? QString() : folder,
                                       program.isEmpty() ? bin : program, &dir, &error);
-    const bool canWrite = opened && dir.writable();
-    qputenv("HOME", savedHome);
-    qputenv("XDG_DATA_HOME", savedXdg);
-    ::chmod(native.constData(), 0755);
-    const QMap<QString, QString> places = {
-        {"bin", bin},
-        {"xdg", QFile::decodeName(xdg) + QStringLiteral("/velmora")},
-        {"home", QFile::decodeName(home) + QStringLiteral("/.local/share/velmora")},
-        {"named", tmp.path() + u'/' + named}};
-    QVERIFY2(opened == !chosen.isEmpty(), qPrintable(error));
-    if (!opened) {
-        QVERIFY2(error.contains(tmp.path() + u'/' + named), qPrintable(error));
-        QVERIFY(!QFileInfo(tmp.path() + u'/' + named).isDir());
-        return;
-    }
-    QCOMPARE(dir.path(), places[chosen]);
-    QVERIFY(QFileInfo(dir.path()).isDir());
-    QCOMPARE(canWrite, writable);
-}
-
-// A folder that cannot be written is read as it is: an absent file reads as empty and is not
-// made; a store that would change a file is refused with one message naming the folder; one
-// that changes nothing is no store.
-void TestData::readOnlyFolderIsOnlyRead()
-{
-    TempData d;
-    const QString path = d.path("r.tro"), absent = d.path("absent.tro");
-    writeBytes(path, "aabb");
-    ::chmod(QFile::encodeName(d.dir().path()).constData(), 0555);
-    const QString refused = io::readOnlyText(d.dir().path());
-    QString error;
-    QByteArray bytes;
-    RecordFile f;
-    QVERIFY(f.open(absent, 2, &error) && f.count() == 0 && f.readAll(&bytes, &error));
-    QVERIFY(!f.write(1, QByteArray("zz"), &error) && error == refused);
-    QVERIFY(io::readWholeFile(absent, &bytes, &error) && bytes.isEmpty());
-    QVERIFY(f.open(path, 2, &error) && f.write(2, QByteArray("bb"), &error));
-    for (const QByteArray& record : {QByteArray("cc"), QByteArray("b")}) {
-        error.clear();
-        QVERIFY(!f.write(2, record, &error) && error == refused);
-    }
-    QVERIFY(!f.write(3, QByteArray("cc"), &error));
-    QVERIFY(rewriteFile(path, d.dir().scratch(), "aabb", &error));
-    QVERIFY(!deleteRecord(path, d.dir().scratch(), 2, 1, &error) && error == refused);
-    QCOMPARE(QDir(d.dir().path()).entryList(QDir::Files | QDir::Hidden), QStringList{"r.tro"});
-    QCOMPARE(readBytes(path), QByteArray("aabb"));
+    ::chmod(QFile::encodeName(bin).constData(), 0755);
+    QCOMPARE(opened, !chosen.isEmpty());
+    QVERIFY2(opened ? dir.path() == tmp.path() + u'/' + chosen : error.contains(folder),
+             qPrintable(error));
+    QCOMPARE(QFileInfo(opened ? dir.path() : folder).isDir(), opened);
 }
 
 QTEST_GUILESS_MAIN(TestData)
