@@ -1,5 +1,7 @@
 #include "data/io.h"
 
+#include "data/data_dir.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -317,6 +319,13 @@ bool writeDocument(const QString& path, const QByteArray& contents, QString* err
     const QFileInfo info(path);
     if (info.isSymLink())
         target = info.exists() ? info.canonicalFilePath() : info.symLinkTarget();
+    // A league folder that cannot be written stays as it is, also for a document named in it.
+    if (const QString folder = folderOf(target);
+        readOnlyFolder(folder) && DataDir(folder).holdsLeague()) {
+        if (error)
+            *error = readOnlyText(folder);
+        return false;
+    }
 
     // The scratch file sits beside the file, so that the rename stays on one file system;
     // a name that is already taken is left alone.

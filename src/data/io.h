@@ -57,7 +57,8 @@ bool allocate(QByteArray* bytes, qint64 length, const QString& path, QString* er
 // Writes a document the user chose the name of (the score report) the same way, keeping the
 // permissions of the file it replaces and, when path is a symbolic link, replacing the
 // file the link names. Where the folder does not let a scratch file be made beside it, the
-// file itself is truncated, written and flushed. The message names path.
+// file itself is truncated, written and flushed; but a read-only folder that holds a league
+// is never written. The message names path.
 bool writeDocument(const QString& path, const QByteArray& contents, QString* error);
 
 // Reads a whole file (absent: empty, created but in a read-only folder). Only whole records are
