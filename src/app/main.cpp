@@ -49,6 +49,18 @@ void describe(QCommandLineParser* parser)
         QStringLiteral("[FOLDER]"));
 }
 
+// --help and --version print and end the program; false when neither was given.
+bool answered(const QCommandLineParser& parser)
+{
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")))
+        std::fputs(qPrintable(parser.helpText()), stdout);
+    else if (parser.isSet(QStringLiteral("version")))
+        std::printf("velmora %s\n", qPrintable(QCoreApplication::applicationVersion()));
+    else
+        return false;
+    return true;
+}
+
 // A message on the terminal, and in a box for a copy started from a desktop entry.
 int fail(const QString& text)
 {
@@ -74,14 +86,8 @@ int main(int argc, char* argv[])
         QCommandLineParser parser;
         describe(&parser);
         if (parser.parse(QCoreApplication::arguments())) {
-            if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
-                std::fputs(qPrintable(parser.helpText()), stdout);
+            if (answered(parser))
                 return 0;
-            }
-            if (parser.isSet(QStringLiteral("version"))) {
-                std::printf("velmora %s\n", qPrintable(QCoreApplication::applicationVersion()));
-                return 0;
-            }
             // A folder named on the command line that cannot be made is said where it was
             // typed, also with no display to show a box on.
             const QStringList named = parser.positionalArguments();
@@ -106,6 +112,8 @@ int main(int argc, char* argv[])
                      qPrintable(usage));
         return 2;
     }
+    if (answered(parser))
+        return 0;
 
     QFont font(QStringLiteral("Sans Serif"), 8);
     font.setStyleHint(QFont::SansSerif);
