@@ -220,21 +220,25 @@ void TestFaults::readOnly()
     QFETCH(Act, act);
     int stores = 0; // the steps that store when the folder can be written
     for (const bool readOnly : {false, true}) {
-        if (readOnly && stores & 1)
-            QSKIP("opening the window stores (a race's first fill, a row of its own)");
         TempData data;
         writeSeason(data.dir());
         const FolderState start = folderState(data.dir());
         FolderState before = start;
+        int said = 0; // messages so far
         const auto step = [&](int bit) {
             const FolderState after = folderState(data.dir());
             for (auto it = after.cbegin(); it != after.cend(); ++it) // a new empty file: no store
                 stores |= before.value(it.key()) != it.value() ? bit : 0;
             before = after;
+            // At most one message a step, and only in one that stores: an earlier refusal
+            // may leave a later step nothing to store.
+            const int now = int(Messages::collected().size());
+            QVERIFY(now - said <= (stores & bit ? 1 : 0));
+            said = now;
         };
         ::chmod(QFile::encodeName(data.dir().path()).constData(), readOnly ? 0555 : 0700);
         Messages::collected().clear();
-        Main main(data.dir());
+        MainWindow main(data.dir());
         main.show();
         QVERIFY(waitUntilActive(&main));
         const Use use = [&](QWidget* w) {
@@ -248,8 +252,8 @@ void TestFaults::readOnly()
         step(8); // closed, and the league ordered after it
         ::chmod(QFile::encodeName(data.dir().path()).constData(), 0700);
         if (readOnly) {
-            QCOMPARE(Messages::collected(), QStringList(int(qPopulationCount(quint32(stores))),
-                                                        io::readOnlyText(data.dir().path())));
+            QCOMPARE(said > 0, stores != 0);
+            QCOMPARE(Messages::collected(), QStringList(said, io::readOnlyText(data.dir().path())));
             QVERIFY(folderState(data.dir()) == start);
         }
     }
