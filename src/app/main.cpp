@@ -5,6 +5,7 @@
 #include "toolkit/dialogs.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QFont>
 
 #include <cstdio>
@@ -30,36 +31,112 @@ public:
     }
 };
 
+void describe(QCommandLineParser* parser)
+{
+    parser->setApplicationDescription(QStringLiteral(
+        "Keeps the teams, entries and race scores of a fantasy motor-racing league.\n"
+        "\n"
+        "Each league lives in a folder of its own. Without FOLDER: the folder that holds\n"
+        "the program; for an installed program, or one whose folder cannot be written and\n"
+        "holds no league, $XDG_DATA_HOME/velmora (by default ~/.local/share/velmora).\n"
+        "A folder that cannot be written is opened for viewing only."));
+    parser->addHelpOption();
+    parser->addVersionOption();
+    parser->addPositionalArgument(
+        QStringLiteral("FOLDER"),
+        QStringLiteral("The league's data folder; made when absent and the folder that would "
+                       "hold it exists."),
+        QStringLiteral("[FOLDER]"));
+}
+
+// --help and --version print and end the program; false when neither was given.
+bool answered(const QCommandLineParser& parser)
+{
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")))
+        std::fputs(qPrintable(parser.helpText()), stdout);
+    else if (parser.isSet(QStringLiteral("version")))
+        std::printf("velmora %s\n", qPrintable(QCoreApplication::applicationVersion()));
+    else
+        return false;
+    return true;
+}
+
+// A message on the terminal, and in a box for a copy started from a desktop entry.
+int fail(const QString& text)
+{
+    std::fprintf(stderr, "velmora: %s\n", qPrintable(text));
+    velmora::Messages::error(nullptr, text);
+    return 1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    QCoreApplication::setApplicationName(QStringLiteral("Velmora"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                                .arg(VELMORA_VERSION_MAJOR)
+                                                .arg(VELMORA_VERSION_MINOR)
+                                                .arg(VELMORA_VERSION_PATCH));
+    {
+        // --help and --version answer before there is a window system to connect to. Qt's
+        // own options (-platform, -style ...) are only known once QApplication has taken
+        // them out, so an option not known here is judged there.
+        QCoreApplication terminal(argc, argv);
+        QCommandLineParser parser;
+        describe(&parser);
+        if (parser.parse(QCoreApplication::arguments())) {
+            if (answered(parser))
+                return 0;
+            // A folder named on the command line that cannot be made is said where it was
+            // typed, also with no display to show a box on.
+            const QStringList named = parser.positionalArguments();
+            velmora::DataDir dir;
+            QString error;
+            if (named.size() == 1 && !velmora::DataDir::open(named[0], {}, &dir, &error)) {
+                std::fprintf(stderr, "velmora: %s\n", qPrintable(error));
+                return 1;
+            }
+        }
+    }
+
     Application app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Velmora"));
-    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                            .arg(VELMORA_VERSION_MAJOR)
-                                            .arg(VELMORA_VERSION_MINOR)
-                                            .arg(VELMORA_VERSION_PATCH));
+    QCommandLineParser parser;
+    describe(&parser);
+    if (!parser.parse(QCoreApplication::arguments()) || parser.positionalArguments().size() > 1) {
+        const QString usage = parser.helpText().section(u'\n', 0, 0);
+        std::fprintf(stderr, "velmora: %s\n%s\nTry 'velmora --help' for more information.\n",
+                     qPrintable(parser.positionalArguments().size() > 1
+                                    ? QStringLiteral("Only one data folder can be named.")
+                                    : parser.errorText()),
+                     qPrintable(usage));
+        return 2;
+    }
+    if (answered(parser))
+        return 0;
+
     QFont font(QStringLiteral("Sans Serif"), 8);
     font.setStyleHint(QFont::SansSerif);
     QApplication::setFont(font);
     QApplication::setWindowIcon(velmora::programIcon());
 
-    const velmora::DataDir dataDir = velmora::DataDir::ofApplication();
+    velmora::DataDir dataDir;
+    QString error;
+    if (!velmora::DataDir::open(parser.positionalArguments().value(0),
+                                QCoreApplication::applicationDirPath(), &dataDir, &error))
+        return fail(error);
     // One copy at a time on a data folder: a second one says so and ends, writing nothing.
     velmora::FolderLock lock;
-    QString error;
-    if (!lock.acquire(dataDir.path(), &error)) {
-        // Said on the terminal too, for a copy started from one (or with no desktop to
-        // show the box on).
-        std::fprintf(stderr, "%s\n", qPrintable(error));
-        velmora::Messages::error(nullptr, error);
-        return 1;
-    }
+    if (!lock.acquire(dataDir.path(), &error))
+        return fail(error);
 
     velmora::MainWindow window(dataDir);
     if (!window.loaded())
         return 1;
+    // A league that cannot be written says so from the start, not only at the first store.
+    if (!dataDir.writable())
+        window.setWindowTitle(
+            QStringLiteral("%1 (read-only: %2)").arg(window.windowTitle(), dataDir.path()));
     window.show();
     return QApplication::exec();
 }

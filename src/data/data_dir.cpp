@@ -3,13 +3,108 @@
 #include "data/codepage.h"
 #include "data/text.h"
 
-#include <QCoreApplication>
+#include "data/io.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace velmora {
+namespace {
 
-DataDir DataDir::ofApplication()
+QString absolute(const QString& path)
 {
-    return DataDir(QCoreApplication::applicationDirPath());
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
+// The folder as the file system resolves it (/bin is /usr/bin on a merged /usr).
+QString resolved(const QString& folder)
+{
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    return canonical.isEmpty() ? absolute(folder) : canonical;
+}
+
+bool installedProgramFolder(const QString& folder)
+{
+    static const char* const system[] = {
+        VELMORA_INSTALL_BINDIR, "/usr/bin",        "/bin",       "/usr/sbin",       "/sbin",
+        "/usr/local/bin",       "/usr/local/sbin", "/usr/games", "/usr/local/games"};
+    const QString program = resolved(folder);
+    for (const char* place : system)
+        if (resolved(QFile::decodeName(place)) == program)
+            return true;
+    return false;
+}
+
+// Makes the folder at path (absolute and clean), with its absent parents when withParents;
+// those get mode 0700, as the XDG base directories ask.
+bool makeFolder(const QString& path, bool withParents, QString* error)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return true;
+    if (info.exists()) {
+        *error = io::errorText(QStringLiteral("use the data folder"), path, ENOTDIR);
+        return false;
+    }
+    const QString parent = info.absolutePath();
+    if (!QFileInfo(parent).isDir()) {
+        if (withParents && parent != path)
+            return makeFolder(parent, true, error) && makeFolder(path, true, error);
+        *error = QStringLiteral("Could not make the data folder \"%1\": the folder \"%2\" "
+                                "that would hold it does not exist.")
+                     .arg(path, parent);
+        return false;
+    }
+    if (::mkdir(QFile::encodeName(path).constData(), withParents ? 0700 : 0777) != 0
+        && errno != EEXIST) {
+        *error = io::errorText(QStringLiteral("make the data folder"), path, errno);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+DataDir DataDir::forProgram(const QString& programFolder)
+{
+    const DataDir own(absolute(programFolder));
+    if (!installedProgramFolder(own.path()) && (own.writable() || own.holdsLeague()))
+        return own;
+    return DataDir(userFolder());
+}
+
+QString DataDir::userFolder()
+{
+    QString base = qEnvironmentVariable("XDG_DATA_HOME");
+    if (base.isEmpty() || QDir::isRelativePath(base))
+        base = QDir::homePath() + QStringLiteral("/.local/share");
+    return QDir::cleanPath(base + QStringLiteral("/velmora"));
+}
+
+bool DataDir::open(const QString& named, const QString& programFolder, DataDir* dir, QString* error)
+{
+    if (!named.isEmpty()) {
+        *dir = DataDir(absolute(named));
+        return makeFolder(dir->path(), false, error);
+    }
+    *dir = forProgram(programFolder);
+    return makeFolder(dir->path(), dir->path() == userFolder(), error);
+}
+
+bool DataDir::writable() const
+{
+    return !io::readOnlyFolder(path_);
+}
+
+bool DataDir::holdsLeague() const
+{
+    for (const QString& name : {teams(), testDrivers(), entries(), calendar()})
+        if (QFileInfo::exists(name))
+            return true;
+    return false;
 }
 
 QString escapeRaceName(const QString& race)

@@ -1,5 +1,7 @@
 #include "data/io.h"
 
+#include "data/data_dir.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -8,7 +10,10 @@
 #include <fcntl.h>
 #include <new>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
+
+#include <vector>
 
 namespace velmora::io {
 namespace {
@@ -102,6 +107,68 @@ int openFile(const QString& path, int flags, QString* error)
     if (const int e = openCode(path, flags, &fd))
         fail(error, QStringLiteral("open"), path, e);
     return fd;
+}
+
+namespace {
+
+bool inGroups(gid_t gid)
+{
+    if (gid == ::getegid())
+        return true;
+    const int n = ::getgroups(0, nullptr);
+    if (n <= 0)
+        return false;
+    std::vector<gid_t> groups(static_cast<std::size_t>(n));
+    const int got = ::getgroups(n, groups.data());
+    for (int i = 0; i < got; ++i)
+        if (groups[static_cast<std::size_t>(i)] == gid)
+            return true;
+    return false;
+}
+
+QString folderOf(const QString& path)
+{
+    return QFileInfo(path).absolutePath();
+}
+
+} // namespace
+
+bool readOnlyFolder(const QString& folder)
+{
+    const QByteArray name = native(folder);
+    struct statvfs fs {};
+    if (::statvfs(name.constData(), &fs) == 0 && (fs.f_flag & ST_RDONLY))
+        return true;
+    struct stat st {};
+    if (::stat(name.constData(), &st) != 0 || !S_ISDIR(st.st_mode))
+        return false;
+    // The one class of the three that applies, as the kernel picks it for anyone but root.
+    const mode_t mode = st.st_mode;
+    const mode_t bits = st.st_uid == ::geteuid() ? (mode >> 6) & 7
+                        : inGroups(st.st_gid)    ? (mode >> 3) & 7
+                                                 : mode & 7;
+    // Making, replacing and removing a file take both writing and searching the folder.
+    return (bits & 3) != 3;
+}
+
+QString readOnlyText(const QString& folder)
+{
+    return QStringLiteral("The data folder \"%1\" cannot be written, so its league is open "
+                          "for viewing only: nothing was stored.")
+        .arg(folder);
+}
+
+bool openDataFile(const QString& path, int* fd, bool* writable, QString* error)
+{
+    *writable = !readOnlyFolder(folderOf(path));
+    if (*writable) {
+        *fd = openFile(path, O_RDWR | O_CREAT, error);
+        return *fd >= 0;
+    }
+    const int e = openCode(path, O_RDONLY, fd);
+    if (e == ENOENT)
+        return true;
+    return e == 0 || fail(error, QStringLiteral("open"), path, e);
 }
 
 bool readAt(int fd, const QString& path, char* out, qint64 length, qint64 offset, QString* error)
@@ -229,6 +296,18 @@ bool replace(const QString& path, const QString& scratchPath, const QByteArray& 
 bool replaceFile(const QString& path, const QString& scratchPath, const QByteArray& contents,
                  QString* error)
 {
+    if (const QString folder = folderOf(path); readOnlyFolder(folder)) {
+        // Putting back what is there already changes nothing, so it is no store to refuse
+        // (an ordering of a league that is in that order, say).
+        QByteArray current;
+        if (!readWholeFile(path, &current, error))
+            return false;
+        if (current == contents)
+            return true;
+        if (error)
+            *error = readOnlyText(folder);
+        return false;
+    }
     bool scratchRefused;
     return replace(path, scratchPath, contents, path, error, &scratchRefused);
 }
@@ -240,6 +319,13 @@ bool writeDocument(const QString& path, const QByteArray& contents, QString* err
     const QFileInfo info(path);
     if (info.isSymLink())
         target = info.exists() ? info.canonicalFilePath() : info.symLinkTarget();
+    // A league folder that cannot be written stays as it is, also for a document named in it.
+    if (const QString folder = folderOf(target);
+        readOnlyFolder(folder) && DataDir(folder).holdsLeague()) {
+        if (error)
+            *error = readOnlyText(folder);
+        return false;
+    }
 
     // The scratch file sits beside the file, so that the rename stays on one file system;
     // a name that is already taken is left alone.
@@ -262,9 +348,13 @@ bool writeDocument(const QString& path, const QByteArray& contents, QString* err
 
 bool readWholeFile(const QString& path, QByteArray* contents, QString* error)
 {
-    const int fd = openFile(path, O_RDWR | O_CREAT, error);
-    if (fd < 0)
+    contents->clear();
+    int fd;
+    bool writable;
+    if (!openDataFile(path, &fd, &writable, error))
         return false;
+    if (fd < 0)
+        return true;
     const qint64 length = fileLength(fd);
     // Sized exactly: resize() would round a large file up to the next power of two.
     const bool ok = allocate(contents, length, path, error)

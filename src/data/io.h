@@ -19,6 +19,22 @@ void setFaultHook(FaultHook hook);
 QString errorText(const QString& action, const QString& path, int error);
 
 int openFile(const QString& path, int flags, QString* error);
+
+// A folder this program never writes in: its file system is mounted read-only, or its
+// permission bits do not let this process's user create files there (the owner's bits when
+// the user owns it, else the group's when one of the user's groups does, else the others').
+// The bits decide, not access(2): root passes access() everywhere, and a league folder made
+// read-only (a backup, a season closed for good) stays as it is for root too. An absent or
+// unreadable folder does not count: opening a file in it names the real reason.
+bool readOnlyFolder(const QString& folder);
+// The one message for a store refused in such a folder, naming it.
+QString readOnlyText(const QString& folder);
+
+// Opens a data file for reading and writing, creating it when absent. In a read-only folder
+// it is opened for reading only (*writable false), and an absent file is not made: *fd is
+// then -1 and the file reads as empty. False, with the file and the reason in *error, when
+// it cannot be opened.
+bool openDataFile(const QString& path, int* fd, bool* writable, QString* error);
 bool readAt(int fd, const QString& path, char* out, qint64 length, qint64 offset, QString* error);
 bool writeAt(int fd, const QString& path, const char* data, qint64 length, qint64 offset,
              QString* error);
@@ -29,7 +45,8 @@ void closeFile(int fd);
 
 // Replaces the file at path with contents in one step: contents go to the scratch file
 // (truncated first, flushed to disk, given path's permissions), which is then renamed over
-// path and the folder flushed. A failure at any point leaves path as it was.
+// path and the folder flushed. A failure at any point leaves path as it was. In a read-only
+// folder nothing is written: contents equal to the file's succeed, others are refused.
 bool replaceFile(const QString& path, const QString& scratchPath, const QByteArray& contents,
                  QString* error);
 
@@ -40,10 +57,12 @@ bool allocate(QByteArray* bytes, qint64 length, const QString& path, QString* er
 // Writes a document the user chose the name of (the score report) the same way, keeping the
 // permissions of the file it replaces and, when path is a symbolic link, replacing the
 // file the link names. Where the folder does not let a scratch file be made beside it, the
-// file itself is truncated, written and flushed. The message names path.
+// file itself is truncated, written and flushed; but a read-only folder that holds a league
+// is never written. The message names path.
 bool writeDocument(const QString& path, const QByteArray& contents, QString* error);
 
-// Reads a whole file (absent: empty, created). Only whole records are kept by callers.
+// Reads a whole file (absent: empty, created but in a read-only folder). Only whole records are
+// kept by callers.
 bool readWholeFile(const QString& path, QByteArray* contents, QString* error);
 
 } // namespace velmora::io

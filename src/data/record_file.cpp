@@ -2,6 +2,8 @@
 
 #include "data/io.h"
 
+#include <QFileInfo>
+
 #include <fcntl.h>
 
 namespace velmora {
@@ -11,14 +13,14 @@ bool RecordFile::open(const QString& path, int recordLength, QString* error)
     close();
     path_ = path;
     length_ = recordLength > 0 ? recordLength : 1;
-    fd_ = io::openFile(path, O_RDWR | O_CREAT, error);
-    return fd_ >= 0;
+    return io::openDataFile(path, &fd_, &writable_, error);
 }
 
 void RecordFile::close()
 {
     io::closeFile(fd_);
     fd_ = -1;
+    writable_ = true;
 }
 
 qint64 RecordFile::byteLength() const
@@ -45,6 +47,16 @@ bool RecordFile::read(qint64 n, QByteArray* bytes, QString* error) const
 
 bool RecordFile::write(qint64 n, const QByteArray& bytes, QString* error)
 {
+    if (!writable_) {
+        // Storing what the record holds already changes nothing: a read-only league can be
+        // stepped through in the editors without a message at every step.
+        QByteArray stored;
+        if (n <= count() && read(n, &stored, nullptr) && stored == bytes)
+            return true;
+        if (error)
+            *error = io::readOnlyText(QFileInfo(path_).absolutePath());
+        return false;
+    }
     if (fd_ < 0) {
         if (error)
             *error = QStringLiteral("\"%1\" is not open.").arg(path_);

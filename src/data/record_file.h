@@ -13,8 +13,9 @@
 namespace velmora {
 
 // A file of fixed-length records, numbered from 1, with no header. Opening creates an
-// absent file. Only whole records count: a partial record at the end (never written by
-// this program) is not counted and not read.
+// absent file, but in a folder that cannot be written (io::readOnlyFolder), where the file
+// is only read and an absent one reads as empty. Only whole records count: a partial record
+// at the end (never written by this program) is not counted and not read.
 class RecordFile {
 public:
     RecordFile() = default;
@@ -43,13 +44,15 @@ public:
         return true;
     }
     // Stores record n (1 <= n <= count()+1; count()+1 appends) and flushes it to disk. A
-    // number past that is refused, so a file never gets a gap of undefined records.
+    // number past that is refused, so a file never gets a gap of undefined records. In a
+    // read-only folder every store that would change the file is refused, saying so.
     bool write(qint64 n, const QByteArray& bytes, QString* error);
 
 private:
     qint64 byteLength() const;
 
     int fd_ = -1;
+    bool writable_ = true;
     int length_ = 1;
     QString path_;
 };

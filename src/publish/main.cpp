@@ -36,8 +36,9 @@ int main(int argc, char* argv[])
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption data(
         QStringLiteral("data"),
-        QStringLiteral("The league's data folder (default: the current one)."),
-        QStringLiteral("folder"), QStringLiteral("."));
+        QStringLiteral("The league's data folder (default: the one velmora starts on: the "
+                       "program's folder, or for an installed program $XDG_DATA_HOME/velmora)."),
+        QStringLiteral("folder"));
     const QCommandLineOption out(QStringLiteral("out"),
                                  QStringLiteral("The folder the site goes to, made when missing."),
                                  QStringLiteral("folder"));
@@ -72,8 +73,13 @@ int main(int argc, char* argv[])
 
     QString error;
     try {
-        if (velmora::publishSeason(velmora::DataDir(parser.value(data)), parser.value(out), options,
-                                   &error))
+        // Without --data, the league velmora itself finds: an installed organiser publishes
+        // the league in their own folder with no options.
+        const velmora::DataDir league =
+            parser.isSet(data)
+                ? velmora::DataDir(parser.value(data))
+                : velmora::DataDir::forProgram(QCoreApplication::applicationDirPath());
+        if (velmora::publishSeason(league, parser.value(out), options, &error))
             return 0;
     } catch (const std::bad_alloc&) {
         error = QStringLiteral("There was not enough memory to publish the league.");

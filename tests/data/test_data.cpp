@@ -15,6 +15,7 @@
 #include <cmath>
 #include <cstring>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace velmora;
 using namespace velmora::test;
@@ -28,6 +29,8 @@ private slots:
     void recordFile();
     void cursorStoresOnlyWhatItRead();
     void folderLock();
+    void dataFolder_data();
+    void dataFolder();
 };
 
 void TestData::conversions_data()
@@ -221,6 +224,7 @@ void TestData::folderLock()
 {
     TempData d;
     QString error;
+    ::chmod(QFile::encodeName(d.dir().path()).constData(), 0555); // viewed read-only: held too
     auto first = std::make_unique<FolderLock>();
     FolderLock second;
     QVERIFY(first->acquire(d.dir().path(), &error));
@@ -229,6 +233,58 @@ void TestData::folderLock()
              qPrintable(error));
     first.reset();
     QVERIFY(second.acquire(d.dir().path(), &error));
+}
+
+// The league's folder: the one named, else the program's, else the user's. Whether a folder
+// can be written goes by the bits of the class that applies (the owner's here), even for root.
+void TestData::dataFolder_data()
+{
+    QTest::addColumn<QString>("program"); // empty: "bin", made with `mode` and maybe a league
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("league");
+    QTest::addColumn<QString>("named");
+    QTest::addColumn<QString>("chosen"); // inside the test's folder; empty: refused
+    QTest::newRow("program's") << "" << 0755 << false << ""
+                               << "bin";
+    QTest::newRow("read-only") << "" << 0555 << false << ""
+                               << "x/velmora";
+    QTest::newRow("league viewed") << "" << 0555 << true << ""
+                                   << "bin";
+    QTest::newRow("all but the owner may") << "" << 0577 << false << ""
+                                           << "x/velmora";
+    QTest::newRow("installed") << "/usr/bin" << 0755 << false << ""
+                               << "x/velmora";
+    QTest::newRow("named") << "" << 0755 << false << "new"
+                           << "new";
+    QTest::newRow("no parent") << "" << 0755 << false << "no/new"
+                               << "";
+    QTest::newRow("a file") << "" << 0755 << true << "bin/calendar.tro"
+                            << "";
+}
+
+void TestData::dataFolder()
+{
+    QFETCH(QString, program);
+    QFETCH(int, mode);
+    QFETCH(bool, league);
+    QFETCH(QString, named);
+    QFETCH(QString, chosen);
+    QTemporaryDir tmp;
+    const QString bin = tmp.path() + QStringLiteral("/bin"), folder = tmp.path() + u'/' + named;
+    QVERIFY(QDir().mkdir(bin));
+    if (league)
+        writeBytes(bin + QStringLiteral("/calendar.tro"), {});
+    ::chmod(QFile::encodeName(bin).constData(), mode_t(mode));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(tmp.path() + QStringLiteral("/x")));
+    DataDir dir;
+    QString error;
+    const bool opened = DataDir::open(named.isEmpty() ? QString() : folder,
+                                      program.isEmpty() ? bin : program, &dir, &error);
+    ::chmod(QFile::encodeName(bin).constData(), 0755);
+    QCOMPARE(opened, !chosen.isEmpty());
+    QVERIFY2(opened ? dir.path() == tmp.path() + u'/' + chosen : error.contains(folder),
+             qPrintable(error));
+    QCOMPARE(QFileInfo(opened ? dir.path() : folder).isDir(), opened);
 }
 
 QTEST_GUILESS_MAIN(TestData)

@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <sys/stat.h>
 
 using namespace velmora;
 using namespace velmora::test;
@@ -38,6 +39,8 @@ private slots:
     void initTestCase() { Messages::collect(true); }
     void sweep_data();
     void sweep();
+    void readOnly_data() { sweep_data(); }
+    void readOnly();
 };
 
 void TestFaults::sweep_data()
@@ -206,6 +209,54 @@ void TestFaults::sweep()
                 });
         }
     qInfo("%d fault points x 3 errors", calls);
+}
+
+// The same actions in a folder that cannot be written (by its bits, so for root too): each step
+// that stores in a writable folder says so once, naming it; nothing there changes or is made.
+void TestFaults::readOnly()
+{
+    QFETCH(QString, window);
+    QFETCH(Act, prepare);
+    QFETCH(Act, act);
+    int stores = 0; // the steps that store when the folder can be written
+    for (const bool readOnly : {false, true}) {
+        TempData data;
+        writeSeason(data.dir());
+        const FolderState start = folderState(data.dir());
+        FolderState before = start;
+        int said = 0; // messages so far
+        const auto step = [&](int bit) {
+            const FolderState after = folderState(data.dir());
+            for (auto it = after.cbegin(); it != after.cend(); ++it) // a new empty file: no store
+                stores |= before.value(it.key()) != it.value() ? bit : 0;
+            before = after;
+            // At most one message a step, and only in one that stores: an earlier refusal
+            // may leave a later step nothing to store.
+            const int now = int(Messages::collected().size());
+            QVERIFY(now - said <= (stores & bit ? 1 : 0));
+            said = now;
+        };
+        ::chmod(QFile::encodeName(data.dir().path()).constData(), readOnly ? 0555 : 0700);
+        Messages::collected().clear();
+        MainWindow main(data.dir());
+        main.show();
+        QVERIFY(waitUntilActive(&main));
+        const Use use = [&](QWidget* w) {
+            step(1); // opened
+            prepare(w, data.dir());
+            step(2);
+            act(w, data.dir());
+            step(4);
+        };
+        window == u"Main" ? use(&main) : inWindow(main, window, use);
+        step(8); // closed, and the league ordered after it
+        ::chmod(QFile::encodeName(data.dir().path()).constData(), 0700);
+        if (readOnly) {
+            QCOMPARE(said > 0, stores != 0);
+            QCOMPARE(Messages::collected(), QStringList(said, io::readOnlyText(data.dir().path())));
+            QVERIFY(folderState(data.dir()) == start);
+        }
+    }
 }
 
 QTEST_MAIN(TestFaults)
