@@ -1,12 +1,10 @@
 // A whole season through the windows only, as an organiser works: the databases, four
 // entries, two races, the league table, the full table, the score report, and Exit.
 #include "about/program_icon.h"
-#include "data/text.h"
 #include "fixture.h"
 #include "gui.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/flex_grid.h"
-#include "viewer/entries_viewer.h"
 
 #include <QLabel>
 

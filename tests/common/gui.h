@@ -71,11 +71,6 @@ inline void type(const QObject* w, const char* name, const QString& typed)
     typeKeys(b, typed);
 }
 
-inline void click(const QObject* w, const char* name)
-{
-    QTest::mouseClick(button(w, name), Qt::LeftButton);
-}
-
 // Chooses an item as a user does (also the item already chosen).
 inline void pick(const QObject* w, const char* name, int position)
 {
@@ -119,11 +114,23 @@ inline QString inModal(const std::function<void()>& open, const std::function<vo
 }
 
 // Presses a menu item of the window, or one of its buttons.
-inline void trigger(QWidget* from, const char* item)
+inline void trigger(const QObject* from, const char* item)
 {
     if (auto* action = from->findChild<QAction*>(QString::fromLatin1(item)))
         return action->trigger();
-    click(from, item);
+    QTest::mouseClick(button(from, item), Qt::LeftButton);
+}
+inline const auto click = trigger;
+
+// Tables of texts only: a column for each name, and the current row's texts by their names.
+inline void textColumns(std::initializer_list<const char*> names)
+{
+    for (const char* name : names)
+        QTest::addColumn<QString>(name);
+}
+template <class... Name> std::array<QString, sizeof...(Name)> fetchTexts(Name... names)
+{
+    return {*static_cast<QString*>(QTest::qData(names, qMetaTypeId<QString>()))...};
 }
 
 inline QWidget* shownWindow(const QString& name)
@@ -138,6 +145,7 @@ using Use = std::function<void(QWidget*)>;
 
 // Opens the named window as the organiser does (the result window with a budget of 100),
 // runs `use` in it once it is active, and closes it by its close box if it is still open.
+// "Main" (no path) is the main window itself, left open.
 inline void inWindow(MainWindow& main, const QString& window, const Use& use)
 {
     // Each window, then the menu item and the buttons that lead to it.

@@ -23,8 +23,6 @@
 
 using namespace velmora;
 using namespace velmora::test;
-using velmora::test::plainSearch;
-using velmora::test::samePick;
 
 namespace {
 
@@ -173,19 +171,18 @@ void TestCore::ordering_data()
     QTest::addColumn<QStringList>("owners");
     QTest::addColumn<QList<int>>("points");
     QTest::addColumn<QStringList>("ordered");
-    QTest::newRow("points, ties kept")
-        << LeagueOrder::ByPoints << QStringList{"a", "b", "c", "d", "e"}
-        << QList<int>{5, 40, 12, 40, -3} << QStringList{"b", "d", "c", "a", "e"};
-    QTest::newRow("owner bytes") << LeagueOrder::ByOwner
-                                 << QStringList{"bob", "Zed", "alan", "al", "Al", "bob"}
-                                 << QList<int>{1, 2, 3, 4, 5, 6}
-                                 << QStringList{"Al", "Zed", "al", "alan", "bob", "bob"};
+    const auto row = [](const char* name, LeagueOrder order, QStringList owners, QList<int> points,
+                        QStringList ordered) {
+        QTest::newRow(name) << order << owners << points << ordered;
+    };
+    row("points, ties kept", LeagueOrder::ByPoints, {"a", "b", "c", "d", "e"}, {5, 40, 12, 40, -3},
+        {"b", "d", "c", "a", "e"});
+    row("owner bytes", LeagueOrder::ByOwner, {"bob", "Zed", "alan", "al", "Al", "bob"},
+        {1, 2, 3, 4, 5, 6}, {"Al", "Zed", "al", "alan", "bob", "bob"});
     // The euro sign is byte 0x80 in the files, below the 0xFF of y with diaeresis.
-    QTest::newRow("owner bytes above 0x7F")
-        << LeagueOrder::ByOwner << QStringList{"\u00ffa", "\u20acb"} << QList<int>{1, 2}
-        << QStringList{"\u20acb", "\u00ffa"};
-    QTest::newRow("in order") << LeagueOrder::ByPoints << QStringList{"x", "y"} << QList<int>{3, 2}
-                              << QStringList{"x", "y"};
+    row("owner bytes above 0x7F", LeagueOrder::ByOwner, {"\u00ffa", "\u20acb"}, {1, 2},
+        {"\u20acb", "\u00ffa"});
+    row("in order", LeagueOrder::ByPoints, {"x", "y"}, {3, 2}, {"x", "y"});
 }
 
 // Points highest first, equal ones keeping their order; owners by their stored bytes. The
@@ -307,14 +304,14 @@ void TestCore::scoreReport()
         "Maximilian Featherstonea    " + zones, "7             " + zones};
     for (int row = 7; row <= 24; ++row) // the full table's empty rows
         lines << QByteArray(84, ' ');
-    lines << ""
-          << "Championship"
-          << ""
-          << " 1    Ann                    12"
-          << " 2    Maximilian Featherstone-3"
-          << " 3    Maximilian Featherstonea"
-          << "                             7"
-          << "";
+    lines += QByteArrayList{"",
+                            "Championship",
+                            "",
+                            " 1    Ann                    12",
+                            " 2    Maximilian Featherstone-3",
+                            " 3    Maximilian Featherstonea",
+                            "                             7",
+                            ""};
     QCOMPARE(report, lines.join("\r\n"));
     QCOMPARE(readBytes(d.path("Fresh.tmr")), QByteArray()); // created empty
 }

@@ -12,10 +12,8 @@
 #include <QTest>
 
 #include <cerrno>
-#include <cmath>
 #include <cstring>
 #include <sys/stat.h>
-#include <unistd.h>
 
 using namespace velmora;
 using namespace velmora::test;
@@ -244,22 +242,18 @@ void TestData::dataFolder_data()
     QTest::addColumn<bool>("league");
     QTest::addColumn<QString>("named");
     QTest::addColumn<QString>("chosen"); // inside the test's folder; empty: refused
-    QTest::newRow("program's") << "" << 0755 << false << ""
-                               << "bin";
-    QTest::newRow("read-only") << "" << 0555 << false << ""
-                               << "x/velmora";
-    QTest::newRow("league viewed") << "" << 0555 << true << ""
-                                   << "bin";
-    QTest::newRow("all but the owner may") << "" << 0577 << false << ""
-                                           << "x/velmora";
-    QTest::newRow("installed") << "/usr/bin" << 0755 << false << ""
-                               << "x/velmora";
-    QTest::newRow("named") << "" << 0755 << false << "new"
-                           << "new";
-    QTest::newRow("no parent") << "" << 0755 << false << "no/new"
-                               << "";
-    QTest::newRow("a file") << "" << 0755 << true << "bin/calendar.tro"
-                            << "";
+    const std::tuple<const char*, const char*, int, bool, const char*, const char*> rows[] = {
+        {"program's", "", 0755, false, "", "bin"},
+        {"read-only", "", 0555, false, "", "x/velmora"},
+        {"league viewed", "", 0555, true, "", "bin"},
+        {"all but the owner may", "", 0577, false, "", "x/velmora"},
+        {"installed", "/usr/bin", 0755, false, "", "x/velmora"},
+        {"named", "", 0755, false, "new", "new"},
+        {"no parent", "", 0755, false, "no/new", ""},
+        {"a file", "", 0755, true, "bin/calendar.tro", ""}};
+    for (const auto& [name, program, mode, league, named, chosen] : rows)
+        QTest::newRow(name) << QString(program) << mode << league << QString(named)
+                            << QString(chosen);
 }
 
 void TestData::dataFolder()

@@ -8,7 +8,6 @@
 #include "scoring/scoring_window.h"
 #include "toolkit/dialogs.h"
 
-#include <QTest>
 
 #include <csignal>
 #include <sys/wait.h>

@@ -31,6 +31,14 @@ Act typing(const char* box, const char* text)
     return [=](QWidget* w, const DataDir&) { type(w, box, QString::fromUtf8(text)); };
 }
 
+Act inTurn(const std::vector<Act>& acts)
+{
+    return [=](QWidget* w, const DataDir& d) {
+        for (const Act& a : acts)
+            a(w, d);
+    };
+}
+
 } // namespace
 
 class TestFaults : public QObject {
@@ -57,24 +65,13 @@ void TestFaults::sweep_data()
     };
     row("team editor Next", "Team_Entry", typing("Team_Price", "13.5"), press("Forward"),
         "teams.tro");
-    row(
-        "team editor Delete", "Team_Entry", // a team nothing refers to yet
-        [](QWidget* w, const DataDir& d) {
-            press("New")(w, d);
-            typing("Team", "Zeta")(w, d);
-            press("Previous")(w, d);
-            press("Forward")(w, d);
-        },
+    row("team editor Delete", "Team_Entry", // a team nothing refers to yet
+        inTurn({press("New"), typing("Team", "Zeta"), press("Previous"), press("Forward")}),
         press("Delete"), "teams.tro", false);
     row("test-driver editor Close", "Test_Driver", typing("Driver", "Gus Holm"), press("Close"),
         "test.tro");
-    row(
-        "entry editor Close", "Entries", // on Alan, whose components are all the first ones
-        [](QWidget* w, const DataDir& d) {
-            press("Forward")(w, d);
-            typing("Owner", "Alan B")(w, d);
-        },
-        press("Close"), "entry.tro");
+    row("entry editor Close", "Entries", // on Alan, whose components are all the first ones
+        inTurn({press("Forward"), typing("Owner", "Alan B")}), press("Close"), "entry.tro");
     row("entry editor Delete", "Entries", none, press("Delete"), "entry.tro", false);
     row("team card Finish", "Race_Score", typing("Driver2_Price", "-3"), press("Close"),
         "Imola.tmr");
@@ -84,12 +81,7 @@ void TestFaults::sweep_data()
     row("team card's first fill", "Score", typing("Race", "Suzuka"), press("Teamscore"),
         "Suzuka.tmr");
     row("test-driver card opens", "Score", typing("Race", "Imola"), press("Testscore"), "");
-    row(
-        "scoring window Calculate", "Score",
-        [](QWidget* w, const DataDir& d) {
-            type(w, "Race", "Spa");
-            press("Teamscore")(w, d);
-        },
+    row("scoring window Calculate", "Score", inTurn({typing("Race", "Spa"), press("Teamscore")}),
         press("Calculate"), "calendar.tro");
     for (const char* item : {"Setup_Team", "Setup_Driver", "Comp_Team", "Comp_Score", "Sort_Owner"})
         row(item, "Main", none, press(item), "entry.tro");
@@ -130,7 +122,7 @@ void TestFaults::sweep()
             io::setFaultHook({});
             check(w, before);
         };
-        window == u"Main" ? use(&main) : inWindow(main, window, use);
+        inWindow(main, window, use); // "Main": the main window itself
     };
     // Leaves the window by the button that stores what it shows, if it is still open.
     const auto leave = [](QWidget* w) {
@@ -248,7 +240,7 @@ void TestFaults::readOnly()
             act(w, data.dir());
             step(4);
         };
-        window == u"Main" ? use(&main) : inWindow(main, window, use);
+        inWindow(main, window, use);
         step(8); // closed, and the league ordered after it
         ::chmod(QFile::encodeName(data.dir().path()).constData(), 0700);
         if (readOnly) {
