@@ -213,7 +213,7 @@ void TestWindows::stepping()
     const auto [window, actions, number, steps, focus, records] =
         fetchTexts("window", "actions", "number", "steps", "focus", "records");
     const bool entries = window == u"Entries", drivers = window == u"Test_Driver";
-    QString shownNumber, shownSteps, focused;
+    QStringList seen; // the record number, the stepping buttons, the focus
     open(window, [&](QWidget* w) {
         const char* buttons[] = {"Forward", "Previous", "New", "Delete"};
         for (const QChar c : actions) {
@@ -224,13 +224,9 @@ void TestWindows::stepping()
                 press(Qt::Key_Space);
             }
         }
-        shownNumber = text(w, "Number").trimmed();
-        shownSteps = velmora::test::steps(w);
-        focused = focusName();
+        seen = QStringList{text(w, "Number").trimmed(), velmora::test::steps(w), focusName()};
     });
-    QCOMPARE(shownNumber, number);
-    QCOMPARE(shownSteps, steps);
-    QCOMPARE(focused, focus);
+    QCOMPARE(seen, QStringList({number, steps, focus}));
     // The close box stored nothing more (the entry file is put in order).
     const DataDir& d = data_->dir();
     QStringList shown;

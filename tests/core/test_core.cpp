@@ -73,10 +73,8 @@ void TestCore::entriesAddTheirFiveComponents()
     QString error;
     // A race file that cannot be read writes nothing; a replacement that fails puts back the
     // files already replaced, so that the totals never count a race the points do not.
-    for (const auto& [op, file] : {std::pair{io::Op::Read, "R.tmr"},
-                                   {io::Op::Rename, "teams.tro"},
-                                   {io::Op::Rename, "test.tro"},
-                                   {io::Op::Rename, "entry.tro"}}) {
+    for (const char* file : {"R.tmr", "teams.tro", "test.tro", "entry.tro"}) {
+        const io::Op op = file[0] == 'R' ? io::Op::Read : io::Op::Rename;
         io::setFaultHook([op, file](io::Op o, const QString& path) {
             return o == op && path.endsWith(QLatin1String(file)) ? ENOSPC : 0;
         });
@@ -129,13 +127,13 @@ void TestCore::overflowWritesNothing_data()
     QTest::addColumn<int>("engine");
     QTest::addColumn<int>("testDriver");
     QTest::addColumn<QStringList>("named");
-    QTest::newRow("engine up") << 20000 << 0
-                               << QStringList{"engine \"x\" (team record 2)", "\"Second\"",
-                                              "32767"};
-    QTest::newRow("engine down") << -20000 << 0 << QStringList{"\"Second\"", "-32768"};
-    QTest::newRow("test driver") << 0 << 17000 << QStringList{"\"Sam\"", "\"Second\""};
-    QTest::newRow("entry") << 9000 << 8000
-                           << QStringList{"entry 1", "\"Ann\"", "test driver \"Sam\""};
+    const std::tuple<const char*, int, int, QStringList> rows[] = {
+        {"engine up", 20000, 0, {"engine \"x\" (team record 2)", "\"Second\"", "32767"}},
+        {"engine down", -20000, 0, {"\"Second\"", "-32768"}},
+        {"test driver", 0, 17000, {"\"Sam\"", "\"Second\""}},
+        {"entry", 9000, 8000, {"entry 1", "\"Ann\"", "test driver \"Sam\""}}};
+    for (const auto& [name, engine, testDriver, named] : rows)
+        QTest::newRow(name) << engine << testDriver << named;
 }
 
 void TestCore::overflowWritesNothing()
