@@ -6,6 +6,7 @@
 #include "toolkit/dialogs.h"
 #include "toolkit/flex_grid.h"
 
+#include <QCryptographicHash>
 #include <QLabel>
 
 using namespace velmora;
@@ -139,6 +140,14 @@ void TestSeason::wholeSeasonThroughTheWindows()
     QVERIFY(std::count_if(pixel, pixel + 32 * 32,
                           [](QRgb c) { return qAlpha(c) == 255 && qGray(c) < 40; })
             > 32);
+    // The icon as drawn at three sizes, pixel for pixel (with this Qt's raster painter): a
+    // change to any of its shapes or colours shows here.
+    QCryptographicHash drawn(QCryptographicHash::Sha1);
+    for (const int size : {16, 32, 48}) {
+        const QImage image = programIconImage(size).convertToFormat(QImage::Format_ARGB32);
+        drawn.addData(QByteArrayView(image.constBits(), image.sizeInBytes()));
+    }
+    QCOMPARE(drawn.result().toHex(), QByteArray("cc6d7cf72d209607858e30677204891fcd8f3be1"));
     trigger(&main, "File_Exit");
     for (QWidget* w : QApplication::topLevelWidgets())
         QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));

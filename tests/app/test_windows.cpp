@@ -50,6 +50,8 @@ private slots:
     void stepping();
     void closeBoxAsks_data();
     void closeBoxAsks();
+    void tabOrder_data();
+    void tabOrder();
     void leagueTableStaysPut();
     void reportDialog();
     void unreadableFileKeepsWindowShut_data();
@@ -449,6 +451,50 @@ void TestWindows::bestAndWorst()
                  QStringLiteral("Meteor").leftJustified(80) + "34"
                      + QStringLiteral("Meteor").leftJustified(80));
     });
+}
+
+// Tab leads through a window's controls in the order of its rows, skipping those that are
+// off (here: Previous, and Calculate before a team card).
+void TestWindows::tabOrder_data()
+{
+    textColumns({"window", "order"});
+    const QString editor = QStringLiteral("New Forward Delete Close");
+    const QList<QStringList> rows = {
+        {"Main", "HiScores Sort_Owner Sort_Points"},
+        {"Team_Entry", "Team Team_Price Engine Engine_Price Driver1 Driver1_Price Driver2 "
+                       "Driver2_Price "
+                           + editor},
+        {"Test_Driver", "Driver Price " + editor},
+        {"Entries", "Owner Team Engine Driver1 Driver2 TDriver Price " + editor},
+        {"Score", "Race Teamscore Testscore"},
+        {"Race_Score", "Team_Price Engine_Price Driver1_Price Driver2_Price Forward Close"},
+        {"TD_Score", "Driver Price New Close"},
+        {"Calculate", "Budge Ok"},
+        {"Calculator", "Team Engine Driver1 Driver2 Price Score Team2 Engine2 Driver12 Driver22 "
+                       "Price2 Score2 Okay"},
+        {"Team_Viewer", "Spread Close"}};
+    for (const QStringList& r : rows)
+        QTest::newRow(qPrintable(r[0])) << r[0] << r[1];
+}
+
+void TestWindows::tabOrder()
+{
+    const auto [window, order] = fetchTexts("window", "order");
+    QStringList reached;
+    open(window, [&reached](QWidget* w) {
+        QWidget* const first = QApplication::focusWidget();
+        QWidget* c = first;
+        do {
+            QWidget* named = c; // the box of an editable list is the list
+            while (named->objectName().isEmpty())
+                named = named->parentWidget();
+            if (c->isEnabled() && c->isVisibleTo(w) && (c->focusPolicy() & Qt::TabFocus)
+                && (reached.isEmpty() || reached.back() != named->objectName()))
+                reached << named->objectName();
+            c = c->nextInFocusChain();
+        } while (c != first);
+    });
+    QCOMPARE(reached.join(u' '), order);
 }
 
 // Clicks and keys in the league table never scroll it sideways: the position column stays,
