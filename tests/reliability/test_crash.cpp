@@ -8,7 +8,6 @@
 #include "scoring/scoring_window.h"
 #include "toolkit/dialogs.h"
 
-
 #include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
