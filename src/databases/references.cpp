@@ -44,18 +44,14 @@ QString deleteRefusal(Database database, qint64 record, const References& found)
     const bool teams = database == Database::Teams;
     const QString noun = teams ? QStringLiteral("team") : QStringLiteral("test driver");
     QStringList who;
-    if (found.entries > 0)
-        who << QStringLiteral("%1 %2 it or a later %3")
-                   .arg(found.entries)
-                   .arg(found.entries == 1 ? QStringLiteral("entry chooses")
-                                           : QStringLiteral("entries choose"),
-                        noun);
-    if (found.races > 0)
-        who << QStringLiteral("%1 %2 points for it or a later %3")
-                   .arg(found.races)
-                   .arg(found.races == 1 ? QStringLiteral("race has")
-                                         : QStringLiteral("races have"),
-                        noun);
+    const auto add = [&who, &noun](qint64 n, const char* one, const char* many) {
+        if (n > 0)
+            who << QStringLiteral("%1 %2 it or a later %3")
+                       .arg(n)
+                       .arg(QLatin1String(n == 1 ? one : many), noun);
+    };
+    add(found.entries, "entry chooses", "entries choose");
+    add(found.races, "race has points for", "races have points for");
     return QStringLiteral("%1 %2 cannot be deleted: %3. Entries and races know a %4 by its "
                           "place in the list, so every later %4 would move down one place and "
                           "take over another's picks and points.")
