@@ -1,6 +1,7 @@
 #include "data/codepage.h"
 
 #include <array>
+#include <cstdint>
 
 namespace velmora {
 namespace {
@@ -19,21 +20,28 @@ constexpr std::array<char16_t, 256> kChars = [] {
     return chars;
 }();
 
+// The byte of each of the first 256 code points, or -1 for the C1 controls the code page
+// gave to other characters (0x80 is '€'): one look-up for every character a name typed on
+// a Western keyboard holds.
+constexpr std::array<int16_t, 256> kBytes = [] {
+    std::array<int16_t, 256> bytes{};
+    for (int c = 0; c < 256; ++c)
+        bytes[c] = int16_t(c);
+    for (int b = 0x80; b < 0xA0; ++b)
+        if (kHigh[b - 0x80] != b)
+            bytes[b] = -1;
+    return bytes;
+}();
+
 // The byte of a character, or -1 for one the code page has not.
 int byteOf(char16_t c)
 {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return c;
+    if (c < kBytes.size())
+        return kBytes[c];
     for (std::size_t i = 0; i < kHigh.size(); ++i)
         if (kHigh[i] == c)
             return int(0x80 + i);
     return -1;
-}
-
-char encodeChar(char16_t c)
-{
-    const int b = byteOf(c);
-    return static_cast<char>(b < 0 ? '?' : b);
 }
 
 } // namespace
@@ -66,20 +74,26 @@ QByteArray encode1252(const QString& text)
 
 void appendEncoded1252(const QString& text, QByteArray* out)
 {
-    // One byte per character at most: size the array once, write through a pointer and
-    // cut off what surrogate pairs left unused.
+    // One byte per character at most: size the array once and cut off what surrogate pairs
+    // left unused.
     const qsizetype start = out->size();
     out->resize(start + text.size());
-    char* bytes = out->data() + start;
-    const QChar* in = text.constData();
-    qsizetype n = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = in[i];
-        if (c.isHighSurrogate() && i + 1 < text.size() && in[i + 1].isLowSurrogate())
-            ++i; // one character outside the code page, one '?'
-        bytes[n++] = encodeChar(c.unicode());
+    out->resize(start + encode1252(text, out->data() + start, text.size()));
+}
+
+qsizetype encode1252(const QString& text, char* out, qsizetype capacity)
+{
+    const char16_t* in = reinterpret_cast<const char16_t*>(text.constData());
+    const char16_t* const end = in + text.size();
+    char* const start = out;
+    for (char* const full = out + capacity; in != end && out != full; ++in) {
+        int b = *in < kBytes.size() ? kBytes[*in] : byteOf(*in);
+        // A surrogate pair is one character outside the code page: one '?'.
+        if (b < 0 && QChar::isHighSurrogate(*in) && in + 1 != end && QChar::isLowSurrogate(in[1]))
+            ++in;
+        *out++ = static_cast<char>(b < 0 ? '?' : b);
     }
-    out->resize(start + n);
+    return out - start;
 }
 
 } // namespace velmora

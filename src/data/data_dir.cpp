@@ -2,12 +2,14 @@
 
 #include "data/codepage.h"
 #include "data/text.h"
+#include "data/types.h"
 
 #include "data/io.h"
 
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <sys/stat.h>
 
@@ -109,12 +111,17 @@ bool DataDir::holdsLeague() const
 
 QString escapeRaceName(const QString& race)
 {
+    const auto escaped = [](QChar c) {
+        const char16_t u = c.unicode();
+        return u == u'%' || u == u'/' || u == u'\\' || u < 0x20 || u == 0x7F;
+    };
+    if (std::none_of(race.begin(), race.end(), escaped))
+        return race; // most names: shared, not copied
     QString name;
     name.reserve(race.size());
     for (QChar c : race) {
-        const char16_t u = c.unicode();
-        if (u == u'%' || u == u'/' || u == u'\\' || u < 0x20 || u == 0x7F)
-            name += u'%' + QString::number(u, 16).toUpper().rightJustified(2, u'0');
+        if (escaped(c))
+            name += u'%' + QString::number(c.unicode(), 16).toUpper().rightJustified(2, u'0');
         else
             name += c;
     }
@@ -123,8 +130,12 @@ QString escapeRaceName(const QString& race)
 
 QString storedRaceName(const QString& race)
 {
-    const QByteArray bytes = encode1252(fieldText(race));
-    return displayText(decode1252(bytes.constData(), int(bytes.size())));
+    // Kept as the calendar keeps it (trimmed, then its first 80 characters in the code
+    // page) and read back without the blanks; written on the stack, as every race file's
+    // name is made here.
+    char bytes[TextFieldLength];
+    const qsizetype n = encode1252(displayText(race), bytes, TextFieldLength);
+    return displayText(decode1252(bytes, int(n)));
 }
 
 QString DataDir::raceTeams(const QString& race) const

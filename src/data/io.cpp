@@ -349,12 +349,18 @@ bool writeDocument(const QString& path, const QByteArray& contents, QString* err
 bool readWholeFile(const QString& path, QByteArray* contents, QString* error)
 {
     contents->clear();
+    // A file that is there is only read, without asking about its folder first; an absent
+    // one is made, but in a read-only folder.
     int fd;
-    bool writable;
-    if (!openDataFile(path, &fd, &writable, error))
-        return false;
-    if (fd < 0)
-        return true;
+    if (const int e = openCode(path, O_RDONLY, &fd); e == ENOENT) {
+        bool writable;
+        if (!openDataFile(path, &fd, &writable, error))
+            return false;
+        if (fd < 0)
+            return true;
+    } else if (e != 0) {
+        return fail(error, QStringLiteral("open"), path, e);
+    }
     const qint64 length = fileLength(fd);
     // Sized exactly: resize() would round a large file up to the next power of two.
     const bool ok = allocate(contents, length, path, error)

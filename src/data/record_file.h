@@ -58,12 +58,13 @@ private:
 };
 
 // The file at path (created when absent) as records: every whole record decoded into
-// *records, and (when asked) the bytes after the last whole record, which this program never
-// writes but keeps when it rewrites the file. False, with the file and the system's reason
-// in *error, when it cannot be opened or read, or there is not the memory for it.
+// *records, and (when asked) the file's bytes as read, whose bytes after the last whole
+// record this program never writes but keeps when it rewrites the file (restOf). False, with
+// the file and the system's reason in *error, when it cannot be opened or read, or there is
+// not the memory for it.
 template <class Record>
 bool readRecords(const QString& path, std::vector<Record>* records, QString* error,
-                 QByteArray* rest = nullptr)
+                 QByteArray* file = nullptr)
 {
     QByteArray bytes;
     records->clear();
@@ -80,18 +81,23 @@ bool readRecords(const QString& path, std::vector<Record>* records, QString* err
             *error = io::errorText(QStringLiteral("read"), path, ENOMEM);
         return false;
     }
-    if (rest)
-        *rest = bytes.mid(count * Record::Length);
+    if (file)
+        *file = std::move(bytes);
     return true;
+}
+
+// The bytes of a file after its last whole record.
+template <class Record> QByteArray restOf(const QByteArray& file)
+{
+    return file.mid(file.size() / Record::Length * Record::Length);
 }
 
 // Records as the bytes of a file, one after the other.
 template <class Record> QByteArray encodeRecords(const std::vector<Record>& records)
 {
-    QByteArray bytes;
-    bytes.reserve(qsizetype(records.size()) * Record::Length);
-    for (const Record& r : records)
-        bytes += r.encode();
+    QByteArray bytes(qsizetype(records.size()) * Record::Length, Qt::Uninitialized);
+    for (std::size_t i = 0; i < records.size(); ++i)
+        records[i].encodeInto(bytes.data() + qsizetype(i) * Record::Length);
     return bytes;
 }
 

@@ -18,15 +18,20 @@ constexpr int kOwnerAt = 0, kEntryPriceAt = 80, kPointsAt = 84, kTeamIndexAt = 8
 
 void putText(char* out, const QString& text)
 {
-    const QByteArray bytes = encode1252(text);
-    const int n = std::min<int>(bytes.size(), TextFieldLength);
-    std::memcpy(out, bytes.constData(), n);
-    std::memset(out + n, ' ', TextFieldLength - n);
+    const qsizetype n = encode1252(text, out, TextFieldLength);
+    std::memset(out + n, ' ', std::size_t(TextFieldLength - n));
 }
 
 QString getText(const char* in)
 {
     return decode1252(in, TextFieldLength);
+}
+
+template <class Record> QByteArray encoded(const Record& record)
+{
+    QByteArray out(Record::Length, Qt::Uninitialized);
+    record.encodeInto(out.data());
+    return out;
 }
 
 } // namespace
@@ -45,11 +50,14 @@ ComponentSlot ComponentSlot::decodeFrom(const char* in)
 
 QByteArray TeamRecord::encode() const
 {
-    QByteArray out(Length, '\0');
+    return encoded(*this);
+}
+
+void TeamRecord::encodeInto(char* out) const
+{
     const auto parts = components();
     for (int s = 0; s < 4; ++s)
-        parts[std::size_t(s)]->encodeInto(out.data() + kSlotAt[s]);
-    return out;
+        parts[std::size_t(s)]->encodeInto(out + kSlotAt[s]);
 }
 
 TeamRecord TeamRecord::decode(const char* in)
@@ -60,11 +68,14 @@ TeamRecord TeamRecord::decode(const char* in)
 
 QByteArray TestDriverRecord::encode() const
 {
-    QByteArray out(Length, '\0');
-    putText(out.data() + kNameAt, Name);
-    writeInt16(out.data() + kTestPriceAt, Price);
-    writeInt16(out.data() + kTestScoreAt, Score);
-    return out;
+    return encoded(*this);
+}
+
+void TestDriverRecord::encodeInto(char* out) const
+{
+    putText(out + kNameAt, Name);
+    writeInt16(out + kTestPriceAt, Price);
+    writeInt16(out + kTestScoreAt, Score);
 }
 
 TestDriverRecord TestDriverRecord::decode(const char* in)
@@ -74,8 +85,11 @@ TestDriverRecord TestDriverRecord::decode(const char* in)
 
 QByteArray EntryRecord::encode() const
 {
-    QByteArray out(Length, '\0');
-    char* p = out.data();
+    return encoded(*this);
+}
+
+void EntryRecord::encodeInto(char* p) const
+{
     putText(p + kOwnerAt, Owner);
     writeSingle(p + kEntryPriceAt, Price);
     writeInt16(p + kPointsAt, Points);
@@ -84,7 +98,6 @@ QByteArray EntryRecord::encode() const
     writeInt16(p + kDriver1IndexAt, Driver1Index);
     writeInt16(p + kDriver2IndexAt, Driver2Index);
     writeInt16(p + kTestDriverIndexAt, TestDriverIndex);
-    return out;
 }
 
 EntryRecord EntryRecord::decode(const char* in)
@@ -103,9 +116,12 @@ EntryRecord EntryRecord::decode(const char* in)
 
 QByteArray RaceName::encode() const
 {
-    QByteArray out(Length, '\0');
-    putText(out.data(), Name);
-    return out;
+    return encoded(*this);
+}
+
+void RaceName::encodeInto(char* out) const
+{
+    putText(out, Name);
 }
 
 RaceName RaceName::decode(const char* in)

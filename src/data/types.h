@@ -9,7 +9,8 @@
 namespace velmora {
 
 // The record types of the data files, as plain decoded values. encode() gives the exact
-// bytes a record occupies on disk (little-endian, no padding); decode() reads them back.
+// bytes a record occupies on disk (little-endian, no padding), encodeInto() writes them at
+// out (Length bytes); decode() reads them back.
 // Text fields are 80 Windows-1252 bytes padded with blanks: a decoded name keeps all 80
 // characters as stored, and encode() pads or cuts whatever it is given to 80.
 
@@ -32,6 +33,7 @@ struct TeamRecord {
 
     static constexpr int Length = 344;
     QByteArray encode() const;
+    void encodeInto(char* out) const;
     static TeamRecord decode(const char* bytes);
 
     // The four slots in the order they lie in the record.
@@ -60,6 +62,7 @@ struct TestDriverRecord {
 
     static constexpr int Length = 84;
     QByteArray encode() const;
+    void encodeInto(char* out) const;
     static TestDriverRecord decode(const char* bytes);
 };
 
@@ -76,6 +79,7 @@ struct EntryRecord {
 
     static constexpr int Length = 96;
     QByteArray encode() const;
+    void encodeInto(char* out) const;
     static EntryRecord decode(const char* bytes);
 };
 
@@ -85,6 +89,7 @@ struct RaceName {
 
     static constexpr int Length = 80;
     QByteArray encode() const;
+    void encodeInto(char* out) const;
     static RaceName decode(const char* bytes);
 };
 
