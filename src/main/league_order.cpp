@@ -51,14 +51,15 @@ void orderEntries(std::vector<EntryRecord>* entries, LeagueOrder order)
 bool orderEntryFile(const DataDir& dir, LeagueOrder order, std::vector<EntryRecord>* entries,
                     QString* error)
 {
-    QByteArray rest;
-    if (!readRecords(dir.entries(), entries, error, &rest))
+    QByteArray file;
+    if (!readRecords(dir.entries(), entries, error, &file))
         return false;
     const std::vector<std::size_t> at = leagueOrder(*entries, order);
     if (std::is_sorted(at.begin(), at.end()))
         return true; // in order already: not written at all
     std::vector<EntryRecord> ordered = permuted(*entries, at);
-    if (!rewriteFile(dir.entries(), dir.scratch(), encodeRecords(ordered) + rest, error))
+    if (!rewriteFile(dir.entries(), dir.scratch(), encodeRecords(ordered) + restOf<EntryRecord>(file),
+                     error))
         return false;
     *entries = std::move(ordered);
     return true;

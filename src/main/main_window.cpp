@@ -139,19 +139,17 @@ bool MainWindow::showTables(bool startUp)
     std::vector<TeamRecord> teams;
     std::vector<TestDriverRecord> testDrivers;
     std::vector<EntryRecord> entries;
-    QByteArray rest;
+    QByteArray entryFile;
     QString error;
     if (!readRecords(dataDir_.teams(), &teams, &error)
         || !readRecords(dataDir_.testDrivers(), &testDrivers, &error)
-        || !readRecords(dataDir_.entries(), &entries, &error, &rest)) {
+        || !readRecords(dataDir_.entries(), &entries, &error, &entryFile)) {
         Messages::error(this, error);
         return false;
     }
     viewer_->fill(LookupLists(teams, testDrivers), entries);
     if (startUp)
-        fillLeagueTable(leagueTable_,
-                        double(entries.size()) + double(rest.size()) / EntryRecord::Length,
-                        entries);
+        fillLeagueTable(leagueTable_, double(entryFile.size()) / EntryRecord::Length, entries);
     else
         refillLeagueTable(leagueTable_, entries);
     return true;

@@ -130,14 +130,14 @@ bool buildScoreReport(const DataDir& dir, QByteArray* report, QString* error)
     std::vector<TestDriverRecord> testDrivers;
     std::vector<RaceName> races;
     std::vector<EntryRecord> entries;
-    QByteArray teamsRest;
-    if (!readRecords(dir.teams(), &teams, error, &teamsRest)
+    QByteArray teamsFile;
+    if (!readRecords(dir.teams(), &teams, error, &teamsFile)
         || !readRecords(dir.testDrivers(), &testDrivers, error)
         || !readRecords(dir.calendar(), &races, error)
         || !readRecords(dir.entries(), &entries, error))
         return false;
 
-    ComponentTable table(double(teams.size()) + double(teamsRest.size()) / TeamRecord::Length);
+    ComponentTable table(double(teamsFile.size()) / TeamRecord::Length);
     for (std::size_t i = 0; i < teams.size(); ++i) {
         const auto parts = ComponentTable::groups(teams[i]);
         for (int g = 0; g < 4; ++g)

@@ -32,16 +32,17 @@ bool fail(QString* error, const QString& text)
     return false;
 }
 
-// A database as read: its records, and the bytes after the last whole one, kept as they are.
+// A database as read: its records, and its bytes, whose bytes after the last whole record
+// are kept as they are.
 template <class Record> struct Database {
     std::vector<Record> records;
-    QByteArray rest;
+    QByteArray file;
 
     bool read(const QString& path, QString* error)
     {
-        return readRecords(path, &records, error, &rest);
+        return readRecords(path, &records, error, &file);
     }
-    QByteArray bytes() const { return encodeRecords(records) + rest; }
+    QByteArray bytes() const { return encodeRecords(records) + restOf<Record>(file); }
 };
 
 // The race files of a race, read once however often the calendar names it.
@@ -112,7 +113,7 @@ bool recalculateChampionship(const DataDir& data, std::vector<EntryRecord>* entr
     if (!entries.read(data.entries(), error))
         return false;
     // What the three files held, to put back should one of them fail to be replaced.
-    const QByteArray before[3] = {teams.bytes(), testDrivers.bytes(), entries.bytes()};
+    const QByteArray before[3] = {teams.file, testDrivers.file, entries.file};
     for (std::size_t i = 0; i < entries.records.size(); ++i) {
         EntryRecord& e = entries.records[i];
         int points = 0;

@@ -2,19 +2,39 @@
 
 #include <QDir>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace velmora::test {
 
+// Plain system calls: the fuzz targets rewrite a whole folder for every input.
 void writeBytes(const QString& path, const QByteArray& bytes)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const bool written = fd >= 0 && ::write(fd, bytes.constData(), std::size_t(bytes.size()))
+                                        == bytes.size();
+    if (fd >= 0)
+        ::close(fd);
+    if (!written)
         qFatal("cannot write %s", qPrintable(path));
 }
 
 QByteArray readBytes(const QString& path)
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    QByteArray bytes;
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    struct stat st {};
+    if (fd < 0)
+        return bytes;
+    if (::fstat(fd, &st) == 0) {
+        bytes.resize(qsizetype(st.st_size));
+        if (::read(fd, bytes.data(), std::size_t(bytes.size())) != bytes.size())
+            bytes.clear();
+    }
+    ::close(fd);
+    return bytes;
 }
 
 TeamRecord team(const QString& name, const QString& engine, const QString& driver1,
@@ -60,14 +80,17 @@ void writeSeason(const DataDir& dir)
     }
 }
 
-QList<QByteArray> calculatedFiles(const DataDir& dir, bool scores)
+QList<QByteArray> calculatedFiles(const DataDir& dir)
 {
-    QList<QByteArray> files = {readBytes(dir.teams()), readBytes(dir.testDrivers()),
-                               readBytes(dir.entries())};
+    return {readBytes(dir.teams()), readBytes(dir.testDrivers()), readBytes(dir.entries())};
+}
+
+QList<QByteArray> withoutScores(QList<QByteArray> files)
+{
     const std::pair<int, QList<int>> fields[3] = {{TeamRecord::Length, {84, 170, 256, 342}},
                                                   {TestDriverRecord::Length, {82}},
                                                   {EntryRecord::Length, {84}}};
-    for (int k = 0; !scores && k < 3; ++k)
+    for (int k = 0; k < 3; ++k)
         for (qsizetype at = 0; at + fields[k].first <= files[k].size(); at += fields[k].first)
             for (int o : fields[k].second)
                 files[k][at + o] = files[k][at + o + 1] = 0;

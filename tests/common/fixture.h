@@ -26,10 +26,7 @@ QByteArray readBytes(const QString& path);
 
 template <class Record> QByteArray bytesOf(const std::vector<Record>& records)
 {
-    QByteArray bytes;
-    for (const Record& r : records)
-        bytes += r.encode();
-    return bytes;
+    return encodeRecords(records);
 }
 template <class Record> void writeRecords(const QString& path, const std::vector<Record>& records)
 {
@@ -55,9 +52,10 @@ EntryRecord entry(const QString& owner, int points = 0, int team = 0, int engine
 // earlier score report, "report.txt".
 void writeSeason(const DataDir& dir);
 
-// The three files the championship calculation writes, with (`scores` false) the score
-// bytes of every whole record zeroed.
-QList<QByteArray> calculatedFiles(const DataDir& dir, bool scores = true);
+// The three files the championship calculation writes.
+QList<QByteArray> calculatedFiles(const DataDir& dir);
+// The same with the score bytes of every whole record zeroed.
+QList<QByteArray> withoutScores(QList<QByteArray> files);
 
 // Every file of the folder and its bytes, scratch files ("temp.tro", ".part") left out.
 using FolderState = QMap<QString, QByteArray>;
