@@ -58,8 +58,8 @@ bool orderEntryFile(const DataDir& dir, LeagueOrder order, std::vector<EntryReco
     if (std::is_sorted(at.begin(), at.end()))
         return true; // in order already: not written at all
     std::vector<EntryRecord> ordered = permuted(*entries, at);
-    if (!rewriteFile(dir.entries(), dir.scratch(), encodeRecords(ordered) + restOf<EntryRecord>(file),
-                     error))
+    if (!rewriteFile(dir.entries(), dir.scratch(),
+                     encodeRecords(ordered) + restOf<EntryRecord>(file), error))
         return false;
     *entries = std::move(ordered);
     return true;

@@ -11,10 +11,10 @@ namespace velmora::test {
 // Plain system calls: the fuzz targets rewrite a whole folder for every input.
 void writeBytes(const QString& path, const QByteArray& bytes)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    const bool written = fd >= 0 && ::write(fd, bytes.constData(), std::size_t(bytes.size()))
-                                        == bytes.size();
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const bool written =
+        fd >= 0 && ::write(fd, bytes.constData(), std::size_t(bytes.size())) == bytes.size();
     if (fd >= 0)
         ::close(fd);
     if (!written)
