@@ -111,20 +111,27 @@ bool DataDir::holdsLeague() const
 
 QString escapeRaceName(const QString& race)
 {
-    const auto escaped = [](QChar c) {
-        const char16_t u = c.unicode();
+    const auto escaped = [](char16_t u) {
         return u == u'%' || u == u'/' || u == u'\\' || u < 0x20 || u == 0x7F;
     };
-    if (std::none_of(race.begin(), race.end(), escaped))
+    const char16_t* in = reinterpret_cast<const char16_t*>(race.constData());
+    const char16_t* const end = in + race.size();
+    if (std::none_of(in, end, escaped))
         return race; // most names: shared, not copied
-    QString name;
-    name.reserve(race.size());
-    for (QChar c : race) {
-        if (escaped(c))
-            name += u'%' + QString::number(c.unicode(), 16).toUpper().rightJustified(2, u'0');
-        else
-            name += c;
+    // Every escaped character is below 0x80: two hexadecimal digits.
+    QString name(race.size() * 3, Qt::Uninitialized);
+    char16_t* const start = reinterpret_cast<char16_t*>(name.data());
+    char16_t* out = start;
+    for (; in != end; ++in) {
+        if (escaped(*in)) {
+            *out++ = u'%';
+            *out++ = u"0123456789ABCDEF"[*in >> 4];
+            *out++ = u"0123456789ABCDEF"[*in & 15];
+        } else {
+            *out++ = *in;
+        }
     }
+    name.truncate(out - start);
     return name;
 }
 
