@@ -23,10 +23,17 @@ inline const DataDir& folderOf(const uint8_t* data, std::size_t size)
     static QTemporaryDir tmp((QDir("/dev/shm").exists() ? "/dev/shm" : QDir::tempPath())
                              + QStringLiteral("/velmora-fuzz-XXXXXX"));
     static const DataDir dir(tmp.path());
-    // Emptied through the system: the program makes files only, never folders.
+    // Emptied through the system (the program makes files only, never folders), but for
+    // the four databases, which are written over below.
     if (DIR* folder = ::opendir(QFile::encodeName(dir.path()).constData())) {
+        const auto kept = [](const char* name) {
+            for (const char* k : {".", "..", "teams.tro", "test.tro", "entry.tro", "calendar.tro"})
+                if (std::strcmp(name, k) == 0)
+                    return true;
+            return false;
+        };
         while (const dirent* file = ::readdir(folder))
-            if (std::strcmp(file->d_name, ".") != 0 && std::strcmp(file->d_name, "..") != 0)
+            if (!kept(file->d_name))
                 ::unlinkat(::dirfd(folder), file->d_name, 0);
         ::closedir(folder);
     }
