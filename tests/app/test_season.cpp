@@ -107,12 +107,11 @@ void TestSeason::wholeSeasonThroughTheWindows()
         const FolderState before = folderState(data.dir());
         inWindow(main, editor, [](QWidget* w) { click(w, "Delete"); });
         QCOMPARE(folderState(data.dir()), before);
-        QCOMPARE(Messages::collected().size(), 1);
+        const QStringList said = std::exchange(Messages::collected(), {});
         // All four entries choose the first or a later one; both races scored it.
-        QVERIFY2(Messages::collected()[0].contains(u"cannot be deleted: 4 entries choose it")
-                     && Messages::collected()[0].contains(u"and 2 races have points for it"),
-                 qPrintable(Messages::collected()[0]));
-        Messages::collected().clear();
+        QVERIFY2(said.size() == 1 && said[0].contains(u"cannot be deleted: 4 entries choose it")
+                     && said[0].contains(u"and 2 races have points for it"),
+                 qPrintable(said.join(u'|')));
     }
     scoreRace(main, "Eastmoor", {{"5", "3", "2", "6"}}, {{1, "3"}});
     QCOMPARE(rows(league, {0, 1, 3}), QStringLiteral("1|Harriet|45 2|Priya|32 4|Ben|16"));
@@ -123,28 +122,20 @@ void TestSeason::wholeSeasonThroughTheWindows()
              QStringLiteral("Harriet|Aldwych|Corvane|Mara|Tomas|Sam 45|15|9|10|9|2"));
     SaveFileDialog::setNextFileName(data.path("season")); // the extension comes with it
     trigger(&main, "File_Output");
-    const QList<QByteArray> lines = readBytes(data.path("season.txt")).split('\n');
-    QCOMPARE(lines[0], QByteArray("                  Total Harbourside Eastmoor\r"));
-    QCOMPARE(lines[lines.indexOf("Championship\r") + 3],
-             QByteArray(" 2    Priya                  32\r"));
+    QCOMPARE(readBytes(data.path("season.txt")).split('\n').at(0),
+             QByteArray("                  Total Harbourside Eastmoor\r"));
     QCOMPARE(Messages::collected(), QStringList());
 
     // Exit ends it all: the viewer and the About box go with the main window.
     trigger(&main, "Comp_View");
     trigger(&main, "Help_About");
     QVERIFY(shownWindow("Team_Viewer") && shownWindow("frmAbout"));
-    // The About box shows the program's icon drawn for its size: a chequered flag.
-    const QImage icon = control<QLabel>(shownWindow("frmAbout"), "picIcon")
-                            ->pixmap()
-                            .toImage()
-                            .convertToFormat(QImage::Format_ARGB32);
-    QCOMPARE(icon, programIconImage(32).convertToFormat(QImage::Format_ARGB32));
-    const auto* pixel = reinterpret_cast<const QRgb*>(icon.constBits());
-    QVERIFY(std::count_if(pixel, pixel + 32 * 32,
-                          [](QRgb c) { return qAlpha(c) == 255 && qGray(c) < 40; })
-            > 32);
-    // The icon as drawn at three sizes, pixel for pixel (with this Qt's raster painter): a
-    // change to any of its shapes or colours shows here.
+    // The About box shows the program's icon drawn for its size; the icon, a chequered flag, as
+    // drawn at three sizes, pixel for pixel (with this Qt's raster painter): a change to any of
+    // its shapes or colours shows here.
+    const QPixmap shown = control<QLabel>(shownWindow("frmAbout"), "picIcon")->pixmap();
+    QCOMPARE(shown.toImage().convertToFormat(QImage::Format_ARGB32),
+             programIconImage(32).convertToFormat(QImage::Format_ARGB32));
     QCryptographicHash drawn(QCryptographicHash::Sha1);
     for (const int size : {16, 32, 48}) {
         const QImage image = programIconImage(size).convertToFormat(QImage::Format_ARGB32);

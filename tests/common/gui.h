@@ -3,6 +3,7 @@
 #pragma once
 
 #include "main/main_window.h"
+#include "table.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -15,21 +16,30 @@
 
 namespace velmora::test {
 
-template <class Control = QWidget> Control* control(const QObject* w, const char* name)
+template <class Control = QWidget> Control* control(const QObject* w, const QString& name)
 {
-    if (auto* c = w->findChild<Control*>(QString::fromLatin1(name)))
+    if (auto* c = w->findChild<Control*>(name))
         return c;
-    qFatal("no control %s in %s", name, qPrintable(w->objectName()));
+    qFatal("no control %s in %s", qPrintable(name), qPrintable(w->objectName()));
 }
 inline const auto box = [](const QObject* w, auto n) { return control<QLineEdit>(w, n); };
 inline const auto picker = [](const QObject* w, auto n) { return control<QComboBox>(w, n); };
 inline const auto button = [](const QObject* w, auto n) { return control<QPushButton>(w, n); };
 
 // A box's text, or a drop-down list's.
-inline QString text(const QObject* w, const char* name)
+inline QString text(const QObject* w, const QString& name)
 {
-    auto* list = w->findChild<QComboBox*>(QString::fromLatin1(name));
+    auto* list = w->findChild<QComboBox*>(name);
     return list ? list->currentText() : box(w, name)->text();
+}
+
+// The texts of several boxes or lists, joined by '|'.
+inline QString texts(const QObject* w, std::initializer_list<const char*> names)
+{
+    QStringList shown;
+    for (const char* name : names)
+        shown << text(w, name);
+    return shown.join(u'|');
 }
 
 // A grid cell as the grid draws it (trailing blanks are not drawn).
@@ -62,9 +72,9 @@ inline void typeKeys(QWidget* target, const QString& typed)
 }
 
 // Replaces what a box (or an editable list) holds by typing.
-inline void type(const QObject* w, const char* name, const QString& typed)
+inline void type(const QObject* w, const QString& name, const QString& typed)
 {
-    auto* list = w->findChild<QComboBox*>(QString::fromLatin1(name));
+    auto* list = w->findChild<QComboBox*>(name);
     QLineEdit* b = list ? list->lineEdit() : box(w, name);
     b->selectAll();
     QTest::keyClick(b, Qt::Key_Delete);
@@ -72,7 +82,7 @@ inline void type(const QObject* w, const char* name, const QString& typed)
 }
 
 // Chooses an item as a user does (also the item already chosen).
-inline void pick(const QObject* w, const char* name, int position)
+inline void pick(const QObject* w, const QString& name, int position)
 {
     picker(w, name)->setCurrentIndex(position);
     emit picker(w, name)->activated(position);
@@ -93,7 +103,8 @@ inline bool waitUntilActive(QWidget* w)
 
 // Runs `open`, which opens a modal window, and `use` in it once it is active; closes it by its
 // close box if `use` left it open. Returns its name, null when none opened.
-inline QString inModal(const std::function<void()>& open, const std::function<void(QWidget*)>& use)
+inline QString inModal(const std::function<void()>& open,
+                       const std::function<void(QWidget*)>& use = {})
 {
     QString name;
     QWidget* const opener = QApplication::activeModalWidget();
@@ -103,7 +114,8 @@ inline QString inModal(const std::function<void()>& open, const std::function<vo
             modal && modal != opener && name.isNull()) {
             name = modal->objectName();
             waitUntilActive(modal);
-            use(modal);
+            if (use)
+                use(modal);
             if (modal->isVisible())
                 modal->close();
         }
@@ -114,24 +126,13 @@ inline QString inModal(const std::function<void()>& open, const std::function<vo
 }
 
 // Presses a menu item of the window, or one of its buttons.
-inline void trigger(const QObject* from, const char* item)
+inline void trigger(const QObject* from, const QString& item)
 {
-    if (auto* action = from->findChild<QAction*>(QString::fromLatin1(item)))
+    if (auto* action = from->findChild<QAction*>(item))
         return action->trigger();
     QTest::mouseClick(button(from, item), Qt::LeftButton);
 }
 inline const auto click = trigger;
-
-// Tables of texts only: a column for each name, and the current row's texts by their names.
-inline void textColumns(std::initializer_list<const char*> names)
-{
-    for (const char* name : names)
-        QTest::addColumn<QString>(name);
-}
-template <class... Name> std::array<QString, sizeof...(Name)> fetchTexts(Name... names)
-{
-    return {*static_cast<QString*>(QTest::qData(names, qMetaTypeId<QString>()))...};
-}
 
 inline QWidget* shownWindow(const QString& name)
 {
@@ -157,13 +158,12 @@ inline void inWindow(MainWindow& main, const QString& window, const Use& use)
     std::function<void(QWidget*, QStringList)> walk = [&](QWidget* from, QStringList path) {
         if (path.isEmpty())
             return use(from);
-        const QByteArray item = path.takeFirst().toLatin1();
-        if (item == "Ok")
+        const QString item = path.takeFirst();
+        if (item == u"Ok")
             type(from, "Budge", QStringLiteral("100"));
-        if (item == "Teamscore" || item == "Testscore")
+        if (item == u"Teamscore" || item == u"Testscore")
             type(from, "Race", QStringLiteral("Imola"));
-        if (!inModal([&] { trigger(from, item.constData()); }, [&](QWidget* w) { walk(w, path); })
-                 .isNull())
+        if (!inModal([&] { trigger(from, item); }, [&](QWidget* w) { walk(w, path); }).isNull())
             return;
         QWidget* beside = shownWindow(window); // a window that is not modal
         if (!beside || !waitUntilActive(beside))

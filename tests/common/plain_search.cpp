@@ -1,6 +1,5 @@
 #include "plain_search.h"
 
-#include <climits>
 #include <cmath>
 
 namespace velmora::test {
@@ -8,30 +7,21 @@ namespace velmora::test {
 BestWorst plainSearch(const std::vector<TeamRecord>& teams, double budget)
 {
     const int n = int(teams.size());
-    int best = 0, worst = INT_MAX;
-    TeamPick bestPick, worstPick;
+    BestWorst result; // the best scoring above 0, the worst of all
 
     auto consider = [&](int i, int j, int d1, int d2) {
         const ComponentSlot& team = teams[std::size_t(i)].Team;
         const ComponentSlot& engine = teams[std::size_t(j)].Engine;
         const ComponentSlot& first = teams[std::size_t(d1 / 2)].driver(d1);
         const ComponentSlot& second = teams[std::size_t(d2 / 2)].driver(d2);
-        float price = team.Price;
-        price += engine.Price;
-        price += first.Price;
-        price += second.Price;
+        const float price = ((team.Price + engine.Price) + first.Price) + second.Price;
         if (price > budget)
             return;
         const int score = team.Score + engine.Score + first.Score + second.Score;
-        const TeamPick pick{i, j, d1, d2, price, score};
-        if (score > best) {
-            best = score;
-            bestPick = pick;
-        }
-        if (score < worst) {
-            worst = score;
-            worstPick = pick;
-        }
+        if (score > (result.best ? result.best->score : 0))
+            result.best = TeamPick{i, j, d1, d2, price, score};
+        if (!result.worst || score < result.worst->score)
+            result.worst = TeamPick{i, j, d1, d2, price, score};
     };
 
     // Pass 1: a first driver and a second driver of any teams, the same team's included.
@@ -47,12 +37,6 @@ BestWorst plainSearch(const std::vector<TeamRecord>& teams, double budget)
                 for (int k = 0; k < n - 1; ++k)
                     for (int l = k + 1; l < n; ++l)
                         consider(i, j, 2 * k + slot, 2 * l + slot);
-
-    BestWorst result;
-    if (best > 0)
-        result.best = bestPick;
-    if (worst != INT_MAX)
-        result.worst = worstPick;
     return result;
 }
 

@@ -32,6 +32,8 @@ TeamRecord scored(int t, int e, int d1, int d2, float price = 1.5f)
     const auto slot = [price](int score) { return ComponentSlot{"x", price, int16_t(score)}; };
     return {slot(t), slot(e), slot(d1), slot(d2)};
 }
+using Drivers = std::vector<TestDriverRecord>;
+using Races = std::vector<RaceName>;
 
 } // namespace
 
@@ -62,10 +64,9 @@ void TestCore::entriesAddTheirFiveComponents()
     writeRecords(d.dir().teams(), std::vector<TeamRecord>(3, scored(99, 99, 99, 99)));
     writeRecords(d.dir().raceTeams("R"), std::vector{scored(1, 2, 4, 8), scored(16, 32, 64, 128),
                                                      scored(256, 512, 1024, 2048)});
-    writeRecords(d.dir().testDrivers(), std::vector<TestDriverRecord>{{"A", 1, 50}, {"B", 1, 0}});
-    writeRecords(d.dir().raceTestDrivers("R"),
-                 std::vector<TestDriverRecord>{{"A", 0, 4096}, {"B", 0, 8192}});
-    writeRecords(d.dir().calendar(), std::vector<RaceName>{{"R"}});
+    writeRecords(d.dir().testDrivers(), Drivers{{"A", 1, 50}, {"B", 1, 0}});
+    writeRecords(d.dir().raceTestDrivers("R"), Drivers{{"A", 0, 4096}, {"B", 0, 8192}});
+    writeRecords(d.dir().calendar(), Races{{"R"}});
     writeRecords(d.dir().entries(),
                  std::vector{entry("Ann"), entry("Ben", 9, 3, 3, 6, 7, 2), entry("Cy", 9, -1),
                              entry("Dot", 9, 0, -1, -1, -2, -1), entry("Eve", 0, 0, 2, 3, 4, 1)});
@@ -87,7 +88,7 @@ void TestCore::entriesAddTheirFiveComponents()
     QVERIFY2(recalculateChampionship(d.dir(), &entryFile, &error), qPrintable(error));
     QCOMPARE(bytesOf(entryFile), readBytes(d.dir().entries()));
     QList<int> points;
-    for (const EntryRecord& e : readRecords<EntryRecord>(d.dir().entries()))
+    for (const EntryRecord& e : entryFile)
         points << e.Points;
     QCOMPARE(points, (QList<int>{1 + 2 + 4 + 8 + 4096, 0, 2 + 4 + 8 + 4096, 1,
                                  1 + 512 + 128 + 1024 + 8192}));
@@ -98,24 +99,21 @@ void TestCore::racesAddUpRecordByRecord()
     TempData d;
     // Partial records at the ends stay as they are.
     writeBytes(d.dir().teams(), bytesOf(std::vector<TeamRecord>(5, scored(7, 7, 7, 7))) + "part");
-    writeRecords(d.dir().testDrivers(), std::vector<TestDriverRecord>{{"Sam", -7, 3}});
+    writeRecords(d.dir().testDrivers(), Drivers{{"Sam", -7, 3}});
     writeBytes(d.dir().entries(), entry("Ann", 5, 3, 1, 6, 7, 0).encode() + "xy");
     // A short race named twice, a race longer than the database, one never scored.
-    writeRecords(d.dir().calendar(),
-                 std::vector<RaceName>{{"Short"}, {"Short"}, {"Long"}, {" Nowhere "}});
+    writeRecords(d.dir().calendar(), Races{{"Short"}, {"Short"}, {"Long"}, {" Nowhere "}});
     writeRecords(d.dir().raceTeams("Short"), std::vector<TeamRecord>(3, scored(1, 1, 1, 1)));
     writeRecords(d.dir().raceTeams("Long"), std::vector<TeamRecord>(7, scored(5, 0, 0, 4)));
-    writeRecords(d.dir().raceTestDrivers("Long"),
-                 std::vector<TestDriverRecord>{{"Sam", 0, 2}, {"Ghost", 0, 9}});
+    writeRecords(d.dir().raceTestDrivers("Long"), Drivers{{"Sam", 0, 2}, {"Ghost", 0, 9}});
     QString error;
     QVERIFY2(recalculateChampionship(d.dir(), nullptr, &error), qPrintable(error));
     const auto totals = readRecords<TeamRecord>(d.dir().teams());
-    QCOMPARE(totals.size(), std::size_t(5));
-    QCOMPARE(totals[0].Team.Score, int16_t(1 + 1 + 5));
-    QCOMPARE(totals[3].Driver2.Score, int16_t(4));
-    QCOMPARE(readRecords<TestDriverRecord>(d.dir().testDrivers()).at(0).Score, int16_t(2));
     // Team of record 4 (5), engine of record 2 (1 + 1), drivers of record 4 (4), Sam (2).
-    QCOMPARE(readRecords<EntryRecord>(d.dir().entries()).at(0).Points, int16_t(13));
+    QCOMPARE((QList<int>{int(totals.size()), totals.at(0).Team.Score, totals.at(3).Driver2.Score,
+                         readRecords<TestDriverRecord>(d.dir().testDrivers()).at(0).Score,
+                         readRecords<EntryRecord>(d.dir().entries()).at(0).Points}),
+             (QList<int>{5, 1 + 1 + 5, 4, 2, 13}));
     QCOMPARE(readBytes(d.path("Nowhere.tdr")), QByteArray());
     QVERIFY(QFile::exists(d.path("Nowhere.tmr")));
 }
@@ -124,9 +122,7 @@ void TestCore::overflowWritesNothing_data()
 {
     // Two races each give record 2's engine and the test driver these points; what the message
     // names. Last: the totals fit, the entry's sum (18000 + 16000) does not.
-    QTest::addColumn<int>("engine");
-    QTest::addColumn<int>("testDriver");
-    QTest::addColumn<QStringList>("named");
+    columns<int, int, QStringList>("engine", "testDriver", "named");
     const std::tuple<const char*, int, int, QStringList> rows[] = {
         {"engine up", 20000, 0, {"engine \"x\" (team record 2)", "\"Second\"", "32767"}},
         {"engine down", -20000, 0, {"\"Second\"", "-32768"}},
@@ -138,19 +134,17 @@ void TestCore::overflowWritesNothing_data()
 
 void TestCore::overflowWritesNothing()
 {
-    QFETCH(int, engine);
-    QFETCH(int, testDriver);
-    QFETCH(QStringList, named);
+    const auto [engine, testDriver, named] =
+        fetch<int, int, QStringList>("engine", "testDriver", "named");
     TempData d;
     writeRecords(d.dir().teams(), std::vector{scored(1, 1, 1, 1), scored(2, 2, 2, 2)});
-    writeRecords(d.dir().testDrivers(), std::vector<TestDriverRecord>{{"Sam", 1, 1}});
+    writeRecords(d.dir().testDrivers(), Drivers{{"Sam", 1, 1}});
     writeRecords(d.dir().entries(), std::vector{entry("Ann", 3, 1, 1, 2, 3, 0)});
-    writeRecords(d.dir().calendar(), std::vector<RaceName>{{"First"}, {"Second"}});
+    writeRecords(d.dir().calendar(), Races{{"First"}, {"Second"}});
     for (const QString r : {"First", "Second"}) {
         writeRecords(d.dir().raceTeams(r),
                      std::vector{scored(0, 0, 0, 0), scored(0, engine, 1, 1)});
-        writeRecords(d.dir().raceTestDrivers(r),
-                     std::vector<TestDriverRecord>{{"Sam", 0, int16_t(testDriver)}});
+        writeRecords(d.dir().raceTestDrivers(r), Drivers{{"Sam", 0, int16_t(testDriver)}});
     }
     const QList<QByteArray> before = calculatedFiles(d.dir());
     std::vector<EntryRecord> entryFile;
@@ -165,10 +159,8 @@ void TestCore::overflowWritesNothing()
 void TestCore::ordering_data()
 {
     // The order; the owners and their points in file order; the owners in the new order.
-    QTest::addColumn<LeagueOrder>("order");
-    QTest::addColumn<QStringList>("owners");
-    QTest::addColumn<QList<int>>("points");
-    QTest::addColumn<QStringList>("ordered");
+    columns<LeagueOrder, QStringList, QList<int>, QStringList>("order", "owners", "points",
+                                                               "ordered");
     const auto row = [](const char* name, LeagueOrder order, QStringList owners, QList<int> points,
                         QStringList ordered) {
         QTest::newRow(name) << order << owners << points << ordered;
@@ -188,10 +180,9 @@ void TestCore::ordering_data()
 // there), and not at all when it is in order already (a rename would fail).
 void TestCore::ordering()
 {
-    QFETCH(LeagueOrder, order);
-    QFETCH(QStringList, owners);
-    QFETCH(QList<int>, points);
-    QFETCH(QStringList, ordered);
+    const auto [order, owners, points, ordered] =
+        fetch<LeagueOrder, QStringList, QList<int>, QStringList>("order", "owners", "points",
+                                                                 "ordered");
     TempData d;
     std::vector<EntryRecord> records;
     for (qsizetype i = 0; i < owners.size(); ++i)
@@ -272,12 +263,11 @@ void TestCore::scoreReport()
     TeamRecord a = team("Red", "V8", "Twenty Characters Xy", "Twenty-One Characters", 1, 7);
     a.Engine.Score = -1;
     writeRecords(d.dir().teams(), std::vector{a, team("B", "b", "B1", "B2")});
-    writeRecords(d.dir().testDrivers(), std::vector<TestDriverRecord>{{"Christopherson", 1, 5}});
-    writeRecords(d.dir().calendar(), std::vector<RaceName>{{" Old "}, {"New"}, {"Fresh"}});
-    writeRecords(d.dir().raceTeams("Old"),
-                 std::vector{team("", "", "", "", 0, 1), team("", "", "", "", 0, -3),
-                             team("", "", "", "", 0, 9)});
-    writeRecords(d.dir().raceTeams("New"), std::vector{team("", "", "", "", 0, 4)});
+    writeRecords(d.dir().testDrivers(), Drivers{{"Christopherson", 1, 5}});
+    writeRecords(d.dir().calendar(), Races{{" Old "}, {"New"}, {"Fresh"}});
+    const auto card = [](int score) { return team("", "", "", "", 0, score); };
+    writeRecords(d.dir().raceTeams("Old"), std::vector{card(1), card(-3), card(9)});
+    writeRecords(d.dir().raceTeams("New"), std::vector{card(4)});
     // 23 characters end in column 29; 24 end in column 30.
     writeRecords(d.dir().entries(),
                  std::vector{entry(" Ann ", 12, 1, 0, 2, 3, 0),
@@ -302,14 +292,10 @@ void TestCore::scoreReport()
         "Maximilian Featherstonea    " + zones, "7             " + zones};
     for (int row = 7; row <= 24; ++row) // the full table's empty rows
         lines << QByteArray(84, ' ');
-    lines += QByteArrayList{"",
-                            "Championship",
-                            "",
-                            " 1    Ann                    12",
-                            " 2    Maximilian Featherstone-3",
-                            " 3    Maximilian Featherstonea",
-                            "                             7",
-                            ""};
+    lines += QByteArray("\nChampionship\n\n 1    Ann                    12\n"
+                        " 2    Maximilian Featherstone-3\n 3    Maximilian Featherstonea\n"
+                        "                             7\n")
+                 .split('\n');
     QCOMPARE(report, lines.join("\r\n"));
     QCOMPARE(readBytes(d.path("Fresh.tmr")), QByteArray()); // created empty
 }

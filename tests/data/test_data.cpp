@@ -6,6 +6,7 @@
 #include "data/record_cursor.h"
 #include "data/text.h"
 #include "fixture.h"
+#include "table.h"
 #include "toolkit/twips.h"
 
 #include <QDir>
@@ -37,9 +38,7 @@ void TestData::conversions_data()
     // or a Single field and shown again (record style '.75', price style '0.75', a total),
     // stored into a text field (its bytes without trailing blanks), read as a record number
     // and shown again, made a race's file name, or a layout's twips taken to pixels.
-    QTest::addColumn<QString>("as");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("result");
+    columns<QString, QString, QString>("as", "typed", "result");
     const QString zeros(400, u'0');
     const QList<std::tuple<const char*, const char*, QString, QString>> rows = {
         {"empty", "number", "", "0"},
@@ -95,60 +94,41 @@ void TestData::conversions_data()
 
 void TestData::conversions()
 {
-    QFETCH(QString, as);
-    QFETCH(QString, typed);
-    QFETCH(QString, result);
+    const auto [as, typed, result] = fetch<QString, QString, QString>("as", "typed", "result");
     const double number = readNumber(typed);
-    QString shown;
-    if (as == u"number")
-        shown = QString::number(number, 'g', 17);
-    else if (as == u"integer")
-        shown = numberText(int(toInteger(number)));
-    else if (as == u"single")
-        shown = numberText(toSingle(number));
-    else if (as == u"price")
-        shown = priceText(toSingle(number));
-    else if (as == u"total")
-        shown = totalText(number);
-    else if (as == u"twips")
-        shown = QString::number(twips(typed.toInt()));
-    else if (as == u"record")
-        shown = recordNumberText(recordNumber(typed));
-    else if (as == u"race") {
-        const DataDir dir(QStringLiteral("/data"));
-        const RaceName listed = RaceName::decode(RaceName{fieldText(typed)}.encode().constData());
-        QCOMPARE(dir.raceTeams(displayText(listed.Name)), dir.raceTeams(typed));
-        shown = dir.raceTeams(typed).mid(6);
-    } else {
-        const QByteArray stored = encode1252(fieldText(typed));
-        QCOMPARE(stored.size(), TextFieldLength);
-        shown = displayText(decode1252(stored.constData(), int(stored.size())));
-    }
-    QCOMPARE(shown, result);
+    const QByteArray stored = encode1252(fieldText(typed));
+    QCOMPARE(stored.size(), TextFieldLength);
+    const DataDir dir(QStringLiteral("/data"));
+    const RaceName listed = RaceName::decode(RaceName{fieldText(typed)}.encode().constData());
+    QCOMPARE(dir.raceTeams(displayText(listed.Name)), dir.raceTeams(typed));
+    const QHash<QString, QString> shown = {
+        {"number", QString::number(number, 'g', 17)},
+        {"integer", numberText(int(toInteger(number)))},
+        {"single", numberText(toSingle(number))},
+        {"price", priceText(toSingle(number))},
+        {"total", totalText(number)},
+        {"twips", QString::number(twips(typed.toInt()))},
+        {"record", recordNumberText(recordNumber(typed))},
+        {"race", dir.raceTeams(typed).mid(6)},
+        {"field", displayText(decode1252(stored.constData(), int(stored.size())))}};
+    QCOMPARE(shown.value(as, QStringLiteral("(no such conversion)")), result);
 }
 
 // Every field at its offset, little-endian, names padded with blanks (in the code page), and
 // decoding gives back the same bytes.
 void TestData::recordBytes()
 {
-    const TeamRecord t{{"Red", 12.5f, 10}, {"V", 0, 0}, {"Ann Lee", 3, -2}, {"Bo", 7.25f, 4}};
-    const QByteArray team = t.encode();
-    QCOMPARE(team.size(), 344);
-    QCOMPARE(team.left(80), QByteArray("Red").leftJustified(80));
-    const std::pair<int, const char*> teamFields[] = {
-        {80, "00004841"},  {84, "0a00"},  {86, "56"},    {166, "00000000"}, {172, "416e6e"},
-        {252, "00004040"}, {256, "feff"}, {258, "426f"}, {338, "0000e840"}, {342, "0400"}};
-    for (const auto& [at, hex] : teamFields)
-        QCOMPARE(team.mid(at, qsizetype(std::strlen(hex) / 2)).toHex(), QByteArray(hex));
+    const auto bytes = [](const char* name, const char* hex) { // 80 bytes of name, then numbers
+        return QByteArray(name).leftJustified(80) + QByteArray::fromHex(hex);
+    };
+    const QByteArray team =
+        TeamRecord{{"Red", 12.5f, 10}, {"V", 0, 0}, {"Ann Lee", 3, -2}, {"Bo", 7.25f, 4}}.encode();
+    QCOMPARE(team, bytes("Red", "000048410a00") + bytes("V", "000000000000")
+                       + bytes("Ann Lee", "00004040feff") + bytes("Bo", "0000e8400400"));
     QCOMPARE(TeamRecord::decode(team.constData()).encode(), team);
-
-    const QByteArray driver = TestDriverRecord{"Tim", 3, -1}.encode();
-    QCOMPARE(driver.size(), 84);
-    QCOMPARE(driver.mid(80).toHex(), QByteArray("0300ffff"));
-
+    QCOMPARE((TestDriverRecord{"Tim", 3, -1}.encode()), bytes("Tim", "0300ffff"));
     const QByteArray entry = EntryRecord{"Ann", 0.75f, 300, 1, 2, 3, -1, 32767}.encode();
-    QCOMPARE(entry.size(), 96);
-    QCOMPARE(entry.mid(80).toHex(), QByteArray("0000403f2c01010002000300ffffff7f"));
+    QCOMPARE(entry, bytes("Ann", "0000403f2c01010002000300ffffff7f"));
     QCOMPARE(EntryRecord::decode(entry.constData()).encode(), entry);
     // A name read and stored again keeps its bytes, whatever they are.
     QByteArray all(256, '\0');
@@ -237,11 +217,9 @@ void TestData::folderLock()
 // can be written goes by the bits of the class that applies (the owner's here), even for root.
 void TestData::dataFolder_data()
 {
-    QTest::addColumn<QString>("program"); // empty: "bin", made with `mode` and maybe a league
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<bool>("league");
-    QTest::addColumn<QString>("named");
-    QTest::addColumn<QString>("chosen"); // inside the test's folder; empty: refused
+    // program: empty for "bin", made with `mode` and maybe a league; chosen: inside the test's
+    // folder, empty when refused
+    columns<QString, int, bool, QString, QString>("program", "mode", "league", "named", "chosen");
     const std::tuple<const char*, const char*, int, bool, const char*, const char*> rows[] = {
         {"program's", "", 0755, false, "", "bin"},
         {"read-only", "", 0555, false, "", "x/velmora"},
@@ -258,11 +236,8 @@ void TestData::dataFolder_data()
 
 void TestData::dataFolder()
 {
-    QFETCH(QString, program);
-    QFETCH(int, mode);
-    QFETCH(bool, league);
-    QFETCH(QString, named);
-    QFETCH(QString, chosen);
+    const auto [program, mode, league, named, chosen] =
+        fetch<QString, int, bool, QString, QString>("program", "mode", "league", "named", "chosen");
     QTemporaryDir tmp;
     const QString bin = tmp.path() + QStringLiteral("/bin"), folder = tmp.path() + u'/' + named;
     QVERIFY(QDir().mkdir(bin));

@@ -5,6 +5,7 @@
 #include "fixture.h"
 #include "publish/publish.h"
 #include "scoring/championship.h"
+#include "table.h"
 
 #include <QDir>
 #include <QImage>
@@ -32,10 +33,10 @@ Parts published(const DataDir& dir, const PublishOptions& options = {})
     Season season;
     readSeason(dir, &season, nullptr); // a season that cannot be read shows as empty pages
     Parts page;
-    QMap<QString, QList<QStringList>> tables;
     QXmlStreamReader xml(seasonPage(season, options));
     QString table, section;
     bool body = false;
+    int cells = 0; // of the row under way
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
@@ -48,9 +49,10 @@ Parts published(const DataDir& dir, const PublishOptions& options = {})
         else if (name == u"thead" || name == u"tbody" || name == u"tfoot")
             body = name == u"tbody";
         else if (name == u"tr" && body)
-            tables[table].append(QStringList());
+            page[table] << QString(), cells = 0;
         else if (name == u"td" && body)
-            tables[table].last() << xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            page[table].last() += QLatin1String(cells++ ? "|" : "")
+                                  + xml.readElementText(QXmlStreamReader::IncludeChildElements);
         else if (name == u"title" && !page.contains(QStringLiteral("title")))
             page["title"] << xml.readElementText();
         else if (name == u"polyline")
@@ -60,9 +62,6 @@ Parts published(const DataDir& dir, const PublishOptions& options = {})
     }
     if (xml.hasError())
         page["error"] << xml.errorString();
-    for (auto it = tables.cbegin(); it != tables.cend(); ++it)
-        for (const QStringList& row : *it)
-            page[it.key()] << row.join(u'|');
     page["standings.csv"] = QString::fromUtf8(standingsCsv(season)).split(QStringLiteral("\r\n"));
     page["components.csv"] = QString::fromUtf8(componentsCsv(season)).split(QStringLiteral("\r\n"));
     return page;
@@ -93,10 +92,7 @@ private slots:
 // shows; an empty one, a part that shows nothing.
 void TestPublish::figures_data()
 {
-    QTest::addColumn<QStringList>("calendar");
-    QTest::addColumn<QString>("change");
-    QTest::addColumn<QString>("part");
-    QTest::addColumn<QString>("shown");
+    columns<QStringList, QString, QString, QString>("calendar", "change", "part", "shown");
     const auto row = [](const char* name, const char* part, const char* shown,
                         const char* change = "", const QStringList& calendar = {"Imola", "Monza"}) {
         QTest::newRow(name) << calendar << QString::fromLatin1(change) << QString::fromLatin1(part)
@@ -138,14 +134,11 @@ void TestPublish::figures_data()
 
 void TestPublish::figures()
 {
-    QFETCH(QStringList, calendar);
-    QFETCH(QString, change);
+    const auto [calendar, change, part, shown] =
+        fetch<QStringList, QString, QString, QString>("calendar", "change", "part", "shown");
     TempData d;
     writeSeason(d.dir());
-    std::vector<RaceName> races;
-    for (const QString& race : calendar)
-        races.push_back({race});
-    writeRecords(d.dir().calendar(), races);
+    writeRecords(d.dir().calendar(), std::vector<RaceName>(calendar.begin(), calendar.end()));
     if (change.contains(u"cut"))
         writeBytes(d.dir().raceTeams("Monza"),
                    readBytes(d.dir().raceTeams("Monza")).left(TeamRecord::Length));
@@ -159,8 +152,6 @@ void TestPublish::figures()
     writeRecords(d.dir().entries(), entries);
     const Parts parts = published(d.dir());
     QCOMPARE(parts.value("error"), QStringList());
-    QFETCH(QString, part);
-    QFETCH(QString, shown);
     const QStringList lines = parts.value(part);
     QVERIFY2(shown.isEmpty() ? lines.isEmpty() : lines.contains(shown),
              qPrintable(lines.join(u'\n')));
@@ -171,9 +162,7 @@ void TestPublish::figures()
 // where it must be.
 void TestPublish::textsAsTyped_data()
 {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<QString>("csv");
+    columns<QString, QString, QString>("typed", "shown", "csv");
     const auto row = [](const char* name, const QString& typed, const QString& shown,
                         const QString& csv) { QTest::newRow(name) << typed << shown << csv; };
     row("markup", "<b>&\"x\"", "<b>&\"x\"", "\"<b>&\"\"x\"\"\"");
@@ -184,9 +173,7 @@ void TestPublish::textsAsTyped_data()
 
 void TestPublish::textsAsTyped()
 {
-    QFETCH(QString, typed);
-    QFETCH(QString, shown);
-    QFETCH(QString, csv);
+    const auto [typed, shown, csv] = fetch<QString, QString, QString>("typed", "shown", "csv");
     TempData d;
     writeSeason(d.dir());
     auto entries = readRecords<EntryRecord>(d.dir().entries());
@@ -231,9 +218,7 @@ void TestPublish::filesReplacedWhole()
 // The data folder is never written.
 void TestPublish::commandLine_data()
 {
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QString>("message");
+    columns<QStringList, int, QString>("args", "status", "message");
     const auto row = [](const char* name, QStringList args, int status, const char* message) {
         QTest::newRow(name) << args << status << QString::fromUtf8(message);
     };
@@ -253,7 +238,7 @@ void TestPublish::commandLine_data()
 
 void TestPublish::commandLine()
 {
-    QFETCH(QStringList, args);
+    auto [args, status, message] = fetch<QStringList, int, QString>("args", "status", "message");
     TempData data, broken, out;
     writeSeason(data.dir());
     QDir().mkdir(broken.dir().teams());
@@ -266,8 +251,7 @@ void TestPublish::commandLine()
     program.setProcessChannelMode(QProcess::MergedChannels);
     program.start(QStringLiteral(VELMORA_PUBLISH), args);
     QVERIFY(program.waitForFinished(60000));
-    QTEST(program.exitCode(), "status");
-    QFETCH(QString, message);
+    QCOMPARE(program.exitCode(), status);
     const QString said = QString::fromLocal8Bit(program.readAll());
     QVERIFY2(message.isEmpty() ? said.isEmpty() : said.contains(message), qPrintable(said));
     // A site appears where a run that succeeds was asked to put it, and nowhere else.

@@ -20,24 +20,18 @@ namespace {
 using Act = std::function<void(QWidget*, const DataDir&)>;
 
 // Presses a button or menu item; a modal window it opens is closed again by its close box.
-Act press(const char* item)
-{
-    return
-        [item](QWidget* w, const DataDir&) { inModal([&] { trigger(w, item); }, [](QWidget*) {}); };
-}
-
-Act typing(const char* box, const char* text)
-{
+const auto press = [](const char* item) -> Act {
+    return [item](QWidget* w, const DataDir&) { inModal([&] { trigger(w, item); }); };
+};
+const auto typing = [](const char* box, const char* text) -> Act {
     return [=](QWidget* w, const DataDir&) { type(w, box, QString::fromUtf8(text)); };
-}
-
-Act inTurn(const std::vector<Act>& acts)
-{
+};
+const auto inTurn = [](const std::vector<Act>& acts) -> Act {
     return [=](QWidget* w, const DataDir& d) {
         for (const Act& a : acts)
             a(w, d);
     };
-}
+};
 
 } // namespace
 
@@ -53,11 +47,8 @@ private slots:
 
 void TestFaults::sweep_data()
 {
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<Act>("prepare");
-    QTest::addColumn<Act>("act");
-    QTest::addColumn<QString>("target"); // while it is as it was, the window stays open
-    QTest::addColumn<bool>("repeatable");
+    // target: while it is as it was, the window stays open
+    columns<QString, Act, Act, QString, bool>("window", "prepare", "act", "target", "repeatable");
     const Act none = [](QWidget*, const DataDir&) {};
     const auto row = [](const char* name, const char* window, Act prepare, Act act,
                         const char* target, bool repeatable = true) {
@@ -98,11 +89,8 @@ void TestFaults::sweep_data()
 
 void TestFaults::sweep()
 {
-    QFETCH(QString, window);
-    QFETCH(Act, prepare);
-    QFETCH(Act, act);
-    QFETCH(QString, target);
-    QFETCH(bool, repeatable);
+    const auto [window, prepare, act, target, repeatable] =
+        fetch<QString, Act, Act, QString, bool>("window", "prepare", "act", "target", "repeatable");
     const DataDir* dir = nullptr; // the folder of the run under way
     // The action on a fresh season, `hook` set around it, then check(window, before).
     auto run = [&](const io::FaultHook& hook,
@@ -113,7 +101,7 @@ void TestFaults::sweep()
         MainWindow main(data.dir());
         main.show();
         QVERIFY(waitUntilActive(&main));
-        const Use use = [&](QWidget* w) {
+        inWindow(main, window, [&](QWidget* w) { // "Main": the main window itself
             prepare(w, data.dir());
             const FolderState before = folderState(data.dir());
             Messages::collected().clear();
@@ -121,8 +109,7 @@ void TestFaults::sweep()
             act(w, data.dir());
             io::setFaultHook({});
             check(w, before);
-        };
-        inWindow(main, window, use); // "Main": the main window itself
+        });
     };
     // Leaves the window by the button that stores what it shows, if it is still open.
     const auto leave = [](QWidget* w) {
@@ -166,10 +153,7 @@ void TestFaults::sweep()
             QString failed;
             run(
                 [&](io::Op op, const QString& path) {
-                    if (op == io::Op::SyncDir || ++n != k)
-                        return 0;
-                    failed = path;
-                    return code;
+                    return op == io::Op::SyncDir || ++n != k ? 0 : (failed = path, code);
                 },
                 [&](QWidget* w, const FolderState& before) {
                     const QStringList shown = Messages::collected();
@@ -207,9 +191,7 @@ void TestFaults::sweep()
 // that stores in a writable folder says so once, naming it; nothing there changes or is made.
 void TestFaults::readOnly()
 {
-    QFETCH(QString, window);
-    QFETCH(Act, prepare);
-    QFETCH(Act, act);
+    const auto [window, prepare, act] = fetch<QString, Act, Act>("window", "prepare", "act");
     int stores = 0; // the steps that store when the folder can be written
     for (const bool readOnly : {false, true}) {
         TempData data;
@@ -233,14 +215,13 @@ void TestFaults::readOnly()
         MainWindow main(data.dir());
         main.show();
         QVERIFY(waitUntilActive(&main));
-        const Use use = [&](QWidget* w) {
+        inWindow(main, window, [&](QWidget* w) {
             step(1); // opened
             prepare(w, data.dir());
             step(2);
             act(w, data.dir());
             step(4);
-        };
-        inWindow(main, window, use);
+        });
         step(8); // closed, and the league ordered after it
         ::chmod(QFile::encodeName(data.dir().path()).constData(), 0700);
         if (readOnly) {
