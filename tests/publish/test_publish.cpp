@@ -218,9 +218,10 @@ void TestPublish::filesReplacedWhole()
 // The data folder is never written.
 void TestPublish::commandLine_data()
 {
-    columns<QStringList, int, QString>("args", "status", "message");
-    const auto row = [](const char* name, QStringList args, int status, const char* message) {
-        QTest::newRow(name) << args << status << QString::fromUtf8(message);
+    columns<QString, QStringList, int, QString>("program", "args", "status", "message");
+    const auto row = [](const char* name, QStringList args, int status, const char* message,
+                        const char* program = VELMORA_PUBLISH) {
+        QTest::newRow(name) << QString(program) << args << status << QString::fromUtf8(message);
     };
     row("published", {"--data", "DATA", "--out", "OUT/site", "--title", "L", "--top", "2"}, 0, "");
     row("--help", {"--help"}, 0, "--out <folder>");
@@ -234,11 +235,20 @@ void TestPublish::commandLine_data()
     row("output is a file", {"--data", "DATA", "--out", "DATA/teams.tro"}, 1, "not a folder");
     row("output is the data folder", {"--data", "DATA", "--out", "DATA/."}, 1, "data folder");
     row("output cannot be made", {"--data", "DATA", "--out", "/proc/velmora"}, 1, "create the");
+    // The program itself answers before it opens a window, or refuses without one.
+    row("velmora --help", {"--help"}, 0, "[FOLDER]", VELMORA_PROGRAM);
+    row("velmora --version", {"--version"}, 0, "velmora 1.", VELMORA_PROGRAM);
+    row("velmora, two folders", {"DATA", "OUT"}, 2, "Only one data folder", VELMORA_PROGRAM);
+    row("velmora, unknown option", {"--fast"}, 2, "Unknown option 'fast'", VELMORA_PROGRAM);
+    row("velmora, folder not made", {"/proc/velmora"}, 1, "/proc/velmora", VELMORA_PROGRAM);
+    // The icon files the package installs, one for each size the desktop looks for.
+    row("icons", {"OUT/icons"}, 0, "", VELMORA_EXPORT_ICON);
 }
 
 void TestPublish::commandLine()
 {
-    auto [args, status, message] = fetch<QStringList, int, QString>("args", "status", "message");
+    auto [command, args, status, message] =
+        fetch<QString, QStringList, int, QString>("program", "args", "status", "message");
     TempData data, broken, out;
     writeSeason(data.dir());
     QDir().mkdir(broken.dir().teams());
@@ -249,7 +259,7 @@ void TestPublish::commandLine()
     const FolderState before = folderState(data.dir());
     QProcess program;
     program.setProcessChannelMode(QProcess::MergedChannels);
-    program.start(QStringLiteral(VELMORA_PUBLISH), args);
+    program.start(command, args);
     QVERIFY(program.waitForFinished(60000));
     QCOMPARE(program.exitCode(), status);
     const QString said = QString::fromLocal8Bit(program.readAll());
@@ -257,6 +267,9 @@ void TestPublish::commandLine()
     // A site appears where a run that succeeds was asked to put it, and nowhere else.
     QCOMPARE(QFile::exists(out.path("site/index.html")), args.contains(out.path("site")));
     QCOMPARE(folderState(data.dir()), before);
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        QCOMPARE(QImage(out.path(QStringLiteral("icons/velmora-%1.png").arg(size))).size(),
+                 command == VELMORA_EXPORT_ICON ? QSize(size, size) : QSize(0, 0));
 }
 
 // Headless Chromium reads the page as HTML: its DOM holds the league table in order and the
