@@ -130,15 +130,15 @@ double readNumber(const QString& text)
     if (error != std::errc::result_out_of_range)
         return value;
     // Too large or too small for a double: which one depends on where the first significant
-    // digit stands, 10 to the power of `magnitude`, not on the exponent's written sign
-    // ('1' and 400 zeros, then 'E-5', is huge).
+    // digit stands, about 10 to the power of `magnitude`, not on the exponent's written sign
+    // ('1' and 400 zeros, then 'E-5', is huge). About is enough: such a number lies
+    // hundreds of powers of ten from 1.
     const std::size_t e = number.find('E');
     std::size_t point = number.find('.');
     if (point == std::string::npos)
         point = std::min(e, number.size());
     const std::size_t digit = number.find_first_of("123456789");
-    long long magnitude =
-        digit < point ? (long long)(point - digit) - 1 : -(long long)(digit - point);
+    long long magnitude = (long long)point - (long long)digit;
     if (e != std::string::npos) {
         // Saturated: an exponent of a thousand digits is as far out as one of ten.
         long long exponent = 0;
