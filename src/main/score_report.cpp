@@ -22,8 +22,6 @@ constexpr int kPointsColumn = 30;
 // current line goes. Every character is one byte in the code page, so columns are bytes.
 class ReportText {
 public:
-    explicit ReportText(qsizetype expectedSize) { out_.reserve(expectedSize); }
-
     void text(const QByteArray& bytes)
     {
         out_ += bytes;
@@ -162,13 +160,7 @@ bool buildScoreReport(const DataDir& dir, QByteArray* report, QString* error)
 
     const LookupLists lists(teams, testDrivers);
     const int tableRows = LookupLists::rowCount(qsizetype(entries.size())) - 1;
-    // Room for the whole report at once: the TEAMS lines are six zones wide unless a cell
-    // overflows its zone, the championship lines a little over 30 bytes.
-    qsizetype estimate = tableRows * qsizetype(6 * kZoneWidth + 2)
-                         + qsizetype(entries.size()) * (kPointsColumn + 8) + 256;
-    for (const QByteArray& line : table.lines())
-        estimate += line.size() + 2;
-    ReportText out(estimate);
+    ReportText out;
     for (const QByteArray& line : table.lines())
         out.line(line);
 

@@ -1,17 +1,18 @@
-// Driving the windows as a user does: controls found by their names, typed into, clicked and
-// picked from; windows opened from the main window's menu and worked in while they are open.
+// Driving the windows as a user does: controls found by name, typed into, clicked and picked
+// from; windows opened from the main window's menu and worked in while they are open.
 #pragma once
 
 #include "main/main_window.h"
 #include "table.h"
+#include "toolkit/dialogs.h"
+#include "toolkit/flex_grid.h"
 
-#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
 #include <QTimer>
 
 namespace velmora::test {
@@ -26,14 +27,13 @@ inline const auto box = [](const QObject* w, auto n) { return control<QLineEdit>
 inline const auto picker = [](const QObject* w, auto n) { return control<QComboBox>(w, n); };
 inline const auto button = [](const QObject* w, auto n) { return control<QPushButton>(w, n); };
 
-// A box's text, or a drop-down list's.
 inline QString text(const QObject* w, const QString& name)
 {
     auto* list = w->findChild<QComboBox*>(name);
     return list ? list->currentText() : box(w, name)->text();
 }
 
-// The texts of several boxes or lists, joined by '|'.
+// The texts of boxes or drop-down lists, joined by '|'.
 inline QString texts(const QObject* w, std::initializer_list<const char*> names)
 {
     QStringList shown;
@@ -95,14 +95,13 @@ inline QString steps(const QObject* w)
            + (button(w, "Forward")->isEnabled() ? u'>' : u'-');
 }
 
-// Waits for the window to be the one keys go to (a dialog counts as active before that).
+// A dialog counts as active before keys go to it: waits for that.
 inline bool waitUntilActive(QWidget* w)
 {
     return QTest::qWaitFor([w] { return QApplication::activeWindow() == w; });
 }
 
-// Runs `open`, which opens a modal window, and `use` in it once it is active; closes it by its
-// close box if `use` left it open. Returns its name, null when none opened.
+// Runs `use` in the modal window `open` opens, then closes it by its close box; its name or null.
 inline QString inModal(const std::function<void()>& open,
                        const std::function<void(QWidget*)>& use = {})
 {
@@ -125,7 +124,6 @@ inline QString inModal(const std::function<void()>& open,
     return name;
 }
 
-// Presses a menu item of the window, or one of its buttons.
 inline void trigger(const QObject* from, const QString& item)
 {
     if (auto* action = from->findChild<QAction*>(item))
@@ -144,12 +142,10 @@ inline QWidget* shownWindow(const QString& name)
 
 using Use = std::function<void(QWidget*)>;
 
-// Opens the named window as the organiser does (the result window with a budget of 100),
-// runs `use` in it once it is active, and closes it by its close box if it is still open.
-// "Main" (no path) is the main window itself, left open.
+// Opens the window from the menu (the result window for a budget of 100), runs `use` in it and
+// closes it by its close box. "Main" (no path) is the main window itself, left open.
 inline void inWindow(MainWindow& main, const QString& window, const Use& use)
 {
-    // Each window, then the menu item and the buttons that lead to it.
     static const QStringList paths = {
         "Team_Entry Setup_Team", "Test_Driver Setup_Driver",        "Entries Comp_Team",
         "Score Comp_Score",      "Race_Score Comp_Score Teamscore", "TD_Score Comp_Score Testscore",

@@ -1,16 +1,28 @@
-// Data tables in few lines: typed columns named in one call, the current row's values fetched
-// by those names, and tables of texts only.
+// What every test shares: the season fixture, the disk-call fault hook, texts as the files
+// hold them, and data tables in few lines: typed columns named in one call (which returns the
+// call that adds a row of them), the current row's values fetched by those names, text tables.
 #pragma once
 
+#include "data/io.h"
+#include "data/text.h"
+#include "fixture.h"
+
+#include <QDir>
 #include <QTest>
 
+#include <cerrno>
+#include <sys/stat.h>
 #include <tuple>
 
 namespace velmora::test {
 
-template <class... T, class... Name> void columns(Name... names)
+template <class... T> struct Rows {
+    void operator()(const char* name, T... values) const { (QTest::newRow(name) << ... << values); }
+};
+template <class... T, class... Name> Rows<T...> columns(Name... names)
 {
     (QTest::addColumn<T>(names), ...);
+    return {};
 }
 template <class... T, class... Name> std::tuple<T...> fetch(Name... names)
 {
@@ -18,7 +30,7 @@ template <class... T, class... Name> std::tuple<T...> fetch(Name... names)
 }
 
 // A text column for each name and a row for each list, named by its first `key` texts (texts
-// before the last names.size() only name it); the current row's texts.
+// before the last names.size() only name it).
 inline void textTable(std::initializer_list<const char*> names, const QList<QStringList>& rows,
                       int key = 1)
 {
@@ -32,7 +44,7 @@ inline void textTable(std::initializer_list<const char*> names, const QList<QStr
 }
 template <class... Name> std::array<QString, sizeof...(Name)> fetchTexts(Name... names)
 {
-    return {*static_cast<QString*>(QTest::qData(names, qMetaTypeId<QString>()))...};
+    return fetch<decltype(QString(names))...>(names...);
 }
 
 } // namespace velmora::test
