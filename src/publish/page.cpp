@@ -458,7 +458,6 @@ private:
             xs << coordinate(x(r)) + u',';
         const auto path = [&](std::size_t i) {
             QString points;
-            points.reserve(row * 12);
             const qint64* c = &cumulative[i * row];
             for (int r = 0; r <= races_; ++r) {
                 if (r > 0)

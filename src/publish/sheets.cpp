@@ -32,7 +32,6 @@ public:
         char digits[24];
         out_.append(digits, std::to_chars(digits, digits + sizeof digits, n).ptr - digits);
     }
-    void reserve(qsizetype bytes) { out_.reserve(bytes); }
     void endRow()
     {
         out_ += "\r\n";
@@ -89,8 +88,6 @@ QString kindText(ComponentRow::Kind kind)
 QByteArray standingsCsv(const Season& season)
 {
     Csv csv;
-    // Room for every row at once: a few bytes a race, a name and a few numbers.
-    csv.reserve(qsizetype(season.owners.size()) * (season.raceCount() * 4 + 64) + 4096);
     for (const char* heading :
          {"Position", "Owner", "Entry", "Points", "Last race", "Move", "Stored points"})
         csv.field(QString::fromLatin1(heading));

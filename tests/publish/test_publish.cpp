@@ -23,9 +23,9 @@ using namespace velmora::test;
 namespace {
 
 // What the pages show, as lines of text by part: the body rows of every table of the page by
-// its id (cells joined by '|'), the chart's lines ("chart", by their titles), the stale-points
-// note ("stale"), the title, both spreadsheets' lines by file name, and the XML reader's
-// error if the page is not well-formed ("error").
+// its id (cells joined by '|'), the chart's lines ("chart", by their titles; "chart points", as
+// drawn), the stale-points note ("stale"), the title, both spreadsheets' lines by file name, and
+// the XML reader's error if the page is not well-formed ("error").
 using Parts = QMap<QString, QStringList>;
 
 Parts published(const DataDir& dir, const PublishOptions& options = {})
@@ -55,9 +55,10 @@ Parts published(const DataDir& dir, const PublishOptions& options = {})
                                   + xml.readElementText(QXmlStreamReader::IncludeChildElements);
         else if (name == u"title" && !page.contains(QStringLiteral("title")))
             page["title"] << xml.readElementText();
-        else if (name == u"polyline")
+        else if (name == u"polyline") {
+            page["chart points"] << xml.attributes().value(QStringLiteral("points")).toString();
             page["chart"] << (xml.readNextStartElement() ? xml.readElementText() : QString());
-        else if (name == u"li" && section == u"stale")
+        } else if (name == u"li" && section == u"stale")
             page["stale"] << xml.readElementText();
     }
     if (xml.hasError())
@@ -104,6 +105,8 @@ void TestPublish::figures_data()
     row("Alan's line", "chart", "Alan: 48 57");
     row("Cleo's line", "chart", "Cleo: 30 49");
     row("dora's line", "chart", "dora: 19 49");
+    // 0 to 80 in steps of 20 from y 276 up to 14; races from x 38 (room for "80") to 626.
+    row("bob's line drawn", "chart points", "38.0,276.0 332.0,194.1 626.0,76.2");
     row("bob by race", "by-race", "bob|61|25|36 (best)");
     row("Alan by race", "by-race", "Alan|57|48 (best)|9");
     row("standings header", "standings.csv",
