@@ -203,7 +203,7 @@ void FlexGrid::setFormatString(const QString& format)
         if (model_->fixedRows() > 0)
             model_->setText(0, c, heading);
         if (int(columnWidths_.size()) <= c)
-            columnWidths_.resize(c + 1, 0);
+            columnWidths_.resize(c + 1);
         columnWidths_[c] = metrics.horizontalAdvance(heading) + 8;
     }
     applyColumnWidths();
