@@ -4,9 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-[[noreturn]] inline void broken(const char* file, int line, const char* promise)
-{
-    std::fprintf(stderr, "%s:%d: check failed: %s\n", file, line, promise);
-    std::abort();
-}
-#define CHECK(promise) ((promise) ? void() : broken(__FILE__, __LINE__, #promise))
+#define CHECK(promise)                                                                             \
+    ((promise) ? void()                                                                            \
+               : (std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #promise), \
+                  std::abort()))

@@ -1,7 +1,5 @@
-// Arbitrary data files through velmora-publish: it writes nothing into the data folder, its
-// page always reads back as XML with a league-table row per whole entry, its standings a
-// line per entry, and once the championship has run every total it shows is the stored one.
-// An input is a run of chunks (season_folder.h).
+// Data files (season_folder.h) through velmora-publish: it writes nothing; its page is XML with a
+// league-table row per whole entry, its standings a line each; calculated, every total as stored.
 #include "fuzz.h"
 #include "publish/publish.h"
 #include "scoring/championship.h"
@@ -18,8 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     const FolderState before = folderState(dir);
     Season season;
     CHECK(readSeason(dir, &season, nullptr));
-    const QByteArray page =
-        seasonPage(season, {QStringLiteral("<Fuzz & \"league\">"), int(size % 13)});
+    const QByteArray page = seasonPage(season, {QString("<Fuzz & \"league\">"), int(size % 13)});
     QXmlStreamReader xml(page);
     while (!xml.atEnd())
         xml.readNext();

@@ -1,7 +1,5 @@
-// An arbitrary team database and budget through the best/worst search: the same picks as the
-// plain visit of every team. The input: the budget's text up to the first NUL byte, then at
-// most eight team records.
-#include "calculator/search.h"
+// A budget's text up to the first NUL byte, then at most eight team records: the best/worst
+// search picks as the plain visit of every team does.
 #include "data/text.h"
 #include "fuzz.h"
 #include "plain_search.h"

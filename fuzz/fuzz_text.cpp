@@ -1,5 +1,4 @@
-// Arbitrary text through every conversion a typed text goes through into a record, taken as
-// UTF-8 and as raw UTF-16 (lone surrogates, NUL).
+// Text, as UTF-8 and as raw UTF-16 (lone surrogates, NUL), through every conversion into a record.
 #include "data/codepage.h"
 #include "data/data_dir.h"
 #include "data/text.h"
@@ -12,9 +11,7 @@
 
 using namespace velmora;
 
-namespace {
-
-void convert(const QString& text)
+static void convert(const QString& text)
 {
     const double v = readNumber(text);
     const float single = toSingle(v);
@@ -25,8 +22,7 @@ void convert(const QString& text)
     const QByteArray bytes = EntryRecord{fieldText(text), single, integer, 0, 0, 0, 0, 0}.encode();
     CHECK(encode1252(fieldText(text)).size() == TextFieldLength);
     CHECK(EntryRecord::decode(bytes.constData()).encode() == bytes);
-    const qint64 n = recordNumber(text);
-    CHECK(recordNumber(recordNumberText(n)) == n);
+    CHECK(recordNumber(recordNumberText(recordNumber(text))) == recordNumber(text));
     // A race name makes one file name inside the data folder, short enough for it.
     const DataDir dir(QStringLiteral("/data"));
     for (const QString& path : {dir.raceTeams(text), dir.raceTestDrivers(text)}) {
@@ -36,12 +32,9 @@ void convert(const QString& text)
     }
 }
 
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {
-    const auto* bytes = reinterpret_cast<const char*>(data);
-    convert(QString::fromUtf8(bytes, qsizetype(size)));
+    convert(QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size)));
     convert(QString(reinterpret_cast<const QChar*>(data), qsizetype(size / 2)));
     return 0;
 }

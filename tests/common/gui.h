@@ -1,5 +1,4 @@
-// Driving the windows as a user does: controls found by name, typed into, clicked and picked
-// from; windows opened from the main window's menu and worked in while they are open.
+// Driving the windows as a user does: controls found by name, typed into, clicked, picked.
 #pragma once
 
 #include "main/main_window.h"
@@ -7,13 +6,7 @@
 #include "toolkit/dialogs.h"
 #include "toolkit/flex_grid.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTimer>
+#include <QtWidgets>
 
 namespace velmora::test {
 
@@ -27,18 +20,14 @@ inline const auto box = [](const QObject* w, auto n) { return control<QLineEdit>
 inline const auto picker = [](const QObject* w, auto n) { return control<QComboBox>(w, n); };
 inline const auto button = [](const QObject* w, auto n) { return control<QPushButton>(w, n); };
 
-inline QString text(const QObject* w, const QString& name)
-{
-    auto* list = w->findChild<QComboBox*>(name);
-    return list ? list->currentText() : box(w, name)->text();
-}
-
 // The texts of boxes or drop-down lists, joined by '|'.
-inline QString texts(const QObject* w, std::initializer_list<const char*> names)
+inline QString texts(const QObject* w, std::initializer_list<QString> names)
 {
     QStringList shown;
-    for (const char* name : names)
-        shown << text(w, name);
+    for (const QString& name : names) {
+        auto* list = w->findChild<QComboBox*>(name);
+        shown << (list ? list->currentText() : box(w, name)->text());
+    }
     return shown.join(u'|');
 }
 
@@ -51,24 +40,20 @@ inline QString cellText(const QAbstractItemView* grid, int row, int col)
 // Grid rows as the grid draws them from column `from` on: cells joined by '|', rows by ' '.
 inline QString rows(const QAbstractItemView* grid, std::initializer_list<int> rows, int from = 0)
 {
-    QStringList shown;
-    for (const int r : rows) {
-        QStringList cells;
-        for (int c = from; c < grid->model()->columnCount(); ++c)
-            cells << cellText(grid, r, c);
-        shown << cells.join(u'|');
-    }
-    return shown.join(u' ');
+    QString shown;
+    for (const int r : rows)
+        for (int c = from, n = grid->model()->columnCount(); c < n; ++c)
+            shown += cellText(grid, r, c) + (c + 1 < n ? u'|' : u' ');
+    return shown.chopped(1);
 }
 
 // Types the text key by key, a character beyond ASCII as the key a keyboard layout gives it.
 inline void typeKeys(QWidget* target, const QString& typed)
 {
     for (const QChar c : typed)
-        if (c.unicode() < 0x80)
-            QTest::keyClick(target, c.toLatin1());
-        else
-            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), {});
+        c.unicode() < 0x80
+            ? QTest::keyClick(target, c.toLatin1())
+            : QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), {});
 }
 
 // Replaces what a box (or an editable list) holds by typing.
@@ -95,15 +80,17 @@ inline QString steps(const QObject* w)
            + (button(w, "Forward")->isEnabled() ? u'>' : u'-');
 }
 
-// A dialog counts as active before keys go to it: waits for that.
+// Shows the window and waits until keys go to it (a dialog counts as active before that).
 inline bool waitUntilActive(QWidget* w)
 {
+    w->show();
     return QTest::qWaitFor([w] { return QApplication::activeWindow() == w; });
 }
 
+using Use = std::function<void(QWidget*)>;
+
 // Runs `use` in the modal window `open` opens, then closes it by its close box; its name or null.
-inline QString inModal(const std::function<void()>& open,
-                       const std::function<void(QWidget*)>& use = {})
+inline QString inModal(const std::function<void()>& open, const Use& use = {})
 {
     QString name;
     QWidget* const opener = QApplication::activeModalWidget();
@@ -140,25 +127,22 @@ inline QWidget* shownWindow(const QString& name)
     return nullptr;
 }
 
-using Use = std::function<void(QWidget*)>;
-
-// Opens the window from the menu (the result window for a budget of 100), runs `use` in it and
+// Opens the window as the organiser does (paths: what is typed and pressed), runs `use` in it and
 // closes it by its close box. "Main" (no path) is the main window itself, left open.
 inline void inWindow(MainWindow& main, const QString& window, const Use& use)
 {
-    static const QStringList paths = {
-        "Team_Entry Setup_Team", "Test_Driver Setup_Driver",        "Entries Comp_Team",
-        "Score Comp_Score",      "Race_Score Comp_Score Teamscore", "TD_Score Comp_Score Testscore",
-        "Calculate File_Calc",   "Calculator File_Calc Ok",         "frmAbout Help_About",
-        "Team_Viewer Comp_View"};
+    static const QStringList paths =
+        QString("Team_Entry Setup_Team,Test_Driver Setup_Driver,Entries Comp_Team,"
+                "Score Comp_Score,Race_Score Comp_Score Race=Imola Teamscore,Calculate File_Calc,"
+                "TD_Score Comp_Score Race=Imola Testscore,Calculator File_Calc Budge=100 Ok,"
+                "frmAbout Help_About,Team_Viewer Comp_View")
+            .split(u',');
     std::function<void(QWidget*, QStringList)> walk = [&](QWidget* from, QStringList path) {
         if (path.isEmpty())
             return use(from);
         const QString item = path.takeFirst();
-        if (item == u"Ok")
-            type(from, "Budge", QStringLiteral("100"));
-        if (item == u"Teamscore" || item == u"Testscore")
-            type(from, "Race", QStringLiteral("Imola"));
+        if (item.contains(u'='))
+            return type(from, item.section(u'=', 0, 0), item.section(u'=', 1)), walk(from, path);
         if (!inModal([&] { trigger(from, item); }, [&](QWidget* w) { walk(w, path); }).isNull())
             return;
         QWidget* beside = shownWindow(window); // a window that is not modal
@@ -167,11 +151,10 @@ inline void inWindow(MainWindow& main, const QString& window, const Use& use)
         walk(beside, path);
         beside->close();
     };
-    QStringList path;
     for (const QString& p : paths)
         if (p.section(u' ', 0, 0) == window)
-            path = p.split(u' ').mid(1);
-    walk(&main, path);
+            return walk(&main, p.split(u' ').mid(1));
+    walk(&main, {});
 }
 
 } // namespace velmora::test

@@ -1,14 +1,12 @@
-// What every test shares: the season fixture, the disk-call fault hook, texts as the files
-// hold them, and data tables in few lines: typed columns named in one call (which returns the
-// call that adds a row of them), the current row's values fetched by those names, text tables.
+// What every test shares (the fixture, the fault hook, Qt Test) and tables in few lines: typed
+// columns named in one call, which returns the call adding a row; a row's values by those names.
 #pragma once
 
 #include "data/io.h"
 #include "data/text.h"
 #include "fixture.h"
 
-#include <QDir>
-#include <QTest>
+#include <QtTest>
 
 #include <cerrno>
 #include <sys/stat.h>
@@ -16,13 +14,10 @@
 
 namespace velmora::test {
 
-template <class... T> struct Rows {
-    void operator()(const char* name, T... values) const { (QTest::newRow(name) << ... << values); }
-};
-template <class... T, class... Name> Rows<T...> columns(Name... names)
+template <class... T, class... Name> auto columns(Name... names)
 {
     (QTest::addColumn<T>(names), ...);
-    return {};
+    return [](const char* name, T... values) { (QTest::newRow(name) << ... << values); };
 }
 template <class... T, class... Name> std::tuple<T...> fetch(Name... names)
 {
@@ -42,9 +37,11 @@ inline void textTable(std::initializer_list<const char*> names, const QList<QStr
             row << t;
     }
 }
-template <class... Name> std::array<QString, sizeof...(Name)> fetchTexts(Name... names)
-{
+inline const auto fetchTexts = [](auto... names) {
     return fetch<decltype(QString(names))...>(names...);
-}
+};
 
 } // namespace velmora::test
+
+using namespace velmora;
+using namespace velmora::test;

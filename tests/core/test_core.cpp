@@ -1,33 +1,15 @@
 // The league's core: the championship, the entry file's order and table, the score report,
 // and the best/worst search held to the plain visit of every team.
-#include "calculator/search.h"
-#include "data/io.h"
-#include "data/text.h"
-#include "fixture.h"
 #include "gui.h"
-#include "main/league_order.h"
 #include "main/league_table.h"
 #include "main/score_report.h"
 #include "plain_search.h"
 #include "scoring/championship.h"
-#include "toolkit/flex_grid.h"
 
-#include <QDir>
-#include <QRandomGenerator>
-#include <QSignalSpy>
-
-#include <cerrno>
 #include <cmath>
-#include <limits>
-#include <sys/stat.h>
-
-using namespace velmora;
-using namespace velmora::test;
-
-namespace {
 
 // A team record whose four slots score t, e, d1 and d2, each at this price.
-TeamRecord scored(int t, int e, int d1, int d2, float price = 1.5f)
+static TeamRecord scored(int t, int e, int d1, int d2, float price = 1.5f)
 {
     const auto slot = [price](int score) { return ComponentSlot{"x", price, int16_t(score)}; };
     return {slot(t), slot(e), slot(d1), slot(d2)};
@@ -35,345 +17,318 @@ TeamRecord scored(int t, int e, int d1, int d2, float price = 1.5f)
 using Drivers = std::vector<TestDriverRecord>;
 using Races = std::vector<RaceName>;
 
-} // namespace
-
 class TestCore : public QObject {
     Q_OBJECT
 private slots:
-    void entriesAddTheirFiveComponents();
-    void racesAddUpRecordByRecord();
-    void overflowWritesNothing_data();
-    void overflowWritesNothing();
-    void ordering_data();
-    void ordering();
-    void leagueTableRows();
-    void gridDraws();
-    void scoreReport();
-    void reportWritesReplaceWhole();
-    void byHand();
-    void sameAsThePlainVisit();
-};
-
-// Team, engine, test driver and the two drivers, each by its own position; a position that
-// names no record adds nothing. A failed run changes no byte.
-void TestCore::entriesAddTheirFiveComponents()
-{
-    // Three teams whose every slot scores its own power of two in race R, two test drivers
-    // scoring 4096 and 8192 there.
-    TempData d;
-    writeRecords(d.dir().teams(), std::vector<TeamRecord>(3, scored(99, 99, 99, 99)));
-    writeRecords(d.dir().raceTeams("R"), std::vector{scored(1, 2, 4, 8), scored(16, 32, 64, 128),
-                                                     scored(256, 512, 1024, 2048)});
-    writeRecords(d.dir().testDrivers(), Drivers{{"A", 1, 50}, {"B", 1, 0}});
-    writeRecords(d.dir().raceTestDrivers("R"), Drivers{{"A", 0, 4096}, {"B", 0, 8192}});
-    writeRecords(d.dir().calendar(), Races{{"R"}});
-    writeRecords(d.dir().entries(),
-                 std::vector{entry("Ann"), entry("Ben", 9, 3, 3, 6, 7, 2), entry("Cy", 9, -1),
-                             entry("Dot", 9, 0, -1, -1, -2, -1), entry("Eve", 0, 0, 2, 3, 4, 1)});
-    const QList<QByteArray> before = calculatedFiles(d.dir());
-    QString error;
-    // A race file that cannot be read writes nothing; a replacement that fails puts back the
-    // files already replaced, so that the totals never count a race the points do not.
-    for (const char* file : {"R.tmr", "teams.tro", "test.tro", "entry.tro"}) {
-        const io::Op op = file[0] == 'R' ? io::Op::Read : io::Op::Rename;
-        io::setFaultHook([op, file](io::Op o, const QString& path) {
-            return o == op && path.endsWith(QLatin1String(file)) ? ENOSPC : 0;
-        });
-        QVERIFY(!recalculateChampionship(d.dir(), nullptr, &error));
-        io::setFaultHook({});
-        QVERIFY2(error.contains(QLatin1String(file)), qPrintable(error));
-        QCOMPARE(calculatedFiles(d.dir()), before);
-    }
-    std::vector<EntryRecord> entryFile;
-    QVERIFY2(recalculateChampionship(d.dir(), &entryFile, &error), qPrintable(error));
-    QCOMPARE(bytesOf(entryFile), readBytes(d.dir().entries()));
-    QList<int> points;
-    for (const EntryRecord& e : entryFile)
-        points << e.Points;
-    QCOMPARE(points, (QList<int>{1 + 2 + 4 + 8 + 4096, 0, 2 + 4 + 8 + 4096, 1,
-                                 1 + 512 + 128 + 1024 + 8192}));
-}
-
-void TestCore::racesAddUpRecordByRecord()
-{
-    TempData d;
-    // Partial records at the ends stay as they are.
-    writeBytes(d.dir().teams(), bytesOf(std::vector<TeamRecord>(5, scored(7, 7, 7, 7))) + "part");
-    writeRecords(d.dir().testDrivers(), Drivers{{"Sam", -7, 3}});
-    writeBytes(d.dir().entries(), entry("Ann", 5, 3, 1, 6, 7, 0).encode() + "xy");
-    // A short race named twice, a race longer than the database, one never scored.
-    writeRecords(d.dir().calendar(), Races{{"Short"}, {"Short"}, {"Long"}, {" Nowhere "}});
-    writeRecords(d.dir().raceTeams("Short"), std::vector<TeamRecord>(3, scored(1, 1, 1, 1)));
-    writeRecords(d.dir().raceTeams("Long"), std::vector<TeamRecord>(7, scored(5, 0, 0, 4)));
-    writeRecords(d.dir().raceTestDrivers("Long"), Drivers{{"Sam", 0, 2}, {"Ghost", 0, 9}});
-    QString error;
-    QVERIFY2(recalculateChampionship(d.dir(), nullptr, &error), qPrintable(error));
-    const auto totals = readRecords<TeamRecord>(d.dir().teams());
-    // Team of record 4 (5), engine of record 2 (1 + 1), drivers of record 4 (4), Sam (2).
-    QCOMPARE((QList<int>{int(totals.size()), totals.at(0).Team.Score, totals.at(3).Driver2.Score,
-                         readRecords<TestDriverRecord>(d.dir().testDrivers()).at(0).Score,
-                         readRecords<EntryRecord>(d.dir().entries()).at(0).Points}),
-             (QList<int>{5, 1 + 1 + 5, 4, 2, 13}));
-    QCOMPARE(readBytes(d.path("Nowhere.tdr")), QByteArray());
-    QVERIFY(QFile::exists(d.path("Nowhere.tmr")));
-}
-
-void TestCore::overflowWritesNothing_data()
-{
-    // Two races each give record 2's engine and the test driver these points; what the message
-    // names. Last: the totals fit, the entry's sum (18000 + 16000) does not.
-    columns<int, int, QStringList>("engine", "testDriver", "named");
-    const std::tuple<const char*, int, int, QStringList> rows[] = {
-        {"engine up", 20000, 0, {"engine \"x\" (team record 2)", "\"Second\"", "32767"}},
-        {"engine down", -20000, 0, {"\"Second\"", "-32768"}},
-        {"test driver", 0, 17000, {"\"Sam\"", "\"Second\""}},
-        {"entry", 9000, 8000, {"entry 1", "\"Ann\"", "test driver \"Sam\""}}};
-    for (const auto& [name, engine, testDriver, named] : rows)
-        QTest::newRow(name) << engine << testDriver << named;
-}
-
-void TestCore::overflowWritesNothing()
-{
-    const auto [engine, testDriver, named] =
-        fetch<int, int, QStringList>("engine", "testDriver", "named");
-    TempData d;
-    writeRecords(d.dir().teams(), std::vector{scored(1, 1, 1, 1), scored(2, 2, 2, 2)});
-    writeRecords(d.dir().testDrivers(), Drivers{{"Sam", 1, 1}});
-    writeRecords(d.dir().entries(), std::vector{entry("Ann", 3, 1, 1, 2, 3, 0)});
-    writeRecords(d.dir().calendar(), Races{{"First"}, {"Second"}});
-    for (const QString r : {"First", "Second"}) {
-        writeRecords(d.dir().raceTeams(r),
-                     std::vector{scored(0, 0, 0, 0), scored(0, engine, 1, 1)});
-        writeRecords(d.dir().raceTestDrivers(r), Drivers{{"Sam", 0, int16_t(testDriver)}});
-    }
-    const QList<QByteArray> before = calculatedFiles(d.dir());
-    std::vector<EntryRecord> entryFile;
-    QString error;
-    QVERIFY(!recalculateChampionship(d.dir(), &entryFile, &error));
-    for (const QString& part : named)
-        QVERIFY2(error.contains(part), qPrintable(error));
-    QCOMPARE(calculatedFiles(d.dir()), before);
-    QVERIFY(entryFile.empty());
-}
-
-void TestCore::ordering_data()
-{
-    // The order; the owners and their points in file order; the owners in the new order.
-    columns<LeagueOrder, QStringList, QList<int>, QStringList>("order", "owners", "points",
-                                                               "ordered");
-    const auto row = [](const char* name, LeagueOrder order, QStringList owners, QList<int> points,
-                        QStringList ordered) {
-        QTest::newRow(name) << order << owners << points << ordered;
-    };
-    row("points, ties kept", LeagueOrder::ByPoints, {"a", "b", "c", "d", "e"}, {5, 40, 12, 40, -3},
-        {"b", "d", "c", "a", "e"});
-    row("owner bytes", LeagueOrder::ByOwner, {"bob", "Zed", "alan", "al", "Al", "bob"},
-        {1, 2, 3, 4, 5, 6}, {"Al", "Zed", "al", "alan", "bob", "bob"});
-    // The euro sign is byte 0x80 in the files, below the 0xFF of y with diaeresis.
-    row("owner bytes above 0x7F", LeagueOrder::ByOwner, {"\u00ffa", "\u20acb"}, {1, 2},
-        {"\u20acb", "\u00ffa"});
-    row("in order", LeagueOrder::ByPoints, {"x", "y"}, {3, 2}, {"x", "y"});
-}
-
-// Points highest first, equal ones keeping their order; owners by their stored bytes. The
-// file is rewritten in the new order, whole records only (a partial one at the end stays
-// there), and not at all when it is in order already (a rename would fail).
-void TestCore::ordering()
-{
-    const auto [order, owners, points, ordered] =
-        fetch<LeagueOrder, QStringList, QList<int>, QStringList>("order", "owners", "points",
-                                                                 "ordered");
-    TempData d;
-    std::vector<EntryRecord> records;
-    for (qsizetype i = 0; i < owners.size(); ++i)
-        records.push_back(entry(owners[i], points[i]));
-    writeBytes(d.dir().entries(), bytesOf(records) + "tail");
-    const bool inOrder = owners == ordered;
-    io::setFaultHook(
-        [inOrder](io::Op op, const QString&) { return inOrder && op == io::Op::Rename ? EIO : 0; });
-    std::vector<EntryRecord> shown;
-    QString error;
-    const bool ok = orderEntryFile(d.dir(), order, &shown, &error);
-    io::setFaultHook({});
-    QVERIFY2(ok, qPrintable(error));
-    QStringList stored;
-    for (const EntryRecord& e : readRecords<EntryRecord>(d.dir().entries()))
-        stored << displayText(e.Owner);
-    QCOMPARE(stored, ordered);
-    QCOMPARE(bytesOf(shown) + "tail", readBytes(d.dir().entries()));
-}
-
-// At least 16 rows, or the file's count + 1; a row appended whenever fewer than three
-// would remain below an entry; every row numbered; a refill clears the rows below.
-void TestCore::leagueTableRows()
-{
-    FlexGrid grid;
-    grid.setCols(3);
-    std::vector<EntryRecord> entries;
-    for (int i = 1; i <= 15; ++i)
-        entries.push_back(entry(QStringLiteral("Owner %1").arg(i), i));
-    for (const auto& [count, total] : {std::pair{2, 16}, {14, 17}, {15, 18}}) {
-        const std::vector<EntryRecord> some(entries.begin(), entries.begin() + count);
-        fillLeagueTable(&grid, count, some);
-        QCOMPARE(grid.rows(), total);
-        QCOMPARE(cellText(&grid, total - 1, 0) + rows(&grid, {count - 1}),
-                 QStringLiteral("%1%2|Owner %2|%2").arg(total).arg(count));
-    }
-    fillLeagueTable(&grid, 19.5, entries); // a partial record: 20.5 rounds to 20
-    QCOMPARE(grid.rows(), 20);
-    refillLeagueTable(&grid, std::vector(entries.begin(), entries.begin() + 3));
-    QCOMPARE(rows(&grid, {3}) + QString::number(grid.rows()), QStringLiteral("4||20"));
-}
-
-// What the grid draws: fixed rows and columns shaded as headings, the rest plain; every
-// change announced for the cells it touches, a held fill announced once, at its end.
-void TestCore::gridDraws()
-{
-    FlexGrid grid;
-    grid.setCols(3);
-    grid.setRows(4);
-    grid.setFixed(1, 1);
-    const QBrush heading = QApplication::palette().button();
-    for (int r = 0; r < 4; ++r)
-        for (int c = 0; c < 3; ++c)
-            QCOMPARE(grid.model()->index(r, c).data(Qt::BackgroundRole),
-                     r < 1 || c < 1 ? QVariant(heading) : QVariant());
-    QSignalSpy changed(grid.model(), &QAbstractItemModel::dataChanged);
-    QSignalSpy reset(grid.model(), &QAbstractItemModel::modelReset);
-    for (int c = 0; c < 3; ++c)
-        grid.setTextMatrix(2, c, QStringLiteral("x"));
-    QCOMPARE(changed.size(), 3);
-    for (int c = 0; c < 3; ++c)
-        QCOMPARE(changed[c][0].toModelIndex(), grid.model()->index(2, c));
+    // Each of the five components by its own position, one naming no record adding nothing; a
+    // failed run changes no byte. In race R each team slot scores its own power of two.
+    void entriesAddTheirFiveComponents()
     {
-        const HeldRedraw held(&grid);
-        grid.setTextMatrix(3, 2, QStringLiteral("y"));
-        QCOMPARE(reset.size(), 0);
-    }
-    QCOMPARE(reset.size(), 1);
-    QCOMPARE(cellText(&grid, 3, 2), QStringLiteral("y"));
-}
-
-// The component table (names to 20 columns, a tab before each race's score, races shorter
-// and longer than the database), TEAMS in zones of 14 as the full table shows the entries
-// (25 rows at least), the championship.
-void TestCore::scoreReport()
-{
-    TempData d;
-    TeamRecord a = team("Red", "V8", "Twenty Characters Xy", "Twenty-One Characters", 1, 7);
-    a.Engine.Score = -1;
-    writeRecords(d.dir().teams(), std::vector{a, team("B", "b", "B1", "B2")});
-    writeRecords(d.dir().testDrivers(), Drivers{{"Christopherson", 1, 5}});
-    writeRecords(d.dir().calendar(), Races{{" Old "}, {"New"}, {"Fresh"}});
-    const auto card = [](int score) { return team("", "", "", "", 0, score); };
-    writeRecords(d.dir().raceTeams("Old"), std::vector{card(1), card(-3), card(9)});
-    writeRecords(d.dir().raceTeams("New"), std::vector{card(4)});
-    // 23 characters end in column 29; 24 end in column 30.
-    writeRecords(d.dir().entries(),
-                 std::vector{entry(" Ann ", 12, 1, 0, 2, 3, 0),
-                             entry("Maximilian Featherstone", -3, -1, -1, -1, -1, -1),
-                             entry("Maximilian Featherstonea", 7, -1, -1, -1, -1, -1)});
-    QByteArray report;
-    QString error;
-    QVERIFY2(buildScoreReport(d.dir(), &report, &error), qPrintable(error));
-    const QByteArray zones(70, ' '); // five empty items, a zone each
-    QByteArrayList lines = {
-        "                  Total Old New Fresh", "Twenty Characters Xy9  \t3  \t6",
-        "B1                  2  \t-1", "", "Twenty-One Characters10  \t4  \t7",
-        "B2                  3  \t0", "", "Red                 7  \t1  \t4",
-        "B                   0  \t-3", "", "V8                  -1  \t2  \t5",
-        "b                   1  \t-2", "", "TEAMS", "",
-        "Manager       Team          Engine        Driver1       Driver2       Test Driver   ", "",
-        // A 14-character item fills its zone: the next item starts a zone further on.
-        "Ann           B             V8            B1            B2            Christopherson"
-            + QByteArray(14, ' '),
-        "12            0             -1            2             3             5             ",
-        "Maximilian Featherstone     " + zones, "-3            " + zones,
-        "Maximilian Featherstonea    " + zones, "7             " + zones};
-    for (int row = 7; row <= 24; ++row) // the full table's empty rows
-        lines << QByteArray(84, ' ');
-    lines += QByteArray("\nChampionship\n\n 1    Ann                    12\n"
-                        " 2    Maximilian Featherstone-3\n 3    Maximilian Featherstonea\n"
-                        "                             7\n")
-                 .split('\n');
-    QCOMPARE(report, lines.join("\r\n"));
-    QCOMPARE(readBytes(d.path("Fresh.tmr")), QByteArray()); // created empty
-}
-
-// The report replaces the file whole, keeping its permissions, through a symbolic link to
-// the file it names, and in place where no scratch file may be made.
-void TestCore::reportWritesReplaceWhole()
-{
-    TempData d;
-    const QString real = d.path("real.txt"), link = d.path("link.txt");
-    writeBytes(real, QByteArray(500, 'x'));
-    ::chmod(QFile::encodeName(real).constData(), 0600);
-    QVERIFY(QFile::link(real, link));
-    writeBytes(real + ".part", "not ours");
-    QString error;
-    QVERIFY2(writeScoreReport(link, "report\r\n", &error), qPrintable(error));
-    QVERIFY(QFileInfo(link).isSymLink());
-    QCOMPARE(readBytes(real), QByteArray("report\r\n"));
-    QCOMPARE(QFileInfo(real).permissions() & QFile::ReadGroup, QFile::Permissions());
-    QCOMPARE(readBytes(real + ".part"), QByteArray("not ours"));
-    io::setFaultHook([](io::Op op, const QString& p) { // no scratch file may be made
-        return op == io::Op::Open && p.contains(QLatin1String(".part")) ? EACCES : 0;
-    });
-    QVERIFY(writeScoreReport(real, "in place", &error));
-    QCOMPARE(readBytes(real), QByteArray("in place"));
-    io::setFaultHook({});
-    QCOMPARE(QDir(d.dir().path()).entryList(QDir::Files).size(), 3);
-}
-
-// The plain visit's own rules, on databases worked by hand.
-void TestCore::byHand()
-{
-    // A team costing exactly the budget is in; prices add in floats (1e8 + 4 + 4 + 4 = 1e8).
-    std::vector<TeamRecord> t = {scored(3, 3, 3, 3, 4)};
-    t[0].Team.Price = 1e8f;
-    QCOMPARE(searchBestWorst(t, 1e8).best->price, 1e8f);
-    QVERIFY(!searchBestWorst(t, 99999990).worst && !searchBestWorst({}, 100).worst);
-    // Equal scores: the first visited wins; pass 2 (two first drivers) before pass 3.
-    t = {scored(0, 0, 0, 0, 0), scored(0, 0, 0, 0, 0)};
-    t[0].Team = {QString(), 10, 10};
-    for (TeamRecord& r : t)
-        r.Driver1 = {QString(), 5, 10}, r.Driver2 = {QString(), 0, 5};
-    QCOMPARE(*searchBestWorst(t, 10).best, (TeamPick{1, 0, 0, 2, 10, 20}));
-    QCOMPARE(*searchBestWorst(t, 10).worst, (TeamPick{1, 0, 1, 3, 0, 10}));
-    // No score above 0: no best, and the worst is the first affordable team.
-    const BestWorst none = searchBestWorst({scored(0, 0, 0, 0, 5), scored(0, 0, 0, 0, 1)}, 11);
-    QVERIFY(!none.best);
-    QCOMPARE(*none.worst, (TeamPick{0, 1, 2, 3, 8, 0}));
-}
-
-// Random databases with ties, equal, negative, NaN and infinite prices, budgets at a team's
-// price or just below; the larger ones score rising or falling record by record.
-void TestCore::sameAsThePlainVisit()
-{
-    const float inf = std::numeric_limits<float>::infinity(), nan = std::nanf("");
-    const float prices[] = {0, 0.1f, 0.25f, 1, 2.5f, 7.25f, 12.5f, -2, 3.4e38f, inf, nan};
-    QRandomGenerator rng(20261207);
-    for (int round = 0; round < 3000; ++round) {
-        const int n = rng.bounded(round < 2900 ? 6 : 13);
-        const int kinds = round % 3 == 0 ? 11 : 8, scores = rng.bounded(3) == 0 ? 32768 : 4;
-        auto teams = std::vector<TeamRecord>(std::size_t(n));
-        for (int r = 0; r < n; ++r)
-            for (ComponentSlot* s :
-                 {&teams[r].Team, &teams[r].Engine, &teams[r].Driver1, &teams[r].Driver2})
-                *s = {
-                    QString(), prices[rng.bounded(kinds)],
-                    int16_t(round < 2900 ? rng.bounded(-scores, scores) : (round % 2 * 2 - 1) * r)};
-        double budget = rng.generateDouble() * 60 - 5;
-        if (n > 0 && rng.bounded(2)) { // a team's own price, or the float just below it
-            const TeamRecord& a = teams[rng.bounded(n)];
-            const float p = ((a.Team.Price + a.Engine.Price) + a.Driver1.Price) + a.Driver2.Price;
-            budget = rng.bounded(2) ? double(p) : std::nextafter(double(p), -HUGE_VAL);
+        TempData d;
+        writeRecords(d.dir().teams(), std::vector<TeamRecord>(3, scored(99, 99, 99, 99)));
+        writeRecords(
+            d.dir().raceTeams("R"),
+            std::vector{scored(1, 2, 4, 8), scored(16, 32, 64, 128), scored(256, 512, 1024, 2048)});
+        writeRecords(d.dir().testDrivers(), Drivers{{"A", 1, 50}, {"B", 1, 0}});
+        writeRecords(d.dir().raceTestDrivers("R"), Drivers{{"A", 0, 4096}, {"B", 0, 8192}});
+        writeRecords(d.dir().calendar(), Races{{"R"}});
+        writeRecords(d.dir().entries(),
+                     std::vector{entry("Ann"), entry("Ben", 9, 3, 3, 6, 7, 2), entry("Cy", 9, -1),
+                                 entry("Dot", 9, 0, -1, -1, -2, -1),
+                                 entry("Eve", 0, 0, 2, 3, 4, 1)});
+        const QList<QByteArray> before = calculatedFiles(d.dir());
+        QString error;
+        // An unreadable race file writes nothing; a failed replacement puts back those done.
+        for (const char* file : {"R.tmr", "teams.tro", "test.tro", "entry.tro"}) {
+            const io::Op op = file[0] == 'R' ? io::Op::Read : io::Op::Rename;
+            io::setFaultHook([op, file](io::Op o, const QString& path) {
+                return o == op && path.endsWith(QLatin1String(file)) ? ENOSPC : 0;
+            });
+            QVERIFY(!recalculateChampionship(d.dir(), nullptr, &error));
+            io::setFaultHook({});
+            QVERIFY2(error.contains(QLatin1String(file)), qPrintable(error));
+            QCOMPARE(calculatedFiles(d.dir()), before);
         }
-        const BestWorst want = plainSearch(teams, budget), got = searchBestWorst(teams, budget);
-        QVERIFY2(samePick(got.best, want.best) && samePick(got.worst, want.worst),
-                 qPrintable(QString::number(round)));
+        std::vector<EntryRecord> entryFile;
+        QVERIFY2(recalculateChampionship(d.dir(), &entryFile, &error), qPrintable(error));
+        QCOMPARE(bytesOf(entryFile), readBytes(d.dir().entries()));
+        QList<int> points;
+        for (const EntryRecord& e : entryFile)
+            points << e.Points;
+        QCOMPARE(points, (QList<int>{1 + 2 + 4 + 8 + 4096, 0, 2 + 4 + 8 + 4096, 1,
+                                     1 + 512 + 128 + 1024 + 8192}));
     }
-}
+
+    void racesAddUpRecordByRecord()
+    {
+        TempData d;
+        // Partial records at the ends stay; a short race named twice, a long one, one unscored.
+        writeBytes(d.dir().teams(),
+                   bytesOf(std::vector<TeamRecord>(5, scored(7, 7, 7, 7))) + "part");
+        writeRecords(d.dir().testDrivers(), Drivers{{"Sam", -7, 3}});
+        writeBytes(d.dir().entries(), entry("Ann", 5, 3, 1, 6, 7, 0).encode() + "xy");
+        writeRecords(d.dir().calendar(), Races{{"Short"}, {"Short"}, {"Long"}, {" Nowhere "}});
+        writeRecords(d.dir().raceTeams("Short"), std::vector<TeamRecord>(3, scored(1, 1, 1, 1)));
+        writeRecords(d.dir().raceTeams("Long"), std::vector<TeamRecord>(7, scored(5, 0, 0, 4)));
+        writeRecords(d.dir().raceTestDrivers("Long"), Drivers{{"Sam", 0, 2}, {"Ghost", 0, 9}});
+        QString error;
+        QVERIFY2(recalculateChampionship(d.dir(), nullptr, &error), qPrintable(error));
+        const auto totals = readRecords<TeamRecord>(d.dir().teams());
+        // Team of record 4 (5), engine of record 2 (1 + 1), drivers of record 4 (4), Sam (2).
+        QCOMPARE(
+            (QList<int>{int(totals.size()), totals.at(0).Team.Score, totals.at(3).Driver2.Score,
+                        readRecords<TestDriverRecord>(d.dir().testDrivers()).at(0).Score,
+                        readRecords<EntryRecord>(d.dir().entries()).at(0).Points}),
+            (QList<int>{5, 1 + 1 + 5, 4, 2, 13}));
+        QCOMPARE(readBytes(d.path("Nowhere.tdr")), QByteArray());
+        QVERIFY(QFile::exists(d.path("Nowhere.tmr")));
+    }
+
+    void overflowWritesNothing_data()
+    {
+        // Points two races each give record 2's engine and the test driver; what the message names.
+        // Last: the totals fit, the entry's sum (18000 + 16000) does not.
+        const auto row = columns<int, int, QStringList>("engine", "testDriver", "named");
+        row("engine up", 20000, 0, {"engine \"x\" (team record 2)", "\"Second\"", "32767"});
+        row("engine down", -20000, 0, {"\"Second\"", "-32768"});
+        row("test driver", 0, 17000, {"\"Sam\"", "\"Second\""});
+        row("entry", 9000, 8000, {"entry 1", "\"Ann\"", "test driver \"Sam\""});
+    }
+
+    void overflowWritesNothing()
+    {
+        const auto [engine, testDriver, named] =
+            fetch<int, int, QStringList>("engine", "testDriver", "named");
+        TempData d;
+        writeRecords(d.dir().teams(), std::vector{scored(1, 1, 1, 1), scored(2, 2, 2, 2)});
+        writeRecords(d.dir().testDrivers(), Drivers{{"Sam", 1, 1}});
+        writeRecords(d.dir().entries(), std::vector{entry("Ann", 3, 1, 1, 2, 3, 0)});
+        writeRecords(d.dir().calendar(), Races{{"First"}, {"Second"}});
+        for (const QString r : {"First", "Second"}) {
+            writeRecords(d.dir().raceTeams(r),
+                         std::vector{scored(0, 0, 0, 0), scored(0, engine, 1, 1)});
+            writeRecords(d.dir().raceTestDrivers(r), Drivers{{"Sam", 0, int16_t(testDriver)}});
+        }
+        const QList<QByteArray> before = calculatedFiles(d.dir());
+        std::vector<EntryRecord> entryFile;
+        QString error;
+        QVERIFY(!recalculateChampionship(d.dir(), &entryFile, &error));
+        for (const QString& part : named)
+            QVERIFY2(error.contains(part), qPrintable(error));
+        QCOMPARE(calculatedFiles(d.dir()), before);
+        QVERIFY(entryFile.empty());
+    }
+
+    void ordering_data()
+    {
+        const auto row = columns<LeagueOrder, QStringList, QList<int>, QStringList>(
+            "order", "owners", "points", "ordered");
+        row("points, ties kept", LeagueOrder::ByPoints, {"a", "b", "c", "d", "e"},
+            {5, 40, 12, 40, -3}, {"b", "d", "c", "a", "e"});
+        row("owner bytes", LeagueOrder::ByOwner, {"bob", "Zed", "alan", "al", "Al", "bob"},
+            {1, 2, 3, 4, 5, 6}, {"Al", "Zed", "al", "alan", "bob", "bob"});
+        // The euro sign is byte 0x80 in the files, below the 0xFF of y with diaeresis.
+        row("owner bytes above 0x7F", LeagueOrder::ByOwner, {"\u00ffa", "\u20acb"}, {1, 2},
+            {"\u20acb", "\u00ffa"});
+        row("in order", LeagueOrder::ByPoints, {"x", "y"}, {3, 2}, {"x", "y"});
+    }
+
+    // Points highest first, ties kept; owners by their stored bytes. Whole records rewritten in
+    // order (a partial one at the end stays), none when in order already (a rename would fail).
+    void ordering()
+    {
+        const auto [order, owners, points, ordered] =
+            fetch<LeagueOrder, QStringList, QList<int>, QStringList>("order", "owners", "points",
+                                                                     "ordered");
+        TempData d;
+        std::vector<EntryRecord> records;
+        for (qsizetype i = 0; i < owners.size(); ++i)
+            records.push_back(entry(owners[i], points[i]));
+        writeBytes(d.dir().entries(), bytesOf(records) + "tail");
+        io::setFaultHook([same = owners == ordered](io::Op op, const QString&) {
+            return same && op == io::Op::Rename ? EIO : 0;
+        });
+        std::vector<EntryRecord> shown;
+        QString error;
+        const bool ok = orderEntryFile(d.dir(), order, &shown, &error);
+        io::setFaultHook({});
+        QVERIFY2(ok, qPrintable(error));
+        QStringList stored;
+        for (const EntryRecord& e : readRecords<EntryRecord>(d.dir().entries()))
+            stored << displayText(e.Owner);
+        QCOMPARE(stored, ordered);
+        QCOMPARE(bytesOf(shown) + "tail", readBytes(d.dir().entries()));
+    }
+
+    // 16 rows at least, or the file's count + 1; a row appended while fewer than three remain
+    // below an entry; every row numbered; a refill clears the rows below.
+    void leagueTableRows()
+    {
+        FlexGrid grid;
+        grid.setCols(3);
+        std::vector<EntryRecord> entries;
+        for (int i = 1; i <= 15; ++i)
+            entries.push_back(entry(QStringLiteral("Owner %1").arg(i), i));
+        for (const auto& [count, total] : {std::pair{2, 16}, {14, 17}, {15, 18}}) {
+            fillLeagueTable(&grid, count, std::vector(entries.begin(), entries.begin() + count));
+            QCOMPARE(grid.rows(), total);
+            QCOMPARE(cellText(&grid, total - 1, 0) + rows(&grid, {count - 1}),
+                     QStringLiteral("%1%2|Owner %2|%2").arg(total).arg(count));
+        }
+        fillLeagueTable(&grid, 19.5, entries); // a partial record: 20.5 rounds to 20
+        QCOMPARE(grid.rows(), 20);
+        refillLeagueTable(&grid, std::vector(entries.begin(), entries.begin() + 3));
+        QCOMPARE(rows(&grid, {3}) + QString::number(grid.rows()), QStringLiteral("4||20"));
+    }
+
+    // Headings shaded, the rest plain; a change announced for its cells, a held fill at its end.
+    void gridDraws()
+    {
+        FlexGrid grid;
+        grid.setCols(3);
+        grid.setRows(4);
+        grid.setFixed(1, 1);
+        const QBrush heading = QApplication::palette().button();
+        for (int r = 0; r < 4; ++r)
+            for (int c = 0; c < 3; ++c)
+                QCOMPARE(grid.model()->index(r, c).data(Qt::BackgroundRole),
+                         r < 1 || c < 1 ? QVariant(heading) : QVariant());
+        QSignalSpy changed(grid.model(), &QAbstractItemModel::dataChanged);
+        QSignalSpy reset(grid.model(), &QAbstractItemModel::modelReset);
+        for (int c = 0; c < 3; ++c)
+            grid.setTextMatrix(2, c, QStringLiteral("x"));
+        QCOMPARE(changed.size(), 3);
+        for (int c = 0; c < 3; ++c)
+            QCOMPARE(changed[c][0].toModelIndex(), grid.model()->index(2, c));
+        {
+            const HeldRedraw held(&grid);
+            grid.setTextMatrix(3, 2, QStringLiteral("y"));
+            QCOMPARE(reset.size(), 0);
+        }
+        QCOMPARE(reset.size(), 1);
+        QCOMPARE(cellText(&grid, 3, 2), QStringLiteral("y"));
+    }
+
+    // Components (names to 20 columns, a tab before each race's score, races shorter and longer
+    // than the database), TEAMS in zones of 14 with the full table's 25 rows, the championship.
+    void scoreReport()
+    {
+        TempData d;
+        TeamRecord a = team("Red", "V8", "Twenty Characters Xy", "Twenty-One Characters", 1, 7);
+        a.Engine.Score = -1;
+        writeRecords(d.dir().teams(), std::vector{a, team("B", "b", "B1", "B2")});
+        writeRecords(d.dir().testDrivers(), Drivers{{"Christopherson", 1, 5}});
+        writeRecords(d.dir().calendar(), Races{{" Old "}, {"New"}, {"Fresh"}});
+        const auto card = [](int score) { return team("", "", "", "", 0, score); };
+        writeRecords(d.dir().raceTeams("Old"), std::vector{card(1), card(-3), card(9)});
+        writeRecords(d.dir().raceTeams("New"), std::vector{card(4)});
+        // 23 characters end in column 29; 24 end in column 30.
+        writeRecords(d.dir().entries(),
+                     std::vector{entry(" Ann ", 12, 1, 0, 2, 3, 0),
+                                 entry("Maximilian Featherstone", -3, -1, -1, -1, -1, -1),
+                                 entry("Maximilian Featherstonea", 7, -1, -1, -1, -1, -1)});
+        QByteArray report;
+        QString error;
+        QVERIFY2(buildScoreReport(d.dir(), &report, &error), qPrintable(error));
+        const QByteArray zones(70, ' '); // five empty items, a zone each
+        QByteArrayList lines = {
+            "                  Total Old New Fresh", "Twenty Characters Xy9  \t3  \t6",
+            "B1                  2  \t-1", "", "Twenty-One Characters10  \t4  \t7",
+            "B2                  3  \t0", "", "Red                 7  \t1  \t4",
+            "B                   0  \t-3", "", "V8                  -1  \t2  \t5",
+            "b                   1  \t-2", "", "TEAMS", "",
+            "Manager       Team          Engine        Driver1       Driver2       Test Driver   ",
+            "",
+            // A 14-character item fills its zone: the next item starts a zone further on.
+            "Ann           B             V8            B1            B2            Christopherson"
+                + QByteArray(14, ' '),
+            "12            0             -1            2             3             5             ",
+            "Maximilian Featherstone     " + zones, "-3            " + zones,
+            "Maximilian Featherstonea    " + zones, "7             " + zones};
+        for (int row = 7; row <= 24; ++row) // the full table's empty rows
+            lines << QByteArray(84, ' ');
+        lines += QByteArray("\nChampionship\n\n 1    Ann                    12\n"
+                            " 2    Maximilian Featherstone-3\n 3    Maximilian Featherstonea\n"
+                            "                             7\n")
+                     .split('\n');
+        QCOMPARE(report, lines.join("\r\n"));
+        QCOMPARE(readBytes(d.path("Fresh.tmr")), QByteArray()); // created empty
+    }
+
+    // Replaced whole, permissions kept, through a symbolic link; in place if no scratch file.
+    void reportWritesReplaceWhole()
+    {
+        TempData d;
+        const QString real = d.path("real.txt"), link = d.path("link.txt");
+        writeBytes(real, QByteArray(500, 'x'));
+        ::chmod(QFile::encodeName(real).constData(), 0600);
+        QVERIFY(QFile::link(real, link));
+        writeBytes(real + ".part", "not ours");
+        QString error;
+        QVERIFY2(writeScoreReport(link, "report\r\n", &error), qPrintable(error));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(readBytes(real), QByteArray("report\r\n"));
+        QCOMPARE(QFileInfo(real).permissions() & QFile::ReadGroup, QFile::Permissions());
+        QCOMPARE(readBytes(real + ".part"), QByteArray("not ours"));
+        io::setFaultHook([](io::Op op, const QString& p) { // no scratch file may be made
+            return op == io::Op::Open && p.contains(QLatin1String(".part")) ? EACCES : 0;
+        });
+        QVERIFY(writeScoreReport(real, "in place", &error));
+        QCOMPARE(readBytes(real), QByteArray("in place"));
+        io::setFaultHook({});
+        QCOMPARE(QDir(d.dir().path()).entryList(QDir::Files).size(), 3);
+    }
+
+    // The plain visit's own rules, on databases worked by hand.
+    void byHand()
+    {
+        // A team costing exactly the budget is in; prices add in floats (1e8 + 4 + 4 + 4 = 1e8).
+        std::vector<TeamRecord> t = {scored(3, 3, 3, 3, 4)};
+        t[0].Team.Price = 1e8f;
+        QCOMPARE(searchBestWorst(t, 1e8).best->price, 1e8f);
+        QVERIFY(!searchBestWorst(t, 99999990).worst && !searchBestWorst({}, 100).worst);
+        // Equal scores: the first visited wins; pass 2 (two first drivers) before pass 3.
+        t = {scored(0, 0, 0, 0, 0), scored(0, 0, 0, 0, 0)};
+        t[0].Team = {QString(), 10, 10};
+        for (TeamRecord& r : t)
+            r.Driver1 = {QString(), 5, 10}, r.Driver2 = {QString(), 0, 5};
+        QCOMPARE(*searchBestWorst(t, 10).best, (TeamPick{1, 0, 0, 2, 10, 20}));
+        QCOMPARE(*searchBestWorst(t, 10).worst, (TeamPick{1, 0, 1, 3, 0, 10}));
+        // No score above 0: no best, and the worst is the first affordable team.
+        const BestWorst none = searchBestWorst({scored(0, 0, 0, 0, 5), scored(0, 0, 0, 0, 1)}, 11);
+        QVERIFY(!none.best);
+        QCOMPARE(*none.worst, (TeamPick{0, 1, 2, 3, 8, 0}));
+    }
+
+    // Random databases with ties, equal, negative, NaN and infinite prices, budgets at a team's
+    // price or just below; the larger ones score rising or falling record by record.
+    void sameAsThePlainVisit()
+    {
+        const float prices[] = {0, 0.1f, 0.25f, 1, 2.5f, 7.25f, 12.5f, -2, 3.4e38f, INFINITY, NAN};
+        QRandomGenerator rng(20261207);
+        for (int round = 0; round < 3000; ++round) {
+            const int n = rng.bounded(round < 2900 ? 6 : 13);
+            const int kinds = round % 3 == 0 ? 11 : 8, scores = rng.bounded(3) == 0 ? 32768 : 4;
+            auto teams = std::vector<TeamRecord>(std::size_t(n));
+            for (int r = 0; r < n; ++r)
+                for (ComponentSlot* s :
+                     {&teams[r].Team, &teams[r].Engine, &teams[r].Driver1, &teams[r].Driver2})
+                    *s = {QString(), prices[rng.bounded(kinds)],
+                          int16_t(round < 2900 ? rng.bounded(-scores, scores)
+                                               : (round % 2 * 2 - 1) * r)};
+            double budget = rng.generateDouble() * 60 - 5;
+            if (n > 0 && rng.bounded(2)) { // a team's own price, or the float just below it
+                const TeamRecord& a = teams[rng.bounded(n)];
+                const float p =
+                    ((a.Team.Price + a.Engine.Price) + a.Driver1.Price) + a.Driver2.Price;
+                budget = rng.bounded(2) ? double(p) : std::nextafter(double(p), -HUGE_VAL);
+            }
+            const BestWorst want = plainSearch(teams, budget), got = searchBestWorst(teams, budget);
+            QVERIFY2(samePick(got.best, want.best) && samePick(got.worst, want.worst),
+                     qPrintable(QString::number(round)));
+        }
+    }
+};
 
 QTEST_MAIN(TestCore)
 #include "test_core.moc"

@@ -1,27 +1,17 @@
-// Each way the program writes files, killed (SIGKILL in a forked child) before each of its
-// writes, truncations, flushes and renames in turn: every file is then wholly old or new,
-// and doing the work again gives what an uninterrupted run gives.
-#include "data/io.h"
-#include "fixture.h"
+// Each way the program writes files, killed (SIGKILL, forked child) before each write, truncation,
+// flush and rename in turn: every file wholly old or new; done again, as if never killed.
 #include "gui.h"
 #include "main/score_report.h"
 #include "scoring/scoring_window.h"
-#include "toolkit/dialogs.h"
 
 #include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
 
-using namespace velmora;
-using namespace velmora::test;
-
-namespace {
-
 using Work = std::function<bool(const DataDir&)>;
 
-// The work in a child killed before its killAt-th write, truncation, flush or rename
-// (0: never): the child's exit status, or -1 when it was killed.
-int runChild(const Work& work, const DataDir& dir, int killAt)
+// The work in a child killed before its killAt-th write, truncation, flush or rename (0: never).
+static int runChild(const Work& work, const DataDir& dir, int killAt)
 {
     const pid_t pid = ::fork();
     if (pid == 0) {
@@ -42,58 +32,52 @@ int runChild(const Work& work, const DataDir& dir, int killAt)
     return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL ? -1 : WEXITSTATUS(status);
 }
 
-} // namespace
-
 class TestCrash : public QObject {
     Q_OBJECT
 private slots:
-    void everyFileOldOrNew_data();
-    void everyFileOldOrNew();
-};
-
-void TestCrash::everyFileOldOrNew_data()
-{
-    QTest::addColumn<Work>("work");
-    // Spa typed in the scoring window and calculated (again: Spa is in the calendar by then).
-    QTest::newRow("calendar append, then championship") << Work([](const DataDir& d) {
-        ScoringWindow score(d);
-        picker(&score, "Race")->setEditText(QStringLiteral("Spa"));
-        score.onCalculateClicked();
-        return !score.isVisible();
-    });
-    QTest::newRow("score report") << Work([](const DataDir& d) {
-        QByteArray report;
-        return buildScoreReport(d, &report, nullptr)
-               && writeScoreReport(d.file(QStringLiteral("report.txt")), report, nullptr);
-    });
-}
-
-void TestCrash::everyFileOldOrNew()
-{
-    QFETCH(Work, work);
-    TempData clean;
-    writeSeason(clean.dir());
-    const FolderState before = folderState(clean.dir());
-    QCOMPARE(runChild(work, clean.dir(), 0), 0);
-    const FolderState after = folderState(clean.dir());
-    QVERIFY(after != before);
-    int k = 1;
-    for (int end = -1; end != 0; ++k) {
-        TempData data;
-        writeSeason(data.dir());
-        end = runChild(work, data.dir(), k); // 0: past the last crash point
-        const FolderState now = folderState(data.dir());
-        for (auto it = now.cbegin(); it != now.cend(); ++it)
-            QVERIFY2(it.value() == before.value(it.key()) || it.value() == after.value(it.key()),
-                     qPrintable(QStringLiteral("kill %1: %2 is torn").arg(k).arg(it.key())));
-        QVERIFY(end == 0 || end == -1);
-        // The work done again from where the kill left it, unless it was all done.
-        if (folderState(data.dir()) != after)
-            QCOMPARE(runChild(work, data.dir(), 0), 0);
-        QVERIFY2(folderState(data.dir()) == after, qPrintable(QStringLiteral("kill %1").arg(k)));
+    void everyFileOldOrNew_data()
+    {
+        const auto row = columns<Work>("work");
+        // Spa typed in the scoring window and calculated (again: Spa is in the calendar by then).
+        row("calendar append, then championship", [](const DataDir& d) {
+            ScoringWindow score(d);
+            picker(&score, "Race")->setEditText(QStringLiteral("Spa"));
+            score.onCalculateClicked();
+            return !score.isVisible();
+        });
+        row("score report", [](const DataDir& d) {
+            QByteArray report;
+            return buildScoreReport(d, &report, nullptr)
+                   && writeScoreReport(d.file(QStringLiteral("report.txt")), report, nullptr);
+        });
     }
-    qInfo("%d crash points, every file old or new", k - 2);
-}
+
+    void everyFileOldOrNew()
+    {
+        QFETCH(Work, work);
+        TempData clean;
+        writeSeason(clean.dir());
+        const FolderState before = folderState(clean.dir());
+        QCOMPARE(runChild(work, clean.dir(), 0), 0);
+        const FolderState after = folderState(clean.dir());
+        QVERIFY(after != before);
+        int k = 1;
+        for (int end = -1; end != 0; ++k) {
+            TempData data;
+            writeSeason(data.dir());
+            end = runChild(work, data.dir(), k); // 0: past the last crash point
+            const FolderState now = folderState(data.dir());
+            for (const QString& f : now.keys())
+                QVERIFY2(now[f] == before.value(f) || now[f] == after.value(f),
+                         qPrintable(QString("kill %1: %2 is torn").arg(k).arg(f)));
+            QVERIFY(end == 0 || end == -1);
+            if (folderState(data.dir()) != after) // done again from where the kill left it
+                QCOMPARE(runChild(work, data.dir(), 0), 0);
+            QVERIFY2(folderState(data.dir()) == after, qPrintable(QString("kill %1").arg(k)));
+        }
+        qInfo("%d crash points, every file old or new", k - 2);
+    }
+};
 
 QTEST_APPLESS_MAIN(TestCrash)
 #include "test_crash.moc"

@@ -1,39 +1,19 @@
-// Each disk call of every action failing in turn (ENOSPC, EIO, EACCES): one message naming
-// the file and why; every file a state a faultless run passes through; a window whose store
-// failed stays open, and doing it again gives what a faultless run gives.
-#include "data/io.h"
-#include "fixture.h"
+// Each disk call of every action failing in turn (ENOSPC, EIO, EACCES): one message naming the
+// file and why; no file torn; a failed store's window stays open, and done again is faultless.
 #include "gui.h"
-#include "toolkit/dialogs.h"
 
-#include <QSet>
-
-#include <cerrno>
 #include <cstring>
-#include <sys/stat.h>
-
-using namespace velmora;
-using namespace velmora::test;
-
-namespace {
 
 using Act = std::function<void(QWidget*, const DataDir&)>;
+using Acts = std::vector<Act>;
 
-// Presses a button or menu item; a modal window it opens is closed again by its close box.
+// Presses a button or menu item, closing by its close box a modal window it opens.
 const auto press = [](const char* item) -> Act {
     return [item](QWidget* w, const DataDir&) { inModal([&] { trigger(w, item); }); };
 };
 const auto typing = [](const char* box, const char* text) -> Act {
     return [=](QWidget* w, const DataDir&) { type(w, box, QString::fromUtf8(text)); };
 };
-const auto inTurn = [](const std::vector<Act>& acts) -> Act {
-    return [=](QWidget* w, const DataDir& d) {
-        for (const Act& a : acts)
-            a(w, d);
-    };
-};
-
-} // namespace
 
 class TestFaults : public QObject {
     Q_OBJECT
@@ -48,61 +28,59 @@ private slots:
 void TestFaults::sweep_data()
 {
     // target: while it is as it was, the window stays open
-    columns<QString, Act, Act, QString, bool>("window", "prepare", "act", "target", "repeatable");
-    const Act none = [](QWidget*, const DataDir&) {};
-    const auto row = [](const char* name, const char* window, Act prepare, Act act,
+    columns<QString, Acts, Act, QString, bool>("window", "prepare", "act", "target", "repeatable");
+    const auto row = [](const char* name, const char* window, Acts prepare, Act act,
                         const char* target, bool repeatable = true) {
         QTest::newRow(name) << window << prepare << act << target << repeatable;
     };
-    row("team editor Next", "Team_Entry", typing("Team_Price", "13.5"), press("Forward"),
+    row("team editor Next", "Team_Entry", {typing("Team_Price", "13.5")}, press("Forward"),
         "teams.tro");
     row("team editor Delete", "Team_Entry", // a team nothing refers to yet
-        inTurn({press("New"), typing("Team", "Zeta"), press("Previous"), press("Forward")}),
+        {press("New"), typing("Team", "Zeta"), press("Previous"), press("Forward")},
         press("Delete"), "teams.tro", false);
-    row("test-driver editor Close", "Test_Driver", typing("Driver", "Gus Holm"), press("Close"),
+    row("test-driver editor Close", "Test_Driver", {typing("Driver", "Gus Holm")}, press("Close"),
         "test.tro");
     row("entry editor Close", "Entries", // on Alan, whose components are all the first ones
-        inTurn({press("Forward"), typing("Owner", "Alan B")}), press("Close"), "entry.tro");
-    row("entry editor Delete", "Entries", none, press("Delete"), "entry.tro", false);
-    row("team card Finish", "Race_Score", typing("Driver2_Price", "-3"), press("Close"),
+        {press("Forward"), typing("Owner", "Alan B")}, press("Close"), "entry.tro");
+    row("entry editor Delete", "Entries", {}, press("Delete"), "entry.tro", false);
+    row("team card Finish", "Race_Score", {typing("Driver2_Price", "-3")}, press("Close"),
         "Imola.tmr");
-    row(
-        "test-driver card New", "TD_Score",
-        [](QWidget* w, const DataDir&) { pick(w, "Driver", 1); }, press("New"), "Imola.tdr");
-    row("team card's first fill", "Score", typing("Race", "Suzuka"), press("Teamscore"),
+    row("test-driver card New", "TD_Score",
+        {[](QWidget* w, const DataDir&) { pick(w, "Driver", 1); }}, press("New"), "Imola.tdr");
+    row("team card's first fill", "Score", {typing("Race", "Suzuka")}, press("Teamscore"),
         "Suzuka.tmr");
-    row("test-driver card opens", "Score", typing("Race", "Imola"), press("Testscore"), "");
-    row("scoring window Calculate", "Score", inTurn({typing("Race", "Spa"), press("Teamscore")}),
+    row("test-driver card opens", "Score", {typing("Race", "Imola")}, press("Testscore"), "");
+    row("scoring window Calculate", "Score", {typing("Race", "Spa"), press("Teamscore")},
         press("Calculate"), "calendar.tro");
     for (const char* item : {"Setup_Team", "Setup_Driver", "Comp_Team", "Comp_Score", "Sort_Owner"})
-        row(item, "Main", none, press(item), "entry.tro");
+        row(item, "Main", {}, press(item), "entry.tro");
     row(
-        "score report", "Main", none,
+        "score report", "Main", {},
         [](QWidget* w, const DataDir& d) {
             SaveFileDialog::setNextFileName(d.file("report.txt"));
             trigger(w, "File_Output");
         },
         "report.txt");
     row(
-        "start-up", "Main", none, [](QWidget*, const DataDir& d) { MainWindow again(d); }, "");
+        "start-up", "Main", {}, [](QWidget*, const DataDir& d) { MainWindow again(d); }, "");
 }
 
 void TestFaults::sweep()
 {
     const auto [window, prepare, act, target, repeatable] =
-        fetch<QString, Act, Act, QString, bool>("window", "prepare", "act", "target", "repeatable");
+        fetch<QString, Acts, Act, QString, bool>("window", "prepare", "act", "target",
+                                                 "repeatable");
     const DataDir* dir = nullptr; // the folder of the run under way
     // The action on a fresh season, `hook` set around it, then check(window, before).
-    auto run = [&](const io::FaultHook& hook,
-                   const std::function<void(QWidget*, const FolderState&)>& check) {
+    auto run = [&](const io::FaultHook& hook, const auto& check) {
         TempData data;
         dir = &data.dir();
         writeSeason(data.dir());
         MainWindow main(data.dir());
-        main.show();
         QVERIFY(waitUntilActive(&main));
         inWindow(main, window, [&](QWidget* w) { // "Main": the main window itself
-            prepare(w, data.dir());
+            for (const Act& a : prepare)
+                a(w, data.dir());
             const FolderState before = folderState(data.dir());
             Messages::collected().clear();
             io::setFaultHook(hook);
@@ -111,8 +89,7 @@ void TestFaults::sweep()
             check(w, before);
         });
     };
-    // Leaves the window by the button that stores what it shows, if it is still open.
-    const auto leave = [](QWidget* w) {
+    const auto leave = [](QWidget* w) { // by the button that stores what it shows, if still open
         if (auto* close = w->findChild<QPushButton*>(QStringLiteral("Close"));
             close && close->isEnabled() && w->isVisible())
             QTest::mouseClick(close, Qt::LeftButton);
@@ -147,8 +124,7 @@ void TestFaults::sweep()
     for (int k = 1; k <= calls; ++k)
         for (const int code : {ENOSPC, EIO, EACCES}) {
             const QString reason = QString::fromLocal8Bit(std::strerror(code));
-            const QByteArray where = QByteArray(QTest::currentDataTag()) + ", call "
-                                     + QByteArray::number(k) + ", " + reason.toUtf8();
+            const QByteArray where = "call " + QByteArray::number(k) + ", " + reason.toUtf8();
             int n = 0;
             QString failed;
             run(
@@ -162,15 +138,14 @@ void TestFaults::sweep()
                              where + ": " + torn(after).toUtf8() + " is torn");
                     if (shown.isEmpty() && after == clean)
                         return; // worked around (a report written in place)
-                    // One message, naming the organiser's file (not a scratch file), and why.
+                    // One message naming the organiser's file (not a scratch file), and why.
                     const bool scratch = failed.endsWith(u"temp.tro") || failed.contains(u".part");
                     QVERIFY2(shown.size() == 1 && shown[0].contains(reason)
                                  && shown[0].contains(scratch ? dir->path() + u'/'
                                                               : u'"' + failed + u'"')
                                  && !(scratch && shown[0].contains(failed)),
                              where + ": " + shown.join(u'|').toUtf8());
-                    // A store that did not happen leaves its window open with what was typed,
-                    // and doing it again gives what a faultless run gives.
+                    // A store not done leaves its window open; done again it is as faultless.
                     const bool stored = after.value(target) != before.value(target);
                     QVERIFY2(stored || w->isVisible(), where + ": the window closed");
                     if (w->isVisible() && (!stored || repeatable)) {
@@ -191,7 +166,7 @@ void TestFaults::sweep()
 // that stores in a writable folder says so once, naming it; nothing there changes or is made.
 void TestFaults::readOnly()
 {
-    const auto [window, prepare, act] = fetch<QString, Act, Act>("window", "prepare", "act");
+    const auto [window, prepare, act] = fetch<QString, Acts, Act>("window", "prepare", "act");
     int stores = 0; // the steps that store when the folder can be written
     for (const bool readOnly : {false, true}) {
         TempData data;
@@ -204,8 +179,7 @@ void TestFaults::readOnly()
             for (auto it = after.cbegin(); it != after.cend(); ++it) // a new empty file: no store
                 stores |= before.value(it.key()) != it.value() ? bit : 0;
             before = after;
-            // At most one message a step, and only in one that stores: an earlier refusal
-            // may leave a later step nothing to store.
+            // At most one message a step, only in one that stores (a refusal may leave later none).
             const int now = int(Messages::collected().size());
             QVERIFY(now - said <= (stores & bit ? 1 : 0));
             said = now;
@@ -213,11 +187,11 @@ void TestFaults::readOnly()
         ::chmod(QFile::encodeName(data.dir().path()).constData(), readOnly ? 0555 : 0700);
         Messages::collected().clear();
         MainWindow main(data.dir());
-        main.show();
         QVERIFY(waitUntilActive(&main));
         inWindow(main, window, [&](QWidget* w) {
             step(1); // opened
-            prepare(w, data.dir());
+            for (const Act& a : prepare)
+                a(w, data.dir());
             step(2);
             act(w, data.dir());
             step(4);
