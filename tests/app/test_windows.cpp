@@ -70,6 +70,7 @@ private slots:
               "Price2 Score2 Okay",
               "", ""},
              {"frmAbout", "cmdOK", "cmdOK", "", "Enter"},
+             {"Team_Viewer", "Close", "Spread Close", "", "Enter"},
              {"Team_Viewer", "Spread", "Spread Close", "", "Esc"}},
             2);
     }
@@ -98,6 +99,10 @@ private slots:
                     QCOMPARE(label->buddy()->accessibleName() + u':',
                              label->text().endsWith(u':') ? label->text() : label->text() + u':');
             }
+            // What a window only shows can be neither typed nor dropped into.
+            for (QLineEdit* e : w->findChildren<QLineEdit*>())
+                QVERIFY2(e->focusPolicy() != Qt::NoFocus || e->isReadOnly(),
+                         qPrintable(e->objectName()));
             QWidget* target = control(w, box);
             target->setFocus();
             auto* list = qobject_cast<QComboBox*>(target);
@@ -286,6 +291,13 @@ private slots:
         click(main_.get(), "Sort_Owner");
         QCOMPARE(cellText(league, 0, 1), QStringLiteral("Alan"));
         QVERIFY(sameOrder());
+        // A position past its list (a team deleted since) shows no team and no price.
+        writeRecords(data_->dir().entries(), std::vector{entry("a", 0, 2), entry("b", 0, 9)});
+        open("Entries", [](QWidget* w) {
+            click(w, "Forward");
+            QCOMPARE(texts(w, {"Team", "TPrice"}), u"|");
+            click(w, "Close");
+        });
         writeRecords(data_->dir().entries(), std::vector{entry("Solo")});
         writeRecords(data_->dir().testDrivers(), std::vector<TestDriverRecord>{{"Lone", 1, 0}});
         open("Entries", [](QWidget* w) {
@@ -384,6 +396,7 @@ private slots:
         int c = 0;
         for (const char* heading : {"Command1", "Sort_Owner", "Sort_Points"}) {
             const QPoint cell = league->visualRect(league->model()->index(0, c++)).topLeft();
+            QCOMPARE(button(main_.get(), heading)->isEnabled(), c > 1); // not the position's
             const int x = button(main_.get(), heading)->mapToGlobal(QPoint()).x();
             QVERIFY2(qAbs(league->viewport()->mapToGlobal(cell).x() - x) <= 1, heading);
         }
@@ -406,7 +419,8 @@ private slots:
         QVERIFY(readBytes(data_->path("round4.txt")).startsWith("                  Total Imola"));
     }
 
-    // A window whose file cannot be opened says so and does not open as if it could.
+    // A window whose file cannot be opened (or read: "read") says so and does not open as if it
+    // could.
     void unreadableFileKeepsWindowShut_data()
     {
         textTable({"from", "item", "file"},
@@ -414,6 +428,7 @@ private slots:
                    {"test-driver editor", "Main", "Setup_Driver", "test.tro"},
                    {"entry editor, its pickers", "Main", "Comp_Team", "teams.tro"},
                    {"entry editor", "Main", "Comp_Team", "entry.tro"},
+                   {"entry editor, its first entry", "Main", "Comp_Team", "entry.tro read"},
                    {"scoring window", "Main", "Comp_Score", "calendar.tro"},
                    {"team card", "Score", "Teamscore", "Imola.tmr"},
                    {"test-driver card", "Score", "Testscore", "test.tro"},
@@ -422,13 +437,15 @@ private slots:
 
     void unreadableFileKeepsWindowShut()
     {
-        const auto [from, item, file] = fetchTexts("from", "item", "file");
+        const auto [from, item, fault] = fetchTexts("from", "item", "file");
+        const QString file = fault.section(u' ', 0, 0);
+        const io::Op failing = fault.endsWith(u" read") ? io::Op::Read : io::Op::Open;
         QString opened = QStringLiteral("(none)");
         open(from, [&](QWidget* w) { // ordering the league afterwards may say it again
             if (from != u"Main")
                 type(w, from == u"Score" ? "Race" : "Budge", from == u"Score" ? "Imola" : "100");
-            io::setFaultHook([&file](io::Op op, const QString& path) {
-                return op == io::Op::Open && path.endsWith(u'/' + file) ? EACCES : 0;
+            io::setFaultHook([&](io::Op op, const QString& path) {
+                return op == failing && path.endsWith(u'/' + file) ? EACCES : 0;
             });
             opened = inModal([&] { trigger(w, item); });
             io::setFaultHook({});

@@ -200,6 +200,9 @@ private slots:
         QCOMPARE(changed.size(), 3);
         for (int c = 0; c < 3; ++c)
             QCOMPARE(changed[c][0].toModelIndex(), grid.model()->index(2, c));
+        grid.setFixed(2, 0); // any cell may change its shade: all of them are drawn again
+        QCOMPARE(changed.size(), 4);
+        QCOMPARE(changed[3][1].toModelIndex(), grid.model()->index(3, 2));
         {
             const HeldRedraw held(&grid);
             grid.setTextMatrix(3, 2, QStringLiteral("y"));
