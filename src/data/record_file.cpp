@@ -4,6 +4,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 #include <fcntl.h>
 
 namespace velmora {
@@ -12,7 +14,7 @@ bool RecordFile::open(const QString& path, int recordLength, QString* error)
 {
     close();
     path_ = path;
-    length_ = recordLength > 0 ? recordLength : 1;
+    length_ = std::max(recordLength, 1);
     return io::openDataFile(path, &fd_, &writable_, error);
 }
 
