@@ -350,6 +350,8 @@ private slots:
                                 "|5|7|1|9|10|0"));
         QCOMPARE(grid->model()->rowCount(), 25);
         QCOMPARE(cellText(grid, 23, 0), QStringLiteral("12"));
+        QVERIFY(grid->model()->index(0, 1).data(Qt::BackgroundRole).isValid() // heading alone
+                && !grid->model()->index(1, 1).data(Qt::BackgroundRole).isValid());
         writeRecords(data_->dir().entries(), std::vector(12, entry("x", 1, 9, -1, 3, 7, 5)));
         writeBytes(data_->dir().testDrivers(), {});
         open("Entries", [](QWidget* w) { click(w, "Close"); });

@@ -191,8 +191,10 @@ private slots:
         const QBrush heading = QApplication::palette().button();
         for (int r = 0; r < 4; ++r)
             for (int c = 0; c < 3; ++c)
-                QCOMPARE(grid.model()->index(r, c).data(Qt::BackgroundRole),
-                         r < 1 || c < 1 ? QVariant(heading) : QVariant());
+                QVERIFY(grid.model()->index(r, c).data(Qt::BackgroundRole)
+                            == (r < 1 || c < 1 ? QVariant(heading) : QVariant())
+                        && grid.model()->index(r, c).flags().testFlag(Qt::ItemIsSelectable)
+                               == (r >= 1 && c >= 1)); // fixed cells grey, never selected
         QSignalSpy changed(grid.model(), &QAbstractItemModel::dataChanged);
         QSignalSpy reset(grid.model(), &QAbstractItemModel::modelReset);
         for (int c = 0; c < 3; ++c)
@@ -210,6 +212,11 @@ private slots:
         }
         QCOMPARE(reset.size(), 1);
         QCOMPARE(cellText(&grid, 3, 2), QStringLiteral("y"));
+        // Columns too wide are narrowed in proportion, the last taking what is left.
+        grid.setColumnWidths({100, 61, 41});
+        grid.fitColumnsToWidth(150);
+        QCOMPARE(QList({grid.columnWidth(0), grid.columnWidth(1), grid.columnWidth(2)}),
+                 QList({74, 45, 31}));
     }
 
     // Components (names to 20 columns, a tab before each race's score, races shorter and longer
