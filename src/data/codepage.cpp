@@ -87,7 +87,7 @@ qsizetype encode1252(const QString& text, char* out, qsizetype capacity)
     const char16_t* const end = in + text.size();
     char* const start = out;
     for (char* const full = out + capacity; in != end && out != full; ++in) {
-        int b = *in < kBytes.size() ? kBytes[*in] : byteOf(*in);
+        const int b = byteOf(*in);
         // A surrogate pair is one character outside the code page: one '?'.
         if (b < 0 && QChar::isHighSurrogate(*in) && in + 1 != end && QChar::isLowSurrogate(in[1]))
             ++in;
