@@ -79,7 +79,7 @@ private:
 
 QByteArray scoreText(int16_t score)
 {
-    return numberText(int(score)).toLatin1();
+    return QByteArray::number(int(score));
 }
 
 // Name, blanks up to 20 characters (a longer name is followed directly), season score.
@@ -154,7 +154,9 @@ bool buildScoreReport(const DataDir& dir, QByteArray* report, QString* error)
         for (std::size_t i = 0; i < count; ++i) {
             const auto parts = ComponentTable::groups(scores[i]);
             for (int g = 0; g < 4; ++g)
-                table.at(qint64(i) + 1, g) += "  \t" + scoreText(parts[std::size_t(g)]->Score);
+                table.at(qint64(i) + 1, g)
+                    .append("  \t")
+                    .append(scoreText(parts[std::size_t(g)]->Score));
         }
     }
 
