@@ -349,17 +349,17 @@ bool writeDocument(const QString& path, const QByteArray& contents, QString* err
 bool readWholeFile(const QString& path, QByteArray* contents, QString* error)
 {
     contents->clear();
-    // A file that is there is only read, without asking about its folder first; an absent
-    // one is made, but in a read-only folder.
+    // A file that opens for writing is read without asking about its folder first (as
+    // openDataFile would open it too); any other goes the whole way: made when absent, read
+    // only in a read-only folder, refused when it may not be written (a file made read-only
+    // is never replaced by a rewrite).
     int fd;
-    if (const int e = openCode(path, O_RDONLY, &fd); e == ENOENT) {
+    if (openCode(path, O_RDWR, &fd) != 0) {
         bool writable;
         if (!openDataFile(path, &fd, &writable, error))
             return false;
         if (fd < 0)
             return true;
-    } else if (e != 0) {
-        return fail(error, QStringLiteral("open"), path, e);
     }
     const qint64 length = fileLength(fd);
     // Sized exactly: resize() would round a large file up to the next power of two.
