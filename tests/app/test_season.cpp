@@ -142,6 +142,17 @@ void TestSeason::wholeSeasonThroughTheWindows()
         drawn.addData(QByteArrayView(image.constBits(), image.sizeInBytes()));
     }
     QCOMPARE(drawn.result().toHex(), QByteArray("cc6d7cf72d209607858e30677204891fcd8f3be1"));
+    // Its etched line: a grey line (371 pixels) over a white one two pixels high (370).
+    const QImage about = shownWindow("frmAbout")->grab().toImage();
+    const auto along = [&about](int y, QRgb colour) {
+        int n = 0;
+        for (int x = 0; x < about.width(); ++x)
+            n += about.pixel(x, y) == colour;
+        return n;
+    };
+    QCOMPARE(QList({along(112, qRgb(128, 128, 128)), along(113, qRgb(255, 255, 255)),
+                    along(114, qRgb(255, 255, 255))}),
+             QList({371, 370, 370}));
     trigger(&main, "File_Exit");
     for (QWidget* w : QApplication::topLevelWidgets())
         QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));

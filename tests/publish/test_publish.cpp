@@ -58,6 +58,8 @@ Parts published(const DataDir& dir, const PublishOptions& options = {})
         else if (name == u"polyline") {
             page["chart points"] << xml.attributes().value(QStringLiteral("points")).toString();
             page["chart"] << (xml.readNextStartElement() ? xml.readElementText() : QString());
+        } else if (name == u"style") { // its rules, one a line
+            page["style"] = xml.readElementText().split(u'}');
         } else if (name == u"li" && section == u"stale")
             page["stale"] << xml.readElementText();
     }
@@ -107,6 +109,7 @@ void TestPublish::figures_data()
     row("dora's line", "chart", "dora: 19 49");
     // 0 to 80 in steps of 20 from y 276 up to 14; races from x 38 (room for "80") to 626.
     row("bob's line drawn", "chart points", "38.0,276.0 332.0,194.1 626.0,76.2");
+    row("dashes past the colours", "style", ".d1{stroke-dasharray:6 3");
     row("bob by race", "by-race", "bob|61|25|36 (best)");
     row("Alan by race", "by-race", "Alan|57|48 (best)|9");
     row("standings header", "standings.csv",
