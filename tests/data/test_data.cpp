@@ -31,6 +31,7 @@ private slots:
         row("octal stops at 8", "number", "&O178", "15");
         row("non-ASCII digit ends", "number", "1\u0663", "1");
         row("overflow", "number", "-1E999", "-inf");
+        row("underflow", "number", "1E-999", "0");
         row("huge, negative exponent", "number", "1" + zeros + "E-5", "inf");
         row("tiny, positive exponent", "number", "." + zeros + "1E+5", "0");
         row("half to even down", "integer", "2.5", "2");
