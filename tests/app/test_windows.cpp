@@ -257,6 +257,9 @@ private slots:
     // recalculates, orders the league and refreshes the viewer. A league row hands its entry over.
     void entryEditor()
     {
+        auto teams = readRecords<TeamRecord>(data_->dir().teams()); // no engine priced as its team
+        teams[2].Engine.Price = 1;
+        writeRecords(data_->dir().teams(), teams);
         open("Entries", [](QWidget* w) {
             QCOMPARE(picker(w, "Driver2")->itemText(3), QStringLiteral("Di Eto").leftJustified(80));
             QCOMPARE(texts(w, {"TPrice", "EPrice", "TDPrice"}), QStringLiteral("4.75|9.25|2"));
