@@ -1,5 +1,6 @@
 // The league's core: the championship, the entry file's order and table, the score report,
 // and the best/worst search held to the plain visit of every team.
+#include "databases/references.h"
 #include "gui.h"
 #include "main/league_table.h"
 #include "main/score_report.h"
@@ -158,6 +159,20 @@ private slots:
             stored << displayText(e.Owner);
         QCOMPARE(stored, ordered);
         QCOMPARE(bytesOf(shown) + "tail", readBytes(d.dir().entries()));
+    }
+
+    // A team is referred to by the entries' team, engine and driver picks and the race team
+    // files; a test driver by the test-driver picks and the race test-driver files. In the
+    // fixture, 3 entries pick team record 3 or later, 2 test driver 2; three races score both.
+    void referencesCountTheirOwnPicks()
+    {
+        TempData d;
+        writeSeason(d.dir());
+        References teams, testDrivers;
+        QVERIFY(referencesFrom(d.dir(), Database::Teams, 3, &teams, nullptr)
+                && referencesFrom(d.dir(), Database::TestDrivers, 2, &testDrivers, nullptr));
+        QCOMPARE(QList({teams.entries, teams.races, testDrivers.entries, testDrivers.races}),
+                 QList<qint64>({3, 3, 2, 3}));
     }
 
     // 16 rows at least, or the file's count + 1; a row appended while fewer than three remain
