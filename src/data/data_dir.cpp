@@ -124,9 +124,10 @@ QString escapeRaceName(const QString& race)
     char16_t* out = start;
     for (; in != end; ++in) {
         if (escaped(*in)) {
+            constexpr char16_t kHex[] = u"0123456789ABCDEF";
             *out++ = u'%';
-            *out++ = u"0123456789ABCDEF"[*in >> 4];
-            *out++ = u"0123456789ABCDEF"[*in & 15];
+            *out++ = kHex[*in >> 4];
+            *out++ = kHex[*in & 15];
         } else {
             *out++ = *in;
         }
