@@ -24,13 +24,9 @@ private:
 void writeBytes(const QString& path, const QByteArray& bytes);
 QByteArray readBytes(const QString& path);
 
-template <class Record> QByteArray bytesOf(const std::vector<Record>& records)
-{
-    return encodeRecords(records);
-}
 template <class Record> void writeRecords(const QString& path, const std::vector<Record>& records)
 {
-    writeBytes(path, bytesOf(records));
+    writeBytes(path, encodeRecords(records));
 }
 template <class Record> std::vector<Record> readRecords(const QString& path)
 {

@@ -52,7 +52,7 @@ private slots:
         }
         std::vector<EntryRecord> entryFile;
         QVERIFY2(recalculateChampionship(d.dir(), &entryFile, &error), qPrintable(error));
-        QCOMPARE(bytesOf(entryFile), readBytes(d.dir().entries()));
+        QCOMPARE(encodeRecords(entryFile), readBytes(d.dir().entries()));
         QList<int> points;
         for (const EntryRecord& e : entryFile)
             points << e.Points;
@@ -65,7 +65,7 @@ private slots:
         TempData d;
         // Partial records at the ends stay; a short race named twice, a long one, one unscored.
         writeBytes(d.dir().teams(),
-                   bytesOf(std::vector<TeamRecord>(5, scored(7, 7, 7, 7))) + "part");
+                   encodeRecords(std::vector<TeamRecord>(5, scored(7, 7, 7, 7))) + "part");
         writeRecords(d.dir().testDrivers(), Drivers{{"Sam", -7, 3}});
         writeBytes(d.dir().entries(), entry("Ann", 5, 3, 1, 6, 7, 0).encode() + "xy");
         writeRecords(d.dir().calendar(), Races{{"Short"}, {"Short"}, {"Long"}, {" Nowhere "}});
@@ -145,7 +145,7 @@ private slots:
         std::vector<EntryRecord> records;
         for (qsizetype i = 0; i < owners.size(); ++i)
             records.push_back(entry(owners[i], points[i]));
-        writeBytes(d.dir().entries(), bytesOf(records) + "tail");
+        writeBytes(d.dir().entries(), encodeRecords(records) + "tail");
         io::setFaultHook([same = owners == ordered](io::Op op, const QString&) {
             return same && op == io::Op::Rename ? EIO : 0;
         });
@@ -158,7 +158,7 @@ private slots:
         for (const EntryRecord& e : readRecords<EntryRecord>(d.dir().entries()))
             stored << displayText(e.Owner);
         QCOMPARE(stored, ordered);
-        QCOMPARE(bytesOf(shown) + "tail", readBytes(d.dir().entries()));
+        QCOMPARE(encodeRecords(shown) + "tail", readBytes(d.dir().entries()));
     }
 
     // A team is referred to by the entries' team, engine and driver picks and the race team
