@@ -142,23 +142,6 @@ private:
     QXmlStreamWriter w_;
 };
 
-QString moveText(const LeagueRow& row)
-{
-    switch (row.move) {
-    case LeagueRow::Move::None:
-        return {};
-    case LeagueRow::Move::New:
-        return QStringLiteral("new");
-    case LeagueRow::Move::Same:
-        return QStringLiteral("=");
-    case LeagueRow::Move::Up:
-        return QStringLiteral("\u25B2 %1").arg(row.places);
-    case LeagueRow::Move::Down:
-        return QStringLiteral("\u25BC %1").arg(row.places);
-    }
-    return {};
-}
-
 QString moveClass(LeagueRow::Move move)
 {
     switch (move) {
@@ -340,7 +323,10 @@ private:
             h_.element(QStringLiteral("td"), number(row.points));
             if (races_ > 0) {
                 h_.element(QStringLiteral("td"), number(row.lastRace));
-                h_.element(QStringLiteral("td"), moveText(row), moveClass(row.move));
+                h_.element(QStringLiteral("td"),
+                           row.moveText({QStringLiteral("new"), QStringLiteral("="),
+                                         QStringLiteral("\u25B2 %1"), QStringLiteral("\u25BC %1")}),
+                           moveClass(row.move));
             }
             h_.close();
             h_.newline();

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <vector>
 
 namespace velmora {
@@ -21,6 +22,16 @@ struct LeagueRow {
     int lastRace = 0;
     Move move = Move::None;
     int places = 0; // how far up or down
+
+    // The move in the words given for New, Same, Up and Down (the last two with %1 for the
+    // places); empty before the first race.
+    QString moveText(const std::array<QString, 4>& words) const
+    {
+        if (move == Move::None)
+            return {};
+        const QString& text = words[std::size_t(move) - 1];
+        return move == Move::Up || move == Move::Down ? text.arg(places) : text;
+    }
 };
 // The season as the data folder tells it, race by race: the calendar, every entry's points
 // in every race and every component's, made from the race files by the championship's own

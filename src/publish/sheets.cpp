@@ -51,23 +51,6 @@ private:
     bool first_ = true;
 };
 
-QString moveText(const LeagueRow& row)
-{
-    switch (row.move) {
-    case LeagueRow::Move::None:
-        return {};
-    case LeagueRow::Move::New:
-        return QStringLiteral("new");
-    case LeagueRow::Move::Same:
-        return QStringLiteral("same");
-    case LeagueRow::Move::Up:
-        return QStringLiteral("up %1").arg(row.places);
-    case LeagueRow::Move::Down:
-        return QStringLiteral("down %1").arg(row.places);
-    }
-    return {};
-}
-
 QString kindText(ComponentRow::Kind kind)
 {
     switch (kind) {
@@ -105,7 +88,8 @@ QByteArray standingsCsv(const Season& season)
             csv.field(row.lastRace);
         else
             csv.field(QString());
-        csv.field(moveText(row));
+        csv.field(row.moveText({QStringLiteral("new"), QStringLiteral("same"),
+                                QStringLiteral("up %1"), QStringLiteral("down %1")}));
         csv.field(owner.storedPoints);
         for (int r = 0; r < races; ++r)
             csv.field(season.pointsIn(row.owner, r));
