@@ -1,6 +1,5 @@
-// Arbitrary data files through everything that reads them whole, on the core alone: what
-// start-up reads for the two tables, both orderings, the score report and the championship.
-// An input is a run of chunks (season_folder.h).
+// Arbitrary data files (season_folder.h) through what reads them whole, on the core alone:
+// start-up's reading for the two tables, both orderings, the score report, the championship.
 #include "data/record_file.h"
 #include "data/text.h"
 #include "data/types.h"
@@ -62,8 +61,7 @@ void tablesOrderingsAndReport(const DataDir& dir)
     CHECK(report.mid(championshipAt).count("\r\n") >= n + 2);
 }
 
-// The calculation either writes nothing and says why, or changes only the score bytes, and
-// a second run changes nothing.
+// The calculation writes nothing and says why, or changes score bytes only; again, nothing.
 void championship(const DataDir& dir)
 {
     const QList<QByteArray> before = calculatedFiles(dir);

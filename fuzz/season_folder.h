@@ -23,8 +23,7 @@ inline const DataDir& folderOf(const uint8_t* data, std::size_t size)
     static QTemporaryDir tmp((QDir("/dev/shm").exists() ? "/dev/shm" : QDir::tempPath())
                              + QStringLiteral("/velmora-fuzz-XXXXXX"));
     static const DataDir dir(tmp.path());
-    // Emptied through the system (the program makes files only, never folders), but for
-    // the four databases, which are written over below.
+    // Emptied through the system (of files: the program makes no folders), databases kept.
     if (DIR* folder = ::opendir(QFile::encodeName(dir.path()).constData())) {
         const auto kept = [](const char* name) {
             for (const char* k : {".", "..", "teams.tro", "test.tro", "entry.tro", "calendar.tro"})

@@ -1,5 +1,4 @@
-// What only the windows get wrong (each opened from the menu on the season): keys, stepping,
-// what they show and store.
+// What only the windows get wrong (opened from the menu on the season): keys, stepping, storing.
 #include "gui.h"
 
 // The named control a widget (the focus) is part of: the box inside a drop-down list is the list.

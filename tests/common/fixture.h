@@ -42,10 +42,9 @@ EntryRecord entry(const QString& owner, int points = 0, int team = 0, int engine
                   int driver1 = 0, int driver2 = 1, int testDriver = 0);
 
 // Teams Arrow, Comet and Meteor (drivers Ann Lee and Bo Kim, Cy Dunn and Di Eto, Ed Fay and
-// Flo Gil), test drivers Gus Ho and Ida Jo, entries dora, Alan, bob and Cleo in neither
-// points nor owner order (their points out of date), and two scored races in the calendar,
-// Imola and Monza. Spa has race files but is not in the calendar; Suzuka has none. And an
-// earlier score report, "report.txt".
+// Flo Gil), test drivers Gus Ho and Ida Jo, entries dora, Alan, bob and Cleo in neither points
+// nor owner order (points out of date), scored races Imola and Monza in the calendar, Spa's
+// race files not in it (Suzuka has none) and an earlier score report, "report.txt".
 void writeSeason(const DataDir& dir);
 
 // The three files the championship calculation writes.

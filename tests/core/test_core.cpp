@@ -161,9 +161,8 @@ private slots:
         QCOMPARE(encodeRecords(shown) + "tail", readBytes(d.dir().entries()));
     }
 
-    // A team is referred to by the entries' team, engine and driver picks and the race team
-    // files; a test driver by the test-driver picks and the race test-driver files. In the
-    // fixture, 3 entries pick team record 3 or later, 2 test driver 2; three races score both.
+    // A team is referred to by entries' team, engine and driver picks and race team files; a test
+    // driver by picks and race files. 3 entries pick team 3 or later, 2 test driver 2; 3 races.
     void referencesCountTheirOwnPicks()
     {
         TempData d;

@@ -85,14 +85,13 @@ private slots:
     void inTheBrowser();
 };
 
-// The fixture's season worked out by hand, every component of an entry added from its own
-// race record. After Imola: Alan 48, Cleo 30, bob 25, dora 19; after Monza: bob 61, Alan 57,
-// Cleo and dora 49, sharing third (listed by name: the browser's test sees the order). Its
-// stored points are out of date (the standings sheet shows them beside the races' figures).
-// Then the fixture changed: another calendar, Monza's team file cut to its first record
-// ("cut"), the championship run ("run": nothing is stale after it but what is changed since),
-// Alan choosing Ann Lee as both drivers (one entry). A row is a line one part of the pages
-// shows; an empty one, a part that shows nothing.
+// The fixture's season worked out by hand, each component from its own race record. After
+// Imola: Alan 48, Cleo 30, bob 25, dora 19; after Monza: bob 61, Alan 57, Cleo and dora 49,
+// sharing third (by name: the browser's test sees the order). Stored points are out of date
+// (the standings sheet shows them too). Then changed: another calendar, Monza's team file cut
+// to its first record ("cut"), the championship run ("run": only what changes after it is
+// stale), Alan choosing Ann Lee as both drivers. A row is a line a part of the pages shows;
+// an empty one, a part that shows nothing.
 void TestPublish::figures_data()
 {
     columns<QStringList, QString, QString, QString>("calendar", "change", "part", "shown");
@@ -249,6 +248,9 @@ void TestPublish::commandLine_data()
     row("velmora, folder not made", {"/proc/velmora"}, 1, "/proc/velmora", VELMORA_PROGRAM);
     // The icon files the package installs, one for each size the desktop looks for.
     row("icons", {"OUT/icons"}, 0, "", VELMORA_EXPORT_ICON);
+    row("icons, folder not made", {"/proc/velmora"}, 1, "cannot create", VELMORA_EXPORT_ICON);
+    row("icons not written", {"/proc"}, 1, "cannot write /proc/velmora-16.png",
+        VELMORA_EXPORT_ICON);
 }
 
 void TestPublish::commandLine()
@@ -275,7 +277,7 @@ void TestPublish::commandLine()
     QCOMPARE(folderState(data.dir()), before);
     for (const int size : {16, 24, 32, 48, 64, 128, 256})
         QCOMPARE(QImage(out.path(QStringLiteral("icons/velmora-%1.png").arg(size))).size(),
-                 command == VELMORA_EXPORT_ICON ? QSize(size, size) : QSize(0, 0));
+                 args.contains(out.path("icons")) ? QSize(size, size) : QSize(0, 0));
 }
 
 // Headless Chromium reads the page as HTML: its DOM holds the league table in order and the
