@@ -40,10 +40,9 @@ private slots:
 
     void keys_data()
     {
-        // box: where Enter presses nothing (on a button: that one) and Alt, Ctrl or Meta keys type
-        // nothing; order: where Tab leads from the first focus, row by row, past controls that are
-        // off (Previous; Calculate before a team card); holds: "name" 80 code-page characters,
-        // "number" unchanged by a typed blank; closedBy: the key that closes the window.
+        // box: where Enter presses nothing (on a button: that one), Alt, Ctrl or Meta keys type
+        // nothing; order: where Tab leads, row by row, past controls off (Previous, Calculate);
+        // holds: "name" 80 code-page characters, "number" kept on a blank; closedBy: its key.
         const QString editor = " New Forward Delete Close", driver = "Driver Price" + editor,
                       entry = "Owner Team Engine Driver1 Driver2 TDriver Price" + editor,
                       team = "Team Team_Price Engine Engine_Price Driver1 Driver1_Price Driver2 "
@@ -388,10 +387,12 @@ private slots:
         });
     }
 
-    // Clicks and keys never scroll the league table sideways; columns lie under their headings.
+    // Clicks and keys never scroll the league table sideways; columns lie under their headings,
+    // which are buttons: the leader's row is plain.
     void leagueTableStaysPut()
     {
         auto* league = control<FlexGrid>(main_.get(), "HiScores");
+        QVERIFY(!league->model()->index(0, 1).data(Qt::BackgroundRole).isValid());
         const QPoint points = league->visualRect(league->model()->index(0, 2)).center();
         for (const int key : {0, +Qt::Key_Down, +Qt::Key_Right, +Qt::Key_End, +Qt::Key_Tab}) {
             key ? press(key) : QTest::mouseClick(league->viewport(), Qt::LeftButton, {}, points);

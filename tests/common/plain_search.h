@@ -1,8 +1,7 @@
 #pragma once
 
-// The best/worst search as plainly as it can be written: three passes of four nested loops,
-// each team priced in floats as team, engine, first driver, second driver. The program's own
-// search is timed against it and, in the tests and the fuzz target, held to it.
+// The best/worst search as plainly as can be: three passes of four nested loops, each team
+// priced in floats (team, engine, drivers); the program's search is timed and held to it.
 
 #include "calculator/search.h"
 

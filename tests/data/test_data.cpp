@@ -40,6 +40,7 @@ private slots:
         row("integer clamped up", "integer", "1E999", "32767");
         row("integer clamped down", "integer", "-40000", "-32768");
         row("field no leading zero", "single", "0.75", ".75");
+        row("field negative, no leading zero", "single", "-0.75", "-.75");
         row("field seven digits", "single", "12.345678", "12.34568");
         row("field exponent", "single", "1E7", "1E+07");
         row("field clamped", "single", "1E999", "3.402823E+38");
@@ -179,9 +180,8 @@ private slots:
         QVERIFY(second.acquire(d.dir().path(), &error));
     }
 
-    // The league's folder: the one named, else the program's, else the user's; writable by the
-    // bits of the class that applies (the owner's here), even for root. program: empty for "bin",
-    // made with `mode` and maybe a league; chosen: in the test's folder, empty when refused.
+    // The league's folder: the one named, else the program's, else the user's; writable by its
+    // mode, even for root. program: "" for "bin", made with `mode`; chosen: "" when refused.
     void dataFolder_data()
     {
         const auto row = columns<QString, int, bool, QString, QString>("program", "mode", "league",

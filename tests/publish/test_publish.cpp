@@ -47,7 +47,7 @@ Parts published(const DataDir& dir, const PublishOptions& options = {})
         else if (name == u"section")
             section = id;
         else if (name == u"thead" || name == u"tbody" || name == u"tfoot")
-            body = name == u"tbody";
+            body = name != u"thead"; // the foot's rows too, less their headings
         else if (name == u"tr" && body)
             page[table] << QString(), cells = 0;
         else if (name == u"td" && body)
@@ -130,6 +130,8 @@ void TestPublish::figures_data()
     // Comet, Ion and Cy Dunn's team lie past the cut: bob keeps only Ida Jo's 1.
     row("race file shorter than the database", "league", "3|bob|1|1|new", "cut run", {"Monza"});
     row("race listed twice", "league", "1|bob|72|36|=", "run", {"Monza", "Monza"});
+    row("one race, by race", "by-race", "bob|1|1", "cut run", {"Monza"});
+    row("best of each race", "by-race", "|48|36");
     // Nobody stands out in a race nobody scored in.
     row("race never scored", "league", "1|Alan|48|0|=", "run", {"Imola", "Suzuka"});
     row("never scored, by race", "by-race", "Alan|48|48 (best)|0", "run", {"Imola", "Suzuka"});
@@ -167,9 +169,7 @@ void TestPublish::figures()
 // where it must be.
 void TestPublish::textsAsTyped_data()
 {
-    columns<QString, QString, QString>("typed", "shown", "csv");
-    const auto row = [](const char* name, const QString& typed, const QString& shown,
-                        const QString& csv) { QTest::newRow(name) << typed << shown << csv; };
+    const auto row = columns<QString, QString, QString>("typed", "shown", "csv");
     row("markup", "<b>&\"x\"", "<b>&\"x\"", "\"<b>&\"\"x\"\"\"");
     row("comma", "Smith, J.", "Smith, J.", "\"Smith, J.\"");
     row("code page", "Zo\u00eb \u20ac", "Zo\u00eb \u20ac", "Zo\u00eb \u20ac");
