@@ -1,5 +1,4 @@
-// The league's core: the championship, the entry file's order and table, the score report,
-// and the best/worst search held to the plain visit of every team.
+// The core: championship, entry order and table, score report, search held to the plain visit.
 #include "databases/references.h"
 #include "gui.h"
 #include "main/league_table.h"
@@ -87,8 +86,7 @@ private slots:
 
     void overflowWritesNothing_data()
     {
-        // Points two races each give record 2's engine and the test driver; what the message names.
-        // Last: the totals fit, the entry's sum (18000 + 16000) does not.
+        // Two races' points to record 2's engine and the test driver; named. Last: the entry's sum.
         const auto row = columns<int, int, QStringList>("engine", "testDriver", "named");
         row("engine up", 20000, 0, {"engine \"x\" (team record 2)", "\"Second\"", "32767"});
         row("engine down", -20000, 0, {"\"Second\"", "-32768"});
