@@ -3,7 +3,7 @@
 // The slow way the program used to order the league, kept here only as a yardstick for the
 // timings: the program itself never does it (the other yardstick is plain_search.h).
 
-#include "main/league_order.h"
+#include "data/league.h"
 
 #include <QString>
 

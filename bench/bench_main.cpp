@@ -12,8 +12,6 @@
 #include "plain_search.h"
 
 #include "calculator/search.h"
-#include "data/record_file.h"
-#include "main/league_order.h"
 #include "main/league_table.h"
 #include "main/main_window.h"
 #include "publish/publish.h"
@@ -52,23 +50,23 @@ constexpr int kSmallSizes[] = {1000, 2000};
 constexpr int kSearchTeams[] = {11, 22, 60};
 
 // One league on disk, and its entry file in the orders the cases start from.
-struct League {
+struct BenchLeague {
     QTemporaryDir folder;
     DataDir dir{folder.path()};
     QByteArray byPoints, byOwner, reversed;
 };
 
-std::map<int, std::unique_ptr<League>>& leagues()
+std::map<int, std::unique_ptr<BenchLeague>>& leagues()
 {
-    static std::map<int, std::unique_ptr<League>> made;
+    static std::map<int, std::unique_ptr<BenchLeague>> made;
     return made;
 }
 
-League& league(int entries)
+BenchLeague& league(int entries)
 {
-    std::unique_ptr<League>& l = leagues()[entries];
+    std::unique_ptr<BenchLeague>& l = leagues()[entries];
     if (!l) {
-        l = std::make_unique<League>();
+        l = std::make_unique<BenchLeague>();
         writeLeague(l->dir, {kLeagueTeams, 30, 100, entries});
         l->byPoints = orderedRecords(readFile(l->dir.entries()), LeagueOrder::ByPoints);
         l->byOwner = orderedRecords(l->byPoints, LeagueOrder::ByOwner);
@@ -144,24 +142,34 @@ EntriesViewer* viewer(const MainWindow& main)
     return main.findChild<EntriesViewer*>();
 }
 
+// The league of a folder, to work on.
+std::unique_ptr<League> workOn(const DataDir& dir)
+{
+    auto league = std::make_unique<League>();
+    QString error;
+    if (!league->open(dir, League::Mode::Work, &error))
+        qFatal("%s", qPrintable(error));
+    return league;
+}
+
 // What the main window does to show the full table again: the three files read, every row
 // written.
-void refillViewer(const DataDir& dir, EntriesViewer& viewer)
+void refillViewer(const League& league, EntriesViewer& viewer)
 {
     std::vector<TeamRecord> teams;
     std::vector<TestDriverRecord> testDrivers;
     std::vector<EntryRecord> entries;
     QString error;
-    if (!readRecords(dir.teams(), &teams, &error)
-        || !readRecords(dir.testDrivers(), &testDrivers, &error)
-        || !readRecords(dir.entries(), &entries, &error))
+    if (!league.read(LeagueFile::Teams, &teams, &error)
+        || !league.read(LeagueFile::TestDrivers, &testDrivers, &error)
+        || !league.read(LeagueFile::Entries, &entries, &error))
         Messages::error(nullptr, error);
     viewer.fill(LookupLists(teams, testDrivers), entries);
 }
 
 std::unique_ptr<MainWindow> shownMain(const DataDir& dir)
 {
-    auto main = std::make_unique<MainWindow>(dir);
+    auto main = std::make_unique<MainWindow>(workOn(dir));
     main->show();
     settle();
     return main;
@@ -169,12 +177,12 @@ std::unique_ptr<MainWindow> shownMain(const DataDir& dir)
 
 void StartUp(benchmark::State& state)
 {
-    League& l = league(int(state.range(0)));
+    BenchLeague& l = league(int(state.range(0)));
     std::unique_ptr<MainWindow> main;
     timed(
         state, [&] { main.reset(); },
         [&] {
-            main = std::make_unique<MainWindow>(l.dir);
+            main = std::make_unique<MainWindow>(workOn(l.dir));
             main->show();
         });
     main.reset();
@@ -182,7 +190,7 @@ void StartUp(benchmark::State& state)
 
 void ViewerUpdate(benchmark::State& state)
 {
-    League& l = league(int(state.range(0)));
+    BenchLeague& l = league(int(state.range(0)));
     const auto main = shownMain(l.dir);
     // Every Update meets an entry file in another order, so every row changes.
     bool owner = false;
@@ -192,7 +200,7 @@ void ViewerUpdate(benchmark::State& state)
             owner = !owner;
             writeFile(l.dir.entries(), owner ? l.byOwner : l.byPoints);
         },
-        [&] { refillViewer(l.dir, *viewer(*main)); });
+        [&] { refillViewer(main->league(), *viewer(*main)); });
 }
 
 // The grid shows the file as it stands before the click, as it always does.
@@ -204,7 +212,7 @@ void showFile(MainWindow& main, const DataDir& dir, const QByteArray& bytes)
 
 void OrderByPoints(benchmark::State& state)
 {
-    League& l = league(int(state.range(0)));
+    BenchLeague& l = league(int(state.range(0)));
     const auto main = shownMain(l.dir);
     timed(
         state, [&] { showFile(*main, l.dir, l.reversed); }, [&] { main->orderByPoints(); });
@@ -212,7 +220,7 @@ void OrderByPoints(benchmark::State& state)
 
 void OrderByOwner(benchmark::State& state)
 {
-    League& l = league(int(state.range(0)));
+    BenchLeague& l = league(int(state.range(0)));
     const auto main = shownMain(l.dir);
     timed(
         state, [&] { showFile(*main, l.dir, l.byPoints); }, [&] { main->orderByOwner(); });
@@ -220,7 +228,7 @@ void OrderByOwner(benchmark::State& state)
 
 void OrderAsWritten(benchmark::State& state)
 {
-    League& l = league(int(state.range(0)));
+    BenchLeague& l = league(int(state.range(0)));
     const auto main = shownMain(l.dir);
     timed(
         state, [&] { showFile(*main, l.dir, l.reversed); },
@@ -246,7 +254,7 @@ void scoreFirstRaceAgain(const DataDir& dir, const QByteArray& asMade, bool agai
 
 void Championship(benchmark::State& state)
 {
-    League& l = league(int(state.range(0)));
+    BenchLeague& l = league(int(state.range(0)));
     const auto main = shownMain(l.dir);
     const QString firstRace = l.dir.raceTeams(QStringLiteral("Grand Prix 001"));
     const QByteArray asMade = readFile(firstRace);
@@ -262,20 +270,18 @@ void Championship(benchmark::State& state)
         [&] {
             // What the organiser waits for after "Calculate Scores": the calculation, then
             // the league in points order and both tables shown again.
-            QString error;
-            if (!recalculate(l.dir, &error))
-                Messages::error(nullptr, error);
+            recalculate(main->league(), nullptr);
             main->orderByPoints();
         });
     scoreFirstRaceAgain(l.dir, asMade, false);
     QString error;
-    if (!recalculateChampionship(l.dir, nullptr, &error))
+    if (!recalculateChampionship(main->league(), &error))
         state.SkipWithError(qPrintable(error));
 }
 
 void ScoreReport(benchmark::State& state)
 {
-    League& l = league(int(state.range(0)));
+    BenchLeague& l = league(int(state.range(0)));
     const auto main = shownMain(l.dir);
     const QString path = l.dir.file(QStringLiteral("report.txt"));
     timed(
@@ -285,13 +291,15 @@ void ScoreReport(benchmark::State& state)
 // velmora-publish's work: the season read, the page and both spreadsheets made and written.
 void Publish(benchmark::State& state)
 {
-    League& l = league(int(state.range(0)));
+    BenchLeague& l = league(int(state.range(0)));
     const QTemporaryDir site;
     timed(
         state, [] {},
         [&] {
             QString error;
-            if (!publishSeason(l.dir, site.path(), {}, &error))
+            League read;
+            if (!read.open(l.dir, League::Mode::Read, &error)
+                || !publishSeason(read, site.path(), {}, &error))
                 Messages::error(nullptr, error);
         },
         Repaint::No);
@@ -301,7 +309,9 @@ std::vector<TeamRecord> readTeams(const DataDir& dir)
 {
     std::vector<TeamRecord> teams;
     QString error;
-    if (!readRecords(dir.teams(), &teams, &error))
+    League league;
+    if (!league.open(dir, League::Mode::Read, &error)
+        || !league.read(LeagueFile::Teams, &teams, &error))
         qFatal("%s", qPrintable(error));
     return teams;
 }
@@ -435,11 +445,10 @@ int runEveryActionOnce(const QString& folder)
     const DataDir dir(folder);
     Messages::collect(true);
     {
-        MainWindow main(dir);
+        MainWindow main(workOn(dir));
         main.show();
         settle();
-        QString error;
-        refillViewer(dir, *viewer(main));
+        refillViewer(main.league(), *viewer(main));
         main.orderByOwner();
         main.orderByPoints();
         SaveFileDialog::setNextFileName(dir.file(QStringLiteral("report.txt")));
@@ -450,8 +459,7 @@ int runEveryActionOnce(const QString& folder)
         const QByteArray asMade = league ? readFile(firstRace) : QByteArray();
         if (league)
             scoreFirstRaceAgain(dir, asMade, true);
-        if (!recalculate(dir, &error))
-            Messages::error(nullptr, error);
+        recalculate(main.league(), nullptr);
         if (league)
             scoreFirstRaceAgain(dir, asMade, false);
         searchBestWorst(readTeams(dir), kSearchBudget);

@@ -1,10 +1,13 @@
 #include "league_data.h"
 
+#include "data/codepage.h"
 #include "data/record_file.h"
 
 #include <QFile>
 #include <QRandomGenerator>
 #include <QStringList>
+
+#include <algorithm>
 
 #include <cstdio>
 #include <cstdlib>
@@ -161,10 +164,11 @@ void writeLeague(const DataDir& dir, const LeagueShape& shape)
         e.TestDriverIndex = int16_t(rng.bounded(shape.testDrivers));
         const TeamRecord& team = teams[std::size_t(e.TeamIndex)];
         const TeamRecord& engine = teams[std::size_t(e.EngineIndex)];
-        const ComponentSlot& d1 =
-            teams[std::size_t(teamRecordOfDriver(e.Driver1Index) - 1)].driver(e.Driver1Index);
-        const ComponentSlot& d2 =
-            teams[std::size_t(teamRecordOfDriver(e.Driver2Index) - 1)].driver(e.Driver2Index);
+        const auto driver = [&teams](Pick p) -> const ComponentSlot& {
+            return *p.in(teams[std::size_t(p.record)]);
+        };
+        const ComponentSlot& d1 = driver(e.picks()[2]);
+        const ComponentSlot& d2 = driver(e.picks()[3]);
         const TestDriverRecord& td = testDrivers[std::size_t(e.TestDriverIndex)];
         e.Price = team.Team.Price + engine.Engine.Price + d1.Price + d2.Price + float(td.Price);
         e.Points = int16_t(team.Team.Score + engine.Engine.Score + td.Score + d1.Score + d2.Score);
@@ -187,7 +191,11 @@ std::vector<EntryRecord> entriesOf(const QByteArray& entryFile)
 QByteArray orderedRecords(const QByteArray& entryFile, LeagueOrder order)
 {
     std::vector<EntryRecord> entries = entriesOf(entryFile);
-    orderEntries(&entries, order);
+    std::stable_sort(
+        entries.begin(), entries.end(), [order](const EntryRecord& a, const EntryRecord& b) {
+            return order == LeagueOrder::ByPoints ? a.Points > b.Points
+                                                  : encode1252(a.Owner) < encode1252(b.Owner);
+        });
     return encodeRecords(entries);
 }
 

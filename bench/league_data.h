@@ -1,8 +1,8 @@
 #pragma once
 
 #include "data/data_dir.h"
+#include "data/league.h"
 #include "data/types.h"
-#include "main/league_order.h"
 
 #include <QByteArray>
 

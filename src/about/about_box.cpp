@@ -1,6 +1,7 @@
 #include "about/about_box.h"
 
 #include "about/program_icon.h"
+#include "data/version.h"
 #include "toolkit/twips.h"
 
 #include <QLabel>
@@ -43,10 +44,7 @@ AboutBox::AboutBox(QWidget* parent)
     QLabel* version = addLabel(this, "lblVersion", QStringLiteral("Version"),
                                {1050, 600, 3885, 225}, nullptr, Qt::AlignLeft);
     setTabOrder({ok});
-    version->setText(QStringLiteral("Version %1.%2.%3")
-                         .arg(VELMORA_VERSION_MAJOR)
-                         .arg(VELMORA_VERSION_MINOR)
-                         .arg(VELMORA_VERSION_PATCH));
+    version->setText(QStringLiteral("Version ") + versionText());
 }
 
 void AboutBox::onOkClicked()

@@ -1,6 +1,6 @@
 #include "about/program_icon.h"
-#include "data/data_dir.h"
-#include "data/folder_lock.h"
+#include "data/league.h"
+#include "data/version.h"
 #include "main/main_window.h"
 #include "toolkit/dialogs.h"
 
@@ -62,7 +62,7 @@ bool answered(const QCommandLineParser& parser)
 }
 
 // A message on the terminal, and in a box for a copy started from a desktop entry.
-int fail(const QString& text)
+int refuseStart(const QString& text)
 {
     std::fprintf(stderr, "velmora: %s\n", qPrintable(text));
     velmora::Messages::error(nullptr, text);
@@ -74,10 +74,7 @@ int fail(const QString& text)
 int main(int argc, char* argv[])
 {
     QCoreApplication::setApplicationName(QStringLiteral("Velmora"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                                .arg(VELMORA_VERSION_MAJOR)
-                                                .arg(VELMORA_VERSION_MINOR)
-                                                .arg(VELMORA_VERSION_PATCH));
+    QCoreApplication::setApplicationVersion(velmora::versionText());
     {
         // --help and --version answer before there is a window system to connect to. Qt's
         // own options (-platform, -style ...) are only known once QApplication has taken
@@ -122,21 +119,16 @@ int main(int argc, char* argv[])
 
     velmora::DataDir dataDir;
     QString error;
-    if (!velmora::DataDir::open(parser.positionalArguments().value(0),
-                                QCoreApplication::applicationDirPath(), &dataDir, &error))
-        return fail(error);
     // One copy at a time on a data folder: a second one says so and ends, writing nothing.
-    velmora::FolderLock lock;
-    if (!lock.acquire(dataDir.path(), &error))
-        return fail(error);
+    auto league = std::make_unique<velmora::League>();
+    if (!velmora::DataDir::open(parser.positionalArguments().value(0),
+                                QCoreApplication::applicationDirPath(), &dataDir, &error)
+        || !league->open(dataDir, velmora::League::Mode::Work, &error))
+        return refuseStart(error);
 
-    velmora::MainWindow window(dataDir);
+    velmora::MainWindow window(std::move(league));
     if (!window.loaded())
         return 1;
-    // A league that cannot be written says so from the start, not only at the first store.
-    if (!dataDir.writable())
-        window.setWindowTitle(
-            QStringLiteral("%1 (read-only: %2)").arg(window.windowTitle(), dataDir.path()));
     window.show();
     return QApplication::exec();
 }

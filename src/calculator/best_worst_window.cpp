@@ -1,6 +1,5 @@
 #include "calculator/best_worst_window.h"
 
-#include "data/record_file.h"
 #include "data/text.h"
 #include "toolkit/busy_cursor.h"
 #include "toolkit/dialogs.h"
@@ -12,9 +11,9 @@
 
 namespace velmora {
 
-BestWorstWindow::BestWorstWindow(const DataDir& dataDir, const QString& budgetText, QWidget* parent)
+BestWorstWindow::BestWorstWindow(const League& league, const QString& budgetText, QWidget* parent)
     : FixedWindow(parent, "Calculator", QStringLiteral("Calculate Best/Worst Team"), 9030, 3270),
-      dataDir_(dataDir)
+      league_(league)
 {
     setAttribute(Qt::WA_DeleteOnClose); // the next budget searches again
     auto* bestFrame = new QGroupBox(QStringLiteral("Best Possible Team"), this);
@@ -61,19 +60,18 @@ bool BestWorstWindow::search(const QString& budgetText)
         box->clear();
     std::vector<TeamRecord> teams;
     QString error;
-    if (!readRecords(dataDir_.teams(), &teams, &error)) {
+    if (!league_.read(LeagueFile::Teams, &teams, &error)) {
         Messages::error(this, error);
         return false;
     }
     const BestWorst found = searchBestWorst(teams, readNumber(budgetText));
     // Names are shown as they lie in the record, trailing blanks and all, from their start.
-    auto fill = [&teams](const TeamPick& pick, const std::array<QLineEdit*, 6>& boxes) {
-        showText(boxes[0], teams[pick.team].Team.Name);
-        showText(boxes[1], teams[pick.engine].Engine.Name);
-        showText(boxes[2], teams[pick.driver1 / 2].driver(pick.driver1).Name);
-        showText(boxes[3], teams[pick.driver2 / 2].driver(pick.driver2).Name);
-        showText(boxes[4], numberText(pick.price));
-        showText(boxes[5], numberText(pick.score));
+    auto fill = [&teams](const TeamPick& found, const std::array<QLineEdit*, 6>& boxes) {
+        const auto picks = found.picks();
+        for (std::size_t k = 0; k < 4; ++k)
+            showText(boxes[k], picks[k].in(teams[std::size_t(picks[k].record)])->Name);
+        showText(boxes[4], numberText(found.price));
+        showText(boxes[5], numberText(found.score));
     };
     if (found.best)
         fill(*found.best, best_);

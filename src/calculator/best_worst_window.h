@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calculator/search.h"
-#include "data/data_dir.h"
+#include "data/league.h"
 #include "toolkit/fixed_window.h"
 
 #include <array>
@@ -17,7 +17,7 @@ class BestWorstWindow : public FixedWindow {
     Q_OBJECT
 public:
     // budgetText: the budget as typed, read by the number-reading rule.
-    BestWorstWindow(const DataDir& dataDir, const QString& budgetText, QWidget* parent = nullptr);
+    BestWorstWindow(const League& league, const QString& budgetText, QWidget* parent = nullptr);
 
     // Searches again for the budget the text begins with; false, with the reason told, when
     // the team database cannot be read (the boxes are then empty).
@@ -27,7 +27,7 @@ public slots:
     void onOkClicked();
 
 private:
-    DataDir dataDir_;
+    const League& league_;
     // Team, Engine, Driver 1, Driver 2, Price and Score of the best and of the worst team.
     std::array<QLineEdit*, 6> best_, worst_;
 };

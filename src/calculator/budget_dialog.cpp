@@ -1,6 +1,5 @@
 #include "calculator/budget_dialog.h"
 
-#include "calculator/best_worst_window.h"
 #include "data/text.h"
 
 #include <QLineEdit>
@@ -8,10 +7,9 @@
 
 namespace velmora {
 
-BudgetDialog::BudgetDialog(const DataDir& dataDir, QPointer<BestWorstWindow>& resultWindow,
-                           QWidget* parent)
+BudgetDialog::BudgetDialog(std::function<bool(const QString&)> search, QWidget* parent)
     : FixedWindow(parent, "Calculate", QStringLiteral("Calculate Best/Worst Team"), 4110, 840),
-      dataDir_(dataDir), resultWindow_(resultWindow)
+      search_(std::move(search))
 {
     budgetBox_ = addTextBox(this, "Budge", {1395, 255, 1335, 315});
     holdsNumber(budgetBox_);
@@ -25,28 +23,9 @@ BudgetDialog::BudgetDialog(const DataDir& dataDir, QPointer<BestWorstWindow>& re
 void BudgetDialog::onOkClicked()
 {
     const double budget = readNumber(budgetBox_->text());
-    if (!(budget > 0))
+    if (!(budget > 0) || !search_(budgetBox_->text()))
         return;
-
-    // A result window that is closing (hidden, not yet deleted) counts as closed; an open one
-    // searches again, for this budget.
-    BestWorstWindow* window = resultWindow_;
-    if (window && window->isVisible()) {
-        if (!window->search(budgetBox_->text()))
-            return;
-    } else {
-        auto* created = new BestWorstWindow(dataDir_, budgetBox_->text(), parentWidget());
-        if (!created->loaded()) {
-            delete created;
-            return;
-        }
-        window = created;
-        resultWindow_ = window;
-    }
     hide();
-    window->show();
-    window->raise();
-    window->activateWindow();
     accept();
 }
 

@@ -1,33 +1,27 @@
 #pragma once
 
-#include "data/data_dir.h"
 #include "toolkit/fixed_window.h"
 
-#include <QPointer>
+#include <functional>
 
 class QLineEdit;
 
 namespace velmora {
 
-class BestWorstWindow;
-
-// "Calculate Best/Worst Team" (the budget dialog): takes the budget and opens the result
-// window. Shown modal.
+// "Calculate Best/Worst Team" (the budget dialog): takes the budget and hands it over. Shown
+// modal; it closes once the budget was taken.
 class BudgetDialog : public FixedWindow {
     Q_OBJECT
 public:
-    // resultWindow is kept by the caller: it holds the open result window, which outlives
-    // this dialog and parents to this dialog's parent; while it is open, a new budget
-    // brings it to the front instead of opening another.
-    BudgetDialog(const DataDir& dataDir, QPointer<BestWorstWindow>& resultWindow,
-                 QWidget* parent = nullptr);
+    // search: what a budget above 0 is handed to, as typed; false (the reason told) keeps the
+    // dialog open.
+    explicit BudgetDialog(std::function<bool(const QString&)> search, QWidget* parent = nullptr);
 
 public slots:
     void onOkClicked();
 
 private:
-    DataDir dataDir_;
-    QPointer<BestWorstWindow>& resultWindow_;
+    std::function<bool(const QString&)> search_;
     QLineEdit* budgetBox_;
 };
 

@@ -2,6 +2,7 @@
 
 #include "data/types.h"
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -18,6 +19,13 @@ struct TeamPick {
     int driver2 = 0;
     float price = 0; // team + engine + driver1 + driver2, added in that order as floats
     int score = 0;   // the four season scores added up (not limited to 16 bits)
+
+    // The team, the engine and the two drivers, in that order.
+    std::array<Pick, 4> picks() const
+    {
+        return {Pick::at(Pick::Team, team), Pick::at(Pick::Engine, engine),
+                Pick::at(Pick::Driver1, driver1), Pick::at(Pick::Driver2, driver2)};
+    }
 
     friend bool operator==(const TeamPick&, const TeamPick&) = default;
 };

@@ -29,11 +29,10 @@ int injected(Op op, const QString& path)
     return hook() ? hook()(op, path) : 0;
 }
 
-bool fail(QString* error, const QString& action, const QString& path, int code)
+// The end of a failed system call: the action, the file and the system's reason.
+bool failed(QString* error, const QString& action, const QString& path, int code)
 {
-    if (error)
-        *error = errorText(action, path, code);
-    return false;
+    return fail(error, errorText(action, path, code));
 }
 
 QByteArray native(const QString& path)
@@ -105,7 +104,7 @@ int openFile(const QString& path, int flags, QString* error)
 {
     int fd;
     if (const int e = openCode(path, flags, &fd))
-        fail(error, QStringLiteral("open"), path, e);
+        failed(error, QStringLiteral("open"), path, e);
     return fd;
 }
 
@@ -158,29 +157,16 @@ QString readOnlyText(const QString& folder)
         .arg(folder);
 }
 
-bool openDataFile(const QString& path, int* fd, bool* writable, QString* error)
-{
-    *writable = !readOnlyFolder(folderOf(path));
-    if (*writable) {
-        *fd = openFile(path, O_RDWR | O_CREAT, error);
-        return *fd >= 0;
-    }
-    const int e = openCode(path, O_RDONLY, fd);
-    if (e == ENOENT)
-        return true;
-    return e == 0 || fail(error, QStringLiteral("open"), path, e);
-}
-
 bool readAt(int fd, const QString& path, char* out, qint64 length, qint64 offset, QString* error)
 {
     if (const int e = injected(Op::Read, path))
-        return fail(error, QStringLiteral("read"), path, e);
+        return failed(error, QStringLiteral("read"), path, e);
     while (length > 0) {
         const ssize_t n = ::pread(fd, out, static_cast<size_t>(length), offset);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            return fail(error, QStringLiteral("read"), path, errno);
+            return failed(error, QStringLiteral("read"), path, errno);
         if (n == 0) { // the file is shorter than it was a moment ago
             std::memset(out, 0, static_cast<size_t>(length));
             return true;
@@ -196,21 +182,21 @@ bool writeAt(int fd, const QString& path, const char* data, qint64 length, qint6
              QString* error)
 {
     if (const int e = writeCode(fd, path, data, length, offset))
-        return fail(error, QStringLiteral("write"), path, e);
+        return failed(error, QStringLiteral("write"), path, e);
     return true;
 }
 
 bool truncateFile(int fd, const QString& path, qint64 length, QString* error)
 {
     if (const int e = truncateCode(fd, path, length))
-        return fail(error, QStringLiteral("truncate"), path, e);
+        return failed(error, QStringLiteral("truncate"), path, e);
     return true;
 }
 
 bool syncFile(int fd, const QString& path, QString* error)
 {
     if (const int e = syncCode(fd, path))
-        return fail(error, QStringLiteral("write"), path, e);
+        return failed(error, QStringLiteral("write"), path, e);
     return true;
 }
 
@@ -269,15 +255,15 @@ bool replace(const QString& path, const QString& scratchPath, const QByteArray& 
     // The organiser knows the file being replaced, not its scratch file: the message
     // names the file.
     if (e != 0)
-        return fail(error, QStringLiteral("write"), shown, e);
+        return failed(error, QStringLiteral("write"), shown, e);
     if (const int e = injected(Op::Rename, path)) {
         ::unlink(native(scratchPath).constData());
-        return fail(error, QStringLiteral("replace"), shown, e);
+        return failed(error, QStringLiteral("replace"), shown, e);
     }
     if (::rename(native(scratchPath).constData(), native(path).constData()) != 0) {
         const int e = errno;
         ::unlink(native(scratchPath).constData());
-        return fail(error, QStringLiteral("replace"), shown, e);
+        return failed(error, QStringLiteral("replace"), shown, e);
     }
     // The rename itself is made durable by flushing the folder that holds both names.
     const QString folder = QFileInfo(path).absolutePath();
@@ -296,18 +282,12 @@ bool replace(const QString& path, const QString& scratchPath, const QByteArray& 
 bool replaceFile(const QString& path, const QString& scratchPath, const QByteArray& contents,
                  QString* error)
 {
-    if (const QString folder = folderOf(path); readOnlyFolder(folder)) {
-        // Putting back what is there already changes nothing, so it is no store to refuse
-        // (an ordering of a league that is in that order, say).
-        QByteArray current;
-        if (!readWholeFile(path, &current, error))
-            return false;
-        if (current == contents)
-            return true;
-        if (error)
-            *error = readOnlyText(folder);
-        return false;
-    }
+    // The rename would replace a file its owner made read-only: it is refused as a write
+    // into it would be.
+    int fd;
+    if (const int e = openCode(path, O_WRONLY, &fd); e != 0 && e != ENOENT)
+        return failed(error, QStringLiteral("write"), path, e);
+    closeFile(fd);
     bool scratchRefused;
     return replace(path, scratchPath, contents, path, error, &scratchRefused);
 }
@@ -343,30 +323,30 @@ bool writeDocument(const QString& path, const QByteArray& contents, QString* err
         e = overwrite(fd, target, contents);
         closeFile(fd);
     }
-    return e == 0 || fail(error, QStringLiteral("write"), path, e);
+    return e == 0 || failed(error, QStringLiteral("write"), path, e);
 }
 
 bool readWholeFile(const QString& path, QByteArray* contents, QString* error)
 {
     contents->clear();
-    // A file that opens for writing is read without asking about its folder first (as
-    // openDataFile would open it too); any other goes the whole way: made when absent, read
-    // only in a read-only folder, refused when it may not be written (a file made read-only
-    // is never replaced by a rewrite).
     int fd;
-    if (openCode(path, O_RDWR, &fd) != 0) {
-        bool writable;
-        if (!openDataFile(path, &fd, &writable, error))
-            return false;
-        if (fd < 0)
-            return true;
-    }
-    const qint64 length = fileLength(fd);
+    if (const int e = openCode(path, O_RDONLY, &fd))
+        return e == ENOENT || failed(error, QStringLiteral("open"), path, e);
+    // A folder opens for reading, and some file systems give it no length.
+    struct stat st {};
+    const int e = ::fstat(fd, &st) != 0 ? errno : S_ISDIR(st.st_mode) ? EISDIR : 0;
+    const qint64 length = st.st_size;
     // Sized exactly: resize() would round a large file up to the next power of two.
-    const bool ok = allocate(contents, length, path, error)
+    const bool ok = (e == 0 || failed(error, QStringLiteral("read"), path, e))
+                    && allocate(contents, length, path, error)
                     && readAt(fd, path, contents->data(), length, 0, error);
     closeFile(fd);
     return ok;
+}
+
+void removeFile(const QString& path)
+{
+    ::unlink(native(path).constData());
 }
 
 bool allocate(QByteArray* bytes, qint64 length, const QString& path, QString* error)
@@ -375,7 +355,7 @@ bool allocate(QByteArray* bytes, qint64 length, const QString& path, QString* er
         *bytes = QByteArray(length, Qt::Uninitialized);
         return true;
     } catch (const std::bad_alloc&) {
-        return fail(error, QStringLiteral("read"), path, ENOMEM);
+        return failed(error, QStringLiteral("read"), path, ENOMEM);
     }
 }
 

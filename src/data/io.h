@@ -17,6 +17,13 @@ void setFaultHook(FaultHook hook);
 
 // An error text that names the file and the system's reason.
 QString errorText(const QString& action, const QString& path, int error);
+// Puts text into *error (when given) and returns false: the end of every failing call.
+inline bool fail(QString* error, const QString& text)
+{
+    if (error)
+        *error = text;
+    return false;
+}
 
 int openFile(const QString& path, int flags, QString* error);
 
@@ -30,11 +37,6 @@ bool readOnlyFolder(const QString& folder);
 // The one message for a store refused in such a folder, naming it.
 QString readOnlyText(const QString& folder);
 
-// Opens a data file for reading and writing, creating it when absent. In a read-only folder
-// it is opened for reading only (*writable false), and an absent file is not made: *fd is
-// then -1 and the file reads as empty. False, with the file and the reason in *error, when
-// it cannot be opened.
-bool openDataFile(const QString& path, int* fd, bool* writable, QString* error);
 bool readAt(int fd, const QString& path, char* out, qint64 length, qint64 offset, QString* error);
 bool writeAt(int fd, const QString& path, const char* data, qint64 length, qint64 offset,
              QString* error);
@@ -45,8 +47,8 @@ void closeFile(int fd);
 
 // Replaces the file at path with contents in one step: contents go to the scratch file
 // (truncated first, flushed to disk, given path's permissions), which is then renamed over
-// path and the folder flushed. A failure at any point leaves path as it was. In a read-only
-// folder nothing is written: contents equal to the file's succeed, others are refused.
+// path and the folder flushed. A failure at any point leaves path as it was. A file that may
+// not be written (made read-only inside a writable folder) is refused, not renamed over.
 bool replaceFile(const QString& path, const QString& scratchPath, const QByteArray& contents,
                  QString* error);
 
@@ -61,8 +63,11 @@ bool allocate(QByteArray* bytes, qint64 length, const QString& path, QString* er
 // is never written. The message names path.
 bool writeDocument(const QString& path, const QByteArray& contents, QString* error);
 
-// Reads a whole file (absent: empty, created but in a read-only folder). Only whole records are
-// kept by callers.
+// Reads a whole file; an absent one reads as empty and is not made. A folder in its place is
+// refused ("Is a directory"), not read as an empty file.
 bool readWholeFile(const QString& path, QByteArray* contents, QString* error);
+// Removes the file at path (absent: nothing to do); used to take back a file a failed
+// all-or-nothing change had made.
+void removeFile(const QString& path);
 
 } // namespace velmora::io

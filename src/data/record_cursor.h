@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/record_file.h"
+#include "data/league.h"
 
 #include <QByteArray>
 #include <QString>
@@ -9,7 +9,7 @@
 
 namespace velmora {
 
-// Where a window stands in a record file it goes through one record at a time: the number
+// Where a window stands in a league file it goes through one record at a time: the number
 // of the record shown, counted from 1, and the file, open while the window is. The number
 // stays within 1..count+1, count+1 standing for a record not yet in the file (after New, or
 // in an empty file) that the next store appends.
@@ -18,13 +18,13 @@ namespace velmora {
 // again, store() refuses, since the window's boxes show something else.
 class RecordCursor {
 public:
-    RecordCursor(QString path, QString scratchPath, int recordLength);
+    RecordCursor(League& league, LeagueFile file);
 
-    bool open(QString* error);
-    void close() { file_.close(); }
+    bool open(QString* error) { return league_.openRecords(file_, &records_, error); }
+    void close() { records_.close(); }
 
     qint64 number() const { return number_; }
-    qint64 count() const { return file_.count(); }
+    qint64 count() const { return records_.count(); }
     // Where Previous and Next lead.
     bool canGoBack() const { return number_ > 1; }
     bool canGoForward() const { return number_ < count(); }
@@ -50,17 +50,17 @@ public:
     // Stands at count+1, where the next store appends; or at any n from 1 on.
     void goToNew() { number_ = count() + 1; }
     void setNumber(qint64 n) { number_ = n < 1 ? 1 : n; }
-    // Deletes the current record by rewriting the file without it (at count+1 there is
-    // nothing to delete), then goes to the record that takes its number, or to the new last
-    // one. If that one cannot be read, storing is refused.
-    bool remove(QByteArray* record, QString* error);
+    // Deletes the current record (at count+1 there is nothing to delete); the file is open
+    // again afterwards, also when the delete failed. What the window showed is gone: storing
+    // is refused until go() has read a record.
+    bool remove(QString* error);
     // What the window shows was not read from the file (a read failed): storing is refused.
     void distrustShown() { shownRead_ = false; }
 
 private:
-    QString path_, scratchPath_;
-    int length_;
-    RecordFile file_;
+    League& league_;
+    LeagueFile file_;
+    RecordFile records_;
     qint64 number_ = 1;
     bool shownRead_ = true;
 };

@@ -10,19 +10,22 @@
 
 namespace velmora {
 
-bool RecordFile::open(const QString& path, int recordLength, QString* error)
+bool RecordFile::open(const QString& path, int recordLength, bool writable, QString* error)
 {
     close();
     path_ = path;
     length_ = std::max(recordLength, 1);
-    return io::openDataFile(path, &fd_, &writable_, error);
+    writable_ = writable;
+    QString failed;
+    fd_ = io::openFile(path, writable ? O_RDWR : O_RDONLY, &failed);
+    // An absent file is made by its first store.
+    return fd_ >= 0 || !QFileInfo::exists(path) || io::fail(error, failed);
 }
 
 void RecordFile::close()
 {
     io::closeFile(fd_);
     fd_ = -1;
-    writable_ = true;
 }
 
 qint64 RecordFile::byteLength() const
@@ -49,26 +52,10 @@ bool RecordFile::read(qint64 n, QByteArray* bytes, QString* error) const
 
 bool RecordFile::write(qint64 n, const QByteArray& bytes, QString* error)
 {
-    if (!writable_) {
-        // Storing what the record holds already changes nothing: a read-only league can be
-        // stepped through in the editors without a message at every step.
-        QByteArray stored;
-        if (n <= count() && read(n, &stored, nullptr) && stored == bytes)
-            return true;
-        if (error)
-            *error = io::readOnlyText(QFileInfo(path_).absolutePath());
+    if (n < 1 || n > count() + 1 || bytes.size() != length_)
+        return io::fail(error, QStringLiteral("Record %1 lies outside \"%2\".").arg(n).arg(path_));
+    if (fd_ < 0 && (fd_ = io::openFile(path_, writable_ ? O_RDWR | O_CREAT : O_RDONLY, error)) < 0)
         return false;
-    }
-    if (fd_ < 0) {
-        if (error)
-            *error = QStringLiteral("\"%1\" is not open.").arg(path_);
-        return false;
-    }
-    if (n < 1 || n > count() + 1 || bytes.size() != length_) {
-        if (error)
-            *error = QStringLiteral("Record %1 lies outside \"%2\".").arg(n).arg(path_);
-        return false;
-    }
     // Flushed at once: a window that goes on after a store has told the organiser the
     // record is kept, and a power cut a moment later must not take it back.
     const qint64 before = byteLength();
@@ -80,26 +67,6 @@ bool RecordFile::write(qint64 n, const QByteArray& bytes, QString* error)
     if (n > before / length_)
         io::truncateFile(fd_, path_, before, nullptr);
     return false;
-}
-
-bool rewriteFile(const QString& path, const QString& scratchPath, const QByteArray& contents,
-                 QString* error)
-{
-    return io::replaceFile(path, scratchPath, contents, error);
-}
-
-bool deleteRecord(const QString& path, const QString& scratchPath, int recordLength, qint64 k,
-                  QString* error)
-{
-    QByteArray bytes;
-    if (!io::readWholeFile(path, &bytes, error))
-        return false;
-    const qint64 count = bytes.size() / recordLength;
-    if (k < 1 || k > count)
-        return true;
-    bytes.truncate(count * recordLength); // a partial record at the end goes too
-    bytes.remove((k - 1) * recordLength, recordLength);
-    return io::replaceFile(path, scratchPath, bytes, error);
 }
 
 } // namespace velmora

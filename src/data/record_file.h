@@ -7,15 +7,14 @@
 
 #include <cerrno>
 #include <new>
-#include <optional>
 #include <vector>
 
 namespace velmora {
 
-// A file of fixed-length records, numbered from 1, with no header. Opening creates an
-// absent file, but in a folder that cannot be written (io::readOnlyFolder), where the file
-// is only read and an absent one reads as empty. Only whole records count: a partial record
-// at the end (never written by this program) is not counted and not read.
+// A file of fixed-length records, numbered from 1, with no header. Opening never makes a file:
+// an absent one counts no records until the first store makes it. Only whole records count: a
+// partial record at the end (never written by this program) is not counted and not read. A
+// league's files are opened through its League, which also decides what may be stored.
 class RecordFile {
 public:
     RecordFile() = default;
@@ -23,7 +22,8 @@ public:
     RecordFile& operator=(const RecordFile&) = delete;
     ~RecordFile() { close(); }
 
-    bool open(const QString& path, int recordLength, QString* error);
+    // For reading and writing, or (not writable) for reading only.
+    bool open(const QString& path, int recordLength, bool writable, QString* error);
     void close();
 
     // Whole records in the file.
@@ -33,56 +33,35 @@ public:
     // and the system's reason in *error, when the file cannot be read, so that a window never
     // shows, and later saves, an empty record in place of an unread one.
     bool read(qint64 n, QByteArray* bytes, QString* error) const;
-    // The same, decoded: no record for a number outside 1..count().
-    template <class Record> bool read(qint64 n, std::optional<Record>* record, QString* error) const
-    {
-        QByteArray bytes;
-        if (!read(n, &bytes, error))
-            return false;
-        *record = bytes.isEmpty() ? std::nullopt
-                                  : std::optional<Record>(Record::decode(bytes.constData()));
-        return true;
-    }
     // Stores record n (1 <= n <= count()+1; count()+1 appends) and flushes it to disk. A
-    // number past that is refused, so a file never gets a gap of undefined records. In a
-    // read-only folder every store that would change the file is refused, saying so.
+    // number past that is refused, so a file never gets a gap of undefined records.
     bool write(qint64 n, const QByteArray& bytes, QString* error);
 
 private:
     qint64 byteLength() const;
 
     int fd_ = -1;
-    bool writable_ = true;
+    bool writable_ = false;
     int length_ = 1;
     QString path_;
 };
 
-// The file at path (created when absent) as records: every whole record decoded into
-// *records, and (when asked) the file's bytes as read, whose bytes after the last whole
-// record this program never writes but keeps when it rewrites the file (restOf). False, with
-// the file and the system's reason in *error, when it cannot be opened or read, or there is
-// not the memory for it.
+// The whole records of a file's bytes, decoded into *records; false, with "Cannot allocate
+// memory" for the file at path in *error, when there is not the memory for them.
 template <class Record>
-bool readRecords(const QString& path, std::vector<Record>* records, QString* error,
-                 QByteArray* file = nullptr)
+bool decodeRecords(const QByteArray& bytes, std::vector<Record>* records, const QString& path,
+                   QString* error)
 {
-    QByteArray bytes;
-    records->clear();
-    if (!io::readWholeFile(path, &bytes, error))
-        return false;
     const qsizetype count = bytes.size() / Record::Length;
+    records->clear();
     try {
         records->reserve(std::size_t(count));
         for (qsizetype i = 0; i < count; ++i)
             records->push_back(Record::decode(bytes.constData() + i * Record::Length));
     } catch (const std::bad_alloc&) {
         *records = {};
-        if (error)
-            *error = io::errorText(QStringLiteral("read"), path, ENOMEM);
-        return false;
+        return io::fail(error, io::errorText(QStringLiteral("read"), path, ENOMEM));
     }
-    if (file)
-        *file = std::move(bytes);
     return true;
 }
 
@@ -100,15 +79,5 @@ template <class Record> QByteArray encodeRecords(const std::vector<Record>& reco
         records[i].encodeInto(bytes.data() + qsizetype(i) * Record::Length);
     return bytes;
 }
-
-// Deletes record k of the file at path by rewriting it without that record through the
-// scratch file, which then replaces the file in one rename: a crash leaves either the old
-// or the new file. k outside 1..count leaves the file unchanged (and succeeds).
-bool deleteRecord(const QString& path, const QString& scratchPath, int recordLength, qint64 k,
-                  QString* error);
-
-// Replaces the whole file with the given bytes (a whole-file rewrite, as above).
-bool rewriteFile(const QString& path, const QString& scratchPath, const QByteArray& contents,
-                 QString* error);
 
 } // namespace velmora

@@ -27,13 +27,6 @@ QString getText(const char* in)
     return decode1252(in, TextFieldLength);
 }
 
-template <class Record> QByteArray encoded(const Record& record)
-{
-    QByteArray out(Record::Length, Qt::Uninitialized);
-    record.encodeInto(out.data());
-    return out;
-}
-
 } // namespace
 
 void ComponentSlot::encodeInto(char* out) const
@@ -46,11 +39,6 @@ void ComponentSlot::encodeInto(char* out) const
 ComponentSlot ComponentSlot::decodeFrom(const char* in)
 {
     return {getText(in + kNameAt), readSingle(in + kPriceAt), readInt16(in + kSlotScoreAt)};
-}
-
-QByteArray TeamRecord::encode() const
-{
-    return encoded(*this);
 }
 
 void TeamRecord::encodeInto(char* out) const
@@ -66,11 +54,6 @@ TeamRecord TeamRecord::decode(const char* in)
             ComponentSlot::decodeFrom(in + kSlotAt[2]), ComponentSlot::decodeFrom(in + kSlotAt[3])};
 }
 
-QByteArray TestDriverRecord::encode() const
-{
-    return encoded(*this);
-}
-
 void TestDriverRecord::encodeInto(char* out) const
 {
     putText(out + kNameAt, Name);
@@ -81,11 +64,6 @@ void TestDriverRecord::encodeInto(char* out) const
 TestDriverRecord TestDriverRecord::decode(const char* in)
 {
     return {getText(in + kNameAt), readInt16(in + kTestPriceAt), readInt16(in + kTestScoreAt)};
-}
-
-QByteArray EntryRecord::encode() const
-{
-    return encoded(*this);
 }
 
 void EntryRecord::encodeInto(char* p) const
@@ -112,11 +90,6 @@ EntryRecord EntryRecord::decode(const char* in)
     r.Driver2Index = readInt16(in + kDriver2IndexAt);
     r.TestDriverIndex = readInt16(in + kTestDriverIndexAt);
     return r;
-}
-
-QByteArray RaceName::encode() const
-{
-    return encoded(*this);
 }
 
 void RaceName::encodeInto(char* out) const

@@ -16,6 +16,14 @@ namespace velmora {
 
 constexpr int TextFieldLength = 80;
 
+// A record's bytes, as its encodeInto() writes them.
+template <class Record> QByteArray encodedRecord(const Record& record)
+{
+    QByteArray out(Record::Length, Qt::Uninitialized);
+    record.encodeInto(out.data());
+    return out;
+}
+
 // One priced, scored part of a racing team: 86 bytes.
 struct ComponentSlot {
     QString Name;
@@ -32,7 +40,7 @@ struct TeamRecord {
     ComponentSlot Team, Engine, Driver1, Driver2;
 
     static constexpr int Length = 344;
-    QByteArray encode() const;
+    QByteArray encode() const { return encodedRecord(*this); }
     void encodeInto(char* out) const;
     static TeamRecord decode(const char* bytes);
 
@@ -42,17 +50,34 @@ struct TeamRecord {
         return {&Team, &Engine, &Driver1, &Driver2};
     }
     std::array<ComponentSlot*, 4> components() { return {&Team, &Engine, &Driver1, &Driver2}; }
-
-    // Driver-list position d: two drivers per team record, Driver1 before Driver2.
-    const ComponentSlot& driver(int d) const { return d % 2 == 0 ? Driver1 : Driver2; }
-    ComponentSlot& driver(int d) { return d % 2 == 0 ? Driver1 : Driver2; }
 };
 
-// Team record (1-based) holding driver-list position d (0-based, d >= 0).
-inline int teamRecordOfDriver(int d)
-{
-    return d / 2 + 1;
-}
+// Where one component an entry chose lies: a record of its database (0-based; -1 when the
+// entry's position names none) and, for a racing team's component, the slot of that record.
+struct Pick {
+    enum Slot { Team, Engine, Driver1, Driver2, TestDriver };
+    int record = -1;
+    Slot slot = Team;
+
+    // The component at list position `position` of a picker: the record itself for a team,
+    // an engine or a test driver; for a race driver, the driver list holds two drivers per
+    // team record, Driver1 before Driver2.
+    static Pick at(Slot list, int position)
+    {
+        if (position < 0)
+            return {-1, list};
+        if (list == Driver1 || list == Driver2)
+            return {position / 2, Slot(Driver1 + position % 2)};
+        return {position, list};
+    }
+    bool isTeamPart() const { return slot != TestDriver; }
+    // The slot of a team record (null for a test driver).
+    const ComponentSlot* in(const TeamRecord& team) const
+    {
+        return isTeamPart() ? team.components()[std::size_t(slot)] : nullptr;
+    }
+    friend bool operator==(const Pick&, const Pick&) = default;
+};
 
 // One test driver, in test.tro or a race test-driver file: 84 bytes.
 struct TestDriverRecord {
@@ -61,7 +86,7 @@ struct TestDriverRecord {
     int16_t Score = 0;
 
     static constexpr int Length = 84;
-    QByteArray encode() const;
+    QByteArray encode() const { return encodedRecord(*this); }
     void encodeInto(char* out) const;
     static TestDriverRecord decode(const char* bytes);
 };
@@ -78,9 +103,18 @@ struct EntryRecord {
     int16_t TestDriverIndex = 0;
 
     static constexpr int Length = 96;
-    QByteArray encode() const;
+    QByteArray encode() const { return encodedRecord(*this); }
     void encodeInto(char* out) const;
     static EntryRecord decode(const char* bytes);
+
+    // Its five components, in the order of its fields: team, engine, the two race drivers
+    // (positions in the driver list) and the test driver.
+    std::array<Pick, 5> picks() const
+    {
+        return {Pick::at(Pick::Team, TeamIndex), Pick::at(Pick::Engine, EngineIndex),
+                Pick::at(Pick::Driver1, Driver1Index), Pick::at(Pick::Driver2, Driver2Index),
+                Pick::at(Pick::TestDriver, TestDriverIndex)};
+    }
 };
 
 // One race of calendar.tro: 80 bytes.
@@ -88,7 +122,7 @@ struct RaceName {
     QString Name;
 
     static constexpr int Length = 80;
-    QByteArray encode() const;
+    QByteArray encode() const { return encodedRecord(*this); }
     void encodeInto(char* out) const;
     static RaceName decode(const char* bytes);
 };

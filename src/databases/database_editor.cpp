@@ -4,11 +4,11 @@
 
 namespace velmora {
 
-bool deletable(QWidget* parent, const DataDir& dir, Database database, qint64 record)
+bool deletable(QWidget* parent, const League& league, LeagueFile::Kind database, qint64 record)
 {
     References found;
     QString error;
-    if (!referencesFrom(dir, database, record, &found, &error)) {
+    if (!referencesFrom(league, database, record, &found, &error)) {
         Messages::error(parent, error);
         return false;
     }

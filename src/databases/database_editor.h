@@ -1,6 +1,5 @@
 #pragma once
 
-#include "data/data_dir.h"
 #include "databases/references.h"
 #include "toolkit/stepping_window.h"
 
@@ -8,7 +7,7 @@ namespace velmora {
 
 // Whether the record may be deleted; when not, or when the files cannot be read, the
 // organiser is told why.
-bool deletable(QWidget* parent, const DataDir& dir, Database database, qint64 record);
+bool deletable(QWidget* parent, const League& league, LeagueFile::Kind database, qint64 record);
 
 // What the two database editors share besides stepping: opening on the first record, a new
 // record starting blank, and deleting only what nothing refers to. Neither ever changes a
@@ -17,10 +16,9 @@ bool deletable(QWidget* parent, const DataDir& dir, Database database, qint64 re
 template <class Record> class DatabaseEditor : public RecordWindow<Record> {
 protected:
     DatabaseEditor(QWidget* parent, const char* name, const QString& caption, int width, int height,
-                   const DataDir& dataDir, QString path, Database database)
-        : RecordWindow<Record>(parent, name, caption, width, height, std::move(path),
-                               dataDir.scratch(), Record::Length),
-          dataDir_(dataDir), database_(database)
+                   League& league, LeagueFile::Kind database)
+        : RecordWindow<Record>(parent, name, caption, width, height, league, database),
+          league_(league), database_(database)
     {
     }
 
@@ -38,14 +36,14 @@ protected:
     void clearForNew() override { showEmpty(); }
     bool mayDelete() override
     {
-        return deletable(this, dataDir_, database_, this->cursor_.number());
+        return deletable(this, league_, database_, this->cursor_.number());
     }
 
     Record record_;
 
 private:
-    DataDir dataDir_;
-    Database database_;
+    const League& league_;
+    LeagueFile::Kind database_;
 };
 
 } // namespace velmora

@@ -12,20 +12,23 @@
 
 namespace velmora {
 
-EntryEditor::EntryEditor(const DataDir& dataDir, qint64 first, QWidget* parent)
-    : RecordWindow(parent, "Entries", QStringLiteral("Entry Database"), 4380, 3585,
-                   dataDir.entries(), dataDir.scratch(), EntryRecord::Length),
-      dataDir_(dataDir)
+EntryEditor::EntryEditor(League& league, qint64 first, QWidget* parent)
+    : RecordWindow(parent, "Entries", QStringLiteral("Entry Database"), 4380, 3585, league,
+                   LeagueFile::Entries),
+      league_(league)
 {
+    connect(&league, &League::changed, this,
+            [this](int files) { entriesChanged_ |= (files & LeagueFile::Entries) != 0; });
     ownerBox_ = addTextBox(this, "Owner", {1185, 360, 1935, 285});
     holdsName(ownerBox_);
     const char* const pickerNames[] = {"Team", "Engine", "Driver1", "Driver2", "TDriver"};
     const int pickerTops[] = {780, 1236, 1689, 2142, 2595};
-    for (int p = TeamPicker; p <= TestDriverPicker; ++p) {
+    for (int p = Pick::Team; p <= Pick::TestDriver; ++p) {
         pickers_[p] = addComboBox(this, pickerNames[p], {1185, pickerTops[p], 1935, 315});
         // A user's choice, also of the item already chosen; the program's choices run the
         // handler themselves (select()).
-        connect(pickers_[p], &QComboBox::activated, this, [this, p] { onPickerChosen(Picker(p)); });
+        connect(pickers_[p], &QComboBox::activated, this,
+                [this, p] { onPickerChosen(Pick::Slot(p)); });
     }
     totalBox_ = addTextBox(this, "Price", {3330, 375, 960, 285});
     totalBox_->setFrame(false);
@@ -48,7 +51,7 @@ EntryEditor::EntryEditor(const DataDir& dataDir, qint64 first, QWidget* parent)
     const char* const spoken[] = {"Team price", "Engine price", "Driver 1 price", "Driver 2 price",
                                   "Test driver price"};
     const int priceTops[] = {810, 1230, 1710, 2175, 2655};
-    for (int p = TeamPicker; p <= TestDriverPicker; ++p) {
+    for (int p = Pick::Team; p <= Pick::TestDriver; ++p) {
         prices_[p] = addTextBox(this, priceNames[p], {3360, priceTops[p], 450, 285},
                                 QString::fromLatin1(spoken[p]));
         prices_[p]->setEnabled(false);
@@ -63,29 +66,25 @@ EntryEditor::EntryEditor(const DataDir& dataDir, qint64 first, QWidget* parent)
 bool EntryEditor::load(qint64 first)
 {
     QString error;
-    std::vector<TeamRecord> teams;
-    std::vector<TestDriverRecord> testDrivers;
-    if (!readRecords(dataDir_.teams(), &teams, &error)
-        || !readRecords(dataDir_.testDrivers(), &testDrivers, &error)
-        || !teams_.open(dataDir_.teams(), TeamRecord::Length, &error)
-        || !testDrivers_.open(dataDir_.testDrivers(), TestDriverRecord::Length, &error)) {
+    if (!league_.read(LeagueFile::Teams, &teams_, &error)
+        || !league_.read(LeagueFile::TestDrivers, &testDrivers_, &error)) {
         Messages::error(this, error);
         return false;
     }
     // Listed in file order, blanks and duplicates kept: an item's position is what an entry
     // stores.
-    for (const TeamRecord& t : teams) {
-        pickers_[TeamPicker]->addItem(t.Team.Name);
-        pickers_[EnginePicker]->addItem(t.Engine.Name);
-        for (QComboBox* drivers : {pickers_[Driver1Picker], pickers_[Driver2Picker]}) {
+    for (const TeamRecord& t : teams_) {
+        pickers_[Pick::Team]->addItem(t.Team.Name);
+        pickers_[Pick::Engine]->addItem(t.Engine.Name);
+        for (QComboBox* drivers : {pickers_[Pick::Driver1], pickers_[Pick::Driver2]}) {
             drivers->addItem(t.Driver1.Name);
             drivers->addItem(t.Driver2.Name);
         }
     }
-    for (const TestDriverRecord& t : testDrivers)
-        pickers_[TestDriverPicker]->addItem(t.Name);
-    if (testDrivers.empty())
-        pickers_[TestDriverPicker]->addItem(QStringLiteral(" ")); // always something to choose
+    for (const TestDriverRecord& t : testDrivers_)
+        pickers_[Pick::TestDriver]->addItem(t.Name);
+    if (testDrivers_.empty())
+        pickers_[Pick::TestDriver]->addItem(QStringLiteral(" ")); // always something to choose
     for (QComboBox* picker : pickers_)
         picker->setCurrentIndex(-1);
 
@@ -102,38 +101,22 @@ bool EntryEditor::load(qint64 first)
     return true;
 }
 
-// Looks up the chosen component's price in its database, as it is now, and recomputes the
-// total. No selection changes nothing.
-void EntryEditor::onPickerChosen(Picker picker)
+// Looks up the chosen component's price in its database (which cannot change while this
+// modal window is open) and recomputes the total. No selection changes nothing.
+void EntryEditor::onPickerChosen(Pick::Slot picker)
 {
-    const int p = pickers_[picker]->currentIndex();
-    if (p < 0)
+    const Pick pick = Pick::at(picker, pickers_[picker]->currentIndex());
+    if (pick.record < 0)
         return;
-    QString error, text;
-    bool read;
     // A position past its file (the lone blank item of an empty test-driver file, or a
     // record deleted since) names no record: no price.
-    if (picker == TestDriverPicker) {
-        std::optional<TestDriverRecord> driver;
-        read = testDrivers_.read(p + 1, &driver, &error);
-        if (driver)
-            text = numberText(int(driver->Price));
-    } else {
-        const bool isDriver = picker == Driver1Picker || picker == Driver2Picker;
-        std::optional<TeamRecord> team;
-        read = teams_.read(isDriver ? teamRecordOfDriver(p) : p + 1, &team, &error);
-        if (team)
-            text = priceText(isDriver
-                                 ? team->driver(p).Price
-                                 : (picker == TeamPicker ? team->Team.Price : team->Engine.Price));
-    }
-    if (!read) {
-        // The total is made of a price that could not be read: it is not to be stored.
-        Messages::error(this, error);
-        refuseStoring();
-        return;
-    }
-    prices_[picker]->setText(text);
+    const std::size_t at = std::size_t(pick.record);
+    if (!pick.isTeamPart())
+        prices_[picker]->setText(at < testDrivers_.size() ? numberText(int(testDrivers_[at].Price))
+                                                          : QString());
+    else
+        prices_[picker]->setText(at < teams_.size() ? priceText(pick.in(teams_[at])->Price)
+                                                    : QString());
     refreshTotal();
 }
 
@@ -148,7 +131,7 @@ void EntryEditor::refreshTotal()
 
 // A selection set by the program runs the picker's handler every time, also when the
 // position does not change (setCurrentIndex alone would then signal nothing).
-void EntryEditor::select(Picker picker, int position)
+void EntryEditor::select(Pick::Slot picker, int position)
 {
     {
         const QSignalBlocker blocker(pickers_[picker]);
@@ -160,7 +143,7 @@ void EntryEditor::select(Picker picker, int position)
 // A stored position as the entry is shown. -1 leaves the picker unchosen and its price box
 // as it was; a position past its list (records deleted since the entry was stored) names
 // nothing, so the picker is unchosen and its price box empty.
-void EntryEditor::showPosition(Picker picker, int stored)
+void EntryEditor::showPosition(Pick::Slot picker, int stored)
 {
     if (stored >= -1 && stored < pickers_[picker]->count()) {
         select(picker, stored);
@@ -171,11 +154,11 @@ void EntryEditor::showPosition(Picker picker, int stored)
     refreshTotal();
 }
 
-void EntryEditor::fillUnchosenPickers(bool includingTeam)
+void EntryEditor::fillUnchosenPickers()
 {
-    for (int p = includingTeam ? TeamPicker : EnginePicker; p <= TestDriverPicker; ++p)
+    for (int p = Pick::Team; p <= Pick::TestDriver; ++p)
         if (pickers_[p]->currentIndex() < 0 && pickers_[p]->count() > 0)
-            select(Picker(p), 0);
+            select(Pick::Slot(p), 0);
 }
 
 void EntryEditor::showRecord(const std::optional<EntryRecord>& record)
@@ -194,24 +177,28 @@ void EntryEditor::showRecord(const std::optional<EntryRecord>& record)
     }
     entry_ = *record;
     ownerBox_->setText(displayText(entry_.Owner));
-    showPosition(TeamPicker, entry_.TeamIndex);
+    showPosition(Pick::Team, entry_.TeamIndex);
     totalBox_->setText(numberText(entry_.Price));
-    showPosition(EnginePicker, entry_.EngineIndex);
-    showPosition(Driver1Picker, entry_.Driver1Index);
-    showPosition(Driver2Picker, entry_.Driver2Index);
-    showPosition(TestDriverPicker, entry_.TestDriverIndex);
+    showPosition(Pick::Engine, entry_.EngineIndex);
+    showPosition(Pick::Driver1, entry_.Driver1Index);
+    showPosition(Pick::Driver2, entry_.Driver2Index);
+    showPosition(Pick::TestDriver, entry_.TestDriverIndex);
 }
 
-// A stored entry names a component in every position; its points stay as last read: only the
-// championship calculation sets them.
+// A stored entry names a component in every position.
+void EntryEditor::completeShown()
+{
+    fillUnchosenPickers();
+}
+
+// Its points stay as last read: only the championship calculation sets them.
 EntryRecord EntryEditor::shownRecord()
 {
-    fillUnchosenPickers(true);
     entry_.Owner = fieldText(ownerBox_->text());
     entry_.Price = toSingle(readNumber(totalBox_->text()));
     int16_t* const indexes[] = {&entry_.TeamIndex, &entry_.EngineIndex, &entry_.Driver1Index,
                                 &entry_.Driver2Index, &entry_.TestDriverIndex};
-    for (int p = TeamPicker; p <= TestDriverPicker; ++p)
+    for (int p = Pick::Team; p <= Pick::TestDriver; ++p)
         *indexes[p] = toInteger(pickers_[p]->currentIndex());
     return entry_;
 }
@@ -233,22 +220,14 @@ bool EntryEditor::canStoreShown() const
 
 bool EntryEditor::storesOnClose() const
 {
-    return pickers_[TeamPicker]->currentIndex() >= 0;
+    return pickers_[Pick::Team]->currentIndex() >= 0;
 }
 
 // The points follow the components the entries now name.
 void EntryEditor::closed()
 {
-    QString error;
-    if (changedData() && !recalculate(dataDir_, &error))
-        Messages::error(parentWidget(), error);
-}
-
-void EntryEditor::closeFiles()
-{
-    RecordWindow::closeFiles();
-    teams_.close();
-    testDrivers_.close();
+    if (entriesChanged_)
+        recalculate(league_, parentWidget());
 }
 
 } // namespace velmora

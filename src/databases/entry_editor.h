@@ -1,7 +1,5 @@
 #pragma once
 
-#include "data/data_dir.h"
-#include "data/record_file.h"
 #include "data/types.h"
 #include "toolkit/stepping_window.h"
 
@@ -20,31 +18,31 @@ class EntryEditor : public RecordWindow<EntryRecord> {
     Q_OBJECT
 public:
     // Shows entry `first` (a number past the last entry: a new entry after it).
-    EntryEditor(const DataDir& dataDir, qint64 first, QWidget* parent = nullptr);
+    EntryEditor(League& league, qint64 first, QWidget* parent = nullptr);
 
 protected:
     void showRecord(const std::optional<EntryRecord>& record) override;
+    void completeShown() override;
     EntryRecord shownRecord() override;
     void clearForNew() override;
-    void closeFiles() override;
     bool canStoreShown() const override;
     bool storesOnClose() const override;
     void closed() override;
 
 private:
-    enum Picker { TeamPicker, EnginePicker, Driver1Picker, Driver2Picker, TestDriverPicker };
-
     bool load(qint64 first);
     // Runs whenever a picker's selection is set, by the user or by the program.
-    void onPickerChosen(Picker picker);
-    void select(Picker picker, int position);
-    void showPosition(Picker picker, int stored);
+    void onPickerChosen(Pick::Slot picker);
+    void select(Pick::Slot picker, int position);
+    void showPosition(Pick::Slot picker, int stored);
     void refreshTotal();
-    void fillUnchosenPickers(bool includingTeam);
+    void fillUnchosenPickers();
 
-    DataDir dataDir_;
-    RecordFile teams_, testDrivers_;
-    EntryRecord entry_; // the entry last read, whose Points a store writes back
+    League& league_;
+    std::vector<TeamRecord> teams_; // the databases, for the prices
+    std::vector<TestDriverRecord> testDrivers_;
+    bool entriesChanged_ = false; // since the window opened
+    EntryRecord entry_;           // the entry last read, whose Points a store writes back
 
     QLineEdit *ownerBox_, *totalBox_;
     std::array<QComboBox*, 5> pickers_; // Team, Engine, Driver1, Driver2, TDriver

@@ -1,47 +1,34 @@
 #include "databases/references.h"
 
-#include "data/record_file.h"
-#include "data/types.h"
-
-#include <QDir>
-#include <QFileInfo>
-
 #include <algorithm>
 
 namespace velmora {
 
-bool referencesFrom(const DataDir& dir, Database database, qint64 record, References* found,
-                    QString* error)
+bool referencesFrom(const League& league, LeagueFile::Kind database, qint64 record,
+                    References* found, QString* error)
 {
     *found = {};
     std::vector<EntryRecord> entries;
-    if (!readRecords(dir.entries(), &entries, error))
+    if (!league.read(LeagueFile::Entries, &entries, error))
         return false;
-    // Positions count from 0; a negative one names no record.
-    const qint64 first = record - 1;
-    const bool teams = database == Database::Teams;
+    const bool teams = database == LeagueFile::Teams;
     for (const EntryRecord& e : entries) {
-        const auto driverRecord = [](int d) { return d < 0 ? -1 : d / 2; };
-        const bool refers =
-            teams ? std::max<qint64>({e.TeamIndex, e.EngineIndex, driverRecord(e.Driver1Index),
-                                      driverRecord(e.Driver2Index)})
-                        >= first
-                  : e.TestDriverIndex >= first;
-        found->entries += refers ? 1 : 0;
+        const auto picks = e.picks();
+        found->entries += std::any_of(picks.begin(), picks.end(), [&](const Pick& p) {
+            return p.isTeamPart() == teams && p.record >= record - 1;
+        });
     }
-    const int length = teams ? TeamRecord::Length : TestDriverRecord::Length;
-    const QString pattern = teams ? QStringLiteral("*.tmr") : QStringLiteral("*.tdr");
-    for (const QFileInfo& race :
-         QDir(dir.path()).entryInfoList({pattern}, QDir::Files | QDir::Hidden))
-        found->races += race.size() / length >= record ? 1 : 0;
+    for (const qint64 count :
+         league.raceFileCounts(teams ? LeagueFile::RaceTeams : LeagueFile::RaceTestDrivers))
+        found->races += count >= record ? 1 : 0;
     return true;
 }
 
-QString deleteRefusal(Database database, qint64 record, const References& found)
+QString deleteRefusal(LeagueFile::Kind database, qint64 record, const References& found)
 {
     if (found.entries == 0 && found.races == 0)
         return {};
-    const bool teams = database == Database::Teams;
+    const bool teams = database == LeagueFile::Teams;
     const QString noun = teams ? QStringLiteral("team") : QStringLiteral("test driver");
     QStringList who;
     const auto add = [&who, &noun](qint64 n, const char* one, const char* many) {

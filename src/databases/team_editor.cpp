@@ -7,9 +7,9 @@
 
 namespace velmora {
 
-TeamEditor::TeamEditor(const DataDir& dataDir, QWidget* parent)
-    : DatabaseEditor(parent, "Team_Entry", QStringLiteral("Tro Team Database"), 4485, 2805, dataDir,
-                     dataDir.teams(), Database::Teams)
+TeamEditor::TeamEditor(League& league, QWidget* parent)
+    : DatabaseEditor(parent, "Team_Entry", QStringLiteral("Tro Team Database"), 4485, 2805, league,
+                     LeagueFile::Teams)
 {
     const char* const names[] = {"Team", "Engine", "Driver1", "Driver2"};
     const char* const prices[] = {"Team_Price", "Engine_Price", "Driver1_Price", "Driver2_Price"};

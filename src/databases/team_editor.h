@@ -14,7 +14,7 @@ namespace velmora {
 class TeamEditor : public DatabaseEditor<TeamRecord> {
     Q_OBJECT
 public:
-    explicit TeamEditor(const DataDir& dataDir, QWidget* parent = nullptr);
+    explicit TeamEditor(League& league, QWidget* parent = nullptr);
 
 protected:
     void showRecord(const std::optional<TeamRecord>& record) override;

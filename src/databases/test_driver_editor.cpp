@@ -7,9 +7,9 @@
 
 namespace velmora {
 
-TestDriverEditor::TestDriverEditor(const DataDir& dataDir, QWidget* parent)
+TestDriverEditor::TestDriverEditor(League& league, QWidget* parent)
     : DatabaseEditor(parent, "Test_Driver", QStringLiteral("Test Driver Database"), 4410, 1335,
-                     dataDir, dataDir.testDrivers(), Database::TestDrivers)
+                     league, LeagueFile::TestDrivers)
 {
     nameBox_ = addTextBox(this, "Driver", {945, 420, 1935, 285});
     holdsName(nameBox_);

@@ -12,7 +12,7 @@ namespace velmora {
 class TestDriverEditor : public DatabaseEditor<TestDriverRecord> {
     Q_OBJECT
 public:
-    explicit TestDriverEditor(const DataDir& dataDir, QWidget* parent = nullptr);
+    explicit TestDriverEditor(League& league, QWidget* parent = nullptr);
 
 protected:
     void showRecord(const std::optional<TestDriverRecord>& record) override;

@@ -16,11 +16,8 @@ void writeRows(FlexGrid* grid, const std::vector<EntryRecord>& entries)
 {
     for (int r = 0; r < entryCount(entries); ++r) {
         const EntryRecord& entry = entries[std::size_t(r)];
-        grid->setRow(r);
-        grid->setCol(1);
-        grid->setText(entry.Owner);
-        grid->setCol(2);
-        grid->setText(numberText(entry.Points));
+        grid->setTextMatrix(r, 1, entry.Owner);
+        grid->setTextMatrix(r, 2, numberText(entry.Points));
     }
 }
 

@@ -4,7 +4,6 @@
 #include "calculator/best_worst_window.h"
 #include "calculator/budget_dialog.h"
 #include "data/io.h"
-#include "data/record_file.h"
 #include "databases/entry_editor.h"
 #include "databases/team_editor.h"
 #include "databases/test_driver_editor.h"
@@ -32,11 +31,14 @@
 
 namespace velmora {
 
-MainWindow::MainWindow(const DataDir& dataDir, QWidget* parent)
-    : QMainWindow(parent), dataDir_(dataDir)
+MainWindow::MainWindow(std::unique_ptr<League> league, QWidget* parent)
+    : QMainWindow(parent), league_(std::move(league))
 {
     setObjectName(QStringLiteral("Main"));
-    setWindowTitle(QStringLiteral("Velmora"));
+    // A league that cannot be written says so from the start, not only at the first store.
+    setWindowTitle(league_->writable()
+                       ? QStringLiteral("Velmora")
+                       : QStringLiteral("Velmora (read-only: %1)").arg(league_->dir().path()));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint);
 
@@ -76,8 +78,8 @@ MainWindow::MainWindow(const DataDir& dataDir, QWidget* parent)
     connect(ownerHeading, &QPushButton::clicked, this, &MainWindow::orderByOwner);
     connect(pointsHeading, &QPushButton::clicked, this, &MainWindow::orderByPoints);
     // A double-click on a row opens the entry editor at that row's entry.
-    connect(leagueTable_, &FlexGrid::dblClick, this,
-            [this] { editEntry(leagueTable_->row() + 1); });
+    connect(leagueTable_, &FlexGrid::doubleClicked, this,
+            [this](const QModelIndex& at) { editEntry(at.row() + 1); });
     setTabOrder(leagueTable_, ownerHeading);
     setTabOrder(ownerHeading, pointsHeading);
 
@@ -91,8 +93,10 @@ MainWindow::MainWindow(const DataDir& dataDir, QWidget* parent)
         loaded_ = showTables(true);
     } catch (const std::bad_alloc&) {
         // A league too large for the memory there is: said, and the program ends.
-        Messages::error(this, io::errorText(QStringLiteral("load"), dataDir_.entries(), ENOMEM));
+        Messages::error(this, io::errorText(QStringLiteral("load"),
+                                            league_->path(LeagueFile::Entries), ENOMEM));
     }
+    connect(league_.get(), &League::changed, this, &MainWindow::onLeagueChanged);
     leagueTable_->setFocus();
 
     // Opens in the centre of the screen.
@@ -141,9 +145,10 @@ bool MainWindow::showTables(bool startUp)
     std::vector<EntryRecord> entries;
     QByteArray entryFile;
     QString error;
-    if (!readRecords(dataDir_.teams(), &teams, &error)
-        || !readRecords(dataDir_.testDrivers(), &testDrivers, &error)
-        || !readRecords(dataDir_.entries(), &entries, &error, &entryFile)) {
+    stale_ = false;
+    if (!league_->read(LeagueFile::Teams, &teams, &error)
+        || !league_->read(LeagueFile::TestDrivers, &testDrivers, &error)
+        || !league_->read(LeagueFile::Entries, &entries, &error, &entryFile)) {
         Messages::error(this, error);
         return false;
     }
@@ -155,29 +160,37 @@ bool MainWindow::showTables(bool startUp)
     return true;
 }
 
+void MainWindow::onLeagueChanged(int files)
+{
+    if (!(files & (LeagueFile::Teams | LeagueFile::TestDrivers | LeagueFile::Entries)))
+        return;
+    stale_ = true;
+    if (running_ == 0)
+        showTables();
+}
+
 void MainWindow::order(LeagueOrder order)
 {
     QString error;
     bool ordered;
     {
         BusyCursor busy;
-        std::vector<EntryRecord> entries;
-        ordered = orderEntryFile(dataDir_, order, &entries, &error);
-        // After a failed rewrite the tables show the file's own order: the league table's
-        // positions are record numbers.
-        showTables();
+        ordered = league_->orderEntries(order, &error);
         leagueTable_->setFocus();
     }
     if (!ordered)
         Messages::error(this, error);
 }
 
-bool MainWindow::run(FixedWindow& window)
+void MainWindow::run(FixedWindow& window, const std::function<void()>& then)
 {
-    if (!window.loaded())
-        return false;
-    window.exec();
-    return window.changedData();
+    ++running_;
+    if (window.loaded())
+        window.exec();
+    if (then)
+        then();
+    if (--running_ == 0 && stale_)
+        showTables();
 }
 
 void MainWindow::outputScores()
@@ -191,7 +204,7 @@ void MainWindow::outputScores()
         BusyCursor busy;
         QByteArray report;
         written =
-            buildScoreReport(dataDir_, &report, &error) && writeScoreReport(path, report, &error);
+            buildScoreReport(*league_, &report, &error) && writeScoreReport(path, report, &error);
     }
     if (!written)
         Messages::error(this, error);
@@ -199,8 +212,27 @@ void MainWindow::outputScores()
 
 void MainWindow::openBudgetDialog()
 {
-    BudgetDialog dialog(dataDir_, bestWorst_, this);
+    BudgetDialog dialog([this](const QString& budget) { return showBestWorst(budget); }, this);
     run(dialog);
+}
+
+// A result window that is closing (hidden, not yet deleted) counts as closed; an open one
+// searches again, for this budget.
+bool MainWindow::showBestWorst(const QString& budget)
+{
+    if (bestWorst_ && bestWorst_->isVisible()) {
+        if (!bestWorst_->search(budget))
+            return false;
+    } else {
+        auto window = std::make_unique<BestWorstWindow>(*league_, budget, this);
+        if (!window->loaded())
+            return false;
+        bestWorst_ = window.release();
+    }
+    bestWorst_->show();
+    bestWorst_->raise();
+    bestWorst_->activateWindow();
+    return true;
 }
 
 void MainWindow::exitProgram()
@@ -215,36 +247,28 @@ void MainWindow::exitProgram()
 
 void MainWindow::openTeamEditor()
 {
-    TeamEditor editor(dataDir_, this);
-    if (run(editor))
-        showTables();
+    TeamEditor editor(*league_, this);
+    run(editor);
 }
 
 void MainWindow::openTestDriverEditor()
 {
-    TestDriverEditor editor(dataDir_, this);
-    if (run(editor))
-        showTables();
+    TestDriverEditor editor(*league_, this);
+    run(editor);
 }
 
 // Entries and points may have changed: the league is put in points order again, whatever
 // order it had.
 void MainWindow::editEntry(qint64 first)
 {
-    {
-        EntryEditor editor(dataDir_, first, this);
-        run(editor);
-    }
-    orderByPoints();
+    EntryEditor editor(*league_, first, this);
+    run(editor, [this] { orderByPoints(); });
 }
 
 void MainWindow::openScoringWindow()
 {
-    {
-        ScoringWindow scoring(dataDir_, this);
-        run(scoring);
-    }
-    orderByPoints();
+    ScoringWindow scoring(*league_, this);
+    run(scoring, [this] { orderByPoints(); });
 }
 
 void MainWindow::showFullTable()

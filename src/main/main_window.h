@@ -1,10 +1,12 @@
 #pragma once
 
-#include "data/data_dir.h"
-#include "main/league_order.h"
+#include "data/league.h"
 
 #include <QMainWindow>
 #include <QPointer>
+
+#include <functional>
+#include <memory>
 
 namespace velmora {
 
@@ -14,19 +16,21 @@ class EntriesViewer;
 class FixedWindow;
 class FlexGrid;
 
-// "Velmora": the league table, its two heading buttons and the menu to every window. It
-// owns the league's two tables, the league table and the full table (the entries viewer),
-// and is the only code that fills them: after a window that changed the files has closed,
-// it orders the league where that is due and shows both tables again, once.
+// "Velmora": the league table, its heading buttons and the menu to every window. It owns the
+// league it works on and the league's two tables, the league table and the full table (the
+// entries viewer), and is the only code that fills them: whenever the league says its
+// databases or entries changed, both tables show them again; after the entry editor and the
+// scoring window it puts the league in points order.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(const DataDir& dataDir, QWidget* parent = nullptr);
+    explicit MainWindow(std::unique_ptr<League> league, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // False when start-up could not read or create the data files; the reason has been
     // shown and the program is to end.
     bool loaded() const { return loaded_; }
+    League& league() { return *league_; }
 
 public slots:
     void orderByPoints() { order(LeagueOrder::ByPoints); }
@@ -51,17 +55,22 @@ private:
     // the league table gets its first rows. False, with the reason told, when they cannot be
     // read.
     bool showTables(bool startUp = false);
-    // Puts the entry file in league order and shows both tables; a failure is told and the
-    // tables show the file as it stands.
+    void onLeagueChanged(int files);
+    // Puts the entry file in league order; a failure is told and the tables show the file as
+    // it stands.
     void order(LeagueOrder order);
     void editEntry(qint64 first);
-    // Shows a modal window that has loaded; true when it changed the data files.
-    bool run(FixedWindow& window);
+    // Runs a window that has loaded, modal; the tables are shown again once, after it and what
+    // follows it in `then`, however often the league changed meanwhile.
+    void run(FixedWindow& window, const std::function<void()>& then = {});
+    bool showBestWorst(const QString& budget);
 
-    DataDir dataDir_;
+    std::unique_ptr<League> league_;
     FlexGrid* leagueTable_;
     EntriesViewer* viewer_;
     bool loaded_ = false;
+    int running_ = 0;    // modal windows running
+    bool stale_ = false; // the tables show the league as it was before a change
     // The not-modal windows that exist at most once: the best/worst result window (it
     // outlives the budget dialog that opens it) and the About box.
     QPointer<BestWorstWindow> bestWorst_;

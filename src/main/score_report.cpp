@@ -2,7 +2,6 @@
 
 #include "data/codepage.h"
 #include "data/io.h"
-#include "data/record_file.h"
 #include "data/text.h"
 #include "data/types.h"
 #include "viewer/lookups.h"
@@ -122,17 +121,17 @@ private:
 
 } // namespace
 
-bool buildScoreReport(const DataDir& dir, QByteArray* report, QString* error)
+bool buildScoreReport(const League& league, QByteArray* report, QString* error)
 {
     std::vector<TeamRecord> teams;
     std::vector<TestDriverRecord> testDrivers;
     std::vector<RaceName> races;
     std::vector<EntryRecord> entries;
     QByteArray teamsFile;
-    if (!readRecords(dir.teams(), &teams, error, &teamsFile)
-        || !readRecords(dir.testDrivers(), &testDrivers, error)
-        || !readRecords(dir.calendar(), &races, error)
-        || !readRecords(dir.entries(), &entries, error))
+    if (!league.read(LeagueFile::Teams, &teams, error, &teamsFile)
+        || !league.read(LeagueFile::TestDrivers, &testDrivers, error)
+        || !league.read(LeagueFile::Calendar, &races, error)
+        || !league.read(LeagueFile::Entries, &entries, error))
         return false;
 
     ComponentTable table(double(teamsFile.size()) / TeamRecord::Length);
@@ -145,7 +144,7 @@ bool buildScoreReport(const DataDir& dir, QByteArray* report, QString* error)
     for (const RaceName& race : races) {
         const QString name = displayText(race.Name);
         std::vector<TeamRecord> scores;
-        if (!readRecords(dir.raceTeams(name), &scores, error))
+        if (!league.read({LeagueFile::RaceTeams, name}, &scores, error))
             return false;
         table.heading() += ' ' + encode1252(name);
         // Records past the last team (teams deleted after the race was scored) name no

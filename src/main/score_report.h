@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/data_dir.h"
+#include "data/league.h"
 
 #include <QByteArray>
 #include <QString>
@@ -13,9 +13,9 @@ namespace velmora {
 //  - "TEAMS": the full table of entries as the entries viewer shows it, one line per row
 //    below its heading;
 //  - "Championship": every entry's number, owner and points in file order.
-// Reading the calendar creates an empty race team file for a race that has none. Returns
-// false, with the file and the reason in *error, when a data file cannot be read.
-bool buildScoreReport(const DataDir& dir, QByteArray* report, QString* error);
+// A race of the calendar whose team file is absent has no scores. Returns false, with the
+// file and the reason in *error, when a data file cannot be read.
+bool buildScoreReport(const League& league, QByteArray* report, QString* error);
 
 // Writes the report to path in one step: the text goes to a scratch file beside it, which
 // is flushed and then renamed over path. A failure leaves whatever path held before and

@@ -1,3 +1,4 @@
+#include "data/version.h"
 #include "publish/publish.h"
 
 #include <QCommandLineParser>
@@ -21,10 +22,7 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("velmora-publish"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                                .arg(VELMORA_VERSION_MAJOR)
-                                                .arg(VELMORA_VERSION_MINOR)
-                                                .arg(VELMORA_VERSION_PATCH));
+    QCoreApplication::setApplicationVersion(velmora::versionText());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -75,11 +73,12 @@ int main(int argc, char* argv[])
     try {
         // Without --data, the league velmora itself finds: an installed organiser publishes
         // the league in their own folder with no options.
-        const velmora::DataDir league =
-            parser.isSet(data)
-                ? velmora::DataDir(parser.value(data))
-                : velmora::DataDir::forProgram(QCoreApplication::applicationDirPath());
-        if (velmora::publishSeason(league, parser.value(out), options, &error))
+        velmora::League league;
+        if (league.open(parser.isSet(data)
+                            ? velmora::DataDir(parser.value(data))
+                            : velmora::DataDir::forProgram(QCoreApplication::applicationDirPath()),
+                        velmora::League::Mode::Read, &error)
+            && velmora::publishSeason(league, parser.value(out), options, &error))
             return 0;
     } catch (const std::bad_alloc&) {
         error = QStringLiteral("There was not enough memory to publish the league.");

@@ -1,3 +1,4 @@
+#include "data/version.h"
 #include "publish/publish.h"
 
 #include <QXmlStreamWriter>
@@ -178,10 +179,7 @@ public:
             .attr(QStringLiteral("content"), QStringLiteral("width=device-width, initial-scale=1"));
         h_.empty(QStringLiteral("meta"))
             .attr(QStringLiteral("name"), QStringLiteral("generator"))
-            .attr(QStringLiteral("content"), QStringLiteral("velmora-publish %1.%2.%3")
-                                                 .arg(VELMORA_VERSION_MAJOR)
-                                                 .arg(VELMORA_VERSION_MINOR)
-                                                 .arg(VELMORA_VERSION_PATCH));
+            .attr(QStringLiteral("content"), QStringLiteral("velmora-publish ") + versionText());
         h_.element(QStringLiteral("title"), title);
         h_.element(QStringLiteral("style"), styleSheet());
         h_.close();

@@ -10,24 +10,21 @@
 
 namespace velmora {
 
-bool publishSeason(const DataDir& data, const QString& out, const PublishOptions& options,
+bool publishSeason(const League& league, const QString& out, const PublishOptions& options,
                    QString* error)
 {
-    const auto fail = [error](const QString& text) {
-        if (error)
-            *error = text;
-        return false;
-    };
     Season season;
-    if (!readSeason(data, &season, error))
+    if (!readSeason(league, &season, error))
         return false;
     const QFileInfo folder(out);
     if (folder.exists() && !folder.isDir())
-        return fail(QStringLiteral("\"%1\" is not a folder.").arg(out));
-    if (folder.exists() && folder.canonicalFilePath() == QFileInfo(data.path()).canonicalFilePath())
-        return fail(QStringLiteral("The site cannot go into the data folder \"%1\": nothing is "
-                                   "written there. Choose another folder with --out.")
-                        .arg(out));
+        return io::fail(error, QStringLiteral("\"%1\" is not a folder.").arg(out));
+    if (folder.exists()
+        && folder.canonicalFilePath() == QFileInfo(league.dir().path()).canonicalFilePath())
+        return io::fail(error,
+                        QStringLiteral("The site cannot go into the data folder \"%1\": nothing is "
+                                       "written there. Choose another folder with --out.")
+                            .arg(out));
 
     // Everything is made before anything is written, so a season that cannot be made
     // leaves the site as it was. The page is made beside the spreadsheets: with two cores the
@@ -39,7 +36,8 @@ bool publishSeason(const DataDir& data, const QString& out, const PublishOptions
                                                         {"index.html", page.get()}};
     errno = 0;
     if (!QDir().mkpath(out))
-        return fail(io::errorText(QStringLiteral("create the folder"), out, errno ? errno : EIO));
+        return io::fail(
+            error, io::errorText(QStringLiteral("create the folder"), out, errno ? errno : EIO));
     const QDir dir(out);
     for (const auto& [name, bytes] : files) {
         const QString path = dir.filePath(QString::fromLatin1(name));

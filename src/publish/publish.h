@@ -1,6 +1,5 @@
 #pragma once
 
-#include "data/data_dir.h"
 #include "publish/season.h"
 
 #include <QByteArray>
@@ -33,7 +32,7 @@ QByteArray componentsCsv(const Season& season);
 // one step, so a reader never sees half of one. False, with the file or folder and the
 // reason in *error, when the data cannot be read or the output cannot be written; nothing is
 // written when the data cannot be read.
-bool publishSeason(const DataDir& data, const QString& out, const PublishOptions& options,
+bool publishSeason(const League& league, const QString& out, const PublishOptions& options,
                    QString* error);
 
 } // namespace velmora

@@ -3,58 +3,20 @@
 #include "data/io.h"
 #include "data/text.h"
 
-#include <QFileInfo>
 #include <QHash>
 
 #include <algorithm>
-#include <cerrno>
-#include <fcntl.h>
 #include <functional>
 
 namespace velmora {
 namespace {
 
-// A data file's bytes, read without creating it: an absent file reads as empty.
-bool readData(const QString& path, QByteArray* bytes, QString* error)
-{
-    bytes->clear();
-    // A folder opens for reading, and some file systems give it no length: said, not read
-    // as an empty file.
-    if (QFileInfo(path).isDir()) {
-        if (error)
-            *error = io::errorText(QStringLiteral("read"), path, EISDIR);
-        return false;
-    }
-    QString openError;
-    const int fd = io::openFile(path, O_RDONLY, &openError);
-    if (fd < 0) {
-        if (!QFileInfo::exists(path))
-            return true;
-        if (error)
-            *error = openError;
-        return false;
-    }
-    const qint64 length = io::fileLength(fd);
-    const bool ok = io::allocate(bytes, length, path, error)
-                    && io::readAt(fd, path, bytes->data(), length, 0, error);
-    io::closeFile(fd);
-    return ok;
-}
-
 // The whole records of a file's bytes; a partial record at the end counts for nothing.
 template <class Record> std::vector<Record> decoded(const QByteArray& bytes)
 {
-    std::vector<Record> records(std::size_t(bytes.size() / Record::Length));
-    for (std::size_t i = 0; i < records.size(); ++i)
-        records[i] = Record::decode(bytes.constData() + qsizetype(i) * Record::Length);
+    std::vector<Record> records;
+    decodeRecords(bytes, &records, QString(), nullptr);
     return records;
-}
-
-bool fail(QString* error, const QString& text)
-{
-    if (error)
-        *error = text;
-    return false;
 }
 
 std::vector<LeagueRow> leagueTable(const Season& season)
@@ -112,26 +74,20 @@ qint64 Season::totalAfter(std::size_t owner, int raceCount) const
     return total;
 }
 
-bool readSeason(const DataDir& dir, Season* season, QString* error)
+bool readSeason(const League& league, Season* season, QString* error)
 {
     *season = {};
-    const QFileInfo folder(dir.path());
-    if (!folder.exists())
-        return fail(error,
-                    QStringLiteral("The data folder \"%1\" does not exist.").arg(dir.path()));
-    if (!folder.isDir())
-        return fail(error, QStringLiteral("\"%1\" is not a folder.").arg(dir.path()));
     // Publishing from the wrong folder would replace a league's site with an empty one.
-    const QString files[4] = {dir.teams(), dir.testDrivers(), dir.entries(), dir.calendar()};
-    if (std::none_of(std::begin(files), std::end(files),
-                     [](const QString& f) { return QFileInfo::exists(f); }))
-        return fail(error, QStringLiteral("The folder \"%1\" holds no league: none of teams.tro, "
-                                          "test.tro, entry.tro and calendar.tro is there.")
-                               .arg(dir.path()));
-
+    if (!league.dir().holdsLeague())
+        return io::fail(error, QStringLiteral("The folder \"%1\" holds no league: none of "
+                                              "teams.tro, test.tro, entry.tro and calendar.tro "
+                                              "is there.")
+                                   .arg(league.dir().path()));
+    const LeagueFile::Kind kinds[4] = {LeagueFile::Teams, LeagueFile::TestDrivers,
+                                       LeagueFile::Entries, LeagueFile::Calendar};
     QByteArray bytes[4];
     for (int k = 0; k < 4; ++k)
-        if (!readData(files[k], &bytes[k], error))
+        if (!league.readBytes(kinds[k], &bytes[k], error))
             return false;
     season->teams = decoded<TeamRecord>(bytes[0]);
     season->testDrivers = decoded<TestDriverRecord>(bytes[1]);
@@ -140,12 +96,13 @@ bool readSeason(const DataDir& dir, Season* season, QString* error)
 
     // A race listed twice is read once and counted twice, as the championship counts it.
     QHash<QString, QByteArray> raceFiles;
-    const auto raceFile = [&](const QString& path, QByteArray* race) {
+    const auto raceFile = [&](const LeagueFile& file, QByteArray* race) {
+        const QString path = league.path(file);
         if (const auto it = raceFiles.constFind(path); it != raceFiles.cend()) {
             *race = *it;
             return true;
         }
-        if (!readData(path, race, error))
+        if (!league.readBytes(file, race, error))
             return false;
         raceFiles.insert(path, *race);
         return true;
@@ -154,8 +111,8 @@ bool readSeason(const DataDir& dir, Season* season, QString* error)
     for (qsizetype at = 0; at + RaceName::Length <= calendar.size(); at += RaceName::Length) {
         const QString race = displayText(RaceName::decode(calendar.constData() + at).Name);
         QByteArray raceTeams, raceTestDrivers;
-        if (!raceFile(dir.raceTeams(race), &raceTeams)
-            || !raceFile(dir.raceTestDrivers(race), &raceTestDrivers))
+        if (!raceFile({LeagueFile::RaceTeams, race}, &raceTeams)
+            || !raceFile({LeagueFile::RaceTestDrivers, race}, &raceTestDrivers))
             return false;
         season->races << shownText(race);
         ComponentPoints points(teamCount, testCount);
@@ -174,7 +131,9 @@ bool readSeason(const DataDir& dir, Season* season, QString* error)
         owner.name = shownText(entries[o].Owner);
         owner.record = qint64(o) + 1;
         owner.storedPoints = entries[o].Points;
-        owner.picks = none.picks(entries[o]);
+        owner.picks = entries[o].picks();
+        for (Pick& pick : owner.picks)
+            pick.record = none.names(pick) ? pick.record : -1;
         for (std::size_t r = 0; r < races; ++r)
             season->points[o * races + r] = season->racePoints[r].entryPoints(entries[o]);
     }
@@ -204,7 +163,7 @@ std::vector<ComponentRow> componentRows(const Season& season)
     std::vector<ComponentRow> rows;
     const auto add = [&](Kind kind, const QString& name, const QString& price, int record,
                          int slot) {
-        ComponentRow row{kind, shownText(name), price, record, slot};
+        ComponentRow row{kind, shownText(name), price, {record, Pick::Slot(slot)}};
         for (const ComponentPoints& race : season.racePoints)
             row.total += row.pointsIn(race);
         rows.push_back(std::move(row));
@@ -222,27 +181,21 @@ std::vector<ComponentRow> componentRows(const Season& season)
         }
     for (std::size_t j = 0; j < season.testDrivers.size(); ++j)
         add(Kind::TestDriver, season.testDrivers[j].Name,
-            QString::number(season.testDrivers[j].Price), int(j), -1);
+            QString::number(season.testDrivers[j].Price), int(j), Pick::TestDriver);
 
     // Where each component's row is: four per team record, then the test drivers.
     const std::size_t teamSlots = teams.size() * 4;
-    const auto at = [teamSlots](int record, int slot) {
-        return slot < 0 ? teamSlots + std::size_t(record)
-                        : std::size_t(record) * 4 + std::size_t(slot);
+    const auto at = [teamSlots](const Pick& p) {
+        return p.isTeamPart() ? std::size_t(p.record) * 4 + std::size_t(p.slot)
+                              : teamSlots + std::size_t(p.record);
     };
     std::vector<std::size_t> rowOf(teamSlots + season.testDrivers.size());
     for (std::size_t i = 0; i < rows.size(); ++i)
-        rowOf[at(rows[i].record, rows[i].slot)] = i;
+        rowOf[at(rows[i].pick)] = i;
     for (const Season::Owner& owner : season.owners)
-        for (std::size_t k = 0; k < owner.picks.size(); ++k) {
-            const ComponentPoints::Pick& p = owner.picks[k];
-            const bool again = std::any_of(owner.picks.begin(), owner.picks.begin() + qsizetype(k),
-                                           [&](const ComponentPoints::Pick& q) {
-                                               return q.record == p.record && q.slot == p.slot;
-                                           });
-            if (p.record >= 0 && !again)
-                ++rows[rowOf[at(p.record, p.slot)]].chosenBy;
-        }
+        for (auto p = owner.picks.begin(); p != owner.picks.end(); ++p)
+            if (p->record >= 0 && std::find(owner.picks.begin(), p, *p) == p)
+                ++rows[rowOf[at(*p)]].chosenBy; // an entry choosing it twice counts once
     return rows;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/data_dir.h"
+#include "data/league.h"
 #include "data/types.h"
 #include "scoring/component_points.h"
 
@@ -38,10 +38,10 @@ struct LeagueRow {
 // code (scoring/component_points.h), one ComponentPoints per race.
 struct Season {
     struct Owner {
-        QString name;         // as shown: trimmed, control characters replaced
-        qint64 record = 0;    // 1-based record of entry.tro
-        int storedPoints = 0; // what the last calculation wrote into the entry
-        std::array<ComponentPoints::Pick, 5> picks; // where its components lie (no points)
+        QString name;              // as shown: trimmed, control characters replaced
+        qint64 record = 0;         // 1-based record of entry.tro
+        int storedPoints = 0;      // what the last calculation wrote into the entry
+        std::array<Pick, 5> picks; // its components (record -1: a position naming none)
     };
 
     QStringList races;                       // calendar order; a race listed twice is there twice
@@ -63,12 +63,10 @@ struct Season {
     qint64 totalAfter(std::size_t owner, int races) const;
 };
 
-// Reads the season from the data folder without writing anything there: no file is
-// created (an absent file reads as empty, as an empty one does), none is locked, so the
-// program may have the folder open meanwhile. False, with the reason in *error, for a
-// folder that does not exist or holds none of the league's files, and for a file that
-// cannot be read.
-bool readSeason(const DataDir& dir, Season* season, QString* error);
+// Reads the season from the league (opened to read: nothing is made or locked, so the program
+// may have the folder open meanwhile). False, with the reason in *error, for a folder that
+// holds none of the league's files, and for a file that cannot be read.
+bool readSeason(const League& league, Season* season, QString* error);
 
 // A text from a file as a page shows it: trimmed, and every control character (which a page
 // cannot hold, and which no name means) made U+FFFD.
@@ -85,16 +83,11 @@ struct ComponentRow {
     Kind kind = Kind::Chassis;
     QString name;        // as shown
     QString price;       // millions, as the entry editor shows prices
-    int record = 0;      // 0-based record of its database
-    int slot = -1;       // Team, Engine, Driver1, Driver2; -1 for a test driver
+    Pick pick;           // where it lies in its database
     qint64 total = 0;    // the season: every race of the calendar
     qint64 chosenBy = 0; // entries that chose it (an entry choosing it twice counts once)
 
-    int pointsIn(const ComponentPoints& race) const
-    {
-        return slot < 0 ? race.testDriver(std::size_t(record))
-                        : race.team(std::size_t(record), slot);
-    }
+    int pointsIn(const ComponentPoints& race) const { return race.points(pick); }
 };
 std::vector<ComponentRow> componentRows(const Season& season);
 

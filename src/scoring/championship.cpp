@@ -1,11 +1,12 @@
 #include "scoring/championship.h"
 
-#include "data/record_file.h"
+#include "data/io.h"
 #include "data/text.h"
 #include "scoring/component_points.h"
 
 #include <QHash>
 
+#include <algorithm>
 #include <limits>
 
 namespace velmora {
@@ -25,141 +26,152 @@ QString beyond(int value)
                         : QStringLiteral("fall below %1").arg(kMin);
 }
 
-bool fail(QString* error, const QString& text)
+bool overflow(QString* error, const QString& text)
 {
-    if (error)
-        *error = text + QStringLiteral(" No scores were written.");
-    return false;
+    return io::fail(error, text + QStringLiteral(" No scores were written."));
 }
 
-// A database as read: its records, and its bytes, whose bytes after the last whole record
-// are kept as they are.
-template <class Record> struct Database {
+// A file as the calculation reads it (one about to be replaced, as it will be): its records,
+// and its bytes, whose bytes after the last whole record are kept as they are.
+template <class Record> struct Records {
     std::vector<Record> records;
     QByteArray file;
 
-    bool read(const QString& path, QString* error)
+    bool read(const League& league, const std::vector<League::Replacement>& with,
+              const LeagueFile& which, QString* error)
     {
-        return readRecords(path, &records, error, &file);
+        const QString path = league.path(which);
+        const auto pending = std::find_if(
+            with.begin(), with.end(), [&](const auto& r) { return league.path(r.file) == path; });
+        if (pending != with.end())
+            file = pending->bytes;
+        else if (!league.readBytes(which, &file, error))
+            return false;
+        return decodeRecords(file, &records, path, error);
     }
     QByteArray bytes() const { return encodeRecords(records) + restOf<Record>(file); }
 };
 
 // The race files of a race, read once however often the calendar names it.
 struct Race {
-    std::vector<TeamRecord> teams;
-    std::vector<TestDriverRecord> testDrivers;
+    Records<TeamRecord> teams;
+    Records<TestDriverRecord> testDrivers;
 };
 
-const char* const kSlotKind[4] = {"team", "engine", "driver", "driver"};
+// The name of the component a pick names (one that names a record).
+QString nameOf(Pick pick, const std::vector<TeamRecord>& teams,
+               const std::vector<TestDriverRecord>& testDrivers)
+{
+    return displayText(pick.isTeamPart() ? pick.in(teams[std::size_t(pick.record)])->Name
+                                         : testDrivers[std::size_t(pick.record)].Name);
+}
+
+// The same for a message about a season total: "engine \"Ion\" (team record 3)".
+QString named(Pick pick, const std::vector<TeamRecord>& teams,
+              const std::vector<TestDriverRecord>& testDrivers)
+{
+    const char* const kinds[5] = {"team", "engine", "driver", "driver", "test driver"};
+    return QStringLiteral("%1 \"%2\" (%3 %4)")
+        .arg(QLatin1String(kinds[pick.slot]), nameOf(pick, teams, testDrivers),
+             pick.isTeamPart() ? QStringLiteral("team record")
+                               : QStringLiteral("test-driver record"))
+        .arg(pick.record + 1);
+}
 
 // The first season total outside the 16-bit range, as a message; empty when all fit.
 QString firstOverflow(const ComponentPoints& totals, const std::vector<TeamRecord>& teams,
                       const std::vector<TestDriverRecord>& testDrivers, const QString& race)
 {
-    for (std::size_t j = 0; j < totals.teams(); ++j)
-        for (int s = 0; s < 4; ++s)
-            if (!inRange(totals.team(j, s)))
-                return QStringLiteral("The season score of %1 \"%2\" (team record %3) would %4 "
-                                      "with race \"%5\".")
-                    .arg(QLatin1String(kSlotKind[s]),
-                         displayText(teams[j].components()[std::size_t(s)]->Name))
-                    .arg(j + 1)
-                    .arg(beyond(totals.team(j, s)), race);
-    for (std::size_t j = 0; j < totals.testDrivers(); ++j)
-        if (!inRange(totals.testDriver(j)))
-            return QStringLiteral("The season score of test driver \"%1\" (test-driver record "
-                                  "%2) would %3 with race \"%4\".")
-                .arg(displayText(testDrivers[j].Name))
-                .arg(j + 1)
-                .arg(beyond(totals.testDriver(j)), race);
+    std::vector<Pick> all;
+    for (int j = 0; j < int(totals.teams()); ++j)
+        for (int s = Pick::Team; s <= Pick::Driver2; ++s)
+            all.push_back({j, Pick::Slot(s)});
+    for (int j = 0; j < int(totals.testDrivers()); ++j)
+        all.push_back({j, Pick::TestDriver});
+    for (const Pick& pick : all)
+        if (!inRange(totals.points(pick)))
+            return QStringLiteral("The season score of %1 would %2 with race \"%3\".")
+                .arg(named(pick, teams, testDrivers), beyond(totals.points(pick)), race);
     return {};
 }
 
 } // namespace
 
-bool recalculateChampionship(const DataDir& data, std::vector<EntryRecord>* entryRecords,
-                             QString* error)
+bool recalculateChampionship(League& league, QString* error, std::vector<League::Replacement> with)
 {
-    std::vector<RaceName> calendar;
-    Database<TeamRecord> teams;
-    Database<TestDriverRecord> testDrivers;
-    if (!readRecords(data.calendar(), &calendar, error) || !teams.read(data.teams(), error)
-        || !testDrivers.read(data.testDrivers(), error))
+    Records<RaceName> calendar;
+    Records<TeamRecord> teams;
+    Records<TestDriverRecord> testDrivers;
+    if (!calendar.read(league, with, LeagueFile::Calendar, error)
+        || !teams.read(league, with, LeagueFile::Teams, error)
+        || !testDrivers.read(league, with, LeagueFile::TestDrivers, error))
         return false;
 
     // Everything is read and summed before anything is written.
     ComponentPoints totals(teams.records.size(), testDrivers.records.size());
     QHash<QString, Race> races;
-    for (const RaceName& listed : calendar) {
+    for (const RaceName& listed : calendar.records) {
         const QString name = displayText(listed.Name);
-        const QString path = data.raceTeams(name);
-        if (!races.contains(path)) {
+        const LeagueFile raceTeams(LeagueFile::RaceTeams, name);
+        const QString key = league.path(raceTeams);
+        if (!races.contains(key)) {
             Race race;
-            if (!readRecords(path, &race.teams, error)
-                || !readRecords(data.raceTestDrivers(name), &race.testDrivers, error))
+            if (!race.teams.read(league, with, raceTeams, error)
+                || !race.testDrivers.read(league, with, {LeagueFile::RaceTestDrivers, name}, error))
                 return false;
-            races.insert(path, std::move(race));
+            races.insert(key, std::move(race));
         }
-        const Race& race = races[path];
-        totals.addRace(race.teams, race.testDrivers);
-        if (const QString overflow =
+        const Race& race = races[key];
+        totals.addRace(race.teams.records, race.testDrivers.records);
+        if (const QString beyondRange =
                 firstOverflow(totals, teams.records, testDrivers.records, name);
-            !overflow.isEmpty())
-            return fail(error, overflow);
+            !beyondRange.isEmpty())
+            return overflow(error, beyondRange);
     }
 
-    Database<EntryRecord> entries;
-    if (!entries.read(data.entries(), error))
+    Records<EntryRecord> entries;
+    if (!entries.read(league, with, LeagueFile::Entries, error))
         return false;
-    // What the three files held, to put back should one of them fail to be replaced.
-    const QByteArray before[3] = {teams.file, testDrivers.file, entries.file};
     for (std::size_t i = 0; i < entries.records.size(); ++i) {
         EntryRecord& e = entries.records[i];
+        const auto picks = e.picks();
+        const char* const what[5] = {"team", "engine", "first driver", "second driver",
+                                     "test driver"};
         int points = 0;
-        for (const ComponentPoints::Pick& pick : totals.picks(e)) {
-            points += pick.points;
-            if (inRange(points))
-                continue;
-            const QString name = pick.slot < 0 ? testDrivers.records[std::size_t(pick.record)].Name
-                                               : teams.records[std::size_t(pick.record)]
-                                                     .components()[std::size_t(pick.slot)]
-                                                     ->Name;
-            return fail(error, QStringLiteral("The points of entry %1 (\"%2\") would %3 with its "
-                                              "%4 \"%5\".")
-                                   .arg(i + 1)
-                                   .arg(displayText(e.Owner), beyond(points),
-                                        QLatin1String(pick.what), displayText(name)));
+        for (const int k : ComponentPoints::AddingOrder) {
+            points += totals.points(picks[std::size_t(k)]);
+            if (!inRange(points))
+                return overflow(
+                    error,
+                    QStringLiteral("The points of entry %1 (\"%2\") would %3 "
+                                   "with its %4 \"%5\".")
+                        .arg(i + 1)
+                        .arg(displayText(e.Owner), beyond(points), QLatin1String(what[k]),
+                             nameOf(picks[std::size_t(k)], teams.records, testDrivers.records)));
         }
         e.Points = int16_t(points);
     }
     for (std::size_t j = 0; j < totals.teams(); ++j) {
         const auto parts = teams.records[j].components();
-        for (int s = 0; s < 4; ++s)
-            parts[std::size_t(s)]->Score = int16_t(totals.team(j, s));
+        for (int s = Pick::Team; s <= Pick::Driver2; ++s)
+            parts[std::size_t(s)]->Score = int16_t(totals.points({int(j), Pick::Slot(s)}));
     }
     for (std::size_t j = 0; j < totals.testDrivers(); ++j)
-        testDrivers.records[j].Score = int16_t(totals.testDriver(j));
+        testDrivers.records[j].Score = int16_t(totals.points({int(j), Pick::TestDriver}));
 
-    // Every check has passed. The files are replaced all three or none: when one cannot be,
-    // those already replaced get their old bytes back, so that the totals never count a race
-    // the entries' points do not. A file whose bytes did not change is left alone.
-    const QString paths[3] = {data.teams(), data.testDrivers(), data.entries()};
-    const QByteArray after[3] = {teams.bytes(), testDrivers.bytes(), entries.bytes()};
-    for (int k = 0; k < 3; ++k) {
-        if (after[k] == before[k] || rewriteFile(paths[k], data.scratch(), after[k], error))
-            continue;
-        for (int j = 0; j < k; ++j) {
-            QString restoreError;
-            if (after[j] != before[j]
-                && !rewriteFile(paths[j], data.scratch(), before[j], &restoreError) && error)
-                *error += u'\n' + restoreError;
-        }
-        return false;
-    }
-    if (entryRecords)
-        *entryRecords = std::move(entries.records);
-    return true;
+    // Every check has passed: the totals never count a race the entries' points do not.
+    with.push_back({LeagueFile::Teams, teams.bytes()});
+    with.push_back({LeagueFile::TestDrivers, testDrivers.bytes()});
+    with.push_back({LeagueFile::Entries, entries.bytes()});
+    return league.replace(with, error);
+}
+
+std::vector<TeamRecord> newRace(std::vector<TeamRecord> teams)
+{
+    for (TeamRecord& t : teams)
+        for (ComponentSlot* slot : t.components())
+            slot->Score = 0;
+    return teams;
 }
 
 } // namespace velmora

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "data/data_dir.h"
-#include "data/types.h"
+#include "data/league.h"
 
 #include <QString>
 
@@ -14,18 +13,22 @@ namespace velmora {
 // twice, record j of a race file standing for record j of its database), and every
 // entry's Points the sum of its five components' totals. Only those score bytes change;
 // names, prices and any other byte stay as they were, and a second run leaves every file
-// as the first one did. A race that was never scored leaves its two race files behind,
-// empty.
+// as the first one did. A race that was never scored adds nothing.
+//
+// The files in `with` (a race about to be stored, the calendar with a race added or taken
+// out) are read in place of what is on disk, and written with the three the calculation
+// writes, all or none, in one League change.
 //
 // Everything is read and summed before anything is written. A total that would leave the
 // 16-bit range, or a file that cannot be read, stops the run with nothing written and the
 // reason in *error (the component and race that overflow, or the file and the system's
 // reason). Race records past the end of their database, and entry positions that name no
-// record, add nothing. Each file is replaced whole, in one step, so a crash leaves it old
-// or new.
-//
-// On success *entries (when given) holds the entry file's records as written.
-bool recalculateChampionship(const DataDir& data, std::vector<EntryRecord>* entries,
-                             QString* error);
+// record, add nothing.
+bool recalculateChampionship(League& league, QString* error,
+                             std::vector<League::Replacement> with = {});
+
+// The race team file a race scored for the first time starts as: the team database with every
+// score 0, so that a record the organiser does not visit adds nothing to the season.
+std::vector<TeamRecord> newRace(std::vector<TeamRecord> teams);
 
 } // namespace velmora

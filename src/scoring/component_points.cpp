@@ -21,32 +21,11 @@ void ComponentPoints::addRace(const std::vector<TeamRecord>& raceTeams,
         testDriver_[j] += raceTestDrivers[j].Score;
 }
 
-ComponentPoints::Pick ComponentPoints::teamPick(const char* what, int record, int slot) const
-{
-    if (record < 0 || std::size_t(record) >= team_.size())
-        return {what};
-    return {what, team(std::size_t(record), slot), record, slot};
-}
-
-std::array<ComponentPoints::Pick, 5> ComponentPoints::picks(const EntryRecord& e) const
-{
-    // Driver-list position d is slot Driver1 (d even) or Driver2 (d odd) of team record d / 2.
-    const auto driver = [this](const char* what, int d) {
-        return d < 0 ? Pick{what} : teamPick(what, d / 2, 2 + d % 2);
-    };
-    const int t = e.TestDriverIndex;
-    const Pick testDriver = t < 0 || std::size_t(t) >= testDriver_.size()
-                                ? Pick{"test driver"}
-                                : Pick{"test driver", testDriver_[std::size_t(t)], t, -1};
-    return {teamPick("team", e.TeamIndex, 0), teamPick("engine", e.EngineIndex, 1), testDriver,
-            driver("first driver", e.Driver1Index), driver("second driver", e.Driver2Index)};
-}
-
 int ComponentPoints::entryPoints(const EntryRecord& entry) const
 {
     int sum = 0;
-    for (const Pick& p : picks(entry))
-        sum += p.points;
+    for (const Pick& p : entry.picks())
+        sum += points(p);
     return sum;
 }
 

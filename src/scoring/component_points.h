@@ -25,26 +25,27 @@ public:
 
     std::size_t teams() const { return team_.size(); }
     std::size_t testDrivers() const { return testDriver_.size(); }
-    // Slot 0..3 of team record `record` (0-based), in the order Team, Engine, Driver1, Driver2.
-    int team(std::size_t record, int slot) const { return team_[record][std::size_t(slot)]; }
-    int testDriver(std::size_t record) const { return testDriver_[record]; }
+    // The pick names a record of the databases (an entry's position may name none).
+    bool names(Pick pick) const
+    {
+        return pick.record >= 0
+               && std::size_t(pick.record) < (pick.isTeamPart() ? teams() : testDrivers());
+    }
+    // The points of the component picked; 0 for a pick that names no record.
+    int points(Pick pick) const
+    {
+        if (!names(pick))
+            return 0;
+        return pick.isTeamPart() ? team_[std::size_t(pick.record)][std::size_t(pick.slot)]
+                                 : testDriver_[std::size_t(pick.record)];
+    }
 
-    // One component an entry chose: its points and where it lies (record -1 when the entry's
-    // position names no record, which adds nothing; slot -1 for the test driver).
-    struct Pick {
-        const char* what;
-        int points = 0;
-        int record = -1;
-        int slot = -1;
-    };
-    // The entry's five components in the order their points are added: team, engine, test
-    // driver, first driver, second driver.
-    std::array<Pick, 5> picks(const EntryRecord& entry) const;
+    // An entry's points are added in this order of its picks (EntryRecord::picks): team,
+    // engine, test driver, first driver, second driver.
+    static constexpr std::array<int, 5> AddingOrder = {0, 1, 4, 2, 3};
     int entryPoints(const EntryRecord& entry) const;
 
 private:
-    Pick teamPick(const char* what, int record, int slot) const;
-
     std::vector<std::array<int, 4>> team_;
     std::vector<int> testDriver_;
 };

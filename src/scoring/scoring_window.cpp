@@ -1,6 +1,5 @@
 #include "scoring/scoring_window.h"
 
-#include "data/io.h"
 #include "data/record_file.h"
 #include "data/text.h"
 #include "scoring/championship.h"
@@ -15,8 +14,8 @@
 
 namespace velmora {
 
-ScoringWindow::ScoringWindow(const DataDir& dataDir, QWidget* parent)
-    : FixedWindow(parent, "Score", QStringLiteral("Scoring"), 5160, 1335), dataDir_(dataDir)
+ScoringWindow::ScoringWindow(League& league, QWidget* parent)
+    : FixedWindow(parent, "Score", QStringLiteral("Scoring"), 5160, 1335), league_(league)
 {
     raceBox_ = addComboBox(this, "Race", {1215, 150, 3810, 315}, true);
     // The calendar holds 80 code-page characters of a name; the race files are named the
@@ -42,7 +41,7 @@ bool ScoringWindow::load()
 {
     std::vector<RaceName> calendar;
     QString error;
-    if (!readRecords(dataDir_.calendar(), &calendar, &error)) {
+    if (!league_.read(LeagueFile::Calendar, &calendar, &error)) {
         Messages::error(this, error);
         return false;
     }
@@ -69,7 +68,7 @@ template <class Card> bool ScoringWindow::openCard()
 {
     if (!raceNamed())
         return false;
-    Card card(dataDir_, raceBox_->currentText(), this);
+    Card card(league_, raceBox_->currentText(), this);
     if (!card.loaded())
         return false;
     raceBox_->setEnabled(false);
@@ -93,42 +92,41 @@ void ScoringWindow::onCalculateClicked()
 {
     if (!raceNamed())
         return;
-    QString error;
-    QByteArray calendarBefore;
     // A race picked from the calendar, or typed as the calendar lists it, is not added
-    // again: a second record would name the same race files, and count them twice.
-    const bool append = raceBox_->findText(storedRaceName(raceBox_->currentText()),
-                                           Qt::MatchFixedString | Qt::MatchCaseSensitive)
-                        < 0;
-    if (append) {
-        RecordFile calendar;
-        if (!io::readWholeFile(dataDir_.calendar(), &calendarBefore, &error)
-            || !calendar.open(dataDir_.calendar(), RaceName::Length, &error)
-            || !calendar.write(calendar.count() + 1,
-                               RaceName{fieldText(raceBox_->currentText())}.encode(), &error)) {
+    // again: a second record would name the same race files, and count them twice. A typed
+    // race joins the calendar with the calculation, or not at all: the window then stays open
+    // for the points to be corrected and calculated again.
+    std::vector<League::Replacement> with;
+    if (raceBox_->findText(storedRaceName(raceBox_->currentText()),
+                           Qt::MatchFixedString | Qt::MatchCaseSensitive)
+        < 0) {
+        QByteArray calendar;
+        QString error;
+        if (!league_.readBytes(LeagueFile::Calendar, &calendar, &error)) {
             Messages::error(this, error);
             return;
         }
+        with.push_back({LeagueFile::Calendar,
+                        calendar.left(calendar.size() / RaceName::Length * RaceName::Length)
+                            + RaceName{fieldText(raceBox_->currentText())}.encode()});
     }
-    if (!recalculate(dataDir_, &error)) {
-        // Nothing was recalculated, so the race does not join the calendar either: the
-        // window stays open for the points to be corrected and calculated again.
-        QString restoreError;
-        if (append
-            && !rewriteFile(dataDir_.calendar(), dataDir_.scratch(), calendarBefore, &restoreError))
-            error += u'\n' + restoreError;
-        Messages::error(this, error);
+    if (!recalculate(league_, this, std::move(with)))
         return;
-    }
-    setChangedData();
     hide();
     accept();
 }
 
-bool recalculate(const DataDir& dataDir, QString* error)
+bool recalculate(League& league, QWidget* parent, std::vector<League::Replacement> with)
 {
-    const BusyCursor busy;
-    return recalculateChampionship(dataDir, nullptr, error);
+    QString error;
+    bool done;
+    {
+        const BusyCursor busy;
+        done = recalculateChampionship(league, &error, std::move(with));
+    }
+    if (!done)
+        Messages::error(parent, error);
+    return done;
 }
 
 } // namespace velmora

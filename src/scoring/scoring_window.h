@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/data_dir.h"
+#include "data/league.h"
 #include "toolkit/fixed_window.h"
 
 class QComboBox;
@@ -13,7 +13,7 @@ namespace velmora {
 class ScoringWindow : public FixedWindow {
     Q_OBJECT
 public:
-    explicit ScoringWindow(const DataDir& dataDir, QWidget* parent = nullptr);
+    explicit ScoringWindow(League& league, QWidget* parent = nullptr);
 
 public slots:
     void onScoreTeamsClicked();
@@ -25,13 +25,14 @@ private:
     bool raceNamed();
     template <class Card> bool openCard();
 
-    DataDir dataDir_;
+    League& league_;
     QComboBox* raceBox_;
     QPushButton* calculateButton_;
 };
 
-// Recalculates the championship, with the hourglass up. False, with the reason in *error and
-// nothing written, when it cannot be done.
-bool recalculate(const DataDir& dataDir, QString* error);
+// Recalculates the championship (with the files of `with`, as recalculateChampionship), with
+// the hourglass up. False, the reason told over parent and nothing written, when it cannot be
+// done.
+bool recalculate(League& league, QWidget* parent, std::vector<League::Replacement> with = {});
 
 } // namespace velmora

@@ -1,7 +1,7 @@
 #include "scoring/team_score_card.h"
 
-#include "data/record_file.h"
 #include "data/text.h"
+#include "scoring/championship.h"
 #include "toolkit/dialogs.h"
 
 #include <QLineEdit>
@@ -9,9 +9,9 @@
 
 namespace velmora {
 
-TeamScoreCard::TeamScoreCard(const DataDir& dataDir, const QString& race, QWidget* parent)
-    : RecordWindow(parent, "Race_Score", QStringLiteral("Team Score Card"), 4485, 2805,
-                   dataDir.raceTeams(race), dataDir.scratch(), TeamRecord::Length)
+TeamScoreCard::TeamScoreCard(League& league, const QString& race, QWidget* parent)
+    : RecordWindow(parent, "Race_Score", QStringLiteral("Team Score Card"), 4485, 2805, league,
+                   {LeagueFile::RaceTeams, race})
 {
     appends_ = false;
     QLineEdit* number = addNumberBox(this, {1260, 60, 690, 285}, false);
@@ -39,29 +39,19 @@ TeamScoreCard::TeamScoreCard(const DataDir& dataDir, const QString& race, QWidge
     setTabOrder({scoreBoxes_[0], scoreBoxes_[1], scoreBoxes_[2], scoreBoxes_[3], b.previous, b.next,
                  b.close});
     setSteppingControls(number, scoreBoxes_[0]);
-    setLoaded(load(dataDir, race));
+    setLoaded(load(league, race));
 }
 
-bool TeamScoreCard::load(const DataDir& dataDir, const QString& race)
+bool TeamScoreCard::load(League& league, const QString& race)
 {
     if (!openFile())
         return false;
-    // A race scored for the first time starts as a copy of the team database with every
-    // score 0: a record the organiser does not visit adds nothing to the season.
     if (cursor_.count() == 0) {
         std::vector<TeamRecord> copy;
         QString error;
-        if (!readRecords(dataDir.teams(), &copy, &error)) {
-            Messages::error(this, error);
-            return false;
-        }
-        for (TeamRecord& t : copy)
-            for (ComponentSlot* slot : t.components())
-                slot->Score = 0;
-        closeFiles();
-        if (!copy.empty()
-            && !rewriteFile(dataDir.raceTeams(race), dataDir.scratch(), encodeRecords(copy),
-                            &error)) {
+        if (!league.read(LeagueFile::Teams, &copy, &error)
+            || !league.replace({{{LeagueFile::RaceTeams, race}, encodeRecords(newRace(copy))}},
+                               &error)) {
             Messages::error(this, error);
             return false;
         }

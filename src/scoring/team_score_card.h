@@ -1,6 +1,5 @@
 #pragma once
 
-#include "data/data_dir.h"
 #include "data/types.h"
 #include "toolkit/stepping_window.h"
 
@@ -15,7 +14,7 @@ namespace velmora {
 class TeamScoreCard : public RecordWindow<TeamRecord> {
     Q_OBJECT
 public:
-    TeamScoreCard(const DataDir& dataDir, const QString& race, QWidget* parent = nullptr);
+    TeamScoreCard(League& league, const QString& race, QWidget* parent = nullptr);
 
 protected:
     void showRecord(const std::optional<TeamRecord>& record) override;
@@ -23,7 +22,7 @@ protected:
     void stepped() override;
 
 private:
-    bool load(const DataDir& dataDir, const QString& race);
+    bool load(League& league, const QString& race);
 
     std::array<QLineEdit*, 4> nameBoxes_;  // Team, Engine, Driver1, Driver2
     std::array<QLineEdit*, 4> scoreBoxes_; // Team_Price, Engine_Price, Driver1_Price, ...

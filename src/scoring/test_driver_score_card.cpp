@@ -11,10 +11,9 @@
 
 namespace velmora {
 
-TestDriverScoreCard::TestDriverScoreCard(const DataDir& dataDir, const QString& race,
-                                         QWidget* parent)
+TestDriverScoreCard::TestDriverScoreCard(League& league, const QString& race, QWidget* parent)
     : FixedWindow(parent, "TD_Score", QStringLiteral("Test Driver Score Card"), 4485, 1905),
-      cursor_(dataDir.raceTestDrivers(race), dataDir.scratch(), TestDriverRecord::Length)
+      cursor_(league, {LeagueFile::RaceTestDrivers, race})
 {
     numberBox_ = addNumberBox(this, {1260, 120, 690, 285}, false);
     numberBox_->setEnabled(false);
@@ -32,15 +31,15 @@ TestDriverScoreCard::TestDriverScoreCard(const DataDir& dataDir, const QString& 
     connect(newEntry, &QPushButton::clicked, this, &TestDriverScoreCard::onNewClicked);
     connect(finish, &QPushButton::clicked, this, &TestDriverScoreCard::onFinishClicked);
     setTabOrder({driverBox_, scoreBox_, newEntry, finish});
-    setLoaded(load(dataDir));
+    setLoaded(load(league));
 }
 
-bool TestDriverScoreCard::load(const DataDir& dataDir)
+bool TestDriverScoreCard::load(const League& league)
 {
-    // The race file is neither read nor changed on opening.
+    // The race file is neither read nor changed on opening (nor made: the first store does).
     std::vector<TestDriverRecord> drivers;
     QString error;
-    if (!readRecords(dataDir.testDrivers(), &drivers, &error) || !cursor_.open(&error)) {
+    if (!league.read(LeagueFile::TestDrivers, &drivers, &error) || !cursor_.open(&error)) {
         Messages::error(this, error);
         return false;
     }

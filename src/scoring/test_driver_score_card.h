@@ -1,6 +1,5 @@
 #pragma once
 
-#include "data/data_dir.h"
 #include "data/record_cursor.h"
 #include "toolkit/fixed_window.h"
 
@@ -15,7 +14,7 @@ namespace velmora {
 class TestDriverScoreCard : public FixedWindow {
     Q_OBJECT
 public:
-    TestDriverScoreCard(const DataDir& dataDir, const QString& race, QWidget* parent = nullptr);
+    TestDriverScoreCard(League& league, const QString& race, QWidget* parent = nullptr);
 
 public slots:
     void onDriverChosen(int position);
@@ -25,9 +24,10 @@ public slots:
 protected:
     void closeFiles() override { cursor_.close(); }
     bool canStoreShown() const override;
+    void storeAndClose() override { onFinishClicked(); }
 
 private:
-    bool load(const DataDir& dataDir);
+    bool load(const League& league);
     bool storeEntry();
     void showNumber();
 

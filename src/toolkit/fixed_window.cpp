@@ -287,9 +287,7 @@ void FixedWindow::closeEvent(QCloseEvent* event)
             event->ignore();
             return;
         case Messages::Answer::Store:
-            // As its Close button does; a store that fails keeps the window open.
-            if (auto* close = findChild<QPushButton*>(QStringLiteral("Close")))
-                close->click();
+            storeAndClose();
             event->setAccepted(!isVisible());
             return;
         case Messages::Answer::Discard:

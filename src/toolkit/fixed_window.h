@@ -60,8 +60,6 @@ public:
     // False when the window could not read what it is to show: the reason has been told, and
     // the window is not opened.
     bool loaded() const { return loaded_; }
-    // The window has changed the data files (the main window then shows them again).
-    bool changedData() const { return changedData_; }
 
 protected:
     FixedWindow(QWidget* parent, const char* name, const QString& caption, int width, int height);
@@ -74,7 +72,9 @@ protected:
     virtual void closeFiles() {}
     // Leaves the window once its Close or Finish button has stored what it shows.
     void closeStored();
-    void setChangedData() { changedData_ = true; }
+    // What the Store answer of the close box's question does: as the window's Close or
+    // Finish button, which leaves the window open when its store fails.
+    virtual void storeAndClose() {}
 
     // Remembers what the window's boxes show now, a record just shown, stored or begun.
     // Closing the window other than by its Close button once they differ asks whether to
@@ -92,7 +92,6 @@ protected:
 private:
     QPushButton* cancel_ = nullptr;
     bool loaded_ = true;
-    bool changedData_ = false;
     QList<QWidget*> tabOrder_;
     bool shown_ = false;
     QStringList marked_;

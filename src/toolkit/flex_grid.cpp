@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QHeaderView>
-#include <QMouseEvent>
 #include <QPalette>
 
 namespace velmora {
@@ -105,14 +104,6 @@ void FlexGridModel::setAlignment(int col, Qt::Alignment alignment)
         alignment_[col] = alignment;
 }
 
-const QString& FlexGridModel::text(int row, int col) const
-{
-    static const QString empty;
-    if (row < 0 || row >= rows_ || col < 0 || col >= cols_)
-        return empty;
-    return cells_[std::size_t(row) * cols_ + col];
-}
-
 void FlexGridModel::setText(int row, int col, const QString& text)
 {
     if (row < 0 || row >= rows_ || col < 0 || col >= cols_)
@@ -164,8 +155,6 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableView(parent), model_(new FlexGridMod
     setWordWrap(false);
     setTextElideMode(Qt::ElideRight);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) { currentChangedByView(current); });
     connect(model_, &QAbstractItemModel::modelReset, this, &FlexGrid::applyColumnWidths);
 }
 
@@ -189,17 +178,10 @@ void FlexGrid::setFormatString(const QString& format)
     const QFontMetrics metrics(font());
     for (int c = 0; c < parts.size(); ++c) {
         QString heading = parts[c];
-        Qt::Alignment alignment = Qt::AlignLeft;
-        if (heading.startsWith(u'^')) {
-            alignment = Qt::AlignHCenter;
+        const bool centred = heading.startsWith(u'^');
+        if (centred)
             heading.remove(0, 1);
-        } else if (heading.startsWith(u'>')) {
-            alignment = Qt::AlignRight;
-            heading.remove(0, 1);
-        } else if (heading.startsWith(u'<')) {
-            heading.remove(0, 1);
-        }
-        model_->setAlignment(c, alignment);
+        model_->setAlignment(c, centred ? Qt::AlignHCenter : Qt::AlignLeft);
         if (model_->fixedRows() > 0)
             model_->setText(0, c, heading);
         if (int(columnWidths_.size()) <= c)
@@ -257,26 +239,6 @@ void FlexGrid::setRedraw(bool on)
     redraw_ = on;
     model_->holdUpdates(!on);
     setUpdatesEnabled(on);
-}
-
-void FlexGrid::currentChangedByView(const QModelIndex& current)
-{
-    if (current.isValid()) {
-        row_ = current.row();
-        col_ = current.column();
-    }
-}
-
-void FlexGrid::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    const QModelIndex at = indexAt(event->position().toPoint());
-    if (at.isValid()) {
-        row_ = at.row();
-        col_ = at.column();
-    }
-    QTableView::mouseDoubleClickEvent(event);
-    if (at.isValid())
-        emit dblClick();
 }
 
 } // namespace velmora

@@ -27,7 +27,6 @@ public:
     void setFixed(int rows, int cols);
     void setAlignment(int col, Qt::Alignment alignment);
 
-    const QString& text(int row, int col) const;
     void setText(int row, int col, const QString& text);
 
     // While updates are held, changes are made silently and announced in one reset.
@@ -43,9 +42,9 @@ private:
     bool held_ = false, changedWhileHeld_ = false;
 };
 
-// A grid of texts addressed by current row and column or by flat cell index, as the
-// league table and the entries viewer use it. Backed by FlexGridModel, so that a table of
-// tens of thousands of rows fills in milliseconds.
+// A grid of texts addressed by row and column, as the league table and the entries viewer
+// use it. Backed by FlexGridModel, so that a table of tens of thousands of rows fills in
+// milliseconds.
 class FlexGrid : public QTableView {
     Q_OBJECT
 public:
@@ -57,16 +56,9 @@ public:
     void setCols(int cols);
     void setFixed(int rows, int cols) { model_->setFixed(rows, cols); }
 
-    // The current cell.
-    int row() const { return row_; }
-    void setRow(int row) { row_ = row; }
-    void setCol(int col) { col_ = col; }
-    QString text() const { return model_->text(row_, col_); }
-    void setText(const QString& text) { model_->setText(row_, col_, text); }
-
     void setTextMatrix(int row, int col, const QString& text) { model_->setText(row, col, text); }
 
-    // "^Heading|^Other": one part per column; '^' centres it, the rest is its heading
+    // "^Heading|Other": one part per column; '^' centres the column, the rest is its heading
     // (written into the first fixed row) and sets the column's width.
     void setFormatString(const QString& format);
 
@@ -81,22 +73,14 @@ public:
     void setRedraw(bool on);
     bool redraw() const { return redraw_; }
 
-signals:
-    // A double-click, the clicked cell having become the current cell.
-    void dblClick();
-
 protected:
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void updateGeometries() override;
 
 private:
-    void currentChangedByView(const QModelIndex& current);
-
     void applyColumnWidths();
 
     FlexGridModel* model_;
     std::vector<int> columnWidths_; // set by the format string, kept across resets
-    int row_ = 0, col_ = 0;
     bool redraw_ = true;
     bool lastColumnFills_ = false;
 };

@@ -9,9 +9,8 @@
 namespace velmora {
 
 SteppingWindow::SteppingWindow(QWidget* parent, const char* name, const QString& caption, int width,
-                               int height, QString path, QString scratchPath, int recordLength)
-    : FixedWindow(parent, name, caption, width, height),
-      cursor_(std::move(path), std::move(scratchPath), recordLength)
+                               int height, League& league, LeagueFile file)
+    : FixedWindow(parent, name, caption, width, height), cursor_(league, std::move(file))
 {
 }
 
@@ -72,9 +71,9 @@ bool SteppingWindow::storeShown()
 {
     if (cursor_.atNew() && (!appends_ || !changedSinceShown()))
         return true; // nothing to store into, or nothing typed into a record to be
+    completeShown();
     QString error;
     if (cursor_.store(shownBytes(), &error)) {
-        setChangedData();
         markShown();
         return true;
     }
@@ -155,20 +154,13 @@ void SteppingWindow::onDeleteClicked()
     firstBox_->setFocus();
     if (!cursor_.atNew() && !mayDelete())
         return;
-    QByteArray record;
     QString error;
-    const bool stored = !cursor_.atNew();
-    if (cursor_.remove(&record, &error)) {
-        if (stored)
-            setChangedData();
-        showBytes(record);
-        markShown();
-        showNumber();
-    } else {
+    if (!cursor_.remove(&error))
         Messages::error(this, error);
-        if (!cursor_.canStore())
-            refuseStoring(); // the boxes still show the deleted record
-    }
+    else if (showAt(cursor_.number()))
+        showNumber();
+    if (!cursor_.canStore())
+        refuseStoring(); // the boxes still show the deleted record
     updateStepping();
 }
 

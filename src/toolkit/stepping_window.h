@@ -25,11 +25,11 @@ public slots:
 
 protected:
     SteppingWindow(QWidget* parent, const char* name, const QString& caption, int width, int height,
-                   QString path, QString scratchPath, int recordLength);
+                   League& league, LeagueFile file);
 
     // The row of buttons at `top` (twips), each at its left edge in the order New, Previous,
-    // Next, Delete, Close; a left edge below 0 leaves the button out (the score card has no
-    // New and no Delete). Previous and Next start disabled.
+    // Next, Delete, Close; a left edge below 0 leaves New or Delete out (the score card has
+    // neither). Previous and Next start disabled.
     struct Buttons {
         QPushButton *newRecord, *previous, *next, *remove, *close;
     };
@@ -41,6 +41,9 @@ protected:
 
     // Shows a record's bytes in the boxes (no bytes: there is no record to show).
     virtual void showBytes(const QByteArray& record) = 0;
+    // Completes what the boxes show before it is stored (the entry editor picks a first item
+    // in every picker left without one).
+    virtual void completeShown() {}
     // The shown record's bytes, the boxes taken into the working record.
     virtual QByteArray shownBytes() = 0;
     // Empties the boxes a new record starts without.
@@ -69,6 +72,7 @@ protected:
 
     void closeFiles() override { cursor_.close(); }
     bool canStoreShown() const override { return cursor_.canStore(); }
+    void storeAndClose() override { onCloseClicked(); }
 
     RecordCursor cursor_;
     // False for a file the window must not add records to (a race file).

@@ -1,12 +1,13 @@
-// A whole season through the windows only, as an organiser works: the databases, four
-// entries, two races, the league table, the full table, the score report, and Exit.
+// The program as a whole: a season through the windows only, as an organiser works (the
+// databases, four entries, two races, the league table, the full table, the score report, and
+// Exit), and what the programs say on the command line.
 #include "about/program_icon.h"
 #include "fixture.h"
 #include "gui.h"
+#include "table.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/flex_grid.h"
 
-#include <QCryptographicHash>
 #include <QLabel>
 
 using namespace velmora;
@@ -63,13 +64,15 @@ class TestSeason : public QObject {
     Q_OBJECT
 private slots:
     void wholeSeasonThroughTheWindows();
+    void commandLine_data();
+    void commandLine();
 };
 
 void TestSeason::wholeSeasonThroughTheWindows()
 {
     Messages::collect(true);
     TempData data;
-    MainWindow main(data.dir());
+    MainWindow main(openLeague(data.dir()));
     main.show();
     QVERIFY(waitUntilActive(&main));
     enter(main, "Team_Entry",
@@ -130,32 +133,51 @@ void TestSeason::wholeSeasonThroughTheWindows()
     trigger(&main, "Comp_View");
     trigger(&main, "Help_About");
     QVERIFY(shownWindow("Team_Viewer") && shownWindow("frmAbout"));
-    // The About box shows the program's icon drawn for its size; the icon, a chequered flag, as
-    // drawn at three sizes, pixel for pixel (with this Qt's raster painter): a change to any of
-    // its shapes or colours shows here.
+    // The About box shows the program's icon drawn for its size.
     const QPixmap shown = control<QLabel>(shownWindow("frmAbout"), "picIcon")->pixmap();
     QCOMPARE(shown.toImage().convertToFormat(QImage::Format_ARGB32),
              programIconImage(32).convertToFormat(QImage::Format_ARGB32));
-    QCryptographicHash drawn(QCryptographicHash::Sha1);
-    for (const int size : {16, 32, 48}) {
-        const QImage image = programIconImage(size).convertToFormat(QImage::Format_ARGB32);
-        drawn.addData(QByteArrayView(image.constBits(), image.sizeInBytes()));
-    }
-    QCOMPARE(drawn.result().toHex(), QByteArray("cc6d7cf72d209607858e30677204891fcd8f3be1"));
-    // Its etched line: a grey line (371 pixels) over a white one two pixels high (370).
-    const QImage about = shownWindow("frmAbout")->grab().toImage();
-    const auto along = [&about](int y, QRgb colour) {
-        int n = 0;
-        for (int x = 0; x < about.width(); ++x)
-            n += about.pixel(x, y) == colour;
-        return n;
-    };
-    QCOMPARE(QList({along(112, qRgb(128, 128, 128)), along(113, qRgb(255, 255, 255)),
-                    along(114, qRgb(255, 255, 255))}),
-             QList({371, 370, 370}));
     trigger(&main, "File_Exit");
     for (QWidget* w : QApplication::topLevelWidgets())
         QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
+}
+
+// What the programs say, on either channel. DATA is a season's folder, OUT an empty folder.
+void TestSeason::commandLine_data()
+{
+    columns<QString, QStringList, int, QString>("program", "args", "status", "message");
+    const auto row = [](const char* name, QStringList args, int status, const char* message,
+                        const char* program = VELMORA_PROGRAM) {
+        QTest::newRow(name) << QString(program) << args << status << QString::fromUtf8(message);
+    };
+    // The program itself answers before it opens a window, or refuses without one.
+    row("--help", {"--help"}, 0, "[FOLDER]");
+    row("--version", {"--version"}, 0, "velmora 1.");
+    row("two folders", {"DATA", "OUT"}, 2, "Only one data folder");
+    row("unknown option", {"--fast"}, 2, "Unknown option 'fast'");
+    row("folder not made", {"/proc/velmora"}, 1, "/proc/velmora");
+    // The icon files the package installs, one for each size the desktop looks for.
+    row("icons", {"OUT/icons"}, 0, "", VELMORA_EXPORT_ICON);
+    row("icons, folder not made", {"/proc/velmora"}, 1, "cannot create", VELMORA_EXPORT_ICON);
+    row("icons not written", {"/proc"}, 1, "cannot write /proc/velmora-16.png",
+        VELMORA_EXPORT_ICON);
+}
+
+void TestSeason::commandLine()
+{
+    const auto [program, args, status, message] =
+        fetch<QString, QStringList, int, QString>("program", "args", "status", "message");
+    TempData data, out;
+    writeSeason(data.dir());
+    const FolderState before = folderState(data.dir());
+    const auto [exit, said] =
+        runProgram(program, args, {{"DATA", data.dir().path()}, {"OUT", out.dir().path()}});
+    QCOMPARE(exit, status);
+    QVERIFY2(message.isEmpty() ? said.isEmpty() : said.contains(message), qPrintable(said));
+    QCOMPARE(folderState(data.dir()), before);
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        QCOMPARE(QImage(out.path(QStringLiteral("icons/velmora-%1.png").arg(size))).size(),
+                 args.contains("OUT/icons") ? QSize(size, size) : QSize(0, 0));
 }
 
 QTEST_MAIN(TestSeason)

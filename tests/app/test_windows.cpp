@@ -27,7 +27,7 @@ private slots:
     {
         data_ = std::make_unique<TempData>();
         writeSeason(data_->dir());
-        main_ = std::make_unique<MainWindow>(data_->dir());
+        main_ = std::make_unique<MainWindow>(openLeague(data_->dir()));
         QVERIFY(waitUntilActive(main_.get()));
     }
 
@@ -134,7 +134,8 @@ private slots:
         });
         QCOMPARE(reached.join(u' '), order);
         QCOMPARE(kept + opened, typed);
-        QCOMPARE(typed.size(), holds == u"name" ? 80 : typed.size());
+        if (holds == u"name")
+            QCOMPARE(typed.size(), 80);
         QCOMPARE(afterBlank, holds == u"number" ? typed : QString());
         QCOMPARE(afterForeign, holds == u"name" ? QStringLiteral("Zo\u00eb \u20ac") : QString());
         QCOMPARE(tip.contains(u'\u0141'), holds == u"name");
@@ -353,13 +354,17 @@ private slots:
         QCOMPARE(cellText(grid, 23, 0), QStringLiteral("12"));
         QVERIFY(grid->model()->index(0, 1).data(Qt::BackgroundRole).isValid() // heading alone
                 && !grid->model()->index(1, 1).data(Qt::BackgroundRole).isValid());
-        writeRecords(data_->dir().entries(), std::vector(12, entry("x", 1, 9, -1, 3, 7, 5)));
+        // The files changed behind the program's back; a change of the first owner shows them.
+        const auto renameFirst = [](QWidget* w) { type(w, "Owner", "w"), click(w, "Close"); };
+        auto twelve = std::vector(12, entry("x", 1, 9, -1, 3, 7, 5));
+        twelve[0] = entry("y", 0, 0, 0, 0, 1, 0);
+        writeRecords(data_->dir().entries(), twelve);
         writeBytes(data_->dir().testDrivers(), {});
-        open("Entries", [](QWidget* w) { click(w, "Close"); });
+        open("Entries", renameFirst);
         QCOMPARE(rows(grid, {23}, 1) + u' ' + rows(grid, {25}), u"x|||Di Eto|| 13||||||");
         QCOMPARE(grid->model()->rowCount(), 27); // an empty pair after the twelfth entry
-        writeRecords(data_->dir().entries(), std::vector{entry("y", 0, 0, 0, 0, 1, 0)});
-        open("Entries", [](QWidget* w) { click(w, "Close"); });
+        writeRecords(data_->dir().entries(), std::vector{twelve[0]});
+        open("Entries", renameFirst);
         QCOMPARE(rows(grid, {3}, 1) + QString::number(grid->model()->rowCount()), u"|||||25");
     }
 

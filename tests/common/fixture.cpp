@@ -37,6 +37,15 @@ QByteArray readBytes(const QString& path)
     return bytes;
 }
 
+std::unique_ptr<League> openLeague(const DataDir& dir, League::Mode mode)
+{
+    auto league = std::make_unique<League>();
+    QString error;
+    if (!league->open(dir, mode, &error))
+        qFatal("cannot open the league: %s", qPrintable(error));
+    return league;
+}
+
 TeamRecord team(const QString& name, const QString& engine, const QString& driver1,
                 const QString& driver2, float price, int score)
 {

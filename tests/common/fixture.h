@@ -2,12 +2,12 @@
 // small season every test that needs a league starts from.
 #pragma once
 
-#include "data/data_dir.h"
-#include "data/record_file.h"
-#include "data/types.h"
+#include "data/league.h"
 
 #include <QMap>
 #include <QTemporaryDir>
+
+#include <memory>
 
 namespace velmora::test {
 
@@ -31,9 +31,12 @@ template <class Record> void writeRecords(const QString& path, const std::vector
 template <class Record> std::vector<Record> readRecords(const QString& path)
 {
     std::vector<Record> records;
-    velmora::readRecords(path, &records, nullptr);
+    decodeRecords(readBytes(path), &records, path, nullptr);
     return records;
 }
+
+// The league of a folder, opened (to work on, unless told otherwise) or the test ends.
+std::unique_ptr<League> openLeague(const DataDir& dir, League::Mode mode = League::Mode::Work);
 
 // A team named and priced as given, its slot s scoring score + s.
 TeamRecord team(const QString& name, const QString& engine, const QString& driver1,

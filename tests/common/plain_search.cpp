@@ -10,9 +10,13 @@ BestWorst plainSearch(const std::vector<TeamRecord>& teams, double budget)
     BestWorst result; // the best scoring above 0, the worst of all
 
     const auto at = [&teams](int r) -> const TeamRecord& { return teams[std::size_t(r)]; };
+    const auto driver = [&at](int d) -> const ComponentSlot& {
+        const Pick p = Pick::at(Pick::Driver1, d);
+        return *p.in(at(p.record));
+    };
     auto consider = [&](int i, int j, int d1, int d2) {
         const ComponentSlot &team = at(i).Team, &engine = at(j).Engine;
-        const ComponentSlot &first = at(d1 / 2).driver(d1), &second = at(d2 / 2).driver(d2);
+        const ComponentSlot &first = driver(d1), &second = driver(d2);
         const float price = ((team.Price + engine.Price) + first.Price) + second.Price;
         if (price > budget)
             return;

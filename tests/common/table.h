@@ -41,6 +41,25 @@ inline const auto fetchTexts = [](auto... names) {
     return fetch<decltype(QString(names))...>(names...);
 };
 
+// A program run to its end, with the arguments' placeholders (each key of `folders`) replaced:
+// its exit status and all it said, on either channel.
+inline std::pair<int, QString>
+runProgram(const QString& program, QStringList args, const QMap<QString, QString>& folders,
+           const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+{
+    for (QString& a : args)
+        for (auto it = folders.cbegin(); it != folders.cend(); ++it)
+            a.replace(it.key(), it.value());
+    QProcess run;
+    run.setProcessChannelMode(QProcess::MergedChannels);
+    run.setProcessEnvironment(environment);
+    run.start(program, args);
+    if (!run.waitForFinished(60000))
+        return {-1, QStringLiteral("(did not end)")};
+    return {run.exitStatus() == QProcess::NormalExit ? run.exitCode() : 128 + run.exitCode(),
+            QString::fromLocal8Bit(run.readAll())};
+}
+
 } // namespace velmora::test
 
 using namespace velmora;

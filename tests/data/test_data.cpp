@@ -1,8 +1,8 @@
 // The data files: how typed texts become field values and back, the exact bytes of every
 // record type, race file names, the record file's rules and the record cursor's.
 #include "data/codepage.h"
-#include "data/folder_lock.h"
 #include "data/record_cursor.h"
+#include "fixture.h"
 #include "table.h"
 #include "toolkit/twips.h"
 
@@ -113,71 +113,102 @@ private slots:
         QCOMPARE(decode1252("\x80\x9f", 2), QStringLiteral("€Ÿ"));
     }
 
-    void recordFileAndCursor()
+    // The league's files, through the League only: reading makes nothing, a store is flushed and
+    // told once (what changes nothing is neither written nor told), no gap, a failed append taken
+    // back, a partial record kept out, a delete through temp.tro, several files all or none.
+    void leagueFiles()
     {
         TempData d;
-        const QString path = d.path(QStringLiteral("r.tro"));
-        RecordFile f;
+        const auto league = openLeague(d.dir());
+        QSignalSpy told(league.get(), &League::changed);
+        QCOMPARE(QDir(d.dir().path()).entryList(QDir::Files),
+                 QStringList({"entry.tro", "teams.tro", "test.tro"})); // made to work on
+        std::vector<RaceName> races;
         QString error;
-        QVERIFY(f.open(path, 4, &error) && QFile::exists(path) && f.count() == 0);
-        QByteArray bytes;
-        QVERIFY(f.write(1, QByteArray("aaaa"), &error));
-        QVERIFY(!f.write(3, QByteArray("cccc"), &error)); // never a gap of undefined records
-        // A failed append is taken back whole.
+        const LeagueFile calendar = LeagueFile::Calendar, race = {LeagueFile::RaceTeams, "Spa"};
+        QVERIFY(league->read(calendar, &races, &error) && league->read(race, &races, &error));
+        RecordFile file;
+        QVERIFY(league->openRecords(calendar, &file, &error) && file.count() == 0);
+        QCOMPARE(QDir(d.dir().path()).entryList(QDir::Files).size(), 3);
+        const QByteArray a = RaceName{"A"}.encode(), b = RaceName{"B"}.encode();
+        QVERIFY(league->store(calendar, file, 1, a, &error));
+        QVERIFY(league->store(calendar, file, 1, a, &error));  // the same bytes: no change
+        QVERIFY(!league->store(calendar, file, 3, b, &error)); // never a gap
         io::setFaultHook([](io::Op op, const QString&) { return op == io::Op::Sync ? EIO : 0; });
-        QVERIFY(!f.write(2, QByteArray("bbbb"), &error));
+        QVERIFY(!league->store(calendar, file, 2, b, &error));
         io::setFaultHook({});
-        QVERIFY2(error.contains(path) && error.contains(u"Input/output error"), qPrintable(error));
-        QCOMPARE(readBytes(path), QByteArray("aaaa"));
-        // A partial record at the end is not counted, read or overwritten but by an append.
-        writeBytes(path, "aaaabb");
-        QVERIFY(f.read(2, &bytes, &error) && bytes.isEmpty());
-        QVERIFY(f.write(2, QByteArray("cccc"), &error));
-        QCOMPARE(readBytes(path), QByteArray("aaaacccc"));
-        // A file too large for the memory is refused with the usual message, never a crash.
-        QVERIFY(!io::allocate(&bytes, qint64(1) << 62, path, &error));
-        QVERIFY2(error.contains(path)
-                     && error.contains(QString::fromLocal8Bit(std::strerror(ENOMEM))),
+        QVERIFY2(error.contains(d.dir().calendar()) && error.contains(u"Input/output error"),
                  qPrintable(error));
-        // A delete goes through temp.tro (emptied first), renamed over the file: permissions kept.
-        writeBytes(path, "aabbccd");
-        ::chmod(QFile::encodeName(path).constData(), 0600);
-        writeBytes(d.dir().scratch(), QByteArray(50, 'x'));
-        QVERIFY(deleteRecord(path, d.dir().scratch(), 2, 9, &error)); // outside: nothing at all
-        QCOMPARE(readBytes(path), QByteArray("aabbccd"));
-        QVERIFY(deleteRecord(path, d.dir().scratch(), 2, 2, &error));
-        QCOMPARE(readBytes(path), QByteArray("aacc")); // the partial record gone too
-        QCOMPARE(QFileInfo(path).permissions() & QFile::ReadGroup, QFile::Permissions());
-        QCOMPARE(QDir(d.dir().path()).entryList(QDir::Files), QStringList{"r.tro"});
-        // A cursor never stores over a record it could not read: here, the one a delete left shown.
-        writeBytes(path, "abc");
-        RecordCursor cursor(path, d.dir().scratch(), 1);
-        QVERIFY(cursor.open(&error) && cursor.go(1, &bytes, &error));
-        bool deleted = false;
-        io::setFaultHook([&deleted](io::Op op, const QString&) {
-            deleted = deleted || op == io::Op::Rename;
-            return deleted && op == io::Op::Read ? EIO : 0;
+        QCOMPARE(readBytes(d.dir().calendar()), a);
+        writeBytes(d.dir().calendar(), a + "bb");
+        QByteArray bytes;
+        QVERIFY(file.read(2, &bytes, &error) && bytes.isEmpty());
+        QVERIFY(league->store(calendar, file, 2, b, &error));
+        QCOMPARE(readBytes(d.dir().calendar()), a + b);
+        // A file too large for the memory is refused with the usual message, never a crash.
+        QVERIFY(!io::allocate(&bytes, qint64(1) << 62, d.dir().calendar(), &error));
+        QVERIFY2(error.contains(QString::fromLocal8Bit(std::strerror(ENOMEM))), qPrintable(error));
+        // A delete goes through temp.tro (emptied first), renamed over the file: permissions
+        // kept, the partial record at the end gone too; outside the file, nothing at all.
+        writeBytes(d.dir().calendar(), a + b + a + "c");
+        ::chmod(QFile::encodeName(d.dir().calendar()).constData(), 0600);
+        writeBytes(d.dir().scratch(), QByteArray(500, 'x'));
+        QVERIFY(league->remove(calendar, 9, &error));
+        QVERIFY(league->remove(calendar, 2, &error));
+        QCOMPARE(readBytes(d.dir().calendar()), a + a);
+        QCOMPARE(QFileInfo(d.dir().calendar()).permissions() & QFile::ReadGroup,
+                 QFile::Permissions());
+        // Several files all or none: the second failing, the first is put back, a new one gone.
+        io::setFaultHook([](io::Op op, const QString& path) {
+            return op == io::Op::Rename && path.endsWith(u"entry.tro") ? ENOSPC : 0;
         });
-        QVERIFY(!cursor.remove(&bytes, &error));
+        QVERIFY(!league->replace({{race, "r"}, {calendar, b}, {LeagueFile::Entries, "e"}}, &error));
         io::setFaultHook({});
-        QVERIFY(!cursor.store("Z", &error));
-        QCOMPARE(readBytes(path), QByteArray("bc"));
+        QVERIFY2(error.contains(d.dir().entries()), qPrintable(error));
+        QCOMPARE(readBytes(d.dir().calendar()), a + a);
+        QCOMPARE(QDir(d.dir().path()).entryList(QDir::Files).size(), 4);
+        QVERIFY(league->replace({{race, "r"}, {calendar, b}}, &error));
+        QCOMPARE(readBytes(d.dir().raceTeams("Spa")) + readBytes(d.dir().calendar()), "r" + b);
+        // Told once a change, with what changed: the store, the append, the delete, the two files.
+        QCOMPARE(told.size(), 4);
+        QCOMPARE(told[3][0].toInt(), LeagueFile::RaceTeams | LeagueFile::Calendar);
     }
 
-    // One copy of the program at a time on a folder: a second is refused until the first lets go.
+    // A cursor never stores over a record it could not read: here, the one a delete left shown.
+    void cursorTrustsWhatItRead()
+    {
+        TempData d;
+        const auto league = openLeague(d.dir());
+        const QByteArray a = RaceName{"A"}.encode(), b = RaceName{"B"}.encode();
+        writeBytes(d.dir().calendar(), a + b);
+        RecordCursor cursor(*league, LeagueFile::Calendar);
+        QByteArray bytes;
+        QString error;
+        QVERIFY(cursor.open(&error) && cursor.go(1, &bytes, &error) && cursor.remove(&error));
+        QVERIFY(!cursor.store(a, &error));
+        io::setFaultHook([](io::Op op, const QString&) { return op == io::Op::Read ? EIO : 0; });
+        QVERIFY(!cursor.go(1, &bytes, &error));
+        io::setFaultHook({});
+        QVERIFY(!cursor.store(a, &error));
+        QVERIFY(cursor.go(1, &bytes, &error) && cursor.store(a, &error));
+        QCOMPARE(readBytes(d.dir().calendar()), a);
+    }
+
+    // One copy of the program at a time on a folder: a second is refused until the first lets go;
+    // one that only reads it takes no lock.
     void folderLock()
     {
         TempData d;
         QString error;
         ::chmod(QFile::encodeName(d.dir().path()).constData(), 0555); // viewed read-only: held too
-        auto first = std::make_unique<FolderLock>();
-        FolderLock second;
-        QVERIFY(first->acquire(d.dir().path(), &error));
-        QVERIFY(!second.acquire(d.dir().path(), &error));
+        auto first = openLeague(d.dir());
+        League second, reader;
+        QVERIFY(!second.open(d.dir(), League::Mode::Work, &error));
         QVERIFY2(error.contains(u"already running") && error.contains(d.dir().path()),
                  qPrintable(error));
+        QVERIFY(reader.open(d.dir(), League::Mode::Read, &error));
         first.reset();
-        QVERIFY(second.acquire(d.dir().path(), &error));
+        QVERIFY(second.open(d.dir(), League::Mode::Work, &error));
     }
 
     // The league's folder: the one named, else the program's, else the user's; writable by its

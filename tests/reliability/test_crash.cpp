@@ -40,14 +40,15 @@ private slots:
         const auto row = columns<Work>("work");
         // Spa typed in the scoring window and calculated (again: Spa is in the calendar by then).
         row("calendar append, then championship", [](const DataDir& d) {
-            ScoringWindow score(d);
+            const auto league = openLeague(d);
+            ScoringWindow score(*league);
             picker(&score, "Race")->setEditText(QStringLiteral("Spa"));
             score.onCalculateClicked();
             return !score.isVisible();
         });
         row("score report", [](const DataDir& d) {
             QByteArray report;
-            return buildScoreReport(d, &report, nullptr)
+            return buildScoreReport(*openLeague(d), &report, nullptr)
                    && writeScoreReport(d.file(QStringLiteral("report.txt")), report, nullptr);
         });
     }

@@ -62,7 +62,9 @@ void TestFaults::sweep_data()
         },
         "report.txt");
     row(
-        "start-up", "Main", {}, [](QWidget*, const DataDir& d) { MainWindow again(d); }, "");
+        "start-up", "Main", {},
+        [](QWidget*, const DataDir& d) { MainWindow again(openLeague(d, League::Mode::Read)); },
+        "");
 }
 
 void TestFaults::sweep()
@@ -76,7 +78,7 @@ void TestFaults::sweep()
         TempData data;
         dir = &data.dir();
         writeSeason(data.dir());
-        MainWindow main(data.dir());
+        MainWindow main(openLeague(data.dir()));
         QVERIFY(waitUntilActive(&main));
         inWindow(main, window, [&](QWidget* w) { // "Main": the main window itself
             for (const Act& a : prepare)
@@ -186,7 +188,7 @@ void TestFaults::readOnly()
         };
         ::chmod(QFile::encodeName(data.dir().path()).constData(), readOnly ? 0555 : 0700);
         Messages::collected().clear();
-        MainWindow main(data.dir());
+        MainWindow main(openLeague(data.dir()));
         QVERIFY(waitUntilActive(&main));
         inWindow(main, window, [&](QWidget* w) {
             step(1); // opened

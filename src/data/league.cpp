@@ -1,0 +1,229 @@
+#include "data/league.h"
+
+#include "data/io.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <numeric>
+#include <optional>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace velmora {
+
+namespace {
+
+// Each kind's file: its name (a race file's extension) and the length of its records.
+struct KindOf {
+    LeagueFile::Kind kind;
+    const char* name;
+    int recordLength;
+};
+constexpr KindOf kKinds[] = {{LeagueFile::Teams, "teams.tro", TeamRecord::Length},
+                             {LeagueFile::TestDrivers, "test.tro", TestDriverRecord::Length},
+                             {LeagueFile::Entries, "entry.tro", EntryRecord::Length},
+                             {LeagueFile::Calendar, "calendar.tro", RaceName::Length},
+                             {LeagueFile::RaceTeams, ".tmr", TeamRecord::Length},
+                             {LeagueFile::RaceTestDrivers, ".tdr", TestDriverRecord::Length}};
+
+const KindOf& of(LeagueFile::Kind kind)
+{
+    return *std::find_if(std::begin(kKinds), std::end(kKinds),
+                         [kind](const KindOf& k) { return k.kind == kind; });
+}
+
+} // namespace
+
+int LeagueFile::recordLength() const
+{
+    return of(kind).recordLength;
+}
+
+League::League(QObject* parent) : QObject(parent) {}
+
+League::~League()
+{
+    io::closeFile(lock_); // closing drops the lock
+}
+
+bool League::open(const DataDir& dir, Mode mode, QString* error)
+{
+    dir_ = dir;
+    const QFileInfo folder(dir.path());
+    if (!folder.exists())
+        return io::fail(error,
+                        QStringLiteral("The data folder \"%1\" does not exist.").arg(dir.path()));
+    if (!folder.isDir())
+        return io::fail(error, QStringLiteral("\"%1\" is not a folder.").arg(dir.path()));
+    writable_ = mode == Mode::Work && dir.writable();
+    if (mode == Mode::Read)
+        return true;
+    lock_ = ::open(QFile::encodeName(dir.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (lock_ < 0)
+        return io::fail(error,
+                        io::errorText(QStringLiteral("open the data folder"), dir.path(), errno));
+    if (::flock(lock_, LOCK_EX | LOCK_NB) != 0)
+        return io::fail(
+            error, errno == EWOULDBLOCK
+                       ? QStringLiteral("Velmora is already running on the data folder "
+                                        "\"%1\". Use the window that is open.")
+                             .arg(dir.path())
+                       : io::errorText(QStringLiteral("lock the data folder"), dir.path(), errno));
+    // As start-up always has: the league's three databases are there from the first start
+    // (made when absent, never opened for writing here).
+    const LeagueFile::Kind made[] = {LeagueFile::Teams, LeagueFile::TestDrivers,
+                                     LeagueFile::Entries};
+    for (const LeagueFile::Kind kind : made) {
+        const int fd = writable_ ? io::openFile(path(kind), O_RDONLY | O_CREAT, error) : 0;
+        if (fd < 0)
+            return false;
+        io::closeFile(fd);
+    }
+    return true;
+}
+
+QString League::path(const LeagueFile& file) const
+{
+    const QString name = QString::fromLatin1(of(file.kind).name);
+    return file.kind & (LeagueFile::RaceTeams | LeagueFile::RaceTestDrivers)
+               ? dir_.file(escapeRaceName(storedRaceName(file.race)) + name)
+               : dir_.file(name);
+}
+
+bool League::readBytes(const LeagueFile& file, QByteArray* bytes, QString* error) const
+{
+    return io::readWholeFile(path(file), bytes, error);
+}
+
+std::vector<qint64> League::raceFileCounts(LeagueFile::Kind kind) const
+{
+    std::vector<qint64> counts;
+    for (const QFileInfo& race : QDir(dir_.path())
+                                     .entryInfoList({u'*' + QString::fromLatin1(of(kind).name)},
+                                                    QDir::Files | QDir::Hidden))
+        counts.push_back(race.size() / of(kind).recordLength);
+    return counts;
+}
+
+bool League::openRecords(const LeagueFile& file, RecordFile* records, QString* error) const
+{
+    return records->open(path(file), file.recordLength(), writable_, error);
+}
+
+bool League::store(const LeagueFile& file, RecordFile& records, qint64 n, const QByteArray& bytes,
+                   QString* error)
+{
+    // Storing what the record holds already changes nothing: a read-only league can be
+    // stepped through in the editors without a message at every step.
+    QByteArray stored;
+    if (n <= records.count() && records.read(n, &stored, nullptr) && stored == bytes)
+        return true;
+    if (!writable_)
+        return io::fail(error, io::readOnlyText(dir_.path()));
+    if (!records.write(n, bytes, error))
+        return false;
+    emit changed(file.kind);
+    return true;
+}
+
+bool League::remove(const LeagueFile& file, qint64 k, QString* error)
+{
+    QByteArray bytes;
+    if (!readBytes(file, &bytes, error))
+        return false;
+    const int length = file.recordLength();
+    const qint64 count = bytes.size() / length;
+    if (k < 1 || k > count)
+        return true;
+    bytes.truncate(count * length);
+    bytes.remove((k - 1) * length, length);
+    return replace({{file, bytes}}, error);
+}
+
+bool League::replace(const std::vector<Replacement>& files, QString* error)
+{
+    // What each file holds now (none: absent), to leave alone when it does not change and to
+    // put back should a later file fail.
+    std::vector<std::optional<QByteArray>> before;
+    int changes = 0;
+    for (const Replacement& r : files) {
+        QByteArray bytes;
+        if (!readBytes(r.file, &bytes, error))
+            return false;
+        const bool exists = !bytes.isEmpty() || QFileInfo::exists(path(r.file));
+        before.push_back(exists ? std::optional(bytes) : std::nullopt);
+        changes |= bytes != r.bytes ? r.file.kind : 0;
+    }
+    if (changes == 0)
+        return true;
+    if (!writable_)
+        return io::fail(error, io::readOnlyText(dir_.path()));
+    for (std::size_t k = 0; k < files.size(); ++k) {
+        const QString target = path(files[k].file);
+        if (before[k].value_or(QByteArray()) == files[k].bytes
+            || io::replaceFile(target, dir_.scratch(), files[k].bytes, error))
+            continue;
+        for (std::size_t j = 0; j < k; ++j) {
+            const QString done = path(files[j].file);
+            QString restoreError;
+            if (!before[j])
+                io::removeFile(done);
+            else if (*before[j] != files[j].bytes
+                     && !io::replaceFile(done, dir_.scratch(), *before[j], &restoreError) && error)
+                *error += u'\n' + restoreError;
+        }
+        return false;
+    }
+    emit changed(changes);
+    return true;
+}
+
+namespace {
+
+// The positions of the entries of an entry file in league order.
+std::vector<std::size_t> leagueOrder(const std::vector<EntryRecord>& entries,
+                                     const QByteArray& file, LeagueOrder order)
+{
+    std::vector<std::size_t> at(entries.size());
+    std::iota(at.begin(), at.end(), std::size_t(0));
+    if (order == LeagueOrder::ByPoints) {
+        std::stable_sort(at.begin(), at.end(), [&entries](std::size_t a, std::size_t b) {
+            return entries[a].Points > entries[b].Points;
+        });
+        return at;
+    }
+    // The owner key is the stored text field itself, the first of the record: unsigned bytes
+    // compared, so the padding blank sorts before every letter and 'Z' (0x5A) before 'a'.
+    const auto owner = [&file](std::size_t i) {
+        return QByteArrayView(file.constData() + qsizetype(i) * EntryRecord::Length,
+                              TextFieldLength);
+    };
+    std::stable_sort(at.begin(), at.end(),
+                     [&owner](std::size_t a, std::size_t b) { return owner(a) < owner(b); });
+    return at;
+}
+
+} // namespace
+
+bool League::orderEntries(LeagueOrder order, QString* error)
+{
+    std::vector<EntryRecord> entries;
+    QByteArray file;
+    if (!read(LeagueFile::Entries, &entries, error, &file))
+        return false;
+    const std::vector<std::size_t> at = leagueOrder(entries, file, order);
+    if (std::is_sorted(at.begin(), at.end()))
+        return true; // in order already: not written at all
+    // The records' own bytes, moved: no record is decoded and encoded again.
+    QByteArray ordered;
+    ordered.reserve(file.size());
+    for (std::size_t i : at)
+        ordered.append(file.constData() + qsizetype(i) * EntryRecord::Length, EntryRecord::Length);
+    return replace({{LeagueFile::Entries, ordered + restOf<EntryRecord>(file)}}, error);
+}
+
+} // namespace velmora

@@ -1,0 +1,116 @@
+#pragma once
+
+#include "data/data_dir.h"
+#include "data/record_file.h"
+#include "data/types.h"
+
+#include <QObject>
+
+#include <vector>
+
+namespace velmora {
+
+// One file of a league: a database, the entries, the calendar, or one of a race's two files.
+// The kinds are also the bits of League::changed's mask.
+struct LeagueFile {
+    enum Kind {
+        Teams = 1,
+        TestDrivers = 2,
+        Entries = 4,
+        Calendar = 8,
+        RaceTeams = 16,
+        RaceTestDrivers = 32
+    };
+    LeagueFile(Kind kind, QString race = {}) : kind(kind), race(std::move(race)) {}
+
+    Kind kind;
+    QString race; // for a race file: the race, as typed or listed
+    int recordLength() const;
+};
+
+enum class LeagueOrder {
+    ByPoints, // highest points first
+    ByOwner,  // owners ascending by the code of each stored byte, all 80 of them
+};
+
+// A league's folder, and the one door to it: every file of the league is read and written
+// here, and what a write changed is told through changed(). Opened to work on, it holds the
+// folder's lock, so that a second copy of the program on the folder ends before it writes
+// anything; opened to read (another season, the publisher), it takes no lock and stores
+// nothing. Reading never makes a file: an absent one reads as empty.
+//
+// Every write keeps its file whole: a record is flushed before the call returns, a file is
+// replaced in one rename, and a change of several files is made all or none. A league whose
+// folder cannot be written, or that was opened to read, refuses every change with one message
+// naming the folder; storing what a file holds already is no change.
+class League : public QObject {
+    Q_OBJECT
+public:
+    enum class Mode { Work, Read };
+
+    explicit League(QObject* parent = nullptr);
+    ~League() override;
+
+    // Opens the folder. To work on it: its lock taken (refused when another copy holds it) and
+    // in a writable folder the team, test-driver and entry files made when absent. To read
+    // it: nothing taken or made. False, with the reason in *error, for a folder that does not
+    // exist or cannot be opened.
+    bool open(const DataDir& dir, Mode mode, QString* error);
+
+    const DataDir& dir() const { return dir_; }
+    bool writable() const { return writable_; }
+    QString path(const LeagueFile& file) const;
+
+    // The whole records of a file, and (when asked) its bytes as read, whose bytes after the
+    // last whole record are kept when the file is rewritten (restOf). False, with the file and
+    // the system's reason in *error, when it cannot be read.
+    template <class Record>
+    bool read(const LeagueFile& file, std::vector<Record>* records, QString* error,
+              QByteArray* bytes = nullptr) const
+    {
+        QByteArray contents;
+        if (!readBytes(file, &contents, error)
+            || !decodeRecords(contents, records, path(file), error))
+            return false;
+        if (bytes)
+            *bytes = std::move(contents);
+        return true;
+    }
+    bool readBytes(const LeagueFile& file, QByteArray* bytes, QString* error) const;
+    // The record count of every race file of a kind in the folder, whether or not the
+    // calendar lists its race.
+    std::vector<qint64> raceFileCounts(LeagueFile::Kind kind) const;
+
+    // A file for a window that goes through it record by record (not made when absent).
+    bool openRecords(const LeagueFile& file, RecordFile* records, QString* error) const;
+    // Stores record n of a file opened so (count + 1 appends), flushed before it returns.
+    bool store(const LeagueFile& file, RecordFile& records, qint64 n, const QByteArray& bytes,
+               QString* error);
+    // Deletes record k of a file by rewriting it without that record (the partial record at
+    // its end goes too); k outside 1..count changes nothing.
+    bool remove(const LeagueFile& file, qint64 k, QString* error);
+
+    // Files replaced by new bytes, all or none: when one cannot be replaced, those already
+    // replaced get their old bytes back and those that did not exist are removed.
+    struct Replacement {
+        LeagueFile file;
+        QByteArray bytes;
+    };
+    bool replace(const std::vector<Replacement>& files, QString* error);
+    // The entries put in league order, stable (equal keys keep their order); the file is
+    // written only when the order changes, bytes after the last whole record kept.
+    bool orderEntries(LeagueOrder order, QString* error);
+
+signals:
+    // The files of these kinds (a mask of LeagueFile::Kind) have changed, once per change.
+    void changed(int files);
+
+private:
+    DataDir dir_;
+    bool writable_ = false;
+    // The folder itself, held open with an advisory lock on it (no lock file) while the league
+    // is worked on; the lock goes with the process, however it ends.
+    int lock_ = -1;
+};
+
+} // namespace velmora
