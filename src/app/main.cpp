@@ -61,6 +61,40 @@ bool answered(const QCommandLineParser& parser)
     return true;
 }
 
+// The arguments without the toolkit's own options (-platform offscreen, -style Fusion ...),
+// which the window system takes; *platform tells that one named the platform to use.
+QStringList withoutToolkitOptions(QStringList arguments, bool* platform)
+{
+    static const QStringList valued = {
+        "platform",    "platformpluginpath", "platformtheme", "plugin",    "qwindowgeometry",
+        "qwindowicon", "qwindowtitle",       "session",       "display",   "name",
+        "title",       "geometry",           "style",         "stylesheet"};
+    static const QStringList flags = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+    *platform = false;
+    for (qsizetype i = 1; i < arguments.size();) {
+        QString option = arguments[i];
+        if (option == u"--" || !option.startsWith(u'-'))
+            break;
+        option.remove(0, option.startsWith(QLatin1String("--")) ? 2 : 1);
+        const bool takesValue = valued.contains(option) && i + 1 < arguments.size();
+        if (!takesValue && !flags.contains(option) && !option.startsWith(u"qmljsdebugger=")) {
+            ++i;
+            continue;
+        }
+        *platform |= option == u"platform";
+        arguments.remove(i, takesValue ? 2 : 1);
+    }
+    return arguments;
+}
+
+// A mistake on the command line, said before any window is opened: status 2.
+int usage(const QCommandLineParser& parser, const QString& text)
+{
+    std::fprintf(stderr, "velmora: %s\n%s\nTry 'velmora --help' for more information.\n",
+                 qPrintable(text), qPrintable(parser.helpText().section(u'\n', 0, 0)));
+    return 2;
+}
+
 // A message on the terminal, and in a box for a copy started from a desktop entry.
 int refuseStart(const QString& text)
 {
@@ -76,41 +110,41 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Velmora"));
     QCoreApplication::setApplicationVersion(velmora::versionText());
     {
-        // --help and --version answer before there is a window system to connect to. Qt's
-        // own options (-platform, -style ...) are only known once QApplication has taken
-        // them out, so an option not known here is judged there.
+        // Everything the command line can get wrong is told before there is a window system
+        // to connect to: over ssh or in a script there is none.
         QCoreApplication terminal(argc, argv);
         QCommandLineParser parser;
         describe(&parser);
-        if (parser.parse(QCoreApplication::arguments())) {
-            if (answered(parser))
-                return 0;
-            // A folder named on the command line that cannot be made is said where it was
-            // typed, also with no display to show a box on.
-            const QStringList named = parser.positionalArguments();
-            velmora::DataDir dir;
-            QString error;
-            if (named.size() == 1 && !velmora::DataDir::open(named[0], {}, &dir, &error)) {
-                std::fprintf(stderr, "velmora: %s\n", qPrintable(error));
-                return 1;
-            }
+        bool platform;
+        if (!parser.parse(withoutToolkitOptions(QCoreApplication::arguments(), &platform)))
+            return usage(parser, parser.errorText());
+        if (answered(parser))
+            return 0;
+        const QStringList named = parser.positionalArguments();
+        if (named.size() > 1)
+            return usage(parser, QStringLiteral("Only one data folder can be named."));
+        // A folder named on the command line that cannot be made is said where it was typed.
+        velmora::DataDir dir;
+        QString error;
+        if (named.size() == 1 && !velmora::DataDir::open(named[0], {}, &dir, &error)) {
+            std::fprintf(stderr, "velmora: %s\n", qPrintable(error));
+            return 1;
+        }
+        if (!platform && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
+            && qEnvironmentVariableIsEmpty("DISPLAY")
+            && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+            std::fprintf(stderr, "velmora: there is no display to open the window on (neither "
+                                 "DISPLAY nor WAYLAND_DISPLAY is set). Start it in a desktop "
+                                 "session, or for a look without one with: xvfb-run -a velmora\n");
+            return 1;
         }
     }
 
     Application app(argc, argv);
     QCommandLineParser parser;
     describe(&parser);
-    if (!parser.parse(QCoreApplication::arguments()) || parser.positionalArguments().size() > 1) {
-        const QString usage = parser.helpText().section(u'\n', 0, 0);
-        std::fprintf(stderr, "velmora: %s\n%s\nTry 'velmora --help' for more information.\n",
-                     qPrintable(parser.positionalArguments().size() > 1
-                                    ? QStringLiteral("Only one data folder can be named.")
-                                    : parser.errorText()),
-                     qPrintable(usage));
-        return 2;
-    }
-    if (answered(parser))
-        return 0;
+    bool platform;
+    parser.parse(withoutToolkitOptions(QCoreApplication::arguments(), &platform));
 
     QFont font(QStringLiteral("Sans Serif"), 8);
     font.setStyleHint(QFont::SansSerif);

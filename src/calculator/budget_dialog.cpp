@@ -12,7 +12,7 @@ BudgetDialog::BudgetDialog(std::function<bool(const QString&)> search, QWidget* 
       search_(std::move(search))
 {
     budgetBox_ = addTextBox(this, "Budge", {1395, 255, 1335, 315});
-    holdsNumber(budgetBox_);
+    holdsNumber(budgetBox_, NumberField::Real);
     addLabel(this, "Label1", QStringLiteral("Budget Limit:"), {240, 300, 1095, 255}, budgetBox_,
              Qt::AlignLeft);
     auto* ok = addButton(this, "Ok", QStringLiteral("Ok"), {2880, 240, 990, 345});

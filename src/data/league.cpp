@@ -86,6 +86,11 @@ bool League::open(const DataDir& dir, Mode mode, QString* error)
     return true;
 }
 
+QString League::name() const
+{
+    return QFileInfo(dir_.path()).fileName();
+}
+
 QString League::path(const LeagueFile& file) const
 {
     const QString name = QString::fromLatin1(of(file.kind).name);

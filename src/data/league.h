@@ -59,6 +59,8 @@ public:
 
     const DataDir& dir() const { return dir_; }
     bool writable() const { return writable_; }
+    // The league's name: for now, its folder's ("league2026").
+    QString name() const;
     QString path(const LeagueFile& file) const;
 
     // The whole records of a file, and (when asked) its bytes as read, whose bytes after the

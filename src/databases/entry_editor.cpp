@@ -33,7 +33,7 @@ EntryEditor::EntryEditor(League& league, qint64 first, QWidget* parent)
     totalBox_ = addTextBox(this, "Price", {3330, 375, 960, 285});
     totalBox_->setFrame(false);
     totalBox_->setAlignment(Qt::AlignCenter);
-    holdsNumber(totalBox_);
+    holdsNumber(totalBox_, NumberField::Real);
     const Buttons b = addButtons(3180, {45, 825, 1740, 2655, 3555});
     QLineEdit* number = addNumberBox(this, {1185, 0, 690, 285});
     number->setFrame(false);

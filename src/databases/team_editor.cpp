@@ -20,7 +20,7 @@ TeamEditor::TeamEditor(League& league, QWidget* parent)
         priceBoxes_[s] =
             addTextBox(this, prices[s], {3390, tops[s], 960, 285}, QString::fromLatin1(spoken[s]));
         holdsName(nameBoxes_[s]);
-        holdsNumber(priceBoxes_[s]);
+        holdsNumber(priceBoxes_[s], NumberField::Real);
         priceBoxes_[s]->setAlignment(Qt::AlignCenter);
     }
     const Buttons b = addButtons(2340, {105, 892, 1799, 2706, 3615});

@@ -17,7 +17,7 @@ TestDriverEditor::TestDriverEditor(League& league, QWidget* parent)
     priceBox_ = addTextBox(this, "Price", {3075, 420, 960, 285});
     priceBox_->setText(QStringLiteral("1"));
     priceBox_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    holdsNumber(priceBox_);
+    holdsNumber(priceBox_, NumberField::Whole);
     const Buttons b = addButtons(870, {60, 840, 1755, 2655, 3570});
     QLineEdit* number = addNumberBox(this, {945, 30, 690, 285});
     addLabel(this, "Label6", QStringLiteral("Number:"), {195, 60, 645, 225}, number);

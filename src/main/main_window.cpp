@@ -21,6 +21,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QHeaderView>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
@@ -35,30 +36,28 @@ MainWindow::MainWindow(std::unique_ptr<League> league, QWidget* parent)
     : QMainWindow(parent), league_(std::move(league))
 {
     setObjectName(QStringLiteral("Main"));
-    // A league that cannot be written says so from the start, not only at the first store.
-    setWindowTitle(league_->writable()
-                       ? QStringLiteral("Velmora")
-                       : QStringLiteral("Velmora (read-only: %1)").arg(league_->dir().path()));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowCloseButtonHint);
+                   | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
 
+    // It opens at its first size, and a larger window gives the names the room.
     auto* client = new QWidget(this);
-    client->setFixedSize(twipsSize(3465, 4215));
+    client->setMinimumSize(twipsSize(3465, 4215));
     setCentralWidget(client);
 
-    auto* frame = new QFrame(client);
-    frame->setObjectName(QStringLiteral("Frame1"));
-    frame->setFrameShape(QFrame::Box);
-    frame->setFrameShadow(QFrame::Sunken);
-    place(frame, 135, 60, 3180, 4035);
+    frame_ = new QFrame(client);
+    frame_->setObjectName(QStringLiteral("Frame1"));
+    frame_->setFrameShape(QFrame::Box);
+    frame_->setFrameShadow(QFrame::Sunken);
+    place(frame_, 135, 60, 3180, 4035);
 
-    // The three heading buttons sit directly above the grid and read as its heading row.
-    auto* positionHeading = addButton(client, "Command1", QString(), {180, 195, 960, 240});
-    positionHeading->setEnabled(false);
-    positionHeading->setFocusPolicy(Qt::NoFocus);
-    auto* ownerHeading =
+    // The three heading buttons sit directly above the grid's columns and read as its heading
+    // row.
+    headings_[0] = addButton(client, "Command1", QString(), {180, 195, 960, 240});
+    headings_[0]->setEnabled(false);
+    headings_[0]->setFocusPolicy(Qt::NoFocus);
+    auto* ownerHeading = headings_[1] =
         addButton(client, "Sort_Owner", QStringLiteral("Owner"), {1155, 195, 945, 240});
-    auto* pointsHeading =
+    auto* pointsHeading = headings_[2] =
         addButton(client, "Sort_Points", QStringLiteral("Points"), {2100, 195, 1155, 240});
 
     leagueTable_ = new FlexGrid(client);
@@ -68,12 +67,14 @@ MainWindow::MainWindow(std::unique_ptr<League> league, QWidget* parent)
     leagueTable_->setCols(3);
     leagueTable_->setRows(20);
     leagueTable_->setFixed(0, 1);
-    // The columns line up with the heading buttons above them. The last one ends where the
-    // grid's view does, so that no cell lies beyond it: the grid then never scrolls sideways,
-    // which would slide the position column out and the cells from under their headings.
+    // The owner column takes what the view has beside the others, so that no cell lies beyond
+    // it: the grid then never scrolls sideways, which would slide the position column out and
+    // the cells from under their headings.
     leagueTable_->setColumnWidths({twips(960), twips(945), twips(1155)});
     leagueTable_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    leagueTable_->setLastColumnFills(true);
+    leagueTable_->setFillColumns(1, 1);
+    connect(leagueTable_->horizontalHeader(), &QHeaderView::sectionResized, this,
+            &MainWindow::placeHeadings);
 
     connect(ownerHeading, &QPushButton::clicked, this, &MainWindow::orderByOwner);
     connect(pointsHeading, &QPushButton::clicked, this, &MainWindow::orderByPoints);
@@ -84,7 +85,6 @@ MainWindow::MainWindow(std::unique_ptr<League> league, QWidget* parent)
     setTabOrder(ownerHeading, pointsHeading);
 
     buildMenu();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     // The full table is made before the league table is filled, and kept hidden until asked
     // for.
@@ -97,6 +97,7 @@ MainWindow::MainWindow(std::unique_ptr<League> league, QWidget* parent)
                                             league_->path(LeagueFile::Entries), ENOMEM));
     }
     connect(league_.get(), &League::changed, this, &MainWindow::onLeagueChanged);
+    showTitles();
     leagueTable_->setFocus();
 
     // Opens in the centre of the screen.
@@ -106,6 +107,37 @@ MainWindow::MainWindow(std::unique_ptr<League> league, QWidget* parent)
 }
 
 MainWindow::~MainWindow() = default;
+
+// Two leagues open side by side are told apart by their names; a read-only one says so from
+// the start, not only at the first store.
+void MainWindow::showTitles()
+{
+    const QString readOnly = league_->writable()
+                                 ? QString()
+                                 : QStringLiteral(" (read-only: %1)").arg(league_->dir().path());
+    setWindowTitle(QStringLiteral("Velmora \u2014 %1%2").arg(league_->name(), readOnly));
+    viewer_->setWindowTitle(
+        QStringLiteral("Team Entries \u2014 %1%2").arg(league_->name(), readOnly));
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    // The frame and the grid keep their margins; the grid takes the room.
+    const QSize extra = centralWidget()->size() - twipsSize(3465, 4215);
+    frame_->resize(twipsSize(3180, 4035) + extra);
+    leagueTable_->resize(twipsSize(3075, 3615) + extra);
+}
+
+void MainWindow::placeHeadings()
+{
+    for (int c = 0; c < 3; ++c)
+        headings_[std::size_t(c)]->setGeometry(leagueTable_->x() + leagueTable_->frameWidth()
+                                                   + leagueTable_->columnViewportPosition(c),
+                                               headings_[std::size_t(c)]->y(),
+                                               leagueTable_->columnWidth(c),
+                                               headings_[std::size_t(c)]->height());
+}
 
 void MainWindow::buildMenu()
 {

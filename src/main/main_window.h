@@ -5,8 +5,12 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <array>
 #include <functional>
 #include <memory>
+
+class QFrame;
+class QPushButton;
 
 namespace velmora {
 
@@ -48,9 +52,12 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildMenu();
+    void showTitles();
+    void placeHeadings();
     // Reads the databases and the entries once and shows them in both tables; at start-up
     // the league table gets its first rows. False, with the reason told, when they cannot be
     // read.
@@ -66,6 +73,8 @@ private:
     bool showBestWorst(const QString& budget);
 
     std::unique_ptr<League> league_;
+    QFrame* frame_;
+    std::array<QPushButton*, 3> headings_; // over the position, owner and points columns
     FlexGrid* leagueTable_;
     EntriesViewer* viewer_;
     bool loaded_ = false;

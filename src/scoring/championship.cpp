@@ -166,6 +166,23 @@ bool recalculateChampionship(League& league, QString* error, std::vector<League:
     return league.replace(with, error);
 }
 
+QString raceNamed(const QStringList& calendar, const QString& typed)
+{
+    const QString name = storedRaceName(typed);
+    if (calendar.contains(name))
+        return name;
+    for (const QString& listed : calendar)
+        if (listed.compare(name, Qt::CaseInsensitive) == 0)
+            return listed;
+    return name;
+}
+
+QByteArray withRace(const QByteArray& calendar, const QString& race)
+{
+    return calendar.left(calendar.size() / RaceName::Length * RaceName::Length)
+           + RaceName{fieldText(race)}.encode();
+}
+
 std::vector<TeamRecord> newRace(std::vector<TeamRecord> teams)
 {
     for (TeamRecord& t : teams)

@@ -27,6 +27,13 @@ namespace velmora {
 bool recalculateChampionship(League& league, QString* error,
                              std::vector<League::Replacement> with = {});
 
+// The race a typed name stands for: the calendar's race of exactly that name, else the one it
+// matches but for letter case (the first), else the name itself, a new race. Surrounding
+// blanks never count, and the name is taken as the calendar would keep it.
+QString raceNamed(const QStringList& calendar, const QString& typed);
+// A calendar's bytes with a race added at its end (a partial record there is dropped).
+QByteArray withRace(const QByteArray& calendar, const QString& race);
+
 // The race team file a race scored for the first time starts as: the team database with every
 // score 0, so that a record the organiser does not visit adds nothing to the season.
 std::vector<TeamRecord> newRace(std::vector<TeamRecord> teams);

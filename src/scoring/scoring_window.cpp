@@ -8,6 +8,7 @@
 #include "toolkit/busy_cursor.h"
 #include "toolkit/dialogs.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -46,16 +47,22 @@ bool ScoringWindow::load()
         return false;
     }
     for (const RaceName& race : calendar)
-        raceBox_->addItem(displayText(race.Name));
+        calendar_ << displayText(race.Name);
+    raceBox_->addItems(calendar_);
     raceBox_->setCurrentIndex(-1);
     raceBox_->setEditText(QString());
     return true;
 }
 
-// A race with no name would be scored in hidden files (".tmr") and listed as a blank row.
-bool ScoringWindow::raceNamed()
+QString ScoringWindow::race() const
 {
-    if (!storedRaceName(raceBox_->currentText()).isEmpty())
+    return raceNamed(calendar_, raceBox_->currentText());
+}
+
+// A race with no name would be scored in hidden files (".tmr") and listed as a blank row.
+bool ScoringWindow::hasRace()
+{
+    if (!race().isEmpty())
         return true;
     Messages::error(this, QStringLiteral("Type the race's name, or pick a race from the list, "
                                          "first."));
@@ -66,13 +73,18 @@ bool ScoringWindow::raceNamed()
 // A card for the race named: from then on the race is named for good. True when it opened.
 template <class Card> bool ScoringWindow::openCard()
 {
-    if (!raceNamed())
+    if (!hasRace())
         return false;
-    Card card(league_, raceBox_->currentText(), this);
+    Card card(league_, race(), this);
     if (!card.loaded())
         return false;
     raceBox_->setEnabled(false);
+    // What the card stores counts; a team card's first fill (every score 0) does not.
+    const auto stored = connect(&league_, &League::changed, this, [this](int files) {
+        raceStored_ |= (files & (LeagueFile::RaceTeams | LeagueFile::RaceTestDrivers)) != 0;
+    });
     card.exec();
+    disconnect(stored);
     return true;
 }
 
@@ -90,30 +102,47 @@ void ScoringWindow::onScoreTestDriversClicked()
 
 void ScoringWindow::onCalculateClicked()
 {
-    if (!raceNamed())
-        return;
-    // A race picked from the calendar, or typed as the calendar lists it, is not added
-    // again: a second record would name the same race files, and count them twice. A typed
-    // race joins the calendar with the calculation, or not at all: the window then stays open
-    // for the points to be corrected and calculated again.
+    if (hasRace() && calculate())
+        hide(), accept();
+}
+
+// A race picked from the calendar, or named as it lists it, is not added again: a second
+// record would name the same race files, and count them twice. A new race joins the calendar
+// with the calculation, or not at all: the window then stays open for the points to be
+// corrected and calculated again.
+bool ScoringWindow::calculate()
+{
     std::vector<League::Replacement> with;
-    if (raceBox_->findText(storedRaceName(raceBox_->currentText()),
-                           Qt::MatchFixedString | Qt::MatchCaseSensitive)
-        < 0) {
+    if (!calendar_.contains(race())) {
         QByteArray calendar;
         QString error;
         if (!league_.readBytes(LeagueFile::Calendar, &calendar, &error)) {
             Messages::error(this, error);
-            return;
+            return false;
         }
-        with.push_back({LeagueFile::Calendar,
-                        calendar.left(calendar.size() / RaceName::Length * RaceName::Length)
-                            + RaceName{fieldText(raceBox_->currentText())}.encode()});
+        with.push_back({LeagueFile::Calendar, withRace(calendar, race())});
     }
-    if (!recalculate(league_, this, std::move(with)))
+    return recalculate(league_, this, std::move(with));
+}
+
+// Points a card stored are counted however the window closes: a race of the calendar is
+// calculated again; a new one is added to it only when the organiser says so.
+void ScoringWindow::closeEvent(QCloseEvent* event)
+{
+    Messages::Answer answer = Messages::Answer::Store;
+    if (raceStored_ && !calendar_.contains(race()))
+        answer = Messages::ask(this,
+                               QStringLiteral("Points were stored for \u201c%1\u201d, which is not "
+                                              "in the calendar. Add it to the calendar and count "
+                                              "its points now?")
+                                   .arg(race()),
+                               QStringLiteral("&Count It"), QStringLiteral("&Leave It Out"));
+    if (answer == Messages::Answer::GoBack
+        || (raceStored_ && answer == Messages::Answer::Store && !calculate())) {
+        event->ignore();
         return;
-    hide();
-    accept();
+    }
+    FixedWindow::closeEvent(event);
 }
 
 bool recalculate(League& league, QWidget* parent, std::vector<League::Replacement> with)

@@ -20,12 +20,20 @@ public slots:
     void onScoreTestDriversClicked();
     void onCalculateClicked();
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     bool load();
-    bool raceNamed();
+    // The race named (a typed name of the calendar's race in another letter case is that race).
+    QString race() const;
+    bool hasRace();
     template <class Card> bool openCard();
+    bool calculate();
 
     League& league_;
+    QStringList calendar_;
+    bool raceStored_ = false; // a card stored points since the window opened
     QComboBox* raceBox_;
     QPushButton* calculateButton_;
 };

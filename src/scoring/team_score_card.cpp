@@ -14,7 +14,7 @@ TeamScoreCard::TeamScoreCard(League& league, const QString& race, QWidget* paren
                    {LeagueFile::RaceTeams, race})
 {
     appends_ = false;
-    QLineEdit* number = addNumberBox(this, {1260, 60, 690, 285}, false);
+    QLineEdit* number = addNumberBox(this, {1260, 60, 690, 285});
     addLabel(this, "Label6", QStringLiteral("Team Number:"), {75, 90, 1080, 225}, number);
     addLabel(this, "Label5", QStringLiteral("Score"), {3390, 105, 960, 225}, nullptr,
              Qt::AlignHCenter);
@@ -33,11 +33,12 @@ TeamScoreCard::TeamScoreCard(League& league, const QString& race, QWidget* paren
         scoreBoxes_[s] =
             addTextBox(this, scores[s], {3390, tops[s], 960, 285}, QString::fromLatin1(spoken[s]));
         scoreBoxes_[s]->setAlignment(Qt::AlignHCenter);
-        holdsNumber(scoreBoxes_[s]);
+        holdsNumber(scoreBoxes_[s], NumberField::Whole);
     }
     const Buttons b = addButtons(2340, {-1, 892, 1799, -1, 3615}, QStringLiteral("Finish"));
-    setTabOrder({scoreBoxes_[0], scoreBoxes_[1], scoreBoxes_[2], scoreBoxes_[3], b.previous, b.next,
-                 b.close});
+    // From the last score Tab leads on to the next team, never back to the one just done.
+    setTabOrder({scoreBoxes_[0], scoreBoxes_[1], scoreBoxes_[2], scoreBoxes_[3], b.next, b.close,
+                 b.previous});
     setSteppingControls(number, scoreBoxes_[0]);
     setLoaded(load(league, race));
 }

@@ -15,14 +15,14 @@ TestDriverScoreCard::TestDriverScoreCard(League& league, const QString& race, QW
     : FixedWindow(parent, "TD_Score", QStringLiteral("Test Driver Score Card"), 4485, 1905),
       cursor_(league, {LeagueFile::RaceTestDrivers, race})
 {
-    numberBox_ = addNumberBox(this, {1260, 120, 690, 285}, false);
+    numberBox_ = addNumberBox(this, {1260, 120, 690, 285});
     numberBox_->setEnabled(false);
     numberBox_->setAccessibleName(QStringLiteral("Entry number"));
     driverBox_ = addComboBox(this, "Driver", {1260, 630, 1935, 315});
     addLabel(this, "Label3", QStringLiteral("Driver:"), {105, 675, 1050, 225}, driverBox_);
     scoreBox_ = addTextBox(this, "Price", {3390, 645, 960, 285});
     scoreBox_->setAlignment(Qt::AlignHCenter);
-    holdsNumber(scoreBox_);
+    holdsNumber(scoreBox_, NumberField::Whole);
     addLabel(this, "Label5", QStringLiteral("Score"), {3390, 375, 960, 225}, scoreBox_,
              Qt::AlignHCenter);
     auto* newEntry = addButton(this, "New", QStringLiteral("New"), {1260, 1380, 840, 345});

@@ -72,7 +72,8 @@ void Messages::setNextAnswer(Answer answer)
     nextAnswer = answer;
 }
 
-Messages::Answer Messages::askToStore(QWidget* parent, const QString& text)
+Messages::Answer Messages::ask(QWidget* parent, const QString& text, const QString& first,
+                               const QString& second)
 {
     if (collecting) {
         asked().append(text);
@@ -82,7 +83,8 @@ Messages::Answer Messages::askToStore(QWidget* parent, const QString& text)
     }
     QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), text,
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
-    box.button(QMessageBox::Save)->setText(QStringLiteral("&Store"));
+    box.button(QMessageBox::Save)->setText(first);
+    box.button(QMessageBox::Discard)->setText(second);
     box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Go Back"));
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);

@@ -29,8 +29,15 @@ class Messages {
 public:
     static void error(QWidget* parent, const QString& text);
 
+    // The first button (Store), the second (Discard), or Go Back.
     enum class Answer { Store, Discard, GoBack };
-    static Answer askToStore(QWidget* parent, const QString& text);
+    static Answer askToStore(QWidget* parent, const QString& text)
+    {
+        return ask(parent, text, QStringLiteral("&Store"), QStringLiteral("&Discard"));
+    }
+    // A question whose first two answers have their own captions.
+    static Answer ask(QWidget* parent, const QString& text, const QString& first,
+                      const QString& second);
     static void setNextAnswer(Answer answer);
 
     // While collecting, error() shows nothing and keeps the texts in collected(), and

@@ -1,6 +1,7 @@
 #include "toolkit/fixed_window.h"
 
 #include "data/codepage.h"
+#include "data/text.h"
 #include "data/types.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/twips.h"
@@ -15,6 +16,9 @@
 #include <QToolTip>
 #include <QValidator>
 
+#include <cmath>
+#include <functional>
+#include <limits>
 #include <utility>
 
 namespace velmora {
@@ -81,25 +85,28 @@ protected:
     }
 };
 
-// Takes a text only when the code page holds every character of it, and remembers the one
-// it refused, for the tip.
-class CodePageValidator : public QValidator {
+// Takes a text only when `why` has nothing against it, and then remembers why not, for the tip
+// at the box (QLineEdit::inputRejected also comes for a text too long, which needs no tip).
+class Refusing : public QValidator {
 public:
-    using QValidator::QValidator;
+    Refusing(QLineEdit* box, std::function<QString(const QString&)> why)
+        : QValidator(box), why_(std::move(why))
+    {
+        box->setValidator(this);
+        QObject::connect(box, &QLineEdit::inputRejected, box, [this, box] {
+            if (const QString tip = std::exchange(refused_, QString()); !tip.isEmpty())
+                QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), tip, box);
+        });
+    }
 
     State validate(QString& input, int&) const override
     {
-        const qsizetype at = unstorableAt(input);
-        if (at < 0)
-            return Acceptable;
-        refused_ = input.mid(at, input[at].isHighSurrogate() ? 2 : 1);
-        return Invalid;
+        refused_ = why_(input);
+        return refused_.isEmpty() ? Acceptable : Invalid;
     }
 
-    // The character refused last, once.
-    QString takeRefused() const { return std::exchange(refused_, QString()); }
-
 private:
+    std::function<QString(const QString&)> why_;
     mutable QString refused_;
 };
 
@@ -151,20 +158,18 @@ QLineEdit* addDisplayBox(QWidget* parent, const char* name, Twips at, const QStr
     auto* box = named(new QLineEdit(parent), name, at);
     box->setAccessibleName(accessibleName);
     box->setReadOnly(true);
-    box->setFocusPolicy(Qt::NoFocus);
+    box->setFocusPolicy(Qt::ClickFocus);
+    QPalette grey = box->palette();
+    grey.setColor(QPalette::Base, grey.color(QPalette::Button));
+    box->setPalette(grey);
     return box;
 }
 
-QLineEdit* addNumberBox(QWidget* parent, Twips at, bool shaded)
+QLineEdit* addNumberBox(QWidget* parent, Twips at)
 {
     QLineEdit* box = addDisplayBox(parent, "Number", at);
     box->setText(QStringLiteral("1"));
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    if (shaded) {
-        QPalette grey = box->palette();
-        grey.setColor(QPalette::Base, grey.color(QPalette::Button));
-        box->setPalette(grey);
-    }
     return box;
 }
 
@@ -195,25 +200,35 @@ QComboBox* addComboBox(QWidget* parent, const char* name, Twips at, bool editabl
 void holdsName(QLineEdit* box)
 {
     box->setMaxLength(TextFieldLength);
-    auto* validator = new CodePageValidator(box);
-    box->setValidator(validator);
-    // Also emitted for a text too long; only a refused character is explained.
-    QObject::connect(box, &QLineEdit::inputRejected, box, [box, validator] {
-        const QString refused = validator->takeRefused();
-        if (refused.isEmpty())
-            return;
-        QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())),
-                           QStringLiteral("\u201c%1\u201d cannot be kept: the league's files hold "
-                                          "only the letters of Western European languages "
-                                          "(Windows-1252).")
-                               .arg(refused),
-                           box);
+    new Refusing(box, [](const QString& input) {
+        const qsizetype at = unstorableAt(input);
+        if (at < 0)
+            return QString();
+        return QStringLiteral("\u201c%1\u201d cannot be kept: the league's files hold only the "
+                              "letters of Western European languages (Windows-1252).")
+            .arg(input.mid(at, input[at].isHighSurrogate() ? 2 : 1));
     });
 }
 
-void holdsNumber(QLineEdit* box)
+void holdsNumber(QLineEdit* box, NumberField field)
 {
     box->installEventFilter(new BlankIgnored(box));
+    new Refusing(box, [field](const QString& input) {
+        const double number = readNumber(input);
+        if (field == NumberField::Whole) {
+            const double stored = roundHalfEven(number);
+            if (stored >= INT16_MIN && stored <= INT16_MAX)
+                return QString();
+            return QStringLiteral("\u201c%1\u201d cannot be kept: the files hold a whole number "
+                                  "from -32768 to 32767 here.")
+                .arg(input);
+        }
+        if (std::abs(number) <= double(std::numeric_limits<float>::max()))
+            return QString();
+        return QStringLiteral("\u201c%1\u201d cannot be kept: the files hold a number of at most "
+                              "3.4E+38 either way here.")
+            .arg(input);
+    });
 }
 
 void showText(QLineEdit* box, const QString& text)

@@ -29,12 +29,13 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, Twip
 // A text box; accessibleName is for a box that no caption names.
 QLineEdit* addTextBox(QWidget* parent, const char* name, Twips at,
                       const QString& accessibleName = {});
-// A text box showing what the program puts in it: read-only, reached by no key.
+// A text box showing what the program puts in it: read-only and shaded grey like a scroll-bar
+// track (it tells, it takes nothing), reached by no key; a click on it takes the keys away
+// from the box that had them, so that what is typed next lands nowhere.
 QLineEdit* addDisplayBox(QWidget* parent, const char* name, Twips at,
                          const QString& accessibleName = {});
-// The number of the record a window shows: "1" until it moves, read-only, right-aligned,
-// and `shaded` grey like a scroll-bar track (it says where the user is, not what to type).
-QLineEdit* addNumberBox(QWidget* parent, Twips at, bool shaded = true);
+// The number of the record a window shows: "1" until it moves, a right-aligned display box.
+QLineEdit* addNumberBox(QWidget* parent, Twips at);
 QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, Twips at);
 // A drop-down list to pick from, or with `editable` to type in as well.
 QComboBox* addComboBox(QWidget* parent, const char* name, Twips at, bool editable = false);
@@ -43,9 +44,12 @@ QComboBox* addComboBox(QWidget* parent, const char* name, Twips at, bool editabl
 // files' code page can hold: another character, typed or pasted, is not taken, and a tip at
 // the box says why.
 void holdsName(QLineEdit* box);
-// A number box: a typed blank changes nothing (it would otherwise replace a selected number,
-// and an empty box reads as 0).
-void holdsNumber(QLineEdit* box);
+// A number box of a field that holds whole numbers (16 bits) or reals (single precision): no
+// keystroke or paste is taken that would put the number its text begins with, as a store
+// rounds it, outside the field's range, and a tip at the box says why. A typed blank changes
+// nothing (it would otherwise replace a selected number, and an empty box reads as 0).
+enum class NumberField { Whole, Real };
+void holdsNumber(QLineEdit* box, NumberField field);
 // Shows text from its beginning, whatever its length (a box otherwise shows the end of a
 // text too long for it).
 void showText(QLineEdit* box, const QString& text);

@@ -4,6 +4,8 @@
 #include <QHeaderView>
 #include <QPalette>
 
+#include <algorithm>
+
 namespace velmora {
 
 int FlexGridModel::rowCount(const QModelIndex& parent) const
@@ -49,6 +51,15 @@ QVariant FlexGridModel::data(const QModelIndex& index, int role) const
     default:
         return {};
     }
+}
+
+QVariant FlexGridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || fixedRows_ < 1 || section < 0 || section >= cols_)
+        return {};
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(alignment_[section] | Qt::AlignVCenter);
+    return role == Qt::DisplayRole ? data(index(0, section), role) : QVariant();
 }
 
 Qt::ItemFlags FlexGridModel::flags(const QModelIndex& index) const
@@ -118,6 +129,8 @@ void FlexGridModel::setText(int row, int col, const QString& text)
     }
     const QModelIndex i = index(row, col);
     emit dataChanged(i, i, {Qt::DisplayRole});
+    if (row < fixedRows_)
+        emit headerDataChanged(Qt::Horizontal, col, col);
 }
 
 void FlexGridModel::holdUpdates(bool hold)
@@ -146,6 +159,8 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableView(parent), model_(new FlexGridMod
     condensed.setStretch(QFont::SemiCondensed);
     setFont(condensed);
     horizontalHeader()->hide();
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setHighlightSections(false);
     verticalHeader()->hide();
     verticalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 3);
@@ -158,11 +173,23 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableView(parent), model_(new FlexGridMod
     connect(model_, &QAbstractItemModel::modelReset, this, &FlexGrid::applyColumnWidths);
 }
 
+void FlexGrid::setFixed(int rows, int cols)
+{
+    model_->setFixed(rows, cols);
+    applyColumnWidths();
+}
+
+// After every reset too: the view forgets which rows it hid.
 void FlexGrid::applyColumnWidths()
 {
+    const bool heading = model_->fixedRows() > 0;
+    horizontalHeader()->setVisible(heading);
+    for (int r = 0; r < model_->fixedRows(); ++r)
+        setRowHidden(r, true);
     for (int c = 0; c < int(columnWidths_.size()) && c < cols(); ++c)
         if (columnWidths_[c] > 0)
             setColumnWidth(c, columnWidths_[c]);
+    updateGeometries();
 }
 
 void FlexGrid::setCols(int cols)
@@ -197,41 +224,41 @@ void FlexGrid::setColumnWidths(const std::vector<int>& widths)
     applyColumnWidths();
 }
 
-void FlexGrid::fitColumnsToWidth(int width)
+void FlexGrid::setFillColumns(int first, int last)
 {
-    int total = 0;
-    for (int w : columnWidths_)
-        total += w;
-    if (total <= width || total <= 0)
-        return;
-    int used = 0;
-    for (std::size_t c = 0; c < columnWidths_.size(); ++c) {
-        const int w =
-            c + 1 == columnWidths_.size() ? width - used : columnWidths_[c] * width / total;
-        columnWidths_[c] = w;
-        used += w;
-    }
-    applyColumnWidths();
-}
-
-void FlexGrid::setLastColumnFills(bool fills)
-{
-    lastColumnFills_ = fills;
+    fillFirst_ = first;
+    fillLast_ = std::min({last, int(columnWidths_.size()) - 1, cols() - 1});
     updateGeometries();
 }
 
 void FlexGrid::updateGeometries()
 {
     QTableView::updateGeometries();
-    const int last = cols() - 1;
-    if (!lastColumnFills_ || last < 0)
+    if (fillFirst_ < 0 || fillLast_ < fillFirst_)
         return;
-    int left = viewport()->width();
-    for (int c = 0; c < last; ++c)
-        left -= columnWidth(c);
-    // Setting the width lays the view out again, and comes back here with nothing to change.
-    if (left > 0 && columnWidth(last) != left)
-        setColumnWidth(last, left);
+    std::vector<int> widths(columnWidths_.begin(),
+                            columnWidths_.begin()
+                                + std::min<qsizetype>(cols(), qsizetype(columnWidths_.size())));
+    int extra = viewport()->width(), share = 0;
+    for (std::size_t c = 0; c < widths.size(); ++c)
+        extra -= widths[c];
+    for (int c = fillFirst_; c <= fillLast_; ++c)
+        share += widths[std::size_t(c)];
+    // Less room than the set widths (the vertical scroll bar shows): a last column that does not
+    // fill gives it up; otherwise the filling columns share what there is, in proportion.
+    if (extra < 0 && fillLast_ + 1 < int(widths.size()))
+        widths.back() += extra;
+    else
+        for (int c = fillFirst_, given = 0; share > 0 && c <= fillLast_; ++c) {
+            const int more =
+                c == fillLast_ ? extra - given : widths[std::size_t(c)] * extra / share;
+            widths[std::size_t(c)] += more;
+            given += more;
+        }
+    // Setting a width lays the view out again, and comes back here with nothing to change.
+    for (std::size_t c = 0; c < widths.size(); ++c)
+        if (widths[c] > 0 && columnWidth(int(c)) != widths[c])
+            setColumnWidth(int(c), widths[c]);
 }
 
 void FlexGrid::setRedraw(bool on)

@@ -17,6 +17,8 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
+    // A column's heading: its text in the first fixed row.
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
     int rows() const { return rows_; }
@@ -54,7 +56,9 @@ public:
     void setRows(int rows) { model_->setRows(rows); }
     int cols() const { return model_->cols(); }
     void setCols(int cols);
-    void setFixed(int rows, int cols) { model_->setFixed(rows, cols); }
+    // The first `rows` rows are headings (only one is drawn: as the heading row, which stays
+    // in view while the others scroll) and the first `cols` columns are shaded alike.
+    void setFixed(int rows, int cols);
 
     void setTextMatrix(int row, int col, const QString& text) { model_->setText(row, col, text); }
 
@@ -64,11 +68,11 @@ public:
 
     // Column widths in pixels, kept when the rows change.
     void setColumnWidths(const std::vector<int>& widths);
-    // Narrows the columns in proportion when together they are wider than `width`.
-    void fitColumnsToWidth(int width);
-    // The last column takes whatever width the view has left (more or less than set),
-    // whether or not the vertical scroll bar shows: nothing lies to the right to scroll to.
-    void setLastColumnFills(bool fills);
+    // The columns fill the view exactly, whether or not the vertical scroll bar shows, so the
+    // grid never scrolls sideways: columns first..last share the room beyond the set widths in
+    // proportion to theirs (a wider window gives the names the room), and less room is taken
+    // from the last column, or shared by them when they are the last.
+    void setFillColumns(int first, int last);
 
     void setRedraw(bool on);
     bool redraw() const { return redraw_; }
@@ -82,7 +86,7 @@ private:
     FlexGridModel* model_;
     std::vector<int> columnWidths_; // set by the format string, kept across resets
     bool redraw_ = true;
-    bool lastColumnFills_ = false;
+    int fillFirst_ = -1, fillLast_ = -1;
 };
 
 // The grid's redrawing held for the length of a fill, and given back however it ends.

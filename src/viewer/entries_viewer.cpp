@@ -28,15 +28,26 @@ EntriesViewer::EntriesViewer(QWidget* parent)
     grid_->setRows(LookupLists::rowCount(0));
     grid_->setFixed(1, 1);
     grid_->setFormatString(kFormat);
-    // The headings' widths are meant to fill the grid; with this desktop's font they come
-    // out a little wider, so they are narrowed to fit beside the vertical scroll bar.
-    grid_->fitColumnsToWidth(grid_->width() - grid_->frameWidth() * 2
-                             - grid_->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    // The headings' widths are meant to fill the grid: the owner and name columns share
+    // whatever width it has beside the position column, however wide the window.
+    grid_->setFillColumns(1, LookupLists::Columns - 1);
     // Esc presses Close, as does Enter when it has the focus; Enter on the grid does not.
-    auto* close = addButton(this, "Close", QStringLiteral("Close"), {0, 4215, 8505, 345});
-    setCancelButton(close);
-    connect(close, &QPushButton::clicked, this, &EntriesViewer::onCloseClicked);
-    setTabOrder({grid_, close});
+    close_ = addButton(this, "Close", QStringLiteral("Close"), {0, 4215, 8505, 345});
+    setCancelButton(close_);
+    connect(close_, &QPushButton::clicked, this, &EntriesViewer::onCloseClicked);
+    setTabOrder({grid_, close_});
+    // It opens at its first size and may be made larger, up to the whole screen.
+    setMinimumSize(size());
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
+}
+
+void EntriesViewer::resizeEvent(QResizeEvent* event)
+{
+    FixedWindow::resizeEvent(event);
+    const QSize extra = size() - twipsSize(8505, 4560);
+    grid_->resize(twipsSize(8535, 4245) + extra);
+    close_->setGeometry(0, height() - close_->height(), width(), close_->height());
 }
 
 void EntriesViewer::fill(const LookupLists& lists, const std::vector<EntryRecord>& entries)

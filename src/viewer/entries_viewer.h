@@ -4,6 +4,8 @@
 
 #include <vector>
 
+class QPushButton;
+
 namespace velmora {
 
 class FlexGrid;
@@ -23,8 +25,12 @@ public:
 public slots:
     void onCloseClicked();
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     FlexGrid* grid_;
+    QPushButton* close_;
 };
 
 } // namespace velmora

@@ -150,12 +150,14 @@ void TestSeason::commandLine_data()
                         const char* program = VELMORA_PROGRAM) {
         QTest::newRow(name) << QString(program) << args << status << QString::fromUtf8(message);
     };
-    // The program itself answers before it opens a window, or refuses without one.
+    // The program itself answers, or refuses, before it needs a display (there is none here).
     row("--help", {"--help"}, 0, "[FOLDER]");
-    row("--version", {"--version"}, 0, "velmora 1.");
+    row("--version, a toolkit option", {"-platform", "offscreen", "--version"}, 0, "velmora 1.");
     row("two folders", {"DATA", "OUT"}, 2, "Only one data folder");
     row("unknown option", {"--fast"}, 2, "Unknown option 'fast'");
+    row("unknown option, a toolkit option", {"-style", "Fusion", "-x"}, 2, "Unknown option 'x'");
     row("folder not made", {"/proc/velmora"}, 1, "/proc/velmora");
+    row("no display", {"DATA"}, 1, "no display to open the window on");
     // The icon files the package installs, one for each size the desktop looks for.
     row("icons", {"OUT/icons"}, 0, "", VELMORA_EXPORT_ICON);
     row("icons, folder not made", {"/proc/velmora"}, 1, "cannot create", VELMORA_EXPORT_ICON);
@@ -170,8 +172,12 @@ void TestSeason::commandLine()
     TempData data, out;
     writeSeason(data.dir());
     const FolderState before = folderState(data.dir());
-    const auto [exit, said] =
-        runProgram(program, args, {{"DATA", data.dir().path()}, {"OUT", out.dir().path()}});
+    QProcessEnvironment noDisplay = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        noDisplay.remove(name);
+    const auto [exit, said] = runProgram(
+        program, args, {{"DATA", data.dir().path()}, {"OUT", out.dir().path()}},
+        program == VELMORA_PROGRAM ? noDisplay : QProcessEnvironment::systemEnvironment());
     QCOMPARE(exit, status);
     QVERIFY2(message.isEmpty() ? said.isEmpty() : said.contains(message), qPrintable(said));
     QCOMPARE(folderState(data.dir()), before);

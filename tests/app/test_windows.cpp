@@ -1,5 +1,8 @@
 // What only the windows get wrong (opened from the menu on the season): keys, stepping, storing.
 #include "gui.h"
+#include "scoring/championship.h"
+#include "toolkit/twips.h"
+#include "viewer/entries_viewer.h"
 
 // The named control a widget (the focus) is part of: the box inside a drop-down list is the list.
 static QString named(QWidget* c = QApplication::focusWidget())
@@ -42,7 +45,8 @@ private slots:
     {
         // box: where Enter presses nothing (on a button: that one), Alt, Ctrl or Meta keys type
         // nothing; order: where Tab leads, row by row, past controls off (Previous, Calculate);
-        // holds: "name" 80 code-page characters, "number" kept on a blank; closedBy: its key.
+        // holds: "name" 80 code-page characters, a "whole" number of 16 bits or a "real" one of
+        // single precision, kept on a blank; closedBy: its key.
         const QString editor = " New Forward Delete Close", driver = "Driver Price" + editor,
                       entry = "Owner Team Engine Driver1 Driver2 TDriver Price" + editor,
                       team = "Team Team_Price Engine Engine_Price Driver1 Driver1_Price Driver2 "
@@ -51,18 +55,18 @@ private slots:
             {"window", "box", "order", "holds", "closedBy"},
             {{"Main", "HiScores", "HiScores Sort_Owner Sort_Points", "", ""},
              {"Team_Entry", "Team", team, "name", ""},
-             {"Team_Entry", "Driver2_Price", team, "number", ""},
+             {"Team_Entry", "Driver2_Price", team, "real", ""},
              {"Test_Driver", "Driver", driver, "name", ""},
-             {"Test_Driver", "Price", driver, "number", ""},
+             {"Test_Driver", "Price", driver, "whole", ""},
              {"Entries", "Owner", entry, "name", ""},
              {"Entries", "Team", entry, "", ""},
-             {"Entries", "Price", entry, "number", ""},
+             {"Entries", "Price", entry, "real", ""},
              {"Score", "Race", "Race Teamscore Testscore", "name", ""},
              {"Race_Score", "Team_Price",
-              "Team_Price Engine_Price Driver1_Price Driver2_Price Forward Close", "number", ""},
+              "Team_Price Engine_Price Driver1_Price Driver2_Price Forward Close", "whole", ""},
              {"TD_Score", "Driver", "Driver Price New Close", "", ""},
-             {"TD_Score", "Price", "Driver Price New Close", "number", ""},
-             {"Calculate", "Budge", "Budge Ok", "number", ""},
+             {"TD_Score", "Price", "Driver Price New Close", "whole", ""},
+             {"Calculate", "Budge", "Budge Ok", "real", ""},
              {"Calculator", "Price",
               "Team Engine Driver1 Driver2 Price Score Team2 Engine2 Driver12 Driver22 "
               "Price2 Score2 Okay",
@@ -78,7 +82,8 @@ private slots:
         const auto [window, box, order, holds, closedBy] =
             fetchTexts("window", "box", "order", "holds", "closedBy");
         QStringList reached;
-        QString opened, typed, kept, afterBlank, afterForeign, tip, closed;
+        QString opened, typed, kept, afterBlank, afterForeign, beyond, tip, closed;
+        const bool number = holds == u"whole" || holds == u"real";
         open(window, [&](QWidget* w) {
             QWidget* c = QApplication::focusWidget();
             do {
@@ -107,7 +112,7 @@ private slots:
             if (list && !list->isEditable())
                 pick(w, box, 0);
             else if (list || qobject_cast<QLineEdit*>(target))
-                type(w, box, holds == u"name" ? QString(90, u'n') : QStringLiteral("100"));
+                type(w, box, number ? QStringLiteral("100") : QString(90, u'n'));
             typed = list || qobject_cast<QLineEdit*>(target) ? texts(w, {box}) : QString();
             for (const auto modifiers : QList<Qt::KeyboardModifiers>{
                      Qt::AltModifier, Qt::ControlModifier, Qt::MetaModifier | Qt::ShiftModifier,
@@ -115,10 +120,13 @@ private slots:
                 for (const Qt::Key key : {Qt::Key_N, Qt::Key_C, Qt::Key_1})
                     press(key, modifiers);
             kept = typed.isNull() ? QString() : texts(w, {box});
-            if (holds == u"number") { // the number selected, as after a step, and a blank typed
+            if (number) { // the number selected, as after a step, and a blank typed
                 qobject_cast<QLineEdit*>(target)->selectAll();
                 press(Qt::Key_Space);
                 afterBlank = texts(w, {box});
+                for (const char* beyondRange : {"40000", "1E39"}) // typed key by key
+                    type(w, box, beyondRange), beyond += texts(w, {box}) + u'|';
+                tip = QToolTip::text();
             }
             if (holds == u"name") { // a character the files cannot hold, typed and pasted
                 type(w, box, QStringLiteral("Zo\u00eb \u20ac"));
@@ -136,7 +144,9 @@ private slots:
         QCOMPARE(kept + opened, typed);
         if (holds == u"name")
             QCOMPARE(typed.size(), 80);
-        QCOMPARE(afterBlank, holds == u"number" ? typed : QString());
+        QCOMPARE(afterBlank, number ? typed : QString());
+        QCOMPARE(beyond, !number ? "" : holds == u"whole" ? "4000|1E3|" : "40000|1E3|");
+        QCOMPARE(tip.contains(u"\u201c1E39\u201d cannot be kept"), number);
         QCOMPARE(afterForeign, holds == u"name" ? QStringLiteral("Zo\u00eb \u20ac") : QString());
         QCOMPARE(tip.contains(u'\u0141'), holds == u"name");
         QCOMPARE(closed, closedBy);
@@ -150,8 +160,9 @@ private slots:
 
     void stepping_data()
     {
-        // actions: a letter typed over the name, or Space on > Next, < Previous, + New, x Delete;
-        // focus: never left on Delete, where the next Space deletes; records: name:score of each.
+        // actions: a letter typed over the name, Tab (t), or Space on > Next, < Previous, + New,
+        // x Delete; focus: never left on Delete, where the next Space deletes, nor on Previous
+        // after the last score; records: name:score of each.
         const QString season = QStringLiteral("Arrow:3,Comet:0,Meteor:7");
         textTable({"window", "actions", "number", "steps", "focus", "records"},
                   {{"Team_Entry", "X>Y>", "3", "<-", "Previous", "X:3,Y:0,Meteor:7"},
@@ -166,7 +177,8 @@ private slots:
                    {"Entries", ">>><<<", "1", "->", "Forward", "Alan,Cleo,bob,dora"},
                    {"Entries", ">x", "2", "<>", "Owner", "Cleo,bob,dora"},
                    {"Entries", "+<", "4", "<-", "Previous", "Alan,Cleo,bob,dora"},
-                   {"Race_Score", ">>", "3", "<-", "Team_Price", "Arrow:10,Comet:4,Meteor:1"}},
+                   {"Race_Score", ">>", "3", "<-", "Team_Price", "Arrow:10,Comet:4,Meteor:1"},
+                   {"Race_Score", ">tttt", "2", "<>", "Forward", "Arrow:10,Comet:4,Meteor:1"}},
                   2);
     }
 
@@ -181,6 +193,8 @@ private slots:
             for (const QChar c : actions)
                 if (c.isUpper())
                     type(w, entries ? "Owner" : drivers ? "Driver" : "Team", c);
+                else if (c == u't')
+                    press(Qt::Key_Tab);
                 else
                     button(w, names[QString("><+x").indexOf(c)])->setFocus(), press(Qt::Key_Space);
             seen = {texts(w, {"Number"}).trimmed(), velmora::test::steps(w), named()};
@@ -333,12 +347,67 @@ private slots:
                 [s] { click(s, "Teamscore"); },
                 [](QWidget* card) {
                     QCOMPARE(texts(card, {"Team_Price", "Driver2_Price"}), QStringLiteral(" 0| 0"));
+                    // A click on the team number takes the keys: "go to team 4" changes no score.
+                    QTest::mouseClick(box(card, "Number"), Qt::LeftButton);
+                    press(Qt::Key_A, Qt::ControlModifier), press(Qt::Key_4);
+                    QCOMPARE(named() + texts(card, {"Number", "Team_Price"}), u"Number1| 0");
+                    QVERIFY(box(card, "Team")->palette().base()
+                            != box(card, "Team_Price")->palette().base());
                     click(card, "Forward");
                     QCOMPARE(named() + u'|' + box(card, "Team_Price")->selectedText(),
                              QStringLiteral("Team_Price|0"));
                 });
             QVERIFY(!picker(s, "Race")->isEnabled() && button(s, "Calculate")->isEnabled());
         });
+    }
+
+    // Points a card stored are counted however the scoring window closes (its close box here): a
+    // calendar race's at once, a new race's when the organiser says so; a race typed in another
+    // letter case is the calendar's. Nothing stored, nothing recalculated.
+    void raceCountedOnClose_data()
+    {
+        textTable(
+            {"typed", "score", "answer", "calendar", "asked", "counted"},
+            {{"calendar race", "Imola", "20", "", "Imola Monza", "0", "counted"},
+             {"another letter case", " imola ", "20", "", "Imola Monza", "0", "counted"},
+             {"nothing stored", "Imola", "", "", "Imola Monza", "0", ""},
+             {"new race, counted", "Suzuka", "5", "Store", "Imola Monza Suzuka", "1", "counted"},
+             {"new race, left out", "Suzuka", "5", "Discard", "Imola Monza", "1", ""}});
+    }
+
+    void raceCountedOnClose()
+    {
+        const auto [typed, score, answer, calendar, asked, counted] =
+            fetchTexts("typed", "score", "answer", "calendar", "asked", "counted");
+        const DataDir& d = data_->dir();
+        const QByteArray entries = readBytes(d.entries());
+        open("Score", [&](QWidget* s) {
+            type(s, "Race", typed);
+            inModal([s] { click(s, "Teamscore"); },
+                    [&](QWidget* card) {
+                        QCOMPARE(texts(card, {"Team"}), QStringLiteral("Arrow"));
+                        if (!score.isEmpty())
+                            type(card, "Team_Price", score);
+                        click(card, "Close");
+                    });
+            Messages::setNextAnswer(answer == u"Store" ? Messages::Answer::Store
+                                                       : Messages::Answer::Discard);
+            s->close();
+            QVERIFY(!s->isVisible());
+        });
+        QStringList races;
+        for (const RaceName& r : readRecords<RaceName>(d.calendar()))
+            races << displayText(r.Name);
+        // Counted: the points changed, and calculating again changes nothing more.
+        const QByteArray after = readBytes(d.entries());
+        QVERIFY(recalculateChampionship(main_->league(), nullptr));
+        const bool upToDate = after != entries && readBytes(d.entries()) == after;
+        QCOMPARE(QStringList({races.join(u' '), QString::number(Messages::asked().size()),
+                              upToDate ? "counted" : ""}),
+                 QStringList({calendar, asked, counted}));
+        QVERIFY(!QFile::exists(data_->path("imola.tmr")));
+        QCOMPARE(cellText(control<FlexGrid>(main_.get(), "HiScores"), 0, 2),
+                 QString::number(readRecords<EntryRecord>(d.entries()).front().Points));
     }
 
     // Two rows an entry, numbered, an empty pair after the last, 25 at least; positions outside
@@ -403,13 +472,51 @@ private slots:
             key ? press(key) : QTest::mouseClick(league->viewport(), Qt::LeftButton, {}, points);
             QCOMPARE(league->horizontalScrollBar()->value(), 0);
         }
-        int c = 0;
-        for (const char* heading : {"Command1", "Sort_Owner", "Sort_Points"}) {
-            const QPoint cell = league->visualRect(league->model()->index(0, c++)).topLeft();
-            QCOMPARE(button(main_.get(), heading)->isEnabled(), c > 1); // not the position's
-            const int x = button(main_.get(), heading)->mapToGlobal(QPoint()).x();
-            QVERIFY2(qAbs(league->viewport()->mapToGlobal(cell).x() - x) <= 1, heading);
+        // Both windows open at their first size, name their league, and can be made larger (and
+        // maximised): the grid takes the room, the owner and name columns the extra width, and
+        // the headings stay over their columns.
+        auto* full = control<EntriesViewer>(main_.get(), "Team_Viewer");
+        auto* spread = control<FlexGrid>(full, "Spread");
+        const QString name = QFileInfo(data_->dir().path()).fileName();
+        QCOMPARE(main_->windowTitle() + u'|' + full->windowTitle(),
+                 "Velmora \u2014 " + name + "|Team Entries \u2014 " + name);
+        QCOMPARE(QList({main_->centralWidget()->size(), full->size()}),
+                 QList({twipsSize(3465, 4215), twipsSize(8505, 4560)}));
+        QVERIFY((main_->windowFlags() & full->windowFlags()) & Qt::WindowMaximizeButtonHint);
+        full->show();
+        const auto names = [spread] {
+            int width = 0;
+            for (int c = 1; c < 7; ++c)
+                width += spread->columnWidth(c);
+            return width;
+        };
+        // At its first size the points column gives the vertical scroll bar its room.
+        const int owner = league->columnWidth(1) + league->columnWidth(2), named = names();
+        for (const int wider : {0, 240}) {
+            main_->resize(main_->size() + QSize(wider, 0));
+            full->resize(full->size() + QSize(wider, 0));
+            QTRY_COMPARE(league->columnWidth(1) + league->columnWidth(2), owner + wider);
+            QCOMPARE(names(), named + wider);
+            if (wider) // the room went to the owners, not to the points
+                QCOMPARE(league->columnWidth(2), twips(1155));
+            int c = 0;
+            for (const char* heading : {"Command1", "Sort_Owner", "Sort_Points"}) {
+                const QRect cell = league->visualRect(league->model()->index(0, c++));
+                QCOMPARE(button(main_.get(), heading)->isEnabled(), c > 1); // not the position's
+                const QRect at(button(main_.get(), heading)->mapToGlobal(QPoint()),
+                               button(main_.get(), heading)->size());
+                QVERIFY2(qAbs(league->viewport()->mapToGlobal(cell.topLeft()).x() - at.x()) <= 1
+                             && qAbs(cell.width() - at.width()) <= 1,
+                         heading);
+            }
         }
+        // The full table's heading row stays in view while the entries scroll under it.
+        writeRecords(data_->dir().entries(), std::vector(40, entry("x")));
+        open("Entries", [](QWidget* w) { type(w, "Owner", "w"), click(w, "Close"); });
+        spread->verticalScrollBar()->setValue(spread->verticalScrollBar()->maximum());
+        QVERIFY(spread->verticalScrollBar()->value() > 0);
+        QCOMPARE(spread->horizontalHeader()->isVisibleTo(full), true);
+        QCOMPARE(spread->model()->headerData(1, Qt::Horizontal).toString(), QString("Owner"));
     }
 
     // The desktop's save dialog offers text files; a name typed without an extension gets ".txt".

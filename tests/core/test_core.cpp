@@ -221,11 +221,6 @@ private slots:
         }
         QCOMPARE(reset.size(), 1);
         QCOMPARE(cellText(&grid, 3, 2), QStringLiteral("y"));
-        // Columns too wide are narrowed in proportion, the last taking what is left.
-        grid.setColumnWidths({100, 61, 41});
-        grid.fitColumnsToWidth(150);
-        QCOMPARE(QList({grid.columnWidth(0), grid.columnWidth(1), grid.columnWidth(2)}),
-                 QList({74, 45, 31}));
     }
 
     // Components (names to 20 columns, a tab before each race's score, races shorter and longer

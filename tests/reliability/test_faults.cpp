@@ -190,6 +190,7 @@ void TestFaults::readOnly()
         Messages::collected().clear();
         MainWindow main(openLeague(data.dir()));
         QVERIFY(waitUntilActive(&main));
+        QCOMPARE(main.windowTitle().contains("(read-only: " + data.dir().path()), readOnly);
         inWindow(main, window, [&](QWidget* w) {
             step(1); // opened
             for (const Act& a : prepare)
