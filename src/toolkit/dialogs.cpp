@@ -83,8 +83,12 @@ Messages::Answer Messages::ask(QWidget* parent, const QString& text, const QStri
     }
     QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), text,
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    // The captions say what each answer does; the standard buttons' pictures (a disk, a bin)
+    // would say something else.
     box.button(QMessageBox::Save)->setText(first);
     box.button(QMessageBox::Discard)->setText(second);
+    for (QAbstractButton* button : box.buttons())
+        button->setIcon(QIcon());
     box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Go Back"));
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
