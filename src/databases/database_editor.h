@@ -3,6 +3,8 @@
 #include "databases/references.h"
 #include "toolkit/stepping_window.h"
 
+#include <memory>
+
 namespace velmora {
 
 // Whether the record may be deleted; when not, or when the files cannot be read, the
@@ -32,8 +34,7 @@ protected:
     }
 
     // The boxes emptied and the working record blank: a new record has no points of its own.
-    virtual void showEmpty() = 0;
-    void clearForNew() override { showEmpty(); }
+    void clearForNew() override { this->showRecord(std::nullopt); }
     bool mayDelete() override
     {
         return deletable(this, league_, database_, this->cursor_.number());
@@ -45,5 +46,9 @@ private:
     const League& league_;
     LeagueFile::Kind database_;
 };
+
+// The editors of the two databases: "Tro Team Database" and "Test Driver Database".
+std::unique_ptr<FixedWindow> teamEditor(League& league, QWidget* parent);
+std::unique_ptr<FixedWindow> testDriverEditor(League& league, QWidget* parent);
 
 } // namespace velmora

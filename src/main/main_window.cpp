@@ -4,9 +4,8 @@
 #include "calculator/best_worst_window.h"
 #include "calculator/budget_dialog.h"
 #include "data/io.h"
+#include "databases/database_editor.h"
 #include "databases/entry_editor.h"
-#include "databases/team_editor.h"
-#include "databases/test_driver_editor.h"
 #include "main/league_table.h"
 #include "main/score_report.h"
 #include "scoring/scoring_window.h"
@@ -279,14 +278,12 @@ void MainWindow::exitProgram()
 
 void MainWindow::openTeamEditor()
 {
-    TeamEditor editor(*league_, this);
-    run(editor);
+    run(*teamEditor(*league_, this));
 }
 
 void MainWindow::openTestDriverEditor()
 {
-    TestDriverEditor editor(*league_, this);
-    run(editor);
+    run(*testDriverEditor(*league_, this));
 }
 
 // Entries and points may have changed: the league is put in points order again, whatever

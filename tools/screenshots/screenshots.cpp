@@ -4,9 +4,8 @@
 #include "calculator/best_worst_window.h"
 #include "calculator/budget_dialog.h"
 #include "data/types.h"
+#include "databases/database_editor.h"
 #include "databases/entry_editor.h"
-#include "databases/team_editor.h"
-#include "databases/test_driver_editor.h"
 #include "main/main_window.h"
 #include "scoring/scoring_window.h"
 #include "scoring/team_score_card.h"
@@ -111,12 +110,12 @@ int main(int argc, char* argv[])
     save(&twenty, "main_20_entries");
 
     // The editors at their second record, so that both stepping buttons show enabled.
-    TeamEditor teams(league, &main);
-    teams.findChild<QPushButton*>(QStringLiteral("Forward"))->click();
-    save(&teams, "team_entry");
-    TestDriverEditor drivers(league, &main);
-    drivers.findChild<QPushButton*>(QStringLiteral("Forward"))->click();
-    save(&drivers, "test_driver");
+    const auto teams = teamEditor(league, &main);
+    teams->findChild<QPushButton*>(QStringLiteral("Forward"))->click();
+    save(teams.get(), "team_entry");
+    const auto drivers = testDriverEditor(league, &main);
+    drivers->findChild<QPushButton*>(QStringLiteral("Forward"))->click();
+    save(drivers.get(), "test_driver");
     EntryEditor entries(league, 1, &main);
     save(&entries, "entries");
 
