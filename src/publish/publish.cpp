@@ -4,11 +4,169 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <fcntl.h>
 #include <future>
+#include <mutex>
+#include <unistd.h>
 
 namespace velmora {
+namespace {
+
+const QString kMemory = QStringLiteral("published.txt");
+
+QByteArray native(const QString& path)
+{
+    return QFile::encodeName(path);
+}
+
+// The file at path holds exactly these bytes.
+bool holds(const QString& path, const QByteArray& bytes)
+{
+    const int fd = ::open(native(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    QByteArray now(bytes.size() + 1, Qt::Uninitialized);
+    qsizetype got = 0;
+    for (ssize_t n;
+         got < now.size() && (n = ::read(fd, now.data() + got, std::size_t(now.size() - got))) > 0;)
+        got += n;
+    ::close(fd);
+    return got == bytes.size() && std::equal(bytes.begin(), bytes.end(), now.begin());
+}
+
+// A page that can be made again: written to a scratch file beside it and renamed over it, so
+// a reader never sees half of it, but not flushed on its own (flushFolder does that once for
+// a whole publication). A page that is already as it would be written is left alone, so its
+// time stays and a copy to the web server skips it. The message names the page.
+bool writePage(const QString& path, const QByteArray& bytes, QString* error)
+{
+    if (holds(path, bytes))
+        return true;
+    const QString scratch = path + QStringLiteral(".part");
+    const int fd = io::openFile(scratch, O_WRONLY | O_CREAT | O_TRUNC, error);
+    bool ok = fd >= 0 && io::writeAt(fd, scratch, bytes.constData(), bytes.size(), 0, error);
+    io::closeFile(fd);
+    if (ok && ::rename(native(scratch).constData(), native(path).constData()) != 0) {
+        ok = false;
+        if (error)
+            *error = io::errorText(QStringLiteral("replace"), path, errno);
+    }
+    if (!ok) {
+        ::unlink(native(scratch).constData());
+        if (error)
+            error->replace(scratch, path);
+    }
+    return ok;
+}
+
+// Makes the names of a folder's files lasting. A page's bytes reach the disk as the system
+// writes them back; one a crash cost is made again by the next publication, which compares
+// every page with what it would write.
+void flushFolder(const QString& folder)
+{
+    const int fd = ::open(native(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+bool removeFile(const QString& path, QString* error)
+{
+    if (::unlink(native(path).constData()) == 0 || errno == ENOENT)
+        return true;
+    if (error)
+        *error = io::errorText(QStringLiteral("remove"), path, errno);
+    return false;
+}
+
+// The site's memory; an absent one is a site where nothing was published yet. One that
+// cannot be read stops the publication, so that no recorded correction is ever lost.
+bool readMemory(const QString& path, SiteMemory* memory, QString* error)
+{
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return true;
+    const QString kept = QStringLiteral(" It was left as it is, and nothing was published.");
+    QString reason;
+    QByteArray bytes;
+    const int fd = info.isDir() ? -1 : io::openFile(path, O_RDONLY, &reason);
+    if (info.isDir())
+        reason = io::errorText(QStringLiteral("read"), path, EISDIR);
+    const bool read = fd >= 0 && io::allocate(&bytes, io::fileLength(fd), path, &reason)
+                      && io::readAt(fd, path, bytes.data(), bytes.size(), 0, &reason);
+    io::closeFile(fd);
+    if (!read) {
+        if (error)
+            *error =
+                reason + QStringLiteral(" It is the site's memory of what it published.") + kept;
+        return false;
+    }
+    int line = 0;
+    if (parseMemory(bytes, memory, &line))
+        return true;
+    if (error)
+        *error = QStringLiteral("\"%1\", the site's memory of what it published, is not as this "
+                                "program writes it (line %2).%3 Put back a copy of it, or move "
+                                "it away to start the memory afresh (and lose the corrections "
+                                "it recorded).")
+                     .arg(path, QString::number(line), kept);
+    return false;
+}
+
+// Writes a page for every owner. Each thread makes a page and writes it; there are a few for
+// each core, because replacing a file may wait on the disk (on a file system mounted with
+// "discard", the old file's blocks are trimmed as the rename frees them) and the others make
+// pages meanwhile.
+bool writeOwnerPages(const Season& season, const PublishOptions& options, const SiteLinks& links,
+                     const QDir& site, QString* error)
+{
+    const Standings standings(season);
+    std::atomic<std::size_t> next{0};
+    std::atomic<bool> failed{false};
+    std::mutex first;
+    const auto work = [&] {
+        QString e;
+        for (std::size_t o; !failed && (o = next++) < season.owners.size();)
+            if (!writePage(site.filePath(links.owners[o]),
+                           ownerPage(season, standings, o, options, links), &e)) {
+                const std::lock_guard lock(first);
+                if (!failed.exchange(true) && error)
+                    *error = e;
+            }
+    };
+    std::vector<std::future<void>> workers;
+    const std::size_t threads = std::min<std::size_t>(
+        4 * std::max(1u, std::thread::hardware_concurrency()), season.owners.size());
+    for (std::size_t t = 1; t < threads; ++t)
+        workers.push_back(std::async(std::launch::async, work));
+    work();
+    for (auto& w : workers)
+        w.get();
+    return !failed;
+}
+
+// Removes the pages of owners no longer in the league, and scratch files a run that stopped
+// left: only files named as this program names them.
+bool removeOldPages(const QDir& owners, const SiteLinks& links, QString* error)
+{
+    QSet<QString> current;
+    for (const QString& address : links.owners)
+        current.insert(QFileInfo(address).fileName());
+    for (const QString& name :
+         owners.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))
+        if (isOwnerPageName(name) && !current.contains(name)
+            && !removeFile(owners.filePath(name), error))
+            return false;
+    return true;
+}
+
+} // namespace
 
 bool publishSeason(const DataDir& data, const QString& out, const PublishOptions& options,
                    QString* error)
@@ -21,32 +179,61 @@ bool publishSeason(const DataDir& data, const QString& out, const PublishOptions
     Season season;
     if (!readSeason(data, &season, error))
         return false;
+    std::vector<EarlierSeason> earlier;
+    for (const QString& folder : options.history) {
+        // Named by its folder until a league keeps its name in its own settings.
+        EarlierSeason& e = earlier.emplace_back();
+        e.name = shownText(QFileInfo(QDir::cleanPath(QDir(folder).absolutePath())).fileName());
+        if (!readSeason(DataDir(folder), &e.season, error))
+            return false;
+    }
     const QFileInfo folder(out);
     if (folder.exists() && !folder.isDir())
         return fail(QStringLiteral("\"%1\" is not a folder.").arg(out));
-    if (folder.exists() && folder.canonicalFilePath() == QFileInfo(data.path()).canonicalFilePath())
-        return fail(QStringLiteral("The site cannot go into the data folder \"%1\": nothing is "
-                                   "written there. Choose another folder with --out.")
-                        .arg(out));
-
-    // Everything is made before anything is written, so a season that cannot be made
-    // leaves the site as it was. The page is made beside the spreadsheets: with two cores the
-    // organiser waits for the larger of them only.
-    auto page = std::async(std::launch::async, [&] { return seasonPage(season, options); });
-    QByteArray standings = standingsCsv(season), components = componentsCsv(season);
-    const std::pair<const char*, QByteArray> files[] = {{"standings.csv", std::move(standings)},
-                                                        {"components.csv", std::move(components)},
-                                                        {"index.html", page.get()}};
-    errno = 0;
-    if (!QDir().mkpath(out))
-        return fail(io::errorText(QStringLiteral("create the folder"), out, errno ? errno : EIO));
+    for (const QString& league : QStringList{data.path()} + options.history)
+        if (folder.exists() && folder.canonicalFilePath() == QFileInfo(league).canonicalFilePath())
+            return fail(QStringLiteral("The site cannot go into the data folder \"%1\": nothing "
+                                       "is written there. Choose another folder with --out.")
+                            .arg(out));
     const QDir dir(out);
-    for (const auto& [name, bytes] : files) {
-        const QString path = dir.filePath(QString::fromLatin1(name));
-        if (!io::replaceFile(path, path + QStringLiteral(".part"), bytes, error))
+    SiteMemory memory;
+    if (!readMemory(dir.filePath(kMemory), &memory, error))
+        return false;
+    memory = nextMemory(memory, season);
+    const SiteLinks links{ownerAddresses(season), !earlier.empty()};
+
+    // The owners' pages are made and written while the other files are made, on another
+    // thread; the index is written after them, so that it never links to a missing page.
+    auto made = std::async(std::launch::async, [&] {
+        return std::array<QByteArray, 4>{earlier.empty() ? QByteArray()
+                                                         : seasonsPage(season, earlier, options),
+                                         standingsCsv(season), componentsCsv(season),
+                                         seasonPage(season, options, links, memory)};
+    });
+    errno = 0;
+    const QString owners = dir.filePath(QStringLiteral("owners"));
+    if (!QDir().mkpath(owners))
+        return fail(io::errorText(QStringLiteral("create the folder"),
+                                  QFileInfo(out).isDir() ? owners : out, errno ? errno : EIO));
+    if (!writeOwnerPages(season, options, links, dir, error))
+        return false;
+    const std::array<QByteArray, 4> files = made.get();
+    const char* names[] = {"seasons.html", "standings.csv", "components.csv", "index.html"};
+    for (std::size_t k = 0; k < files.size(); ++k) {
+        const QString path = dir.filePath(QString::fromLatin1(names[k]));
+        // No earlier season: no seasons page, also none left from an earlier publication.
+        if (k == 0 && earlier.empty() ? !removeFile(path, error)
+                                      : !writePage(path, files[k], error))
             return false;
     }
-    return true;
+    if (!removeOldPages(QDir(owners), links, error))
+        return false;
+    flushFolder(owners);
+    flushFolder(out);
+    // Last, and flushed on its own: the corrections it records are never lost, and a
+    // publication that stopped before it is done again in full by the next.
+    const QString path = dir.filePath(kMemory);
+    return io::replaceFile(path, path + QStringLiteral(".part"), memoryText(memory), error);
 }
 
 } // namespace velmora
