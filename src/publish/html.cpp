@@ -97,9 +97,8 @@ void Html::finishTag()
 // Names the program itself writes: tags, attribute names, plain ASCII.
 void Html::raw(QStringView ascii)
 {
-    const std::size_t at = out_.size();
-    out_.resize(at + std::size_t(ascii.size()));
-    std::copy(ascii.utf16(), ascii.utf16() + ascii.size(), out_.begin() + qsizetype(at));
+    for (const QChar c : ascii)
+        out_ += char(c.unicode());
 }
 
 void Html::escaped(QStringView t, bool attribute)
@@ -202,22 +201,33 @@ void Html::close()
     open_.pop_back();
 }
 
+// An element of text alone is written at once, not kept among the open ones: a page is
+// mostly table cells.
 void Html::element(QStringView tag, QStringView t, QStringView c)
 {
-    open(tag);
+    finishTag();
+    out_ += '<';
+    raw(tag);
     if (!c.isEmpty())
-        cls(c);
-    text(t);
-    close();
+        attr(u"class", c);
+    out_ += '>';
+    escaped(t, false);
+    out_ += "</";
+    raw(tag);
+    out_ += '>';
 }
 
 void Html::element(QStringView tag, qint64 n)
 {
-    open(tag);
     finishTag();
+    out_ += '<';
+    raw(tag);
+    out_ += '>';
     char digits[24];
     out_.append(digits, std::to_chars(digits, digits + sizeof digits, n).ptr);
-    close();
+    out_ += "</";
+    raw(tag);
+    out_ += '>';
 }
 
 void Html::link(const QString& href, const QString& t)

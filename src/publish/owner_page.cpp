@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <charconv>
 #include <functional>
 #include <numeric>
 
@@ -235,25 +236,20 @@ private:
     // The position after each race, first at the top.
     void chart()
     {
-        constexpr double W = 640, H = 200, right = 14, top = 14, bottom = 40;
+        using S = Standings;
         const int last = std::max<int>(int(s_.owners.size()), 2);
         // Gridlines at 1, 2 or 5 times a power of ten, about four of them.
         int step = 1;
         for (int k = 0; (last - 1) / step > 4; ++k)
             step = k % 3 == 1 ? step / 2 * 5 : step * 2;
-        const double left = 16 + 11 * double(number(last).size());
-        const auto x = [&](int r) {
-            return races_ == 1 ? (left + W - right) / 2
-                               : left + (W - left - right) * r / (races_ - 1);
-        };
-        const auto y = [&](int p) { return top + (H - top - bottom) * (p - 1) / (last - 1); };
 
         h_.section(QStringLiteral("progress"), QStringLiteral("Position after each race"));
         h_.open(QStringLiteral("figure"));
         h_.open(QStringLiteral("div")).cls(QStringLiteral("chart"));
         h_.open(QStringLiteral("svg"))
             .attr(QStringLiteral("xmlns"), QStringLiteral("http://www.w3.org/2000/svg"))
-            .attr(QStringLiteral("viewBox"), QStringLiteral("0 0 %1 %2").arg(W).arg(H))
+            .attr(QStringLiteral("viewBox"),
+                  QStringLiteral("0 0 %1 %2").arg(S::Width).arg(S::Height))
             .attr(QStringLiteral("role"), QStringLiteral("img"))
             .attr(QStringLiteral("aria-label"),
                   QStringLiteral("The position after each race; the race-by-race table holds "
@@ -265,47 +261,52 @@ private:
         for (const int p : lines) {
             h_.empty(QStringLiteral("line"))
                 .cls(QStringLiteral("grid"))
-                .attr(QStringLiteral("x1"), coordinate(left))
-                .attr(QStringLiteral("x2"), coordinate(W - right))
-                .attr(QStringLiteral("y1"), coordinate(y(p)))
-                .attr(QStringLiteral("y2"), coordinate(y(p)));
+                .attr(QStringLiteral("x1"), coordinate(st_.left()))
+                .attr(QStringLiteral("x2"), coordinate(S::Width - S::Right))
+                .attr(QStringLiteral("y1"), st_.y(p))
+                .attr(QStringLiteral("y2"), st_.y(p));
             h_.open(QStringLiteral("text"))
-                .attr(QStringLiteral("x"), coordinate(left - 6))
-                .attr(QStringLiteral("y"), coordinate(y(p) + 4))
+                .attr(QStringLiteral("x"), coordinate(st_.left() - 6))
+                .attr(QStringLiteral("y"), coordinate(st_.y(p).toDouble() + 4))
                 .attr(QStringLiteral("text-anchor"), QStringLiteral("end"));
             h_.text(number(p));
             h_.close();
         }
         const int every = (races_ + 11) / 12;
         QString path, title = s_.owners[o_].name + u':';
+        path.reserve(races_ * 12);
+        title.reserve(title.size() + races_ * 6);
+        char digits[24] = {' '};
         for (int r = 0; r < races_; ++r) {
             const int p = st_.position(o_, r);
-            path += coordinate(x(r)) + u',' + coordinate(y(p)) + u' ';
-            title += u' ' + number(p);
+            path += st_.x(r) + u',' + st_.y(p) + u' ';
+            title += QLatin1StringView(digits, std::to_chars(digits + 1, std::end(digits), p).ptr);
             if (r % every != 0 && r != races_ - 1)
                 continue;
             h_.open(QStringLiteral("text"))
-                .attr(QStringLiteral("x"), coordinate(x(r)))
-                .attr(QStringLiteral("y"), coordinate(H - bottom + 18))
+                .attr(QStringLiteral("x"), st_.x(r))
+                .attr(QStringLiteral("y"), coordinate(S::Height - S::Bottom + 18))
                 .attr(QStringLiteral("text-anchor"), QStringLiteral("middle"));
             h_.text(number(r + 1));
             h_.close();
         }
         h_.open(QStringLiteral("text"))
-            .attr(QStringLiteral("x"), coordinate(left + (W - left - right) / 2))
-            .attr(QStringLiteral("y"), coordinate(H - 4))
+            .attr(QStringLiteral("x"),
+                  coordinate(st_.left() + (S::Width - st_.left() - S::Right) / 2))
+            .attr(QStringLiteral("y"), coordinate(S::Height - 4))
             .attr(QStringLiteral("text-anchor"), QStringLiteral("middle"));
         h_.text(QStringLiteral("after race"));
         h_.close();
+        path.chop(1);
         h_.open(QStringLiteral("polyline"))
             .cls(QStringLiteral("pos"))
-            .attr(QStringLiteral("points"), path.trimmed());
+            .attr(QStringLiteral("points"), path);
         h_.element(QStringLiteral("title"), title);
         h_.close();
         h_.empty(QStringLiteral("circle"))
             .cls(QStringLiteral("now"))
-            .attr(QStringLiteral("cx"), coordinate(x(races_ - 1)))
-            .attr(QStringLiteral("cy"), coordinate(y(st_.position(o_, races_ - 1))))
+            .attr(QStringLiteral("cx"), st_.x(races_ - 1))
+            .attr(QStringLiteral("cy"), st_.y(st_.position(o_, races_ - 1)))
             .attr(QStringLiteral("r"), QStringLiteral("4"));
         h_.close(); // svg
         h_.close(); // div
@@ -415,14 +416,24 @@ std::vector<QString> ownerAddresses(const Season& season)
 
 bool isOwnerPageName(const QString& fileName)
 {
-    static const QRegularExpression page(
-        QStringLiteral("^[a-z0-9]+(-[a-z0-9]+)*-[a-z0-9]{8}(-[0-9]+)?\\.html(\\.part)?$"));
+    static const QRegularExpression page(QStringLiteral(
+        "^[a-z0-9]+(-[a-z0-9]+)*-[a-z0-9]{8}(-[0-9]+)?\\.html(\\.part)?$|^scratch-[0-9]+\\.part$"));
     return page.match(fileName).hasMatch();
 }
 
 Standings::Standings(const Season& season) : n_(season.owners.size())
 {
+    // Room on the left of the chart for the lowest position's number.
+    const int last = std::max<int>(int(n_), 2);
+    left_ = 16 + 11 * double(number(last).size());
     const int races = season.raceCount();
+    for (int r = 0; r < races; ++r)
+        x_.push_back(coordinate(races == 1 ? (left_ + Width - Right) / 2
+                                           : left_ + (Width - left_ - Right) * r / (races - 1)));
+    y_.resize(std::size_t(last) + 1);
+    for (int p = 1; p <= last; ++p)
+        y_[std::size_t(p)] = coordinate(Top + (Height - Top - Bottom) * (p - 1) / (last - 1));
+
     at_.resize(std::size_t(races) * n_);
     std::vector<qint64> total(n_, 0);
     final_.assign(n_, 0);

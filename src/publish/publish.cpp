@@ -30,6 +30,10 @@ bool holds(const QString& path, const QByteArray& bytes)
     const int fd = ::open(native(path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return false;
+    if (io::fileLength(fd) != bytes.size()) {
+        ::close(fd);
+        return false;
+    }
     QByteArray now(bytes.size() + 1, Qt::Uninitialized);
     qsizetype got = 0;
     for (ssize_t n;
@@ -39,25 +43,33 @@ bool holds(const QString& path, const QByteArray& bytes)
     return got == bytes.size() && std::equal(bytes.begin(), bytes.end(), now.begin());
 }
 
-// A page that can be made again: written to a scratch file beside it and renamed over it, so
-// a reader never sees half of it, but not flushed on its own (flushFolder does that once for
-// a whole publication). A page that is already as it would be written is left alone, so its
-// time stays and a copy to the web server skips it. The message names the page.
-bool writePage(const QString& path, const QByteArray& bytes, QString* error)
+// Writes a file that can be made again through a scratch file, swapped with it in one step
+// (or renamed over it, where it is new or the file system cannot swap): a reader never sees
+// half of it. The scratch file then holds what the file held, for the next page to be written
+// over: once a site exists no file is freed or made, which on a file system that trims what it
+// frees (mounted with "discard") would wait on the disk for every page. Not flushed on its own
+// (flushFolder does that once for a publication). A file that already holds the bytes is left
+// alone, so its time stays and a copy to the web server skips it. The message names the file.
+bool writePage(const QString& path, const QString& scratch, const QByteArray& bytes,
+               std::atomic<bool>* written, QString* error)
 {
     if (holds(path, bytes))
         return true;
-    const QString scratch = path + QStringLiteral(".part");
-    const int fd = io::openFile(scratch, O_WRONLY | O_CREAT | O_TRUNC, error);
-    bool ok = fd >= 0 && io::writeAt(fd, scratch, bytes.constData(), bytes.size(), 0, error);
+    *written = true;
+    const int fd = io::openFile(scratch, O_WRONLY | O_CREAT, error);
+    bool ok = fd >= 0 && io::writeAt(fd, scratch, bytes.constData(), bytes.size(), 0, error)
+              && io::truncateFile(fd, scratch, bytes.size(), error);
     io::closeFile(fd);
-    if (ok && ::rename(native(scratch).constData(), native(path).constData()) != 0) {
+    const QByteArray from = native(scratch), to = native(path);
+    if (ok
+        && ::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_EXCHANGE) != 0
+        && ::rename(from.constData(), to.constData()) != 0) {
         ok = false;
         if (error)
             *error = io::errorText(QStringLiteral("replace"), path, errno);
     }
     if (!ok) {
-        ::unlink(native(scratch).constData());
+        ::unlink(from.constData());
         if (error)
             error->replace(scratch, path);
     }
@@ -76,9 +88,11 @@ void flushFolder(const QString& folder)
     }
 }
 
-bool removeFile(const QString& path, QString* error)
+bool removeFile(const QString& path, std::atomic<bool>* written, QString* error)
 {
-    if (::unlink(native(path).constData()) == 0 || errno == ENOENT)
+    if (::unlink(native(path).constData()) == 0)
+        return *written = true;
+    if (errno == ENOENT)
         return true;
     if (error)
         *error = io::errorText(QStringLiteral("remove"), path, errno);
@@ -124,28 +138,30 @@ bool readMemory(const QString& path, SiteMemory* memory, QString* error)
 // "discard", the old file's blocks are trimmed as the rename frees them) and the others make
 // pages meanwhile.
 bool writeOwnerPages(const Season& season, const PublishOptions& options, const SiteLinks& links,
-                     const QDir& site, QString* error)
+                     const QDir& site, std::atomic<bool>* written, QString* error)
 {
     const Standings standings(season);
     std::atomic<std::size_t> next{0};
     std::atomic<bool> failed{false};
     std::mutex first;
-    const auto work = [&] {
+    const auto work = [&](std::size_t thread) {
+        const QString scratch = site.filePath(QStringLiteral("owners/scratch-%1.part").arg(thread));
         QString e;
         for (std::size_t o; !failed && (o = next++) < season.owners.size();)
-            if (!writePage(site.filePath(links.owners[o]),
-                           ownerPage(season, standings, o, options, links), &e)) {
+            if (!writePage(site.filePath(links.owners[o]), scratch,
+                           ownerPage(season, standings, o, options, links), written, &e)) {
                 const std::lock_guard lock(first);
                 if (!failed.exchange(true) && error)
                     *error = e;
             }
+        ::unlink(native(scratch).constData());
     };
     std::vector<std::future<void>> workers;
     const std::size_t threads = std::min<std::size_t>(
         4 * std::max(1u, std::thread::hardware_concurrency()), season.owners.size());
     for (std::size_t t = 1; t < threads; ++t)
-        workers.push_back(std::async(std::launch::async, work));
-    work();
+        workers.push_back(std::async(std::launch::async, work, t));
+    work(0);
     for (auto& w : workers)
         w.get();
     return !failed;
@@ -153,7 +169,8 @@ bool writeOwnerPages(const Season& season, const PublishOptions& options, const 
 
 // Removes the pages of owners no longer in the league, and scratch files a run that stopped
 // left: only files named as this program names them.
-bool removeOldPages(const QDir& owners, const SiteLinks& links, QString* error)
+bool removeOldPages(const QDir& owners, const SiteLinks& links, std::atomic<bool>* written,
+                    QString* error)
 {
     QSet<QString> current;
     for (const QString& address : links.owners)
@@ -161,7 +178,7 @@ bool removeOldPages(const QDir& owners, const SiteLinks& links, QString* error)
     for (const QString& name :
          owners.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))
         if (isOwnerPageName(name) && !current.contains(name)
-            && !removeFile(owners.filePath(name), error))
+            && !removeFile(owners.filePath(name), written, error))
             return false;
     return true;
 }
@@ -215,25 +232,32 @@ bool publishSeason(const DataDir& data, const QString& out, const PublishOptions
     if (!QDir().mkpath(owners))
         return fail(io::errorText(QStringLiteral("create the folder"),
                                   QFileInfo(out).isDir() ? owners : out, errno ? errno : EIO));
-    if (!writeOwnerPages(season, options, links, dir, error))
+    std::atomic<bool> written{false};
+    if (!writeOwnerPages(season, options, links, dir, &written, error))
         return false;
     const std::array<QByteArray, 4> files = made.get();
     const char* names[] = {"seasons.html", "standings.csv", "components.csv", "index.html"};
     for (std::size_t k = 0; k < files.size(); ++k) {
         const QString path = dir.filePath(QString::fromLatin1(names[k]));
         // No earlier season: no seasons page, also none left from an earlier publication.
-        if (k == 0 && earlier.empty() ? !removeFile(path, error)
-                                      : !writePage(path, files[k], error))
+        const QString scratch = path + QStringLiteral(".part");
+        if (k == 0 && earlier.empty() ? !removeFile(path, &written, error)
+                                      : !writePage(path, scratch, files[k], &written, error))
             return false;
+        ::unlink(native(scratch).constData());
     }
-    if (!removeOldPages(QDir(owners), links, error))
+    if (!removeOldPages(QDir(owners), links, &written, error))
         return false;
-    flushFolder(owners);
-    flushFolder(out);
+    if (written) {
+        flushFolder(owners);
+        flushFolder(out);
+    }
     // Last, and flushed on its own: the corrections it records are never lost, and a
     // publication that stopped before it is done again in full by the next.
     const QString path = dir.filePath(kMemory);
-    return io::replaceFile(path, path + QStringLiteral(".part"), memoryText(memory), error);
+    const QByteArray remembered = memoryText(memory);
+    return holds(path, remembered)
+           || io::replaceFile(path, path + QStringLiteral(".part"), remembered, error);
 }
 
 } // namespace velmora

@@ -66,7 +66,8 @@ std::vector<QString> ownerAddresses(const Season& season);
 // A file name in owners/ that this program writes (or its scratch file).
 bool isOwnerPageName(const QString& fileName);
 
-// Every owner's position after each race, worked out once for all the owners' pages.
+// What every owner's page shares, worked out once for them all: every owner's position after
+// each race, the points after the last race, and where the position chart draws them.
 class Standings {
 public:
     explicit Standings(const Season& season);
@@ -74,10 +75,18 @@ public:
     // Points after the last race, most first.
     const std::vector<qint64>& finalPoints() const { return final_; }
 
+    // The chart: its left edge, the coordinate of race r (0-based) and of position p.
+    static constexpr double Width = 640, Height = 200, Right = 14, Top = 14, Bottom = 40;
+    double left() const { return left_; }
+    const QString& x(int race) const { return x_[std::size_t(race)]; }
+    const QString& y(int position) const { return y_[std::size_t(position)]; }
+
 private:
     std::size_t n_;
     std::vector<int> at_;
     std::vector<qint64> final_;
+    double left_;
+    std::vector<QString> x_, y_;
 };
 
 QByteArray ownerPage(const Season& season, const Standings& standings, std::size_t owner,
