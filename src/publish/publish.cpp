@@ -12,6 +12,7 @@
 #include <fcntl.h>
 #include <future>
 #include <mutex>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace velmora {
@@ -24,23 +25,27 @@ QByteArray native(const QString& path)
     return QFile::encodeName(path);
 }
 
-// The file at path holds exactly these bytes.
-bool holds(const QString& path, const QByteArray& bytes)
+// What the file at path holds: these bytes, other bytes, or it is no file (absent, or a folder).
+enum class Holds { Same, Other, NoFile };
+Holds holds(const QString& path, const QByteArray& bytes)
 {
     const int fd = ::open(native(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    if (io::fileLength(fd) != bytes.size()) {
-        ::close(fd);
-        return false;
+    struct stat st {};
+    if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        io::closeFile(fd);
+        return Holds::NoFile;
     }
-    QByteArray now(bytes.size() + 1, Qt::Uninitialized);
-    qsizetype got = 0;
-    for (ssize_t n;
-         got < now.size() && (n = ::read(fd, now.data() + got, std::size_t(now.size() - got))) > 0;)
-        got += n;
+    bool same = st.st_size == bytes.size();
+    if (same) {
+        QByteArray now(bytes.size() + 1, Qt::Uninitialized);
+        qsizetype got = 0;
+        for (ssize_t n; got < now.size()
+                        && (n = ::read(fd, now.data() + got, std::size_t(now.size() - got))) > 0;)
+            got += n;
+        same = got == bytes.size() && std::equal(bytes.begin(), bytes.end(), now.begin());
+    }
     ::close(fd);
-    return got == bytes.size() && std::equal(bytes.begin(), bytes.end(), now.begin());
+    return same ? Holds::Same : Holds::Other;
 }
 
 // Writes a file that can be made again through a scratch file, swapped with it in one step
@@ -53,7 +58,8 @@ bool holds(const QString& path, const QByteArray& bytes)
 bool writePage(const QString& path, const QString& scratch, const QByteArray& bytes,
                std::atomic<bool>* written, QString* error)
 {
-    if (holds(path, bytes))
+    const Holds was = holds(path, bytes);
+    if (was == Holds::Same)
         return true;
     *written = true;
     const int fd = io::openFile(scratch, O_WRONLY | O_CREAT, error);
@@ -61,8 +67,12 @@ bool writePage(const QString& path, const QString& scratch, const QByteArray& by
               && io::truncateFile(fd, scratch, bytes.size(), error);
     io::closeFile(fd);
     const QByteArray from = native(scratch), to = native(path);
+    // A folder where the page goes is not swapped into the scratch file's place: the rename
+    // over it fails, naming the page.
     if (ok
-        && ::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_EXCHANGE) != 0
+        && (was == Holds::NoFile
+            || ::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_EXCHANGE)
+                   != 0)
         && ::rename(from.constData(), to.constData()) != 0) {
         ok = false;
         if (error)
@@ -256,7 +266,7 @@ bool publishSeason(const DataDir& data, const QString& out, const PublishOptions
     // publication that stopped before it is done again in full by the next.
     const QString path = dir.filePath(kMemory);
     const QByteArray remembered = memoryText(memory);
-    return holds(path, remembered)
+    return holds(path, remembered) == Holds::Same
            || io::replaceFile(path, path + QStringLiteral(".part"), remembered, error);
 }
 
