@@ -53,10 +53,11 @@ QString points(qint64 n)
 }
 
 // A row's heading (a race, or what a figure is) reads as plain text and wraps; the chart's
-// line and its last point.
+// line and its last point, the chart no wider than a phone held sideways.
 constexpr const char* kStyle = R"(
 tbody th{text-align:left;font-weight:normal;white-space:normal;min-width:6rem}
 .pos{fill:none;stroke:#0072b2;stroke-width:2.5;stroke-linejoin:round}.now{fill:#0072b2}
+#progress .chart svg{max-width:40rem}
 )";
 
 class OwnerPageWriter {
@@ -279,7 +280,7 @@ private:
         char digits[24] = {' '};
         for (int r = 0; r < races_; ++r) {
             const int p = st_.position(o_, r);
-            path += st_.x(r) + u',' + st_.y(p) + u' ';
+            path.append(st_.x(r)).append(u',').append(st_.y(p)).append(u' ');
             title += QLatin1StringView(digits, std::to_chars(digits + 1, std::end(digits), p).ptr);
             if (r % every != 0 && r != races_ - 1)
                 continue;
@@ -435,19 +436,26 @@ Standings::Standings(const Season& season) : n_(season.owners.size())
         y_[std::size_t(p)] = coordinate(Top + (Height - Top - Bottom) * (p - 1) / (last - 1));
 
     at_.resize(std::size_t(races) * n_);
-    std::vector<qint64> total(n_, 0);
-    final_.assign(n_, 0);
+    // Owners by their points after each race, most first: equal points share the position of
+    // the first of them.
+    std::vector<std::pair<qint64, std::size_t>> order(n_);
+    for (std::size_t o = 0; o < n_; ++o)
+        order[o] = {0, o};
     for (int r = 0; r < races; ++r) {
-        for (std::size_t o = 0; o < n_; ++o)
-            total[o] += season.pointsIn(o, r);
-        final_ = total;
-        std::sort(final_.begin(), final_.end(), std::greater<>());
-        for (std::size_t o = 0; o < n_; ++o)
-            at_[std::size_t(r) * n_ + o] =
-                int(std::lower_bound(final_.begin(), final_.end(), total[o], std::greater<>())
-                    - final_.begin())
-                + 1;
+        for (auto& [points, o] : order)
+            points += season.pointsIn(o, r);
+        std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) {
+            return a.first > b.first || (a.first == b.first && a.second < b.second);
+        });
+        int* position = &at_[std::size_t(r) * n_];
+        for (std::size_t i = 0; i < n_; ++i)
+            position[order[i].second] = i > 0 && order[i].first == order[i - 1].first
+                                            ? position[order[i - 1].second]
+                                            : int(i) + 1;
     }
+    final_.resize(n_);
+    for (std::size_t i = 0; i < n_; ++i)
+        final_[i] = order[i].first;
 }
 
 QByteArray ownerPage(const Season& season, const Standings& standings, std::size_t owner,

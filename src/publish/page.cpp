@@ -240,8 +240,9 @@ private:
                          [](const Correction* a, const Correction* b) {
                              return a->publication > b->publication;
                          });
+        // A correction to a component half the league chose would list thousands of names.
+        constexpr qsizetype named = 10;
         for (const Correction* c : latest) {
-            constexpr qsizetype named = 10;
             QString owners = c->owners.mid(0, named).join(QStringLiteral(", "));
             if (c->owners.isEmpty())
                 owners = QStringLiteral("none");
@@ -260,10 +261,10 @@ private:
         h_.endTable();
         h_.element(QStringLiteral("p"),
                    QStringLiteral("A component's points in a race that changed after they were "
-                                  "published, found by the publication numbered; the owners "
-                                  "are those who chose it. This page lists the first %1 owners "
-                                  "of a correction; published.txt holds them all.")
-                       .arg(10),
+                                  "published, with the publication that found the change and the "
+                                  "owners who chose the component (the first %1 by league place "
+                                  "then; published.txt names them all).")
+                       .arg(named),
                    QStringLiteral("hint"));
         h_.close();
     }
@@ -472,9 +473,11 @@ private:
         for (std::size_t i = 0; i < leaders; ++i) {
             h_.open(QStringLiteral("li"));
             key(leadClass(int(i)));
+            h_.open(QStringLiteral("span")); // one item of the list's row, the key the other
             h_.text(QStringLiteral("%1. ").arg(table_[i].position));
             ownerLink(table_[i].owner);
             h_.text(QStringLiteral(" (%1)").arg(table_[i].points));
+            h_.close();
             h_.close();
         }
         if (table_.size() > leaders) {
