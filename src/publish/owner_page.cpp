@@ -447,7 +447,7 @@ Standings::Standings(const Season& season) : n_(season.owners.size())
         std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) {
             return a.first > b.first || (a.first == b.first && a.second < b.second);
         });
-        int* position = &at_[std::size_t(r) * n_];
+        int* position = at_.data() + std::size_t(r) * n_;
         for (std::size_t i = 0; i < n_; ++i)
             position[order[i].second] = i > 0 && order[i].first == order[i - 1].first
                                             ? position[order[i - 1].second]

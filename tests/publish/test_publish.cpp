@@ -178,6 +178,7 @@ void TestPublish::figures_data()
     row("Cleo's positions", "Cleo:chart", "Cleo: 2 3");
     row("a pick chosen twice", "Alan:by-race", "Imola|10|11|12|12|2|47 (best)|47|1", "Alan twice");
     row("no race yet", "dora:summary", "Position|1st of 4, shared", "run", {});
+    row("no entry, races run", "league", "", "no entries");
     // Two seasons before this one (Imola alone): 2024 raced Monza alone, with Alan as Eve;
     // 2025 raced both. This season counts as played and for its points only.
     const QStringList now{"Imola"};
@@ -209,6 +210,8 @@ void TestPublish::figures()
         entries[1].Driver2Index = 0;
     if (change.contains(u"bob 60"))
         entries[2].Points = 60;
+    if (change.contains(u"no entries"))
+        entries.clear();
     writeRecords(d.dir().entries(), entries);
     PublishOptions options;
     TempData before;
