@@ -51,7 +51,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
           == qsizetype(season.owners.size()) + 1);
     CHECK(standingsCsv(season).count("\r\n") == qsizetype(season.owners.size()) + 1);
 
-    static QTemporaryDir tmp;
+    // In memory where the system has it, as the data folder is: nothing waits on a disk.
+    static QTemporaryDir tmp((QDir("/dev/shm").exists() ? "/dev/shm" : QDir::tempPath())
+                             + QStringLiteral("/velmora-site-XXXXXX"));
     const DataDir site(tmp.path() + QStringLiteral("/site")), owners(site.file("owners"));
     QDir(site.path()).removeRecursively();
     QDir().mkpath(owners.path());

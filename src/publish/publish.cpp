@@ -167,8 +167,9 @@ bool writeOwnerPages(const Season& season, const PublishOptions& options, const 
         ::unlink(native(scratch).constData());
     };
     std::vector<std::future<void>> workers;
+    // A thread for 50 pages at least: a small league's few pages take less than a thread.
     const std::size_t threads = std::min<std::size_t>(
-        4 * std::max(1u, std::thread::hardware_concurrency()), season.owners.size());
+        4 * std::max(1u, std::thread::hardware_concurrency()), (season.owners.size() + 49) / 50);
     for (std::size_t t = 1; t < threads; ++t)
         workers.push_back(std::async(std::launch::async, work, t));
     work(0);
