@@ -401,7 +401,7 @@ void TestPublish::commandLine_data()
     row("output cannot be made", {"--data", "DATA", "--out", "/proc/velmora"}, 1, "create the");
     // EARLIER is an earlier season's folder; OUT/bad holds a memory of what was published that
     // this program did not write, OUT/odd one that is a folder, OUT/stuck a folder named as an
-    // owner's page.
+    // owner's page, OUT/full a folder where the index goes.
     row("earlier season twice", {"--out", "OUT", "--history", "EARLIER", "--history", "EARLIER/."},
         2, "--history names \"");
     row("earlier season is this one", {"--data", "DATA", "--out", "OUT", "--history", "DATA"}, 2,
@@ -415,6 +415,8 @@ void TestPublish::commandLine_data()
         "writes it (line 2). It was left as it is, and nothing was published.");
     row("memory unreadable", {"--data", "DATA", "--out", "OUT/odd"}, 1,
         "odd/published.txt\": Is a directory. It is the site's memory");
+    row("page not replaced", {"--data", "DATA", "--out", "OUT/full"}, 1,
+        "Could not replace \"OUT/full/index.html\": Is a directory.");
     row("old page not removed", {"--data", "DATA", "--out", "OUT/stuck"}, 1,
         "Could not remove \""
         "OUT/stuck/owners/zed-00000000.html\": Is a directory.");
@@ -441,6 +443,7 @@ void TestPublish::commandLine()
     QDir().mkdir(broken.dir().teams());
     QDir().mkpath(out.path("odd/published.txt"));
     QDir().mkpath(out.path("stuck/owners/zed-00000000.html"));
+    QDir().mkpath(out.path("full/index.html"));
     QDir().mkdir(out.path("bad"));
     const QByteArray bad = "velmora-publish published 1\npublication\t\n";
     writeBytes(out.path("bad/published.txt"), bad);
