@@ -1,6 +1,7 @@
-// velmora-publish: the season race by race as the pages show it, held to figures worked out
-// by hand and to the championship; texts as typed; whole files; the command line; and the
-// page in a real browser.
+// velmora-publish: the season race by race, an owner's page and the seasons before as the pages
+// show them, held to figures worked out by hand and to the championship; owners' page
+// addresses; corrections kept from one publication to the next; texts as typed on every page;
+// whole files; the command line; and the pages in a real browser, also as wide as a phone.
 #include "data/io.h"
 #include "fixture.h"
 #include "publish/publish.h"
