@@ -1,14 +1,41 @@
-// Data files (season_folder.h) through velmora-publish: it writes nothing; its page is XML with a
-// league-table row per whole entry, its standings a line each; calculated, every total as stored.
+// Data files (season_folder.h) and an earlier site through velmora-publish: it writes nothing
+// into the data folder; every page is XML, the index with a league-table row per whole entry;
+// calculated, every total as stored. Chunk 6 of an input is the site's published.txt, chunk 7
+// the names of files in its owners/, a line each. A memory the program did not write stops the
+// publication and stays as it was; otherwise every correction it recorded is still there, in
+// order, every owner has a page and no file of someone else's goes; publishing again changes
+// nothing.
 #include "fuzz.h"
 #include "publish/publish.h"
 #include "scoring/championship.h"
 #include "season_folder.h"
 
+#include <QDirIterator>
 #include <QXmlStreamReader>
 
 using namespace velmora;
 using namespace velmora::test;
+
+namespace {
+
+QList<QByteArray> corrections(const QByteArray& memory)
+{
+    QList<QByteArray> lines = memory.split('\n');
+    lines.removeIf([](const QByteArray& line) { return !line.startsWith("correction\t"); });
+    return lines;
+}
+
+bool wellFormed(const QString& file)
+{
+    QFile page(file);
+    page.open(QIODevice::ReadOnly);
+    QXmlStreamReader xml(&page);
+    while (!xml.atEnd())
+        xml.readNext();
+    return !xml.hasError();
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {
@@ -18,16 +45,65 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     const FolderState before = folderState(dir);
     Season season;
     CHECK(readSeason(*read, &season, nullptr));
-    const QByteArray page = seasonPage(season, {QString("<Fuzz & \"league\">"), int(size % 13)});
-    QXmlStreamReader xml(page);
-    while (!xml.atEnd())
-        xml.readNext();
-    CHECK(!xml.hasError());
+    const PublishOptions options{QString("<Fuzz & \"league\">"), int(size % 13), {dir.path()}};
+    const QByteArray page = seasonPage(season, options);
     // Every '<' of a text is escaped: each "<tr" opens a row, the heading's or an entry's.
     const QByteArray league = page.mid(page.indexOf("id=\"league\""));
     CHECK(league.left(league.indexOf("</table>")).count("<tr")
           == qsizetype(season.owners.size()) + 1);
     CHECK(standingsCsv(season).count("\r\n") == qsizetype(season.owners.size()) + 1);
+
+    // In memory where the system has it, as the data folder is: nothing waits on a disk.
+    static QTemporaryDir tmp((QDir("/dev/shm").exists() ? "/dev/shm" : QDir::tempPath())
+                             + QStringLiteral("/velmora-site-XXXXXX"));
+    const DataDir site(tmp.path() + QStringLiteral("/site")), owners(site.file("owners"));
+    QDir(site.path()).removeRecursively();
+    QDir().mkpath(owners.path());
+    QMap<int, QByteArray> chunks; // as folderOf reads them
+    for (std::size_t at = 0; at + 3 <= size;) {
+        const std::size_t n =
+            std::min<std::size_t>(data[at + 1] | data[at + 2] << 8, size - at - 3);
+        chunks[data[at]] = QByteArray(reinterpret_cast<const char*>(data + at + 3), qsizetype(n));
+        at += 3 + n;
+    }
+    if (chunks.contains(6))
+        writeBytes(site.file("published.txt"), chunks[6]);
+    QStringList strays;
+    for (const QByteArray& name : chunks.value(7).split('\n'))
+        if (const QString file = QFile::decodeName(name);
+            !file.isEmpty() && file != u"." && file != u".." && !file.contains(u'/')
+            && !name.contains('\0') && name.size() < 200) {
+            writeBytes(owners.file(file), "someone else's");
+            if (!isOwnerPageName(file))
+                strays << file;
+        }
+
+    const QByteArray memory = readBytes(site.file("published.txt"));
+    SiteMemory old;
+    int line = 0;
+    const bool readable = !chunks.contains(6) || parseMemory(memory, &old, &line);
+    CHECK(publishSeason(*read, site.path(), options, nullptr) == readable);
+    if (!readable) {
+        CHECK(readBytes(site.file("published.txt")) == memory);
+        return 0;
+    }
+    const QByteArray written = readBytes(site.file("published.txt"));
+    CHECK(parseMemory(written, &old, &line));
+    CHECK(corrections(written).mid(0, corrections(memory).size()) == corrections(memory));
+    int pages = 0;
+    for (QDirIterator it(site.path(), {"*.html"}, QDir::Files, QDirIterator::Subdirectories);
+         it.hasNext();) {
+        const QString file = it.next();
+        const bool owner = isOwnerPageName(it.fileName());
+        CHECK(wellFormed(file) || (!owner && file.startsWith(owners.path())));
+        pages += owner;
+    }
+    CHECK(pages == int(season.owners.size()));
+    const FolderState top = folderState(site), pagesNow = folderState(owners);
+    for (const QString& stray : strays)
+        CHECK(pagesNow.contains(stray));
+    CHECK(publishSeason(*read, site.path(), options, nullptr));
+    CHECK(folderState(site) == top && folderState(owners) == pagesNow);
     CHECK(folderState(dir) == before);
 
     if (!recalculateChampionship(*work, nullptr))

@@ -3,7 +3,8 @@
 
 A season input is a run of chunks: one byte naming the file (0 teams.tro, 1 test.tro,
 2 entry.tro, 3 calendar.tro, 4 + 8r / 5 + 8r the race files of calendar race r), two
-bytes of length, little-endian, and the file's bytes.
+bytes of length, little-endian, and the file's bytes. The publishing target also takes an
+earlier site: 6 its published.txt, 7 the names of files in its owners/, a line each.
 """
 import os
 import struct
@@ -72,6 +73,26 @@ SEASONS = {
                   ["Monza", "Monza"], [race(32000), race(32000)]),
 }
 
+def memory(publication, corrections, races):
+    lines = ["velmora-publish published 1", "publication\t%d" % publication]
+    lines += ["correction\t" + "\t".join(c) for c in corrections]
+    lines.append("components\t3\t2")
+    lines += ["race\t%s\t%s" % (name, "\t".join(str(p) for p in points)) for name, points in races]
+    return ("\n".join(lines) + "\n").encode("utf-8")
+
+
+# What the "season" input published before: Monza's points other than now, so a publication
+# finds corrections; a correction with markup, an empty owner and a character U+FEFF.
+EARLIER = memory(2, [("1", "Imola", "Chassis", "<Arrow>", "9", "10", "Alan", ""),
+                     ("2", "\ufeffMonza", "Test driver", "Gus Ho & co", "-3", "4")],
+                 [("Imola", [10, 11, 12, 13, 4, 5, 6, 7, 0, 0, 0, 0, 10, 2]),
+                  ("Monza", [1, 1, 1, 1, 5, 5, 5, 5, 0, 0, 0, 0, 4, 2])])
+SITES = {
+    "site": SEASONS["season"] + chunk(6, EARLIER)
+    + chunk(7, b"notes.html\nzed-00000000.html\nalan-00000000.html.part"),
+    "site-broken": SEASONS["season"] + chunk(6, EARLIER.replace(b"publication\t2", b"publication\t1")),
+}
+
 TEXTS = {
     "plain": "12.5m", "blanks": " 1 200", "hex": "&H7FFF", "octal": "&O777",
     "exponent": "1E999", "double": "-1.5D-3", "comma": "1,5", "name": " Ann ",
@@ -89,6 +110,8 @@ def write(target, name, data):
 def main():
     for name, data in SEASONS.items():
         write("fuzz_season", name, data)
+        write("fuzz_publish", name, data)
+    for name, data in SITES.items():
         write("fuzz_publish", name, data)
     write("fuzz_search", "three", b"30\0" + b"".join(TEAMS))
     write("fuzz_search", "odd", b"&H10\0" + team("a", "b", "c", "d", float("nan"), -3)

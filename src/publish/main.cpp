@@ -3,6 +3,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 
 #include <cstdio>
 #include <new>
@@ -27,9 +28,11 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Publishes a Velmora league as a small static site: index.html (the "
-                       "league table, a chart of the season, every race's points and the "
-                       "components) and the same figures in standings.csv and components.csv. "
-                       "The data folder is only read."));
+                       "league table, a chart of the season, every race's points, the "
+                       "corrections found since earlier publications and the components), a "
+                       "page per owner in owners/, seasons.html with --history, and the same "
+                       "figures in standings.csv and components.csv. The site remembers what it "
+                       "published in published.txt. The data folders are only read."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption data(
@@ -47,7 +50,13 @@ int main(int argc, char* argv[])
                                  QStringLiteral("How many leading owners the chart draws in "
                                                 "colour (default 10)."),
                                  QStringLiteral("N"), QStringLiteral("10"));
-    parser.addOptions({data, out, title, top});
+    const QCommandLineOption history(
+        QStringLiteral("history"),
+        QStringLiteral("An earlier season's league folder, only read (give one for each season, "
+                       "oldest first): adds seasons.html, each season's podium and table and the "
+                       "all-time table."),
+        QStringLiteral("folder"));
+    parser.addOptions({data, out, title, top, history});
 
     if (!parser.parse(QCoreApplication::arguments()))
         return usage(parser.errorText());
@@ -69,15 +78,32 @@ int main(int argc, char* argv[])
         return usage(QStringLiteral("--top takes a whole number of owners, 0 or more, not \"%1\"")
                          .arg(parser.value(top)));
 
+    options.history = parser.values(history);
+
     QString error;
     try {
         // Without --data, the league velmora itself finds: an installed organiser publishes
         // the league in their own folder with no options.
+        const velmora::DataDir dir =
+            parser.isSet(data)
+                ? velmora::DataDir(parser.value(data))
+                : velmora::DataDir::forProgram(QCoreApplication::applicationDirPath());
+        // A season counted twice would double every figure of the all-time table.
+        QStringList seen{QFileInfo(dir.path()).canonicalFilePath()};
+        for (const QString& folder : options.history) {
+            const QString canonical = QFileInfo(folder).canonicalFilePath();
+            if (canonical.isEmpty())
+                continue; // said when it is read
+            if (canonical == seen[0])
+                return usage(QStringLiteral("--history \"%1\" is the folder of the season being "
+                                            "published")
+                                 .arg(folder));
+            if (seen.contains(canonical))
+                return usage(QStringLiteral("--history names \"%1\" twice").arg(folder));
+            seen << canonical;
+        }
         velmora::League league;
-        if (league.open(parser.isSet(data)
-                            ? velmora::DataDir(parser.value(data))
-                            : velmora::DataDir::forProgram(QCoreApplication::applicationDirPath()),
-                        velmora::League::Mode::Read, &error)
+        if (league.open(dir, velmora::League::Mode::Read, &error)
             && velmora::publishSeason(league, parser.value(out), options, &error))
             return 0;
     } catch (const std::bad_alloc&) {

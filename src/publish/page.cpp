@@ -1,7 +1,5 @@
-#include "data/version.h"
+#include "publish/html.h"
 #include "publish/publish.h"
-
-#include <QXmlStreamWriter>
 
 #include <algorithm>
 #include <cmath>
@@ -16,52 +14,15 @@ constexpr const char* kColours[] = {"#0072b2", "#d55e00", "#009e73", "#cc79a7", 
 constexpr int kColourCount = int(std::size(kColours));
 constexpr const char* kDashes[] = {"none", "6 3", "2 3"};
 
-// No quote, '<', '>' or '&' in here: the writer escapes them, and HTML takes a style
-// element's text as it stands.
+// What only this page draws: the chart's lines and their legend. No quote, '<', '>' or '&'
+// in here (see html.cpp).
 constexpr const char* kStyle = R"(
-*{box-sizing:border-box}
-body{margin:0 auto;max-width:75rem;padding:1rem;color:#1b1b1b;background:#fff;
-font:16px/1.45 system-ui,-apple-system,Segoe UI,Roboto,DejaVu Sans,Arial,sans-serif}
-h1{font-size:1.7rem;margin:0 0 .2rem}
-h2{font-size:1.25rem;margin:1.8rem 0 .6rem;padding-bottom:.2rem;border-bottom:2px solid #1b1b1b}
-h3{font-size:1.05rem;margin:1.2rem 0 .4rem}
-p{margin:.3rem 0}
-.sub,.hint{color:#555}
-.hint{font-size:.9rem}
-.scroll{overflow-x:auto;max-width:100%}
-table{border-collapse:collapse;font-variant-numeric:tabular-nums}
-th,td{padding:.3rem .55rem;border-bottom:1px solid #ddd;text-align:right;white-space:nowrap}
-thead th{background:#f1f3f5;vertical-align:bottom}
-th.name,td.name{text-align:left;white-space:normal;min-width:8rem;overflow-wrap:anywhere}
-.wide th.name,.wide td.name{position:sticky;left:0;background:#fff;z-index:1}
-.wide thead th.name{background:#f1f3f5}
-th.race{white-space:normal;max-width:7rem;font-weight:normal;font-size:.85rem}
-tfoot td,tfoot th{border-top:2px solid #1b1b1b;font-weight:bold}
-td.best{background:#ffe58a;font-weight:bold}
-.up{color:#1a7f37}.down{color:#c62828}.new{color:#555}
-.note{border:2px solid #b45309;background:#fff7ed;padding:.6rem 1rem;margin:1rem 0}
-.note h2{border:0;margin:0 0 .3rem;padding:0}
-.note ul{margin:.3rem 0;padding-left:1.2rem}
-figure{margin:0}
-.chart svg{display:block;width:100%;height:auto}
-svg text{font-size:13px;fill:#333}
-.grid{stroke:#e3e3e3;stroke-width:1}
-.axis{stroke:#777;stroke-width:1}
 .rest{fill:none;stroke:#8a8a8a;stroke-opacity:.35;stroke-width:1}
 .band{fill:#8a8a8a;fill-opacity:.15;stroke:none}
 .lead{fill:none;stroke-width:2.5;stroke-linejoin:round;stroke-linecap:round}
 .legend{list-style:none;margin:.5rem 0 0;padding:0;display:flex;flex-wrap:wrap;gap:.25rem 1.2rem}
 .legend li{display:flex;align-items:center;gap:.4rem}
 .key{width:1.8rem;height:.6rem;flex:none}
-.sr{position:absolute;width:1px;height:1px;overflow:hidden;clip:rect(0 0 0 0);white-space:nowrap}
-footer{margin-top:2rem;color:#555;font-size:.9rem}
-nav{margin:.4rem 0 0;font-size:.95rem}
-@media (max-width:40rem){body{padding:.6rem;font-size:15px}th,td{padding:.25rem .35rem}
-th.name,td.name{min-width:6rem}svg text{font-size:20px}}
-@media print{body{max-width:none;padding:0;font-size:10pt}.scroll{overflow:visible}
-h2,h3{break-after:avoid}tr,figure{break-inside:avoid}
-.wide th.name,.wide td.name{position:static}td.best{background:none;text-decoration:underline}
-a{color:inherit;text-decoration:none}nav{display:none}}
 )";
 
 QString styleSheet()
@@ -71,7 +32,7 @@ QString styleSheet()
         css += QStringLiteral(".c%1{stroke:%2}").arg(k).arg(QLatin1String(kColours[k]));
     for (int k = 1; k < int(std::size(kDashes)); ++k)
         css += QStringLiteral(".d%1{stroke-dasharray:%2}").arg(k).arg(QLatin1String(kDashes[k]));
-    return css + u'\n';
+    return css;
 }
 
 // Line k of the leading owners: its colour, and its dash once the colours are used up.
@@ -82,66 +43,6 @@ QString leadClass(int k)
         cls += QStringLiteral(" d%1").arg(dash);
     return cls;
 }
-
-QString number(qint64 n)
-{
-    return QString::number(n);
-}
-
-// A coordinate to a tenth, written as whole numbers are: a chart holds tens of thousands.
-QString coordinate(double v)
-{
-    const qint64 tenths = std::llround(v * 10);
-    const qint64 whole = std::abs(tenths) / 10;
-    QString text = tenths < 0 ? QStringLiteral("-") : QString();
-    return text + QString::number(whole) + u'.' + QChar(u'0' + char16_t(std::abs(tenths) % 10));
-}
-
-// QXmlStreamWriter escapes every text and attribute. An element opened here is always
-// closed with an end tag, also when nothing went into it: HTML reads <td/> or <ol/> as an
-// opening tag only. Only void elements (meta) and SVG shapes are written empty.
-class Html {
-public:
-    explicit Html(QByteArray* out) : w_(out) {}
-
-    void doctype() { w_.writeDTD(QStringLiteral("<!DOCTYPE html>")); }
-    Html& open(const QString& tag)
-    {
-        w_.writeStartElement(tag);
-        return *this;
-    }
-    Html& attr(const QString& name, const QString& value)
-    {
-        w_.writeAttribute(name, value);
-        return *this;
-    }
-    Html& cls(const QString& value) { return attr(QStringLiteral("class"), value); }
-    void text(const QString& t) { w_.writeCharacters(t); }
-    void close()
-    {
-        w_.writeCharacters(QString());
-        w_.writeEndElement();
-    }
-    // An element holding only text.
-    void element(const QString& tag, const QString& t, const QString& c = {})
-    {
-        open(tag);
-        if (!c.isEmpty())
-            cls(c);
-        text(t);
-        close();
-    }
-    // A void element of HTML (meta), or an SVG element with no content.
-    Html& empty(const QString& tag)
-    {
-        w_.writeEmptyElement(tag);
-        return *this;
-    }
-    void newline() { w_.writeCharacters(QStringLiteral("\n")); }
-
-private:
-    QXmlStreamWriter w_;
-};
 
 QString moveClass(LeagueRow::Move move)
 {
@@ -159,32 +60,17 @@ QString moveClass(LeagueRow::Move move)
 
 class PageWriter {
 public:
-    PageWriter(const Season& season, const PublishOptions& options, QByteArray* out)
-        : s_(season), options_(options), h_(out), table_(season.table), races_(season.raceCount())
+    PageWriter(const Season& season, const PublishOptions& options, const SiteLinks& links,
+               const SiteMemory& memory)
+        : s_(season), options_(options), links_(links), memory_(memory), table_(season.table),
+          races_(season.raceCount())
     {
     }
 
-    void write()
+    QByteArray write()
     {
         const QString title = shownText(options_.title);
-        h_.doctype();
-        h_.newline();
-        h_.open(QStringLiteral("html"))
-            .attr(QStringLiteral("xmlns"), QStringLiteral("http://www.w3.org/1999/xhtml"))
-            .attr(QStringLiteral("lang"), QStringLiteral("en"));
-        h_.open(QStringLiteral("head"));
-        h_.empty(QStringLiteral("meta")).attr(QStringLiteral("charset"), QStringLiteral("utf-8"));
-        h_.empty(QStringLiteral("meta"))
-            .attr(QStringLiteral("name"), QStringLiteral("viewport"))
-            .attr(QStringLiteral("content"), QStringLiteral("width=device-width, initial-scale=1"));
-        h_.empty(QStringLiteral("meta"))
-            .attr(QStringLiteral("name"), QStringLiteral("generator"))
-            .attr(QStringLiteral("content"), QStringLiteral("velmora-publish ") + versionText());
-        h_.element(QStringLiteral("title"), title);
-        h_.element(QStringLiteral("style"), styleSheet());
-        h_.close();
-        h_.newline();
-        h_.open(QStringLiteral("body"));
+        h_.begin(title, styleSheet());
         h_.open(QStringLiteral("header"));
         h_.element(QStringLiteral("h1"), title);
         h_.element(QStringLiteral("p"), subtitle(), QStringLiteral("sub"));
@@ -192,11 +78,13 @@ public:
         h_.close();
         h_.open(QStringLiteral("main"));
         staleNote();
+        correctedNote();
         league();
         if (races_ > 0) {
             chart();
             raceByRace();
         }
+        corrections();
         components();
         h_.close();
         h_.open(QStringLiteral("footer"));
@@ -207,10 +95,13 @@ public:
         link(QStringLiteral("components.csv"));
         h_.text(QStringLiteral("."));
         h_.close();
+        if (memory_.publication > 0)
+            h_.element(QStringLiteral("p"),
+                       QStringLiteral("Publication %1 of this site: the count goes up each time "
+                                      "the published results change.")
+                           .arg(memory_.publication));
         h_.close();
-        h_.close();
-        h_.close();
-        h_.newline();
+        return h_.end();
     }
 
 private:
@@ -230,7 +121,11 @@ private:
         if (races_ > 0)
             parts.insert(parts.end(),
                          {{"#chart", "The season so far"}, {"#races", "Race by race"}});
+        if (!memory_.corrections.empty())
+            parts.push_back({"#corrections", "Corrections"});
         parts.push_back({"#components", "Components"});
+        if (links_.seasons)
+            parts.push_back({"seasons.html", "Seasons"});
         for (std::size_t i = 0; i < parts.size(); ++i) {
             if (i > 0)
                 h_.text(QStringLiteral(" \u00B7 "));
@@ -274,11 +169,13 @@ private:
         const std::size_t shown = std::min<std::size_t>(stale.size(), PageOwners);
         for (std::size_t i = 0; i < shown; ++i) {
             const Season::Owner& owner = s_.owners[stale[i]];
-            h_.element(QStringLiteral("li"), QStringLiteral("%1 (entry %2): stored %3, races %4")
-                                                 .arg(owner.name)
-                                                 .arg(owner.record)
-                                                 .arg(owner.storedPoints)
-                                                 .arg(s_.totalAfter(stale[i], races_)));
+            h_.open(QStringLiteral("li"));
+            ownerLink(stale[i]);
+            h_.text(QStringLiteral(" (entry %1): stored %2, races %3")
+                        .arg(owner.record)
+                        .arg(owner.storedPoints)
+                        .arg(s_.totalAfter(stale[i], races_)));
+            h_.close();
             h_.newline();
         }
         if (shown < stale.size())
@@ -286,6 +183,89 @@ private:
                        QStringLiteral("and %1 more (column \"Stored points\" of standings.csv)")
                            .arg(stale.size() - shown));
         h_.close();
+        h_.close();
+    }
+
+    void ownerLink(std::size_t o)
+    {
+        h_.link(links_.owners.empty() ? QString() : links_.owners[o], s_.owners[o].name);
+    }
+
+    void nameCell(std::size_t o)
+    {
+        h_.open(QStringLiteral("td")).cls(QStringLiteral("name"));
+        ownerLink(o);
+        h_.close();
+    }
+
+    // Said at the top when this publication found corrections: owners see their points move.
+    void correctedNote()
+    {
+        const auto found = std::count_if(
+            memory_.corrections.begin(), memory_.corrections.end(),
+            [&](const Correction& c) { return c.publication == memory_.publication; });
+        if (found == 0)
+            return;
+        h_.open(QStringLiteral("section"))
+            .cls(QStringLiteral("note"))
+            .id(QStringLiteral("corrected-now"))
+            .attr(QStringLiteral("role"), QStringLiteral("note"));
+        h_.element(QStringLiteral("h2"), QStringLiteral("Results corrected"));
+        h_.open(QStringLiteral("p"));
+        h_.text(
+            QStringLiteral("%1 %2 changed since the last publication: see ")
+                .arg(found)
+                .arg(found == 1 ? QStringLiteral("result has") : QStringLiteral("results have")));
+        h_.link(QStringLiteral("#corrections"), QStringLiteral("Corrections"));
+        h_.text(QStringLiteral("."));
+        h_.close();
+        h_.close();
+    }
+
+    // Every correction recorded, the latest publication's first.
+    void corrections()
+    {
+        if (memory_.corrections.empty())
+            return;
+        h_.section(QStringLiteral("corrections"), QStringLiteral("Corrections"));
+        h_.table(QStringLiteral("correction-list"),
+                 {QStringLiteral("Publication"), QStringLiteral("Race"),
+                  QStringLiteral("Component"), QStringLiteral("Before"), QStringLiteral("After"),
+                  QStringLiteral("Owners it moved")},
+                 5);
+        std::vector<const Correction*> latest;
+        for (const Correction& c : memory_.corrections)
+            latest.push_back(&c);
+        std::stable_sort(latest.begin(), latest.end(),
+                         [](const Correction* a, const Correction* b) {
+                             return a->publication > b->publication;
+                         });
+        // A correction to a component half the league chose would list thousands of names.
+        constexpr qsizetype named = 10;
+        for (const Correction* c : latest) {
+            QString owners = c->owners.mid(0, named).join(QStringLiteral(", "));
+            if (c->owners.isEmpty())
+                owners = QStringLiteral("none");
+            else if (c->owners.size() > named)
+                owners += QStringLiteral(" and %1 more").arg(c->owners.size() - named);
+            h_.open(QStringLiteral("tr"));
+            h_.element(QStringLiteral("td"), number(c->publication));
+            h_.element(QStringLiteral("td"), c->race, QStringLiteral("name"));
+            h_.element(QStringLiteral("td"), c->kind + u' ' + c->component, QStringLiteral("name"));
+            h_.element(QStringLiteral("td"), number(c->before));
+            h_.element(QStringLiteral("td"), number(c->after));
+            h_.element(QStringLiteral("td"), owners, QStringLiteral("name"));
+            h_.close();
+            h_.newline();
+        }
+        h_.endTable();
+        h_.element(QStringLiteral("p"),
+                   QStringLiteral("A component's points in a race that changed after they were "
+                                  "published, with the publication that found the change and the "
+                                  "owners who chose the component (the first %1 by league place "
+                                  "then; published.txt names them all).")
+                       .arg(named),
+                   QStringLiteral("hint"));
         h_.close();
     }
 
@@ -317,7 +297,7 @@ private:
         for (const LeagueRow& row : table_) {
             h_.open(QStringLiteral("tr"));
             h_.element(QStringLiteral("td"), number(row.position));
-            h_.element(QStringLiteral("td"), s_.owners[row.owner].name, QStringLiteral("name"));
+            nameCell(row.owner);
             h_.element(QStringLiteral("td"), number(row.points));
             if (races_ > 0) {
                 h_.element(QStringLiteral("td"), number(row.lastRace));
@@ -493,10 +473,11 @@ private:
         for (std::size_t i = 0; i < leaders; ++i) {
             h_.open(QStringLiteral("li"));
             key(leadClass(int(i)));
-            h_.text(QStringLiteral("%1. %2 (%3)")
-                        .arg(table_[i].position)
-                        .arg(s_.owners[table_[i].owner].name)
-                        .arg(table_[i].points));
+            h_.open(QStringLiteral("span")); // one item of the list's row, the key the other
+            h_.text(QStringLiteral("%1. ").arg(table_[i].position));
+            ownerLink(table_[i].owner);
+            h_.text(QStringLiteral(" (%1)").arg(table_[i].points));
+            h_.close();
             h_.close();
         }
         if (table_.size() > leaders) {
@@ -519,8 +500,7 @@ private:
                            .arg(races_);
         if (!table_.empty())
             text += QStringLiteral(" After the last race %1 leads with %2 points.")
-                        .arg(s_.owners[table_.front().owner].name)
-                        .arg(table_.front().points);
+                        .arg(s_.owners[table_.front().owner].name, number(table_.front().points));
         return text + QStringLiteral(" The race-by-race table holds every figure.");
     }
 
@@ -582,7 +562,7 @@ private:
         for (std::size_t i = 0; i < pageOwners(); ++i) {
             const std::size_t o = table_[i].owner;
             h_.open(QStringLiteral("tr"));
-            h_.element(QStringLiteral("td"), s_.owners[o].name, QStringLiteral("name"));
+            nameCell(o);
             h_.element(QStringLiteral("td"), number(table_[i].points));
             for (int r = 0; r < races_; ++r) {
                 const int points = s_.pointsIn(o, r);
@@ -674,6 +654,8 @@ private:
 
     const Season& s_;
     const PublishOptions& options_;
+    const SiteLinks& links_;
+    const SiteMemory& memory_;
     Html h_;
     const std::vector<LeagueRow>& table_;
     const int races_;
@@ -681,11 +663,10 @@ private:
 
 } // namespace
 
-QByteArray seasonPage(const Season& season, const PublishOptions& options)
+QByteArray seasonPage(const Season& season, const PublishOptions& options, const SiteLinks& links,
+                      const SiteMemory& memory)
 {
-    QByteArray out;
-    PageWriter(season, options, &out).write();
-    return out;
+    return PageWriter(season, options, links, memory).write();
 }
 
 } // namespace velmora

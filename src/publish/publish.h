@@ -1,6 +1,8 @@
 #pragma once
 
+#include "data/data_dir.h"
 #include "publish/season.h"
+#include "publish/site.h"
 
 #include <QByteArray>
 #include <QString>
@@ -9,7 +11,8 @@ namespace velmora {
 
 struct PublishOptions {
     QString title = QStringLiteral("League standings");
-    int top = 10; // owners drawn in colour in the chart
+    int top = 10;        // owners drawn in colour in the chart
+    QStringList history; // the league folders of earlier seasons, oldest first
 };
 
 // The most owners the race-by-race table and the chart's own lines hold: a page must stay
@@ -18,20 +21,27 @@ struct PublishOptions {
 constexpr int PageOwners = 500;
 
 // index.html: one self-contained page (inline CSS and SVG, no script, nothing fetched),
-// written as well-formed XML so that it reads the same as HTML and as XHTML. The same
-// season gives the same bytes.
-QByteArray seasonPage(const Season& season, const PublishOptions& options);
+// written as well-formed XML so that it reads the same as HTML and as XHTML; owner names link
+// to their pages, and the corrections the memory holds are listed. The same season and
+// memory give the same bytes. Every page of the site is made the same way.
+QByteArray seasonPage(const Season& season, const PublishOptions& options,
+                      const SiteLinks& links = {}, const SiteMemory& memory = {});
 
 // The same figures for a spreadsheet: RFC 4180 (CR LF, fields with a comma, quote or line
-// end quoted, quotes doubled), UTF-8, a header row.
+// end quoted, quotes doubled), UTF-8 after a byte-order mark, a header row.
 QByteArray standingsCsv(const Season& season);
 QByteArray componentsCsv(const Season& season);
 
-// Reads the data folder (writing nothing there) and writes index.html, standings.csv and
-// components.csv into the folder `out`, made when missing. Each file is replaced whole, in
-// one step, so a reader never sees half of one. False, with the file or folder and the
-// reason in *error, when the data cannot be read or the output cannot be written; nothing is
-// written when the data cannot be read.
+// Reads the data folder and the earlier seasons' (writing nothing there) and writes the site
+// into the folder `out`, made when missing: index.html, a page per owner in owners/ (the
+// pages of owners no longer in the league removed), seasons.html when there are earlier
+// seasons, standings.csv, components.csv, and last published.txt, the site's memory with the
+// corrections it recorded. Each file is replaced whole, in one step, so a reader never sees
+// half of one; the pages, which can be made again, are flushed to disk once, with their
+// folders; published.txt alone is flushed on its own. False, with the file or folder and the
+// reason in *error, when the data or published.txt cannot be read (published.txt is then
+// left as it is) or the output cannot be written; nothing is written when something cannot
+// be read.
 bool publishSeason(const League& league, const QString& out, const PublishOptions& options,
                    QString* error);
 

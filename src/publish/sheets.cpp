@@ -1,4 +1,5 @@
 #include "publish/publish.h"
+#include "publish/site.h"
 
 #include <charconv>
 
@@ -47,24 +48,10 @@ private:
         first_ = false;
     }
 
-    QByteArray out_;
+    // A byte-order mark first: without it a spreadsheet reads UTF-8 as its own code page.
+    QByteArray out_ = "\xEF\xBB\xBF";
     bool first_ = true;
 };
-
-QString kindText(ComponentRow::Kind kind)
-{
-    switch (kind) {
-    case ComponentRow::Kind::Chassis:
-        return QStringLiteral("Chassis");
-    case ComponentRow::Kind::Engine:
-        return QStringLiteral("Engine maker");
-    case ComponentRow::Kind::Driver:
-        return QStringLiteral("Race driver");
-    case ComponentRow::Kind::TestDriver:
-        return QStringLiteral("Test driver");
-    }
-    return {};
-}
 
 } // namespace
 

@@ -25,6 +25,9 @@ public:
 
     std::size_t teams() const { return team_.size(); }
     std::size_t testDrivers() const { return testDriver_.size(); }
+    // Slot 0..3 of team record `record` (0-based), in the order Team, Engine, Driver1, Driver2.
+    int team(std::size_t record, int slot) const { return team_[record][std::size_t(slot)]; }
+    int testDriver(std::size_t record) const { return testDriver_[record]; }
     // The pick names a record of the databases (an entry's position may name none).
     bool names(Pick pick) const
     {

@@ -1,6 +1,7 @@
-// velmora-publish: the season race by race as the pages show it, held to figures worked out
-// by hand and to the championship; texts as typed; whole files; the command line; and the
-// page in a real browser.
+// velmora-publish: the season race by race, an owner's page and the seasons before as the pages
+// show them, held to figures worked out by hand and to the championship; owners' page
+// addresses; corrections kept from one publication to the next; texts as typed on every page;
+// whole files; the command line; and the pages in a real browser, also as wide as a phone.
 #include "data/io.h"
 #include "fixture.h"
 #include "publish/publish.h"
@@ -8,6 +9,7 @@
 #include "table.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
@@ -22,19 +24,19 @@ using namespace velmora::test;
 
 namespace {
 
-// What the pages show, as lines of text by part: the body rows of every table of the page by
-// its id (cells joined by '|'), the chart's lines ("chart", by their titles; "chart points", as
-// drawn), the stale-points note ("stale"), the title, both spreadsheets' lines by file name, and
-// the XML reader's error if the page is not well-formed ("error").
+// What the site shows, as lines of text by part: the body rows of every table by its id (cells
+// and row headings joined by '|'), each section's heading and list items by the section's id,
+// the chart's lines ("chart", by their titles; "chart points", as drawn), the title, the style's
+// rules, both spreadsheets' lines by file name, and what is not well-formed XML ("error"). The
+// parts of a page other than index.html are named after its h1: "bob:picks".
 using Parts = QMap<QString, QStringList>;
 
-Parts published(const DataDir& dir, const PublishOptions& options = {})
+Parts page(const QString& file)
 {
-    Season season;
-    readSeason(*openLeague(dir, League::Mode::Read), &season,
-               nullptr); // a season that cannot be read shows as empty pages
     Parts page;
-    QXmlStreamReader xml(seasonPage(season, options));
+    QFile bytes(file);
+    bytes.open(QIODevice::ReadOnly);
+    QXmlStreamReader xml(&bytes);
     QString table, section;
     bool body = false;
     int cells = 0; // of the row under way
@@ -48,27 +50,45 @@ Parts published(const DataDir& dir, const PublishOptions& options = {})
         else if (name == u"section")
             section = id;
         else if (name == u"thead" || name == u"tbody" || name == u"tfoot")
-            body = name != u"thead"; // the foot's rows too, less their headings
+            body = name != u"thead"; // the foot's rows too
         else if (name == u"tr" && body)
             page[table] << QString(), cells = 0;
-        else if (name == u"td" && body)
+        else if ((name == u"td" || name == u"th") && body)
             page[table].last() += QLatin1String(cells++ ? "|" : "")
                                   + xml.readElementText(QXmlStreamReader::IncludeChildElements);
-        else if (name == u"title" && !page.contains(QStringLiteral("title")))
-            page["title"] << xml.readElementText();
+        else if ((name == u"title" || name == u"h1") && !page.contains(name.toString()))
+            page[name.toString()] << xml.readElementText(); // the page's, not the chart's
         else if (name == u"polyline") {
             page["chart points"] << xml.attributes().value(QStringLiteral("points")).toString();
             page["chart"] << (xml.readNextStartElement() ? xml.readElementText() : QString());
         } else if (name == u"style") { // its rules, one a line
             page["style"] = xml.readElementText().split(u'}');
-        } else if (name == u"li" && section == u"stale")
-            page["stale"] << xml.readElementText();
+        } else if (name == u"li" || name == u"h2")
+            page[section] << xml.readElementText(QXmlStreamReader::IncludeChildElements);
     }
     if (xml.hasError())
-        page["error"] << xml.errorString();
-    page["standings.csv"] = QString::fromUtf8(standingsCsv(season)).split(QStringLiteral("\r\n"));
-    page["components.csv"] = QString::fromUtf8(componentsCsv(season)).split(QStringLiteral("\r\n"));
+        page["error"] << file + QStringLiteral(": ") + xml.errorString();
     return page;
+}
+
+Parts published(const DataDir& dir, const PublishOptions& options = {}, QString site = {})
+{
+    const TempData fresh;
+    if (site.isEmpty())
+        site = fresh.dir().path();
+    Parts parts;
+    if (!publishSeason(*openLeague(dir, League::Mode::Read), site, options, nullptr))
+        return parts;
+    for (QDirIterator it(site, {"*.html"}, QDir::Files, QDirIterator::Subdirectories);
+         it.hasNext();) {
+        Parts p = page(it.next());
+        const QString prefix = it.fileName() == u"index.html" ? QString() : p["h1"].value(0) + u':';
+        for (auto part = p.cbegin(); part != p.cend(); ++part)
+            parts[part.key() == u"error" ? part.key() : prefix + part.key()] += part.value();
+    }
+    for (const char* csv : {"standings.csv", "components.csv"})
+        parts[csv] = QString::fromUtf8(readBytes(site + u'/' + csv)).split(QStringLiteral("\r\n"));
+    return parts;
 }
 
 } // namespace
@@ -81,6 +101,8 @@ private slots:
     void textsAsTyped_data();
     void textsAsTyped();
     void filesReplacedWhole();
+    void ownerPages();
+    void corrections();
     void commandLine_data();
     void commandLine();
     void inTheBrowser();
@@ -112,8 +134,10 @@ void TestPublish::figures_data()
     row("dashes past the colours", "style", ".d1{stroke-dasharray:6 3");
     row("bob by race", "by-race", "bob|61|25|36 (best)");
     row("Alan by race", "by-race", "Alan|57|48 (best)|9");
+    // Each sheet starts with a byte-order mark, for the spreadsheets that need one to read UTF-8.
     row("standings header", "standings.csv",
-        "Position,Owner,Entry,Points,Last race,Move,Stored points,Imola,Monza");
+        "\uFEFFPosition,Owner,Entry,Points,Last race,Move,Stored points,Imola,Monza");
+    row("components header", "components.csv", "\uFEFFKind,Name,Price,Chosen by,Total,Imola,Monza");
     row("bob's standing", "standings.csv", "1,bob,3,61,36,up 2,12,25,36");
     row("Alan's standing", "standings.csv", "2,Alan,2,57,9,down 1,40,48,9");
     row("Cleo's standing", "standings.csv", "3,Cleo,4,49,19,down 1,40,30,19");
@@ -132,12 +156,42 @@ void TestPublish::figures_data()
     row("race file shorter than the database", "league", "3|bob|1|1|new", "cut run", {"Monza"});
     row("race listed twice", "league", "1|bob|72|36|=", "run", {"Monza", "Monza"});
     row("one race, by race", "by-race", "bob|1|1", "cut run", {"Monza"});
-    row("best of each race", "by-race", "|48|36");
+    row("best of each race", "by-race", "Best of the race||48|36");
     // Nobody stands out in a race nobody scored in.
     row("race never scored", "league", "1|Alan|48|0|=", "run", {"Imola", "Suzuka"});
     row("never scored, by race", "by-race", "Alan|48|48 (best)|0", "run", {"Imola", "Suzuka"});
     row("all three, nothing stale", "stale", "", "cut run", {"Monza", "Imola", "Monza", "Suzuka"});
     row("changed since", "stale", "bob (entry 3): stored 60, races 61", "run bob 60");
+    // An owner's page: the picks as the components list them, each race's points of each pick,
+    // the owner's, the total and the position; where the owner stands after the last race.
+    row("bob's chassis", "bob:picks", "Chassis|Comet|9.25|12");
+    row("bob's second driver", "bob:picks", "Race driver|Di Eto|9.25|18");
+    row("bob's test driver, last", "bob:picks", "Test driver|Ida Jo|2|7");
+    row("bob's season", "bob:picks", "Season|61");
+    row("bob's worst race", "bob:by-race", "Imola|4|2|6|7|6|25 (worst)|25|3");
+    row("bob's best race", "bob:by-race", "Monza|8|6|10|11|1|36 (best)|61|1");
+    row("bob leads", "bob:summary", "Gap to the leader|none: in the lead");
+    row("bob's best", "bob:summary", "Best race|Monza: 36 points");
+    row("Cleo's place", "Cleo:summary", "Position|3rd of 4, shared");
+    row("Cleo to the leader", "Cleo:summary", "Gap to the leader|12 points");
+    row("Cleo to the place above", "Cleo:summary", "Gap to the place above|8 points, to 2nd");
+    row("dora's worst", "dora:summary", "Worst race|Imola: 19 points");
+    row("Cleo's positions", "Cleo:chart", "Cleo: 2 3");
+    row("a pick chosen twice", "Alan:by-race", "Imola|10|11|12|12|2|47 (best)|47|1", "Alan twice");
+    row("no race yet", "dora:summary", "Position|1st of 4, shared", "run", {});
+    row("no entry, races run", "league", "", "no entries");
+    // Two seasons before this one (Imola alone): 2024 raced Monza alone, with Alan as Eve;
+    // 2025 raced both. This season counts as played and for its points only.
+    const QStringList now{"Imola"};
+    row("all-time leader", "Seasons:all-time-table", "1|bob|3|2|2|122|1", "history", now);
+    row("a podium, no title", "Seasons:all-time-table", "2|Alan|2|0|1|105|2", "history", now);
+    row("equal all-time points", "Seasons:all-time-table", "3|Cleo|3|0|2|98|3", "history", now);
+    row("equal, by name", "Seasons:all-time-table", "3|dora|3|0|2|98|2", "history", now);
+    row("one season", "Seasons:all-time-table", "5|Eve|1|0|0|9|4", "history", now);
+    row("season's name", "Seasons:season-1", "2024", "history", now);
+    row("champion", "Seasons:season-2", "Champion: bob (61)", "history", now);
+    row("a shared podium place", "Seasons:season-2", "3rd: Cleo, dora (49)", "history", now);
+    row("final table", "Seasons:season-1-table", "4|Eve|9", "history", now);
 }
 
 void TestPublish::figures()
@@ -157,10 +211,26 @@ void TestPublish::figures()
         entries[1].Driver2Index = 0;
     if (change.contains(u"bob 60"))
         entries[2].Points = 60;
+    if (change.contains(u"no entries"))
+        entries.clear();
     writeRecords(d.dir().entries(), entries);
-    const Parts parts = published(d.dir());
+    PublishOptions options;
+    TempData before;
+    if (change.contains(u"history"))
+        for (const char* year : {"2024", "2025"}) {
+            const DataDir season(before.path(year));
+            QDir().mkdir(season.path());
+            writeSeason(season);
+            const bool first = options.history.isEmpty();
+            writeRecords(season.calendar(), first ? std::vector<RaceName>{{"Monza"}}
+                                                  : std::vector<RaceName>{{"Imola"}, {"Monza"}});
+            auto owners = readRecords<EntryRecord>(season.entries());
+            owners[1].Owner = first ? "Eve" : "Alan";
+            writeRecords(season.entries(), owners);
+            options.history << season.path();
+        }
+    const Parts parts = published(d.dir(), options);
     QCOMPARE(parts.value("error"), QStringList());
-    QVERIFY(!QFile::exists(d.dir().raceTeams("Suzuka"))); // read as empty, not made
     const QStringList lines = parts.value(part);
     QVERIFY2(shown.isEmpty() ? lines.isEmpty() : lines.contains(shown),
              qPrintable(lines.join(u'\n')));
@@ -181,44 +251,129 @@ void TestPublish::textsAsTyped_data()
 void TestPublish::textsAsTyped()
 {
     const auto [typed, shown, csv] = fetch<QString, QString, QString>("typed", "shown", "csv");
-    TempData d;
+    TempData d, site, before;
     writeSeason(d.dir());
     auto entries = readRecords<EntryRecord>(d.dir().entries());
-    entries[0].Owner = typed;
+    entries[0].Owner = typed; // dora
     writeRecords(d.dir().entries(), entries);
+    auto teams = readRecords<TeamRecord>(d.dir().teams());
+    teams[2].Driver1.Name = typed; // Ed Fay, dora's
+    writeRecords(d.dir().teams(), teams);
     writeRecords(d.dir().calendar(), std::vector<RaceName>{{"Imola"}, {typed}});
     writeBytes(d.dir().raceTeams(typed), readBytes(d.dir().raceTeams("Monza")));
     writeBytes(d.dir().raceTestDrivers(typed), readBytes(d.dir().raceTestDrivers("Monza")));
-    const Parts parts = published(d.dir(), {typed});
+    QDir().mkdir(before.path(typed));
+    writeSeason(DataDir(before.path(typed)));
+    const PublishOptions options{typed, 10, {before.path(typed)}};
+    published(d.dir(), options, site.dir().path());
+    // The driver's points in the race then change, 7 to 8: a correction.
+    auto race = readRecords<TeamRecord>(d.dir().raceTeams(typed));
+    race[2].Driver1.Score = 8;
+    writeRecords(d.dir().raceTeams(typed), race);
+    const Parts parts = published(d.dir(), options, site.dir().path());
+    QCOMPARE(parts.value("error"), QStringList());
     QCOMPARE(parts["title"], QStringList{shown});
-    QVERIFY(parts["league"].contains("3|" + shown + "|49|30|\u25B2 1"));
+    QVERIFY(parts["league"].contains("3|" + shown + "|50|31|\u25B2 1"));
+    QVERIFY(parts["drivers"].contains(shown + "|4.75|1|11|3|8"));
+    QCOMPARE(parts["correction-list"],
+             QStringList{"2|" + shown + "|Race driver " + shown + "|7|8|" + shown});
+    QVERIFY(parts[shown + ":picks"].contains("Race driver|" + shown + "|4.75|11"));
+    QVERIFY(parts[shown + ":by-race"].contains(shown + "|5|9|8|8|1|31 (best)|50|3"));
+    QVERIFY(parts["Seasons:season-1"].contains(shown));
+    QVERIFY(parts["Seasons:all-time-table"].contains("4|" + shown + "|1|0|0|50|\u2013"));
     QVERIFY(parts["standings.csv"].value(0).endsWith(u',' + csv));
-    QCOMPARE(parts["standings.csv"].filter(u',' + csv + QStringLiteral(",1,49,")).size(), 1);
+    QCOMPARE(parts["standings.csv"].filter(u',' + csv + QStringLiteral(",1,50,")).size(), 1);
 }
 
-// A file that cannot be written leaves the one it would replace as it was and no scratch
-// file; publishing the same files again gives the same bytes.
+// A file that cannot be written leaves the one it would replace as it was, no scratch file and
+// the site's memory as it was; publishing the same files again gives the same bytes.
 void TestPublish::filesReplacedWhole()
 {
     TempData d, out;
     writeSeason(d.dir());
     QString error;
-    const auto league = openLeague(d.dir(), League::Mode::Read);
-    QVERIFY2(publishSeason(*league, out.dir().path(), {}, &error), qPrintable(error));
+    QVERIFY2(publishSeason(*openLeague(d.dir(), League::Mode::Read), out.dir().path(), {}, &error),
+             qPrintable(error));
     const FolderState site = folderState(out.dir());
-    QCOMPARE(site.keys(), (QStringList{"components.csv", "index.html", "standings.csv"}));
+    QCOMPARE(site.keys(),
+             (QStringList{"components.csv", "index.html", "published.txt", "standings.csv"}));
     writeRecords(d.dir().calendar(), std::vector<RaceName>{{"Imola"}});
     io::setFaultHook([](io::Op op, const QString& path) {
         return op == io::Op::Write && path.endsWith(QLatin1String("index.html.part")) ? ENOSPC : 0;
     });
-    QVERIFY(!publishSeason(*league, out.dir().path(), {}, &error));
+    QVERIFY(!publishSeason(*openLeague(d.dir(), League::Mode::Read), out.dir().path(), {}, &error));
     io::setFaultHook({});
     QVERIFY2(error.contains(out.path("index.html")), qPrintable(error));
     QCOMPARE(readBytes(out.path("index.html")), site["index.html"]);
     QCOMPARE(QDir(out.dir().path()).entryList({"*.part"}, QDir::Files), QStringList());
     writeRecords(d.dir().calendar(), std::vector<RaceName>{{"Imola"}, {"Monza"}});
-    QVERIFY(publishSeason(*league, out.dir().path(), {}, &error));
+    QVERIFY(publishSeason(*openLeague(d.dir(), League::Mode::Read), out.dir().path(), {}, &error));
     QCOMPARE(folderState(out.dir()), site);
+}
+
+// An owner's page keeps its address whatever order the entry file is in; equal names, and
+// names alike in their letters, get pages of their own; the page of an owner who left goes, and
+// nothing else in owners/ does.
+void TestPublish::ownerPages()
+{
+    TempData d, out;
+    writeSeason(d.dir());
+    auto entries = readRecords<EntryRecord>(d.dir().entries());
+    entries[0].Owner = "Bob";
+    entries[3].Owner = "bob"; // Cleo, with picks of her own
+    writeRecords(d.dir().entries(), entries);
+    const DataDir owners(out.path("owners"));
+    QDir().mkdir(owners.path());
+    writeBytes(owners.file("notes.html"), "kept");
+    writeBytes(owners.file("zed-00000000.html"), "an owner who left");
+    QVERIFY(publishSeason(*openLeague(d.dir(), League::Mode::Read), out.dir().path(), {}, nullptr));
+    const FolderState pages = folderState(owners);
+    QCOMPARE(pages.keys().filter(QRegularExpression("^bob-[a-z0-9]{8}(-2)?\\.html$")).size(), 3);
+    QCOMPARE(pages.size(), 5); // Alan, Bob and both bobs, and the notes
+    std::reverse(entries.begin(), entries.end());
+    writeRecords(d.dir().entries(), entries);
+    QVERIFY(publishSeason(*openLeague(d.dir(), League::Mode::Read), out.dir().path(), {}, nullptr));
+    QCOMPARE(folderState(owners), pages);
+    entries.pop_back(); // Bob
+    writeRecords(d.dir().entries(), entries);
+    QVERIFY(publishSeason(*openLeague(d.dir(), League::Mode::Read), out.dir().path(), {}, nullptr));
+    QCOMPARE(folderState(owners).size(), 4);
+    QVERIFY(folderState(owners).contains("notes.html"));
+}
+
+// The site remembers what it published: a component's points in a race that differ afterwards
+// are a correction, found once and kept for good, the latest first. A race first scored, one
+// taken out of the calendar and publishing the same files again are none, and change no byte.
+void TestPublish::corrections()
+{
+    TempData d, out;
+    writeSeason(d.dir());
+    const auto calendar = [&](std::vector<RaceName> races) {
+        writeRecords(d.dir().calendar(), races);
+    };
+    const auto score = [&](int team, int slot, int points) {
+        auto race = readRecords<TeamRecord>(d.dir().raceTeams("Monza"));
+        race[std::size_t(team)].components()[std::size_t(slot)]->Score = int16_t(points);
+        writeRecords(d.dir().raceTeams("Monza"), race);
+    };
+    const auto publish = [&] {
+        return published(d.dir(), {}, out.dir().path())["correction-list"];
+    };
+    calendar({{"Imola"}, {"Monza"}, {"Suzuka"}}); // Suzuka's points are not typed yet
+    QCOMPARE(publish(), QStringList());
+    const FolderState first = folderState(out.dir());
+    QCOMPARE(publish(), QStringList());
+    QCOMPARE(folderState(out.dir()), first);
+    writeBytes(d.dir().raceTeams("Suzuka"), readBytes(d.dir().raceTeams("Spa")));
+    score(0, 3, 7); // Bo Kim, Alan's, 3 at Monza
+    calendar({{"Monza"}, {"Suzuka"}});
+    const QString boKim = "2|Monza|Race driver Bo Kim|3|7|Alan";
+    QCOMPARE(publish(), QStringList{boKim});
+    QCOMPARE(publish(), QStringList{boKim});
+    score(1, 0, 9); // Comet, bob's, 8
+    score(2, 1, 5); // Ion, bob's and Cleo's, 6
+    QCOMPARE(publish(), (QStringList{"3|Monza|Chassis Comet|8|9|bob",
+                                     "3|Monza|Engine maker Ion|6|5|bob, Cleo", boKim}));
 }
 
 // What the program says, on either channel. DATA is a season's folder, BROKEN one whose
@@ -227,7 +382,10 @@ void TestPublish::filesReplacedWhole()
 void TestPublish::commandLine_data()
 {
     const auto row = columns<QStringList, int, QString>("args", "status", "message");
-    row("published", {"--data", "DATA", "--out", "OUT/site", "--title", "L", "--top", "2"}, 0, "");
+    row("published",
+        {"--data", "DATA", "--out", "OUT/site", "--title", "L", "--top", "2", "--history",
+         "EARLIER"},
+        0, "");
     row("--help", {"--help"}, 0, "--out <folder>");
     row("--version", {"--version"}, 0, "velmora-publish ");
     row("no --out", {"--data", "DATA"}, 2, "--out FOLDER");
@@ -239,29 +397,64 @@ void TestPublish::commandLine_data()
     row("output is a file", {"--data", "DATA", "--out", "DATA/teams.tro"}, 1, "not a folder");
     row("output is the data folder", {"--data", "DATA", "--out", "DATA/."}, 1, "data folder");
     row("output cannot be made", {"--data", "DATA", "--out", "/proc/velmora"}, 1, "create the");
+    // EARLIER is an earlier season's folder; OUT/bad holds a memory of what was published that
+    // this program did not write, OUT/odd one that is a folder, OUT/stuck a folder named as an
+    // owner's page, OUT/full a folder where the index goes.
+    row("earlier season twice", {"--out", "OUT", "--history", "EARLIER", "--history", "EARLIER/."},
+        2, "--history names \"");
+    row("earlier season is this one", {"--data", "DATA", "--out", "OUT", "--history", "DATA"}, 2,
+        "season being published");
+    row("earlier season unreadable", {"--data", "DATA", "--out", "OUT", "--history", "BROKEN"}, 1,
+        "teams.tro\": Is a directory");
+    row("output is an earlier season",
+        {"--data", "DATA", "--out", "EARLIER", "--history", "EARLIER"}, 1, "data folder");
+    row("memory not as written", {"--data", "DATA", "--out", "OUT/bad"}, 1,
+        "bad/published.txt\", the site's memory of what it published, is not as this program "
+        "writes it (line 2). It was left as it is, and nothing was published.");
+    row("memory unreadable", {"--data", "DATA", "--out", "OUT/odd"}, 1,
+        "odd/published.txt\": Is a directory. It is the site's memory");
+    row("page not replaced", {"--data", "DATA", "--out", "OUT/full"}, 1,
+        "Could not replace \"OUT/full/index.html\": Is a directory.");
+    row("old page not removed", {"--data", "DATA", "--out", "OUT/stuck"}, 1,
+        "Could not remove \""
+        "OUT/stuck/owners/zed-00000000.html\": Is a directory.");
 }
 
 void TestPublish::commandLine()
 {
-    const auto [args, status, message] =
-        fetch<QStringList, int, QString>("args", "status", "message");
-    TempData data, broken, out;
+    auto [args, status, message] = fetch<QStringList, int, QString>("args", "status", "message");
+    TempData data, broken, out, earlier;
     writeSeason(data.dir());
+    writeSeason(earlier.dir());
     QDir().mkdir(broken.dir().teams());
+    QDir().mkpath(out.path("odd/published.txt"));
+    QDir().mkpath(out.path("stuck/owners/zed-00000000.html"));
+    QDir().mkpath(out.path("full/index.html"));
+    QDir().mkdir(out.path("bad"));
+    const QByteArray bad = "velmora-publish published 1\npublication\t\n";
+    writeBytes(out.path("bad/published.txt"), bad);
+    const QMap<QString, QString> folders = {{"DATA", data.dir().path()},
+                                            {"BROKEN", broken.dir().path()},
+                                            {"EARLIER", earlier.dir().path()},
+                                            {"OUT", out.dir().path()}};
+    for (auto it = folders.cbegin(); it != folders.cend(); ++it)
+        message.replace(it.key(), it.value());
     const FolderState before = folderState(data.dir());
-    const auto [exit, said] = runProgram(
-        VELMORA_PUBLISH, args,
-        {{"DATA", data.dir().path()}, {"BROKEN", broken.dir().path()}, {"OUT", out.dir().path()}});
+    const auto [exit, said] = runProgram(VELMORA_PUBLISH, args, folders);
     QCOMPARE(exit, status);
     QVERIFY2(message.isEmpty() ? said.isEmpty() : said.contains(message), qPrintable(said));
     // A site appears where a run that succeeds was asked to put it, and nowhere else.
     QCOMPARE(QFile::exists(out.path("site/index.html")), args.contains("OUT/site"));
     QCOMPARE(folderState(data.dir()), before);
+    QCOMPARE(readBytes(out.path("bad/published.txt")), bad);
 }
 
-// Headless Chromium reads the page as HTML: its DOM holds the league table in order and the
-// chart's four lines, and its screenshot shows the leader's line in the first colour and the
-// best of each race marked.
+// Headless Chromium reads the pages as HTML: the index's DOM holds the league table in order
+// and the chart's four lines, and its screenshot shows the leader's line in the first colour
+// and the best of each race marked. At a phone's 390 px no page is wider than the screen, also
+// with a long name and a race-by-race table that scrolls: each page in a frame that wide, which
+// a page of the test's own measures (the published pages hold no script; Chromium's window is
+// never narrower than 500 px).
 void TestPublish::inTheBrowser()
 {
     const QString chromium = QStandardPaths::findExecutable(QStringLiteral("chromium"));
@@ -269,7 +462,7 @@ void TestPublish::inTheBrowser()
     TempData d, out;
     writeSeason(d.dir());
     QVERIFY(publishSeason(*openLeague(d.dir(), League::Mode::Read), out.dir().path(), {}, nullptr));
-    const auto browse = [&](const QString& what) {
+    const auto browse = [&](const QString& what, const QString& page = "index.html") {
         // A profile of its own each time: a browser still letting go of a shared one would
         // hand the page to it and end without doing what it was asked.
         const TempData profile;
@@ -277,17 +470,18 @@ void TestPublish::inTheBrowser()
         browser.start(chromium,
                       {"--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
                        "--no-first-run", "--disable-background-networking",
-                       "--disable-component-update", "--disable-sync",
+                       "--disable-component-update", "--disable-sync", "--hide-scrollbars",
+                       "--allow-file-access-from-files", "--virtual-time-budget=10000",
                        "--user-data-dir=" + profile.dir().path(), "--window-size=1000,1400", what,
-                       "file://" + out.path("index.html")});
+                       "file://" + out.path(page)});
         browser.waitForFinished(120000);
         return QString::fromUtf8(browser.readAllStandardOutput());
     };
     const QString dom = browse(QStringLiteral("--dump-dom"));
     // Only the league table's rows start with a number and a name.
     QStringList rows;
-    const QRegularExpression league(
-        QStringLiteral("<tr><td>(\\d+)</td><td class=\"name\">([^<]*)</td><td>(\\d+)</td>"));
+    const QRegularExpression league(QStringLiteral(
+        "<tr><td>(\\d+)</td><td class=\"name\"><a [^>]*>([^<]*)</a></td><td>(\\d+)</td>"));
     for (const auto& m : league.globalMatch(dom))
         rows << m.capturedTexts().mid(1).join(u' ');
     QCOMPARE(rows, (QStringList{"1 bob 61", "2 Alan 57", "3 Cleo 49", "3 dora 49"}));
@@ -304,6 +498,30 @@ void TestPublish::inTheBrowser()
                 ++pixels[shot.pixel(x, y)];
     }
     QVERIFY(pixels[qRgb(0x00, 0x72, 0xb2)] > 200 && pixels[qRgb(0xff, 0xe5, 0x8a)] > 200);
+
+    auto entries = readRecords<EntryRecord>(d.dir().entries());
+    entries[3].Owner = "Castellanetaworthingtonshire Dubois-Montgomery";
+    writeRecords(d.dir().entries(), entries);
+    std::vector<RaceName> races(12, {"Monza"});
+    races[0] = {"Imola"}; // the best of it in the first column, the others' far to the right
+    writeRecords(d.dir().calendar(), races);
+    QVERIFY(publishSeason(*openLeague(d.dir(), League::Mode::Read), out.dir().path(),
+                          {"League", 10, {d.dir().path()}}, nullptr));
+    QString frames =
+        "<!DOCTYPE html><style>iframe{display:block;width:390px;height:844px;border:0}"
+        "</style><iframe src=\"index.html\"></iframe><iframe src=\"seasons.html\"></iframe>";
+    for (const QString& page : QDir(out.path("owners")).entryList(QDir::Files))
+        frames += "<iframe src=\"owners/" + page + "\"></iframe>";
+    writeBytes(out.path("phone.html"),
+               (frames
+                + "<script>onload = () => document.body.dataset.widths = "
+                  "[...document.querySelectorAll('iframe')].map(f => "
+                  "f.contentDocument.documentElement.scrollWidth).join(' ')</script>")
+                   .toUtf8());
+    QCOMPARE(QRegularExpression("data-widths=\"([^\"]*)\"")
+                 .match(browse("--dump-dom", "phone.html"))
+                 .captured(1),
+             QStringLiteral("390 390 390 390 390 390"));
 }
 
 QTEST_GUILESS_MAIN(TestPublish)

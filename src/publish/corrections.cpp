@@ -1,0 +1,209 @@
+#include "publish/html.h"
+#include "publish/site.h"
+
+#include <QHash>
+#include <QSet>
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <climits>
+
+namespace velmora {
+namespace {
+
+// published.txt, line by line (fields apart by tabs):
+//   velmora-publish published 1
+//   publication <count>
+//   correction <publication> <race> <kind> <component> <before> <after> <owner>...
+//   components <team records> <test drivers>
+//   race <name> <points of each component>
+constexpr const char* kHeader = "velmora-publish published 1";
+
+QString joined(const QStringList& fields)
+{
+    return fields.join(u'\t') + u'\n';
+}
+
+// A whole number written as this program writes one: no sign but '-', no leading zero.
+bool readNumber(const QString& text, int* n, int least = INT_MIN)
+{
+    bool ok = false;
+    *n = text.toInt(&ok);
+    return ok && *n >= least && QString::number(*n) == text;
+}
+
+std::vector<int> racePoints(const Season& season, const ComponentPoints& race)
+{
+    std::vector<int> points;
+    points.reserve(season.teams.size() * 4 + season.testDrivers.size());
+    for (std::size_t j = 0; j < season.teams.size(); ++j)
+        for (int s = 0; s < 4; ++s)
+            points.push_back(race.team(j, s));
+    for (std::size_t t = 0; t < season.testDrivers.size(); ++t)
+        points.push_back(race.testDriver(t));
+    return points;
+}
+
+} // namespace
+
+QString kindText(ComponentRow::Kind kind)
+{
+    switch (kind) {
+    case ComponentRow::Kind::Chassis:
+        return QStringLiteral("Chassis");
+    case ComponentRow::Kind::Engine:
+        return QStringLiteral("Engine maker");
+    case ComponentRow::Kind::Driver:
+        return QStringLiteral("Race driver");
+    case ComponentRow::Kind::TestDriver:
+        return QStringLiteral("Test driver");
+    }
+    return {};
+}
+
+QByteArray memoryText(const SiteMemory& memory)
+{
+    QString text = QLatin1String(kHeader) + u'\n';
+    text += joined({QStringLiteral("publication"), number(memory.publication)});
+    for (const Correction& c : memory.corrections)
+        text += joined(QStringList{QStringLiteral("correction"), number(c.publication), c.race,
+                                   c.kind, c.component, number(c.before), number(c.after)}
+                       + c.owners);
+    text +=
+        joined({QStringLiteral("components"), number(memory.teams), number(memory.testDrivers)});
+    for (const auto& [race, points] : memory.races) {
+        QStringList fields{QStringLiteral("race"), race};
+        for (const int p : points)
+            fields << number(p);
+        text += joined(fields);
+    }
+    return text.toUtf8();
+}
+
+bool parseMemory(const QByteArray& text, SiteMemory* memory, int* line)
+{
+    *memory = {};
+    const QList<QByteArray> lines = text.split('\n');
+    // Every line ends with a line end, so the last piece is empty.
+    int at = 0;
+    const auto bad = [&] {
+        *line = at + 1;
+        return false;
+    };
+    if (lines[0] != kHeader)
+        return bad();
+    QSet<QString> races;
+    enum { Publication, Corrections, Races } part = Publication;
+    for (at = 1; at + 1 < lines.size(); ++at) {
+        // A name may begin with U+FEFF: kept, not taken for a byte-order mark.
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless
+                                                      | QStringDecoder::Flag::ConvertInitialBom);
+        const QStringList f = QString(utf8.decode(lines[at])).split(u'\t');
+        if (utf8.hasError())
+            return bad();
+        const QString& key = f[0];
+        int n[3];
+        if (part == Publication) {
+            if (f.size() != 2 || key != u"publication"
+                || !readNumber(f[1], &memory->publication, 1))
+                return bad();
+            part = Corrections;
+        } else if (part == Corrections && key == u"correction") {
+            if (f.size() < 7 || !readNumber(f[1], &n[0], 1) || n[0] > memory->publication
+                || !readNumber(f[5], &n[1]) || !readNumber(f[6], &n[2]))
+                return bad();
+            memory->corrections.push_back({n[0], f[2], f[3], f[4], n[1], n[2], f.mid(7)});
+        } else if (part == Corrections && key == u"components") {
+            if (f.size() != 3 || !readNumber(f[1], &memory->teams, 0)
+                || !readNumber(f[2], &memory->testDrivers, 0))
+                return bad();
+            part = Races;
+        } else if (part == Races && key == u"race") {
+            const qint64 count = qint64(memory->teams) * 4 + memory->testDrivers;
+            if (f.size() != count + 2 || races.contains(f[1]))
+                return bad();
+            races.insert(f[1]);
+            std::vector<int> points(std::size_t(count), 0);
+            for (std::size_t k = 0; k < points.size(); ++k)
+                if (!readNumber(f[qsizetype(k) + 2], &points[k]))
+                    return bad();
+            memory->races.emplace_back(f[1], std::move(points));
+        } else {
+            return bad();
+        }
+    }
+    at = int(lines.size()) - 1; // a last line without its line end, or the end of the file
+    return (lines.back().isEmpty() && part == Races) || bad();
+}
+
+SiteMemory nextMemory(const SiteMemory& before, const Season& season)
+{
+    SiteMemory next = before;
+    next.teams = int(season.teams.size());
+    next.testDrivers = int(season.testDrivers.size());
+    next.races.clear();
+    // A race listed twice is one race, with the same files.
+    QSet<QString> listed;
+    for (int r = 0; r < season.raceCount(); ++r)
+        if (!listed.contains(season.races[r])) {
+            listed.insert(season.races[r]);
+            next.races.emplace_back(season.races[r], racePoints(season, season.racePoints[r]));
+        }
+    if (before.publication > 0 && next.teams == before.teams
+        && next.testDrivers == before.testDrivers && next.races == before.races)
+        return next;
+    next.publication = before.publication + 1;
+
+    // Component k of the memory and of the season: four per team record, then the test
+    // drivers; a database that grew or shrank is compared where both have the component.
+    struct Component {
+        int kBefore, kNow, record, slot;
+    };
+    std::vector<Component> common;
+    for (int j = 0; j < std::min(next.teams, before.teams); ++j)
+        for (int s = 0; s < 4; ++s)
+            common.push_back({j * 4 + s, j * 4 + s, j, s});
+    for (int t = 0; t < std::min(next.testDrivers, before.testDrivers); ++t)
+        common.push_back({before.teams * 4 + t, next.teams * 4 + t, t, -1});
+    QHash<QString, const std::vector<int>*> published;
+    for (const auto& [race, points] : before.races)
+        published.insert(race, &points);
+    static const ComponentRow::Kind kinds[] = {
+        ComponentRow::Kind::Chassis, ComponentRow::Kind::Engine, ComponentRow::Kind::Driver,
+        ComponentRow::Kind::Driver};
+    for (const auto& [race, now] : next.races) {
+        const std::vector<int>* was = published.value(race);
+        if (!was || std::all_of(was->begin(), was->end(), [](int p) { return p == 0; }))
+            continue;
+        for (const Component& c : common) {
+            const int b = (*was)[std::size_t(c.kBefore)], a = now[std::size_t(c.kNow)];
+            if (a == b)
+                continue;
+            Correction found;
+            found.publication = next.publication;
+            found.race = race;
+            found.before = b;
+            found.after = a;
+            if (c.slot < 0) {
+                found.kind = kindText(ComponentRow::Kind::TestDriver);
+                found.component = shownText(season.testDrivers[std::size_t(c.record)].Name);
+            } else {
+                found.kind = kindText(kinds[c.slot]);
+                found.component = shownText(
+                    season.teams[std::size_t(c.record)].components()[std::size_t(c.slot)]->Name);
+            }
+            for (const LeagueRow& row : season.table) {
+                const auto& picks = season.owners[row.owner].picks;
+                if (std::any_of(picks.begin(), picks.end(), [&](const Pick& p) {
+                        return p.record == c.record
+                               && (p.isTeamPart() ? int(p.slot) : -1) == c.slot;
+                    }))
+                    found.owners << season.owners[row.owner].name;
+            }
+            next.corrections.push_back(std::move(found));
+        }
+    }
+    return next;
+}
+
+} // namespace velmora

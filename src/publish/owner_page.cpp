@@ -1,0 +1,467 @@
+#include "data/text.h"
+#include "publish/html.h"
+#include "publish/publish.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <charconv>
+#include <functional>
+#include <numeric>
+
+namespace velmora {
+namespace {
+
+// The name's letters and digits, accents dropped, lower case, dashes between the runs.
+QString readablePart(const QString& name)
+{
+    QString slug;
+    bool gap = false;
+    for (const QChar c : name.normalized(QString::NormalizationForm_KD)) {
+        const char16_t u = c.toLower().unicode();
+        if ((u >= u'a' && u <= u'z') || (u >= u'0' && u <= u'9')) {
+            if (gap && !slug.isEmpty())
+                slug += u'-';
+            gap = false;
+            slug += QChar(u);
+            if (slug.size() >= 40)
+                break;
+        } else if (!c.isMark()) {
+            gap = true;
+        }
+    }
+    return slug.isEmpty() ? QStringLiteral("owner") : slug;
+}
+
+// Eight base-36 digits of the name's FNV-1a hash: the same on every machine and in every run.
+QString nameDigits(const QString& name)
+{
+    quint64 hash = 14695981039346656037ull;
+    for (const char c : name.toUtf8())
+        hash = (hash ^ quint8(c)) * 1099511628211ull;
+    hash %= 2821109907456ull; // 36 to the 8th
+    QString digits(8, u'0');
+    for (int i = 7; i >= 0; --i, hash /= 36)
+        digits[i] = QLatin1Char("0123456789abcdefghijklmnopqrstuvwxyz"[hash % 36]);
+    return digits;
+}
+
+QString points(qint64 n)
+{
+    return n == 1 || n == -1 ? QStringLiteral("%1 point").arg(n)
+                             : QStringLiteral("%1 points").arg(n);
+}
+
+// A row's heading (a race, or what a figure is) reads as plain text and wraps; the chart's
+// line and its last point, the chart no wider than a phone held sideways.
+constexpr const char* kStyle = R"(
+tbody th{text-align:left;font-weight:normal;white-space:normal;min-width:6rem}
+.pos{fill:none;stroke:#0072b2;stroke-width:2.5;stroke-linejoin:round}.now{fill:#0072b2}
+#progress .chart svg{max-width:40rem}
+)";
+
+class OwnerPageWriter {
+public:
+    OwnerPageWriter(const Season& season, const Standings& standings, std::size_t owner,
+                    const PublishOptions& options, const SiteLinks& links)
+        : s_(season), st_(standings), o_(owner), options_(options), links_(links),
+          races_(season.raceCount()), total_(season.totalAfter(owner, races_))
+    {
+        const Season::Owner& o = s_.owners[o_];
+        // Shown as the components table lists them: chassis, engine maker, race drivers, test
+        // driver (the order of an entry's picks).
+        static const ComponentRow::Kind kinds[] = {
+            ComponentRow::Kind::Chassis, ComponentRow::Kind::Engine, ComponentRow::Kind::Driver,
+            ComponentRow::Kind::Driver, ComponentRow::Kind::TestDriver};
+        for (int k = 0; k < 5; ++k) {
+            const velmora::Pick& p = o.picks[std::size_t(k)];
+            Pick pick;
+            pick.record = p.record;
+            pick.slot = p.isTeamPart() ? int(p.slot) : -1;
+            pick.kind = kindText(kinds[k]);
+            if (p.record < 0) {
+                pick.name = QStringLiteral("none"); // the entry names no record
+            } else if (!p.isTeamPart()) {
+                const TestDriverRecord& t = s_.testDrivers[std::size_t(p.record)];
+                pick.name = shownText(t.Name);
+                pick.price = QString::number(t.Price);
+            } else {
+                const auto& teamParts = s_.teams[std::size_t(p.record)].components();
+                pick.name = shownText(teamParts[std::size_t(p.slot)]->Name);
+                pick.price = priceText(teamParts[std::size_t(p.slot)]->Price);
+            }
+            for (const ComponentPoints& race : s_.racePoints)
+                pick.season += pointsIn(pick, race);
+            picks_.push_back(std::move(pick));
+        }
+    }
+
+    QByteArray write()
+    {
+        const Season::Owner& owner = s_.owners[o_];
+        const QString league = shownText(options_.title);
+        h_.begin(owner.name + QStringLiteral(" \u00B7 ") + league, QLatin1String(kStyle));
+        h_.open(QStringLiteral("header"));
+        h_.open(QStringLiteral("nav"));
+        h_.link(QStringLiteral("../index.html"), league);
+        if (links_.seasons) {
+            h_.text(QStringLiteral(" \u00B7 "));
+            h_.link(QStringLiteral("../seasons.html"), QStringLiteral("Seasons"));
+        }
+        h_.close();
+        h_.element(QStringLiteral("h1"), owner.name);
+        h_.element(QStringLiteral("p"),
+                   races_ == 0 ? QStringLiteral("No race has been scored yet.")
+                               : QStringLiteral("%1 of %2 with %3 after race %4: %5")
+                                     .arg(ordinal(st_.position(o_, races_ - 1)))
+                                     .arg(s_.owners.size())
+                                     .arg(points(total_))
+                                     .arg(races_)
+                                     .arg(s_.races.back()),
+                   QStringLiteral("sub"));
+        h_.close();
+        h_.open(QStringLiteral("main"));
+        standing();
+        team();
+        if (races_ > 0) {
+            chart();
+            raceByRace();
+        }
+        h_.close();
+        return h_.end();
+    }
+
+private:
+    struct Pick {
+        int record = -1, slot = -1;
+        QString kind, name, price;
+        qint64 season = 0;
+    };
+
+    static int pointsIn(const Pick& p, const ComponentPoints& race)
+    {
+        return p.record < 0 ? 0
+               : p.slot < 0 ? race.testDriver(std::size_t(p.record))
+                            : race.team(std::size_t(p.record), p.slot);
+    }
+
+    void pair(const QString& what, const QString& value)
+    {
+        h_.open(QStringLiteral("tr"));
+        h_.element(QStringLiteral("th"), what);
+        h_.element(QStringLiteral("td"), value);
+        h_.close();
+        h_.newline();
+    }
+
+    // Where the owner stands after the last race: the position, the gaps, the best and worst
+    // race (the first in calendar order where several are equal).
+    void standing()
+    {
+        const std::vector<qint64>& best = st_.finalPoints();
+        const auto first = [&](qint64 p) {
+            return std::lower_bound(best.begin(), best.end(), p, std::greater<>()) - best.begin();
+        };
+        const auto at = first(total_);
+        const bool shared =
+            std::upper_bound(best.begin(), best.end(), total_, std::greater<>()) - best.begin()
+            > at + 1;
+        h_.section(QStringLiteral("standing"), QStringLiteral("Standing"));
+        h_.open(QStringLiteral("table")).id(QStringLiteral("summary"));
+        h_.open(QStringLiteral("tbody"));
+        pair(QStringLiteral("Position"), QStringLiteral("%1 of %2%3")
+                                             .arg(ordinal(int(at) + 1))
+                                             .arg(s_.owners.size())
+                                             .arg(shared ? QStringLiteral(", shared") : QString()));
+        pair(QStringLiteral("Points"), number(total_));
+        if (at == 0) {
+            pair(QStringLiteral("Gap to the leader"), QStringLiteral("none: in the lead"));
+        } else {
+            const qint64 above = best[std::size_t(at) - 1];
+            pair(QStringLiteral("Gap to the leader"), points(best.front() - total_));
+            pair(QStringLiteral("Gap to the place above"),
+                 QStringLiteral("%1, to %2")
+                     .arg(points(above - total_), ordinal(int(first(above)) + 1)));
+        }
+        if (races_ > 0) {
+            auto got = std::vector<int>(std::size_t(races_));
+            for (int r = 0; r < races_; ++r)
+                got[std::size_t(r)] = s_.pointsIn(o_, r);
+            const auto hi = std::max_element(got.begin(), got.end());
+            const auto lo = std::min_element(got.begin(), got.end());
+            best_ = int(hi - got.begin());
+            worst_ = int(lo - got.begin());
+            pair(QStringLiteral("Best race"), s_.races[best_] + QStringLiteral(": ") + points(*hi));
+            pair(QStringLiteral("Worst race"),
+                 s_.races[worst_] + QStringLiteral(": ") + points(*lo));
+            if (*hi == *lo)
+                best_ = worst_ = -1; // nothing stands out
+        }
+        h_.close();
+        h_.close();
+        h_.close();
+    }
+
+    void team()
+    {
+        h_.section(QStringLiteral("team"), QStringLiteral("Team"));
+        h_.table(QStringLiteral("picks"),
+                 {QStringLiteral("Component"), QStringLiteral("Name"), QStringLiteral("Price"),
+                  QStringLiteral("Points")},
+                 1);
+        for (const Pick& p : picks_) {
+            h_.open(QStringLiteral("tr"));
+            h_.element(QStringLiteral("th"), p.kind);
+            h_.element(QStringLiteral("td"), p.name, QStringLiteral("name"));
+            h_.element(QStringLiteral("td"), p.price);
+            h_.element(QStringLiteral("td"), number(p.season));
+            h_.close();
+            h_.newline();
+        }
+        h_.close();
+        h_.open(QStringLiteral("tfoot"));
+        h_.open(QStringLiteral("tr"));
+        h_.open(QStringLiteral("th")).attr(QStringLiteral("colspan"), QStringLiteral("3"));
+        h_.text(QStringLiteral("Season"));
+        h_.close();
+        h_.element(QStringLiteral("td"), number(total_));
+        h_.close();
+        h_.endTable();
+        h_.element(QStringLiteral("p"),
+                   QStringLiteral("Prices in millions; points: the season's, every race of the "
+                                  "calendar."),
+                   QStringLiteral("hint"));
+        h_.close();
+    }
+
+    // The position after each race, first at the top.
+    void chart()
+    {
+        using S = Standings;
+        const int last = std::max<int>(int(s_.owners.size()), 2);
+        // Gridlines at 1, 2 or 5 times a power of ten, about four of them.
+        int step = 1;
+        for (int k = 0; (last - 1) / step > 4; ++k)
+            step = k % 3 == 1 ? step / 2 * 5 : step * 2;
+
+        h_.section(QStringLiteral("progress"), QStringLiteral("Position after each race"));
+        h_.open(QStringLiteral("figure"));
+        h_.open(QStringLiteral("div")).cls(QStringLiteral("chart"));
+        h_.open(QStringLiteral("svg"))
+            .attr(QStringLiteral("xmlns"), QStringLiteral("http://www.w3.org/2000/svg"))
+            .attr(QStringLiteral("viewBox"),
+                  QStringLiteral("0 0 %1 %2").arg(S::Width).arg(S::Height))
+            .attr(QStringLiteral("role"), QStringLiteral("img"))
+            .attr(QStringLiteral("aria-label"),
+                  QStringLiteral("The position after each race; the race-by-race table holds "
+                                 "every figure."));
+        std::vector<int> lines{1};
+        for (int p = step; p <= last; p += step)
+            if (p > 1)
+                lines.push_back(p);
+        for (const int p : lines) {
+            h_.empty(QStringLiteral("line"))
+                .cls(QStringLiteral("grid"))
+                .attr(QStringLiteral("x1"), coordinate(st_.left()))
+                .attr(QStringLiteral("x2"), coordinate(S::Width - S::Right))
+                .attr(QStringLiteral("y1"), st_.y(p))
+                .attr(QStringLiteral("y2"), st_.y(p));
+            h_.open(QStringLiteral("text"))
+                .attr(QStringLiteral("x"), coordinate(st_.left() - 6))
+                .attr(QStringLiteral("y"), coordinate(st_.y(p).toDouble() + 4))
+                .attr(QStringLiteral("text-anchor"), QStringLiteral("end"));
+            h_.text(number(p));
+            h_.close();
+        }
+        const int every = (races_ + 11) / 12;
+        QString path, title = s_.owners[o_].name + u':';
+        path.reserve(races_ * 12);
+        title.reserve(title.size() + races_ * 6);
+        char digits[24] = {' '};
+        for (int r = 0; r < races_; ++r) {
+            const int p = st_.position(o_, r);
+            path.append(st_.x(r)).append(u',').append(st_.y(p)).append(u' ');
+            title += QLatin1StringView(digits, std::to_chars(digits + 1, std::end(digits), p).ptr);
+            if (r % every != 0 && r != races_ - 1)
+                continue;
+            h_.open(QStringLiteral("text"))
+                .attr(QStringLiteral("x"), st_.x(r))
+                .attr(QStringLiteral("y"), coordinate(S::Height - S::Bottom + 18))
+                .attr(QStringLiteral("text-anchor"), QStringLiteral("middle"));
+            h_.text(number(r + 1));
+            h_.close();
+        }
+        h_.open(QStringLiteral("text"))
+            .attr(QStringLiteral("x"),
+                  coordinate(st_.left() + (S::Width - st_.left() - S::Right) / 2))
+            .attr(QStringLiteral("y"), coordinate(S::Height - 4))
+            .attr(QStringLiteral("text-anchor"), QStringLiteral("middle"));
+        h_.text(QStringLiteral("after race"));
+        h_.close();
+        path.chop(1);
+        h_.open(QStringLiteral("polyline"))
+            .cls(QStringLiteral("pos"))
+            .attr(QStringLiteral("points"), path);
+        h_.element(QStringLiteral("title"), title);
+        h_.close();
+        h_.empty(QStringLiteral("circle"))
+            .cls(QStringLiteral("now"))
+            .attr(QStringLiteral("cx"), st_.x(races_ - 1))
+            .attr(QStringLiteral("cy"), st_.y(st_.position(o_, races_ - 1)))
+            .attr(QStringLiteral("r"), QStringLiteral("4"));
+        h_.close(); // svg
+        h_.close(); // div
+        h_.close(); // figure
+        h_.close();
+    }
+
+    // A row a race: each pick's points, the owner's, the running total and the position.
+    void raceByRace()
+    {
+        h_.section(QStringLiteral("races"), QStringLiteral("Race by race"));
+        h_.open(QStringLiteral("div")).cls(QStringLiteral("scroll"));
+        h_.open(QStringLiteral("table")).id(QStringLiteral("by-race"));
+        h_.open(QStringLiteral("thead"));
+        h_.open(QStringLiteral("tr"));
+        h_.element(QStringLiteral("th"), QStringLiteral("Race"), QStringLiteral("name"));
+        for (const Pick& p : picks_)
+            h_.element(QStringLiteral("th"), p.name, QStringLiteral("race"));
+        for (const char16_t* heading : {u"Points", u"Total", u"Position"})
+            h_.element(u"th", heading);
+        h_.close();
+        h_.close();
+        h_.open(QStringLiteral("tbody"));
+        h_.newline();
+        qint64 total = 0;
+        for (int r = 0; r < races_; ++r) {
+            const int got = s_.pointsIn(o_, r);
+            total += got;
+            h_.open(QStringLiteral("tr"));
+            h_.element(QStringLiteral("th"), s_.races[r]);
+            for (const Pick& p : picks_)
+                h_.element(u"td", pointsIn(p, s_.racePoints[std::size_t(r)]));
+            if (r == best_ || r == worst_) {
+                const bool best = r == best_;
+                h_.open(QStringLiteral("td"))
+                    .cls(best ? QStringLiteral("best") : QStringLiteral("worst"));
+                h_.text(number(got));
+                h_.element(QStringLiteral("span"),
+                           best ? QStringLiteral(" (best)") : QStringLiteral(" (worst)"),
+                           QStringLiteral("sr"));
+                h_.close();
+            } else {
+                h_.element(u"td", got);
+            }
+            h_.element(u"td", total);
+            h_.element(u"td", st_.position(o_, r));
+            h_.close();
+            h_.newline();
+        }
+        h_.endTable();
+        h_.element(QStringLiteral("p"),
+                   QStringLiteral("The points of each pick in each race, the owner's sum of "
+                                  "them, the total so far and the position after the race; "
+                                  "the best and the worst race are marked."),
+                   QStringLiteral("hint"));
+        h_.close();
+    }
+
+    const Season& s_;
+    const Standings& st_;
+    const std::size_t o_;
+    const PublishOptions& options_;
+    const SiteLinks& links_;
+    Html h_;
+    const int races_;
+    const qint64 total_;
+    std::vector<Pick> picks_;
+    int best_ = -1, worst_ = -1;
+};
+
+} // namespace
+
+std::vector<QString> ownerAddresses(const Season& season)
+{
+    const std::size_t n = season.owners.size();
+    std::vector<QString> base(n);
+    for (std::size_t o = 0; o < n; ++o)
+        base[o] = readablePart(season.owners[o].name) + u'-' + nameDigits(season.owners[o].name);
+    // Owners sharing an address, in an order the entry file's order does not change.
+    const auto picks = [&](std::size_t o) {
+        std::array<std::pair<int, int>, 5> at;
+        for (std::size_t k = 0; k < 5; ++k)
+            at[k] = {season.owners[o].picks[k].record, season.owners[o].picks[k].slot};
+        return at;
+    };
+    std::vector<std::size_t> order(n);
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        if (const int c = base[a].compare(base[b]))
+            return c < 0;
+        if (const int c = season.owners[a].name.compare(season.owners[b].name))
+            return c < 0;
+        if (picks(a) != picks(b))
+            return picks(a) < picks(b);
+        return a < b;
+    });
+    std::vector<QString> address(n);
+    for (std::size_t i = 0, same = 0; i < n; ++i) {
+        const std::size_t o = order[i];
+        same = i > 0 && base[order[i - 1]] == base[o] ? same + 1 : 0;
+        address[o] = QStringLiteral("owners/") + base[o]
+                     + (same ? QStringLiteral("-%1").arg(same + 1) : QString())
+                     + QStringLiteral(".html");
+    }
+    return address;
+}
+
+bool isOwnerPageName(const QString& fileName)
+{
+    static const QRegularExpression page(QStringLiteral(
+        "^[a-z0-9]+(-[a-z0-9]+)*-[a-z0-9]{8}(-[0-9]+)?\\.html(\\.part)?$|^scratch-[0-9]+\\.part$"));
+    return page.match(fileName).hasMatch();
+}
+
+Standings::Standings(const Season& season) : n_(season.owners.size())
+{
+    // Room on the left of the chart for the lowest position's number.
+    const int last = std::max<int>(int(n_), 2);
+    left_ = 16 + 11 * double(number(last).size());
+    const int races = season.raceCount();
+    for (int r = 0; r < races; ++r)
+        x_.push_back(coordinate(races == 1 ? (left_ + Width - Right) / 2
+                                           : left_ + (Width - left_ - Right) * r / (races - 1)));
+    y_.resize(std::size_t(last) + 1);
+    for (int p = 1; p <= last; ++p)
+        y_[std::size_t(p)] = coordinate(Top + (Height - Top - Bottom) * (p - 1) / (last - 1));
+
+    at_.resize(std::size_t(races) * n_);
+    // Owners by their points after each race, most first: equal points share the position of
+    // the first of them.
+    std::vector<std::pair<qint64, std::size_t>> order(n_);
+    for (std::size_t o = 0; o < n_; ++o)
+        order[o] = {0, o};
+    for (int r = 0; r < races; ++r) {
+        for (auto& [points, o] : order)
+            points += season.pointsIn(o, r);
+        std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) {
+            return a.first > b.first || (a.first == b.first && a.second < b.second);
+        });
+        int* position = at_.data() + std::size_t(r) * n_;
+        for (std::size_t i = 0; i < n_; ++i)
+            position[order[i].second] = i > 0 && order[i].first == order[i - 1].first
+                                            ? position[order[i - 1].second]
+                                            : int(i) + 1;
+    }
+    final_.resize(n_);
+    for (std::size_t i = 0; i < n_; ++i)
+        final_[i] = order[i].first;
+}
+
+QByteArray ownerPage(const Season& season, const Standings& standings, std::size_t owner,
+                     const PublishOptions& options, const SiteLinks& links)
+{
+    return OwnerPageWriter(season, standings, owner, options, links).write();
+}
+
+} // namespace velmora
