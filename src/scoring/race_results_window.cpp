@@ -64,7 +64,7 @@ public:
                 return numberText(results_.total(row));
             return c % 2 ? numberText(results_.points(row, c / 2)) : results_.name(row, c / 2);
         }
-        if (role == Qt::TextAlignmentRole && c % 2)
+        if (role == Qt::TextAlignmentRole && (c % 2 || c == kTotal))
             return int(Qt::AlignRight | Qt::AlignVCenter);
         // What is only shown is shaded, as the display boxes are.
         if (role == Qt::BackgroundRole && cellAt(at) < 0)
@@ -348,40 +348,32 @@ RaceResultsWindow::RaceResultsWindow(League& league, QWidget* parent)
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     setWindowFlag(Qt::WindowMaximizeButtonHint);
 
-    raceBox_ = new QComboBox(this);
-    raceBox_->setObjectName(QStringLiteral("Race"));
-    raceBox_->setEditable(true);
-    raceBox_->setInsertPolicy(QComboBox::NoInsert);
-    raceBox_->setCompleter(nullptr);
-    raceBox_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    // The toolkit's controls, given their place by the layout below.
+    raceBox_ = addComboBox(this, "Race", {}, true);
     holdsName(raceBox_->lineEdit());
-    auto* raceLabel = new QLabel(QStringLiteral("&Race:"), this);
-    raceLabel->setObjectName(QStringLiteral("RaceLabel"));
-    raceLabel->setBuddy(raceBox_);
-    raceBox_->setAccessibleName(QStringLiteral("Race"));
+    auto* raceLabel = addLabel(this, "RaceLabel", QStringLiteral("&Race:"), {}, raceBox_);
 
     auto* view = new ResultsView(model_, results_, this);
     view->setObjectName(QStringLiteral("Results"));
     view->setAccessibleName(QStringLiteral("Points"));
     view->setItemDelegate(new PointsDelegate(view));
     const int pointsWidth = view->fontMetrics().horizontalAdvance(QStringLiteral("-888888"));
+    // Names as wide as the longest; the room left goes to the totals.
     for (int c = 0; c < kColumns; ++c)
-        if (c % 2 || c == kTotal)
+        if (c % 2)
             view->horizontalHeader()->resizeSection(c, pointsWidth);
-        else
-            view->horizontalHeader()->setSectionResizeMode(c, QHeaderView::Stretch);
+        else if (c != kTotal)
+            view->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    view->horizontalHeader()->setStretchLastSection(true);
+    view->setWordWrap(false);
     view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
 
     said_ = new QLabel(this);
     said_->setObjectName(QStringLiteral("Said"));
-    storeButton_ = new QPushButton(QStringLiteral("&Store"), this);
-    storeButton_->setObjectName(QStringLiteral("Store"));
-    takeOutButton_ = new QPushButton(QStringLiteral("&Take Out of Calendar"), this);
-    takeOutButton_->setObjectName(QStringLiteral("TakeOut"));
-    auto* close = new QPushButton(QStringLiteral("&Close"), this);
-    close->setObjectName(QStringLiteral("Close"));
-    for (QPushButton* b : {storeButton_, takeOutButton_, close})
-        b->setAutoDefault(false);
+    storeButton_ = addButton(this, "Store", QStringLiteral("&Store"), {});
+    takeOutButton_ = addButton(this, "TakeOut", QStringLiteral("&Take Out of Calendar"), {});
+    auto* close = addButton(this, "Close", QStringLiteral("&Close"), {});
 
     auto* raceRow = new QHBoxLayout;
     raceRow->addWidget(raceLabel);
@@ -410,6 +402,13 @@ RaceResultsWindow::RaceResultsWindow(League& league, QWidget* parent)
     setLoaded(readCalendar());
     showCalendar();
     updateButtons();
+}
+
+// A window destroyed while shown hides as its base class goes, and its race box then loses the
+// keys: by then there is no table left to show a race in.
+RaceResultsWindow::~RaceResultsWindow()
+{
+    raceBox_->lineEdit()->disconnect(this);
 }
 
 bool RaceResultsWindow::readCalendar()

@@ -20,6 +20,7 @@ class RaceResultsWindow : public FixedWindow {
     Q_OBJECT
 public:
     explicit RaceResultsWindow(League& league, QWidget* parent = nullptr);
+    ~RaceResultsWindow() override;
 
 public slots:
     void onStoreClicked();
