@@ -221,7 +221,7 @@ protected:
         if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
             return step(Qt::Key_Down);
         if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier)
-            return setSelected([](int16_t) { return int16_t(0); });
+            return clearSelected();
         if (event->matches(QKeySequence::Copy))
             return copy();
         if (event->matches(QKeySequence::Paste))
@@ -245,15 +245,14 @@ private:
         return cells;
     }
 
-    template <class Points> void setSelected(const Points& points)
+    void clearSelected()
     {
         bool changed = false;
         const auto cells = selected();
         for (const auto& [row, inRow] : cells)
             for (const int cell : inRow) {
-                const int16_t now = points(results_.points(row, cell));
-                changed |= now != results_.points(row, cell);
-                results_.setPoints(row, cell, now);
+                changed |= results_.points(row, cell) != 0;
+                results_.setPoints(row, cell, 0);
             }
         if (changed)
             model_->changedRows(cells.begin()->first, cells.rbegin()->first);
