@@ -16,6 +16,7 @@
 #include "main/main_window.h"
 #include "publish/publish.h"
 #include "scoring/championship.h"
+#include "scoring/race_results_window.h"
 #include "scoring/scoring_window.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/flex_grid.h"
@@ -25,9 +26,15 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
 #include <QFile>
 #include <QFont>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 
 #include <chrono>
@@ -326,6 +333,63 @@ void PublishRace(benchmark::State& state)
     writeFile(l.dir.calendar(), calendar);
 }
 
+// The race results window shown, a race named in its race box as the organiser leaves it.
+std::unique_ptr<RaceResultsWindow> openResults(League& league, const QString& race)
+{
+    auto window = std::make_unique<RaceResultsWindow>(league);
+    window->show();
+    auto* box = window->findChild<QComboBox*>(QStringLiteral("Race"));
+    box->setEditText(race);
+    emit box->lineEdit()->editingFinished();
+    return window;
+}
+
+// A calendar race's table (60 team records, 30 test drivers) opened and drawn.
+void RaceResultsOpen(benchmark::State& state)
+{
+    BenchLeague& l = league(int(state.range(0)));
+    const auto league = workOn(l.dir);
+    std::unique_ptr<RaceResultsWindow> window;
+    timed(
+        state, [&] { window.reset(); },
+        [&] { window = openResults(*league, QStringLiteral("Grand Prix 050")); });
+}
+
+// A new race's points pasted into the table, then Store: both race files, the calendar with
+// the race added and the championship recalculated, as one change. Each run starts from the
+// calendar without the race.
+void RaceResultsStore(benchmark::State& state)
+{
+    BenchLeague& l = league(int(state.range(0)));
+    const auto league = workOn(l.dir);
+    const QByteArray calendar = readFile(l.dir.calendar());
+    const QString race = QStringLiteral("Grand Prix 101");
+    const auto forget = [&] {
+        writeFile(l.dir.calendar(), calendar);
+        QFile::remove(l.dir.raceTeams(race));
+        QFile::remove(l.dir.raceTestDrivers(race));
+    };
+    std::unique_ptr<RaceResultsWindow> window;
+    timed(
+        state,
+        [&] {
+            window.reset();
+            forget();
+            window = openResults(*league, race);
+            QString block = QStringLiteral("1\t2\t3\t4\n").repeated(kLeagueTeams);
+            QApplication::clipboard()->setText(block + QStringLiteral("5\n").repeated(30));
+            QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier);
+            QApplication::sendEvent(window->findChild<QTableView*>(QStringLiteral("Results")),
+                                    &paste);
+        },
+        [&] { window->findChild<QPushButton*>(QStringLiteral("Store"))->click(); });
+    window.reset();
+    forget();
+    QString error;
+    if (!recalculateChampionship(*league, &error))
+        state.SkipWithError(qPrintable(error));
+}
+
 std::vector<TeamRecord> readTeams(const DataDir& dir)
 {
     std::vector<TeamRecord> teams;
@@ -376,6 +440,8 @@ void registerCases()
             b->Arg(n);
     }
     add("PublishRace", &PublishRace)->Arg(kSizes[0]);
+    add("RaceResultsOpen", &RaceResultsOpen)->Arg(kSizes[0]);
+    add("RaceResultsStore", &RaceResultsStore)->Arg(kSizes[0]);
     for (int n : kSmallSizes) {
         add("OrderByPoints", &OrderByPoints)->Arg(n);
         // Seconds per run: one iteration of one repetition is plenty.
@@ -519,7 +585,10 @@ void printSummary(const SummaryReporter& r, bool measurePeak)
                  {"Championship", "Calculation, then ordering, both tables refilled"},
                  {"ScoreReport", "Score report (built and written)"},
                  {"Publish", "velmora-publish: every page made, none changed"},
-                 {"PublishRace", "velmora-publish after a race: every page made and written"}};
+                 {"PublishRace", "velmora-publish after a race: every page made and written"},
+                 {"RaceResultsOpen", "Race results: a race's table opened and drawn"},
+                 {"RaceResultsStore", "Race results: Store of a new race (files, calendar, "
+                                      "championship)"}};
     for (const auto& c : cases)
         std::printf("| %s | %s | %s |\n", c.caption, cell(r.ms(c.name, kSizes[0])).c_str(),
                     cell(r.ms(c.name, kSizes[1])).c_str());

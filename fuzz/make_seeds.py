@@ -100,6 +100,13 @@ TEXTS = {
 }
 
 
+# A paste: the row and the point cell it is pasted at, then the text copied.
+PASTES = {
+    "block": b"\0\1" + b"7\t8\r\n9\t10\r\n", "column": b"\3\0" + b"1\n\n-2\n",
+    "semicolons": b"\1\0" + b" 5 ;;+3\n-2,3.00", "refused": b"\0\3" + b"1\t2\nx",
+}
+
+
 def write(target, name, data):
     folder = os.path.join(HERE, "corpus", target)
     os.makedirs(folder, exist_ok=True)
@@ -117,6 +124,8 @@ def main():
     write("fuzz_search", "odd", b"&H10\0" + team("a", "b", "c", "d", float("nan"), -3)
           + team("e", "f", "g", "h", 1e30, 32767))
     write("fuzz_search", "budget", b"1E999\0" + b"".join(TEAMS[:2]))
+    for name, p in PASTES.items():
+        write("fuzz_paste", name, p)
     for name, s in TEXTS.items():
         write("fuzz_text", name, s.encode("utf-8"))
 

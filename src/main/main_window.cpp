@@ -8,6 +8,7 @@
 #include "databases/entry_editor.h"
 #include "main/league_table.h"
 #include "main/score_report.h"
+#include "scoring/race_results_window.h"
 #include "scoring/scoring_window.h"
 #include "toolkit/busy_cursor.h"
 #include "toolkit/dialogs.h"
@@ -164,6 +165,7 @@ void MainWindow::buildMenu()
     item(comp, "Comp_Team", QStringLiteral("Enter &Teams..."), &MainWindow::openEntryEditor);
     comp->addSeparator()->setObjectName(QStringLiteral("C_Separator"));
     item(comp, "Comp_Score", QStringLiteral("&Score a Race..."), &MainWindow::openScoringWindow);
+    item(comp, "Comp_Results", QStringLiteral("Race &Results..."), &MainWindow::openRaceResults);
     item(comp, "Comp_View", QStringLiteral("&View Full Table..."), &MainWindow::showFullTable);
     QMenu* help = menu("Help", QStringLiteral("&Help"));
     item(help, "Help_About", QStringLiteral("&About"), &MainWindow::showAbout);
@@ -298,6 +300,12 @@ void MainWindow::openScoringWindow()
 {
     ScoringWindow scoring(*league_, this);
     run(scoring, [this] { orderByPoints(); });
+}
+
+void MainWindow::openRaceResults()
+{
+    RaceResultsWindow results(*league_, this);
+    run(results, [this] { orderByPoints(); });
 }
 
 void MainWindow::showFullTable()

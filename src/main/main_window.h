@@ -47,6 +47,7 @@ public slots:
     // The entry editor at the first entry, or at the entry of the league row double-clicked.
     void openEntryEditor() { editEntry(1); }
     void openScoringWindow();
+    void openRaceResults();
     void showFullTable();
     void showAbout();
 

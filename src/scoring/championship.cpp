@@ -183,6 +183,16 @@ QByteArray withRace(const QByteArray& calendar, const QString& race)
            + RaceName{fieldText(race)}.encode();
 }
 
+QByteArray withoutRace(const QByteArray& calendar, const QString& race)
+{
+    QByteArray kept;
+    const qsizetype whole = calendar.size() / RaceName::Length * RaceName::Length;
+    for (qsizetype at = 0; at < whole; at += RaceName::Length)
+        if (displayText(RaceName::decode(calendar.constData() + at).Name) != race)
+            kept += calendar.mid(at, RaceName::Length);
+    return kept + calendar.mid(whole);
+}
+
 std::vector<TeamRecord> newRace(std::vector<TeamRecord> teams)
 {
     for (TeamRecord& t : teams)

@@ -33,6 +33,9 @@ bool recalculateChampionship(League& league, QString* error,
 QString raceNamed(const QStringList& calendar, const QString& typed);
 // A calendar's bytes with a race added at its end (a partial record there is dropped).
 QByteArray withRace(const QByteArray& calendar, const QString& race);
+// A calendar's bytes without every record that lists a race (other records and any bytes after
+// the last whole one as they were).
+QByteArray withoutRace(const QByteArray& calendar, const QString& race);
 
 // The race team file a race scored for the first time starts as: the team database with every
 // score 0, so that a record the organiser does not visit adds nothing to the season.

@@ -410,6 +410,141 @@ private slots:
                  QString::number(readRecords<EntryRecord>(d.entries()).front().Points));
     }
 
+    // The race files the table stores are the cards' for the same points: a new race, a calendar
+    // race, and one whose team file is shorter than the database (team record r's slot s scores
+    // 10r + s - 5, test driver j 20 + j; pasted into the table at its first cell).
+    void tableWritesWhatCardsWrite_data()
+    {
+        textTable({"race"}, {{"Suzuka"}, {"Imola"}, {"Short"}});
+    }
+    void tableWritesWhatCardsWrite()
+    {
+        const auto [race] = fetchTexts("race");
+        const DataDir& d = data_->dir();
+        writeRecords(d.raceTeams("Short"), std::vector(2, team("Old", "Ox", "Al", "Bo")));
+        writeRecords(d.raceTestDrivers("Short"), std::vector<TestDriverRecord>{{"Gone", 5, 9}});
+        const QStringList files = {d.raceTeams(race), d.raceTestDrivers(race)};
+        const FolderState before = folderState(d);
+        const int teams = race == u"Short" ? 2 : 3;
+        QString block;
+        for (int r = 0; r < teams; ++r)
+            block += QString("%1\t%2\t%3\t%4\n")
+                         .arg(10 * r - 5)
+                         .arg(10 * r - 4)
+                         .arg(10 * r - 3)
+                         .arg(10 * r - 2);
+        block += "20\n21\n";
+        open("Score", [&](QWidget* s) {
+            type(s, "Race", race);
+            inModal([s] { click(s, "Teamscore"); },
+                    [&](QWidget* card) {
+                        for (int r = 0; r < teams; ++r) {
+                            for (int k = 0; k < 4; ++k)
+                                type(card,
+                                     QStringList{"Team_Price", "Engine_Price", "Driver1_Price",
+                                                 "Driver2_Price"}[k],
+                                     QString::number(10 * r + k - 5));
+                            click(card, r + 1 < teams ? "Forward" : "Close");
+                        }
+                    });
+            inModal([s] { click(s, "Testscore"); },
+                    [](QWidget* card) {
+                        for (int j = 0; j < 2; ++j)
+                            pick(card, "Driver", j), type(card, "Price", QString::number(20 + j)),
+                                click(card, "New");
+                        click(card, "Close");
+                    });
+            Messages::setNextAnswer(Messages::Answer::Discard); // a new race: left out
+        });
+        const QList<QByteArray> byCards = {readBytes(files[0]), readBytes(files[1])};
+        for (const QString& f : files)
+            before.contains(QFileInfo(f).fileName())
+                ? writeBytes(f, before[QFileInfo(f).fileName()])
+                : void(QFile::remove(f));
+        open("Race_Results", [&](QWidget* w) {
+            type(w, "Race", race), press(Qt::Key_Return);
+            auto* table = control<QTableView>(w, "Results");
+            table->setFocus();
+            QApplication::clipboard()->setText(block);
+            press(Qt::Key_V, Qt::ControlModifier);
+            click(w, "Store");
+        });
+        QCOMPARE(QList({readBytes(files[0]), readBytes(files[1])}), byCards);
+    }
+
+    // The table's keys, as a spreadsheet's (Imola: Arrow 10-13, Comet 4-7, Meteor 1-4, test
+    // drivers 2 and 6): typing replaces a cell, F2 edits it, Enter goes down, arrows, Tab and
+    // Shift+Tab across point cells only, Delete clears, Ctrl+C and Ctrl+V copy and paste a block;
+    // Esc leaves an edit. Another race, or Esc, asks first while points are not stored.
+    void tableKeys()
+    {
+        QString moved, copied, shown;
+        open("Race_Results", [&](QWidget* w) {
+            type(w, "Race", "imola"); // the calendar's race
+            press(Qt::Key_Tab);
+            auto* table = control<QTableView>(w, "Results");
+            const auto at = [table] {
+                return QString("%1,%2 ")
+                    .arg(table->currentIndex().row())
+                    .arg(table->currentIndex().column());
+            };
+            moved = texts(w, {"Race"}) + u' ' + named() + u' ' + at();
+            typeKeys(QApplication::focusWidget(), "5"), press(Qt::Key_Return), moved += at();
+            for (const int key : {+Qt::Key_Right, +Qt::Key_Tab, +Qt::Key_Tab, +Qt::Key_Tab,
+                                  +Qt::Key_Backtab, +Qt::Key_Down, +Qt::Key_Down})
+                press(key), moved += at();
+            press(Qt::Key_F2), typeKeys(QApplication::focusWidget(), "9"), press(Qt::Key_Return);
+            press(Qt::Key_Delete);
+            press(Qt::Key_Up), press(Qt::Key_Up), press(Qt::Key_Right, Qt::ShiftModifier),
+                press(Qt::Key_Up, Qt::ShiftModifier);
+            press(Qt::Key_C, Qt::ControlModifier);
+            copied = QApplication::clipboard()->text();
+            press(Qt::Key_Up), press(Qt::Key_Right), press(Qt::Key_V, Qt::ControlModifier);
+            typeKeys(QApplication::focusWidget(), "7"), press(Qt::Key_Escape);
+            Messages::setNextAnswer(Messages::Answer::GoBack); // another race named: asked first
+            type(w, "Race", "Monza"),
+                QTest::keyClick(picker(w, "Race")->lineEdit(), Qt::Key_Return);
+            shown = texts(w, {"Race"}) + u' ' + rows(table, {0, 1, 2, 3, 4});
+            press(Qt::Key_Escape);
+            QVERIFY(!w->isVisible());
+        });
+        QCOMPARE(moved, "Imola Results 0,1 1,1 1,3 1,5 1,7 2,1 1,7 2,7 3,1 ");
+        QCOMPARE(copied, "4\t5\n1\t2\n");
+        QCOMPARE(
+            shown,
+            "Imola Arrow|5|Vortex|11|Ann Lee|4|Bo Kim|5|25 Comet|4|Helix|5|Cy Dunn|1|Di Eto|2|12 "
+            "Meteor|1|Ion|2|Ed Fay|3|Flo Gil|4|10 Gus Ho|29|||||||29 Ida Jo|0|||||||0");
+        QCOMPARE(Messages::asked().size(), 2);
+        QVERIFY(Messages::asked()[0].contains(u"\u201cMonza\u201d"));
+    }
+
+    // A race taken out of the calendar (after a question naming it) keeps its files and stops
+    // counting; stored again, it is the calendar's last race and counts as before.
+    void raceTakenOutAndBack()
+    {
+        const DataDir& d = data_->dir();
+        QVERIFY(recalculateChampionship(main_->league(), nullptr));
+        const QByteArray counted = readBytes(d.entries()), imola = readBytes(d.raceTeams("Imola"));
+        const auto calendar = [&] {
+            QStringList races;
+            for (const RaceName& r : readRecords<RaceName>(d.calendar()))
+                races << displayText(r.Name);
+            return races.join(u' ') + (readBytes(d.entries()) == counted ? "" : " recounted");
+        };
+        QStringList seen;
+        open("Race_Results", [&](QWidget* w) {
+            type(w, "Race", "Imola"), press(Qt::Key_Return);
+            Messages::setNextAnswer(Messages::Answer::Store);
+            click(w, "TakeOut");
+            seen << calendar() << (button(w, "TakeOut")->isEnabled() ? "on" : "off");
+            click(w, "Store");
+            seen << calendar();
+        });
+        QCOMPARE(seen, QStringList({"Monza recounted", "off", "Monza Imola"}));
+        QCOMPARE(readBytes(d.raceTeams("Imola")), imola);
+        QVERIFY(Messages::asked().value(0).contains(u"\u201cImola\u201d"));
+    }
+
     // Two rows an entry, numbered, an empty pair after the last, 25 at least; positions outside
     // their lists empty; rows below cleared.
     void entriesViewer()

@@ -5,6 +5,7 @@
 #include "main/score_report.h"
 #include "plain_search.h"
 #include "scoring/championship.h"
+#include "scoring/race_results.h"
 
 #include <cmath>
 
@@ -113,6 +114,58 @@ private slots:
         for (const QString& part : named)
             QVERIFY2(error.contains(part), qPrintable(error));
         QCOMPARE(calculatedFiles(d.dir()), before);
+    }
+
+    // Imola's table (three teams, two test drivers) after a paste at row and cell "at": a pasted
+    // block fills the cells it covers and nothing else; a refused one changes nothing and says
+    // which cell of the paste is wrong ("shown" then lies in the message).
+    void pasteFillsItsCells_data()
+    {
+        const QString imola = "10,11,12,13 4,5,6,7 1,2,3,4 2 6";
+        textTable(
+            {"text", "at", "shown"},
+            {{"down and across", "7\t8\n9\t10\n", "0 2", "10,11,7,8 4,5,9,10 1,2,3,4 2 6"},
+             {"separators, blanks, empty, signs", " 5 ;;+3\n-2,3.00,-32768", "1 0",
+              "10,11,12,13 5,0,3,7 -2,3,-32768,4 2 6"},
+             {"test drivers, CRLF, empty line", "1\r\n\r\n", "3 0",
+              "10,11,12,13 4,5,6,7 1,2,3,4 1 0"},
+             {"nothing copied", "", "4 0", imola},
+             {"a tab before commas", "1,5\t2", "0 0",
+              "Line 1, cell 1 of the paste: \u201c1,5\u201d"},
+             {"a fraction", "1\n2\t3.5", "0 0", "Line 2, cell 2 of the paste: \u201c3.5\u201d"},
+             {"beyond 16 bits", "32768", "0 0", "Line 1, cell 1 of the paste: \u201c32768\u201d"},
+             {"an exponent", "1e2", "0 0", "Line 1, cell 1 of the paste: \u201c1e2\u201d"},
+             {"past a team's points", "1\t2\t3", "0 2",
+              "Line 1, cell 3 of the paste lies past the points of the row of \u201cArrow\u201d"},
+             {"past a test driver's", "1\n2\t3", "2 3",
+              "Line 2, cell 1 of the paste lies past the points of the row of \u201cGus Ho\u201d"},
+             {"past the table", "1\n2\n3", "3 0",
+              "Line 3 of the paste lies past the table's last row"}});
+    }
+
+    void pasteFillsItsCells()
+    {
+        const auto [text, at, shown] = fetchTexts("text", "at", "shown");
+        TempData d;
+        writeSeason(d.dir());
+        RaceResults table;
+        QVERIFY(table.load(*openLeague(d.dir()), "Imola", nullptr));
+        const auto points = [&table] {
+            QStringList rows;
+            for (int r = 0; r < table.rows(); ++r) {
+                QStringList cells;
+                for (int c = 0; c < table.cells(r); ++c)
+                    cells << QString::number(table.points(r, c));
+                rows << cells.join(u',');
+            }
+            return rows.join(u' ');
+        };
+        const QString before = points();
+        QString error;
+        if (table.paste(text, at.section(u' ', 0, 0).toInt(), at.section(u' ', 1).toInt(), &error))
+            QCOMPARE(points(), shown);
+        else
+            QVERIFY2(error.contains(shown) && points() == before, qPrintable(error));
     }
 
     void ordering_data()

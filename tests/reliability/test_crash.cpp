@@ -2,6 +2,7 @@
 // flush and rename in turn: every file wholly old or new; done again, as if never killed.
 #include "gui.h"
 #include "main/score_report.h"
+#include "scoring/race_results_window.h"
 #include "scoring/scoring_window.h"
 
 #include <csignal>
@@ -46,6 +47,14 @@ private slots:
             score.onCalculateClicked();
             return !score.isVisible();
         });
+        row("race results stored: a new race, its files, the calendar and the championship",
+            [](const DataDir& d) {
+                const auto league = openLeague(d);
+                RaceResultsWindow results(*league);
+                picker(&results, "Race")->setEditText(QStringLiteral("Suzuka"));
+                results.onStoreClicked();
+                return picker(&results, "Race")->count() == 3;
+            });
         row("score report", [](const DataDir& d) {
             QByteArray report;
             return buildScoreReport(*openLeague(d), &report, nullptr)

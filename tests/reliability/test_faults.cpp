@@ -52,6 +52,8 @@ void TestFaults::sweep_data()
     row("test-driver card opens", "Score", {typing("Race", "Imola")}, press("Testscore"), "");
     row("scoring window Calculate", "Score", {typing("Race", "Spa"), press("Teamscore")},
         press("Calculate"), "calendar.tro");
+    row("race results Store", "Race_Results", {typing("Race", "Suzuka")}, press("Store"),
+        "calendar.tro");
     for (const char* item : {"Setup_Team", "Setup_Driver", "Comp_Team", "Comp_Score", "Sort_Owner"})
         row(item, "Main", {}, press(item), "entry.tro");
     row(

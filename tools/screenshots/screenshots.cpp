@@ -7,6 +7,7 @@
 #include "databases/database_editor.h"
 #include "databases/entry_editor.h"
 #include "main/main_window.h"
+#include "scoring/race_results_window.h"
 #include "scoring/scoring_window.h"
 #include "scoring/team_score_card.h"
 #include "scoring/test_driver_score_card.h"
@@ -14,11 +15,14 @@
 #include "viewer/entries_viewer.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 
 using namespace velmora;
@@ -128,6 +132,17 @@ int main(int argc, char* argv[])
     raceDrivers.findChild<QComboBox*>(QStringLiteral("Driver"))->setCurrentIndex(0);
     raceDrivers.findChild<QLineEdit*>(QStringLiteral("Price"))->setText(QStringLiteral("4"));
     save(&raceDrivers, "td_score");
+
+    // The race results table with a race's points pasted from a spreadsheet, not yet stored.
+    RaceResultsWindow results(league, &main);
+    auto* race = results.findChild<QComboBox*>(QStringLiteral("Race"));
+    race->setEditText(QStringLiteral("Harbourside"));
+    emit race->lineEdit()->editingFinished();
+    QApplication::clipboard()->setText(QStringLiteral("25\t18\t15\t12\n10\t8\t6\t4\n2\t1\t0\t0\n"
+                                                      "0\t0\t-2\t0\n0\t3\t0\t0\n5\n3\n0\n"));
+    QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier);
+    QApplication::sendEvent(results.findChild<QTableView*>(QStringLiteral("Results")), &paste);
+    save(&results, "race_results");
 
     BudgetDialog budget([](const QString&) { return true; }, &main);
     budget.findChild<QLineEdit*>(QStringLiteral("Budge"))->setText(QStringLiteral("40"));

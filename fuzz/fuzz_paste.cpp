@@ -1,0 +1,51 @@
+// Pasted text (its first two bytes the row and point cell pasted at) on a season race's table:
+// it fills the cells its lines and cells cover, each with its number, and leaves every other
+// cell as it was; or it changes nothing and says why.
+#include "fixture.h"
+#include "fuzz.h"
+#include "scoring/race_results.h"
+
+using namespace velmora;
+
+static const RaceResults& imola()
+{
+    static const RaceResults table = [] {
+        static test::TempData data;
+        test::writeSeason(data.dir());
+        League league;
+        RaceResults read;
+        CHECK(league.open(data.dir(), League::Mode::Read, nullptr)
+              && read.load(league, QStringLiteral("Imola"), nullptr));
+        return read;
+    }();
+    return table;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
+{
+    if (size < 2)
+        return 0;
+    RaceResults table = imola();
+    const int row = data[0] % (table.rows() + 1), cell = data[1] % 5;
+    const QString text =
+        QString::fromUtf8(reinterpret_cast<const char*>(data + 2), qsizetype(size - 2));
+    QString error;
+    const bool pasted = table.paste(text, row, cell, &error);
+    const auto block = pastedCells(text, nullptr);
+    CHECK(pasted == error.isEmpty());
+    CHECK(!pasted || block);
+    for (int r = 0; r < table.rows(); ++r)
+        for (int c = 0; c < table.cells(r); ++c) {
+            int16_t expected = imola().points(r, c);
+            if (pasted && !text.isEmpty() && r >= row && std::size_t(r - row) < block->size()
+                && c >= cell && std::size_t(c - cell) < (*block)[std::size_t(r - row)].size())
+                expected = (*block)[std::size_t(r - row)][std::size_t(c - cell)];
+            CHECK(table.points(r, c) == expected);
+        }
+    // Every line of a paste that was taken found its row, and every cell its point cell.
+    if (pasted && !text.isEmpty())
+        for (std::size_t l = 0; l < block->size(); ++l)
+            CHECK(row + int(l) < table.rows()
+                  && cell + int((*block)[l].size()) <= table.cells(row + int(l)));
+    return 0;
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "data/league.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace velmora {
+
+// One race's points as one table: a row per record of the race team file (for a race never
+// scored, of the team database, every score 0), with the team's four components, and a row per
+// test driver of the database. Rows are numbered from 0, team rows first; a row's point cells
+// from 0 (four on a team row, one on a test driver's).
+class RaceResults {
+public:
+    // The race's table as its files hold it. False, with the file and the reason in *error,
+    // when a file cannot be read; the table is then empty and names no race.
+    bool load(const League& league, const QString& race, QString* error);
+
+    const QString& race() const { return race_; }
+    int rows() const { return int(teams_.size() + drivers_.size()); }
+    int teamRows() const { return int(teams_.size()); }
+    int cells(int row) const { return row < teamRows() ? 4 : 1; }
+    QString name(int row, int cell) const;
+    int16_t points(int row, int cell) const;
+    void setPoints(int row, int cell, int16_t points);
+    // The row's points added up.
+    int total(int row) const;
+
+    // Points copied from a spreadsheet, pasted from a row's point cell on: line by line down the
+    // rows, each line's cells across the point cells from `cell` on. False, with the cell of the
+    // paste that does not fit in *error and the table as it was, when a cell holds anything but
+    // a whole number a score holds or lies past its row's points or the table.
+    bool paste(const QString& text, int row, int cell, QString* error);
+
+    // The race's two files with the table's points, as the score cards write them for the same
+    // points: the race team file's records with their scores (a new race's: the team database's
+    // names and prices), and the test-driver file with a record for every driver of the
+    // database (its name, price 0) before any further records the file held.
+    std::vector<League::Replacement> files() const;
+
+private:
+    QString race_;
+    std::vector<TeamRecord> teams_;
+    QByteArray teamFile_; // as read; empty for a race whose team file holds no record
+    std::vector<TestDriverRecord> drivers_; // the database's names with this race's points
+    QByteArray driverFile_;                 // the race's test-driver file as read
+};
+
+// The cells of a block of text copied from a spreadsheet: a line for each line of the text (a
+// line break at its end starts no line), its cells split at tabs, or where a line has none at
+// semicolons, or where it has none of those at commas. A cell is a whole number from -32768 to
+// 32767 with blanks around it allowed: an optional sign, digits, and a point followed only by
+// zeros ("3.0", as a spreadsheet may copy a whole number); an empty cell is 0. Anything else
+// gives no cells and says which cell is wrong.
+std::optional<std::vector<std::vector<int16_t>>> pastedCells(const QString& text, QString* error);
+
+} // namespace velmora
