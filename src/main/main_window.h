@@ -49,6 +49,11 @@ public slots:
     void openScoringWindow();
     void showFullTable();
     void showAbout();
+    void openSettings();
+    void openLeague();
+    void startNewSeason();
+    // Works on the league in `folder` from now on, in this window (see switchTo).
+    bool openFolder(const QString& folder);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -56,6 +61,12 @@ protected:
 
 private:
     void buildMenu();
+    // The recent leagues in the File menu, before Exit.
+    void listRecentLeagues();
+    // The league in place of the one open: the new one's lock is taken before the old one's
+    // is let go, the old league's result window is closed, and both tables and the titles
+    // show the new league. False, told, when it cannot be opened: the old one stays.
+    bool switchTo(const DataDir& dir);
     void showTitles();
     void placeHeadings();
     // Reads the databases and the entries once and shows them in both tables; at start-up
@@ -84,6 +95,8 @@ private:
     // outlives the budget dialog that opens it) and the About box.
     QPointer<BestWorstWindow> bestWorst_;
     QPointer<AboutBox> about_;
+    QMenu* fileMenu_ = nullptr;
+    QAction* exitSeparator_ = nullptr;
 };
 
 } // namespace velmora
