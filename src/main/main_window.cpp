@@ -34,6 +34,7 @@
 
 #include <cerrno>
 #include <new>
+#include <utility>
 
 namespace velmora {
 
@@ -389,17 +390,25 @@ bool MainWindow::switchTo(const DataDir& dir)
         Messages::error(this, error);
         return false;
     }
-    if (bestWorst_)
-        bestWorst_->close();
-    disconnect(league_.get(), nullptr, this, nullptr);
-    league_ = std::move(next); // the old league's lock goes with it
-    connect(league_.get(), &League::changed, this, &MainWindow::onLeagueChanged);
+    // The tables show the new league only once it has been read whole; until then the old
+    // one stays, its lock held.
+    std::unique_ptr<League> old = std::exchange(league_, std::move(next));
+    bool shown = false;
     try {
-        loaded_ = showTables(true);
+        shown = showTables(true);
     } catch (const std::bad_alloc&) {
         Messages::error(this, io::errorText(QStringLiteral("load"),
                                             league_->path(LeagueFile::Entries), ENOMEM));
     }
+    if (!shown) {
+        league_ = std::move(old);
+        return false;
+    }
+    if (bestWorst_)
+        bestWorst_->close();
+    disconnect(old.get(), nullptr, this, nullptr);
+    old.reset(); // its lock let go
+    connect(league_.get(), &League::changed, this, &MainWindow::onLeagueChanged);
     showTitles();
     if (!league_->settingsError().isEmpty())
         Messages::error(this, league_->settingsError());

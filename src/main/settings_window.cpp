@@ -80,13 +80,6 @@ SettingsWindow::SettingsWindow(League& league, QWidget* parent) : QDialog(parent
     budget_->setText(s.budget ? QString::number(*s.budget, 'g', 9) : QString());
     site_->setText(s.site);
     top_->setText(s.top ? QString::number(*s.top) : QString());
-    // A read-only league's settings are there to read.
-    if (!league.writable()) {
-        for (QLineEdit* box : {name_, budget_, site_, top_})
-            box->setReadOnly(true);
-        ok->hide();
-        browse->hide();
-    }
     loaded_ = true;
 }
 

@@ -9,8 +9,8 @@ namespace velmora {
 class League;
 
 // "League Settings": the league's name, budget, site folder and the owners its chart draws in
-// colour, stored in the league's settings file by OK. A read-only league's are shown, not
-// edited. A settings file that cannot be read is told, and the window does not open.
+// colour, stored in the league's settings file by OK (in a read-only league, refused as every
+// store is). A settings file that cannot be read is told, and the window does not open.
 class SettingsWindow : public QDialog {
     Q_OBJECT
 public:
