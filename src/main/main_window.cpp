@@ -12,6 +12,7 @@
 #include "main/recent_leagues.h"
 #include "main/score_report.h"
 #include "main/settings_window.h"
+#include "publish/league_options.h"
 #include "scoring/scoring_window.h"
 #include "toolkit/busy_cursor.h"
 #include "toolkit/dialogs.h"
@@ -166,6 +167,7 @@ void MainWindow::buildMenu()
     file->addSeparator()->setObjectName(QStringLiteral("File_Separator"));
     item(file, "File_Open", QStringLiteral("Open &League..."), &MainWindow::openLeague);
     item(file, "File_NewSeason", QStringLiteral("&New Season..."), &MainWindow::startNewSeason);
+    item(file, "File_Publish", QStringLiteral("&Publish Season..."), &MainWindow::publishSite);
     item(file, "File_Settings", QStringLiteral("League Se&ttings..."), &MainWindow::openSettings);
     exitSeparator_ = file->addSeparator();
     exitSeparator_->setObjectName(QStringLiteral("File_Leagues"));
@@ -421,6 +423,32 @@ void MainWindow::startNewSeason()
     NewSeasonWindow window(*league_, this);
     if (window.exec() == QDialog::Accepted)
         switchTo(DataDir(window.folder()));
+}
+
+void MainWindow::publishSite()
+{
+    QString site = siteFolder(*league_);
+    const bool keeps = league_->writable() && league_->settingsError().isEmpty();
+    QString error;
+    if (site.isEmpty() || !keeps) {
+        site = FolderDialog::getFolder(this, QStringLiteral("Publish Season to"), site);
+        if (site.isEmpty())
+            return;
+        LeagueSettings settings = league_->settings();
+        settings.site = site;
+        if (keeps && !league_->storeSettings(settings, &error))
+            return Messages::error(this, error);
+    }
+    bool published;
+    {
+        BusyCursor busy;
+        published = publishSeason(*league_, site, publishOptions(*league_), &error);
+    }
+    if (!published)
+        return Messages::error(this, error);
+    if (Messages::offer(this, QStringLiteral("The season is published in \"%1\".").arg(site),
+                        QStringLiteral("&Open Page")))
+        Messages::openInDesktop(QDir(site).filePath(QStringLiteral("index.html")));
 }
 
 void MainWindow::openSettings()

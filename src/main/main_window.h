@@ -52,6 +52,9 @@ public slots:
     void openSettings();
     void openLeague();
     void startNewSeason();
+    // The season's site, where the settings say (asked the first time and kept there; in a
+    // league whose settings cannot be stored, asked every time), as velmora-publish makes it.
+    void publishSite();
     // Works on the league in `folder` from now on, in this window (see switchTo).
     bool openFolder(const QString& folder);
 
