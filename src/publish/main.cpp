@@ -81,7 +81,10 @@ int main(int argc, char* argv[])
                             ? velmora::DataDir(parser.value(data))
                             : velmora::DataDir::forProgram(QCoreApplication::applicationDirPath()),
                         velmora::League::Mode::Read, &error)) {
-            // What the command line does not say, the league's settings may.
+            // What the command line does not say, the league's settings may; settings that
+            // cannot be read are said, and the league published without them.
+            if (!league.settingsError().isEmpty())
+                std::fprintf(stderr, "velmora-publish: %s\n", qPrintable(league.settingsError()));
             options = velmora::publishOptions(league);
             if (parser.isSet(title))
                 options.title = parser.value(title);

@@ -337,6 +337,10 @@ void TestPublish::fromTheMenu()
     QDir(out.path("menu")).removeRecursively();
     QCOMPARE(runProgram(VELMORA_PUBLISH, {"--data", data.dir().path()}, {}).first, 0);
     QVERIFY(QFile::exists(out.path("menu/index.html")));
+    writeBytes(data.path("league.ini"), "top=x\n"); // told, and published without them
+    const auto [status, said] =
+        runProgram(VELMORA_PUBLISH, {"--data", data.dir().path(), "--out", out.path("cli")}, {});
+    QVERIFY2(status == 0 && said.contains(data.path("league.ini")), qPrintable(said));
 }
 
 QTEST_MAIN(TestPublish)
