@@ -12,6 +12,7 @@
 #include "plain_search.h"
 
 #include "calculator/search.h"
+#include "data/new_season.h"
 #include "main/league_table.h"
 #include "main/main_window.h"
 #include "publish/publish.h"
@@ -28,6 +29,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFont>
 #include <QKeyEvent>
@@ -422,6 +424,25 @@ void SearchAsWritten(benchmark::State& state)
     searchCase<plainSearch>(state);
 }
 
+// The next season from the league, entries kept: read, made in a scratch folder, renamed into
+// place (and taken away again between runs, untimed).
+void NewSeason(benchmark::State& state)
+{
+    BenchLeague& l = league(int(state.range(0)));
+    const QTemporaryDir parent;
+    const QString next = parent.path() + QStringLiteral("/next");
+    timed(
+        state, [&] { QDir(next).removeRecursively(); },
+        [&] {
+            QString error;
+            League read;
+            if (!read.open(l.dir, League::Mode::Read, &error)
+                || !makeNewSeason(read, next, true, read.settings(), &error))
+                Messages::error(nullptr, error);
+        },
+        Repaint::No);
+}
+
 void registerCases()
 {
     const auto add = [](const char* name, void (*fn)(benchmark::State&)) {
@@ -434,7 +455,8 @@ void registerCases()
                             {"OrderByOwner", &OrderByOwner},
                             {"Championship", &Championship},
                             {"ScoreReport", &ScoreReport},
-                            {"Publish", &Publish}}) {
+                            {"Publish", &Publish},
+                            {"NewSeason", &NewSeason}}) {
         auto* b = add(name, fn);
         for (int n : kSizes)
             b->Arg(n);
@@ -588,7 +610,8 @@ void printSummary(const SummaryReporter& r, bool measurePeak)
                  {"PublishRace", "velmora-publish after a race: every page made and written"},
                  {"RaceResultsOpen", "Race results: a race's table opened and drawn"},
                  {"RaceResultsStore", "Race results: Store of a new race (files, calendar, "
-                                      "championship)"}};
+                                      "championship)"},
+                 {"NewSeason", "New season, entries kept (folder made and renamed into place)"}};
     for (const auto& c : cases)
         std::printf("| %s | %s | %s |\n", c.caption, cell(r.ms(c.name, kSizes[0])).c_str(),
                     cell(r.ms(c.name, kSizes[1])).c_str());

@@ -2,6 +2,7 @@
 #include "data/league.h"
 #include "data/version.h"
 #include "main/main_window.h"
+#include "main/recent_leagues.h"
 #include "toolkit/dialogs.h"
 
 #include <QApplication>
@@ -163,6 +164,7 @@ int main(int argc, char* argv[])
     velmora::MainWindow window(std::move(league));
     if (!window.loaded())
         return 1;
+    velmora::rememberLeague(dataDir.path());
     window.show();
     return QApplication::exec();
 }

@@ -2,6 +2,7 @@
 
 #include "data/data_dir.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -357,6 +358,43 @@ bool allocate(QByteArray* bytes, qint64 length, const QString& path, QString* er
     } catch (const std::bad_alloc&) {
         return failed(error, QStringLiteral("read"), path, ENOMEM);
     }
+}
+
+bool makeFolder(const QString& path, QString* error)
+{
+    const int e = injected(Op::Open, path);
+    if (e != 0 || ::mkdir(native(path).constData(), 0777) != 0)
+        return failed(error, QStringLiteral("make the folder"), path, e ? e : errno);
+    return true;
+}
+
+bool syncFolder(const QString& path, QString* error)
+{
+    int e = injected(Op::SyncDir, path);
+    if (e == 0) {
+        const int dir = ::open(native(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        e = dir < 0 || ::fsync(dir) != 0 ? errno : 0;
+        if (dir >= 0)
+            ::close(dir);
+    }
+    return e == 0 || failed(error, QStringLiteral("flush the folder"), path, e);
+}
+
+bool renameFolder(const QString& from, const QString& to, QString* error)
+{
+    const int e = injected(Op::Rename, to);
+    if (e != 0 || ::rename(native(from).constData(), native(to).constData()) != 0)
+        return failed(error, QStringLiteral("make the folder"), to, e ? e : errno);
+    // The folder is in place; a flush of its parent that fails changes nothing of that.
+    syncFolder(QFileInfo(to).absolutePath(), nullptr);
+    return true;
+}
+
+void removeFolder(const QString& path)
+{
+    for (const QString& name : QDir(path).entryList(QDir::Files | QDir::Hidden | QDir::System))
+        removeFile(path + u'/' + name);
+    ::rmdir(native(path).constData());
 }
 
 } // namespace velmora::io

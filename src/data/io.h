@@ -70,4 +70,14 @@ bool readWholeFile(const QString& path, QByteArray* contents, QString* error);
 // all-or-nothing change had made.
 void removeFile(const QString& path);
 
+// A folder made (Open, for the fault hook), flushed (SyncDir) and renamed into place
+// (Rename): a new league folder is made whole under a scratch name and then given its own.
+bool makeFolder(const QString& path, QString* error);
+bool syncFolder(const QString& path, QString* error);
+// Renames the folder `from` to `to` (which may be an empty folder) and flushes the folder
+// that holds both.
+bool renameFolder(const QString& from, const QString& to, QString* error);
+// Removes a folder this program made, with the files in it (not folders within).
+void removeFolder(const QString& path);
+
 } // namespace velmora::io

@@ -12,6 +12,7 @@
 #include <optional>
 #include <sys/file.h>
 #include <unistd.h>
+#include <utility>
 
 namespace velmora {
 
@@ -28,7 +29,8 @@ constexpr KindOf kKinds[] = {{LeagueFile::Teams, "teams.tro", TeamRecord::Length
                              {LeagueFile::Entries, "entry.tro", EntryRecord::Length},
                              {LeagueFile::Calendar, "calendar.tro", RaceName::Length},
                              {LeagueFile::RaceTeams, ".tmr", TeamRecord::Length},
-                             {LeagueFile::RaceTestDrivers, ".tdr", TestDriverRecord::Length}};
+                             {LeagueFile::RaceTestDrivers, ".tdr", TestDriverRecord::Length},
+                             {LeagueFile::Settings, "league.ini", 1}};
 
 const KindOf& of(LeagueFile::Kind kind)
 {
@@ -60,6 +62,12 @@ bool League::open(const DataDir& dir, Mode mode, QString* error)
     if (!folder.isDir())
         return io::fail(error, QStringLiteral("\"%1\" is not a folder.").arg(dir.path()));
     writable_ = mode == Mode::Work && dir.writable();
+    QByteArray settings;
+    if (!readBytes(LeagueFile::Settings, &settings, &settingsError_)
+        || !LeagueSettings::parse(settings, path(LeagueFile::Settings), &settings_,
+                                  &settingsError_))
+        settingsError_ += QStringLiteral(" The league is used without its settings, and they "
+                                         "are not written over.");
     if (mode == Mode::Read)
         return true;
     lock_ = ::open(QFile::encodeName(dir.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -88,7 +96,19 @@ bool League::open(const DataDir& dir, Mode mode, QString* error)
 
 QString League::name() const
 {
-    return QFileInfo(dir_.path()).fileName();
+    return settings_.name.isEmpty() ? QFileInfo(dir_.path()).fileName() : settings_.name;
+}
+
+bool League::storeSettings(const LeagueSettings& settings, QString* error)
+{
+    if (!settingsError_.isEmpty())
+        return io::fail(error, settingsError_);
+    // Those told of the change read the new settings.
+    const LeagueSettings before = std::exchange(settings_, settings);
+    if (replace({{LeagueFile::Settings, settings.text()}}, error))
+        return true;
+    settings_ = before;
+    return false;
 }
 
 QString League::path(const LeagueFile& file) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/data_dir.h"
+#include "data/league_settings.h"
 #include "data/record_file.h"
 #include "data/types.h"
 
@@ -19,7 +20,8 @@ struct LeagueFile {
         Entries = 4,
         Calendar = 8,
         RaceTeams = 16,
-        RaceTestDrivers = 32
+        RaceTestDrivers = 32,
+        Settings = 64 // the league's settings (league.ini), text
     };
     LeagueFile(Kind kind, QString race = {}) : kind(kind), race(std::move(race)) {}
 
@@ -59,8 +61,14 @@ public:
 
     const DataDir& dir() const { return dir_; }
     bool writable() const { return writable_; }
-    // The league's name: for now, its folder's ("league2026").
+    // The league's name: its settings' when they give one, else its folder's ("league2026").
     QString name() const;
+    // The settings as read when the league was opened, or as last stored. A settings file
+    // that cannot be read or understood leaves them unset, and settingsError() says why;
+    // such a file is never written over (storeSettings refuses).
+    const LeagueSettings& settings() const { return settings_; }
+    const QString& settingsError() const { return settingsError_; }
+    bool storeSettings(const LeagueSettings& settings, QString* error);
     QString path(const LeagueFile& file) const;
 
     // The whole records of a file, and (when asked) its bytes as read, whose bytes after the
@@ -113,6 +121,8 @@ private:
     // The folder itself, held open with an advisory lock on it (no lock file) while the league
     // is worked on; the lock goes with the process, however it ends.
     int lock_ = -1;
+    LeagueSettings settings_;
+    QString settingsError_;
 };
 
 } // namespace velmora

@@ -6,11 +6,31 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 
 #include <algorithm>
 
 namespace velmora {
+
+namespace {
+
+// A control marked in warning colours, with the reason as its tip; unmarked, it is as before.
+void mark(QWidget* control, const QString& why)
+{
+    QPalette colours;
+    if (!why.isEmpty()) {
+        colours = control->palette();
+        for (auto role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
+            colours.setColor(role, QColor(0xa0, 0, 0));
+        for (auto role : {QPalette::Base, QPalette::Button})
+            colours.setColor(role, QColor(0xff, 0xe4, 0xe1));
+    }
+    control->setPalette(colours);
+    control->setToolTip(why);
+}
+
+} // namespace
 
 EntryEditor::EntryEditor(League& league, qint64 first, QWidget* parent)
     : RecordWindow(parent, "Entries", QStringLiteral("Entry Database"), 4380, 3585, league,
@@ -34,6 +54,7 @@ EntryEditor::EntryEditor(League& league, qint64 first, QWidget* parent)
     totalBox_->setFrame(false);
     totalBox_->setAlignment(Qt::AlignCenter);
     holdsNumber(totalBox_, NumberField::Real);
+    connect(totalBox_, &QLineEdit::textChanged, this, &EntryEditor::markBudget);
     const Buttons b = addButtons(3180, {45, 825, 1740, 2655, 3555});
     QLineEdit* number = addNumberBox(this, {1185, 0, 690, 285});
     number->setFrame(false);
@@ -127,6 +148,30 @@ void EntryEditor::refreshTotal()
     for (QLineEdit* box : prices_)
         sum += readNumber(box->text());
     totalBox_->setText(totalText(sum));
+    markBudget();
+}
+
+// Only in a league whose settings give a budget: a total, as shown, above it and a race
+// driver picked twice are marked where they show. Storing is not refused: the league's own
+// rules decide.
+void EntryEditor::markBudget()
+{
+    const std::optional<double> budget = league_.settings().budget;
+    const QString total = totalBox_->text().trimmed();
+    mark(totalBox_, budget && readNumber(total) > *budget
+                        ? QStringLiteral("The total, %1, is above the league's budget of %2.")
+                              .arg(total, QString::number(*budget, 'g', 9))
+                        : QString());
+    QComboBox *first = pickers_[Pick::Driver1], *second = pickers_[Pick::Driver2];
+    const QString name = first->currentText().trimmed();
+    const bool twice = budget && first->currentIndex() >= 0 && second->currentIndex() >= 0
+                       && (first->currentIndex() == second->currentIndex()
+                           || (!name.isEmpty() && name == second->currentText().trimmed()));
+    const QString why =
+        twice ? QStringLiteral("Driver 1 and Driver 2 are the same driver, %1.").arg(name)
+              : QString();
+    mark(first, why);
+    mark(second, why);
 }
 
 // A selection set by the program runs the picker's handler every time, also when the

@@ -36,6 +36,7 @@ private:
     void select(Pick::Slot picker, int position);
     void showPosition(Pick::Slot picker, int stored);
     void refreshTotal();
+    void markBudget();
     void fillUnchosenPickers();
 
     League& league_;

@@ -7,7 +7,11 @@
 #include "databases/database_editor.h"
 #include "databases/entry_editor.h"
 #include "main/league_table.h"
+#include "main/new_season_window.h"
+#include "main/recent_leagues.h"
 #include "main/score_report.h"
+#include "main/settings_window.h"
+#include "publish/league_options.h"
 #include "scoring/race_results_window.h"
 #include "scoring/scoring_window.h"
 #include "toolkit/busy_cursor.h"
@@ -20,6 +24,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLayout>
@@ -29,6 +35,7 @@
 
 #include <cerrno>
 #include <new>
+#include <utility>
 
 namespace velmora {
 
@@ -98,6 +105,8 @@ MainWindow::MainWindow(std::unique_ptr<League> league, QWidget* parent)
     }
     connect(league_.get(), &League::changed, this, &MainWindow::onLeagueChanged);
     showTitles();
+    if (loaded_ && !league_->settingsError().isEmpty())
+        Messages::error(this, league_->settingsError());
     leagueTable_->setFocus();
 
     // Opens in the centre of the screen.
@@ -156,6 +165,14 @@ void MainWindow::buildMenu()
     item(file, "File_Output", QStringLiteral("&Output Scores"), &MainWindow::outputScores);
     item(file, "File_Calc", QStringLiteral("&Calculate Best/Worst"), &MainWindow::openBudgetDialog);
     file->addSeparator()->setObjectName(QStringLiteral("File_Separator"));
+    item(file, "File_Open", QStringLiteral("Open &League..."), &MainWindow::openLeague);
+    item(file, "File_NewSeason", QStringLiteral("&New Season..."), &MainWindow::startNewSeason);
+    item(file, "File_Publish", QStringLiteral("&Publish Season..."), &MainWindow::publishSite);
+    item(file, "File_Settings", QStringLiteral("League Se&ttings..."), &MainWindow::openSettings);
+    exitSeparator_ = file->addSeparator();
+    exitSeparator_->setObjectName(QStringLiteral("File_Leagues"));
+    fileMenu_ = file;
+    connect(file, &QMenu::aboutToShow, this, &MainWindow::listRecentLeagues);
     item(file, "File_Exit", QStringLiteral("E&xit"), &MainWindow::exitProgram);
     QMenu* setup = menu("Setup", QStringLiteral("&Setup"));
     item(setup, "Setup_Team", QStringLiteral("Enter Tro &Teams..."), &MainWindow::openTeamEditor);
@@ -195,6 +212,8 @@ bool MainWindow::showTables(bool startUp)
 
 void MainWindow::onLeagueChanged(int files)
 {
+    if (files & LeagueFile::Settings)
+        showTitles();
     if (!(files & (LeagueFile::Teams | LeagueFile::TestDrivers | LeagueFile::Entries)))
         return;
     stale_ = true;
@@ -323,6 +342,125 @@ void MainWindow::showAbout()
     about_->show();
     about_->raise();
     about_->activateWindow();
+}
+
+void MainWindow::listRecentLeagues()
+{
+    for (QAction* a : fileMenu_->actions())
+        if (a->objectName().startsWith(u"File_Recent"))
+            delete a;
+    const QStringList folders = recentLeagues();
+    QAction* before = exitSeparator_;
+    for (qsizetype k = folders.size(); k-- > 0;) {
+        // Numbered from 1, each number its access key.
+        auto* a = new QAction(QStringLiteral("&%1 %2").arg(k + 1).arg(folders[k]), fileMenu_);
+        a->setObjectName(QStringLiteral("File_Recent%1").arg(k + 1));
+        const QString folder = folders[k];
+        connect(a, &QAction::triggered, this, [this, folder] { openFolder(folder); });
+        fileMenu_->insertAction(before, a);
+        before = a;
+    }
+    if (!folders.isEmpty()) {
+        QAction* line = fileMenu_->insertSeparator(before);
+        line->setObjectName(QStringLiteral("File_RecentLine"));
+    }
+}
+
+void MainWindow::openLeague()
+{
+    const QString folder = FolderDialog::getFolder(this, QStringLiteral("Open League"),
+                                                   QFileInfo(league_->dir().path()).absolutePath());
+    if (!folder.isEmpty())
+        openFolder(folder);
+}
+
+bool MainWindow::openFolder(const QString& folder)
+{
+    const DataDir dir(QDir::cleanPath(QFileInfo(folder).absoluteFilePath()));
+    if (dir.path() == QDir::cleanPath(QFileInfo(league_->dir().path()).absoluteFilePath()))
+        return true; // open already
+    // Only a folder that can be written could get a league's files.
+    if (QFileInfo(dir.path()).isDir() && !dir.holdsLeague() && dir.writable()
+        && !Messages::offer(
+            this,
+            QStringLiteral("\"%1\" holds no league. Start a new league there?").arg(dir.path()),
+            QStringLiteral("&Start League")))
+        return false;
+    return switchTo(dir);
+}
+
+bool MainWindow::switchTo(const DataDir& dir)
+{
+    auto next = std::make_unique<League>();
+    QString error;
+    if (!next->open(dir, League::Mode::Work, &error)) {
+        Messages::error(this, error);
+        return false;
+    }
+    // The tables show the new league only once it has been read whole; until then the old
+    // one stays, its lock held.
+    std::unique_ptr<League> old = std::exchange(league_, std::move(next));
+    bool shown = false;
+    try {
+        shown = showTables(true);
+    } catch (const std::bad_alloc&) {
+        Messages::error(this, io::errorText(QStringLiteral("load"),
+                                            league_->path(LeagueFile::Entries), ENOMEM));
+    }
+    if (!shown) {
+        league_ = std::move(old);
+        return false;
+    }
+    if (bestWorst_)
+        bestWorst_->close();
+    disconnect(old.get(), nullptr, this, nullptr);
+    old.reset(); // its lock let go
+    connect(league_.get(), &League::changed, this, &MainWindow::onLeagueChanged);
+    showTitles();
+    if (!league_->settingsError().isEmpty())
+        Messages::error(this, league_->settingsError());
+    rememberLeague(dir.path());
+    return true;
+}
+
+void MainWindow::startNewSeason()
+{
+    NewSeasonWindow window(*league_, this);
+    if (window.exec() == QDialog::Accepted)
+        switchTo(DataDir(window.folder()));
+}
+
+void MainWindow::publishSite()
+{
+    QString site = siteFolder(*league_);
+    const bool keeps = league_->writable() && league_->settingsError().isEmpty();
+    QString error;
+    if (site.isEmpty() || !keeps) {
+        site = FolderDialog::getFolder(this, QStringLiteral("Publish Season to"), site);
+        if (site.isEmpty())
+            return;
+        LeagueSettings settings = league_->settings();
+        settings.site = site;
+        if (keeps && !league_->storeSettings(settings, &error))
+            return Messages::error(this, error);
+    }
+    bool published;
+    {
+        BusyCursor busy;
+        published = publishSeason(*league_, site, publishOptions(*league_), &error);
+    }
+    if (!published)
+        return Messages::error(this, error);
+    if (Messages::offer(this, QStringLiteral("The season is published in \"%1\".").arg(site),
+                        QStringLiteral("&Open Page")))
+        Messages::openInDesktop(QDir(site).filePath(QStringLiteral("index.html")));
+}
+
+void MainWindow::openSettings()
+{
+    SettingsWindow settings(*league_, this);
+    if (settings.loaded())
+        settings.exec();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -50,6 +50,14 @@ public slots:
     void openRaceResults();
     void showFullTable();
     void showAbout();
+    void openSettings();
+    void openLeague();
+    void startNewSeason();
+    // The season's site, where the settings say (asked the first time and kept there; in a
+    // league whose settings cannot be stored, asked every time), as velmora-publish makes it.
+    void publishSite();
+    // Works on the league in `folder` from now on, in this window (see switchTo).
+    bool openFolder(const QString& folder);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -57,6 +65,12 @@ protected:
 
 private:
     void buildMenu();
+    // The recent leagues in the File menu, before Exit.
+    void listRecentLeagues();
+    // The league in place of the one open: the new one's lock is taken before the old one's
+    // is let go, the old league's result window is closed, and both tables and the titles
+    // show the new league. False, told, when it cannot be opened: the old one stays.
+    bool switchTo(const DataDir& dir);
     void showTitles();
     void placeHeadings();
     // Reads the databases and the entries once and shows them in both tables; at start-up
@@ -85,6 +99,8 @@ private:
     // outlives the budget dialog that opens it) and the About box.
     QPointer<BestWorstWindow> bestWorst_;
     QPointer<AboutBox> about_;
+    QMenu* fileMenu_ = nullptr;
+    QAction* exitSeparator_ = nullptr;
 };
 
 } // namespace velmora

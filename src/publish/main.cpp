@@ -1,4 +1,5 @@
 #include "data/version.h"
+#include "publish/league_options.h"
 #include "publish/publish.h"
 
 #include <QCommandLineParser>
@@ -41,14 +42,20 @@ int main(int argc, char* argv[])
                        "program's folder, or for an installed program $XDG_DATA_HOME/velmora)."),
         QStringLiteral("folder"));
     const QCommandLineOption out(QStringLiteral("out"),
-                                 QStringLiteral("The folder the site goes to, made when missing."),
+                                 QStringLiteral("The folder the site goes to, made when missing "
+                                                "(default: the site folder in the league's "
+                                                "settings)."),
                                  QStringLiteral("folder"));
     const QCommandLineOption title(QStringLiteral("title"),
-                                   QStringLiteral("The league's name, the page's title."),
+                                   QStringLiteral("The league's name, the page's title "
+                                                  "(default: the name in the league's "
+                                                  "settings, else \"%1\").")
+                                       .arg(velmora::PublishOptions().title),
                                    QStringLiteral("text"), velmora::PublishOptions().title);
     const QCommandLineOption top(QStringLiteral("top"),
                                  QStringLiteral("How many leading owners the chart draws in "
-                                                "colour (default 10)."),
+                                                "colour (default: the league's settings', "
+                                                "else 10)."),
                                  QStringLiteral("N"), QStringLiteral("10"));
     const QCommandLineOption history(
         QStringLiteral("history"),
@@ -67,45 +74,56 @@ int main(int argc, char* argv[])
     if (!parser.positionalArguments().isEmpty())
         return usage(
             QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments()[0]));
-    // No default: writing a site where nobody asked for one could overwrite something.
-    if (!parser.isSet(out) || parser.value(out).isEmpty())
-        return usage(QStringLiteral("say where the site goes with --out FOLDER"));
     velmora::PublishOptions options;
-    options.title = parser.value(title);
     bool number = false;
-    options.top = parser.value(top).toInt(&number);
-    if (!number || options.top < 0)
+    const int topValue = parser.value(top).toInt(&number);
+    if (parser.isSet(top) && (!number || topValue < 0))
         return usage(QStringLiteral("--top takes a whole number of owners, 0 or more, not \"%1\"")
                          .arg(parser.value(top)));
-
-    options.history = parser.values(history);
 
     QString error;
     try {
         // Without --data, the league velmora itself finds: an installed organiser publishes
         // the league in their own folder with no options.
-        const velmora::DataDir dir =
-            parser.isSet(data)
-                ? velmora::DataDir(parser.value(data))
-                : velmora::DataDir::forProgram(QCoreApplication::applicationDirPath());
-        // A season counted twice would double every figure of the all-time table.
-        QStringList seen{QFileInfo(dir.path()).canonicalFilePath()};
-        for (const QString& folder : options.history) {
-            const QString canonical = QFileInfo(folder).canonicalFilePath();
-            if (canonical.isEmpty())
-                continue; // said when it is read
-            if (canonical == seen[0])
-                return usage(QStringLiteral("--history \"%1\" is the folder of the season being "
-                                            "published")
-                                 .arg(folder));
-            if (seen.contains(canonical))
-                return usage(QStringLiteral("--history names \"%1\" twice").arg(folder));
-            seen << canonical;
-        }
         velmora::League league;
-        if (league.open(dir, velmora::League::Mode::Read, &error)
-            && velmora::publishSeason(league, parser.value(out), options, &error))
-            return 0;
+        if (league.open(parser.isSet(data)
+                            ? velmora::DataDir(parser.value(data))
+                            : velmora::DataDir::forProgram(QCoreApplication::applicationDirPath()),
+                        velmora::League::Mode::Read, &error)) {
+            // What the command line does not say, the league's settings may; settings that
+            // cannot be read are said, and the league published without them.
+            if (!league.settingsError().isEmpty())
+                std::fprintf(stderr, "velmora-publish: %s\n", qPrintable(league.settingsError()));
+            options = velmora::publishOptions(league);
+            if (parser.isSet(title))
+                options.title = parser.value(title);
+            if (parser.isSet(top))
+                options.top = topValue;
+            if (parser.isSet(history))
+                options.history = parser.values(history);
+            // A season counted twice would double every figure of the all-time table.
+            QStringList seen{QFileInfo(league.dir().path()).canonicalFilePath()};
+            for (const QString& folder : options.history) {
+                const QString canonical = QFileInfo(folder).canonicalFilePath();
+                if (canonical.isEmpty())
+                    continue; // said when it is read
+                if (canonical == seen[0])
+                    return usage(QStringLiteral("--history \"%1\" is the folder of the season "
+                                                "being published")
+                                     .arg(folder));
+                if (seen.contains(canonical))
+                    return usage(QStringLiteral("--history names \"%1\" twice").arg(folder));
+                seen << canonical;
+            }
+            const QString site =
+                parser.isSet(out) ? parser.value(out) : velmora::siteFolder(league);
+            // No default beyond the settings: writing a site where nobody asked for one could
+            // overwrite something.
+            if (site.isEmpty())
+                return usage(QStringLiteral("say where the site goes with --out FOLDER"));
+            if (velmora::publishSeason(league, site, options, &error))
+                return 0;
+        }
     } catch (const std::bad_alloc&) {
         error = QStringLiteral("There was not enough memory to publish the league.");
     }

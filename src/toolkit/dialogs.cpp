@@ -1,10 +1,14 @@
 #include "toolkit/dialogs.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QUrl>
+
+#include <utility>
 
 namespace velmora {
 
@@ -43,6 +47,22 @@ QString SaveFileDialog::getSaveFileName(QWidget* parent, const QString& filter)
     if (!name.isEmpty() && !suffix.isEmpty() && QFileInfo(name).suffix().isEmpty())
         name += u'.' + suffix;
     return name;
+}
+
+namespace {
+std::optional<QString> nextFolder;
+} // namespace
+
+void FolderDialog::setNextFolder(const QString& folder)
+{
+    nextFolder = folder;
+}
+
+QString FolderDialog::getFolder(QWidget* parent, const QString& caption, const QString& start)
+{
+    if (nextFolder)
+        return *std::exchange(nextFolder, std::nullopt);
+    return QFileDialog::getExistingDirectory(parent, caption, start);
 }
 
 namespace {
@@ -100,6 +120,34 @@ Messages::Answer Messages::ask(QWidget* parent, const QString& text, const QStri
     default:
         return Answer::GoBack;
     }
+}
+
+QStringList& Messages::opened()
+{
+    static QStringList paths;
+    return paths;
+}
+
+bool Messages::offer(QWidget* parent, const QString& text, const QString& action)
+{
+    if (collecting) {
+        asked().append(text);
+        return std::exchange(nextAnswer, std::nullopt).value_or(Answer::Discard) == Answer::Store;
+    }
+    QMessageBox box(QMessageBox::Information, QApplication::applicationDisplayName(), text,
+                    QMessageBox::Close, parent);
+    QPushButton* act = box.addButton(action, QMessageBox::AcceptRole);
+    box.setDefaultButton(act);
+    box.exec();
+    return box.clickedButton() == act;
+}
+
+void Messages::openInDesktop(const QString& path)
+{
+    if (collecting)
+        opened().append(path);
+    else
+        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 void Messages::error(QWidget* parent, const QString& text)

@@ -22,6 +22,14 @@ private:
     static std::optional<QString>& next();
 };
 
+// The folder dialog (a league's folder, a site's). Tests answer it in advance with
+// setNextFolder (an empty name stands for Cancel).
+class FolderDialog {
+public:
+    static QString getFolder(QWidget* parent, const QString& caption, const QString& start);
+    static void setNextFolder(const QString& folder);
+};
+
 // Messages: one box naming the file and the reason, and the question asked before changes
 // typed into a window are lost. Tests collect the messages instead and answer the question
 // in advance.
@@ -39,13 +47,19 @@ public:
     static Answer ask(QWidget* parent, const QString& text, const QString& first,
                       const QString& second);
     static void setNextAnswer(Answer answer);
+    // A message with a button that does something more (True) beside Close.
+    static bool offer(QWidget* parent, const QString& text, const QString& action);
+    // Opens a file or page in the desktop's own program for it (the browser for a page).
+    static void openInDesktop(const QString& path);
 
     // While collecting, error() shows nothing and keeps the texts in collected(), and
     // askToStore() shows nothing, keeps the question in asked() and takes the answer set
-    // with setNextAnswer(), or Discard.
+    // with setNextAnswer(), or Discard; offer() is asked the same way (Store is its action).
+    // openInDesktop() keeps the path in opened().
     static void collect(bool on);
     static QStringList& collected();
     static QStringList& asked();
+    static QStringList& opened();
 };
 
 } // namespace velmora

@@ -25,7 +25,12 @@ class TestWindows : public QObject {
     void open(const QString& window, const Use& use) { inWindow(*main_, window, use); }
 
 private slots:
-    void initTestCase() { Messages::collect(true); }
+    void initTestCase()
+    {
+        Messages::collect(true);
+        static QTemporaryDir config; // the user's own settings: the leagues opened lately
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    }
     void init()
     {
         data_ = std::make_unique<TempData>();
@@ -327,6 +332,35 @@ private slots:
         // A store fills every unchosen list, one of one item too.
         open("Entries", [](QWidget* w) { pick(w, "Team", 0), click(w, "Close"); });
         QCOMPARE(readRecords<EntryRecord>(data_->dir().entries()).at(0).TestDriverIndex, 0);
+    }
+
+    // Only a league with a budget marks a total above it and a driver picked twice, saying why;
+    // the entry is stored all the same.
+    void budgetMarks()
+    {
+        for (const QByteArray settings : {"name=x\n", "budget=40\n"}) {
+            writeBytes(data_->path("league.ini"), settings);
+            main_.reset();
+            main_ = std::make_unique<MainWindow>(openLeague(data_->dir()));
+            open("Entries", [&](QWidget* w) {
+                pick(w, "Driver1", 0), pick(w, "Driver2", 0);
+                type(w, "Price", "45");
+                const QString tips = box(w, "Price")->toolTip() + u'|'
+                                     + picker(w, "Driver1")->toolTip() + u'|'
+                                     + picker(w, "Driver2")->toolTip();
+                QCOMPARE(tips, settings == "name=x\n"
+                                   ? "||"
+                                   : "The total, 45, is above the league's budget of 40.|Driver 1 "
+                                     "and Driver 2 are the same driver, Ann Lee.|Driver 1 and "
+                                     "Driver 2 are the same driver, Ann Lee.");
+                QCOMPARE(box(w, "Price")->palette().color(QPalette::Text) == QColor(0xa0, 0, 0),
+                         settings != "name=x\n");
+                click(w, "Close");
+            });
+            const auto entries = readRecords<EntryRecord>(data_->dir().entries());
+            QVERIFY(std::any_of(entries.begin(), entries.end(),
+                                [](const EntryRecord& e) { return e.Price == 45; }));
+        }
     }
 
     // A race with no name is not scored (no hidden ".tmr" file); a team card starts a new race
@@ -652,6 +686,87 @@ private slots:
         QVERIFY(spread->verticalScrollBar()->value() > 0);
         QCOMPARE(spread->horizontalHeader()->isVisibleTo(full), true);
         QCOMPARE(spread->model()->headerData(1, Qt::Horizontal).toString(), QString("Owner"));
+    }
+
+    // League Settings stores what is typed, and the title follows; a settings file that cannot
+    // be read is told at start, keeps the window shut and stays as it is.
+    void leagueSettings()
+    {
+        open("League_Settings", [](QWidget* w) {
+            type(w, "Name", "Kent League"), type(w, "Budget", "40.5"), click(w, "Ok");
+        });
+        QCOMPARE(readBytes(data_->path("league.ini")), "name=Kent League\nbudget=40.5\n");
+        QCOMPARE(main_->windowTitle(), u"Velmora \u2014 Kent League");
+        writeBytes(data_->path("league.ini"), "budget=none\n");
+        main_.reset();
+        main_ = std::make_unique<MainWindow>(openLeague(data_->dir()));
+        QCOMPARE(inModal([this] { trigger(main_.get(), "File_Settings"); }), QString());
+        const QStringList told = std::exchange(Messages::collected(), {});
+        QVERIFY2(told.size() == 2 && told[1] == told[0] && told[0].contains("league.ini"),
+                 qPrintable(told.join(u'|')));
+        QCOMPARE(readBytes(data_->path("league.ini")), "budget=none\n");
+    }
+
+    // Another league in this window: the lock moves, both tables show it, the titles name it and
+    // the menu lists it; a locked folder is refused with the lock's message, a read-only one
+    // viewed, one that holds no league asked about first (and left as it is).
+    void switchLeagues()
+    {
+        TempData other, empty, viewed;
+        writeSeason(other.dir()), writeSeason(viewed.dir());
+        writeRecords(other.dir().entries(), std::vector{entry("Zed", 99)});
+        const auto openFolder = [this](const DataDir& d) {
+            FolderDialog::setNextFolder(d.path());
+            trigger(main_.get(), "File_Open");
+        };
+        openFolder(other.dir());
+        QCOMPARE(cellText(control<FlexGrid>(main_.get(), "HiScores"), 0, 1).trimmed(), u"Zed");
+        QCOMPARE(cellText(control<FlexGrid>(main_.get(), "Spread"), 1, 1).trimmed(), u"Zed");
+        QCOMPARE(main_->windowTitle(),
+                 QStringLiteral("Velmora \u2014 ") + QFileInfo(other.dir().path()).fileName());
+        QString error;
+        auto held = std::make_unique<League>();
+        QVERIFY(!League().open(other.dir(), League::Mode::Work, &error));
+        QVERIFY(held->open(data_->dir(), League::Mode::Work, &error)); // the old one let go
+        openFolder(data_->dir());
+        QCOMPARE(Messages::collected().size(), 1);
+        QVERIFY(std::exchange(Messages::collected(), {})[0].contains(
+            "already running on the data folder \"" + data_->dir().path()));
+        QCOMPARE(main_->league().dir().path(), other.dir().path());
+        held.reset();
+        openFolder(empty.dir());
+        QCOMPARE(Messages::asked().size(), 1);
+        QVERIFY(Messages::asked()[0].contains(empty.dir().path()) && !empty.dir().holdsLeague());
+        ::chmod(QFile::encodeName(viewed.dir().path()).constData(), 0555);
+        openFolder(viewed.dir());
+        ::chmod(QFile::encodeName(viewed.dir().path()).constData(), 0700);
+        QVERIFY(main_->windowTitle().endsWith("(read-only: " + viewed.dir().path() + ')'));
+        QCOMPARE(cellText(control<FlexGrid>(main_.get(), "HiScores"), 0, 1).trimmed(), u"dora");
+        emit main_->findChild<QMenu*>("File")->aboutToShow();
+        QCOMPARE(main_->findChild<QAction*>("File_Recent2")->text(), "&2 " + other.dir().path());
+        trigger(main_.get(), "File_Recent2");
+        QCOMPARE(main_->league().dir().path(), other.dir().path());
+    }
+
+    // New Season from the menu: next year's folder offered beside one named by a year, the
+    // name's year moved on too; the program works on the new season, without entries if so asked.
+    void newSeason()
+    {
+        const QString old = data_->path("kent2026"), next = data_->path("kent2027");
+        QDir(data_->dir().path()).mkdir("kent2026");
+        writeSeason(DataDir(old));
+        writeBytes(old + "/league.ini", "name=Kent 2026\n");
+        main_ = std::make_unique<MainWindow>(openLeague(DataDir(old)));
+        inModal([this] { trigger(main_.get(), "File_NewSeason"); },
+                [&](QWidget* w) {
+                    QCOMPARE(texts(w, {"Folder", "Name", "Budget"}), next + "|Kent 2027|");
+                    control<QCheckBox>(w, "Entries")->setChecked(false);
+                    click(w, "Ok");
+                });
+        QCOMPARE(main_->league().dir().path(), next);
+        QCOMPARE(main_->windowTitle(), u"Velmora \u2014 Kent 2027");
+        QCOMPARE(cellText(control<FlexGrid>(main_.get(), "HiScores"), 0, 1).trimmed(), u"");
+        QVERIFY(League().open(DataDir(old), League::Mode::Work, nullptr));
     }
 
     // The desktop's save dialog offers text files; a name typed without an extension gets ".txt".

@@ -135,7 +135,8 @@ inline void inWindow(MainWindow& main, const QString& window, const Use& use)
         QString("Team_Entry Setup_Team,Test_Driver Setup_Driver,Entries Comp_Team,"
                 "Score Comp_Score,Race_Score Comp_Score Race=Imola Teamscore,Calculate File_Calc,"
                 "TD_Score Comp_Score Race=Imola Testscore,Calculator File_Calc Budge=100 Ok,"
-                "frmAbout Help_About,Team_Viewer Comp_View,Race_Results Comp_Results")
+                "frmAbout Help_About,Team_Viewer Comp_View,Race_Results "
+                "Comp_Results,League_Settings File_Settings")
             .split(u',');
     std::function<void(QWidget*, QStringList)> walk = [&](QWidget* from, QStringList path) {
         if (path.isEmpty())

@@ -1,6 +1,7 @@
 // The data files: how typed texts become field values and back, the exact bytes of every
 // record type, race file names, the record file's rules and the record cursor's.
 #include "data/codepage.h"
+#include "data/new_season.h"
 #include "data/record_cursor.h"
 #include "fixture.h"
 #include "table.h"
@@ -172,6 +173,95 @@ private slots:
         // Told once a change, with what changed: the store, the append, the delete, the two files.
         QCOMPARE(told.size(), 4);
         QCOMPARE(told[3][0].toInt(), LeagueFile::RaceTeams | LeagueFile::Calendar);
+    }
+
+    // The settings file: none read as none and not made; stored whole, read back the same, a later
+    // version's keys kept; one that cannot be understood told (file, line), used as none and
+    // never written over.
+    void leagueSettings()
+    {
+        TempData d;
+        const QString ini = d.path("league.ini");
+        auto league = openLeague(d.dir());
+        QCOMPARE(league->name(), QFileInfo(d.dir().path()).fileName());
+        QVERIFY(league->settings() == LeagueSettings() && league->settingsError().isEmpty());
+        QVERIFY(!QFileInfo::exists(ini));
+        writeBytes(ini, "# kept\nname = Kent \xc2\xa3 League\r\nbudget=40.5\nlater=1\n");
+        league.reset();
+        league = openLeague(d.dir());
+        LeagueSettings s = league->settings();
+        QCOMPARE(league->name(), u"Kent \u00a3 League");
+        QCOMPARE(s.budget.value_or(0), 40.5);
+        s.top = 5;
+        s.site = "/srv/site";
+        QString error;
+        QVERIFY(league->storeSettings(s, &error));
+        QCOMPARE(readBytes(ini), "name=Kent \xc2\xa3 League\nbudget=40.5\nsite=/srv/site\ntop=5\n"
+                                 "later=1\n");
+        QVERIFY(openLeague(d.dir(), League::Mode::Read)->settings() == s);
+        for (const QByteArray bad : {"name=a\nbudget=-1\n", "top=x\n", "name\n", "name=\xff\n"}) {
+            league.reset();
+            writeBytes(ini, bad);
+            league = openLeague(d.dir());
+            QCOMPARE(league->name(), QFileInfo(d.dir().path()).fileName());
+            QVERIFY(!league->storeSettings(s, &error));
+            QVERIFY2(error.contains(ini) && error.contains(bad == "name=\xff\n" ? "UTF-8" : "Line")
+                         && error == league->settingsError(),
+                     qPrintable(error));
+            QCOMPARE(readBytes(ini), bad);
+        }
+    }
+
+    // The next season from the last, its folder read only: scores 0 with names and prices kept,
+    // the entries with their picks and 0 points or none, the settings with no site and the old
+    // folder as history, no calendar or race files; a folder that holds anything refused.
+    void newSeason_data()
+    {
+        const auto row = columns<bool, QString>("keepEntries", "folder");
+        row("entries kept", true, "league2027"), row("none", false, "league2027");
+        row("into an empty folder", true, "empty"), row("into a league", true, "full");
+        row("into the league", true, "old/next");
+    }
+
+    void newSeason()
+    {
+        const auto [keep, name] = fetch<bool, QString>("keepEntries", "folder");
+        TempData parent;
+        const DataDir old(parent.path("old")), next(parent.path(name));
+        for (const char* folder : {"old", "empty", "full"})
+            QDir(parent.path("")).mkdir(folder);
+        writeSeason(old);
+        writeSeason(DataDir(parent.path("full")));
+        writeBytes(old.file("league.ini"), "name=Kent 2026\nbudget=40\nsite=/srv/kent\n");
+        const FolderState before = folderState(old);
+        const auto league = openLeague(old, League::Mode::Read);
+        LeagueSettings settings = league->settings();
+        settings.name = nextSeasonName(settings.name);
+        QString error;
+        const bool made = makeNewSeason(*league, next.path(), keep, settings, &error);
+        QCOMPARE(folderState(old), before);
+        QStringList folders = {"empty", "full", "old"}; // and no scratch folder left
+        if (made && name == u"league2027")
+            folders.insert(2, name);
+        QCOMPARE(
+            QDir(parent.path("")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            folders);
+        if (name == u"full" || name == u"old/next") {
+            QVERIFY2(!made && error.contains(next.path()) && error.contains("folder of its own"),
+                     qPrintable(error));
+            return;
+        }
+        QVERIFY2(made, qPrintable(error));
+        QList<QByteArray> expected = withoutScores(calculatedFiles(old));
+        if (!keep)
+            expected[2].clear();
+        QCOMPARE(calculatedFiles(next), expected);
+        QCOMPARE(readBytes(next.file("league.ini")),
+                 "name=Kent 2027\nbudget=40\nhistory=" + old.path().toUtf8() + '\n');
+        QCOMPARE(folderState(next).size(), 4);
+        QCOMPARE(nextSeasonName("league2026") + '|' + nextSeasonName("league") + '|'
+                     + nextSeasonName("12026"),
+                 "league2027||");
     }
 
     // A cursor never stores over a record it could not read: here, the one a delete left shown.

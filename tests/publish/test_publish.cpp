@@ -4,6 +4,7 @@
 // whole files; the command line; and the pages in a real browser, also as wide as a phone.
 #include "data/io.h"
 #include "fixture.h"
+#include "gui.h"
 #include "publish/publish.h"
 #include "scoring/championship.h"
 #include "table.h"
@@ -106,6 +107,7 @@ private slots:
     void commandLine_data();
     void commandLine();
     void inTheBrowser();
+    void fromTheMenu();
 };
 
 // The fixture's season worked out by hand, each component from its own race record. After
@@ -524,5 +526,40 @@ void TestPublish::inTheBrowser()
              QStringLiteral("390 390 390 390 390 390"));
 }
 
-QTEST_GUILESS_MAIN(TestPublish)
+// Publish Season asks where the first time and keeps it in the settings, writes the bytes
+// velmora-publish writes with the same settings (title and top from them), says where and opens
+// the page when asked. velmora-publish with no --out goes to the settings' site.
+void TestPublish::fromTheMenu()
+{
+    TempData data, out;
+    writeSeason(data.dir());
+    writeBytes(data.path("league.ini"), "name=Kent League\ntop=2\n");
+    Messages::collect(true);
+    Messages::setNextAnswer(Messages::Answer::Store);
+    FolderDialog::setNextFolder(out.path("menu"));
+    auto main = std::make_unique<MainWindow>(openLeague(data.dir()));
+    trigger(main.get(), "File_Publish");
+    main.reset();
+    QCOMPARE(readBytes(data.path("league.ini")),
+             "name=Kent League\nsite=" + QFile::encodeName(out.path("menu")) + "\ntop=2\n");
+    QCOMPARE(std::exchange(Messages::asked(), {}),
+             QStringList("The season is published in \"" + out.path("menu") + "\"."));
+    QCOMPARE(std::exchange(Messages::opened(), {}), QStringList(out.path("menu/index.html")));
+    QCOMPARE(Messages::collected(), QStringList());
+    QCOMPARE(
+        runProgram(VELMORA_PUBLISH, {"--data", data.dir().path(), "--out", out.path("cli")}, {}),
+        std::pair(0, QString()));
+    for (const char* file : {"index.html", "standings.csv", "components.csv"})
+        QCOMPARE(readBytes(out.path("menu/") + file), readBytes(out.path("cli/") + file));
+    QVERIFY(readBytes(out.path("menu/index.html")).contains("<title>Kent League"));
+    QDir(out.path("menu")).removeRecursively();
+    QCOMPARE(runProgram(VELMORA_PUBLISH, {"--data", data.dir().path()}, {}).first, 0);
+    QVERIFY(QFile::exists(out.path("menu/index.html")));
+    writeBytes(data.path("league.ini"), "top=x\n"); // told, and published without them
+    const auto [status, said] =
+        runProgram(VELMORA_PUBLISH, {"--data", data.dir().path(), "--out", out.path("cli")}, {});
+    QVERIFY2(status == 0 && said.contains(data.path("league.ini")), qPrintable(said));
+}
+
+QTEST_MAIN(TestPublish)
 #include "test_publish.moc"

@@ -18,7 +18,12 @@ const auto typing = [](const char* box, const char* text) -> Act {
 class TestFaults : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { Messages::collect(true); }
+    void initTestCase()
+    {
+        Messages::collect(true);
+        static QTemporaryDir config; // the leagues opened lately
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    }
     void sweep_data();
     void sweep();
     void readOnly_data() { sweep_data(); }
@@ -63,6 +68,28 @@ void TestFaults::sweep_data()
             trigger(w, "File_Output");
         },
         "report.txt");
+    row("league settings OK", "League_Settings", {typing("Name", "Kent"), typing("Budget", "40")},
+        press("Ok"), "league.ini");
+    // Beside the league; each run's own, gone after it. Made whole (as the first one made it)
+    // or not at all; the old folder is checked as every other action's. Done again, from the
+    // old league (a settings file that could not be read does not keep the new one shut).
+    row(
+        "new season", "Main", {},
+        [](QWidget* w, const DataDir& d) {
+            static FolderState whole;
+            static_cast<MainWindow*>(w)->openFolder(d.path());
+            const DataDir next(d.path() + "-next");
+            inModal([&] { trigger(w, "File_NewSeason"); },
+                    [&](QWidget* s) { type(s, "Folder", next.path()), click(s, "Ok"); });
+            FolderState made = folderState(next);
+            made["league.ini"].replace(QFile::encodeName(d.path()), "OLD");
+            QVERIFY(!QFileInfo::exists(next.path())
+                    || made == (whole.isEmpty() ? whole = made : whole));
+            QVERIFY(!QFileInfo::exists(d.path() + "/../." + QFileInfo(next.path()).fileName()
+                                       + ".new-season")); // no scratch folder left
+            QDir(next.path()).removeRecursively();
+        },
+        "");
     row(
         "start-up", "Main", {},
         [](QWidget*, const DataDir& d) { MainWindow again(openLeague(d, League::Mode::Read)); },

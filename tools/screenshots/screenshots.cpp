@@ -7,6 +7,8 @@
 #include "databases/database_editor.h"
 #include "databases/entry_editor.h"
 #include "main/main_window.h"
+#include "main/new_season_window.h"
+#include "main/settings_window.h"
 #include "scoring/race_results_window.h"
 #include "scoring/scoring_window.h"
 #include "scoring/team_score_card.h"
@@ -21,6 +23,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -102,8 +105,16 @@ int main(int argc, char* argv[])
     output = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     QDir().mkpath(output);
     QTemporaryDir folder, big;
-    const DataDir dir(folder.path());
+    // Named by its year, so that New Season offers next year's folder; with settings that
+    // name the league and give a budget.
+    QDir(folder.path()).mkdir(QStringLiteral("harbour2026"));
+    const DataDir dir(folder.path() + QStringLiteral("/harbour2026"));
     writeLeague(dir, 6);
+    QFile settings(dir.file(QStringLiteral("league.ini")));
+    if (!settings.open(QIODevice::WriteOnly)
+        || !settings.write("name=Harbourside League 2026\nbudget=30\n"))
+        qFatal("cannot write the settings");
+    settings.close();
     MainWindow main(opened(dir));
     League& league = main.league();
     save(&main, "main");
@@ -122,6 +133,20 @@ int main(int argc, char* argv[])
     save(drivers.get(), "test_driver");
     EntryEditor entries(league, 1, &main);
     save(&entries, "entries");
+    // Over the league's budget, and the same driver picked twice.
+    auto* driver2 = entries.findChild<QComboBox*>(QStringLiteral("Driver2"));
+    driver2->setCurrentIndex(0);
+    emit driver2->activated(0);
+    save(&entries, "entries_over_budget");
+    SettingsWindow leagueSettings(league, &main);
+    save(&leagueSettings, "league_settings");
+    NewSeasonWindow newSeason(league, &main);
+    save(&newSeason, "new_season");
+    auto* fileMenu = main.findChild<QMenu*>(QStringLiteral("File"));
+    main.show();
+    fileMenu->popup(main.mapToGlobal(QPoint(0, 0)));
+    save(fileMenu, "file_menu");
+    main.hide();
 
     ScoringWindow score(league, &main);
     score.findChild<QComboBox*>(QStringLiteral("Race"))->setCurrentIndex(0);

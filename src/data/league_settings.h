@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace velmora {
+
+// A league's own settings, kept in its folder ("league.ini") so that a copied folder keeps
+// them: UTF-8 text, one "key=value" a line. Absent keys are unset, and a league without the
+// file has none set: its name is its folder's, it has no budget.
+struct LeagueSettings {
+    QString name;                 // the league's name, for titles and the published page
+    std::optional<double> budget; // in millions, above 0
+    QString site;                 // the folder the season is published to
+    std::optional<int> top;       // owners the published chart draws in colour
+    QString history;              // the folder of the season before this one
+    // Lines of keys this program does not know (a later version's), kept as they are.
+    QStringList others;
+
+    QByteArray text() const;
+    // False, with the line and what is wrong with it in *error, when the bytes are not such
+    // a file; `path` names it.
+    static bool parse(const QByteArray& bytes, const QString& path, LeagueSettings* settings,
+                      QString* error);
+    friend bool operator==(const LeagueSettings&, const LeagueSettings&) = default;
+};
+
+} // namespace velmora

@@ -1,0 +1,95 @@
+#include "data/new_season.h"
+
+#include "data/io.h"
+#include "data/league.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <fcntl.h>
+
+namespace velmora {
+
+QString nextSeasonName(const QString& name)
+{
+    static const QRegularExpression year(QStringLiteral("(?<!\\d)(\\d{4})$"));
+    const QRegularExpressionMatch m = year.match(name);
+    return m.hasMatch() ? name.left(m.capturedStart(1)) + QString::number(m.captured(1).toInt() + 1)
+                        : QString();
+}
+
+namespace {
+
+bool writeNew(const QString& path, const QByteArray& bytes, QString* error)
+{
+    const int fd = io::openFile(path, O_WRONLY | O_CREAT | O_EXCL, error);
+    if (fd < 0)
+        return false;
+    const bool written = io::writeAt(fd, path, bytes.constData(), bytes.size(), 0, error)
+                         && io::syncFile(fd, path, error);
+    io::closeFile(fd);
+    return written;
+}
+
+} // namespace
+
+bool makeNewSeason(const League& from, const QString& folder, bool keepEntries,
+                   LeagueSettings settings, QString* error)
+{
+    std::vector<TeamRecord> teams;
+    std::vector<TestDriverRecord> testDrivers;
+    std::vector<EntryRecord> entries;
+    if (!from.read(LeagueFile::Teams, &teams, error)
+        || !from.read(LeagueFile::TestDrivers, &testDrivers, error)
+        || (keepEntries && !from.read(LeagueFile::Entries, &entries, error)))
+        return false;
+
+    const QFileInfo target(QDir::cleanPath(QFileInfo(folder).absoluteFilePath()));
+    const QString old = QDir::cleanPath(QFileInfo(from.dir().path()).absoluteFilePath());
+    // The old season's folder gets nothing, not even a folder inside it.
+    if ((target.filePath() + u'/').startsWith(old + u'/'))
+        return io::fail(error, QStringLiteral("\"%1\" lies in the league's own folder: a new "
+                                              "season needs a folder of its own.")
+                                   .arg(target.filePath()));
+    if (target.exists()
+        && (!target.isDir()
+            || !QDir(target.filePath())
+                    .isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden
+                             | QDir::System)))
+        return io::fail(error, DataDir(target.filePath()).holdsLeague()
+                                   ? QStringLiteral("\"%1\" holds a league already: a new "
+                                                    "season needs a folder of its own.")
+                                         .arg(target.filePath())
+                                   : QStringLiteral("\"%1\" is not an empty folder: a new "
+                                                    "season needs a folder of its own.")
+                                         .arg(target.filePath()));
+
+    for (TeamRecord& t : teams)
+        for (ComponentSlot* slot : t.components())
+            slot->Score = 0;
+    for (TestDriverRecord& t : testDrivers)
+        t.Score = 0;
+    for (EntryRecord& e : entries)
+        e.Points = 0;
+    settings.site.clear();
+    settings.history = from.dir().path();
+
+    // A scratch folder left by a season start that was cut short is this program's own.
+    const DataDir scratch(target.absolutePath() + QStringLiteral("/.") + target.fileName()
+                          + QStringLiteral(".new-season"));
+    io::removeFolder(scratch.path());
+    const bool made = io::makeFolder(scratch.path(), error);
+    if (made && writeNew(scratch.teams(), encodeRecords(teams), error)
+        && writeNew(scratch.testDrivers(), encodeRecords(testDrivers), error)
+        && writeNew(scratch.entries(), encodeRecords(entries), error)
+        && writeNew(scratch.file(QStringLiteral("league.ini")), settings.text(), error)
+        && io::syncFolder(scratch.path(), error)
+        && io::renameFolder(scratch.path(), target.filePath(), error))
+        return true;
+    if (made)
+        io::removeFolder(scratch.path());
+    return false;
+}
+
+} // namespace velmora

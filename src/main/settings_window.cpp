@@ -1,0 +1,103 @@
+#include "main/settings_window.h"
+
+#include "data/league.h"
+#include "data/text.h"
+#include "toolkit/dialogs.h"
+#include "toolkit/fixed_window.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace velmora {
+
+namespace {
+
+QLineEdit* addBox(QWidget* parent, QFormLayout* form, const char* name, const QString& caption,
+                  QWidget* row = nullptr)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    auto* label = new QLabel(caption, parent);
+    label->setBuddy(box);
+    form->addRow(label, row ? row : box);
+    return box;
+}
+
+} // namespace
+
+SettingsWindow::SettingsWindow(League& league, QWidget* parent) : QDialog(parent), league_(league)
+{
+    setObjectName(QStringLiteral("League_Settings"));
+    setWindowTitle(QStringLiteral("League Settings \u2014 %1").arg(league.name()));
+    auto* form = new QFormLayout;
+    name_ = addBox(this, form, "Name", QStringLiteral("&Name:"));
+    holdsName(name_);
+    budget_ = addBox(this, form, "Budget", QStringLiteral("&Budget (millions):"));
+    holdsNumber(budget_, NumberField::Real);
+    auto* siteRow = new QWidget(this);
+    auto* siteLayout = new QHBoxLayout(siteRow);
+    siteLayout->setContentsMargins(0, 0, 0, 0);
+    site_ = addBox(this, form, "Site", QStringLiteral("&Site folder:"), siteRow);
+    site_->setMinimumWidth(fontMetrics().averageCharWidth() * 40);
+    auto* browse = new QPushButton(QStringLiteral("B&rowse..."), siteRow);
+    browse->setObjectName(QStringLiteral("Browse"));
+    siteLayout->addWidget(site_);
+    siteLayout->addWidget(browse);
+    top_ = addBox(this, form, "Top", QStringLiteral("&Owners in colour on the chart:"));
+    holdsNumber(top_, NumberField::Whole);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("Ok"));
+    QPushButton* cancel =
+        buttons->addButton(league.writable() ? QStringLiteral("Cancel") : QStringLiteral("Close"),
+                           QDialogButtonBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("Cancel"));
+    connect(ok, &QPushButton::clicked, this, &SettingsWindow::store);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(browse, &QPushButton::clicked, this, [this] {
+        const QString folder = FolderDialog::getFolder(
+            this, QStringLiteral("The folder the season is published to"), site_->text());
+        if (!folder.isEmpty())
+            site_->setText(folder);
+    });
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+
+    if (!league.settingsError().isEmpty()) {
+        Messages::error(parent, league.settingsError());
+        return;
+    }
+    const LeagueSettings& s = league.settings();
+    name_->setText(s.name);
+    budget_->setText(s.budget ? QString::number(*s.budget, 'g', 9) : QString());
+    site_->setText(s.site);
+    top_->setText(s.top ? QString::number(*s.top) : QString());
+    loaded_ = true;
+}
+
+// An empty budget or one of 0 is no budget; an empty top is the publisher's own number.
+void SettingsWindow::store()
+{
+    LeagueSettings s = league_.settings();
+    s.name = name_->text().trimmed();
+    const double budget = readNumber(budget_->text());
+    s.budget = budget > 0 ? std::optional(budget) : std::nullopt;
+    s.site = site_->text().trimmed();
+    s.top = top_->text().trimmed().isEmpty()
+                ? std::nullopt
+                : std::optional(std::max(0, int(readNumber(top_->text()))));
+    QString error;
+    if (!league_.storeSettings(s, &error))
+        return Messages::error(this, error);
+    accept();
+}
+
+} // namespace velmora
