@@ -91,6 +91,9 @@ SITES = {
     "site": SEASONS["season"] + chunk(6, EARLIER)
     + chunk(7, b"notes.html\nzed-00000000.html\nalan-00000000.html.part"),
     "site-broken": SEASONS["season"] + chunk(6, EARLIER.replace(b"publication\t2", b"publication\t1")),
+    # The largest count there is, and more components than any file holds.
+    "site-limits": SEASONS["season"] + chunk(6, memory(2147483647, [], [])
+                                             .replace(b"components\t3\t2", b"components\t1000000000\t2")),
 }
 
 TEXTS = {

@@ -152,19 +152,24 @@ SiteMemory nextMemory(const SiteMemory& before, const Season& season)
     if (before.publication > 0 && next.teams == before.teams
         && next.testDrivers == before.testDrivers && next.races == before.races)
         return next;
-    next.publication = before.publication + 1;
+    // (A count that reached the largest int, from a hand-made memory, stays there.)
+    next.publication = before.publication + (before.publication < INT_MAX);
 
     // Component k of the memory and of the season: four per team record, then the test
     // drivers; a database that grew or shrank is compared where both have the component.
+    // (A memory's counts are whatever its file says, up to the largest int.)
     struct Component {
-        int kBefore, kNow, record, slot;
+        std::size_t kBefore, kNow;
+        int record, slot;
     };
     std::vector<Component> common;
     for (int j = 0; j < std::min(next.teams, before.teams); ++j)
         for (int s = 0; s < 4; ++s)
-            common.push_back({j * 4 + s, j * 4 + s, j, s});
+            common.push_back(
+                {std::size_t(j) * 4 + std::size_t(s), std::size_t(j) * 4 + std::size_t(s), j, s});
     for (int t = 0; t < std::min(next.testDrivers, before.testDrivers); ++t)
-        common.push_back({before.teams * 4 + t, next.teams * 4 + t, t, -1});
+        common.push_back({std::size_t(before.teams) * 4 + std::size_t(t),
+                          std::size_t(next.teams) * 4 + std::size_t(t), t, -1});
     QHash<QString, const std::vector<int>*> published;
     for (const auto& [race, points] : before.races)
         published.insert(race, &points);
@@ -176,7 +181,7 @@ SiteMemory nextMemory(const SiteMemory& before, const Season& season)
         if (!was || std::all_of(was->begin(), was->end(), [](int p) { return p == 0; }))
             continue;
         for (const Component& c : common) {
-            const int b = (*was)[std::size_t(c.kBefore)], a = now[std::size_t(c.kNow)];
+            const int b = (*was)[c.kBefore], a = now[c.kNow];
             if (a == b)
                 continue;
             Correction found;

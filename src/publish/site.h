@@ -22,7 +22,6 @@ struct Correction {
     QString race, kind, component;
     int before = 0, after = 0;
     QStringList owners; // whose points it moved, in league order
-    bool operator==(const Correction&) const = default;
 };
 
 // What a site remembers in published.txt: the publication count, every correction recorded,
