@@ -65,12 +65,7 @@ NewSeasonWindow::NewSeasonWindow(const League& league, QWidget* parent)
     cancel->setObjectName(QStringLiteral("Cancel"));
     connect(ok, &QPushButton::clicked, this, &NewSeasonWindow::make);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(browse, &QPushButton::clicked, this, [this] {
-        const QString folder = FolderDialog::getFolder(
-            this, QStringLiteral("The new season's folder (new or empty)"), folder_->text());
-        if (!folder.isEmpty())
-            folder_->setText(folder);
-    });
+    FolderDialog::fills(browse, folder_, QStringLiteral("The new season's folder (new or empty)"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(note);

@@ -61,12 +61,7 @@ SettingsWindow::SettingsWindow(League& league, QWidget* parent) : QDialog(parent
     cancel->setObjectName(QStringLiteral("Cancel"));
     connect(ok, &QPushButton::clicked, this, &SettingsWindow::store);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(browse, &QPushButton::clicked, this, [this] {
-        const QString folder = FolderDialog::getFolder(
-            this, QStringLiteral("The folder the season is published to"), site_->text());
-        if (!folder.isEmpty())
-            site_->setText(folder);
-    });
+    FolderDialog::fills(browse, site_, QStringLiteral("The folder the season is published to"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);

@@ -277,23 +277,12 @@ private:
 
     void league()
     {
-        h_.open(QStringLiteral("section")).attr(QStringLiteral("id"), QStringLiteral("table"));
-        h_.element(QStringLiteral("h2"), QStringLiteral("League table"));
-        h_.open(QStringLiteral("div")).cls(QStringLiteral("scroll"));
-        h_.open(QStringLiteral("table")).attr(QStringLiteral("id"), QStringLiteral("league"));
-        h_.open(QStringLiteral("thead"));
-        h_.open(QStringLiteral("tr"));
-        h_.element(QStringLiteral("th"), QStringLiteral("Pos"));
-        h_.element(QStringLiteral("th"), QStringLiteral("Owner"), QStringLiteral("name"));
-        h_.element(QStringLiteral("th"), QStringLiteral("Points"));
-        if (races_ > 0) {
-            h_.element(QStringLiteral("th"), QStringLiteral("Last race"));
-            h_.element(QStringLiteral("th"), QStringLiteral("Move"));
-        }
-        h_.close();
-        h_.close();
-        h_.open(QStringLiteral("tbody"));
-        h_.newline();
+        h_.section(QStringLiteral("table"), QStringLiteral("League table"));
+        QStringList heads = {QStringLiteral("Pos"), QStringLiteral("Owner"),
+                             QStringLiteral("Points")};
+        if (races_ > 0)
+            heads << QStringLiteral("Last race") << QStringLiteral("Move");
+        h_.table(QStringLiteral("league"), heads, 1);
         for (const LeagueRow& row : table_) {
             h_.open(QStringLiteral("tr"));
             h_.element(QStringLiteral("td"), number(row.position));

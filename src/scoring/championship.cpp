@@ -166,6 +166,17 @@ bool recalculateChampionship(League& league, QString* error, std::vector<League:
     return league.replace(with, error);
 }
 
+bool calendarRaces(const League& league, QStringList* races, QString* error)
+{
+    std::vector<RaceName> calendar;
+    races->clear();
+    if (!league.read(LeagueFile::Calendar, &calendar, error))
+        return false;
+    for (const RaceName& race : calendar)
+        *races << displayText(race.Name);
+    return true;
+}
+
 QString raceNamed(const QStringList& calendar, const QString& typed)
 {
     const QString name = storedRaceName(typed);

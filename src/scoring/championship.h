@@ -27,6 +27,9 @@ namespace velmora {
 bool recalculateChampionship(League& league, QString* error,
                              std::vector<League::Replacement> with = {});
 
+// The calendar's races as they are shown (trimmed), in its order.
+bool calendarRaces(const League& league, QStringList* races, QString* error);
+
 // The race a typed name stands for: the calendar's race of exactly that name, else the one it
 // matches but for letter case (the first), else the name itself, a new race. Surrounding
 // blanks never count, and the name is taken as the calendar would keep it.

@@ -412,16 +412,8 @@ RaceResultsWindow::~RaceResultsWindow()
 
 bool RaceResultsWindow::readCalendar()
 {
-    std::vector<RaceName> calendar;
     QString error;
-    if (!league_.read(LeagueFile::Calendar, &calendar, &error)) {
-        Messages::error(this, error);
-        return false;
-    }
-    calendar_.clear();
-    for (const RaceName& race : calendar)
-        calendar_ << displayText(race.Name);
-    return true;
+    return calendarRaces(league_, &calendar_, &error) || (Messages::error(this, error), false);
 }
 
 // The calendar's races in the list, the race box naming the race shown.

@@ -40,14 +40,11 @@ ScoringWindow::ScoringWindow(League& league, QWidget* parent)
 
 bool ScoringWindow::load()
 {
-    std::vector<RaceName> calendar;
     QString error;
-    if (!league_.read(LeagueFile::Calendar, &calendar, &error)) {
+    if (!calendarRaces(league_, &calendar_, &error)) {
         Messages::error(this, error);
         return false;
     }
-    for (const RaceName& race : calendar)
-        calendar_ << displayText(race.Name);
     raceBox_->addItems(calendar_);
     raceBox_->setCurrentIndex(-1);
     raceBox_->setEditText(QString());

@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
@@ -52,6 +53,15 @@ QString SaveFileDialog::getSaveFileName(QWidget* parent, const QString& filter)
 namespace {
 std::optional<QString> nextFolder;
 } // namespace
+
+void FolderDialog::fills(QAbstractButton* browse, QLineEdit* box, const QString& caption)
+{
+    QObject::connect(browse, &QAbstractButton::clicked, box, [box, caption] {
+        if (const QString folder = getFolder(box->window(), caption, box->text());
+            !folder.isEmpty())
+            box->setText(folder);
+    });
+}
 
 void FolderDialog::setNextFolder(const QString& folder)
 {

@@ -5,6 +5,8 @@
 
 #include <optional>
 
+class QAbstractButton;
+class QLineEdit;
 class QWidget;
 
 namespace velmora {
@@ -28,6 +30,8 @@ class FolderDialog {
 public:
     static QString getFolder(QWidget* parent, const QString& caption, const QString& start);
     static void setNextFolder(const QString& folder);
+    // A Browse button that puts the folder chosen (if any) in a box, starting from its text.
+    static void fills(QAbstractButton* browse, QLineEdit* box, const QString& caption);
 };
 
 // Messages: one box naming the file and the reason, and the question asked before changes
