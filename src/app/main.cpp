@@ -2,7 +2,7 @@
 #include "data/league.h"
 #include "data/version.h"
 #include "main/main_window.h"
-#include "main/recent_leagues.h"
+#include "data/recent_leagues.h"
 #include "toolkit/dialogs.h"
 
 #include <QApplication>

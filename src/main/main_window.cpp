@@ -8,7 +8,7 @@
 #include "databases/entry_editor.h"
 #include "main/league_table.h"
 #include "main/new_season_window.h"
-#include "main/recent_leagues.h"
+#include "data/recent_leagues.h"
 #include "main/score_report.h"
 #include "main/settings_window.h"
 #include "publish/league_options.h"

@@ -1,4 +1,4 @@
-#include "main/recent_leagues.h"
+#include "data/recent_leagues.h"
 
 #include "data/io.h"
 
