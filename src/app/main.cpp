@@ -1,8 +1,8 @@
 #include "about/program_icon.h"
 #include "data/league.h"
+#include "data/recent_leagues.h"
 #include "data/version.h"
 #include "main/main_window.h"
-#include "data/recent_leagues.h"
 #include "toolkit/dialogs.h"
 
 #include <QApplication>
