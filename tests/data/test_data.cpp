@@ -49,6 +49,7 @@ private slots:
         row("total fifteen digits", "total", "31.400000000000002", "31.4");
         row("price exponent", "price", "12345678", "1.234568E+07");
         row("total exponent", "total", "-2.5e-7", "-2.5E-07");
+        row("total beyond every number", "total", "-1E999", "-Infinity");
         row("name trimmed", "field", " Ann ", "Ann");
         row("name cut to 80", "field", QString(85, u'x'), QString(80, u'x'));
         row("outside the code page", "field", "Zoë Łódź €", "Zoë ?ód? €");
