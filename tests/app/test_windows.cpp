@@ -375,7 +375,11 @@ private slots:
             QVERIFY2(said.size() == 2 && said[0].contains(u"race"), qPrintable(said.join(u'|')));
             QVERIFY(!QFile::exists(data_->path(".tmr")) && !QFile::exists(data_->path(".tdr")));
             type(s, "Race", "Suzuka");
-            inModal([s] { click(s, "Testscore"); });
+            inModal([s] { click(s, "Testscore"); },
+                    [](QWidget* card) { // the entry goes to the driver's record, then on
+                        pick(card, "Driver", 1), type(card, "Price", "4"), click(card, "New");
+                        QCOMPARE(texts(card, {"Number", "Driver", "Price"}), u" 3||");
+                    });
             QVERIFY(!button(s, "Calculate")->isEnabled());
             inModal(
                 [s] { click(s, "Teamscore"); },
