@@ -137,6 +137,20 @@ void TestSeason::wholeSeasonThroughTheWindows()
     const QPixmap shown = control<QLabel>(shownWindow("frmAbout"), "picIcon")->pixmap();
     QCOMPARE(shown.toImage().convertToFormat(QImage::Format_ARGB32),
              programIconImage(32).convertToFormat(QImage::Format_ARGB32));
+    // The icon: a rounded square, its edges alike on every side, under a flag chequered dark
+    // and light from a dark square at the pole's top (4 x 3 squares on 17 x 12 of 32 units;
+    // the top two rows, whose middles the wave leaves inside them).
+    const QImage icon = programIconImage(256);
+    for (int y = 0; y < 256; y += 3)
+        for (int x = 0; x < 256; x += 3)
+            QVERIFY(std::abs(qAlpha(icon.pixel(x, y)) - qAlpha(icon.pixel(255 - x, y))) < 8
+                    && std::abs(qAlpha(icon.pixel(x, y)) - qAlpha(icon.pixel(x, 255 - y))) < 8);
+    for (int c = 0; c < 4; ++c)
+        for (int r = 0; r < 2; ++r)
+            QCOMPARE(qGray(icon.pixel(int((10 + 17 * (c + 0.5) / 4) * 8),
+                                      int((6 + 12 * (r + 0.5) / 3) * 8)))
+                         < 128,
+                     (c + r) % 2 == 0);
     trigger(&main, "File_Exit");
     for (QWidget* w : QApplication::topLevelWidgets())
         QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
@@ -152,7 +166,8 @@ void TestSeason::commandLine_data()
     };
     // The program itself answers, or refuses, before it needs a display (there is none here).
     row("--help", {"--help"}, 0, "[FOLDER]");
-    row("--version, a toolkit option", {"-platform", "offscreen", "--version"}, 0, "velmora 1.");
+    row("--version, toolkit options", {"-platform", "offscreen", "-reverse", "--version"}, 0,
+        "velmora 1.");
     row("two folders", {"DATA", "OUT"}, 2, "Only one data folder");
     row("unknown option", {"--fast"}, 2, "Unknown option 'fast'");
     row("unknown option, a toolkit option", {"-style", "Fusion", "-x"}, 2, "Unknown option 'x'");

@@ -103,10 +103,27 @@ private slots:
                               : label->sizeHint().width() <= label->width() + 1)
                              && w->rect().contains(label->geometry()),
                          qPrintable(label->objectName()));
+                // A caption beside its box is level with it.
+                if (label->buddy() && label->buddy()->parentWidget() == label->parentWidget()
+                    && label->geometry().right() < label->buddy()->x())
+                    QVERIFY2(std::abs(label->geometry().center().y()
+                                      - label->buddy()->geometry().center().y())
+                                 <= 1,
+                             qPrintable(label->objectName()));
                 if (label->buddy())
                     QCOMPARE(label->buddy()->accessibleName() + u':',
                              label->text().endsWith(u':') ? label->text() : label->text() + u':');
             }
+            // No control lies over another (a caption's room may reach under its box).
+            QList<QWidget*> controls;
+            for (QWidget* c : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if (c->isVisibleTo(w) && !qobject_cast<QLabel*>(c))
+                    controls << c;
+            for (qsizetype i = 0; i < controls.size(); ++i)
+                for (qsizetype j = 0; j < i; ++j)
+                    QVERIFY2(
+                        !controls[i]->geometry().intersects(controls[j]->geometry()),
+                        qPrintable(controls[i]->objectName() + u' ' + controls[j]->objectName()));
             // What a window only shows can be neither typed nor dropped into.
             for (QLineEdit* e : w->findChildren<QLineEdit*>())
                 QVERIFY2(e->focusPolicy() != Qt::NoFocus || e->isReadOnly(),
@@ -380,6 +397,10 @@ private slots:
                         pick(card, "Driver", 1), type(card, "Price", "4"), click(card, "New");
                         QCOMPARE(texts(card, {"Number", "Driver", "Price"}), u" 3||");
                     });
+            // The driver before the one picked gets a record of his own, of no points.
+            QCOMPARE(
+                readBytes(data_->dir().raceTestDrivers("Suzuka")),
+                encodeRecords(std::vector<TestDriverRecord>{{"Gus Ho", 0, 0}, {"Ida Jo", 0, 4}}));
             QVERIFY(!button(s, "Calculate")->isEnabled());
             inModal(
                 [s] { click(s, "Teamscore"); },
