@@ -117,7 +117,8 @@ private slots:
 
     // The league's files, through the League only: reading makes nothing, a store is flushed and
     // told once (what changes nothing is neither written nor told), no gap, a failed append taken
-    // back, a partial record kept out, a delete through temp.tro, several files all or none.
+    // back, a partial record kept out, a delete through temp.tro, several files all or none; no
+    // file left open.
     void leagueFiles()
     {
         TempData d;
@@ -129,6 +130,8 @@ private slots:
         QString error;
         const LeagueFile calendar = LeagueFile::Calendar, race = {LeagueFile::RaceTeams, "Spa"};
         QVERIFY(league->read(calendar, &races, &error) && league->read(race, &races, &error));
+        const auto openFiles = [] { return QDir(QStringLiteral("/proc/self/fd")).count(); };
+        const auto opened = openFiles(); // and at the end: every change, done or failed, closes
         RecordFile file;
         QVERIFY(league->openRecords(calendar, &file, &error) && file.count() == 0);
         QCOMPARE(QDir(d.dir().path()).entryList(QDir::Files).size(), 3);
@@ -174,6 +177,8 @@ private slots:
         // Told once a change, with what changed: the store, the append, the delete, the two files.
         QCOMPARE(told.size(), 4);
         QCOMPARE(told[3][0].toInt(), LeagueFile::RaceTeams | LeagueFile::Calendar);
+        file.close();
+        QCOMPARE(openFiles(), opened);
     }
 
     // The settings file: none read as none and not made; stored whole, read back the same, a later
