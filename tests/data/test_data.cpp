@@ -192,20 +192,21 @@ private slots:
         QCOMPARE(league->name(), QFileInfo(d.dir().path()).fileName());
         QVERIFY(league->settings() == LeagueSettings() && league->settingsError().isEmpty());
         QVERIFY(!QFileInfo::exists(ini));
-        writeBytes(ini, "# kept\nname = Kent \xc2\xa3 League\r\nbudget=40.5\nlater=1\n");
+        writeBytes(ini, "# kept\nname = Kent \xc2\xa3 League\r\nbudget=0.5\nlater=1\n");
         league.reset();
         league = openLeague(d.dir());
         LeagueSettings s = league->settings();
         QCOMPARE(league->name(), u"Kent \u00a3 League");
-        QCOMPARE(s.budget.value_or(0), 40.5);
+        QCOMPARE(s.budget.value_or(0), 0.5);
         s.top = 5;
         s.site = "/srv/site";
         QString error;
         QVERIFY(league->storeSettings(s, &error));
-        QCOMPARE(readBytes(ini), "name=Kent \xc2\xa3 League\nbudget=40.5\nsite=/srv/site\ntop=5\n"
+        QCOMPARE(readBytes(ini), "name=Kent \xc2\xa3 League\nbudget=0.5\nsite=/srv/site\ntop=5\n"
                                  "later=1\n");
         QVERIFY(openLeague(d.dir(), League::Mode::Read)->settings() == s);
-        for (const QByteArray bad : {"name=a\nbudget=-1\n", "top=x\n", "name\n", "name=\xff\n"}) {
+        for (const QByteArray bad :
+             {"name=a\nbudget=0\n", "top=x\n", "top=-1\n", "name\n", "name=\xff\n"}) {
             league.reset();
             writeBytes(ini, bad);
             league = openLeague(d.dir());
