@@ -360,7 +360,9 @@ private slots:
             main_.reset();
             main_ = std::make_unique<MainWindow>(openLeague(data_->dir()));
             open("Entries", [&](QWidget* w) {
-                pick(w, "Driver1", 0), pick(w, "Driver2", 0);
+                pick(w, "Driver1", 0), pick(w, "Driver2", 1); // two drivers: neither marked
+                QCOMPARE(picker(w, "Driver1")->toolTip(), QString());
+                pick(w, "Driver2", 0);
                 type(w, "Price", "45");
                 const QString tips = box(w, "Price")->toolTip() + u'|'
                                      + picker(w, "Driver1")->toolTip() + u'|'

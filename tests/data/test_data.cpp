@@ -35,6 +35,7 @@ private slots:
         row("underflow", "number", "1E-999", "0");
         row("huge, negative exponent", "number", "1" + zeros + "E-5", "inf");
         row("tiny, positive exponent", "number", "." + zeros + "1E+5", "0");
+        row("huge, exponent of four digits", "number", "1" + zeros.repeated(10) + "E-3600", "inf");
         row("half to even down", "integer", "2.5", "2");
         row("half to even up", "integer", "3.5", "4");
         row("negative half", "integer", "-2.5", "-2");
