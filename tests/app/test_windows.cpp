@@ -551,8 +551,9 @@ private slots:
             };
             moved = texts(w, {"Race"}) + u' ' + named() + u' ' + at();
             typeKeys(QApplication::focusWidget(), "5"), press(Qt::Key_Return), moved += at();
-            for (const int key : {+Qt::Key_Right, +Qt::Key_Tab, +Qt::Key_Tab, +Qt::Key_Tab,
-                                  +Qt::Key_Backtab, +Qt::Key_Down, +Qt::Key_Down})
+            for (const int key :
+                 {+Qt::Key_Right, +Qt::Key_Left, +Qt::Key_Right, +Qt::Key_Tab, +Qt::Key_Tab,
+                  +Qt::Key_Tab, +Qt::Key_Backtab, +Qt::Key_Down, +Qt::Key_Down})
                 press(key), moved += at();
             press(Qt::Key_F2), typeKeys(QApplication::focusWidget(), "9"), press(Qt::Key_Return);
             press(Qt::Key_Delete);
@@ -569,7 +570,7 @@ private slots:
             press(Qt::Key_Escape);
             QVERIFY(!w->isVisible());
         });
-        QCOMPARE(moved, "Imola Results 0,1 1,1 1,3 1,5 1,7 2,1 1,7 2,7 3,1 ");
+        QCOMPARE(moved, "Imola Results 0,1 1,1 1,3 1,1 1,3 1,5 1,7 2,1 1,7 2,7 3,1 ");
         QCOMPARE(copied, "4\t5\n1\t2\n");
         QCOMPARE(
             shown,

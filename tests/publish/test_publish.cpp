@@ -64,7 +64,13 @@ Parts page(const QString& file)
             page["chart"] << (xml.readNextStartElement() ? xml.readElementText() : QString());
         } else if (name == u"style") { // its rules, one a line
             page["style"] = xml.readElementText().split(u'}');
-        } else if (name == u"li" || name == u"h2")
+        } else if (name == u"text") { // a chart's, where it stands
+            const QString at = xml.attributes().value(QStringLiteral("x")).toString() + u','
+                               + xml.attributes().value(QStringLiteral("y")).toString() + u' ';
+            page["chart texts"] << at + xml.readElementText();
+        } else if (name == u"a") {
+            page["links"] << xml.attributes().value(QStringLiteral("href")).toString();
+        } else if (name == u"li" || name == u"h2" || name == u"p")
             page[section] << xml.readElementText(QXmlStreamReader::IncludeChildElements);
     }
     if (xml.hasError())
@@ -103,6 +109,8 @@ private slots:
     void textsAsTyped();
     void filesReplacedWhole();
     void ownerPages();
+    void ownerAddress_data();
+    void ownerAddress();
     void corrections();
     void commandLine_data();
     void commandLine();
@@ -133,6 +141,9 @@ void TestPublish::figures_data()
     row("dora's line", "chart", "dora: 19 49");
     // 0 to 80 in steps of 20 from y 276 up to 14; races from x 38 (room for "80") to 626.
     row("bob's line drawn", "chart points", "38.0,276.0 332.0,194.1 626.0,76.2");
+    row("the scale's top, left of the lines", "chart texts", "32.0,18.0 80");
+    row("race numbers under the axis", "chart texts", "332.0,294.0 1");
+    row("the axis named", "chart texts", "332.0,314.0 after race");
     row("dashes past the colours", "style", ".d1{stroke-dasharray:6 3");
     row("bob by race", "by-race", "bob|61|25|36 (best)");
     row("Alan by race", "by-race", "Alan|57|48 (best)|9");
@@ -164,6 +175,10 @@ void TestPublish::figures_data()
     row("never scored, by race", "by-race", "Alan|48|48 (best)|0", "run", {"Imola", "Suzuka"});
     row("all three, nothing stale", "stale", "", "cut run", {"Monza", "Imola", "Monza", "Suzuka"});
     row("changed since", "stale", "bob (entry 3): stored 60, races 61", "run bob 60");
+    row("one entry changed", "stale",
+        "The points stored for 1 entry differ from what the races add up to: the calculation "
+        "was not run after the last change. This page shows the races' sums.",
+        "run bob 60");
     // An owner's page: the picks as the components list them, each race's points of each pick,
     // the owner's, the total and the position; where the owner stands after the last race.
     row("bob's chassis", "bob:picks", "Chassis|Comet|9.25|12");
@@ -179,6 +194,7 @@ void TestPublish::figures_data()
     row("Cleo to the place above", "Cleo:summary", "Gap to the place above|8 points, to 2nd");
     row("dora's worst", "dora:summary", "Worst race|Imola: 19 points");
     row("Cleo's positions", "Cleo:chart", "Cleo: 2 3");
+    row("Cleo's positions drawn", "Cleo:chart points", "27.0,62.7 626.0,111.3");
     row("a pick chosen twice", "Alan:by-race", "Imola|10|11|12|12|2|47 (best)|47|1", "Alan twice");
     row("no race yet", "dora:summary", "Position|1st of 4, shared", "run", {});
     row("no entry, races run", "league", "", "no entries");
@@ -194,6 +210,9 @@ void TestPublish::figures_data()
     row("champion", "Seasons:season-2", "Champion: bob (61)", "history", now);
     row("a shared podium place", "Seasons:season-2", "3rd: Cleo, dora (49)", "history", now);
     row("final table", "Seasons:season-1-table", "4|Eve|9", "history", now);
+    row("a podium of three", "Seasons:season-1", "\u00AC4th: Eve (9)", "history", now);
+    row("seasons linked", "links", "seasons.html", "history", now);
+    row("no seasons, no link", "links", "\u00ACseasons.html");
 }
 
 void TestPublish::figures()
@@ -234,7 +253,9 @@ void TestPublish::figures()
     const Parts parts = published(d.dir(), options);
     QCOMPARE(parts.value("error"), QStringList());
     const QStringList lines = parts.value(part);
-    QVERIFY2(shown.isEmpty() ? lines.isEmpty() : lines.contains(shown),
+    QVERIFY2(shown.isEmpty()               ? lines.isEmpty()
+             : shown.startsWith(u'\u00AC') ? !lines.contains(shown.mid(1)) // not shown
+                                           : lines.contains(shown),
              qPrintable(lines.join(u'\n')));
 }
 
@@ -266,7 +287,7 @@ void TestPublish::textsAsTyped()
     writeBytes(d.dir().raceTestDrivers(typed), readBytes(d.dir().raceTestDrivers("Monza")));
     QDir().mkdir(before.path(typed));
     writeSeason(DataDir(before.path(typed)));
-    const PublishOptions options{typed, 10, {before.path(typed)}};
+    const PublishOptions options{typed + QStringLiteral("\U0001F3C1"), 10, {before.path(typed)}};
     published(d.dir(), options, site.dir().path());
     // The driver's points in the race then change, 7 to 8: a correction.
     auto race = readRecords<TeamRecord>(d.dir().raceTeams(typed));
@@ -274,7 +295,7 @@ void TestPublish::textsAsTyped()
     writeRecords(d.dir().raceTeams(typed), race);
     const Parts parts = published(d.dir(), options, site.dir().path());
     QCOMPARE(parts.value("error"), QStringList());
-    QCOMPARE(parts["title"], QStringList{shown});
+    QCOMPARE(parts["title"], QStringList{shown + QStringLiteral("\U0001F3C1")});
     QVERIFY(parts["league"].contains("3|" + shown + "|50|31|\u25B2 1"));
     QVERIFY(parts["drivers"].contains(shown + "|4.75|1|11|3|8"));
     QCOMPARE(parts["correction-list"],
@@ -343,8 +364,35 @@ void TestPublish::ownerPages()
     QVERIFY(folderState(owners).contains("notes.html"));
 }
 
+// An owner's address is the same in every version of the program (it is shared and
+// bookmarked): the name's letters and digits, at most 40, accents dropped, and eight digits of
+// the whole name.
+void TestPublish::ownerAddress_data()
+{
+    const auto row = columns<QString, QString>("owner", "page");
+    row("plain", "bob", "bob-6ixxg6l0.html");
+    row("accents, capitals and marks", "Zo\u00eb Ann-Marie O'Neil",
+        "zoe-ann-marie-o-neil-1by6fvoa.html");
+    row("long", QString(45, u'x') + u'y', QString(40, u'x') + "-l3kbrcui.html");
+    row("no letter", "\u20ac\u20ac", "owner-bgbb2qit.html");
+}
+
+void TestPublish::ownerAddress()
+{
+    const auto [owner, page] = fetch<QString, QString>("owner", "page");
+    TempData d, out;
+    writeSeason(d.dir());
+    auto entries = readRecords<EntryRecord>(d.dir().entries());
+    entries[0].Owner = owner;
+    writeRecords(d.dir().entries(), entries);
+    QVERIFY(publishSeason(*openLeague(d.dir(), League::Mode::Read), out.dir().path(), {}, nullptr));
+    QVERIFY2(QFile::exists(out.path("owners/" + page)),
+             qPrintable(QDir(out.path("owners")).entryList().join(u' ')));
+}
+
 // The site remembers what it published: a component's points in a race that differ afterwards
-// are a correction, found once and kept for good, the latest first. A race first scored, one
+// are a correction (a team's component or a test driver), found once and kept for good, the
+// latest first. A race first scored, one
 // taken out of the calendar and publishing the same files again are none, and change no byte.
 void TestPublish::corrections()
 {
@@ -376,6 +424,16 @@ void TestPublish::corrections()
     score(2, 1, 5); // Ion, bob's and Cleo's, 6
     QCOMPARE(publish(), (QStringList{"3|Monza|Chassis Comet|8|9|bob",
                                      "3|Monza|Engine maker Ion|6|5|bob, Cleo", boKim}));
+    // A test driver's too; with no test driver left in the league, the site remembers none and
+    // reads that back, its corrections kept.
+    auto drivers = readRecords<TestDriverRecord>(d.dir().raceTestDrivers("Monza"));
+    drivers[0].Score = 4; // Gus Ho, 3
+    writeRecords(d.dir().raceTestDrivers("Monza"), drivers);
+    const QStringList four = publish();
+    QCOMPARE(four.value(0), "4|Monza|Test driver Gus Ho|3|4|Cleo, Alan");
+    writeRecords(d.dir().testDrivers(), std::vector<TestDriverRecord>());
+    QCOMPARE(publish(), four);
+    QCOMPARE(publish(), four);
 }
 
 // What the program says, on either channel. DATA is a season's folder, BROKEN one whose
