@@ -124,7 +124,7 @@ private slots:
 // (the standings sheet shows them too). Then changed: another calendar, Monza's team file cut
 // to its first record ("cut"), the championship run ("run": only what changes after it is
 // stale), Alan choosing Ann Lee as both drivers. A row is a line a part of the pages shows;
-// an empty one, a part that shows nothing.
+// an empty one, a part that shows nothing; one after "\u00AC", a line the part must not show.
 void TestPublish::figures_data()
 {
     columns<QStringList, QString, QString, QString>("calendar", "change", "part", "shown");
@@ -392,8 +392,8 @@ void TestPublish::ownerAddress()
 
 // The site remembers what it published: a component's points in a race that differ afterwards
 // are a correction (a team's component or a test driver), found once and kept for good, the
-// latest first. A race first scored, one
-// taken out of the calendar and publishing the same files again are none, and change no byte.
+// latest first. A race first scored, one taken out of the calendar and publishing the same
+// files again are none, and change no byte.
 void TestPublish::corrections()
 {
     TempData d, out;
