@@ -86,9 +86,10 @@ private slots:
 
     void overflowWritesNothing_data()
     {
-        // Two races' points to record 2's engine and the test driver; named. Last: the entry's sum.
+        // Two races' points to both records' engines and the test driver; named. Last: the entry's
+        // sum.
         const auto row = columns<int, int, QStringList>("engine", "testDriver", "named");
-        row("engine up", 20000, 0, {"engine \"x\" (team record 2)", "\"Second\"", "32767"});
+        row("engine up", 20000, 0, {"engine \"x\" (team record 1)", "\"Second\"", "32767"});
         row("engine down", -20000, 0, {"\"Second\"", "-32768"});
         row("test driver", 0, 17000, {"\"Sam\"", "\"Second\""});
         row("entry", 9000, 8000, {"entry 1", "\"Ann\"", "test driver \"Sam\""});
@@ -105,7 +106,7 @@ private slots:
         writeRecords(d.dir().calendar(), Races{{"First"}, {"Second"}});
         for (const QString r : {"First", "Second"}) {
             writeRecords(d.dir().raceTeams(r),
-                         std::vector{scored(0, 0, 0, 0), scored(0, engine, 1, 1)});
+                         std::vector{scored(0, engine, 0, 0), scored(0, engine, 1, 1)});
             writeRecords(d.dir().raceTestDrivers(r), Drivers{{"Sam", 0, int16_t(testDriver)}});
         }
         const QList<QByteArray> before = calculatedFiles(d.dir());

@@ -56,8 +56,9 @@ private slots:
         row("outside the code page", "field", "Zoë Łódź €", "Zoë ?ód? €");
         row("the code page's 0x80 to 0x9F", "field", "€‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ",
             "€‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ");
-        row("a character outside the plane is one", "field", QStringLiteral("😀").repeated(85),
-            QString(80, u'?'));
+        row("a character outside the plane is one", "field", QStringLiteral("😀x").repeated(85),
+            QStringLiteral("?x").repeated(40));
+        row("half a character outside the plane", "field", QStringLiteral("x\xD83D"), "x?");
         row("record number", "record", "3", " 3");
         // One file name inside the data folder, the one the calendar's copy of the name gives.
         row("race", "race", "  Harbourside ", "Harbourside.tmr");
@@ -319,6 +320,7 @@ private slots:
         row("read-only", "", 0555, false, "", "x/velmora");
         row("league viewed", "", 0555, true, "", "bin");
         row("all but the owner may", "", 0577, false, "", "x/velmora");
+        row("the owner may not search it", "", 0600, false, "", "x/velmora");
         row("installed", "/usr/bin", 0755, false, "", "x/velmora");
         row("named", "", 0755, false, "new", "new");
         row("no parent", "", 0755, false, "no/new", "");

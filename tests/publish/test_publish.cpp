@@ -27,9 +27,9 @@ namespace {
 
 // What the site shows, as lines of text by part: the body rows of every table by its id (cells
 // and row headings joined by '|'), each section's heading and list items by the section's id,
-// the chart's lines ("chart", by their titles; "chart points", as drawn), the title, the style's
-// rules, both spreadsheets' lines by file name, and what is not well-formed XML ("error"). The
-// parts of a page other than index.html are named after its h1: "bob:picks".
+// the chart's lines and band ("chart", by their titles; "chart points", as drawn), the title, the
+// style's rules, both spreadsheets' lines by file name, and what is not well-formed XML ("error").
+// The parts of a page other than index.html are named after its h1: "bob:picks".
 using Parts = QMap<QString, QStringList>;
 
 Parts page(const QString& file)
@@ -58,8 +58,8 @@ Parts page(const QString& file)
             page[table].last() += QLatin1String(cells++ ? "|" : "")
                                   + xml.readElementText(QXmlStreamReader::IncludeChildElements);
         else if ((name == u"title" || name == u"h1") && !page.contains(name.toString()))
-            page[name.toString()] << xml.readElementText(); // the page's, not the chart's
-        else if (name == u"polyline") {
+            page[name.toString()] << xml.readElementText();   // the page's, not the chart's
+        else if (name == u"polyline" || name == u"polygon") { // a line, or the others' band
             page["chart points"] << xml.attributes().value(QStringLiteral("points")).toString();
             page["chart"] << (xml.readNextStartElement() ? xml.readElementText() : QString());
         } else if (name == u"style") { // its rules, one a line
@@ -195,9 +195,15 @@ void TestPublish::figures_data()
     row("dora's worst", "dora:summary", "Worst race|Imola: 19 points");
     row("Cleo's positions", "Cleo:chart", "Cleo: 2 3");
     row("Cleo's positions drawn", "Cleo:chart points", "27.0,62.7 626.0,111.3");
+    row("Cleo's positions named", "Cleo:chart texts", "21.0,66.7 2");
+    row("one race drawn", "bob:chart points", "326.5,111.3", "cut run", {"Monza"});
     row("a pick chosen twice", "Alan:by-race", "Imola|10|11|12|12|2|47 (best)|47|1", "Alan twice");
     row("no race yet", "dora:summary", "Position|1st of 4, shared", "run", {});
     row("no entry, races run", "league", "", "no entries");
+    // 498 more bobs: the page draws the leading 500 and Cleo and dora as one band.
+    row("the others as a band", "chart", "The other 2 owners", "crowd");
+    row("the band drawn", "chart points",
+        "38.0,276.0 332.0,177.8 626.0,115.5 626.0,115.5 332.0,213.8 38.0,276.0", "crowd");
     // Two seasons before this one (Imola alone): 2024 raced Monza alone, with Alan as Eve;
     // 2025 raced both. This season counts as played and for its points only.
     const QStringList now{"Imola"};
@@ -234,6 +240,8 @@ void TestPublish::figures()
         entries[2].Points = 60;
     if (change.contains(u"no entries"))
         entries.clear();
+    if (change.contains(u"crowd"))
+        entries.insert(entries.end(), 498, entries[2]);
     writeRecords(d.dir().entries(), entries);
     PublishOptions options;
     TempData before;
@@ -458,8 +466,9 @@ void TestPublish::commandLine_data()
     row("output is the data folder", {"--data", "DATA", "--out", "DATA/."}, 1, "data folder");
     row("output cannot be made", {"--data", "DATA", "--out", "/proc/velmora"}, 1, "create the");
     // EARLIER is an earlier season's folder; OUT/bad holds a memory of what was published that
-    // this program did not write, OUT/odd one that is a folder, OUT/stuck a folder named as an
-    // owner's page, OUT/full a folder where the index goes.
+    // this program did not write, OUT/short one that ends before its last part, OUT/odd one that
+    // is a folder, OUT/stuck a folder named as an owner's page, OUT/full a folder where the index
+    // goes.
     row("earlier season twice", {"--out", "OUT", "--history", "EARLIER", "--history", "EARLIER/."},
         2, "--history names \"");
     row("earlier season is this one", {"--data", "DATA", "--out", "OUT", "--history", "DATA"}, 2,
@@ -471,6 +480,7 @@ void TestPublish::commandLine_data()
     row("memory not as written", {"--data", "DATA", "--out", "OUT/bad"}, 1,
         "bad/published.txt\", the site's memory of what it published, is not as this program "
         "writes it (line 2). It was left as it is, and nothing was published.");
+    row("memory cut short", {"--data", "DATA", "--out", "OUT/short"}, 1, "(line 3)");
     row("memory unreadable", {"--data", "DATA", "--out", "OUT/odd"}, 1,
         "odd/published.txt\": Is a directory. It is the site's memory");
     row("page not replaced", {"--data", "DATA", "--out", "OUT/full"}, 1,
@@ -493,6 +503,8 @@ void TestPublish::commandLine()
     QDir().mkdir(out.path("bad"));
     const QByteArray bad = "velmora-publish published 1\npublication\t\n";
     writeBytes(out.path("bad/published.txt"), bad);
+    QDir().mkdir(out.path("short"));
+    writeBytes(out.path("short/published.txt"), bad.left(28) + "publication\t1\n");
     const QMap<QString, QString> folders = {{"DATA", data.dir().path()},
                                             {"BROKEN", broken.dir().path()},
                                             {"EARLIER", earlier.dir().path()},
