@@ -10,7 +10,6 @@ namespace {
 
 // Where each field lies in its record, in bytes.
 constexpr int kNameAt = 0, kPriceAt = 80, kSlotScoreAt = 84;
-constexpr int kSlotAt[4] = {0, 86, 172, 258};
 constexpr int kTestPriceAt = 80, kTestScoreAt = 82;
 constexpr int kOwnerAt = 0, kEntryPriceAt = 80, kPointsAt = 84, kTeamIndexAt = 86,
               kEngineIndexAt = 88, kDriver1IndexAt = 90, kDriver2IndexAt = 92,
@@ -45,13 +44,15 @@ void TeamRecord::encodeInto(char* out) const
 {
     const auto parts = components();
     for (int s = 0; s < 4; ++s)
-        parts[std::size_t(s)]->encodeInto(out + kSlotAt[s]);
+        parts[std::size_t(s)]->encodeInto(out + s * ComponentSlot::Length);
 }
 
 TeamRecord TeamRecord::decode(const char* in)
 {
-    return {ComponentSlot::decodeFrom(in + kSlotAt[0]), ComponentSlot::decodeFrom(in + kSlotAt[1]),
-            ComponentSlot::decodeFrom(in + kSlotAt[2]), ComponentSlot::decodeFrom(in + kSlotAt[3])};
+    const auto slot = [in](int s) {
+        return ComponentSlot::decodeFrom(in + s * ComponentSlot::Length);
+    };
+    return {slot(0), slot(1), slot(2), slot(3)};
 }
 
 void TestDriverRecord::encodeInto(char* out) const

@@ -39,7 +39,7 @@ struct ComponentSlot {
 struct TeamRecord {
     ComponentSlot Team, Engine, Driver1, Driver2;
 
-    static constexpr int Length = 344;
+    static constexpr int Length = 4 * ComponentSlot::Length;
     QByteArray encode() const { return encodedRecord(*this); }
     void encodeInto(char* out) const;
     static TeamRecord decode(const char* bytes);

@@ -70,7 +70,7 @@ QString nameOf(Pick pick, const std::vector<TeamRecord>& teams,
 QString named(Pick pick, const std::vector<TeamRecord>& teams,
               const std::vector<TestDriverRecord>& testDrivers)
 {
-    const char* const kinds[5] = {"team", "engine", "driver", "driver", "test driver"};
+    const char* const kinds[] = {"team", "engine", "driver", "driver", "test driver"};
     return QStringLiteral("%1 \"%2\" (%3 %4)")
         .arg(QLatin1String(kinds[pick.slot]), nameOf(pick, teams, testDrivers),
              pick.isTeamPart() ? QStringLiteral("team record")
