@@ -12,6 +12,11 @@ static QString named(QWidget* c = QApplication::focusWidget())
     return c ? c->objectName() : QString();
 }
 
+static bool inside(const QWidget* c)
+{
+    return c->parentWidget()->rect().adjusted(-2, -2, 2, 2).contains(c->geometry());
+}
+
 static void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     QWidget* target = QApplication::focusWidget();
@@ -114,7 +119,10 @@ private slots:
                     QCOMPARE(label->buddy()->accessibleName() + u':',
                              label->text().endsWith(u':') ? label->text() : label->text() + u':');
             }
-            // No control lies over another (a caption's room may reach under its box).
+            // Every control lies inside what holds it (a grid's border may lie past the window's
+            // edge), and none over another (a caption's room may reach under its box).
+            for (QWidget* c : w->findChildren<QWidget*>(QRegularExpression("^(?!qt_).")))
+                QVERIFY2(!c->isVisibleTo(w) || inside(c), qPrintable(c->objectName()));
             QList<QWidget*> controls;
             for (QWidget* c : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
                 if (c->isVisibleTo(w) && !qobject_cast<QLabel*>(c))
@@ -703,6 +711,7 @@ private slots:
             main_->resize(main_->size() + QSize(wider, 0));
             full->resize(full->size() + QSize(wider, 0));
             QTRY_COMPARE(league->columnWidth(1) + league->columnWidth(2), owner + wider);
+            QVERIFY(inside(league) && inside(league->parentWidget()) && inside(spread));
             QCOMPARE(names(), named + wider);
             if (wider) // the room went to the owners, not to the points
                 QCOMPARE(league->columnWidth(2), twips(1155));

@@ -165,15 +165,19 @@ private slots:
         QCOMPARE(readBytes(d.dir().calendar()), a + a);
         QCOMPARE(QFileInfo(d.dir().calendar()).permissions() & QFile::ReadGroup,
                  QFile::Permissions());
-        // Several files all or none: the second failing, the first is put back, a new one gone.
+        // Several files all or none: the last failing, the others are put back (an empty one
+        // too), a new one gone.
+        const LeagueFile empty = {LeagueFile::RaceTestDrivers, "Spa"};
+        writeBytes(d.dir().raceTestDrivers("Spa"), {});
         io::setFaultHook([](io::Op op, const QString& path) {
             return op == io::Op::Rename && path.endsWith(u"entry.tro") ? ENOSPC : 0;
         });
-        QVERIFY(!league->replace({{race, "r"}, {calendar, b}, {LeagueFile::Entries, "e"}}, &error));
+        QVERIFY(!league->replace(
+            {{race, "r"}, {calendar, b}, {empty, "t"}, {LeagueFile::Entries, "e"}}, &error));
         io::setFaultHook({});
         QVERIFY2(error.contains(d.dir().entries()), qPrintable(error));
         QCOMPARE(readBytes(d.dir().calendar()), a + a);
-        QCOMPARE(QDir(d.dir().path()).entryList(QDir::Files).size(), 4);
+        QCOMPARE(QDir(d.dir().path()).entryList(QDir::Files).size(), 5);
         QVERIFY(league->replace({{race, "r"}, {calendar, b}}, &error));
         QCOMPARE(readBytes(d.dir().raceTeams("Spa")) + readBytes(d.dir().calendar()), "r" + b);
         // Told once a change, with what changed: the store, the append, the delete, the two files.

@@ -196,6 +196,10 @@ void TestPublish::figures_data()
     row("Cleo's positions", "Cleo:chart", "Cleo: 2 3");
     row("Cleo's positions drawn", "Cleo:chart points", "27.0,62.7 626.0,111.3");
     row("Cleo's positions named", "Cleo:chart texts", "21.0,66.7 2");
+    row("Cleo's races numbered", "Cleo:chart texts", "626.0,178.0 2");
+    row("Alan's chassis", "Alan:picks", "Chassis|Arrow|12.5|10");
+    row("publication counted, in the footer after the components", "components",
+        "Publication 1 of this site: the count goes up each time the published results change.");
     row("one race drawn", "bob:chart points", "326.5,111.3", "cut run", {"Monza"});
     row("a pick chosen twice", "Alan:by-race", "Imola|10|11|12|12|2|47 (best)|47|1", "Alan twice");
     row("no race yet", "dora:summary", "Position|1st of 4, shared", "run", {});
