@@ -320,15 +320,18 @@ void TestPublish::textsAsTyped()
     QCOMPARE(parts["standings.csv"].filter(u',' + csv + QStringLiteral(",1,50,")).size(), 1);
 }
 
-// A file that cannot be written leaves the one it would replace as it was, no scratch file and
-// the site's memory as it was; publishing the same files again gives the same bytes.
+// Publishing leaves no file open. A file that cannot be written leaves the one it would replace
+// as it was, no scratch file and the site's memory as it was; publishing the same files again
+// gives the same bytes.
 void TestPublish::filesReplacedWhole()
 {
     TempData d, out;
     writeSeason(d.dir());
     QString error;
+    const auto openFiles = QDir(QStringLiteral("/proc/self/fd")).count();
     QVERIFY2(publishSeason(*openLeague(d.dir(), League::Mode::Read), out.dir().path(), {}, &error),
              qPrintable(error));
+    QCOMPARE(QDir(QStringLiteral("/proc/self/fd")).count(), openFiles); // every one closed
     const FolderState site = folderState(out.dir());
     QCOMPARE(site.keys(),
              (QStringList{"components.csv", "index.html", "published.txt", "standings.csv"}));
