@@ -116,8 +116,6 @@ void TestSeason::wholeSeasonThroughTheWindows()
                      && said[0].contains(u"and 2 races have points for it"),
                  qPrintable(said.join(u'|')));
     }
-    scoreRace(main, "Eastmoor", {{"5", "3", "2", "6"}}, {{1, "3"}});
-    QCOMPARE(rows(league, {0, 1, 3}), QStringLiteral("1|Harriet|45 2|Priya|32 4|Ben|16"));
 
     // The full table: names, then scores, of the first entry.
     const FlexGrid* spread = control<FlexGrid>(&main, "Spread");
