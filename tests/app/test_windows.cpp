@@ -579,7 +579,7 @@ private slots:
                 QTest::keyClick(picker(w, "Race")->lineEdit(), Qt::Key_Return);
             shown = texts(w, {"Race"}) + u' ' + rows(table, {0, 1, 2, 3, 4});
             // Closing, the organiser says Store: a store that fails keeps the window open.
-            io::setFaultHook([](io::Op op, const QString&) { return op == io::Op::Write; });
+            io::setFaultHook([](io::Op o, const QString&) { return o == io::Op::Write ? EIO : 0; });
             Messages::setNextAnswer(Messages::Answer::Store), press(Qt::Key_Escape);
             io::setFaultHook({});
             QVERIFY(w->isVisible());
