@@ -1,6 +1,7 @@
 #include "about/program_icon.h"
 #include "data/league.h"
 #include "data/recent_leagues.h"
+#include "data/text.h"
 #include "data/version.h"
 #include "main/main_window.h"
 #include "toolkit/dialogs.h"
@@ -92,14 +93,15 @@ QStringList withoutToolkitOptions(QStringList arguments, bool* platform)
 int usage(const QCommandLineParser& parser, const QString& text)
 {
     std::fprintf(stderr, "velmora: %s\n%s\nTry 'velmora --help' for more information.\n",
-                 qPrintable(text), qPrintable(parser.helpText().section(u'\n', 0, 0)));
+                 qPrintable(velmora::terminalText(text)),
+                 qPrintable(parser.helpText().section(u'\n', 0, 0)));
     return 2;
 }
 
 // A message on the terminal, and in a box for a copy started from a desktop entry.
 int refuseStart(const QString& text)
 {
-    std::fprintf(stderr, "velmora: %s\n", qPrintable(text));
+    std::fprintf(stderr, "velmora: %s\n", qPrintable(velmora::terminalText(text)));
     velmora::Messages::error(nullptr, text);
     return 1;
 }
@@ -128,7 +130,7 @@ int main(int argc, char* argv[])
         velmora::DataDir dir;
         QString error;
         if (named.size() == 1 && !velmora::DataDir::open(named[0], {}, &dir, &error)) {
-            std::fprintf(stderr, "velmora: %s\n", qPrintable(error));
+            std::fprintf(stderr, "velmora: %s\n", qPrintable(velmora::terminalText(error)));
             return 1;
         }
         if (!platform && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")

@@ -48,6 +48,11 @@ void setFaultHook(FaultHook h)
     hook() = std::move(h);
 }
 
+int fault(Op op, const QString& path)
+{
+    return injected(op, path);
+}
+
 QString errorText(const QString& action, const QString& path, int error)
 {
     return QStringLiteral("Could not %1 \"%2\": %3.")
@@ -56,14 +61,18 @@ QString errorText(const QString& action, const QString& path, int error)
 
 namespace {
 
-// The system calls themselves: 0 or the errno of the failure.
-int openCode(const QString& path, int flags, int* fd)
+// The system calls themselves: 0 or the errno of the failure. A file opened to be written
+// or made is never reached through a symbolic link: a league or site from someone else may
+// hold one naming any file of the user's.
+int openCode(const QString& path, int flags, int* fd, mode_t mode = 0644)
 {
     *fd = -1;
     if (const int e = injected(Op::Open, path))
         return e;
+    if ((flags & O_ACCMODE) != O_RDONLY || (flags & O_CREAT))
+        flags |= O_NOFOLLOW;
     do
-        *fd = ::open(native(path).constData(), flags | O_CLOEXEC, 0644);
+        *fd = ::open(native(path).constData(), flags | O_CLOEXEC, mode);
     while (*fd < 0 && errno == EINTR);
     return *fd < 0 ? errno : 0;
 }
@@ -105,8 +114,22 @@ int openFile(const QString& path, int flags, QString* error)
 {
     int fd;
     if (const int e = openCode(path, flags, &fd))
-        failed(error, QStringLiteral("open"), path, e);
+        e == ELOOP&& isLink(path) ? fail(error, linkText(path))
+                                  : failed(error, QStringLiteral("open"), path, e);
     return fd;
+}
+
+bool isLink(const QString& path)
+{
+    struct stat st {};
+    return ::lstat(native(path).constData(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
+QString linkText(const QString& path)
+{
+    return QStringLiteral("\"%1\" is a symbolic link: nothing is written through it or in its "
+                          "place. Put the file itself there, or remove the link.")
+        .arg(path);
 }
 
 namespace {
@@ -217,13 +240,6 @@ void closeFile(int fd)
 
 namespace {
 
-// The permission bits of the file at path, or -1 when there is no such file.
-int permissions(const QString& path)
-{
-    struct stat st {};
-    return ::stat(native(path).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
-}
-
 // Writes contents to the open file from its start, cutting off what was there, and flushes.
 int overwrite(int fd, const QString& path, const QByteArray& contents)
 {
@@ -235,42 +251,70 @@ int overwrite(int fd, const QString& path, const QByteArray& contents)
     return e;
 }
 
+// A file reached through a folder held open (dir), by its name there, or by its path
+// (dir AT_FDCWD, name the path): what replace() works on.
+struct In {
+    int dir;
+    QString folder; // the folder's path, for messages and the fault hook
+    QString path(const QString& name) const
+    {
+        return dir == AT_FDCWD ? name : folder + u'/' + name;
+    }
+};
+
+int permissionsIn(const In& in, const QString& name)
+{
+    struct stat st {};
+    return ::fstatat(in.dir, native(name).constData(), &st, AT_SYMLINK_NOFOLLOW) == 0
+               ? int(st.st_mode & 07777)
+               : -1;
+}
+
 // replaceFile's work, its message naming `shown`; *scratchRefused tells that the scratch
 // file could not be made for want of permission, before anything was written.
-bool replace(const QString& path, const QString& scratchPath, const QByteArray& contents,
+bool replace(const In& in, const QString& name, const QString& scratch, const QByteArray& contents,
              const QString& shown, QString* error, bool* scratchRefused)
 {
-    int fd;
-    int e = openCode(scratchPath, O_RDWR | O_CREAT, &fd);
+    const QByteArray from = native(scratch), to = native(name);
+    const QString scratchPath = in.path(scratch);
+    // A scratch file left by an interrupted run is removed (a link there too, never what it
+    // names), and a new one made that no one else can have opened. The new file keeps the
+    // permissions of the one it replaces, set on the file itself.
+    const int mode = permissionsIn(in, name);
+    int e = ::unlinkat(in.dir, from.constData(), 0) == 0 || errno == ENOENT ? 0 : errno;
+    int fd = -1;
+    if (e == 0 && (e = injected(Op::Open, scratchPath)) == 0) {
+        fd = ::openat(in.dir, from.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                      mode >= 0 ? 0600 : 0644);
+        e = fd < 0 ? errno : 0;
+    }
     *scratchRefused = e == EACCES || e == EPERM;
     if (e == 0) {
-        // The new file keeps the permissions of the one it replaces.
-        if (const int mode = permissions(path); mode >= 0)
+        if (mode >= 0)
             ::fchmod(fd, mode_t(mode));
-        // A scratch file left by an interrupted run is emptied first.
         e = overwrite(fd, scratchPath, contents);
         closeFile(fd);
         if (e != 0)
-            ::unlink(native(scratchPath).constData());
+            ::unlinkat(in.dir, from.constData(), 0);
     }
     // The organiser knows the file being replaced, not its scratch file: the message
     // names the file.
     if (e != 0)
         return failed(error, QStringLiteral("write"), shown, e);
-    if (const int e = injected(Op::Rename, path)) {
-        ::unlink(native(scratchPath).constData());
-        return failed(error, QStringLiteral("replace"), shown, e);
-    }
-    if (::rename(native(scratchPath).constData(), native(path).constData()) != 0) {
-        const int e = errno;
-        ::unlink(native(scratchPath).constData());
+    e = injected(Op::Rename, in.path(name));
+    if (e != 0 || ::renameat(in.dir, from.constData(), in.dir, to.constData()) != 0) {
+        e = e ? e : errno;
+        ::unlinkat(in.dir, from.constData(), 0);
         return failed(error, QStringLiteral("replace"), shown, e);
     }
     // The rename itself is made durable by flushing the folder that holds both names.
-    const QString folder = QFileInfo(path).absolutePath();
+    const QString folder = in.dir == AT_FDCWD ? QFileInfo(name).absolutePath() : in.folder;
     if (injected(Op::SyncDir, folder) == 0) {
-        const int dir = ::open(native(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (dir >= 0) {
+        if (in.dir != AT_FDCWD)
+            ::fsync(in.dir);
+        else if (const int dir =
+                     ::open(native(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+                 dir >= 0) {
             ::fsync(dir);
             ::close(dir);
         }
@@ -278,19 +322,39 @@ bool replace(const QString& path, const QString& scratchPath, const QByteArray& 
     return true;
 }
 
+bool replaceIn(const In& in, const QString& name, const QString& scratch,
+               const QByteArray& contents, QString* error)
+{
+    // The rename would replace a file its owner made read-only: it is refused as a write
+    // into it would be. A link is refused too: replacing it would change what its owner made.
+    const QString path = in.path(name);
+    int fd = -1;
+    int e = injected(Op::Open, path);
+    if (e == 0) {
+        fd = ::openat(in.dir, native(name).constData(),
+                      O_WRONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+        e = fd < 0 ? errno : 0;
+    }
+    closeFile(fd);
+    if (e != 0 && e != ENOENT)
+        return e == ELOOP ? fail(error, linkText(path))
+                          : failed(error, QStringLiteral("write"), path, e);
+    bool scratchRefused;
+    return replace(in, name, scratch, contents, path, error, &scratchRefused);
+}
+
 } // namespace
 
 bool replaceFile(const QString& path, const QString& scratchPath, const QByteArray& contents,
                  QString* error)
 {
-    // The rename would replace a file its owner made read-only: it is refused as a write
-    // into it would be.
-    int fd;
-    if (const int e = openCode(path, O_WRONLY, &fd); e != 0 && e != ENOENT)
-        return failed(error, QStringLiteral("write"), path, e);
-    closeFile(fd);
-    bool scratchRefused;
-    return replace(path, scratchPath, contents, path, error, &scratchRefused);
+    return replaceIn({AT_FDCWD, {}}, path, scratchPath, contents, error);
+}
+
+bool replaceFileIn(int folder, const QString& folderPath, const QString& name,
+                   const QString& scratch, const QByteArray& contents, QString* error)
+{
+    return replaceIn({folder, folderPath}, name, scratch, contents, error);
 }
 
 bool writeDocument(const QString& path, const QByteArray& contents, QString* error)
@@ -314,7 +378,8 @@ bool writeDocument(const QString& path, const QByteArray& contents, QString* err
     for (int i = 1; QFileInfo::exists(scratch); ++i)
         scratch = target + QStringLiteral(".part%1").arg(i);
     bool scratchRefused;
-    const bool replaced = replace(target, scratch, contents, path, error, &scratchRefused);
+    const bool replaced =
+        replace({AT_FDCWD, {}}, target, scratch, contents, path, error, &scratchRefused);
     if (replaced || !scratchRefused)
         return replaced;
     // A folder where only the file itself may be written: it is written in place.
@@ -392,8 +457,17 @@ bool renameFolder(const QString& from, const QString& to, QString* error)
 
 void removeFolder(const QString& path)
 {
+    // A link in the folder's place is removed itself; the folder it names is someone else's.
+    const int dir =
+        ::open(native(path).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (dir < 0) {
+        if (isLink(path))
+            removeFile(path);
+        return;
+    }
     for (const QString& name : QDir(path).entryList(QDir::Files | QDir::Hidden | QDir::System))
-        removeFile(path + u'/' + name);
+        ::unlinkat(dir, native(name).constData(), 0);
+    ::close(dir);
     ::rmdir(native(path).constData());
 }
 

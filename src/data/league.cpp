@@ -62,12 +62,7 @@ bool League::open(const DataDir& dir, Mode mode, QString* error)
     if (!folder.isDir())
         return io::fail(error, QStringLiteral("\"%1\" is not a folder.").arg(dir.path()));
     writable_ = mode == Mode::Work && dir.writable();
-    QByteArray settings;
-    if (!readBytes(LeagueFile::Settings, &settings, &settingsError_)
-        || !LeagueSettings::parse(settings, path(LeagueFile::Settings), &settings_,
-                                  &settingsError_))
-        settingsError_ += QStringLiteral(" The league is used without its settings, and they "
-                                         "are not written over.");
+    readSettings();
     if (mode == Mode::Read)
         return true;
     lock_ = ::open(QFile::encodeName(dir.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -85,13 +80,40 @@ bool League::open(const DataDir& dir, Mode mode, QString* error)
     // (made when absent, never opened for writing here).
     const LeagueFile::Kind made[] = {LeagueFile::Teams, LeagueFile::TestDrivers,
                                      LeagueFile::Entries};
+    // A link in a database's place is left as it is (never made through): reading and
+    // storing say what it is.
     for (const LeagueFile::Kind kind : made) {
-        const int fd = writable_ ? io::openFile(path(kind), O_RDONLY | O_CREAT, error) : 0;
-        if (fd < 0)
-            return false;
+        QString failed;
+        const int fd =
+            writable_ ? io::openFile(path(kind), O_RDONLY | O_CREAT | O_NONBLOCK, &failed) : -1;
+        if (fd < 0 && writable_ && !io::isLink(path(kind)))
+            return io::fail(error, failed);
         io::closeFile(fd);
     }
     return true;
+}
+
+void League::readSettings()
+{
+    QByteArray bytes;
+    settings_ = {};
+    settingsError_.clear();
+    if (!readBytes(LeagueFile::Settings, &bytes, &settingsError_)) {
+        settingsError_ += QStringLiteral(" The league is used without its settings, and they "
+                                         "are not written over.");
+        return;
+    }
+    QStringList errors;
+    settings_ = LeagueSettings::parse(bytes, path(LeagueFile::Settings), &errors);
+    if (!errors.isEmpty())
+        settingsError_ =
+            errors.join(u'\n') + u'\n'
+            + (errors.size() == 1 ? QStringLiteral("Its setting is left unset and the others are "
+                                                   "used; the file is not written over until the "
+                                                   "line is mended in a text editor.")
+                                  : QStringLiteral("Their settings are left unset and the others "
+                                                   "are used; the file is not written over until "
+                                                   "the lines are mended in a text editor."));
 }
 
 QString League::name() const
@@ -119,9 +141,34 @@ QString League::path(const LeagueFile& file) const
                : dir_.file(name);
 }
 
+bool League::readablePath(const QString& path, QString* readable, QString* error) const
+{
+    *readable = path;
+    if (!io::isLink(path))
+        return true;
+    // A link is followed to a file of the folder's own; one naming anything else is not read
+    // (a folder handed over could show, and so publish, any file of the user's).
+    const QString target = QFileInfo(path).canonicalFilePath();
+    const QString folder = QFileInfo(dir_.path()).canonicalFilePath();
+    if (target.isEmpty()) {
+        *readable = QString(); // a link to nothing reads as an absent file
+        return true;
+    }
+    if (!folder.isEmpty() && target.startsWith(folder + u'/')) {
+        *readable = target;
+        return true;
+    }
+    return io::fail(error, QStringLiteral("\"%1\" is a symbolic link to \"%2\", outside the "
+                                          "league's folder: it is not read.")
+                               .arg(path, target));
+}
+
 bool League::readBytes(const LeagueFile& file, QByteArray* bytes, QString* error) const
 {
-    return io::readWholeFile(path(file), bytes, error);
+    QString readable;
+    bytes->clear();
+    return readablePath(path(file), &readable, error)
+           && (readable.isEmpty() || io::readWholeFile(readable, bytes, error));
 }
 
 std::vector<qint64> League::raceFileCounts(LeagueFile::Kind kind) const
@@ -136,7 +183,13 @@ std::vector<qint64> League::raceFileCounts(LeagueFile::Kind kind) const
 
 bool League::openRecords(const LeagueFile& file, RecordFile* records, QString* error) const
 {
-    return records->open(path(file), file.recordLength(), writable_, error);
+    // Worked on, a link is refused when the file opens (RecordFile); viewed, it is read as
+    // readBytes reads it.
+    QString readable;
+    if (!writable_ && !readablePath(path(file), &readable, error))
+        return false;
+    return records->open(writable_ || readable.isEmpty() ? path(file) : readable,
+                         file.recordLength(), writable_, error);
 }
 
 bool League::store(const LeagueFile& file, RecordFile& records, qint64 n, const QByteArray& bytes,

@@ -63,11 +63,13 @@ public:
     bool writable() const { return writable_; }
     // The league's name: its settings' when they give one, else its folder's ("league2026").
     QString name() const;
-    // The settings as read when the league was opened, or as last stored. A settings file
-    // that cannot be read or understood leaves them unset, and settingsError() says why;
-    // such a file is never written over (storeSettings refuses).
+    // The settings as read when the league was opened (or again by readSettings), or as last
+    // stored. A line of the settings file that cannot be read leaves its own setting unset
+    // (a file that cannot be read at all, every one), and settingsError() names every such
+    // line; such a file is never written over (storeSettings refuses) until it is mended.
     const LeagueSettings& settings() const { return settings_; }
     const QString& settingsError() const { return settingsError_; }
+    void readSettings();
     bool storeSettings(const LeagueSettings& settings, QString* error);
     QString path(const LeagueFile& file) const;
 
@@ -116,6 +118,10 @@ signals:
     void changed(int files);
 
 private:
+    // The file to read for path: path itself, or the file a link there names when that lies
+    // in the league's folder (empty for a link to nothing); false, told, for any other link.
+    bool readablePath(const QString& path, QString* readable, QString* error) const;
+
     DataDir dir_;
     bool writable_ = false;
     // The folder itself, held open with an advisory lock on it (no lock file) while the league

@@ -1,9 +1,11 @@
 #include "data/league_settings.h"
 
-#include "data/io.h"
+#include "data/text.h"
+#include "data/types.h"
 
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cmath>
 
 namespace velmora {
@@ -25,46 +27,72 @@ QByteArray LeagueSettings::text() const
     return out.toUtf8();
 }
 
-bool LeagueSettings::parse(const QByteArray& bytes, const QString& path, LeagueSettings* settings,
-                           QString* error)
+namespace {
+
+// What is wrong with a setting's value (empty: nothing), the value taken into `read`.
+QString take(const QString& key, const QString& value, const QString& line, LeagueSettings* read)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8(bytes);
-    if (utf8.hasError())
-        return io::fail(
-            error, QStringLiteral("The league's settings \"%1\" are not UTF-8 text.").arg(path));
+    const bool control = std::any_of(value.begin(), value.end(),
+                                     [](QChar c) { return c.category() == QChar::Other_Control; });
+    // A folder is a path the system takes: not longer than it, no control character.
+    const auto folder = [&value, control](QString* into) {
+        if (value.toUtf8().size() > 4095 || control)
+            return QStringLiteral("names no folder a path can hold");
+        *into = value;
+        return QString();
+    };
+    bool number = false;
+    if (key == u"name") {
+        if (value.size() > TextFieldLength || control)
+            return QStringLiteral("gives no name of at most %1 characters without control "
+                                  "characters")
+                .arg(TextFieldLength);
+        read->name = value;
+    } else if (key == u"budget") {
+        const double budget = value.toDouble(&number);
+        if (!number || !std::isfinite(budget) || budget <= 0)
+            return QStringLiteral("gives no budget above 0");
+        read->budget = budget;
+    } else if (key == u"site") {
+        return folder(&read->site);
+    } else if (key == u"top") {
+        const int top = value.toInt(&number);
+        if (!number || top < 0)
+            return QStringLiteral("gives no number of owners, 0 or more");
+        read->top = top;
+    } else if (key == u"history") {
+        return folder(&read->history);
+    } else {
+        read->others << line;
+    }
+    return {};
+}
+
+} // namespace
+
+LeagueSettings LeagueSettings::parse(const QByteArray& bytes, const QString& path,
+                                     QStringList* errors)
+{
     LeagueSettings read;
-    const QStringList lines = text.split(u'\n');
+    const QList<QByteArray> lines = bytes.split('\n');
     for (qsizetype n = 0; n < lines.size(); ++n) {
-        const QString line = lines[n].endsWith(u'\r') ? lines[n].chopped(1) : lines[n];
-        if (line.trimmed().isEmpty() || line.startsWith(u'#'))
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        QString line = utf8(lines[n]);
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        if (!utf8.hasError() && (line.trimmed().isEmpty() || line.startsWith(u'#')))
             continue;
         const qsizetype is = line.indexOf(u'=');
-        const QString key = line.left(is).trimmed(), value = line.mid(is + 1).trimmed();
-        bool number = is > 0;
-        if (key == u"name")
-            read.name = value;
-        else if (key == u"budget") {
-            const double budget = value.toDouble(&number);
-            number = number && std::isfinite(budget) && budget > 0;
-            read.budget = budget;
-        } else if (key == u"site")
-            read.site = value;
-        else if (key == u"top") {
-            read.top = value.toInt(&number);
-            number = number && *read.top >= 0;
-        } else if (key == u"history")
-            read.history = value;
-        else
-            read.others << line;
-        if (!number)
-            return io::fail(error, QStringLiteral("Line %1 of the league's settings \"%2\" is "
-                                                  "not understood: \"%3\".")
-                                       .arg(n + 1)
-                                       .arg(path, line));
+        const QString wrong =
+            utf8.hasError() ? QStringLiteral("is not UTF-8 text")
+            : is <= 0       ? QStringLiteral("is not understood")
+                      : take(line.left(is).trimmed(), line.mid(is + 1).trimmed(), line, &read);
+        if (!wrong.isEmpty())
+            errors->append(QStringLiteral("Line %1 of the league's settings \"%2\" %3: \"%4\".")
+                               .arg(n + 1)
+                               .arg(path, wrong, quotedText(line)));
     }
-    *settings = std::move(read);
-    return true;
+    return read;
 }
 
 } // namespace velmora

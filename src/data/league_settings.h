@@ -21,10 +21,11 @@ struct LeagueSettings {
     QStringList others;
 
     QByteArray text() const;
-    // False, with the line and what is wrong with it in *error, when the bytes are not such
-    // a file; `path` names it.
-    static bool parse(const QByteArray& bytes, const QString& path, LeagueSettings* settings,
-                      QString* error);
+    // The settings the bytes give, line by line: a line that cannot be read (not UTF-8, a
+    // value that is not one, a name longer than a record's 80 characters, a folder longer
+    // than a path may be) leaves its own setting unset and is told in *errors, by its number
+    // (`path` names the file), the line quoted short and without control characters.
+    static LeagueSettings parse(const QByteArray& bytes, const QString& path, QStringList* errors);
     friend bool operator==(const LeagueSettings&, const LeagueSettings&) = default;
 };
 

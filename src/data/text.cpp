@@ -240,4 +240,27 @@ qint64 recordNumber(const QString& text)
     return static_cast<qint64>(std::clamp(n, -limit, limit));
 }
 
+QString quotedText(const QString& text, qsizetype most)
+{
+    QString out;
+    qsizetype shown = 0;
+    for (const QChar c : text) {
+        if (most >= 0 && shown++ == most)
+            return out + u'\u2026';
+        const char16_t u = c.unicode();
+        const bool control = (u < 0x20 && u != u'\n' && u != u'\t') || (u >= 0x7F && u < 0xA0)
+                             || (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
+        if (!control) {
+            out += c;
+            continue;
+        }
+        constexpr char16_t kHex[] = u"0123456789ABCDEF";
+        const int digits = u < 0x100 ? 2 : 4;
+        out += u < 0x100 ? u"\\x" : u"\\u";
+        for (int d = digits; d-- > 0;)
+            out += QChar(kHex[(u >> (4 * d)) & 15]);
+    }
+    return out;
+}
+
 } // namespace velmora

@@ -40,4 +40,14 @@ QString recordNumberText(qint64 number);
 // Reads a current-record text back: the number it begins with, rounded half to even.
 qint64 recordNumber(const QString& text);
 
+// A text from a file as a message quotes it: control characters (and those that turn the
+// writing direction) written as \xHH or \uHHHH, so that nothing a file holds reaches a
+// terminal raw; cut after `most` characters with an ellipsis.
+QString quotedText(const QString& text, qsizetype most = 60);
+// The same, whole: what a command-line program prints of a message.
+inline QString terminalText(const QString& text)
+{
+    return quotedText(text, -1);
+}
+
 } // namespace velmora

@@ -211,19 +211,69 @@ private slots:
         QCOMPARE(readBytes(ini), "name=Kent \xc2\xa3 League\nbudget=0.5\nsite=/srv/site\ntop=5\n"
                                  "later=1\n");
         QVERIFY(openLeague(d.dir(), League::Mode::Read)->settings() == s);
-        for (const QByteArray bad :
-             {"name=a\nbudget=0\n", "top=x\n", "top=-1\n", "name\n", "name=\xff\n"}) {
+        // A line that cannot be read costs its own setting only: told by its number, quoted short
+        // and without control characters (a name too long for a title, a terminal's escape);
+        // the file is not written over until it is mended.
+        const QByteArray huge = "name=" + QByteArray(17 << 20, 'x') + '\n';
+        const QList<QByteArray> bads = {"budget=0\n",  "top=x\n",       "name\n",
+                                        "name=\xff\n", "site=/a\x01\n", "name=\x1b]0;x\x07\n",
+                                        huge};
+        const QStringList saids = {"no budget", "\"top=x\"",        "understood",
+                                   "UTF-8",     "\"site=/a\\x01\"", "\"name=\\x1B]0;x\\x07\"",
+                                   "at most 80"};
+        for (qsizetype k = 0; k < bads.size(); ++k) {
+            const QByteArray& bad = bads[k];
+            const QString& said = saids[k];
             league.reset();
-            writeBytes(ini, bad);
+            writeBytes(ini, "top=3\n" + bad);
             league = openLeague(d.dir());
             QCOMPARE(league->name(), QFileInfo(d.dir().path()).fileName());
+            QCOMPARE(league->settings().top, 3);
             QVERIFY(!league->storeSettings(s, &error));
-            const QByteArray line = "Line " + QByteArray::number(bad.count('\n')); // the last
-            QVERIFY2(error.contains(ini) && error.contains(bad.endsWith("\xff\n") ? "UTF-8" : line)
+            QVERIFY2(error.startsWith("Line 2 of the league's settings \"" + ini)
+                         && error.contains(said) && error.size() < 400
                          && error == league->settingsError(),
                      qPrintable(error));
-            QCOMPARE(readBytes(ini), bad);
+            QCOMPARE(readBytes(ini), "top=3\n" + bad);
         }
+    }
+
+    // A league handed over may hold links: a scratch file's is never written through, a
+    // database's never made through, a race file's outside the folder neither read nor written,
+    // one inside read for viewing only. Nothing outside changes.
+    void linksInTheLeague()
+    {
+        TempData d, outside;
+        writeSeason(d.dir());
+        const QString mine = outside.path("mine"), spa = d.dir().raceTeams("Spa");
+        writeBytes(mine, "mine");
+        ::chmod(QFile::encodeName(mine).constData(), 0600);
+        for (const auto& [link, target] : {std::pair(d.dir().scratch(), mine),
+                                           {d.dir().testDrivers(), outside.path("none")},
+                                           {d.dir().raceTeams("Imola"), mine},
+                                           {spa, d.dir().raceTeams("Monza")}}) {
+            QFile::remove(link);
+            QVERIFY(QFile::link(target, link));
+        }
+        auto league = openLeague(d.dir());
+        QString error;
+        QVERIFY2(league->orderEntries(LeagueOrder::ByOwner, &error), qPrintable(error));
+        QVERIFY(!QFileInfo(d.dir().entries()).isSymLink());
+        QByteArray bytes;
+        QVERIFY(!league->readBytes({LeagueFile::RaceTeams, "Imola"}, &bytes, &error));
+        QVERIFY2(error.contains("outside the league's folder"), qPrintable(error));
+        RecordFile file;
+        QVERIFY(!league->openRecords({LeagueFile::RaceTeams, "Spa"}, &file, &error));
+        QCOMPARE(error, io::linkText(spa));
+        QVERIFY(!league->replace({{LeagueFile::TestDrivers, "x"}}, &error));
+        QCOMPARE(error, io::linkText(d.dir().testDrivers()));
+        league.reset();
+        QVERIFY(openLeague(d.dir(), League::Mode::Read)
+                    ->openRecords({LeagueFile::RaceTeams, "Spa"}, &file, &error));
+        QCOMPARE(file.count(), 3);
+        QCOMPARE(QDir(outside.dir().path()).entryList(QDir::Files), QStringList("mine"));
+        QCOMPARE(readBytes(mine), "mine");
+        QCOMPARE(QFileInfo(mine).permissions() & QFile::ReadGroup, QFile::Permissions());
     }
 
     // The next season from the last, its folder read only: scores 0 with names and prices kept,
