@@ -432,22 +432,57 @@ void MainWindow::startNewSeason()
 
 void MainWindow::publishSite()
 {
-    QString site = siteFolder(*league_);
+    PublishOptions options = publishOptions(*league_);
+    options.wait = 10000; // a script's publication into the site, waited for with the hourglass
+    const QString league = league_->dir().path();
     const bool keeps = league_->writable() && league_->settingsError().isEmpty();
+    QString site = keeps ? siteFolder(*league_) : QString();
     QString error;
-    if (site.isEmpty() || !keeps) {
-        site = FolderDialog::getFolder(this, QStringLiteral("Publish Season to"), site);
+    // A site the settings name (a league may come from someone else) is used where it may go
+    // and once this user has said so on this machine.
+    if (const QString refused =
+            site.isEmpty() ? QString() : siteRefusal(site, *league_, options.history);
+        !refused.isEmpty()) {
+        Messages::error(this, refused);
+        site.clear();
+    } else if (!site.isEmpty() && !siteConfirmed(league, site)) {
+        switch (Messages::ask(this,
+                              QStringLiteral("The league's settings publish its season into "
+                                             "this folder:\n\n%1\n\nVelmora writes its pages "
+                                             "there, replacing those it wrote before. Publish "
+                                             "there?")
+                                  .arg(resolvedFolder(site)),
+                              QStringLiteral("&Publish There"),
+                              QStringLiteral("&Choose Another..."))) {
+        case Messages::Answer::Store:
+            if (!confirmSite(league, site, &error))
+                return Messages::error(this, error);
+            break;
+        case Messages::Answer::Discard:
+            site.clear();
+            break;
+        case Messages::Answer::GoBack:
+            return;
+        }
+    }
+    if (site.isEmpty()) {
+        site = FolderDialog::getFolder(this, QStringLiteral("Publish Season to"),
+                                       siteFolder(*league_));
         if (site.isEmpty())
             return;
+        if (const QString refused = siteRefusal(site, *league_, options.history);
+            !refused.isEmpty())
+            return Messages::error(this, refused);
         LeagueSettings settings = league_->settings();
         settings.site = site;
-        if (keeps && !league_->storeSettings(settings, &error))
+        if (keeps
+            && (!league_->storeSettings(settings, &error) || !confirmSite(league, site, &error)))
             return Messages::error(this, error);
     }
     bool published;
     {
         BusyCursor busy;
-        published = publishSeason(*league_, site, publishOptions(*league_), &error);
+        published = publishSeason(*league_, site, options, &error);
     }
     if (!published)
         return Messages::error(this, error);

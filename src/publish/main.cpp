@@ -1,3 +1,4 @@
+#include "data/text.h"
 #include "data/version.h"
 #include "publish/league_options.h"
 #include "publish/publish.h"
@@ -14,7 +15,8 @@ namespace {
 // A mistake in the command line: said with a pointer to --help, status 2 as usual.
 int usage(const QString& text)
 {
-    std::fprintf(stderr, "velmora-publish: %s\nTry 'velmora-publish --help'.\n", qPrintable(text));
+    std::fprintf(stderr, "velmora-publish: %s\nTry 'velmora-publish --help'.\n",
+                 qPrintable(velmora::terminalText(text)));
     return 2;
 }
 
@@ -93,7 +95,8 @@ int main(int argc, char* argv[])
             // What the command line does not say, the league's settings may; settings that
             // cannot be read are said, and the league published without them.
             if (!league.settingsError().isEmpty())
-                std::fprintf(stderr, "velmora-publish: %s\n", qPrintable(league.settingsError()));
+                std::fprintf(stderr, "velmora-publish: %s\n",
+                             qPrintable(velmora::terminalText(league.settingsError())));
             options = velmora::publishOptions(league);
             if (parser.isSet(title))
                 options.title = parser.value(title);
@@ -127,6 +130,6 @@ int main(int argc, char* argv[])
     } catch (const std::bad_alloc&) {
         error = QStringLiteral("There was not enough memory to publish the league.");
     }
-    std::fprintf(stderr, "velmora-publish: %s\n", qPrintable(error));
+    std::fprintf(stderr, "velmora-publish: %s\n", qPrintable(velmora::terminalText(error)));
     return 1;
 }

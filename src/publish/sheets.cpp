@@ -7,14 +7,19 @@ namespace velmora {
 namespace {
 
 // RFC 4180 rows: fields separated by commas, rows ended by CR LF; a field holding a comma,
-// a quote or a line end is quoted, its quotes doubled.
+// a quote or a line end is quoted, its quotes doubled. A text a spreadsheet would take for a
+// formula (it begins with = + - @, a tab or a carriage return: an owner named
+// "=HYPERLINK(...)") gets a leading apostrophe, which keeps it text, and is quoted.
 class Csv {
 public:
     void field(const QString& text)
     {
         separate();
-        const QByteArray bytes = text.toUtf8();
-        if (!bytes.contains(',') && !bytes.contains('"') && !bytes.contains('\r')
+        static const QByteArray formula = "=+-@\t\r";
+        const bool neutralised = !text.isEmpty() && text[0].unicode() < 0x80
+                                 && formula.contains(char(text[0].unicode()));
+        const QByteArray bytes = (neutralised ? u'\'' + text : text).toUtf8();
+        if (!neutralised && !bytes.contains(',') && !bytes.contains('"') && !bytes.contains('\r')
             && !bytes.contains('\n')) {
             out_ += bytes;
             return;

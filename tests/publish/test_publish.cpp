@@ -19,6 +19,8 @@
 #include <QXmlStreamReader>
 
 #include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
 
 using namespace velmora;
 using namespace velmora::test;
@@ -112,6 +114,9 @@ private slots:
     void ownerAddress_data();
     void ownerAddress();
     void corrections();
+    void handedOver_data();
+    void handedOver();
+    void publicationsAtOnce();
     void commandLine_data();
     void commandLine();
     void inTheBrowser();
@@ -273,7 +278,7 @@ void TestPublish::figures()
 
 // An owner and a race named with markup, a comma, code-page letters or a control character
 // show as typed (the control character as U+FFFD); in the spreadsheet the field is quoted
-// where it must be.
+// where it must be, and one a spreadsheet would run as a formula is kept text by an apostrophe.
 void TestPublish::textsAsTyped_data()
 {
     const auto row = columns<QString, QString, QString>("typed", "shown", "csv");
@@ -281,6 +286,11 @@ void TestPublish::textsAsTyped_data()
     row("comma", "Smith, J.", "Smith, J.", "\"Smith, J.\"");
     row("code page", "Zo\u00eb \u20ac", "Zo\u00eb \u20ac", "Zo\u00eb \u20ac");
     row("control", "A\u0001B", "A\uFFFDB", "A\uFFFDB");
+    row("formula", "=HYPERLINK(\"x\",\"c\")", "=HYPERLINK(\"x\",\"c\")",
+        "\"'=HYPERLINK(\"\"x\"\",\"\"c\"\")\"");
+    row("command", "=cmd|' -C calc'!A0", "=cmd|' -C calc'!A0", "\"'=cmd|' -C calc'!A0\"");
+    for (const char* lead : {"@SUM(1+1)", "+cmd", "-2+3"})
+        row(lead, lead, lead, QStringLiteral("\"'%1\"").arg(lead));
 }
 
 void TestPublish::textsAsTyped()
@@ -337,7 +347,7 @@ void TestPublish::filesReplacedWhole()
              (QStringList{"components.csv", "index.html", "published.txt", "standings.csv"}));
     writeRecords(d.dir().calendar(), std::vector<RaceName>{{"Imola"}});
     io::setFaultHook([](io::Op op, const QString& path) {
-        return op == io::Op::Write && path.endsWith(QLatin1String("index.html.part")) ? ENOSPC : 0;
+        return op == io::Op::Write && path.contains(QLatin1String("/index.html.")) ? ENOSPC : 0;
     });
     QVERIFY(!publishSeason(*openLeague(d.dir(), League::Mode::Read), out.dir().path(), {}, &error));
     io::setFaultHook({});
@@ -451,6 +461,99 @@ void TestPublish::corrections()
     QCOMPARE(publish(), four);
 }
 
+// A league or site from someone else: a site where the settings (or --out) put it is refused in
+// the league, above it, at home or in the system's folders; links in the site or the league are
+// never written through (scratch files a run left are removed, links and all). Nothing outside
+// the folders changes: P/outside/mine is a file of the user's.
+void TestPublish::handedOver_data()
+{
+    const auto row = columns<QString, QStringList, QString>("site", "links", "said");
+    row("above the league", "P", {}, "holds the data folder");
+    row("the league", "P/league", {}, "the data folder");
+    row("in the league", "P/league/site", {}, "the data folder");
+    row("home, through a link", "P/to-home/.", {"P/to-home=P/home"}, "your home folder");
+    row("a folder of the system's", "/etc", {}, "folder of the system's");
+    row("owners/ a link", "P/site", {"P/site/owners=P/outside"}, "P/site/owners\" is a symbolic");
+    row("a page a link", "P/site", {"P/site/index.html=P/outside/mine"}, "index.html\" is a");
+    row("the memory a link", "P/site", {"P/site/published.txt=P/outside/mine"}, "txt\" is a");
+    row("a race file a link", "P/site", {"P/league/Monza.tmr=P/outside/mine"}, "outside the");
+    row("scratch files links", "P/site",
+        {"P/site/index.html.part=P/outside/mine", "P/site/published.txt.9.part=P/outside/mine",
+         "P/site/owners/scratch-0.part=P/outside/mine"},
+        "");
+}
+
+void TestPublish::handedOver()
+{
+    auto [site, links, said] = fetch<QString, QStringList, QString>("site", "links", "said");
+    TempData p;
+    for (const char* folder : {"league", "home", "outside", "site/owners"})
+        QDir().mkpath(p.path(folder));
+    qputenv("HOME", QFile::encodeName(p.path("home")));
+    writeSeason(DataDir(p.path("league")));
+    writeBytes(p.path("outside/mine"), "mine");
+    for (const QString& link : links.replaceInStrings("P", p.dir().path())) {
+        QDir().rmdir(link.section(u'=', 0, 0)), QFile::remove(link.section(u'=', 0, 0));
+        QVERIFY(QFile::link(link.section(u'=', 1), link.section(u'=', 0, 0)));
+    }
+    const auto around = [&p] { // the files around the site, and the user's
+        QList<FolderState> states;
+        for (const char* folder : {"", "league", "home", "outside"})
+            states << folderState(DataDir(p.path(folder)));
+        return states;
+    };
+    const auto before = around();
+    QString error;
+    QCOMPARE(publishSeason(*openLeague(DataDir(p.path("league")), League::Mode::Read),
+                           site.replace("P", p.dir().path()), {}, &error),
+             said.isEmpty());
+    QVERIFY2(error.contains(said.replace("P", p.dir().path())), qPrintable(error));
+    QCOMPARE(around(), before);
+    QCOMPARE(QFileInfo(p.path("site/index.html")).isFile()
+                 && !QFileInfo(p.path("site/index.html")).isSymLink(),
+             said.isEmpty());
+    QCOMPARE(QDir(p.path("site")).entryList({"*.part"}, QDir::System), QStringList());
+}
+
+// Two publications into one site at once, twenty times (two leagues, their owners named apart):
+// each waits for the other, both succeed, and every page is whole and its own owner's. One under
+// way is waited for as long as the options say, then told.
+void TestPublish::publicationsAtOnce()
+{
+    TempData a, b, out;
+    writeSeason(a.dir());
+    writeSeason(b.dir());
+    auto entries = readRecords<EntryRecord>(b.dir().entries());
+    for (EntryRecord& e : entries)
+        e.Owner = "zz" + displayText(e.Owner);
+    writeRecords(b.dir().entries(), entries);
+    for (int round = 0; round < 20; ++round) {
+        QProcess runs[2];
+        for (int k = 0; k < 2; ++k)
+            runs[k].start(VELMORA_PUBLISH,
+                          {"--data", (k ? b : a).dir().path(), "--out", out.dir().path()});
+        for (QProcess& run : runs)
+            QVERIFY(run.waitForFinished(60000) && run.exitCode() == 0);
+        for (QDirIterator it(out.dir().path(), {"*.html"}, QDir::Files,
+                             QDirIterator::Subdirectories);
+             it.hasNext();) {
+            const Parts shown = page(it.next());
+            QVERIFY(!shown.contains("error")
+                    && (it.fileName() == u"index.html"
+                        || it.fileName().startsWith(shown["h1"].value(0).toLower() + u'-')));
+        }
+    }
+    const int site = ::open(QFile::encodeName(out.dir().path()).constData(), O_RDONLY);
+    ::flock(site, LOCK_EX);
+    QString error;
+    PublishOptions options;
+    options.wait = 50;
+    QVERIFY(!publishSeason(*openLeague(a.dir(), League::Mode::Read), out.dir().path(), options,
+                           &error));
+    ::close(site);
+    QVERIFY2(error.startsWith("Another publication into \"" + out.dir().path()), qPrintable(error));
+}
+
 // What the program says, on either channel. DATA is a season's folder, BROKEN one whose
 // teams.tro cannot be read, OUT an empty folder for the site (and a folder with no league).
 // The data folder is never written.
@@ -471,7 +574,10 @@ void TestPublish::commandLine_data()
     row("unreadable file", {"--data", "BROKEN", "--out", "OUT"}, 1, "teams.tro\": Is a directory");
     row("output is a file", {"--data", "DATA", "--out", "DATA/teams.tro"}, 1, "not a folder");
     row("output is the data folder", {"--data", "DATA", "--out", "DATA/."}, 1, "data folder");
-    row("output cannot be made", {"--data", "DATA", "--out", "/proc/velmora"}, 1, "create the");
+    row("output cannot be made", {"--data", "DATA", "--out", "OUT/bad/published.txt/x"}, 1,
+        "create the");
+    row("control characters escaped", {"--data", "DATA/\x1b[2J", "--out", "OUT"}, 1,
+        "DATA/\\x1B[2J\" does not exist");
     // EARLIER is an earlier season's folder; OUT/bad holds a memory of what was published that
     // this program did not write, OUT/short one that ends before its last part, OUT/odd one that
     // is a folder, OUT/stuck a folder named as an owner's page, OUT/full a folder where the index
@@ -632,6 +738,22 @@ void TestPublish::fromTheMenu()
     QDir(out.path("menu")).removeRecursively();
     QCOMPARE(runProgram(VELMORA_PUBLISH, {"--data", data.dir().path()}, {}).first, 0);
     QVERIFY(QFile::exists(out.path("menu/index.html")));
+    // A site the settings name (a league from someone else) is asked about, shown in full, once
+    // on this machine; Go Back publishes nothing.
+    writeBytes(data.path("league.ini"), "site=" + QFile::encodeName(out.path("x/../given")));
+    main = std::make_unique<MainWindow>(openLeague(data.dir()));
+    for (const auto answer :
+         {Messages::Answer::GoBack, Messages::Answer::Store, Messages::Answer::GoBack}) {
+        Messages::setNextAnswer(answer);
+        trigger(main.get(), "File_Publish");
+        QCOMPARE(QFile::exists(out.path("given/index.html")),
+                 answer != Messages::Answer::GoBack || Messages::asked().size() > 1);
+    }
+    main.reset();
+    const QString question = "The league's settings publish its season into this folder:\n\n"
+                             + out.path("given") + "\n\nVelmora writes its pages";
+    QCOMPARE(Messages::asked().filter(question).size(), 2);
+    QCOMPARE(std::exchange(Messages::asked(), {}).size(), 4);
     writeBytes(data.path("league.ini"), "top=x\n"); // told, and published without them
     const auto [status, said] =
         runProgram(VELMORA_PUBLISH, {"--data", data.dir().path(), "--out", out.path("cli")}, {});
