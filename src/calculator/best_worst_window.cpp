@@ -5,11 +5,66 @@
 #include "toolkit/dialogs.h"
 #include "toolkit/twips.h"
 
+#include <QEventLoop>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QTimer>
+
+#include <atomic>
+#include <new>
+#include <optional>
+#include <thread>
 
 namespace velmora {
+
+namespace {
+
+// Above so many team records the search may take more than a few seconds, and much memory.
+constexpr std::size_t LargeSearch = 3000;
+
+// The search on a thread of its own, the window's thread drawing meanwhile: a moment later
+// (keys and clicks held back until then), a box whose Stop ends it. Nothing, when stopped.
+std::optional<BestWorst> searchAside(QWidget* parent, const std::vector<TeamRecord>& teams,
+                                     double budget)
+{
+    std::atomic<bool> stop{false}, done{false}, outOfMemory{false};
+    BestWorst found;
+    std::thread worker([&] {
+        try {
+            found = searchBestWorst(teams, budget, &stop);
+        } catch (const std::bad_alloc&) {
+            outOfMemory = true;
+        }
+        done = true;
+    });
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done)
+            loop.quit();
+    });
+    poll.start(10);
+    QTimer::singleShot(300, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (!done) {
+        QProgressDialog progress(QStringLiteral("Looking through every team the budget buys..."),
+                                 QStringLiteral("&Stop"), 0, 0, parent);
+        progress.setObjectName(QStringLiteral("Searching"));
+        progress.setWindowTitle(QStringLiteral("Calculate Best/Worst Team"));
+        progress.setWindowModality(Qt::ApplicationModal);
+        QObject::connect(&progress, &QProgressDialog::canceled, &loop, [&] { stop = true; });
+        progress.show();
+        loop.exec();
+    }
+    worker.join();
+    if (outOfMemory)
+        throw std::bad_alloc();
+    return stop ? std::nullopt : std::optional(found);
+}
+
+} // namespace
 
 BestWorstWindow::BestWorstWindow(const League& league, const QString& budgetText, QWidget* parent)
     : FixedWindow(parent, "Calculator", QStringLiteral("Calculate Best/Worst Team"), 9030, 3270),
@@ -64,7 +119,18 @@ bool BestWorstWindow::search(const QString& budgetText)
         Messages::error(this, error);
         return false;
     }
-    const BestWorst found = searchBestWorst(teams, readNumber(budgetText));
+    if (teams.size() > LargeSearch
+        && !Messages::offer(this,
+                            QStringLiteral("The team database holds %1 team records: looking "
+                                           "through every team they make may take minutes and "
+                                           "much memory. Search anyway?")
+                                .arg(teams.size()),
+                            QStringLiteral("&Search Anyway")))
+        return false;
+    const std::optional<BestWorst> searched = searchAside(this, teams, readNumber(budgetText));
+    if (!searched)
+        return true; // stopped: the boxes stay empty
+    const BestWorst& found = *searched;
     // Names are shown as they lie in the record, trailing blanks and all, from their start.
     auto fill = [&teams](const TeamPick& found, const std::array<QLineEdit*, 6>& boxes) {
         const auto picks = found.picks();

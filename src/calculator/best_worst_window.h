@@ -19,8 +19,10 @@ public:
     // budgetText: the budget as typed, read by the number-reading rule.
     BestWorstWindow(const League& league, const QString& budgetText, QWidget* parent = nullptr);
 
-    // Searches again for the budget the text begins with; false, with the reason told, when
-    // the team database cannot be read (the boxes are then empty).
+    // Searches again for the budget the text begins with, on a thread of its own (a box with
+    // Stop shows when it takes a while); false, with the reason told, when the team database
+    // cannot be read, or the organiser chose not to search one too large for a quick search
+    // (the boxes are then empty).
     bool search(const QString& budgetText);
 
 public slots:

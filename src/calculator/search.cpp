@@ -20,7 +20,9 @@ namespace velmora {
 //   of price; with the highest and lowest score of every such prefix ready, a binary
 //   search gives the row's exact best and worst, and only rows that improve on the
 //   results so far are visited one team at a time.
-// A NaN or infinite price breaks the ordering argument; the price bounds are then off.
+// A price that is no number or infinite is taken as +infinity: such a component is beyond
+// every budget (as is a team whose price adds up beyond the largest float), and the ordering
+// argument holds for every price.
 
 namespace {
 
@@ -30,10 +32,6 @@ constexpr float kInfinity = std::numeric_limits<float>::infinity();
 // p > budget exactly when p > floatCeiling(budget), so the loops compare floats only.
 float floatCeiling(double budget)
 {
-    if (std::isnan(budget))
-        return std::numeric_limits<float>::quiet_NaN();
-    if (budget == HUGE_VAL)
-        return kInfinity;
     if (budget >= FLT_MAX)
         return FLT_MAX;
     if (budget < -FLT_MAX)
@@ -64,7 +62,8 @@ struct Column {
         price.reserve(n);
         score.reserve(n);
         for (const TeamRecord& t : teams) {
-            price.push_back((t.*slot).Price);
+            const float p = (t.*slot).Price;
+            price.push_back(std::isfinite(p) ? p : kInfinity);
             score.push_back((t.*slot).Score);
         }
         tailMax.assign(n + 1, INT_MIN / 4);
@@ -75,17 +74,15 @@ struct Column {
         }
     }
 
-    bool finite() const
-    {
-        return std::all_of(price.begin(), price.end(), [](float p) { return std::isfinite(p); });
-    }
-
-    void sortTails()
+    // False when stopped on the way.
+    bool sortTails(const std::atomic<bool>* stop)
     {
         const int n = static_cast<int>(price.size());
         sortedStart.assign(n + 1, 0);
         std::vector<int> order;
         for (int from = 0; from < n; ++from) {
+            if (stop && stop->load(std::memory_order_relaxed))
+                return false;
             sortedStart[from] = static_cast<int>(sortedPrice.size());
             order.resize(n - from);
             std::iota(order.begin(), order.end(), from);
@@ -101,6 +98,7 @@ struct Column {
             }
         }
         sortedStart[n] = static_cast<int>(sortedPrice.size());
+        return true;
     }
 
     // How many drivers of tail `from` keep base + their price within the ceiling: the
@@ -111,7 +109,7 @@ struct Column {
         int lo = 0, hi = sortedStart[from + 1] - sortedStart[from];
         while (lo < hi) {
             const int mid = (lo + hi) / 2;
-            if (base + p[mid] > ceiling)
+            if (!(base + p[mid] <= ceiling)) // a NaN sum (-inf + inf) is beyond it too
                 hi = mid;
             else
                 lo = mid + 1;
@@ -131,19 +129,18 @@ struct Pass {
 
 } // namespace
 
-BestWorst searchBestWorst(const std::vector<TeamRecord>& teams, double budget)
+BestWorst searchBestWorst(const std::vector<TeamRecord>& teams, double budget,
+                          const std::atomic<bool>* stop)
 {
     const int n = static_cast<int>(teams.size());
     const Column team(teams, &TeamRecord::Team), engine(teams, &TeamRecord::Engine);
     Column driver1(teams, &TeamRecord::Driver1), driver2(teams, &TeamRecord::Driver2);
     const float ceiling = floatCeiling(budget);
 
-    const bool priceBounds = team.finite() && engine.finite() && driver1.finite()
-                             && driver2.finite() && !std::isnan(ceiling);
-    if (priceBounds) {
-        driver1.sortTails();
-        driver2.sortTails();
-    }
+    if (std::isnan(budget))
+        return {}; // no team is within a budget that is no number
+    if (!driver1.sortTails(stop) || !driver2.sortTails(stop))
+        return {};
 
     // Sums of the team and engine of every (i, j), computed once for all three passes.
     std::vector<float> teamEnginePrice(std::size_t(n) * n);
@@ -168,25 +165,26 @@ BestWorst searchBestWorst(const std::vector<TeamRecord>& teams, double budget)
             continue;
         // Bounds over every pair of drivers of the pass, for passing over whole blocks.
         int pairMax = INT_MIN / 2, pairMin = INT_MAX / 2;
-        float aMinPrice = kInfinity, bMinPrice = kInfinity;
+        float aMinPrice = kInfinity;
         for (int k = 0; k < kEnd; ++k) {
             const int from = pass.laterOnly ? k + 1 : 0;
             pairMax = std::max(pairMax, a.score[k] + b.tailMax[from]);
             pairMin = std::min(pairMin, a.score[k] + b.tailMin[from]);
             aMinPrice = std::min(aMinPrice, a.price[k]);
         }
-        if (priceBounds)
-            bMinPrice = b.sortedPrice[b.sortedStart[pass.laterOnly ? 1 : 0]];
+        const float bMinPrice = b.sortedPrice[b.sortedStart[pass.laterOnly ? 1 : 0]];
         const float* bPrice = b.price.data();
         const int* bScore = b.score.data();
 
         for (int i = 0; i < n; ++i) {
+            if (stop && stop->load(std::memory_order_relaxed))
+                return {};
             for (int j = 0; j < n; ++j) {
                 const int s0 = teamEngineScore[std::size_t(i) * n + j];
                 if (s0 + pairMax <= best && s0 + pairMin >= worst)
                     continue;
                 const float p0 = teamEnginePrice[std::size_t(i) * n + j];
-                if (priceBounds && (p0 + aMinPrice) + bMinPrice > ceiling)
+                if ((p0 + aMinPrice) + bMinPrice > ceiling)
                     continue;
                 for (int k = 0; k < kEnd; ++k) {
                     const int from = pass.laterOnly ? k + 1 : 0;
@@ -194,19 +192,17 @@ BestWorst searchBestWorst(const std::vector<TeamRecord>& teams, double budget)
                     if (sk + b.tailMax[from] <= best && sk + b.tailMin[from] >= worst)
                         continue;
                     const float pk = p0 + a.price[k];
-                    if (priceBounds) {
-                        const int m = b.affordable(from, pk, ceiling);
-                        if (m == 0)
-                            continue;
-                        const int last = b.sortedStart[from] + m - 1;
-                        if (sk + b.prefixMax[last] <= best && sk + b.prefixMin[last] >= worst)
-                            continue;
-                    }
+                    const int m = b.affordable(from, pk, ceiling);
+                    if (m == 0)
+                        continue;
+                    const int last = b.sortedStart[from] + m - 1;
+                    if (sk + b.prefixMax[last] <= best && sk + b.prefixMin[last] >= worst)
+                        continue;
                     for (int l = from; l < n; ++l) {
                         const float price = pk + bPrice[l];
                         const int score = sk + bScore[l];
                         // One rarely taken branch per team keeps this loop short.
-                        const bool affordable = !(price > ceiling);
+                        const bool affordable = price <= ceiling;
                         if (affordable & ((score > best) | (score < worst))) [[unlikely]] {
                             const TeamPick pick{i,     j,    2 * k + pass.aSlot, 2 * l + pass.bSlot,
                                                 price, score};

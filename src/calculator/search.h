@@ -3,6 +3,7 @@
 #include "data/types.h"
 
 #include <array>
+#include <atomic>
 #include <optional>
 #include <vector>
 
@@ -43,10 +44,14 @@ struct BestWorst {
 //   1. for i, j, k, l in 0..n-1:         Driver1 of k with Driver2 of l (k == l included);
 //   2. for i, j, k in 0..n-2, l in k+1..: Driver1 of k with Driver1 of l;
 //   3. the same with Driver2 of k and Driver2 of l.
-// A team costing more than the budget is left out (one costing exactly the budget is in);
+// A team costing more than the budget is left out (one costing exactly the budget is in), and
+// so is one with a price that is no number or infinite, or whose price adds up beyond the
+// largest float;
 // among teams with equal scores the one met first wins, for the best and the worst alike.
 // The result is the same as that plain visit's; the search only skips rows of it that
 // cannot change the outcome.
-BestWorst searchBestWorst(const std::vector<TeamRecord>& teams, double budget);
+// Once *stop is set (from another thread), it ends soon with nothing found.
+BestWorst searchBestWorst(const std::vector<TeamRecord>& teams, double budget,
+                          const std::atomic<bool>* stop = nullptr);
 
 } // namespace velmora

@@ -674,6 +674,27 @@ private slots:
             QCOMPARE(shownWindow("Calculator"), r);
             QCOMPARE(texts(r, {"Team", "Score2", "Team2"}), meteor + "|34|" + meteor);
         });
+        // A database too large for a quick search is asked about first; the search runs aside,
+        // a box with Stop shows, and Stop leaves the boxes empty at once.
+        std::vector<TeamRecord> many;
+        for (int r = 0; r < 5000; ++r)
+            many.push_back(team("T", "E", "A", "B", float(r % 13), r * 7919 % 101));
+        writeRecords(data_->dir().teams(), many);
+        QTimer stop;
+        connect(&stop, &QTimer::timeout, [] {
+            if (auto* box = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget()))
+                QTest::mouseClick(box->findChild<QPushButton*>(), Qt::LeftButton); // Stop
+        });
+        stop.start(20);
+        QElapsedTimer took;
+        took.start();
+        for (const auto answer : {Messages::Answer::Discard, Messages::Answer::Store})
+            Messages::setNextAnswer(answer),
+                inModal([this] { trigger(main_.get(), "File_Calc"); },
+                        [](QWidget* c) { type(c, "Budge", "100"), click(c, "Ok"); });
+        QVERIFY(took.elapsed() < 5000);
+        QCOMPARE(Messages::asked().filter("5000 team records").size(), 2);
+        QCOMPARE(texts(shownWindow("Calculator"), {"Team", "Team2"}), "|");
     }
 
     // Clicks and keys never scroll the league table sideways; columns lie under their headings,

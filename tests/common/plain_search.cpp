@@ -18,7 +18,11 @@ BestWorst plainSearch(const std::vector<TeamRecord>& teams, double budget)
         const ComponentSlot &team = at(i).Team, &engine = at(j).Engine;
         const ComponentSlot &first = driver(d1), &second = driver(d2);
         const float price = ((team.Price + engine.Price) + first.Price) + second.Price;
-        if (price > budget)
+        // A price that is no number or infinite, or a sum beyond every float: no budget buys it.
+        for (const ComponentSlot* c : {&team, &engine, &first, &second})
+            if (!std::isfinite(c->Price))
+                return;
+        if (!(price <= budget) || price == INFINITY)
             return;
         const int score = team.Score + engine.Score + first.Score + second.Score;
         if (score > (result.best ? result.best->score : 0))

@@ -366,6 +366,16 @@ private slots:
         const BestWorst none = searchBestWorst({scored(0, 0, 0, 0, 5), scored(0, 0, 0, 0, 1)}, 11);
         QVERIFY(!none.best);
         QCOMPARE(*none.worst, (TeamPick{0, 1, 2, 3, 8, 0}));
+        // A price that is no number is beyond every budget, and costs the search no time: 400
+        // records took minutes when it turned the price bounds off.
+        std::vector<TeamRecord> many(400);
+        for (int r = 0; r < 400; ++r)
+            many[std::size_t(r)] = scored(r % 7, r % 5, r % 11, r % 3, 1);
+        many[6].Team.Price = NAN; // the best chassis: the next one as good takes its place
+        QElapsedTimer took;
+        took.start();
+        QCOMPARE(searchBestWorst(many, 1e9).best->team, 13);
+        QVERIFY(took.elapsed() < 3000);
     }
 
     // Random databases with ties, equal, negative, NaN and infinite prices, budgets at a team's
