@@ -1,5 +1,7 @@
 // Arbitrary data files (season_folder.h) through what reads them whole, on the core alone:
 // start-up's reading for the two tables, both orderings, the score report, the championship.
+// Where the league holds links, any of these may refuse (saying why), but nothing outside the
+// league ever changes.
 #include "data/text.h"
 #include "fixture.h"
 #include "fuzz.h"
@@ -26,7 +28,7 @@ std::pair<std::vector<QByteArray>, QByteArray> recordsOf(const QByteArray& file)
     return {records, file.mid(whole)};
 }
 
-void tablesOrderingsAndReport(League& league)
+void tablesOrderingsAndReport(League& league, bool linked)
 {
     const DataDir& dir = league.dir();
     const QByteArray entryFile = readBytes(dir.entries());
@@ -37,21 +39,28 @@ void tablesOrderingsAndReport(League& league)
     std::vector<TestDriverRecord> testDrivers;
     std::vector<EntryRecord> entries;
     QString error;
-    CHECK(league.read(LeagueFile::Teams, &teams, &error)
-          && league.read(LeagueFile::TestDrivers, &testDrivers, &error)
-          && league.read(LeagueFile::Entries, &entries, &error) && qsizetype(entries.size()) == n);
+    if (!league.read(LeagueFile::Teams, &teams, &error)
+        || !league.read(LeagueFile::TestDrivers, &testDrivers, &error)
+        || !league.read(LeagueFile::Entries, &entries, &error)) {
+        CHECK(linked && !error.isEmpty());
+        return;
+    }
+    CHECK(linked || qsizetype(entries.size()) == n);
     const LookupLists lists(teams, testDrivers);
     CHECK(LookupLists::rowCount(n) >= 2 * n + 3);
     for (const EntryRecord& e : entries)
         CHECK(lists.namesRow(e)[0] == displayText(e.Owner) && !lists.scoresRow(e)[0].isEmpty());
     // An ordering moves whole records only: the same records, the same tail.
     for (const LeagueOrder order : {LeagueOrder::ByPoints, LeagueOrder::ByOwner}) {
-        CHECK(league.orderEntries(order, &error));
+        CHECK(league.orderEntries(order, &error) || (linked && !error.isEmpty()));
         CHECK(recordsOf(readBytes(dir.entries())) == entryRecords);
     }
     // The report: the full table's rows, and one championship line per whole entry at least.
     QByteArray report;
-    CHECK(buildScoreReport(league, &report, &error));
+    if (!buildScoreReport(league, &report, &error)) {
+        CHECK(linked && !error.isEmpty());
+        return;
+    }
     const qsizetype teamsAt = report.indexOf("\r\nTEAMS\r\n"),
                     championshipAt = report.lastIndexOf("\r\nChampionship\r\n");
     CHECK(report.mid(teamsAt, championshipAt - teamsAt).count("\r\n")
@@ -79,9 +88,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {
     static const auto league = openLeague(folderOf(nullptr, 0));
     const FolderState before = folderState(folderOf(data, size));
-    tablesOrderingsAndReport(*league);
+    tablesOrderingsAndReport(*league, !chunksOf(data, size).value(14).isEmpty());
     championship(*league);
     // Reading makes no file: a race of the calendar without race files stays without them.
     CHECK(folderState(league->dir()).keys() == before.keys());
+    CHECK(outsideUntouched());
     return 0;
 }

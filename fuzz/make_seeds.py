@@ -5,6 +5,9 @@ A season input is a run of chunks: one byte naming the file (0 teams.tro, 1 test
 2 entry.tro, 3 calendar.tro, 4 + 8r / 5 + 8r the race files of calendar race r), two
 bytes of length, little-endian, and the file's bytes. The publishing target also takes an
 earlier site: 6 its published.txt, 7 the names of files in its owners/, a line each.
+Chunk 14 makes links in the league, 15 in the site: a line each, a kind ('o' the user's file
+outside, 'f' the folder outside, 'd' a file outside that is not there, 'i' the folder's own
+teams.tro) and a name.
 """
 import os
 import struct
@@ -65,6 +68,9 @@ SEASONS = {
     # A partial record at the end of each file, and a race named with path characters.
     "partial": season(TEAMS, TESTS, ENTRIES, ["../a/b\\c", " Spa "], [race(1), race(2)])
     .replace(chunk(2, b"".join(ENTRIES)), chunk(2, b"".join(ENTRIES) + b"xyz")),
+    # Links where the league's files and its scratch file go, out of the folder and in it.
+    "links": season(TEAMS, TESTS, ENTRIES, ["Imola", "Monza"], [race(10), race(4)])
+    + chunk(14, b"otemp.tro\ndtest.tro\noMonza.tmr\niImola.tdr\nfcalendar.tro"),
     # NaN and infinite prices, positions far out of range, a NUL in a name.
     "odd": season([team("Na\0N", "Inf", "D1", "D2", float("nan")),
                    team("T", "E", "D1", "D2", float("inf"))],
@@ -91,6 +97,10 @@ SITES = {
     "site": SEASONS["season"] + chunk(6, EARLIER)
     + chunk(7, b"notes.html\nzed-00000000.html\nalan-00000000.html.part"),
     "site-broken": SEASONS["season"] + chunk(6, EARLIER.replace(b"publication\t2", b"publication\t1")),
+    # Links in the site: a page, its memory, scratch files an earlier run would have left.
+    "site-links": SEASONS["season"] + chunk(15, b"oindex.html\nopublished.txt.part\n"
+                                            b"oowners/scratch-0.part\nfowners/x\nostandings.csv"),
+    "site-owners-link": SEASONS["season"] + chunk(15, b"fowners"),
     # The largest count there is, and more components than any file holds.
     "site-limits": SEASONS["season"] + chunk(6, memory(2147483647, [], [])
                                              .replace(b"components\t3\t2", b"components\t1000000000\t2")),
@@ -127,6 +137,9 @@ def main():
     write("fuzz_search", "odd", b"&H10\0" + team("a", "b", "c", "d", float("nan"), -3)
           + team("e", "f", "g", "h", 1e30, 32767))
     write("fuzz_search", "budget", b"1E999\0" + b"".join(TEAMS[:2]))
+    # Prices whose sums run past the largest float downwards, beside prices that are no number.
+    write("fuzz_search", "overflow", b"&H10\0" + team("a", "b", "c", "d", -3.2e38, 5)
+          + team("e", "f", "g", "h", float("nan"), 1))
     for name, p in PASTES.items():
         write("fuzz_paste", name, p)
     for name, s in TEXTS.items():
