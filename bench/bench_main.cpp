@@ -155,9 +155,9 @@ EntriesViewer* viewer(const MainWindow& main)
 // The league of a folder, to work on.
 std::unique_ptr<League> workOn(const DataDir& dir)
 {
-    auto league = std::make_unique<League>();
     QString error;
-    if (!league->open(dir, League::Mode::Work, &error))
+    auto league = League::open(dir, League::Mode::Work, &error);
+    if (!league)
         qFatal("%s", qPrintable(error));
     return league;
 }
@@ -302,9 +302,8 @@ void ScoreReport(benchmark::State& state)
 void publish(const BenchLeague& l)
 {
     QString error;
-    League read;
-    if (!read.open(l.dir, League::Mode::Read, &error)
-        || !publishSeason(read, l.site.path(), {}, &error))
+    const auto read = League::open(l.dir, League::Mode::Read, &error);
+    if (!read || !publishSeason(*read, l.site.path(), {}, &error))
         Messages::error(nullptr, error);
 }
 
@@ -396,9 +395,8 @@ std::vector<TeamRecord> readTeams(const DataDir& dir)
 {
     std::vector<TeamRecord> teams;
     QString error;
-    League league;
-    if (!league.open(dir, League::Mode::Read, &error)
-        || !league.read(LeagueFile::Teams, &teams, &error))
+    const auto league = League::open(dir, League::Mode::Read, &error);
+    if (!league || !league->read(LeagueFile::Teams, &teams, &error))
         qFatal("%s", qPrintable(error));
     return teams;
 }
@@ -439,9 +437,8 @@ void NewSeason(benchmark::State& state)
         state, [&] { QDir(next).removeRecursively(); },
         [&] {
             QString error;
-            League read;
-            if (!read.open(l.dir, League::Mode::Read, &error)
-                || !makeNewSeason(read, next, true, read.settings(), &error))
+            const auto read = League::open(l.dir, League::Mode::Read, &error);
+            if (!read || !makeNewSeason(*read, next, true, read->settings(), &error))
                 Messages::error(nullptr, error);
         },
         Repaint::No);

@@ -12,10 +12,9 @@ static const RaceResults& imola()
     static const RaceResults table = [] {
         static test::TempData data;
         test::writeSeason(data.dir());
-        League league;
+        const auto league = League::open(data.dir(), League::Mode::Read, nullptr);
         RaceResults read;
-        CHECK(league.open(data.dir(), League::Mode::Read, nullptr)
-              && read.load(league, QStringLiteral("Imola"), nullptr));
+        CHECK(league && read.load(*league, QStringLiteral("Imola"), nullptr));
         return read;
     }();
     return table;

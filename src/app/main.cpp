@@ -157,10 +157,10 @@ int main(int argc, char* argv[])
     velmora::DataDir dataDir;
     QString error;
     // One copy at a time on a data folder: a second one says so and ends, writing nothing.
-    auto league = std::make_unique<velmora::League>();
+    std::unique_ptr<velmora::League> league;
     if (!velmora::DataDir::open(parser.positionalArguments().value(0),
                                 QCoreApplication::applicationDirPath(), &dataDir, &error)
-        || !league->open(dataDir, velmora::League::Mode::Work, &error))
+        || !(league = velmora::League::open(dataDir, velmora::League::Mode::Work, &error)))
         return refuseStart(error);
 
     velmora::MainWindow window(std::move(league));

@@ -103,8 +103,9 @@ bool DataDir::writable() const
 
 bool DataDir::holdsLeague() const
 {
-    for (const QString& name : {teams(), testDrivers(), entries(), calendar()})
-        if (QFileInfo::exists(name))
+    for (const LeagueFile::Kind kind :
+         {LeagueFile::Teams, LeagueFile::TestDrivers, LeagueFile::Entries, LeagueFile::Calendar})
+        if (QFileInfo::exists(path(kind)))
             return true;
     return false;
 }
@@ -146,14 +147,44 @@ QString storedRaceName(const QString& race)
     return displayText(decode1252(bytes, int(n)));
 }
 
-QString DataDir::raceTeams(const QString& race) const
+namespace {
+
+// Every file of a league: its name (a race's file: its extension) and the length of its
+// records (0: a text file).
+struct KindOf {
+    LeagueFile::Kind kind;
+    const char* name;
+    int recordLength;
+};
+constexpr KindOf kFiles[] = {{LeagueFile::Teams, "teams.tro", TeamRecord::Length},
+                             {LeagueFile::TestDrivers, "test.tro", TestDriverRecord::Length},
+                             {LeagueFile::Entries, "entry.tro", EntryRecord::Length},
+                             {LeagueFile::Calendar, "calendar.tro", RaceName::Length},
+                             {LeagueFile::RaceTeams, ".tmr", TeamRecord::Length},
+                             {LeagueFile::RaceTestDrivers, ".tdr", TestDriverRecord::Length},
+                             {LeagueFile::Settings, "league.ini", 0},
+                             {LeagueFile::Scratch, "temp.tro", 0},
+                             {LeagueFile::RaceOrder, ".order", 0},
+                             {LeagueFile::LearntNames, "learnt-names.txt", 0},
+                             {LeagueFile::Decisions, "decisions.txt", 0}};
+
+const KindOf& of(LeagueFile::Kind kind)
 {
-    return file(escapeRaceName(storedRaceName(race)) + QStringLiteral(".tmr"));
+    return *std::find_if(std::begin(kFiles), std::end(kFiles),
+                         [kind](const KindOf& k) { return k.kind == kind; });
 }
 
-QString DataDir::raceTestDrivers(const QString& race) const
+} // namespace
+
+int LeagueFile::recordLength() const
 {
-    return file(escapeRaceName(storedRaceName(race)) + QStringLiteral(".tdr"));
+    return of(kind).recordLength;
+}
+
+QString DataDir::path(const LeagueFile& f) const
+{
+    const QString name = QString::fromLatin1(of(f.kind).name);
+    return f.ofRace() ? file(escapeRaceName(storedRaceName(f.race)) + name) : file(name);
 }
 
 } // namespace velmora

@@ -1,11 +1,41 @@
 #pragma once
 
+#include <QFlags>
 #include <QString>
 
 namespace velmora {
 
-// The folder that holds the data files of one league. Every file name of the program is
-// built here.
+// One file of a league: a database, the entries, the calendar, one of a race's files, or one of
+// the text files the program keeps beside them. The kinds are also the flags of what a change
+// of the league changed (League::changed).
+struct LeagueFile {
+    enum Kind {
+        Teams = 0x1,
+        TestDrivers = 0x2,
+        Entries = 0x4,
+        Calendar = 0x8,
+        RaceTeams = 0x10,       // <race>.tmr
+        RaceTestDrivers = 0x20, // <race>.tdr
+        Settings = 0x40,        // league.ini, text
+        Scratch = 0x80,         // temp.tro, the scratch file of every rewrite
+        RaceOrder = 0x100,      // <race>.order, a race's finishing order as applied, text
+        LearntNames = 0x200,    // learnt-names.txt, the names the program was told, text
+        Decisions = 0x400,      // decisions.txt, transfers, penalties and bonuses, text
+    };
+    Q_DECLARE_FLAGS(Kinds, Kind)
+
+    LeagueFile(Kind kind, QString race = {}) : kind(kind), race(std::move(race)) {}
+
+    Kind kind;
+    QString race; // for a race's file: the race, as typed or listed
+    // The length of its records; 0 for a text file.
+    int recordLength() const;
+    bool ofRace() const { return kind & (RaceTeams | RaceTestDrivers | RaceOrder); }
+};
+Q_DECLARE_OPERATORS_FOR_FLAGS(LeagueFile::Kinds)
+
+// The folder that holds the data files of one league. Every file name of a league is built
+// here, from one list (path()).
 class DataDir {
 public:
     DataDir() = default;
@@ -46,17 +76,21 @@ public:
 
     const QString& path() const { return path_; }
     QString file(const QString& name) const { return path_ + u'/' + name; }
+    // The path of a file of the league. A race's files are named by the race without
+    // surrounding blanks, escaped so that it stays one file name inside this folder, then
+    // ".tmr", ".tdr" or ".order".
+    QString path(const LeagueFile& file) const;
 
-    QString teams() const { return file(QStringLiteral("teams.tro")); }
-    QString testDrivers() const { return file(QStringLiteral("test.tro")); }
-    QString entries() const { return file(QStringLiteral("entry.tro")); }
-    QString calendar() const { return file(QStringLiteral("calendar.tro")); }
-    QString scratch() const { return file(QStringLiteral("temp.tro")); }
-
-    // The race files of a race: its name without surrounding blanks, escaped so that it
-    // stays one file name inside this folder, then ".tmr" or ".tdr".
-    QString raceTeams(const QString& race) const;
-    QString raceTestDrivers(const QString& race) const;
+    QString teams() const { return path(LeagueFile::Teams); }
+    QString testDrivers() const { return path(LeagueFile::TestDrivers); }
+    QString entries() const { return path(LeagueFile::Entries); }
+    QString calendar() const { return path(LeagueFile::Calendar); }
+    QString scratch() const { return path(LeagueFile::Scratch); }
+    QString raceTeams(const QString& race) const { return path({LeagueFile::RaceTeams, race}); }
+    QString raceTestDrivers(const QString& race) const
+    {
+        return path({LeagueFile::RaceTestDrivers, race});
+    }
 
 private:
     QString path_;

@@ -16,81 +16,61 @@
 
 namespace velmora {
 
-namespace {
-
-// Each kind's file: its name (a race file's extension) and the length of its records.
-struct KindOf {
-    LeagueFile::Kind kind;
-    const char* name;
-    int recordLength;
-};
-constexpr KindOf kKinds[] = {{LeagueFile::Teams, "teams.tro", TeamRecord::Length},
-                             {LeagueFile::TestDrivers, "test.tro", TestDriverRecord::Length},
-                             {LeagueFile::Entries, "entry.tro", EntryRecord::Length},
-                             {LeagueFile::Calendar, "calendar.tro", RaceName::Length},
-                             {LeagueFile::RaceTeams, ".tmr", TeamRecord::Length},
-                             {LeagueFile::RaceTestDrivers, ".tdr", TestDriverRecord::Length},
-                             {LeagueFile::Settings, "league.ini", 1}};
-
-const KindOf& of(LeagueFile::Kind kind)
+League::League(const DataDir& dir, bool writable, int lock)
+    : dir_(dir), writable_(writable), lock_(lock)
 {
-    return *std::find_if(std::begin(kKinds), std::end(kKinds),
-                         [kind](const KindOf& k) { return k.kind == kind; });
 }
-
-} // namespace
-
-int LeagueFile::recordLength() const
-{
-    return of(kind).recordLength;
-}
-
-League::League(QObject* parent) : QObject(parent) {}
 
 League::~League()
 {
     io::closeFile(lock_); // closing drops the lock
 }
 
-bool League::open(const DataDir& dir, Mode mode, QString* error)
+std::unique_ptr<League> League::open(const DataDir& dir, Mode mode, QString* error)
 {
-    dir_ = dir;
+    const auto refuse = [error](const QString& text) {
+        io::fail(error, text);
+        return std::unique_ptr<League>();
+    };
     const QFileInfo folder(dir.path());
     if (!folder.exists())
-        return io::fail(error,
-                        QStringLiteral("The data folder \"%1\" does not exist.").arg(dir.path()));
+        return refuse(QStringLiteral("The data folder \"%1\" does not exist.").arg(dir.path()));
     if (!folder.isDir())
-        return io::fail(error, QStringLiteral("\"%1\" is not a folder.").arg(dir.path()));
-    writable_ = mode == Mode::Work && dir.writable();
-    readSettings();
-    if (mode == Mode::Read)
-        return true;
-    lock_ = ::open(QFile::encodeName(dir.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (lock_ < 0)
-        return io::fail(error,
-                        io::errorText(QStringLiteral("open the data folder"), dir.path(), errno));
-    if (::flock(lock_, LOCK_EX | LOCK_NB) != 0)
-        return io::fail(
-            error, errno == EWOULDBLOCK
-                       ? QStringLiteral("Velmora is already running on the data folder "
-                                        "\"%1\". Use the window that is open.")
-                             .arg(dir.path())
-                       : io::errorText(QStringLiteral("lock the data folder"), dir.path(), errno));
+        return refuse(QStringLiteral("\"%1\" is not a folder.").arg(dir.path()));
+    int lock = -1;
+    if (mode == Mode::Work) {
+        lock =
+            ::open(QFile::encodeName(dir.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (lock < 0)
+            return refuse(io::errorText(QStringLiteral("open the data folder"), dir.path(), errno));
+        if (::flock(lock, LOCK_EX | LOCK_NB) != 0) {
+            const int e = errno;
+            ::close(lock);
+            return refuse(
+                e == EWOULDBLOCK
+                    ? QStringLiteral("Velmora is already running on the data folder "
+                                     "\"%1\". Use the window that is open.")
+                          .arg(dir.path())
+                    : io::errorText(QStringLiteral("lock the data folder"), dir.path(), e));
+        }
+    }
+    // From here the League owns the lock: it goes with it, whatever fails.
+    std::unique_ptr<League> league(new League(dir, mode == Mode::Work && dir.writable(), lock));
     // As start-up always has: the league's three databases are there from the first start
-    // (made when absent, never opened for writing here).
-    const LeagueFile::Kind made[] = {LeagueFile::Teams, LeagueFile::TestDrivers,
-                                     LeagueFile::Entries};
-    // A link in a database's place is left as it is (never made through): reading and
-    // storing say what it is.
-    for (const LeagueFile::Kind kind : made) {
+    // (made when absent, never opened for writing here). A link in a database's place is left
+    // as it is (never made through): reading and storing say what it is.
+    for (const LeagueFile::Kind kind :
+         {LeagueFile::Teams, LeagueFile::TestDrivers, LeagueFile::Entries}) {
         QString failed;
-        const int fd =
-            writable_ ? io::openFile(path(kind), O_RDONLY | O_CREAT | O_NONBLOCK, &failed) : -1;
-        if (fd < 0 && writable_ && !io::isLink(path(kind)))
-            return io::fail(error, failed);
+        const int fd = league->writable_
+                           ? io::openFile(dir.path(kind), O_RDONLY | O_CREAT | O_NONBLOCK, &failed)
+                           : -1;
+        if (!failed.isEmpty() && !io::isLink(dir.path(kind)))
+            return refuse(failed);
         io::closeFile(fd);
     }
-    return true;
+    league->readSettings();
+    return league;
 }
 
 void League::readSettings()
@@ -133,14 +113,6 @@ bool League::storeSettings(const LeagueSettings& settings, QString* error)
     return false;
 }
 
-QString League::path(const LeagueFile& file) const
-{
-    const QString name = QString::fromLatin1(of(file.kind).name);
-    return file.kind & (LeagueFile::RaceTeams | LeagueFile::RaceTestDrivers)
-               ? dir_.file(escapeRaceName(storedRaceName(file.race)) + name)
-               : dir_.file(name);
-}
-
 bool League::readablePath(const QString& path, QString* readable, QString* error) const
 {
     *readable = path;
@@ -174,10 +146,12 @@ bool League::readBytes(const LeagueFile& file, QByteArray* bytes, QString* error
 std::vector<qint64> League::raceFileCounts(LeagueFile::Kind kind) const
 {
     std::vector<qint64> counts;
-    for (const QFileInfo& race : QDir(dir_.path())
-                                     .entryInfoList({u'*' + QString::fromLatin1(of(kind).name)},
-                                                    QDir::Files | QDir::Hidden))
-        counts.push_back(race.size() / of(kind).recordLength);
+    // Every file named as the race files of that kind are, whatever their race.
+    const LeagueFile any(kind, QStringLiteral("*"));
+    for (const QFileInfo& race :
+         QDir(dir_.path())
+             .entryInfoList({QFileInfo(path(any)).fileName()}, QDir::Files | QDir::Hidden))
+        counts.push_back(race.size() / any.recordLength());
     return counts;
 }
 
@@ -227,16 +201,17 @@ bool League::replace(const std::vector<Replacement>& files, QString* error)
     // What each file holds now (none: absent), to leave alone when it does not change and to
     // put back should a later file fail.
     std::vector<std::optional<QByteArray>> before;
-    int changes = 0;
+    LeagueFile::Kinds changes;
     for (const Replacement& r : files) {
         QByteArray bytes;
         if (!readBytes(r.file, &bytes, error))
             return false;
         const bool exists = !bytes.isEmpty() || QFileInfo::exists(path(r.file));
         before.push_back(exists ? std::optional(bytes) : std::nullopt);
-        changes |= bytes != r.bytes ? r.file.kind : 0;
+        if (bytes != r.bytes)
+            changes |= r.file.kind;
     }
-    if (changes == 0)
+    if (!changes)
         return true;
     if (!writable_)
         return io::fail(error, io::readOnlyText(dir_.path()));

@@ -7,28 +7,10 @@
 
 #include <QObject>
 
+#include <memory>
 #include <vector>
 
 namespace velmora {
-
-// One file of a league: a database, the entries, the calendar, or one of a race's two files.
-// The kinds are also the bits of League::changed's mask.
-struct LeagueFile {
-    enum Kind {
-        Teams = 1,
-        TestDrivers = 2,
-        Entries = 4,
-        Calendar = 8,
-        RaceTeams = 16,
-        RaceTestDrivers = 32,
-        Settings = 64 // the league's settings (league.ini), text
-    };
-    LeagueFile(Kind kind, QString race = {}) : kind(kind), race(std::move(race)) {}
-
-    Kind kind;
-    QString race; // for a race file: the race, as typed or listed
-    int recordLength() const;
-};
 
 enum class LeagueOrder {
     ByPoints, // highest points first
@@ -50,14 +32,12 @@ class League : public QObject {
 public:
     enum class Mode { Work, Read };
 
-    explicit League(QObject* parent = nullptr);
+    // The league of a folder, whole, or none (with the reason in *error: a folder that does not
+    // exist or cannot be opened, or is locked). To work on it: its lock taken (refused when
+    // another copy holds it) and in a writable folder the team, test-driver and entry files made
+    // when absent. To read it: nothing taken or made. No descriptor is closed but its own.
+    static std::unique_ptr<League> open(const DataDir& dir, Mode mode, QString* error);
     ~League() override;
-
-    // Opens the folder. To work on it: its lock taken (refused when another copy holds it) and
-    // in a writable folder the team, test-driver and entry files made when absent. To read
-    // it: nothing taken or made. False, with the reason in *error, for a folder that does not
-    // exist or cannot be opened.
-    bool open(const DataDir& dir, Mode mode, QString* error);
 
     const DataDir& dir() const { return dir_; }
     bool writable() const { return writable_; }
@@ -71,7 +51,7 @@ public:
     const QString& settingsError() const { return settingsError_; }
     void readSettings();
     bool storeSettings(const LeagueSettings& settings, QString* error);
-    QString path(const LeagueFile& file) const;
+    QString path(const LeagueFile& file) const { return dir_.path(file); }
 
     // The whole records of a file, and (when asked) its bytes as read, whose bytes after the
     // last whole record are kept when the file is rewritten (restOf). False, with the file and
@@ -114,19 +94,21 @@ public:
     bool orderEntries(LeagueOrder order, QString* error);
 
 signals:
-    // The files of these kinds (a mask of LeagueFile::Kind) have changed, once per change.
-    void changed(int files);
+    // The files of these kinds have changed, once per change.
+    void changed(LeagueFile::Kinds files);
 
 private:
+    League(const DataDir& dir, bool writable, int lock);
+
     // The file to read for path: path itself, or the file a link there names when that lies
     // in the league's folder (empty for a link to nothing); false, told, for any other link.
     bool readablePath(const QString& path, QString* readable, QString* error) const;
 
-    DataDir dir_;
-    bool writable_ = false;
+    const DataDir dir_;
+    const bool writable_;
     // The folder itself, held open with an advisory lock on it (no lock file) while the league
-    // is worked on; the lock goes with the process, however it ends.
-    int lock_ = -1;
+    // is worked on; the lock goes with the process, however it ends. -1 when read.
+    const int lock_;
     LeagueSettings settings_;
     QString settingsError_;
 };

@@ -7,8 +7,6 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-#include <fcntl.h>
-
 namespace velmora {
 
 QString nextSeasonName(const QString& name)
@@ -18,21 +16,6 @@ QString nextSeasonName(const QString& name)
     return m.hasMatch() ? name.left(m.capturedStart(1)) + QString::number(m.captured(1).toInt() + 1)
                         : QString();
 }
-
-namespace {
-
-bool writeNew(const QString& path, const QByteArray& bytes, QString* error)
-{
-    const int fd = io::openFile(path, O_WRONLY | O_CREAT | O_EXCL, error);
-    if (fd < 0)
-        return false;
-    const bool written = io::writeAt(fd, path, bytes.constData(), bytes.size(), 0, error)
-                         && io::syncFile(fd, path, error);
-    io::closeFile(fd);
-    return written;
-}
-
-} // namespace
 
 bool makeNewSeason(const League& from, const QString& folder, bool keepEntries,
                    LeagueSettings settings, QString* error)
@@ -75,20 +58,25 @@ bool makeNewSeason(const League& from, const QString& folder, bool keepEntries,
     settings.site.clear();
     settings.history = from.dir().path();
 
-    // A scratch folder left by a season start that was cut short is this program's own.
+    // A scratch folder left by a season start that was cut short is this program's own. The
+    // new league is written through a League of its own, as every league is, and let go of
+    // before its folder is flushed and renamed into place.
     const DataDir scratch(target.absolutePath() + QStringLiteral("/.") + target.fileName()
                           + QStringLiteral(".new-season"));
     io::removeFolder(scratch.path());
-    const bool made = io::makeFolder(scratch.path(), error);
-    if (made && writeNew(scratch.teams(), encodeRecords(teams), error)
-        && writeNew(scratch.testDrivers(), encodeRecords(testDrivers), error)
-        && writeNew(scratch.entries(), encodeRecords(entries), error)
-        && writeNew(scratch.file(QStringLiteral("league.ini")), settings.text(), error)
-        && io::syncFolder(scratch.path(), error)
+    if (!io::makeFolder(scratch.path(), error))
+        return false;
+    bool written = false;
+    if (const auto next = League::open(scratch, League::Mode::Work, error))
+        written = next->replace({{LeagueFile::Teams, encodeRecords(teams)},
+                                 {LeagueFile::TestDrivers, encodeRecords(testDrivers)},
+                                 {LeagueFile::Entries, encodeRecords(entries)},
+                                 {LeagueFile::Settings, settings.text()}},
+                                error);
+    if (written && io::syncFolder(scratch.path(), error)
         && io::renameFolder(scratch.path(), target.filePath(), error))
         return true;
-    if (made)
-        io::removeFolder(scratch.path());
+    io::removeFolder(scratch.path());
     return false;
 }
 

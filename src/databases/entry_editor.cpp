@@ -37,8 +37,9 @@ EntryEditor::EntryEditor(League& league, qint64 first, QWidget* parent)
                    LeagueFile::Entries),
       league_(league)
 {
-    connect(&league, &League::changed, this,
-            [this](int files) { entriesChanged_ |= (files & LeagueFile::Entries) != 0; });
+    connect(&league, &League::changed, this, [this](LeagueFile::Kinds files) {
+        entriesChanged_ |= files.testFlag(LeagueFile::Entries);
+    });
     ownerBox_ = addTextBox(this, "Owner", {1185, 360, 1935, 285});
     holdsName(ownerBox_);
     const char* const pickerNames[] = {"Team", "Engine", "Driver1", "Driver2", "TDriver"};

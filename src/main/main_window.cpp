@@ -210,7 +210,7 @@ bool MainWindow::showTables(bool startUp)
     return true;
 }
 
-void MainWindow::onLeagueChanged(int files)
+void MainWindow::onLeagueChanged(LeagueFile::Kinds files)
 {
     if (files & LeagueFile::Settings)
         showTitles();
@@ -391,9 +391,9 @@ bool MainWindow::openFolder(const QString& folder)
 
 bool MainWindow::switchTo(const DataDir& dir)
 {
-    auto next = std::make_unique<League>();
     QString error;
-    if (!next->open(dir, League::Mode::Work, &error)) {
+    std::unique_ptr<League> next = League::open(dir, League::Mode::Work, &error);
+    if (!next) {
         Messages::error(this, error);
         return false;
     }
@@ -494,8 +494,8 @@ void MainWindow::publishSite()
 void MainWindow::openSettings()
 {
     SettingsWindow settings(*league_, this);
-    if (settings.loaded())
-        settings.exec();
+    settings.exec();
+    showTitles(); // the settings may have been read again
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -77,7 +77,7 @@ private:
     // the league table gets its first rows. False, with the reason told, when they cannot be
     // read.
     bool showTables(bool startUp = false);
-    void onLeagueChanged(int files);
+    void onLeagueChanged(LeagueFile::Kinds files);
     // Puts the entry file in league order; a failure is told and the tables show the file as
     // it stands.
     void order(LeagueOrder order);

@@ -79,6 +79,14 @@ NewSeasonWindow::NewSeasonWindow(const League& league, QWidget* parent)
     const QString nextName = nextSeasonName(s.name);
     name_->setText(nextName.isEmpty() ? s.name : nextName);
     budget_->setText(s.budget ? QString::number(*s.budget, 'g', 9) : QString());
+    offered_ = shownState(this);
+}
+
+void NewSeasonWindow::reject()
+{
+    if (shownState(this) != offered_ && !closeAfterAsking(this, [this] { make(); }))
+        return;
+    QDialog::reject();
 }
 
 QString NewSeasonWindow::folder() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 
 class QCheckBox;
 class QLineEdit;
@@ -19,12 +20,17 @@ public:
     // The new season's folder, once made.
     QString folder() const;
 
+protected:
+    // Closed with the offer changed and the season not made, it asks first.
+    void reject() override;
+
 private:
     void make();
 
     const League& league_;
     QLineEdit *folder_, *name_, *budget_;
     QCheckBox* entries_;
+    QStringList offered_; // what the boxes showed when the window opened
 };
 
 } // namespace velmora

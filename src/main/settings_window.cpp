@@ -63,19 +63,37 @@ SettingsWindow::SettingsWindow(League& league, QWidget* parent) : QDialog(parent
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     FolderDialog::fills(browse, site_, QStringLiteral("The folder the season is published to"));
     auto* layout = new QVBoxLayout(this);
+
+    // The file as it is now: one mended since the league was opened is read whole.
+    league.readSettings();
+    if (!league.settingsError().isEmpty()) {
+        auto* problem = new QLabel(league.settingsError()
+                                       + QStringLiteral("\nOpen League Settings again once the "
+                                                        "file is mended: until then OK stores "
+                                                        "nothing."),
+                                   this);
+        problem->setObjectName(QStringLiteral("Problem"));
+        problem->setWordWrap(true);
+        problem->setTextFormat(Qt::PlainText);
+        layout->addWidget(problem);
+        ok->setEnabled(false);
+    }
     layout->addLayout(form);
     layout->addWidget(buttons);
-
-    if (!league.settingsError().isEmpty()) {
-        Messages::error(parent, league.settingsError());
-        return;
-    }
     const LeagueSettings& s = league.settings();
     name_->setText(s.name);
     budget_->setText(s.budget ? QString::number(*s.budget, 'g', 9) : QString());
     site_->setText(s.site);
     top_->setText(s.top ? QString::number(*s.top) : QString());
-    loaded_ = true;
+    shown_ = shownState(this);
+}
+
+void SettingsWindow::reject()
+{
+    if (league_.writable() && league_.settingsError().isEmpty() && shownState(this) != shown_
+        && !closeAfterAsking(this, [this] { store(); }))
+        return;
+    QDialog::reject();
 }
 
 // An empty budget or one of 0 is no budget; an empty top is the publisher's own number.

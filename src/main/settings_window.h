@@ -10,19 +10,23 @@ class League;
 
 // "League Settings": the league's name, budget, site folder and the owners its chart draws in
 // colour, stored in the league's settings file by OK (in a read-only league, refused as every
-// store is). A settings file that cannot be read is told, and the window does not open.
+// store is). The file is read again when the window opens; lines of it that cannot be read
+// are told in the window, which shows the other settings and stores nothing until they are
+// mended. Closed with changes not stored, it asks first.
 class SettingsWindow : public QDialog {
     Q_OBJECT
 public:
     explicit SettingsWindow(League& league, QWidget* parent = nullptr);
-    bool loaded() const { return loaded_; }
+
+protected:
+    void reject() override;
 
 private:
     void store();
 
     League& league_;
-    bool loaded_ = false;
     QLineEdit *name_, *budget_, *site_, *top_;
+    QStringList shown_; // what the boxes showed when the window opened
 };
 
 } // namespace velmora

@@ -19,10 +19,8 @@ PublishOptions publishOptions(const League& league)
     for (QString before = s.history;
          !before.isEmpty() && !options.history.contains(before) && options.history.size() < 100;) {
         options.history.prepend(before);
-        League earlier;
-        before = earlier.open(DataDir(before), League::Mode::Read, nullptr)
-                     ? earlier.settings().history
-                     : QString();
+        const auto earlier = League::open(DataDir(before), League::Mode::Read, nullptr);
+        before = earlier ? earlier->settings().history : QString();
     }
     return options;
 }

@@ -87,11 +87,13 @@ int main(int argc, char* argv[])
     try {
         // Without --data, the league velmora itself finds: an installed organiser publishes
         // the league in their own folder with no options.
-        velmora::League league;
-        if (league.open(parser.isSet(data)
-                            ? velmora::DataDir(parser.value(data))
-                            : velmora::DataDir::forProgram(QCoreApplication::applicationDirPath()),
-                        velmora::League::Mode::Read, &error)) {
+        const auto opened = velmora::League::open(
+            parser.isSet(data)
+                ? velmora::DataDir(parser.value(data))
+                : velmora::DataDir::forProgram(QCoreApplication::applicationDirPath()),
+            velmora::League::Mode::Read, &error);
+        if (opened) {
+            const velmora::League& league = *opened;
             // What the command line does not say, the league's settings may; settings that
             // cannot be read are said, and the league published without them.
             if (!league.settingsError().isEmpty())

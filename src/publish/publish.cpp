@@ -352,12 +352,11 @@ bool publishSeason(const League& league, const QString& out, const PublishOption
     std::vector<EarlierSeason> earlier;
     for (const QString& folder : options.history) {
         EarlierSeason& e = earlier.emplace_back();
-        League before; // only read
-        if (!before.open(DataDir(QDir::cleanPath(QDir(folder).absolutePath())), League::Mode::Read,
-                         error)
-            || !readSeason(before, &e.season, error))
+        const auto before = League::open(DataDir(QDir::cleanPath(QDir(folder).absolutePath())),
+                                         League::Mode::Read, error); // only read
+        if (!before || !readSeason(*before, &e.season, error))
             return false;
-        e.name = shownText(before.name());
+        e.name = shownText(before->name());
     }
     const QFileInfo folder(out);
     if (folder.exists() && !folder.isDir())

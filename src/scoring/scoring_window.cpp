@@ -77,7 +77,7 @@ template <class Card> bool ScoringWindow::openCard()
         return false;
     raceBox_->setEnabled(false);
     // What the card stores counts; a team card's first fill (every score 0) does not.
-    const auto stored = connect(&league_, &League::changed, this, [this](int files) {
+    const auto stored = connect(&league_, &League::changed, this, [this](LeagueFile::Kinds files) {
         raceStored_ |= (files & (LeagueFile::RaceTeams | LeagueFile::RaceTestDrivers)) != 0;
     });
     card.exec();

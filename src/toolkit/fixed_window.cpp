@@ -6,6 +6,7 @@
 #include "toolkit/dialogs.h"
 #include "toolkit/twips.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -268,8 +269,7 @@ void FixedWindow::reject()
         cancel_->click();
 }
 
-// What the boxes show: every text that can be typed, and every list's choice.
-static QStringList controlState(const QWidget* window)
+QStringList shownState(const QWidget* window)
 {
     QStringList state;
     for (const QLineEdit* box : window->findChildren<QLineEdit*>())
@@ -277,37 +277,44 @@ static QStringList controlState(const QWidget* window)
             state << box->text();
     for (const QComboBox* list : window->findChildren<QComboBox*>())
         state << QString::number(list->currentIndex());
+    for (const QCheckBox* check : window->findChildren<QCheckBox*>())
+        state << QString::number(check->isChecked());
     return state;
 }
 
 void FixedWindow::markShown()
 {
-    marked_ = controlState(this);
+    marked_ = shownState(this);
     marking_ = true;
 }
 
 bool FixedWindow::changedSinceShown() const
 {
-    return marking_ && controlState(this) != marked_;
+    return marking_ && shownState(this) != marked_;
+}
+
+bool closeAfterAsking(QWidget* window, const std::function<void()>& store)
+{
+    switch (Messages::askToStore(window, QStringLiteral("Store the changes made in \u201c%1\u201d "
+                                                        "before the window closes?")
+                                             .arg(window->windowTitle()))) {
+    case Messages::Answer::GoBack:
+        return false;
+    case Messages::Answer::Store:
+        store();
+        return false;
+    case Messages::Answer::Discard:
+        break;
+    }
+    return true;
 }
 
 void FixedWindow::closeEvent(QCloseEvent* event)
 {
-    if (changedSinceShown() && canStoreShown()) {
-        switch (
-            Messages::askToStore(this, QStringLiteral("Store the changes made in \u201c%1\u201d "
-                                                      "before the window closes?")
-                                           .arg(windowTitle()))) {
-        case Messages::Answer::GoBack:
-            event->ignore();
-            return;
-        case Messages::Answer::Store:
-            storeAndClose();
-            event->setAccepted(!isVisible());
-            return;
-        case Messages::Answer::Discard:
-            break;
-        }
+    if (changedSinceShown() && canStoreShown()
+        && !closeAfterAsking(this, [this] { storeAndClose(); })) {
+        event->setAccepted(!isVisible());
+        return;
     }
     closeFiles();
     done(QDialog::Rejected);

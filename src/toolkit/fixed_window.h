@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <initializer_list>
 
 class QComboBox;
@@ -53,6 +54,14 @@ void holdsNumber(QLineEdit* box, NumberField field);
 // Shows text from its beginning, whatever its length (a box otherwise shows the end of a
 // text too long for it).
 void showText(QLineEdit* box, const QString& text);
+
+// What a window's boxes show: every text that can be typed, every list's choice and every
+// check box's state; a window compares it with what it showed to know it has changes.
+QStringList shownState(const QWidget* window);
+// The question before a window with changes not stored closes, naming it: Store runs `store`
+// (which closes the window when it works, and leaves it open with its message when not),
+// Discard lets it close, Go Back keeps it open. True for Discard: the window is to close now.
+bool closeAfterAsking(QWidget* window, const std::function<void()>& store);
 
 // The fixed-size window of this program: a caption, a client area of fixed size given in
 // twips, a close box and no other title-bar buttons. The keyboard focus starts on the

@@ -756,23 +756,33 @@ private slots:
         QCOMPARE(spread->model()->headerData(1, Qt::Horizontal).toString(), QString("Owner"));
     }
 
-    // League Settings stores what is typed, and the title follows; a settings file that cannot
-    // be read is told at start, keeps the window shut and stays as it is.
+    // League Settings stores what is typed, and the title follows; closed with changes it asks
+    // (Go Back stays, Discard stores nothing). A line that cannot be read is told at start and
+    // in the window, which shows the rest and stores nothing; mended, the window is whole again.
     void leagueSettings()
     {
+        for (const auto answer : {Messages::Answer::GoBack, Messages::Answer::Discard})
+            open("League_Settings", [answer](QWidget* w) {
+                type(w, "Name", "Kent"), Messages::setNextAnswer(answer);
+                QCOMPARE(w->close(), answer == Messages::Answer::Discard);
+            });
         open("League_Settings", [](QWidget* w) {
             type(w, "Name", "Kent League"), type(w, "Budget", "40.5"), click(w, "Ok");
         });
+        QCOMPARE(Messages::asked().size(), 3); // Go Back, then the close box again; Discard
         QCOMPARE(readBytes(data_->path("league.ini")), "name=Kent League\nbudget=40.5\n");
         QCOMPARE(main_->windowTitle(), u"Velmora \u2014 Kent League");
-        writeBytes(data_->path("league.ini"), "budget=none\n");
+        writeBytes(data_->path("league.ini"), "name=Kent\nbudget=none\n");
         main_.reset();
         main_ = std::make_unique<MainWindow>(openLeague(data_->dir()));
-        QCOMPARE(inModal([this] { trigger(main_.get(), "File_Settings"); }), QString());
-        const QStringList told = std::exchange(Messages::collected(), {});
-        QVERIFY2(told.size() == 2 && told[1] == told[0] && told[0].contains("league.ini"),
-                 qPrintable(told.join(u'|')));
-        QCOMPARE(readBytes(data_->path("league.ini")), "budget=none\n");
+        QVERIFY(std::exchange(Messages::collected(), {}).value(0).startsWith("Line 2 of"));
+        open("League_Settings", [this](QWidget* w) {
+            QVERIFY(control<QLabel>(w, "Problem")->text().startsWith("Line 2 of"));
+            QVERIFY(texts(w, {"Name", "Budget"}) == "Kent|" && !button(w, "Ok")->isEnabled());
+            writeBytes(data_->path("league.ini"), "name=Kent\n"); // mended meanwhile
+        });
+        QCOMPARE(readBytes(data_->path("league.ini")), "name=Kent\n");
+        open("League_Settings", [](QWidget* w) { QVERIFY(!w->findChild<QLabel*>("Problem")); });
     }
 
     // Another league in this window: the lock moves, both tables show it, the titles name it and
@@ -793,9 +803,9 @@ private slots:
         QCOMPARE(main_->windowTitle(),
                  QStringLiteral("Velmora \u2014 ") + QFileInfo(other.dir().path()).fileName());
         QString error;
-        auto held = std::make_unique<League>();
-        QVERIFY(!League().open(other.dir(), League::Mode::Work, &error));
-        QVERIFY(held->open(data_->dir(), League::Mode::Work, &error)); // the old one let go
+        QVERIFY(!League::open(other.dir(), League::Mode::Work, &error));
+        auto held = League::open(data_->dir(), League::Mode::Work, &error); // the old one let go
+        QVERIFY(held);
         openFolder(data_->dir());
         QCOMPARE(Messages::collected().size(), 1);
         QVERIFY(std::exchange(Messages::collected(), {})[0].contains(
@@ -830,15 +840,16 @@ private slots:
         writeBytes(old + "/league.ini", "name=Kent 2026\n");
         main_ = std::make_unique<MainWindow>(openLeague(DataDir(old)));
         inModal([this] { trigger(main_.get(), "File_NewSeason"); },
-                [&](QWidget* w) {
+                [&](QWidget* w) { // closed with the offer changed, it asks; Store makes it
                     QCOMPARE(texts(w, {"Folder", "Name", "Budget"}), next + "|Kent 2027|");
                     control<QCheckBox>(w, "Entries")->setChecked(false);
-                    click(w, "Ok");
+                    Messages::setNextAnswer(Messages::Answer::Store);
+                    QVERIFY(w->close() && Messages::asked().size() == 1);
                 });
         QCOMPARE(main_->league().dir().path(), next);
         QCOMPARE(main_->windowTitle(), u"Velmora \u2014 Kent 2027");
         QCOMPARE(cellText(control<FlexGrid>(main_.get(), "HiScores"), 0, 1).trimmed(), u"");
-        QVERIFY(League().open(DataDir(old), League::Mode::Work, nullptr));
+        QVERIFY(League::open(DataDir(old), League::Mode::Work, nullptr));
     }
 
     // The desktop's save dialog offers text files; a name typed without an extension gets ".txt".

@@ -39,9 +39,9 @@ QByteArray readBytes(const QString& path)
 
 std::unique_ptr<League> openLeague(const DataDir& dir, League::Mode mode)
 {
-    auto league = std::make_unique<League>();
     QString error;
-    if (!league->open(dir, mode, &error))
+    auto league = League::open(dir, mode, &error);
+    if (!league)
         qFatal("cannot open the league: %s", qPrintable(error));
     return league;
 }

@@ -182,7 +182,8 @@ private slots:
         QCOMPARE(readBytes(d.dir().raceTeams("Spa")) + readBytes(d.dir().calendar()), "r" + b);
         // Told once a change, with what changed: the store, the append, the delete, the two files.
         QCOMPARE(told.size(), 4);
-        QCOMPARE(told[3][0].toInt(), LeagueFile::RaceTeams | LeagueFile::Calendar);
+        QCOMPARE(told[3][0].value<LeagueFile::Kinds>(),
+                 LeagueFile::RaceTeams | LeagueFile::Calendar);
         file.close();
         QCOMPARE(openFiles(), opened);
     }
@@ -349,20 +350,33 @@ private slots:
     }
 
     // One copy of the program at a time on a folder: a second is refused until the first lets go;
-    // one that only reads it takes no lock.
+    // one that only reads it takes no lock; one that fails holds nothing. Opening closes no
+    // descriptor but its own: the test owns descriptor 0 (a read-only folder once closed it).
     void folderLock()
     {
         TempData d;
         QString error;
+        int pipe[2], input = ::dup(0);
+        char read = 0;
+        QVERIFY(::pipe(pipe) == 0 && ::dup2(pipe[0], 0) == 0);
+        const auto descriptors = QDir(QStringLiteral("/proc/self/fd")).count();
         ::chmod(QFile::encodeName(d.dir().path()).constData(), 0555); // viewed read-only: held too
         auto first = openLeague(d.dir());
-        League second, reader;
-        QVERIFY(!second.open(d.dir(), League::Mode::Work, &error));
+        QVERIFY(!League::open(d.dir(), League::Mode::Work, &error));
         QVERIFY2(error.contains(u"already running") && error.contains(d.dir().path()),
                  qPrintable(error));
-        QVERIFY(reader.open(d.dir(), League::Mode::Read, &error));
+        QVERIFY(League::open(d.dir(), League::Mode::Read, &error));
         first.reset();
-        QVERIFY(second.open(d.dir(), League::Mode::Work, &error));
+        QVERIFY(League::open(d.dir(), League::Mode::Work, &error));
+        ::chmod(QFile::encodeName(d.dir().path()).constData(), 0755);
+        QDir().mkdir(d.dir().entries());
+        QVERIFY(!League::open(d.dir(), League::Mode::Work, &error));
+        QVERIFY2(error.contains(d.dir().entries()), qPrintable(error));
+        QDir().rmdir(d.dir().entries());
+        QVERIFY(League::open(d.dir(), League::Mode::Work, &error));
+        QCOMPARE(QDir(QStringLiteral("/proc/self/fd")).count(), descriptors);
+        QCOMPARE(::write(pipe[1], "x", 1) + ::read(0, &read, 1), 2); // still our pipe
+        ::dup2(input, 0), ::close(input), ::close(pipe[0]), ::close(pipe[1]);
     }
 
     // The league's folder: the one named, else the program's, else the user's; writable by its

@@ -1,5 +1,6 @@
 // Each way the program writes files, killed (SIGKILL, forked child) before each write, truncation,
 // flush and rename in turn: every file wholly old or new; done again, as if never killed.
+#include "data/new_season.h"
 #include "gui.h"
 #include "main/score_report.h"
 #include "scoring/race_results_window.h"
@@ -60,30 +61,47 @@ private slots:
             return buildScoreReport(*openLeague(d), &report, nullptr)
                    && writeScoreReport(d.file(QStringLiteral("report.txt")), report, nullptr);
         });
+        row("new season, beside the league", [](const DataDir& d) {
+            const auto league = openLeague(d, League::Mode::Read);
+            return makeNewSeason(*league, d.path() + "/../next", true, {}, nullptr);
+        });
     }
 
     void everyFileOldOrNew()
     {
         QFETCH(Work, work);
+        // The league in P/league, and the files of P/next (a new season) as "next/...", the
+        // league's folder in them as "P".
+        const auto made = [](const TempData& p) {
+            QDir().mkdir(p.path("league"));
+            writeSeason(DataDir(p.path("league")));
+            return DataDir(p.path("league"));
+        };
+        const auto state = [](const DataDir& d) {
+            FolderState s = folderState(d), next = folderState(DataDir(d.path() + "/../next"));
+            for (auto it = next.cbegin(); it != next.cend(); ++it)
+                s["next/" + it.key()] = QByteArray(*it).replace(QFile::encodeName(d.path()), "P");
+            return s;
+        };
         TempData clean;
-        writeSeason(clean.dir());
-        const FolderState before = folderState(clean.dir());
-        QCOMPARE(runChild(work, clean.dir(), 0), 0);
-        const FolderState after = folderState(clean.dir());
+        const DataDir cleanLeague = made(clean);
+        const FolderState before = state(cleanLeague);
+        QCOMPARE(runChild(work, cleanLeague, 0), 0);
+        const FolderState after = state(cleanLeague);
         QVERIFY(after != before);
         int k = 1;
         for (int end = -1; end != 0; ++k) {
-            TempData data;
-            writeSeason(data.dir());
-            end = runChild(work, data.dir(), k); // 0: past the last crash point
-            const FolderState now = folderState(data.dir());
+            TempData p;
+            const DataDir data = made(p);
+            end = runChild(work, data, k); // 0: past the last crash point
+            const FolderState now = state(data);
             for (const QString& f : now.keys())
                 QVERIFY2(now[f] == before.value(f) || now[f] == after.value(f),
                          qPrintable(QString("kill %1: %2 is torn").arg(k).arg(f)));
             QVERIFY(end == 0 || end == -1);
-            if (folderState(data.dir()) != after) // done again from where the kill left it
-                QCOMPARE(runChild(work, data.dir(), 0), 0);
-            QVERIFY2(folderState(data.dir()) == after, qPrintable(QString("kill %1").arg(k)));
+            if (state(data) != after) // done again from where the kill left it
+                QCOMPARE(runChild(work, data, 0), 0);
+            QVERIFY2(state(data) == after, qPrintable(QString("kill %1").arg(k)));
         }
         qInfo("%d crash points, every file old or new", k - 2);
     }

@@ -89,9 +89,9 @@ void writeLeague(const DataDir& dir, int entries)
 
 std::unique_ptr<League> opened(const DataDir& dir)
 {
-    auto league = std::make_unique<League>();
     QString error;
-    if (!league->open(dir, League::Mode::Work, &error))
+    auto league = League::open(dir, League::Mode::Work, &error);
+    if (!league)
         qFatal("%s", qPrintable(error));
     return league;
 }
