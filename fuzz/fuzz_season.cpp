@@ -2,8 +2,6 @@
 // start-up's reading for the two tables, both orderings, the score report, the championship.
 // Where the league holds links, any of these may refuse (saying why), but nothing outside the
 // league ever changes.
-#include "data/text.h"
-#include "fixture.h"
 #include "fuzz.h"
 #include "main/score_report.h"
 #include "scoring/championship.h"

@@ -47,11 +47,4 @@ BestWorst plainSearch(const std::vector<TeamRecord>& teams, double budget)
     return result;
 }
 
-bool samePick(std::optional<TeamPick> a, std::optional<TeamPick> b)
-{
-    if (a && b && std::isnan(a->price) && std::isnan(b->price))
-        a->price = b->price = 0;
-    return a == b;
-}
-
 } // namespace velmora::test
