@@ -14,7 +14,7 @@ AboutBox::AboutBox(QWidget* parent)
     : FixedWindow(parent, "frmAbout", QStringLiteral("About Velmora"), 5730, 3120)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    auto* ok = addButton(this, "cmdOK", QStringLiteral("OK"), {4335, 2220, 1260, 345});
+    auto* ok = addButton(this, "cmdOK", QStringLiteral("&OK"), {4335, 2220, 1260, 345});
     // Enter and Esc both press OK.
     ok->setDefault(true);
     setCancelButton(ok);

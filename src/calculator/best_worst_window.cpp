@@ -99,7 +99,7 @@ BestWorstWindow::BestWorstWindow(const League& league, const QString& budgetText
     testDriver->setEnabled(false);
     addLabel(this, "Label7", QStringLiteral("Test Driver:"), {240, 2820, 1035, 255}, testDriver,
              Qt::AlignLeft);
-    auto* ok = addButton(this, "Okay", QStringLiteral("Ok"), {7650, 2775, 1260, 345});
+    auto* ok = addButton(this, "Okay", QStringLiteral("&Ok"), {7650, 2775, 1260, 345});
     connect(ok, &QPushButton::clicked, this, &BestWorstWindow::onOkClicked);
     setTabOrder({best_[0], best_[1], best_[2], best_[3], best_[4], best_[5], worst_[0], worst_[1],
                  worst_[2], worst_[3], worst_[4], worst_[5], ok});

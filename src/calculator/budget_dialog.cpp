@@ -15,7 +15,7 @@ BudgetDialog::BudgetDialog(std::function<bool(const QString&)> search, QWidget* 
     holdsNumber(budgetBox_, NumberField::Real);
     addLabel(this, "Label1", QStringLiteral("Budget Limit:"), {240, 300, 1095, 255}, budgetBox_,
              Qt::AlignLeft);
-    auto* ok = addButton(this, "Ok", QStringLiteral("Ok"), {2880, 240, 990, 345});
+    auto* ok = addButton(this, "Ok", QStringLiteral("&Ok"), {2880, 240, 990, 345});
     connect(ok, &QPushButton::clicked, this, &BudgetDialog::onOkClicked);
     setTabOrder({budgetBox_, ok});
 }

@@ -21,6 +21,7 @@ public:
     RecordCursor(League& league, LeagueFile file);
 
     bool open(QString* error) { return league_.openRecords(file_, &records_, error); }
+    const League& league() const { return league_; }
     void close() { records_.close(); }
 
     qint64 number() const { return number_; }

@@ -82,6 +82,7 @@ EntryEditor::EntryEditor(League& league, qint64 first, QWidget* parent)
     setTabOrder({ownerBox_, pickers_[0], pickers_[1], pickers_[2], pickers_[3], pickers_[4],
                  totalBox_, b.newRecord, b.previous, b.next, b.remove, b.close});
     setSteppingControls(number, ownerBox_);
+    setReadOnly(league, {pickers_[0], pickers_[1], pickers_[2], pickers_[3], pickers_[4]});
     setLoaded(load(first));
 }
 

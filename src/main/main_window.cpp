@@ -63,9 +63,9 @@ MainWindow::MainWindow(std::unique_ptr<League> league, QWidget* parent)
     headings_[0]->setEnabled(false);
     headings_[0]->setFocusPolicy(Qt::NoFocus);
     auto* ownerHeading = headings_[1] =
-        addButton(client, "Sort_Owner", QStringLiteral("Owner"), {1155, 195, 945, 240});
+        addButton(client, "Sort_Owner", QStringLiteral("&Owner"), {1155, 195, 945, 240});
     auto* pointsHeading = headings_[2] =
-        addButton(client, "Sort_Points", QStringLiteral("Points"), {2100, 195, 1155, 240});
+        addButton(client, "Sort_Points", QStringLiteral("&Points"), {2100, 195, 1155, 240});
 
     leagueTable_ = new FlexGrid(client);
     leagueTable_->setObjectName(QStringLiteral("HiScores"));

@@ -1,4 +1,5 @@
 #include "main/new_season_window.h"
+#include "main/settings_window.h"
 
 #include "data/league.h"
 #include "data/new_season.h"
@@ -61,7 +62,7 @@ NewSeasonWindow::NewSeasonWindow(const League& league, QWidget* parent)
         buttons->addButton(QStringLiteral("&Start Season"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("Ok"));
     QPushButton* cancel =
-        buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+        buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("Cancel"));
     connect(ok, &QPushButton::clicked, this, &NewSeasonWindow::make);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -100,8 +101,8 @@ void NewSeasonWindow::make()
         return Messages::error(this, QStringLiteral("Say which folder the new season goes to."));
     LeagueSettings s = league_.settings();
     s.name = name_->text().trimmed();
-    const double budget = readNumber(budget_->text());
-    s.budget = budget > 0 ? std::optional(budget) : std::nullopt;
+    if (!readBudget(budget_, &s.budget))
+        return;
     QString error;
     bool made;
     {

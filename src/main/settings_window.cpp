@@ -12,7 +12,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <QLocale>
+
 #include <algorithm>
+#include <cmath>
 
 namespace velmora {
 
@@ -30,6 +33,22 @@ QLineEdit* addBox(QWidget* parent, QFormLayout* form, const char* name, const QS
 }
 
 } // namespace
+
+bool readBudget(QLineEdit* box, std::optional<double>* budget)
+{
+    const QString text = box->text().trimmed();
+    bool number = text.isEmpty();
+    const double value = number ? 0 : QLocale::c().toDouble(text, &number);
+    if (!number || !std::isfinite(value) || value < 0) {
+        box->setFocus();
+        showTip(box, QStringLiteral("\u201c%1\u201d is not a budget: write the millions with "
+                                    "digits and a point, as 40.5, or leave the box empty.")
+                         .arg(text));
+        return false;
+    }
+    *budget = value > 0 ? std::optional(value) : std::nullopt;
+    return true;
+}
 
 SettingsWindow::SettingsWindow(League& league, QWidget* parent) : QDialog(parent), league_(league)
 {
@@ -53,10 +72,10 @@ SettingsWindow::SettingsWindow(League& league, QWidget* parent) : QDialog(parent
     holdsNumber(top_, NumberField::Whole);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    QPushButton* ok = buttons->addButton(QStringLiteral("O&K"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("Ok"));
     QPushButton* cancel =
-        buttons->addButton(league.writable() ? QStringLiteral("Cancel") : QStringLiteral("Close"),
+        buttons->addButton(league.writable() ? QStringLiteral("&Cancel") : QStringLiteral("&Close"),
                            QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("Cancel"));
     connect(ok, &QPushButton::clicked, this, &SettingsWindow::store);
@@ -96,17 +115,25 @@ void SettingsWindow::reject()
     QDialog::reject();
 }
 
-// An empty budget or one of 0 is no budget; an empty top is the publisher's own number.
+// An empty budget or one of 0 is no budget; an empty top is the publisher's own number. A box
+// that holds no number it can take is refused at the box, and nothing is stored.
 void SettingsWindow::store()
 {
     LeagueSettings s = league_.settings();
+    if (!readBudget(budget_, &s.budget))
+        return;
+    const QString topText = top_->text().trimmed();
+    bool whole = true;
+    const int top = topText.isEmpty() ? 0 : topText.toInt(&whole);
+    if (!whole || top < 0) {
+        top_->setFocus();
+        return showTip(top_, QStringLiteral("\u201c%1\u201d is not a number of owners: write a "
+                                            "whole number, 0 or more, or leave the box empty.")
+                                 .arg(topText));
+    }
+    s.top = topText.isEmpty() ? std::nullopt : std::optional(top);
     s.name = name_->text().trimmed();
-    const double budget = readNumber(budget_->text());
-    s.budget = budget > 0 ? std::optional(budget) : std::nullopt;
     s.site = site_->text().trimmed();
-    s.top = top_->text().trimmed().isEmpty()
-                ? std::nullopt
-                : std::optional(std::max(0, int(readNumber(top_->text()))));
     QString error;
     if (!league_.storeSettings(s, &error))
         return Messages::error(this, error);

@@ -4,9 +4,16 @@
 
 class QLineEdit;
 
+#include <optional>
+
 namespace velmora {
 
 class League;
+
+// A budget typed in a settings box: empty (or 0) for none, else a number in millions written
+// with digits and a point. False, with a tip at the box saying what is wrong ("forty", "40,5"),
+// for anything else, which a store would otherwise drop without a word.
+bool readBudget(QLineEdit* box, std::optional<double>* budget);
 
 // "League Settings": the league's name, budget, site folder and the owners its chart draws in
 // colour, stored in the league's settings file by OK (in a read-only league, refused as every

@@ -15,6 +15,7 @@ namespace {
 //   velmora-publish published 1
 //   publication <count>
 //   correction <publication> <race> <kind> <component> <before> <after> <owner>...
+//   moved <owner>...        (after a correction that changed owners' places)
 //   components <team records> <test drivers>
 //   race <name> <points of each component>
 constexpr const char* kHeader = "velmora-publish published 1";
@@ -65,10 +66,13 @@ QByteArray memoryText(const SiteMemory& memory)
 {
     QString text = QLatin1String(kHeader) + u'\n';
     text += joined({QStringLiteral("publication"), number(memory.publication)});
-    for (const Correction& c : memory.corrections)
+    for (const Correction& c : memory.corrections) {
         text += joined(QStringList{QStringLiteral("correction"), number(c.publication), c.race,
                                    c.kind, c.component, number(c.before), number(c.after)}
                        + c.owners);
+        if (!c.moved.isEmpty())
+            text += joined(QStringList{QStringLiteral("moved")} + c.moved);
+    }
     text +=
         joined({QStringLiteral("components"), number(memory.teams), number(memory.testDrivers)});
     for (const auto& [race, points] : memory.races) {
@@ -112,7 +116,12 @@ bool parseMemory(const QByteArray& text, SiteMemory* memory, int* line)
             if (f.size() < 7 || !readNumber(f[1], &n[0], 1) || n[0] > memory->publication
                 || !readNumber(f[5], &n[1]) || !readNumber(f[6], &n[2]))
                 return bad();
-            memory->corrections.push_back({n[0], f[2], f[3], f[4], n[1], n[2], f.mid(7)});
+            memory->corrections.push_back({n[0], f[2], f[3], f[4], n[1], n[2], f.mid(7), {}});
+        } else if (part == Corrections && key == u"moved") {
+            if (memory->corrections.empty() || !memory->corrections.back().moved.isEmpty()
+                || f.size() < 2)
+                return bad();
+            memory->corrections.back().moved = f.mid(1);
         } else if (part == Corrections && key == u"components") {
             if (f.size() != 3 || !readNumber(f[1], &memory->teams, 0)
                 || !readNumber(f[2], &memory->testDrivers, 0))
@@ -197,13 +206,25 @@ SiteMemory nextMemory(const SiteMemory& before, const Season& season)
                 found.component = shownText(
                     season.teams[std::size_t(c.record)].components()[std::size_t(c.slot)]->Name);
             }
+            // Who chose it, and whose place after the last race it changed: their points with
+            // the published figure put back place them elsewhere.
+            const auto chosen = [&c](const Pick& p) {
+                return p.record == c.record && (p.isTeamPart() ? int(p.slot) : -1) == c.slot;
+            };
+            const auto counted = std::count(season.races.begin(), season.races.end(), race);
+            std::vector<qint64> published(season.owners.size());
+            for (std::size_t o = 0; o < published.size(); ++o) {
+                const auto& picks = season.owners[o].picks;
+                published[o] =
+                    season.totalAfter(o, season.raceCount())
+                    - qint64(a - b) * counted * std::count_if(picks.begin(), picks.end(), chosen);
+            }
+            const std::vector<int> was = positionsOf(published);
             for (const LeagueRow& row : season.table) {
-                const auto& picks = season.owners[row.owner].picks;
-                if (std::any_of(picks.begin(), picks.end(), [&](const Pick& p) {
-                        return p.record == c.record
-                               && (p.isTeamPart() ? int(p.slot) : -1) == c.slot;
-                    }))
+                if (published[row.owner] != row.points)
                     found.owners << season.owners[row.owner].name;
+                if (was[row.owner] != row.position)
+                    found.moved << season.owners[row.owner].name;
             }
             next.corrections.push_back(std::move(found));
         }

@@ -26,6 +26,9 @@ std::vector<AllTime> allTime(const Season& current, const std::vector<EarlierSea
     std::vector<AllTime> rows;
     QHash<QString, std::size_t> row;
     const auto add = [&](const Season& season, bool finished) {
+        // A season with no race scored was played by no one: its owners are listed, with no
+        // season counted.
+        const int played = season.raceCount() > 0;
         QSet<QString> seen;
         for (const LeagueRow& r : season.table) { // best first
             const QString& name = season.owners[r.owner].name;
@@ -37,7 +40,7 @@ std::vector<AllTime> allTime(const Season& current, const std::vector<EarlierSea
                 rows.push_back({name, name.toCaseFolded()});
             }
             AllTime& a = rows[row.value(name)];
-            ++a.seasons;
+            a.seasons += played;
             a.points += r.points;
             if (!finished || season.raceCount() == 0)
                 continue;
@@ -81,9 +84,9 @@ public:
         h_.close();
         h_.element(QStringLiteral("h1"), QStringLiteral("Seasons"));
         h_.element(QStringLiteral("p"),
-                   QStringLiteral("The all-time table and the %1 seasons before this one, the "
-                                  "latest first.")
-                       .arg(earlier_.size()),
+                   QStringLiteral("The all-time table and the %1 before this one, the latest "
+                                  "first.")
+                       .arg(counted(qint64(earlier_.size()), "season", "seasons")),
                    QStringLiteral("sub"));
         h_.close();
         h_.open(QStringLiteral("main"));
@@ -121,11 +124,11 @@ private:
         h_.endTable();
         h_.element(QStringLiteral("p"),
                    QStringLiteral("Every owner of the seasons below and of this season so far "
-                                  "(%1 races): this season counts as played and for its points; "
+                                  "(%1): this season counts as played and for its points; "
                                   "titles, podiums (the first three places) and best places come "
                                   "from finished seasons. Equal points share a position; a name "
                                   "entered twice in a season counts once, by its better place.")
-                       .arg(current_.raceCount()),
+                       .arg(counted(current_.raceCount(), "race", "races")),
                    QStringLiteral("hint"));
         h_.close();
     }
@@ -166,8 +169,8 @@ private:
             h_.newline();
         }
         h_.endTable();
-        QString hint =
-            QStringLiteral("After %1 races. Equal points share a place.").arg(s.raceCount());
+        QString hint = QStringLiteral("After %1. Equal points share a place.")
+                           .arg(counted(s.raceCount(), "race", "races"));
         if (shown < s.table.size())
             hint += QStringLiteral(" The leading %1 of %2 owners.").arg(shown).arg(s.table.size());
         h_.element(QStringLiteral("p"), hint, QStringLiteral("hint"));

@@ -267,6 +267,11 @@ void Html::endTable()
     close(); // div
 }
 
+QString counted(qint64 n, const char* one, const char* many)
+{
+    return number(n) + u' ' + QLatin1String(n == 1 ? one : many);
+}
+
 QString number(qint64 n)
 {
     return QString::number(n);

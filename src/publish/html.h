@@ -62,6 +62,8 @@ private:
 };
 
 QString number(qint64 n);
+// A count as words read it: "1 season", "2 seasons", "0 races".
+QString counted(qint64 n, const char* one, const char* many);
 // A coordinate to a tenth, written as whole numbers are: a chart holds tens of thousands.
 QString coordinate(double v);
 // "1st", "2nd", "3rd", "4th", "11th", "22nd".

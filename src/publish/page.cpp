@@ -1,6 +1,8 @@
 #include "publish/html.h"
 #include "publish/publish.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <cmath>
 
@@ -222,16 +224,42 @@ private:
         h_.close();
     }
 
+    // Names of owners in a cell, each linked to its owner's page (a name two owners share: in
+    // league order); at most `named` of them, and how many more.
+    void ownersCell(const QStringList& names, qsizetype named)
+    {
+        h_.open(QStringLiteral("td")).cls(QStringLiteral("name"));
+        if (names.isEmpty())
+            h_.text(QStringLiteral("none"));
+        QHash<QString, int> seen;
+        for (qsizetype k = 0; k < std::min(names.size(), named); ++k) {
+            if (k > 0)
+                h_.text(QStringLiteral(", "));
+            int skip = seen[names[k]]++;
+            const auto at = std::find_if(table_.begin(), table_.end(), [&](const LeagueRow& r) {
+                return s_.owners[r.owner].name == names[k] && skip-- == 0;
+            });
+            if (at == table_.end()) // an owner no longer in the league
+                h_.text(names[k]);
+            else
+                ownerLink(at->owner);
+        }
+        if (names.size() > named)
+            h_.text(QStringLiteral(" and %1 more").arg(names.size() - named));
+        h_.close();
+    }
+
     // Every correction recorded, the latest publication's first.
     void corrections()
     {
         if (memory_.corrections.empty())
             return;
         h_.section(QStringLiteral("corrections"), QStringLiteral("Corrections"));
+        h_.open(QStringLiteral("div")).cls(QStringLiteral("scroll"));
         h_.table(QStringLiteral("correction-list"),
                  {QStringLiteral("Publication"), QStringLiteral("Race"),
                   QStringLiteral("Component"), QStringLiteral("Before"), QStringLiteral("After"),
-                  QStringLiteral("Owners it moved")},
+                  QStringLiteral("Owners who chose it"), QStringLiteral("Places changed")},
                  5);
         std::vector<const Correction*> latest;
         for (const Correction& c : memory_.corrections)
@@ -243,26 +271,24 @@ private:
         // A correction to a component half the league chose would list thousands of names.
         constexpr qsizetype named = 10;
         for (const Correction* c : latest) {
-            QString owners = c->owners.mid(0, named).join(QStringLiteral(", "));
-            if (c->owners.isEmpty())
-                owners = QStringLiteral("none");
-            else if (c->owners.size() > named)
-                owners += QStringLiteral(" and %1 more").arg(c->owners.size() - named);
             h_.open(QStringLiteral("tr"));
             h_.element(QStringLiteral("td"), number(c->publication));
             h_.element(QStringLiteral("td"), c->race, QStringLiteral("name"));
             h_.element(QStringLiteral("td"), c->kind + u' ' + c->component, QStringLiteral("name"));
             h_.element(QStringLiteral("td"), number(c->before));
             h_.element(QStringLiteral("td"), number(c->after));
-            h_.element(QStringLiteral("td"), owners, QStringLiteral("name"));
+            ownersCell(c->owners, named);
+            ownersCell(c->moved, named);
             h_.close();
             h_.newline();
         }
         h_.endTable();
+        h_.close();
         h_.element(QStringLiteral("p"),
                    QStringLiteral("A component's points in a race that changed after they were "
-                                  "published, with the publication that found the change and the "
-                                  "owners who chose the component (the first %1 by league place "
+                                  "published, with the publication that found the change, the "
+                                  "owners who chose the component and those whose place in the "
+                                  "league table it changed (the first %1 of each by league place "
                                   "then; published.txt names them all).")
                        .arg(named),
                    QStringLiteral("hint"));
@@ -432,7 +458,8 @@ private:
                 .cls(QStringLiteral("band"))
                 .attr(QStringLiteral("points"), band);
             h_.element(QStringLiteral("title"),
-                       QStringLiteral("The other %1 owners").arg(table_.size() - lines));
+                       QStringLiteral("The other %1")
+                           .arg(counted(qint64(table_.size() - lines), "owner", "owners")));
             h_.close();
             h_.newline();
         }
@@ -472,7 +499,8 @@ private:
         if (table_.size() > leaders) {
             h_.open(QStringLiteral("li"));
             key(QStringLiteral("rest"));
-            h_.text(QStringLiteral("the other %1 owners").arg(table_.size() - leaders));
+            h_.text(QStringLiteral("the other %1")
+                        .arg(counted(qint64(table_.size() - leaders), "owner", "owners")));
             h_.close();
         }
         h_.close();
@@ -483,10 +511,10 @@ private:
 
     QString chartDescription() const
     {
-        QString text = QStringLiteral("Line chart of the points of the %1 owners after each of "
-                                      "the %2 races, in calendar order.")
-                           .arg(table_.size())
-                           .arg(races_);
+        QString text = QStringLiteral("Line chart of the points of the %1 after each of the %2, "
+                                      "in calendar order.")
+                           .arg(counted(qint64(table_.size()), "owner", "owners"),
+                                counted(races_, "race", "races"));
         if (!table_.empty())
             text += QStringLiteral(" After the last race %1 leads with %2 points.")
                         .arg(s_.owners[table_.front().owner].name, number(table_.front().points));

@@ -143,10 +143,15 @@ bool readSeason(const League& league, Season* season, QString* error)
 
 std::vector<int> positionsAfter(const Season& season, int races)
 {
-    const std::size_t n = season.owners.size();
-    std::vector<qint64> points(n);
-    for (std::size_t o = 0; o < n; ++o)
+    std::vector<qint64> points(season.owners.size());
+    for (std::size_t o = 0; o < points.size(); ++o)
         points[o] = season.totalAfter(o, races);
+    return positionsOf(points);
+}
+
+std::vector<int> positionsOf(const std::vector<qint64>& points)
+{
+    const std::size_t n = points.size();
     std::vector<qint64> best = points;
     std::sort(best.begin(), best.end(), std::greater<>());
     std::vector<int> position(n);

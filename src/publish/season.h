@@ -75,6 +75,8 @@ QString shownText(const QString& field);
 // Every owner's position after the first `races` races, in file order. Owners with equal
 // points share a position: one more than the owners with more points.
 std::vector<int> positionsAfter(const Season& season, int races);
+// The same positions for any points, in their order.
+std::vector<int> positionsOf(const std::vector<qint64>& points);
 
 // Every component of the databases, in the order the pages list them: chassis, engine
 // makers, race drivers (the driver list's order), test drivers, each in record order.

@@ -21,7 +21,8 @@ struct Correction {
     int publication = 0; // the publication that found it
     QString race, kind, component;
     int before = 0, after = 0;
-    QStringList owners; // whose points it moved, in league order
+    QStringList owners; // who chose the component: whose points it moved, in league order
+    QStringList moved;  // whose place in the league table it changed, in league order
 };
 
 // What a site remembers in published.txt: the publication count, every correction recorded,

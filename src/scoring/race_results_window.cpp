@@ -515,13 +515,12 @@ void RaceResultsWindow::onTakeOutClicked()
     onRaceNamed();
     const QString race = results_.race();
     if (!calendar_.contains(race)
-        || Messages::ask(this,
-                         QStringLiteral("Take \u201c%1\u201d out of the calendar? Its points stop "
-                                        "counting; its race files stay in the league's folder, so "
-                                        "the race named again brings them back.")
-                             .arg(race),
-                         QStringLiteral("&Take It Out"), QStringLiteral("&Keep It"))
-               != Messages::Answer::Store)
+        || !Messages::confirm(this,
+                              QStringLiteral("Take \u201c%1\u201d out of the calendar? Its points "
+                                             "stop counting; its race files stay in the league's "
+                                             "folder, so the race named again brings them back.")
+                                  .arg(race),
+                              QStringLiteral("&Take It Out"), QStringLiteral("&Keep It")))
         return;
     QByteArray calendar;
     QString error;

@@ -24,11 +24,11 @@ ScoringWindow::ScoringWindow(League& league, QWidget* parent)
     holdsName(raceBox_->lineEdit());
     addLabel(this, "Label1", QStringLiteral("Race Name:"), {120, 195, 1000, 225}, raceBox_);
     auto* scoreTeams =
-        addButton(this, "Teamscore", QStringLiteral("Score Teams"), {120, 705, 1395, 405});
+        addButton(this, "Teamscore", QStringLiteral("Score &Teams"), {120, 705, 1395, 405});
     auto* scoreTestDrivers =
-        addButton(this, "Testscore", QStringLiteral("Score Test Drivers"), {1635, 705, 1680, 405});
+        addButton(this, "Testscore", QStringLiteral("Score Test &Drivers"), {1635, 705, 1680, 405});
     calculateButton_ =
-        addButton(this, "Calculate", QStringLiteral("Calculate Scores"), {3435, 705, 1590, 405});
+        addButton(this, "Calculate", QStringLiteral("&Calculate Scores"), {3435, 705, 1590, 405});
     calculateButton_->setEnabled(false);
     connect(scoreTeams, &QPushButton::clicked, this, &ScoringWindow::onScoreTeamsClicked);
     connect(scoreTestDrivers, &QPushButton::clicked, this,

@@ -35,7 +35,7 @@ TeamScoreCard::TeamScoreCard(League& league, const QString& race, QWidget* paren
         scoreBoxes_[s]->setAlignment(Qt::AlignHCenter);
         holdsNumber(scoreBoxes_[s], NumberField::Whole);
     }
-    const Buttons b = addButtons(2340, {-1, 892, 1799, -1, 3615}, QStringLiteral("Finish"));
+    const Buttons b = addButtons(2340, {-1, 892, 1799, -1, 3615}, QStringLiteral("&Finish"));
     // From the last score Tab leads on to the next team, never back to the one just done.
     setTabOrder({scoreBoxes_[0], scoreBoxes_[1], scoreBoxes_[2], scoreBoxes_[3], b.next, b.close,
                  b.previous});

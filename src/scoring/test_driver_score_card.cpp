@@ -25,12 +25,13 @@ TestDriverScoreCard::TestDriverScoreCard(League& league, const QString& race, QW
     holdsNumber(scoreBox_, NumberField::Whole);
     addLabel(this, "Label5", QStringLiteral("Score"), {3390, 375, 960, 225}, scoreBox_,
              Qt::AlignHCenter);
-    auto* newEntry = addButton(this, "New", QStringLiteral("New"), {1260, 1380, 840, 345});
-    auto* finish = addButton(this, "Close", QStringLiteral("Finish"), {2355, 1380, 840, 345});
+    auto* newEntry = addButton(this, "New", QStringLiteral("&New"), {1260, 1380, 840, 345});
+    auto* finish = addButton(this, "Close", QStringLiteral("&Finish"), {2355, 1380, 840, 345});
     connect(driverBox_, &QComboBox::activated, this, &TestDriverScoreCard::onDriverChosen);
     connect(newEntry, &QPushButton::clicked, this, &TestDriverScoreCard::onNewClicked);
     connect(finish, &QPushButton::clicked, this, &TestDriverScoreCard::onFinishClicked);
     setTabOrder({driverBox_, scoreBox_, newEntry, finish});
+    setReadOnly(league);
     setLoaded(load(league));
 }
 

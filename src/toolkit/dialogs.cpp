@@ -78,6 +78,27 @@ QString FolderDialog::getFolder(QWidget* parent, const QString& caption, const Q
 namespace {
 bool collecting = false;
 std::optional<Messages::Answer> nextAnswer;
+
+// The shown window a box of `parent` belongs to.
+QWidget* shownWindow(QWidget* parent)
+{
+    for (QWidget* w = parent; w; w = w->parentWidget())
+        if (w->window()->isVisible())
+            return w->window();
+    return QApplication::activeWindow();
+}
+
+// Runs a box centred on the window it belongs to (Qt centres it on its parent only when that
+// is shown; a window still being made would put it in the screen's corner).
+int run(QMessageBox& box)
+{
+    // Shown first (modal already), so that the box has taken its size before it is placed.
+    box.setWindowModality(Qt::ApplicationModal);
+    box.show();
+    if (QWidget* over = shownWindow(box.parentWidget()); over && over != &box)
+        box.move(over->frameGeometry().center() - box.frameGeometry().center() + box.pos());
+    return box.exec();
+}
 } // namespace
 
 void Messages::collect(bool on)
@@ -103,7 +124,7 @@ void Messages::setNextAnswer(Answer answer)
 }
 
 Messages::Answer Messages::ask(QWidget* parent, const QString& text, const QString& first,
-                               const QString& second)
+                               const QString& second, bool firstDefault)
 {
     if (collecting) {
         asked().append(text);
@@ -120,9 +141,9 @@ Messages::Answer Messages::ask(QWidget* parent, const QString& text, const QStri
     for (QAbstractButton* button : box.buttons())
         button->setIcon(QIcon());
     box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Go Back"));
-    box.setDefaultButton(QMessageBox::Save);
+    box.setDefaultButton(firstDefault ? QMessageBox::Save : QMessageBox::Discard);
     box.setEscapeButton(QMessageBox::Cancel);
-    switch (box.exec()) {
+    switch (run(box)) {
     case QMessageBox::Save:
         return Answer::Store;
     case QMessageBox::Discard:
@@ -130,6 +151,21 @@ Messages::Answer Messages::ask(QWidget* parent, const QString& text, const QStri
     default:
         return Answer::GoBack;
     }
+}
+
+bool Messages::confirm(QWidget* parent, const QString& text, const QString& yes, const QString& no)
+{
+    if (collecting) {
+        asked().append(text);
+        return std::exchange(nextAnswer, std::nullopt).value_or(Answer::Discard) == Answer::Store;
+    }
+    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), text,
+                    QMessageBox::NoButton, parent);
+    QPushButton* yesButton = box.addButton(yes, QMessageBox::AcceptRole);
+    box.setEscapeButton(box.addButton(no, QMessageBox::RejectRole));
+    box.setDefaultButton(yesButton);
+    run(box);
+    return box.clickedButton() == yesButton;
 }
 
 QStringList& Messages::opened()
@@ -148,7 +184,7 @@ bool Messages::offer(QWidget* parent, const QString& text, const QString& action
                     QMessageBox::Close, parent);
     QPushButton* act = box.addButton(action, QMessageBox::AcceptRole);
     box.setDefaultButton(act);
-    box.exec();
+    run(box);
     return box.clickedButton() == act;
 }
 
@@ -166,7 +202,9 @@ void Messages::error(QWidget* parent, const QString& text)
         collected().append(text);
         return;
     }
-    QMessageBox::critical(parent, QApplication::applicationDisplayName(), text);
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), text,
+                    QMessageBox::Ok, parent);
+    run(box);
 }
 
 } // namespace velmora

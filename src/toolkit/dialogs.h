@@ -36,20 +36,25 @@ public:
 
 // Messages: one box naming the file and the reason, and the question asked before changes
 // typed into a window are lost. Tests collect the messages instead and answer the question
-// in advance.
+// in advance. Every box opens centred on the window it belongs to: its parent's window, or
+// while that is not shown yet (a window still being made), the shown window that holds it.
 class Messages {
 public:
     static void error(QWidget* parent, const QString& text);
 
     // The first button (Store), the second (Discard), or Go Back.
     enum class Answer { Store, Discard, GoBack };
-    static Answer askToStore(QWidget* parent, const QString& text)
+    // storeFirst: Store is the default button (not where nothing can be stored).
+    static Answer askToStore(QWidget* parent, const QString& text, bool storeFirst = true)
     {
-        return ask(parent, text, QStringLiteral("&Store"), QStringLiteral("&Discard"));
+        return ask(parent, text, QStringLiteral("&Store"), QStringLiteral("&Discard"), storeFirst);
     }
     // A question whose first two answers have their own captions.
     static Answer ask(QWidget* parent, const QString& text, const QString& first,
-                      const QString& second);
+                      const QString& second, bool firstDefault = true);
+    // A question of two answers: true for `yes` (answered in advance as Store).
+    static bool confirm(QWidget* parent, const QString& text, const QString& yes,
+                        const QString& no);
     static void setNextAnswer(Answer answer);
     // A message with a button that does something more (True) beside Close.
     static bool offer(QWidget* parent, const QString& text, const QString& action);

@@ -1,11 +1,14 @@
 #include "toolkit/fixed_window.h"
 
 #include "data/codepage.h"
+#include "data/io.h"
+#include "data/league.h"
 #include "data/text.h"
 #include "data/types.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/twips.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -13,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QToolTip>
 #include <QValidator>
@@ -96,7 +100,7 @@ public:
         box->setValidator(this);
         QObject::connect(box, &QLineEdit::inputRejected, box, [this, box] {
             if (const QString tip = std::exchange(refused_, QString()); !tip.isEmpty())
-                QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), tip, box);
+                showTip(box, tip);
         });
     }
 
@@ -198,6 +202,31 @@ QComboBox* addComboBox(QWidget* parent, const char* name, Twips at, bool editabl
     return list;
 }
 
+void showTip(QWidget* control, const QString& tip)
+{
+    // A tip wider than its window was cut off at the window's edge: its words go on lines no
+    // wider than the window, and the tip is moved inside it and the screen.
+    const QRect window = control->window()->frameGeometry();
+    const QFontMetrics metrics(QToolTip::font());
+    const int room = std::max(window.width() - 24, metrics.averageCharWidth() * 24);
+    QStringList lines{QString()};
+    for (const QString& word : tip.split(u' ')) {
+        if (!lines.last().isEmpty() && metrics.horizontalAdvance(lines.last() + u' ' + word) > room)
+            lines << QString();
+        lines.last() += (lines.last().isEmpty() ? QString() : QStringLiteral(" ")) + word;
+    }
+    QToolTip::showText(control->mapToGlobal(QPoint(0, control->height())), lines.join(u'\n'),
+                       control);
+    for (QWidget* label : QApplication::topLevelWidgets())
+        if (label->inherits("QTipLabel") && label->isVisible()) {
+            QRect at = label->geometry();
+            const QRect inside = control->screen()->availableGeometry() & window;
+            at.moveRight(std::min(at.right(), inside.right()));
+            at.moveLeft(std::max(at.left(), inside.left()));
+            label->move(at.topLeft());
+        }
+}
+
 void holdsName(QLineEdit* box)
 {
     box->setMaxLength(TextFieldLength);
@@ -282,6 +311,46 @@ QStringList shownState(const QWidget* window)
     return state;
 }
 
+namespace {
+
+// A read-only box's answer to a typed key: why it takes none.
+class SaysReadOnly : public QObject {
+public:
+    SaysReadOnly(QLineEdit* box, QString why) : QObject(box), why_(std::move(why)) {}
+
+protected:
+    bool eventFilter(QObject* box, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if ((!key->text().isEmpty() && key->text()[0].isPrint())
+                || key->matches(QKeySequence::Paste) || key->key() == Qt::Key_Delete
+                || key->key() == Qt::Key_Backspace)
+                showTip(static_cast<QWidget*>(box), why_);
+        }
+        return false;
+    }
+
+private:
+    QString why_;
+};
+
+} // namespace
+
+void FixedWindow::setReadOnly(const League& league, std::initializer_list<QWidget*> lists)
+{
+    readOnly_ = !league.writable();
+    if (!readOnly_)
+        return;
+    for (QLineEdit* box : findChildren<QLineEdit*>())
+        if (!box->isReadOnly()) {
+            box->setReadOnly(true);
+            box->installEventFilter(new SaysReadOnly(box, io::readOnlyText(league.dir().path())));
+        }
+    for (QWidget* list : lists)
+        list->setEnabled(false);
+}
+
 void FixedWindow::markShown()
 {
     marked_ = shownState(this);
@@ -293,11 +362,13 @@ bool FixedWindow::changedSinceShown() const
     return marking_ && shownState(this) != marked_;
 }
 
-bool closeAfterAsking(QWidget* window, const std::function<void()>& store)
+bool closeAfterAsking(QWidget* window, const std::function<void()>& store, bool storeFirst)
 {
-    switch (Messages::askToStore(window, QStringLiteral("Store the changes made in \u201c%1\u201d "
-                                                        "before the window closes?")
-                                             .arg(window->windowTitle()))) {
+    switch (Messages::askToStore(window,
+                                 QStringLiteral("Store the changes made in \u201c%1\u201d before "
+                                                "the window closes?")
+                                     .arg(window->windowTitle()),
+                                 storeFirst)) {
     case Messages::Answer::GoBack:
         return false;
     case Messages::Answer::Store:
@@ -312,7 +383,8 @@ bool closeAfterAsking(QWidget* window, const std::function<void()>& store)
 void FixedWindow::closeEvent(QCloseEvent* event)
 {
     if (changedSinceShown() && canStoreShown()
-        && !closeAfterAsking(this, [this] { storeAndClose(); })) {
+        && !closeAfterAsking(
+            this, [this] { storeAndClose(); }, !readOnly_)) {
         event->setAccepted(!isVisible());
         return;
     }

@@ -12,6 +12,8 @@ class QPushButton;
 
 namespace velmora {
 
+class League;
+
 // A rectangle in twips (15 to a pixel): left, top, width, height.
 struct Twips {
     int left, top, width, height;
@@ -51,6 +53,9 @@ void holdsName(QLineEdit* box);
 // nothing (it would otherwise replace a selected number, and an empty box reads as 0).
 enum class NumberField { Whole, Real };
 void holdsNumber(QLineEdit* box, NumberField field);
+// A tip at a control saying why what was typed is not taken: below it, its lines no wider
+// than the control's window, inside the window and the screen.
+void showTip(QWidget* control, const QString& tip);
 // Shows text from its beginning, whatever its length (a box otherwise shows the end of a
 // text too long for it).
 void showText(QLineEdit* box, const QString& text);
@@ -61,7 +66,8 @@ QStringList shownState(const QWidget* window);
 // The question before a window with changes not stored closes, naming it: Store runs `store`
 // (which closes the window when it works, and leaves it open with its message when not),
 // Discard lets it close, Go Back keeps it open. True for Discard: the window is to close now.
-bool closeAfterAsking(QWidget* window, const std::function<void()>& store);
+// storeFirst: Store is the default answer (not where nothing can be stored).
+bool closeAfterAsking(QWidget* window, const std::function<void()>& store, bool storeFirst = true);
 
 // The fixed-size window of this program: a caption, a client area of fixed size given in
 // twips, a close box and no other title-bar buttons. The keyboard focus starts on the
@@ -96,6 +102,10 @@ protected:
     bool changedSinceShown() const;
     // Whether the window could store what its boxes show.
     virtual bool canStoreShown() const { return true; }
+    // A window of a league viewed read-only: every box takes no typing (a key typed there
+    // shows the league's one message as a tip) and the lists given take no choice, and the
+    // close question does not offer Store first. Nothing for a league that can be written.
+    void setReadOnly(const League& league, std::initializer_list<QWidget*> lists = {});
     void setLoaded(bool loaded) { loaded_ = loaded; }
 
     void reject() override;
@@ -105,6 +115,7 @@ protected:
 private:
     QPushButton* cancel_ = nullptr;
     bool loaded_ = true;
+    bool readOnly_ = false;
     QList<QWidget*> tabOrder_;
     bool shown_ = false;
     QStringList marked_;

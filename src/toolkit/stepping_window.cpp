@@ -18,8 +18,8 @@ SteppingWindow::Buttons SteppingWindow::addButtons(int top, std::array<int, 5> l
                                                    const QString& closeCaption)
 {
     const char* const names[5] = {"New", "Previous", "Forward", "Delete", "Close"};
-    const QString captions[5] = {QStringLiteral("New"), QStringLiteral("Previous"),
-                                 QStringLiteral("Next"), QStringLiteral("Delete"), closeCaption};
+    const QString captions[5] = {QStringLiteral("&New"), QStringLiteral("&Previous"),
+                                 QStringLiteral("Ne&xt"), QStringLiteral("&Delete"), closeCaption};
     const int widths[5] = {720, 840, 840, 840, 765};
     void (SteppingWindow::*const handlers[5])() = {
         &SteppingWindow::onNewClicked, &SteppingWindow::onPreviousClicked,
@@ -43,6 +43,7 @@ void SteppingWindow::setSteppingControls(QLineEdit* number, QWidget* firstBox)
 {
     number_ = number;
     firstBox_ = firstBox;
+    setReadOnly(cursor_.league());
 }
 
 bool SteppingWindow::openFile()

@@ -34,7 +34,7 @@ protected:
         QPushButton *newRecord, *previous, *next, *remove, *close;
     };
     Buttons addButtons(int top, std::array<int, 5> lefts,
-                       const QString& closeCaption = QStringLiteral("Close"));
+                       const QString& closeCaption = QStringLiteral("&Close"));
     // The record-number box, and the box that takes the focus after New and Delete and from a
     // stepping button that goes off.
     void setSteppingControls(QLineEdit* number, QWidget* firstBox);

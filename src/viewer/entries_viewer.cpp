@@ -32,7 +32,7 @@ EntriesViewer::EntriesViewer(QWidget* parent)
     // whatever width it has beside the position column, however wide the window.
     grid_->setFillColumns(1, LookupLists::Columns - 1);
     // Esc presses Close, as does Enter when it has the focus; Enter on the grid does not.
-    close_ = addButton(this, "Close", QStringLiteral("Close"), {0, 4215, 8505, 345});
+    close_ = addButton(this, "Close", QStringLiteral("&Close"), {0, 4215, 8505, 345});
     setCancelButton(close_);
     connect(close_, &QPushButton::clicked, this, &EntriesViewer::onCloseClicked);
     setTabOrder({grid_, close_});

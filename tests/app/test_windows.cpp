@@ -751,6 +751,10 @@ private slots:
                 QCOMPARE(w->close(), answer == Messages::Answer::Discard);
             });
         open("League_Settings", [](QWidget* w) {
+            for (const char* budget : {"forty", "40,5"}) { // refused at the box, nothing stored
+                type(w, "Budget", budget), click(w, "Ok");
+                QVERIFY(w->isVisible() && QToolTip::text().contains(budget));
+            }
             type(w, "Name", "Kent League"), type(w, "Budget", "40.5"), click(w, "Ok");
         });
         QCOMPARE(Messages::asked().size(), 3); // Go Back, then the close box again; Discard
@@ -767,6 +771,56 @@ private slots:
         });
         QCOMPARE(readBytes(data_->path("league.ini")), "name=Kent\n");
         open("League_Settings", [](QWidget* w) { QVERIFY(!w->findChild<QLabel*>("Problem")); });
+    }
+
+    // Every command button has an access key, unique in its window with its captions' and its
+    // menu bar's; a message opens centred on its window, also one from a window not shown yet.
+    void accessKeysAndMessages_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const char* window : {"Main", "Team_Entry", "Test_Driver", "Entries", "Score",
+                                   "Race_Score", "TD_Score", "Calculate", "Calculator", "frmAbout",
+                                   "Team_Viewer", "Race_Results", "League_Settings", "New_Season"})
+            QTest::newRow(window) << QString::fromLatin1(window);
+    }
+    void accessKeysAndMessages()
+    {
+        QFETCH(QString, window);
+        open(window, [](QWidget* w) {
+            const auto key = [](QString text) {
+                const qsizetype at = text.remove(QStringLiteral("&&")).indexOf(u'&');
+                return at < 0 ? QString() : text.mid(at + 1, 1).toLower();
+            };
+            QStringList keys;
+            for (const QAbstractButton* b : w->findChildren<QAbstractButton*>())
+                if (b->isVisibleTo(w) && !b->text().isEmpty()) {
+                    keys << key(b->text());
+                    QVERIFY2(!keys.last().isEmpty(), qPrintable(b->text()));
+                }
+            for (const QLabel* label : w->findChildren<QLabel*>())
+                if (label->buddy() && !key(label->text()).isEmpty())
+                    keys << key(label->text());
+            for (const QMenuBar* bar : w->findChildren<QMenuBar*>())
+                for (const QAction* menu : bar->actions())
+                    keys << key(menu->text());
+            QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());
+        });
+        if (window != u"Calculator")
+            return;
+        QFile::remove(data_->dir().teams());
+        QDir().mkdir(data_->dir().teams()); // the result window cannot read it: it is never shown
+        QPoint centre;
+        Messages::collect(false);
+        inModal([this] { trigger(main_.get(), "File_Calc"); },
+                [&](QWidget* c) {
+                    QTimer::singleShot(0, [&] {
+                        centre = QApplication::activeModalWidget()->frameGeometry().center();
+                        QApplication::activeModalWidget()->close();
+                    });
+                    type(c, "Budge", "100"), click(c, "Ok");
+                });
+        Messages::collect(true);
+        QVERIFY((centre - main_->frameGeometry().center()).manhattanLength() <= 2);
     }
 
     // Another league in this window: the lock moves, both tables show it, the titles name it and
@@ -801,6 +855,14 @@ private slots:
         openFolder(viewed.dir());
         ::chmod(QFile::encodeName(viewed.dir().path()).constData(), 0700);
         QCOMPARE(cellText(control<FlexGrid>(main_.get(), "HiScores"), 0, 1).trimmed(), u"dora");
+        open("Entries", [&](QWidget* w) { // viewed: its boxes take nothing, and a key says why
+            QVERIFY(box(w, "Price")->isReadOnly() && !picker(w, "Team")->isEnabled());
+            type(w, "Owner", "x");
+            QCOMPARE(box(w, "Owner")->text(), "dora");
+            QCOMPARE(QToolTip::text().replace(u'\n', u' '), io::readOnlyText(viewed.dir().path()));
+        }); // the points order after it is not stored, and said so
+        QCOMPARE(std::exchange(Messages::collected(), {}),
+                 QStringList(io::readOnlyText(viewed.dir().path())));
         emit main_->findChild<QMenu*>("File")->aboutToShow();
         QStringList recent; // in the menu: the latest first, each numbered
         for (const QAction* a : main_->findChild<QMenu*>("File")->actions())

@@ -40,10 +40,16 @@ Parts page(const QString& file)
             body = name != u"thead"; // the foot's rows too
         else if (name == u"tr" && body)
             page[table] << QString(), cells = 0;
-        else if ((name == u"td" || name == u"th") && body)
-            page[table].last() += QLatin1String(cells++ ? "|" : "")
-                                  + xml.readElementText(QXmlStreamReader::IncludeChildElements);
-        else if ((name == u"title" || name == u"h1") && !page.contains(name.toString()))
+        else if ((name == u"td" || name == u"th") && body) { // its text, its links apart
+            page[table].last() += QLatin1String(cells++ ? "|" : "");
+            for (int depth = 1; depth > 0;)
+                if (const auto token = xml.readNext(); token == QXmlStreamReader::Characters)
+                    page[table].last() += xml.text();
+                else if (token == QXmlStreamReader::StartElement && ++depth && xml.name() == u"a")
+                    page[table + ":links"] << xml.attributes().value("href").toString();
+                else
+                    depth -= token == QXmlStreamReader::EndElement;
+        } else if ((name == u"title" || name == u"h1") && !page.contains(name.toString()))
             page[name.toString()] << xml.readElementText();   // the page's, not the chart's
         else if (name == u"polyline" || name == u"polygon") { // a line, or the others' band
             page["chart points"] << xml.attributes().value(QStringLiteral("points")).toString();
@@ -207,6 +213,9 @@ void TestPublish::figures_data()
     row("final table", "Seasons:season-1-table", "4|Eve|9", "history", now);
     row("a podium of three", "Seasons:season-1", "\u00AC4th: Eve (9)", "history", now);
     row("seasons linked", "links", "seasons.html", "history", now);
+    row("a race counted in words", "Seasons:season-1", "After 1 race. Equal points share a place.",
+        "history", now);
+    row("no race yet: played by none", "Seasons:all-time-table", "1|bob|2|2|2|97|1", "history", {});
     row("no seasons, no link", "links", "\u00ACseasons.html");
 }
 
@@ -300,8 +309,11 @@ void TestPublish::textsAsTyped()
     QCOMPARE(parts["title"], QStringList{shown + QStringLiteral("\U0001F3C1")});
     QVERIFY(parts["league"].contains("3|" + shown + "|50|31|\u25B2 1"));
     QVERIFY(parts["drivers"].contains(shown + "|4.75|1|11|3|8"));
+    // Who chose it, and whose place it changed (Cleo, 3rd with dora before, now 4th), linked.
     QCOMPARE(parts["correction-list"],
-             QStringList{"2|" + shown + "|Race driver " + shown + "|7|8|" + shown});
+             QStringList{"2|" + shown + "|Race driver " + shown + "|7|8|" + shown + "|Cleo"});
+    QCOMPARE(parts["correction-list:links"].filter(QRegularExpression("^owners/.*html$")).size(),
+             2);
     QVERIFY(parts[shown + ":picks"].contains("Race driver|" + shown + "|4.75|11"));
     QVERIFY(parts[shown + ":by-race"].contains(shown + "|5|9|8|8|1|31 (best)|50|3"));
     QVERIFY(parts["Seasons:season-1"].contains(shown));
@@ -420,20 +432,20 @@ void TestPublish::corrections()
     writeBytes(d.dir().raceTeams("Suzuka"), readBytes(d.dir().raceTeams("Spa")));
     score(0, 3, 7); // Bo Kim, Alan's, 3 at Monza
     writeRecords(d.dir().calendar(), std::vector<RaceName>{{"Monza"}, {"Suzuka"}});
-    const QString boKim = "2|Monza|Race driver Bo Kim|3|7|Alan";
+    const QString boKim = "2|Monza|Race driver Bo Kim|3|7|Alan|none";
     QCOMPARE(publish(), QStringList{boKim});
     QCOMPARE(publish(), QStringList{boKim});
     score(1, 0, 9); // Comet, bob's, 8
     score(2, 1, 5); // Ion, bob's and Cleo's, 6
-    QCOMPARE(publish(), (QStringList{"3|Monza|Chassis Comet|8|9|bob",
-                                     "3|Monza|Engine maker Ion|6|5|bob, Cleo", boKim}));
+    QCOMPARE(publish(), (QStringList{"3|Monza|Chassis Comet|8|9|bob|bob",
+                                     "3|Monza|Engine maker Ion|6|5|bob, Cleo|dora", boKim}));
     // A test driver's too; with no test driver left in the league, the site remembers none and
     // reads that back, its corrections kept.
     auto drivers = readRecords<TestDriverRecord>(d.dir().raceTestDrivers("Monza"));
     drivers[0].Score = 4; // Gus Ho, 3
     writeRecords(d.dir().raceTestDrivers("Monza"), drivers);
     const QStringList four = publish();
-    QCOMPARE(four.value(0), "4|Monza|Test driver Gus Ho|3|4|Cleo, Alan");
+    QCOMPARE(four.value(0), "4|Monza|Test driver Gus Ho|3|4|Cleo, Alan|none");
     writeRecords(d.dir().testDrivers(), std::vector<TestDriverRecord>());
     QCOMPARE(publish(), four);
     QCOMPARE(publish(), four);

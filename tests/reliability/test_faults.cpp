@@ -232,9 +232,11 @@ void TestFaults::readOnly()
         });
         step(8); // closed, and the league ordered after it
         ::chmod(QFile::encodeName(data.dir().path()).constData(), 0700);
-        if (readOnly) {
-            QCOMPARE(said > 0, stores != 0);
-            QCOMPARE(Messages::collected(), QStringList(said, io::readOnlyText(data.dir().path())));
+        if (readOnly) { // its boxes take no typing; what would store says so, once a step
+            const QStringList told = Messages::collected();
+            QCOMPARE(told.filter(io::readOnlyText(data.dir().path())).size()
+                         + told.filter("cannot be deleted").size(),
+                     told.size());
             QVERIFY(folderState(data.dir()) == start);
         }
     }
