@@ -147,8 +147,11 @@ FlexGrid* leagueGrid(const MainWindow& main)
     return main.findChild<FlexGrid*>(QStringLiteral("HiScores"));
 }
 
-EntriesViewer* viewer(const MainWindow& main)
+// The full table, made (and filled) as when it is first shown.
+EntriesViewer* viewer(MainWindow& main)
 {
+    if (!main.findChild<EntriesViewer*>())
+        main.showFullTable();
     return main.findChild<EntriesViewer*>();
 }
 
@@ -217,7 +220,7 @@ void ViewerUpdate(benchmark::State& state)
 void showFile(MainWindow& main, const DataDir& dir, const QByteArray& bytes)
 {
     writeFile(dir.entries(), bytes);
-    refillLeagueTable(leagueGrid(main), entriesOf(bytes));
+    refillLeagueTable(leagueGrid(main), bytes);
 }
 
 void OrderByPoints(benchmark::State& state)
@@ -601,7 +604,7 @@ void printSummary(const SummaryReporter& r, bool measurePeak)
     const struct {
         const char* name;
         const char* caption;
-    } cases[] = {{"StartUp", "Start-up: the main window with the hidden viewer, shown"},
+    } cases[] = {{"StartUp", "Start-up: the main window (the full table not yet made), shown"},
                  {"ViewerUpdate", "Full table refilled"},
                  {"OrderByPoints", "Order by points, from reverse order"},
                  {"OrderByOwner", "Order by owner"},

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFont>
+#include <QTimer>
 
 #include <cstdio>
 #include <new>
@@ -152,7 +153,6 @@ int main(int argc, char* argv[])
     QFont font(QStringLiteral("Sans Serif"), 8);
     font.setStyleHint(QFont::SansSerif);
     QApplication::setFont(font);
-    QApplication::setWindowIcon(velmora::programIcon());
 
     velmora::DataDir dataDir;
     QString error;
@@ -166,7 +166,11 @@ int main(int argc, char* argv[])
     velmora::MainWindow window(std::move(league));
     if (!window.loaded())
         return 1;
-    velmora::rememberLeague(dataDir.path());
     window.show();
+    // Once the window shows: its icon (drawn, not read) and the list of leagues opened lately.
+    QTimer::singleShot(0, &window, [dir = dataDir.path()] {
+        QApplication::setWindowIcon(velmora::programIcon());
+        velmora::rememberLeague(dir);
+    });
     return QApplication::exec();
 }

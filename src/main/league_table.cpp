@@ -7,23 +7,24 @@
 namespace velmora {
 namespace {
 
-int entryCount(const std::vector<EntryRecord>& entries)
+// The rows' texts, made from the file's bytes as they are drawn.
+FlexGridModel::Source rowsOf(const QByteArray& file)
 {
-    return int(entries.size());
+    const qsizetype entries = file.size() / EntryRecord::Length;
+    return [file, entries](int row, int col) -> QString {
+        if (col == 0)
+            return QString::number(row + 1);
+        if (row >= entries)
+            return {};
+        const EntryRecord entry =
+            EntryRecord::decode(file.constData() + qsizetype(row) * EntryRecord::Length);
+        return col == 1 ? entry.Owner : numberText(entry.Points);
+    };
 }
 
-void writeRows(FlexGrid* grid, const std::vector<EntryRecord>& entries)
-{
-    for (int r = 0; r < entryCount(entries); ++r) {
-        const EntryRecord& entry = entries[std::size_t(r)];
-        grid->setTextMatrix(r, 1, entry.Owner);
-        grid->setTextMatrix(r, 2, numberText(entry.Points));
-    }
-}
-
-// The row count after writing `entries` entries from row 0 into a grid of `rows` rows:
-// a row is added for an entry that has none, and whenever fewer than three rows would
-// remain below the entry just written.
+// The row count after showing `entries` entries from row 0 in a grid of `rows` rows: a row is
+// added for an entry that has none, and whenever fewer than three rows would remain below
+// the entry just written.
 int rowsAfterFill(int rows, int entries)
 {
     for (int r = 0; r < entries; ++r) {
@@ -35,37 +36,23 @@ int rowsAfterFill(int rows, int entries)
     return rows;
 }
 
-// Grows the grid to `rows`, each new row numbered with its position.
-void growTo(FlexGrid* grid, int rows)
-{
-    const int from = grid->rows();
-    if (rows <= from)
-        return;
-    grid->setRows(rows);
-    for (int r = from; r < rows; ++r)
-        grid->setTextMatrix(r, 0, QString::number(r + 1));
-}
-
 } // namespace
 
-void fillLeagueTable(FlexGrid* grid, double realCount, const std::vector<EntryRecord>& entries)
+void fillLeagueTable(FlexGrid* grid, const QByteArray& entryFile)
 {
     const HeldRedraw held(grid);
+    const double realCount = double(entryFile.size()) / EntryRecord::Length;
     grid->setRows(0);
-    growTo(grid, rowsAfterFill(realCount > 16 ? int(roundHalfEven(realCount + 1)) : 16,
-                               entryCount(entries)));
-    writeRows(grid, entries);
+    grid->setRows(rowsAfterFill(realCount > 16 ? int(roundHalfEven(realCount + 1)) : 16,
+                                int(entryFile.size() / EntryRecord::Length)));
+    grid->setSource(rowsOf(entryFile));
 }
 
-void refillLeagueTable(FlexGrid* grid, const std::vector<EntryRecord>& entries)
+void refillLeagueTable(FlexGrid* grid, const QByteArray& entryFile)
 {
     const HeldRedraw held(grid);
-    growTo(grid, rowsAfterFill(grid->rows(), entryCount(entries)));
-    writeRows(grid, entries);
-    for (int r = entryCount(entries); r < grid->rows(); ++r) {
-        grid->setTextMatrix(r, 1, QString());
-        grid->setTextMatrix(r, 2, QString());
-    }
+    grid->setRows(rowsAfterFill(grid->rows(), int(entryFile.size() / EntryRecord::Length)));
+    grid->setSource(rowsOf(entryFile));
 }
 
 } // namespace velmora

@@ -93,9 +93,7 @@ MainWindow::MainWindow(std::unique_ptr<League> league, QWidget* parent)
 
     buildMenu();
 
-    // The full table is made before the league table is filled, and kept hidden until asked
-    // for.
-    viewer_ = new EntriesViewer(this);
+    // The full table is made and filled when it is first asked for, and kept from then on.
     try {
         loaded_ = showTables(true);
     } catch (const std::bad_alloc&) {
@@ -125,8 +123,9 @@ void MainWindow::showTitles()
                                  ? QString()
                                  : QStringLiteral(" (read-only: %1)").arg(league_->dir().path());
     setWindowTitle(QStringLiteral("Velmora \u2014 %1%2").arg(league_->name(), readOnly));
-    viewer_->setWindowTitle(
-        QStringLiteral("Team Entries \u2014 %1%2").arg(league_->name(), readOnly));
+    if (viewer_)
+        viewer_->setWindowTitle(
+            QStringLiteral("Team Entries \u2014 %1%2").arg(league_->name(), readOnly));
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)
@@ -190,23 +189,36 @@ void MainWindow::buildMenu()
 
 bool MainWindow::showTables(bool startUp)
 {
-    std::vector<TeamRecord> teams;
-    std::vector<TestDriverRecord> testDrivers;
-    std::vector<EntryRecord> entries;
     QByteArray entryFile;
     QString error;
     stale_ = false;
+    if (!league_->readBytes(LeagueFile::Entries, &entryFile, &error)) {
+        Messages::error(this, error);
+        return false;
+    }
+    if (startUp)
+        fillLeagueTable(leagueTable_, entryFile);
+    else
+        refillLeagueTable(leagueTable_, entryFile);
+    // The full table is filled when it is shown: hidden, it is only marked out of date.
+    viewerStale_ = true;
+    return !viewer_ || !viewer_->isVisible() || fillViewer();
+}
+
+bool MainWindow::fillViewer()
+{
+    std::vector<TeamRecord> teams;
+    std::vector<TestDriverRecord> testDrivers;
+    std::vector<EntryRecord> entries;
+    QString error;
     if (!league_->read(LeagueFile::Teams, &teams, &error)
         || !league_->read(LeagueFile::TestDrivers, &testDrivers, &error)
-        || !league_->read(LeagueFile::Entries, &entries, &error, &entryFile)) {
+        || !league_->read(LeagueFile::Entries, &entries, &error)) {
         Messages::error(this, error);
         return false;
     }
     viewer_->fill(LookupLists(teams, testDrivers), entries);
-    if (startUp)
-        fillLeagueTable(leagueTable_, double(entryFile.size()) / EntryRecord::Length, entries);
-    else
-        refillLeagueTable(leagueTable_, entries);
+    viewerStale_ = false;
     return true;
 }
 
@@ -329,6 +341,12 @@ void MainWindow::openRaceResults()
 
 void MainWindow::showFullTable()
 {
+    if (!viewer_) {
+        viewer_ = new EntriesViewer(this);
+        showTitles();
+    }
+    if (viewerStale_ && !fillViewer())
+        return;
     viewer_->show();
     viewer_->raise();
     viewer_->activateWindow();

@@ -23,8 +23,9 @@ class FlexGrid;
 // "Velmora": the league table, its heading buttons and the menu to every window. It owns the
 // league it works on and the league's two tables, the league table and the full table (the
 // entries viewer), and is the only code that fills them: whenever the league says its
-// databases or entries changed, both tables show them again; after the entry editor and the
-// scoring window it puts the league in points order.
+// databases or entries changed, both tables show them again (the full table, hidden, when it
+// is next shown); after the entry editor and the scoring window it puts the league in points
+// order.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -73,10 +74,13 @@ private:
     bool switchTo(const DataDir& dir);
     void showTitles();
     void placeHeadings();
-    // Reads the databases and the entries once and shows them in both tables; at start-up
-    // the league table gets its first rows. False, with the reason told, when they cannot be
-    // read.
+    // Reads the entries and shows them in the league table (at start-up, its first rows), and
+    // in the full table when that is shown (else it is filled when next shown). False, with
+    // the reason told, when they cannot be read.
     bool showTables(bool startUp = false);
+    // Reads the databases and the entries and fills the full table with them; false, told,
+    // when they cannot be read.
+    bool fillViewer();
     void onLeagueChanged(LeagueFile::Kinds files);
     // Puts the entry file in league order; a failure is told and the tables show the file as
     // it stands.
@@ -91,10 +95,11 @@ private:
     QFrame* frame_;
     std::array<QPushButton*, 3> headings_; // over the position, owner and points columns
     FlexGrid* leagueTable_;
-    EntriesViewer* viewer_;
+    EntriesViewer* viewer_ = nullptr; // made when first shown
     bool loaded_ = false;
-    int running_ = 0;    // modal windows running
-    bool stale_ = false; // the tables show the league as it was before a change
+    int running_ = 0;         // modal windows running
+    bool stale_ = false;      // the tables show the league as it was before a change
+    bool viewerStale_ = true; // the full table does not show the files as they are
     // The not-modal windows that exist at most once: the best/worst result window (it
     // outlives the budget dialog that opens it) and the About box.
     QPointer<BestWorstWindow> bestWorst_;

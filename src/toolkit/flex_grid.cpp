@@ -28,14 +28,14 @@ QVariant FlexGridModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole: {
         // Trailing blanks (an owner keeps all 80 stored characters) are not drawn, so a
         // name too long for its column ends in an ellipsis and a short one in nothing.
-        const QString& text = cells_[std::size_t(r) * cols_ + c];
+        const QString text = this->text(r, c);
         qsizetype end = text.size();
         while (end > 0 && text[end - 1] == u' ')
             --end;
         return end == text.size() ? text : text.left(end);
     }
     case Qt::ToolTipRole: {
-        const QString text = cells_[std::size_t(r) * cols_ + c].trimmed();
+        const QString text = this->text(r, c).trimmed();
         return text.isEmpty() ? QVariant() : QVariant(text);
     }
     case Qt::TextAlignmentRole:
@@ -131,6 +131,23 @@ void FlexGridModel::setText(int row, int col, const QString& text)
     emit dataChanged(i, i, {Qt::DisplayRole});
     if (row < fixedRows_)
         emit headerDataChanged(Qt::Horizontal, col, col);
+}
+
+QString FlexGridModel::text(int row, int col) const
+{
+    const QString& set = cells_[std::size_t(row) * cols_ + col];
+    return set.isNull() && source_ ? source_(row, col) : set;
+}
+
+void FlexGridModel::setSource(Source source)
+{
+    source_ = std::move(source);
+    if (held_) {
+        changedWhileHeld_ = true;
+        return;
+    }
+    beginResetModel();
+    endResetModel();
 }
 
 void FlexGridModel::holdUpdates(bool hold)

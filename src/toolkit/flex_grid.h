@@ -3,6 +3,7 @@
 #include <QAbstractTableModel>
 #include <QTableView>
 
+#include <functional>
 #include <vector>
 
 namespace velmora {
@@ -30,6 +31,10 @@ public:
     void setAlignment(int col, Qt::Alignment alignment);
 
     void setText(int row, int col, const QString& text);
+    // Where the texts of cells never set come from, asked as the grid draws them: a table of
+    // a hundred thousand rows is shown without making its texts first.
+    using Source = std::function<QString(int row, int col)>;
+    void setSource(Source source);
 
     // While updates are held, changes are made silently and announced in one reset.
     void holdUpdates(bool hold);
@@ -38,7 +43,11 @@ private:
     void reshape(int rows, int cols);
     void resize(int rows, int cols);
 
+    // The text of a cell: as set, else the source's.
+    QString text(int row, int col) const;
+
     std::vector<QString> cells_;
+    Source source_;
     std::vector<Qt::Alignment> alignment_;
     int rows_ = 0, cols_ = 0, fixedRows_ = 0, fixedCols_ = 0;
     bool held_ = false, changedWhileHeld_ = false;
@@ -61,6 +70,7 @@ public:
     void setFixed(int rows, int cols);
 
     void setTextMatrix(int row, int col, const QString& text) { model_->setText(row, col, text); }
+    void setSource(FlexGridModel::Source source) { model_->setSource(std::move(source)); }
 
     // "^Heading|Other": one part per column; '^' centres the column, the rest is its heading
     // (written into the first fixed row) and sets the column's width.

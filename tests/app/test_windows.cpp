@@ -290,6 +290,7 @@ private slots:
         std::vector<TeamRecord> teams = readRecords<TeamRecord>(data_->dir().teams());
         teams[0].Engine.Price = 12.345678f;
         writeRecords(data_->dir().teams(), teams);
+        trigger(main_.get(), "Comp_View");
         open("Team_Entry", [](QWidget* w) { type(w, "Team", " Arrow GP "), click(w, "Close"); });
         QCOMPARE(readRecords<TeamRecord>(data_->dir().teams())[0].Engine.Price, 12.345678f);
         QCOMPARE(cellText(control<FlexGrid>(main_.get(), "Spread"), 3, 2), QString("Arrow GP"));
@@ -315,7 +316,9 @@ private slots:
         QVERIFY(entries[2].Price == 33.25f && entries[3].Driver1Index == 1 && !entries[3].Price);
         const FlexGrid* league = control<FlexGrid>(main_.get(), "HiScores");
         QCOMPARE(rows(league, {0, 3}), QStringLiteral("1|bob|61 4|Eve|55"));
-        // The full table follows each ordering: the same owners, numbered alike.
+        // The full table, first shown after the ordering, follows it and each one after it:
+        // the same owners, numbered alike.
+        trigger(main_.get(), "Comp_View");
         const FlexGrid* full = control<FlexGrid>(main_.get(), "Spread");
         const auto sameOrder = [&] {
             bool same = true;
@@ -618,6 +621,7 @@ private slots:
     // their lists empty; rows below cleared.
     void entriesViewer()
     {
+        trigger(main_.get(), "Comp_View");
         const FlexGrid* grid = control<FlexGrid>(main_.get(), "Spread");
         QCOMPARE(rows(grid, {0, 1, 2}),
                  QStringLiteral("|Owner|Team|Engine|Driver 1|Driver 2|Test Driver "
@@ -700,6 +704,7 @@ private slots:
         // Both windows open at their first size, name their league, and can be made larger (and
         // maximised): the grid takes the room, the owner and name columns the extra width, and
         // the headings stay over their columns.
+        trigger(main_.get(), "Comp_View");
         auto* full = control<EntriesViewer>(main_.get(), "Team_Viewer");
         auto* spread = control<FlexGrid>(full, "Spread");
         const QString name = QFileInfo(data_->dir().path()).fileName();
@@ -835,6 +840,7 @@ private slots:
             FolderDialog::setNextFolder(d.path());
             trigger(main_.get(), "File_Open");
         };
+        trigger(main_.get(), "Comp_View"); // shown, the full table follows the switch
         openFolder(other.dir());
         QCOMPARE(cellText(control<FlexGrid>(main_.get(), "HiScores"), 0, 1).trimmed(), u"Zed");
         QCOMPARE(cellText(control<FlexGrid>(main_.get(), "Spread"), 1, 1).trimmed(), u"Zed");

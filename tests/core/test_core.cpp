@@ -223,18 +223,21 @@ private slots:
         FlexGrid grid;
         grid.setCols(3);
         std::vector<EntryRecord> entries;
-        for (int i = 1; i <= 15; ++i)
+        for (int i = 1; i <= 19; ++i)
             entries.push_back(entry(QStringLiteral("Owner %1").arg(i), i));
+        const auto first = [&entries](int n) {
+            return encodeRecords(std::vector(entries.begin(), entries.begin() + n));
+        };
         for (const auto& [count, total] : {std::pair{2, 16}, {14, 17}, {15, 18}}) {
-            fillLeagueTable(&grid, count, std::vector(entries.begin(), entries.begin() + count));
+            fillLeagueTable(&grid, first(count));
             QCOMPARE(grid.rows(), total);
             QCOMPARE(cellText(&grid, total - 1, 0) + rows(&grid, {count - 1}),
                      QStringLiteral("%1%2|Owner %2|%2").arg(total).arg(count));
         }
-        fillLeagueTable(&grid, 19.5, entries); // a partial record: 20.5 rounds to 20
-        QCOMPARE(grid.rows(), 20);
-        refillLeagueTable(&grid, std::vector(entries.begin(), entries.begin() + 3));
-        QCOMPARE(rows(&grid, {3}) + QString::number(grid.rows()), QStringLiteral("4||20"));
+        fillLeagueTable(&grid, first(19) + QByteArray(48, 'x')); // a partial record not shown
+        QCOMPARE(QString::number(grid.rows()) + u' ' + rows(&grid, {19}), "22 20||");
+        refillLeagueTable(&grid, first(3));
+        QCOMPARE(rows(&grid, {3}) + QString::number(grid.rows()), QStringLiteral("4||22"));
     }
 
     // Headings shaded, the rest plain; a change announced for its cells, a held fill at its end.

@@ -118,6 +118,7 @@ int main(int argc, char* argv[])
     MainWindow main(opened(dir));
     League& league = main.league();
     save(&main, "main");
+    main.showFullTable(); // made and filled when first shown
     save(main.findChild<EntriesViewer*>(), "team_viewer");
     // A league that has outgrown the table's first 16 rows.
     writeLeague(DataDir(big.path()), 20);
