@@ -29,22 +29,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     const QString text =
         QString::fromUtf8(reinterpret_cast<const char*>(data + 2), qsizetype(size - 2));
     QString error;
-    const bool pasted = table.paste(text, row, cell, &error);
+    const auto cells = table.pasted(text, row, cell, &error);
+    if (cells)
+        table.set(*cells);
     const auto block = pastedCells(text, nullptr);
-    CHECK(pasted == error.isEmpty());
-    CHECK(!pasted || block);
+    CHECK(bool(cells) == error.isEmpty());
+    CHECK(!cells || block);
+    // A cell the block covers takes its number (an empty cell 0); an empty cell past a row's
+    // points goes nowhere; a number there refuses the whole paste.
     for (int r = 0; r < table.rows(); ++r)
         for (int c = 0; c < table.cells(r); ++c) {
             int16_t expected = imola().points(r, c);
-            if (pasted && !text.isEmpty() && r >= row && std::size_t(r - row) < block->size()
+            if (cells && !text.isEmpty() && r >= row && std::size_t(r - row) < block->size()
                 && c >= cell && std::size_t(c - cell) < (*block)[std::size_t(r - row)].size())
-                expected = (*block)[std::size_t(r - row)][std::size_t(c - cell)];
+                expected = (*block)[std::size_t(r - row)][std::size_t(c - cell)].value_or(0);
             CHECK(table.points(r, c) == expected);
         }
-    // Every line of a paste that was taken found its row, and every cell its point cell.
-    if (pasted && !text.isEmpty())
+    if (cells && !text.isEmpty())
         for (std::size_t l = 0; l < block->size(); ++l)
-            CHECK(row + int(l) < table.rows()
-                  && cell + int((*block)[l].size()) <= table.cells(row + int(l)));
+            for (std::size_t c = 0; c < (*block)[l].size(); ++c)
+                CHECK(
+                    !(*block)[l][c]
+                    || (row + int(l) < table.rows() && cell + int(c) < table.cells(row + int(l))));
     return 0;
 }

@@ -11,8 +11,14 @@ namespace {
 
 constexpr QChar kSeparators[] = {u'\t', u';', u','};
 
-// A pasted cell's number, or none when it is not a whole number a score holds.
-std::optional<int16_t> wholeNumber(QStringView cell)
+QString notPasted(const QString& text)
+{
+    return text + QStringLiteral(" Nothing was pasted.");
+}
+
+} // namespace
+
+std::optional<int16_t> cellPoints(QStringView cell)
 {
     cell = cell.trimmed();
     if (cell.isEmpty())
@@ -42,19 +48,13 @@ std::optional<int16_t> wholeNumber(QStringView cell)
     return int16_t(value);
 }
 
-QString notPasted(const QString& text)
-{
-    return text + QStringLiteral(" Nothing was pasted.");
-}
-
-} // namespace
-
-std::optional<std::vector<std::vector<int16_t>>> pastedCells(const QString& text, QString* error)
+std::optional<std::vector<std::vector<std::optional<int16_t>>>> pastedCells(const QString& text,
+                                                                            QString* error)
 {
     QStringList lines = text.split(u'\n');
     if (lines.size() > 1 && lines.back().isEmpty())
         lines.removeLast();
-    std::vector<std::vector<int16_t>> cells;
+    std::vector<std::vector<std::optional<int16_t>>> cells;
     for (qsizetype l = 0; l < lines.size(); ++l) {
         QStringView line = lines[l];
         if (line.endsWith(u'\r'))
@@ -65,11 +65,15 @@ std::optional<std::vector<std::vector<int16_t>>> pastedCells(const QString& text
                 separator = s;
                 break;
             }
-        std::vector<int16_t>& row = cells.emplace_back();
+        std::vector<std::optional<int16_t>>& row = cells.emplace_back();
         int c = 0;
         for (const QStringView cell : line.split(separator)) {
             ++c;
-            const std::optional<int16_t> number = wholeNumber(cell);
+            if (cell.trimmed().isEmpty()) {
+                row.emplace_back();
+                continue;
+            }
+            const std::optional<int16_t> number = cellPoints(cell);
             if (!number) {
                 if (error)
                     *error =
@@ -80,7 +84,7 @@ std::optional<std::vector<std::vector<int16_t>>> pastedCells(const QString& text
                                       .arg(cell.trimmed()));
                 return std::nullopt;
             }
-            row.push_back(*number);
+            row.push_back(number);
         }
     }
     return cells;
@@ -129,12 +133,11 @@ int16_t RaceResults::points(int row, int cell) const
     return teams_[std::size_t(row)].components()[std::size_t(cell)]->Score;
 }
 
-void RaceResults::setPoints(int row, int cell, int16_t points)
+int16_t& RaceResults::at(int row, int cell)
 {
     if (row >= teamRows())
-        drivers_[std::size_t(row - teamRows())].Score = points;
-    else
-        teams_[std::size_t(row)].components()[std::size_t(cell)]->Score = points;
+        return drivers_[std::size_t(row - teamRows())].Score;
+    return teams_[std::size_t(row)].components()[std::size_t(cell)]->Score;
 }
 
 int RaceResults::total(int row) const
@@ -145,36 +148,49 @@ int RaceResults::total(int row) const
     return sum;
 }
 
-bool RaceResults::paste(const QString& text, int row, int cell, QString* error)
+std::vector<CellPoints> RaceResults::set(const std::vector<CellPoints>& points)
 {
+    std::vector<CellPoints> changed;
+    for (const CellPoints& p : points)
+        if (int16_t& held = at(p.row, p.cell); held != p.points) {
+            changed.push_back({p.row, p.cell, held});
+            held = p.points;
+        }
+    return changed;
+}
+
+std::optional<std::vector<CellPoints>> RaceResults::pasted(const QString& text, int row, int cell,
+                                                           QString* error) const
+{
+    std::vector<CellPoints> set;
+    if (text.isEmpty())
+        return set; // nothing copied: nothing to paste
     const auto block = pastedCells(text, error);
     if (!block)
-        return false;
-    if (text.isEmpty())
-        return true; // nothing copied: nothing to paste
+        return std::nullopt;
     for (std::size_t l = 0; l < block->size(); ++l) {
         const int r = row + int(l);
-        if (r >= rows()) {
-            if (error)
-                *error =
-                    notPasted(QStringLiteral("Line %1 of the paste lies past the table's last row.")
-                                  .arg(l + 1));
-            return false;
-        }
-        if (cell + int((*block)[l].size()) > cells(r)) {
-            if (error)
-                *error = notPasted(QStringLiteral("Line %1, cell %2 of the paste lies past the "
-                                                  "points of the row of \u201c%3\u201d.")
-                                       .arg(l + 1)
-                                       .arg(std::max(cells(r) - cell, 0) + 1)
-                                       .arg(name(r, 0)));
-            return false;
+        const auto& line = (*block)[l];
+        for (std::size_t c = 0; c < line.size(); ++c) {
+            const int to = cell + int(c);
+            if (r < rows() && to < cells(r)) {
+                set.push_back({r, to, line[c].value_or(int16_t(0))});
+            } else if (line[c]) { // a number with no cell to go to
+                if (error)
+                    *error = notPasted(
+                        r >= rows()
+                            ? QStringLiteral("Line %1 of the paste lies past the table's last row.")
+                                  .arg(l + 1)
+                            : QStringLiteral("Line %1, cell %2 of the paste lies past the points "
+                                             "of the row of \u201c%3\u201d.")
+                                  .arg(l + 1)
+                                  .arg(c + 1)
+                                  .arg(name(r, 0)));
+                return std::nullopt;
+            }
         }
     }
-    for (std::size_t l = 0; l < block->size(); ++l)
-        for (std::size_t c = 0; c < (*block)[l].size(); ++c)
-            setPoints(row + int(l), cell + int(c), (*block)[l][c]);
-    return true;
+    return set;
 }
 
 std::vector<League::Replacement> RaceResults::files() const

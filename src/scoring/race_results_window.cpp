@@ -1,10 +1,11 @@
 #include "scoring/race_results_window.h"
 
-#include "data/text.h"
 #include "scoring/championship.h"
+#include "scoring/race_results_model.h"
 #include "scoring/scoring_window.h"
 #include "toolkit/dialogs.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -15,121 +16,29 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <map>
 
 namespace velmora {
-
-// The table's columns: each of a team's four components by name and points, then the row's
-// total. A test driver's row has its name and points in the first two.
-constexpr int kColumns = 9, kTotal = 8;
-
-class ResultsModel : public QAbstractTableModel {
-public:
-    ResultsModel(RaceResults& results, QObject* parent)
-        : QAbstractTableModel(parent), results_(results)
-    {
-    }
-
-    int rowCount(const QModelIndex& parent = {}) const override
-    {
-        return parent.isValid() ? 0 : results_.rows();
-    }
-    int columnCount(const QModelIndex& parent = {}) const override
-    {
-        return parent.isValid() ? 0 : kColumns;
-    }
-    // The point cell a table cell shows, or -1 (a name, the total, or nothing).
-    int cellAt(const QModelIndex& at) const
-    {
-        const int c = at.column();
-        return at.isValid() && c % 2 == 1 && c < kTotal && c / 2 < results_.cells(at.row()) ? c / 2
-                                                                                            : -1;
-    }
-    static int columnOf(int cell) { return 2 * cell + 1; }
-
-    QVariant data(const QModelIndex& at, int role) const override
-    {
-        const int row = at.row(), c = at.column();
-        const bool shown = c == kTotal || c / 2 < results_.cells(row);
-        if (role == Qt::DisplayRole || role == Qt::EditRole) {
-            if (!shown)
-                return {};
-            if (c == kTotal)
-                return numberText(results_.total(row));
-            return c % 2 ? numberText(results_.points(row, c / 2)) : results_.name(row, c / 2);
-        }
-        if (role == Qt::TextAlignmentRole && (c % 2 || c == kTotal))
-            return int(Qt::AlignRight | Qt::AlignVCenter);
-        // What is only shown is shaded, as the display boxes are.
-        if (role == Qt::BackgroundRole && cellAt(at) < 0)
-            return QApplication::palette().brush(QPalette::Button);
-        return {};
-    }
-
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
-    {
-        if (role != Qt::DisplayRole)
-            return {};
-        if (orientation == Qt::Vertical)
-            return section < results_.teamRows()
-                       ? QStringLiteral("Team %1").arg(section + 1)
-                       : QStringLiteral("Test driver %1").arg(section - results_.teamRows() + 1);
-        const char* const headings[kColumns] = {"Team",     "Points",   "Engine Maker",
-                                                "Points",   "Driver 1", "Points",
-                                                "Driver 2", "Points",   "Total"};
-        return QString::fromLatin1(headings[section]);
-    }
-
-    // Names and totals are neither edited nor reached by the keys.
-    Qt::ItemFlags flags(const QModelIndex& at) const override
-    {
-        return cellAt(at) >= 0 ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable
-                               : Qt::NoItemFlags;
-    }
-
-    bool setData(const QModelIndex& at, const QVariant& value, int role) override
-    {
-        if (role != Qt::EditRole || cellAt(at) < 0)
-            return false;
-        if (const auto points = int16_t(value.toInt());
-            points != results_.points(at.row(), cellAt(at))) {
-            results_.setPoints(at.row(), cellAt(at), points);
-            changedRows(at.row(), at.row());
-        }
-        return true;
-    }
-
-    void changedRows(int first, int last)
-    {
-        emit dataChanged(index(first, 0), index(last, kTotal));
-    }
-    template <class Change> void reset(const Change& change)
-    {
-        beginResetModel();
-        change();
-        endResetModel();
-    }
-
-private:
-    RaceResults& results_;
-};
 
 namespace {
 
 // The table's keys, as a spreadsheet's: arrows, Tab and Shift+Tab go from point cell to point
 // cell (past the end of a row, Tab goes on to the next row; past the last cell, out of the
-// table), Enter down, typing replaces a cell, F2 edits it, Delete sets the selected cells to 0;
-// Ctrl+C copies the selected point cells, Ctrl+V pastes a block from the current cell on.
+// table), Enter down, typing replaces a cell, F2 edits it. Up and Down keep the point cell they
+// set out from across the test drivers' rows, which have only one. Copy, Paste, Delete and
+// Select All are the window's actions.
 class ResultsView : public QTableView {
 public:
-    ResultsView(ResultsModel* model, RaceResults& results, QWidget* parent)
-        : QTableView(parent), model_(model), results_(results)
+    ResultsView(RaceResultsModel* model, QWidget* parent) : QTableView(parent), model_(model)
     {
         setModel(model);
         setSelectionMode(QAbstractItemView::ContiguousSelection);
@@ -156,10 +65,11 @@ protected:
 
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override
     {
-        const int rows = results_.rows();
+        const RaceResults& table = model_->table();
+        const int rows = table.rows();
         const QModelIndex at = currentIndex();
         if (rows == 0 || !at.isValid())
-            return model_->index(0, ResultsModel::columnOf(0));
+            return model_->indexOf(0, 0);
         int row = at.row(), cell = std::max(model_->cellAt(at), 0);
         const int page = std::max(viewport()->height() / std::max(rowHeight(row), 1), 1);
         switch (action) {
@@ -171,8 +81,12 @@ protected:
                            : action == MoveDown   ? 1
                            : action == MovePageUp ? -page
                                                   : page;
+            if (upDown_.at == at) // still on the cell the last Up or Down led to
+                cell = upDown_.cell;
             row = std::clamp(row + by, 0, rows - 1);
-            break;
+            const QModelIndex to = model_->indexOf(row, std::min(cell, table.cells(row) - 1));
+            upDown_ = {to, cell};
+            return to;
         }
         case MoveLeft:
             cell = std::max(cell - 1, 0);
@@ -187,7 +101,7 @@ protected:
             cell = 3, row = modifiers & Qt::ControlModifier ? rows - 1 : row;
             break;
         case MoveNext:
-            if (cell + 1 < results_.cells(row))
+            if (cell + 1 < table.cells(row))
                 ++cell;
             else if (row + 1 < rows)
                 ++row, cell = 0;
@@ -198,99 +112,33 @@ protected:
             if (cell > 0)
                 --cell;
             else if (row > 0)
-                --row, cell = results_.cells(row) - 1;
+                --row, cell = table.cells(row) - 1;
             else
                 return {};
             break;
         }
-        return model_->index(row, ResultsModel::columnOf(std::min(cell, results_.cells(row) - 1)));
-    }
-
-    // F2 edits what a cell holds from its end; a typed key replaces it.
-    bool edit(const QModelIndex& at, EditTrigger trigger, QEvent* event) override
-    {
-        const bool editing = QTableView::edit(at, trigger, event);
-        if (editing && trigger == EditKeyPressed)
-            for (QLineEdit* box : viewport()->findChildren<QLineEdit*>())
-                box->end(false);
-        return editing;
+        return model_->indexOf(row, std::min(cell, table.cells(row) - 1));
     }
 
     void keyPressEvent(QKeyEvent* event) override
     {
         if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
             return step(Qt::Key_Down);
-        if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier)
-            return clearSelected();
-        if (event->matches(QKeySequence::Copy))
-            return copy();
-        if (event->matches(QKeySequence::Paste))
-            return paste();
         QTableView::keyPressEvent(event);
     }
 
 private:
-    // The selected point cells (the current one when none is selected) by row, then cell.
-    std::map<int, std::vector<int>> selected() const
-    {
-        std::map<int, std::vector<int>> cells;
-        QModelIndexList chosen = selectionModel()->selectedIndexes();
-        if (chosen.isEmpty() && currentIndex().isValid())
-            chosen << currentIndex();
-        for (const QModelIndex& at : chosen)
-            if (model_->cellAt(at) >= 0)
-                cells[at.row()].push_back(model_->cellAt(at));
-        for (auto& [row, inRow] : cells)
-            std::sort(inRow.begin(), inRow.end());
-        return cells;
-    }
-
-    void clearSelected()
-    {
-        bool changed = false;
-        const auto cells = selected();
-        for (const auto& [row, inRow] : cells)
-            for (const int cell : inRow) {
-                changed |= results_.points(row, cell) != 0;
-                results_.setPoints(row, cell, 0);
-            }
-        if (changed)
-            model_->changedRows(cells.begin()->first, cells.rbegin()->first);
-    }
-
-    // Lines of tab-separated cells, as a spreadsheet copies a block.
-    void copy() const
-    {
-        QString text;
-        for (const auto& [row, inRow] : selected()) {
-            QStringList line;
-            for (const int cell : inRow)
-                line << QString::number(results_.points(row, cell));
-            text += line.join(u'\t') + u'\n';
-        }
-        if (!text.isEmpty())
-            QApplication::clipboard()->setText(text);
-    }
-
-    void paste()
-    {
-        const QModelIndex at =
-            currentIndex().isValid() ? currentIndex() : model_->index(0, ResultsModel::columnOf(0));
-        if (!at.isValid())
-            return;
-        const QString text = QApplication::clipboard()->text();
-        QString error;
-        if (!results_.paste(text, at.row(), model_->cellAt(at), &error))
-            return Messages::error(window(), error);
-        if (!text.isEmpty())
-            model_->changedRows(at.row(), results_.rows() - 1);
-    }
-
-    ResultsModel* model_;
-    RaceResults& results_;
+    RaceResultsModel* model_;
+    // Where the last Up or Down led, and the point cell the run of them set out from.
+    struct {
+        QPersistentModelIndex at;
+        int cell = 0;
+    } upDown_;
 };
 
-// A point cell's editor: a number box of a whole-number field.
+// A point cell's editor: a box whose text the model takes by the paste's rule as it closes. A
+// typed key opens it empty (the key replaces what the cell held); F2 or a double click with the
+// cell's points and the cursor after them.
 class PointsDelegate : public QStyledItemDelegate {
 public:
     explicit PointsDelegate(ResultsView* view) : QStyledItemDelegate(view), view_(view) {}
@@ -300,13 +148,42 @@ public:
     {
         auto* box = new QLineEdit(parent);
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        holdsNumber(box, NumberField::Whole);
         return box;
+    }
+    void setEditorData(QWidget* editor, const QModelIndex& at) const override
+    {
+        static_cast<QLineEdit*>(editor)->setText(typedOver_ ? QString()
+                                                            : at.data(Qt::EditRole).toString());
     }
     void setModelData(QWidget* editor, QAbstractItemModel* model,
                       const QModelIndex& at) const override
     {
-        model->setData(at, toInteger(readNumber(static_cast<QLineEdit*>(editor)->text())));
+        const QString typed = static_cast<QLineEdit*>(editor)->text().trimmed();
+        if (model->setData(at, typed))
+            return;
+        const QString tip = RaceResultsWindow::tr("\u201c%1\u201d is not a whole number from "
+                                                  "-32768 to 32767: the cell keeps its %2 points.")
+                                .arg(typed, at.data().toString());
+        // Told once the editor has gone and the keys are back in the table (a change of focus
+        // hides a tip).
+        QMetaObject::invokeMethod(
+            view_,
+            [view = view_, at = QPersistentModelIndex(at), tip] {
+                QToolTip::showText(view->viewport()->mapToGlobal(view->visualRect(at).bottomLeft()),
+                                   tip, view->viewport());
+            },
+            Qt::QueuedConnection);
+    }
+
+    // The event that may open an editor: a typed key replaces the cell's text.
+    bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
+                     const QModelIndex& at) override
+    {
+        const auto* key = event && event->type() == QEvent::KeyPress
+                              ? static_cast<const QKeyEvent*>(event)
+                              : nullptr;
+        typedOver_ = key && !key->text().isEmpty() && key->text().front().isPrint();
+        return QStyledItemDelegate::editorEvent(event, model, option, at);
     }
 
 protected:
@@ -319,10 +196,14 @@ protected:
 
     bool eventFilter(QObject* object, QEvent* event) override
     {
+        auto* editor = static_cast<QLineEdit*>(object);
+        // The view selects an editor's whole text as it opens it, and then gives it the keys.
+        if (event->type() == QEvent::FocusIn
+            && static_cast<QFocusEvent*>(event)->reason() == Qt::OtherFocusReason)
+            editor->deselect();
         if (event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent*>(event)->key();
             if (ResultsView::leavesEditor(key)) {
-                auto* editor = static_cast<QWidget*>(object);
                 emit commitData(editor);
                 emit closeEditor(editor, QAbstractItemDelegate::NoHint);
                 view_->step(key);
@@ -334,13 +215,14 @@ protected:
 
 private:
     ResultsView* view_;
+    bool typedOver_ = false;
 };
 
 } // namespace
 
 RaceResultsWindow::RaceResultsWindow(League& league, QWidget* parent)
     : FixedWindow(parent, "Race_Results", QStringLiteral("Race Results"), 11400, 7200),
-      league_(league), model_(new ResultsModel(results_, this))
+      league_(league), model_(new RaceResultsModel(this))
 {
     // Built with layouts, it takes the room it is given.
     setMinimumSize(480, 300);
@@ -352,21 +234,46 @@ RaceResultsWindow::RaceResultsWindow(League& league, QWidget* parent)
     holdsName(raceBox_->lineEdit());
     auto* raceLabel = addLabel(this, "RaceLabel", QStringLiteral("&Race:"), {}, raceBox_);
 
-    auto* view = new ResultsView(model_, results_, this);
+    auto* view = new ResultsView(model_, this);
+    view_ = view;
     view->setObjectName(QStringLiteral("Results"));
     view->setAccessibleName(QStringLiteral("Points"));
     view->setItemDelegate(new PointsDelegate(view));
     const int pointsWidth = view->fontMetrics().horizontalAdvance(QStringLiteral("-888888"));
     // Names as wide as the longest; the room left goes to the totals.
-    for (int c = 0; c < kColumns; ++c)
+    for (int c = 0; c < RaceResultsModel::Columns; ++c)
         if (c % 2)
             view->horizontalHeader()->resizeSection(c, pointsWidth);
-        else if (c != kTotal)
+        else if (c != RaceResultsModel::TotalColumn)
             view->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
     view->horizontalHeader()->setStretchLastSection(true);
     view->setWordWrap(false);
     view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+
+    // The table's commands, in its context menu and the Edit menu; their keys work in the table.
+    const auto action = [this, view](const char* name, const QString& caption,
+                                     QKeySequence::StandardKey key) {
+        auto* a = new QAction(caption, this);
+        a->setObjectName(QString::fromLatin1(name));
+        a->setShortcut(key);
+        a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        view->addAction(a);
+        return a;
+    };
+    copy_ = action("Copy", tr("&Copy"), QKeySequence::Copy);
+    paste_ = action("Paste", tr("&Paste"), QKeySequence::Paste);
+    delete_ = action("Delete", tr("&Delete (Set to 0)"), QKeySequence::Delete);
+    auto* apart = new QAction(this);
+    apart->setSeparator(true);
+    view->addAction(apart);
+    selectAll_ = action("SelectAll", tr("Select &All"), QKeySequence::SelectAll);
+    view->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* menus = new QMenuBar(this);
+    menus->setObjectName(QStringLiteral("Menus"));
+    QMenu* edit = menus->addMenu(tr("&Edit"));
+    edit->setObjectName(QStringLiteral("Edit"));
+    edit->addActions(view->actions());
 
     said_ = new QLabel(this);
     said_->setObjectName(QStringLiteral("Said"));
@@ -382,17 +289,28 @@ RaceResultsWindow::RaceResultsWindow(League& league, QWidget* parent)
     for (QPushButton* b : {storeButton_, takeOutButton_, close})
         buttons->addWidget(b);
     auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(menus);
     layout->addLayout(raceRow);
     layout->addWidget(view, 1);
     layout->addLayout(buttons);
 
-    connect(raceBox_, &QComboBox::activated, this, &RaceResultsWindow::onRaceNamed);
-    connect(raceBox_->lineEdit(), &QLineEdit::editingFinished, this,
-            &RaceResultsWindow::onRaceNamed);
-    connect(model_, &QAbstractItemModel::dataChanged, this, [this] {
-        unstored_ = true;
-        said_->clear();
-    });
+    // A race is named by a clear act: picked from the list, Enter, or leaving the box after
+    // typing in it.
+    connect(raceBox_, &QComboBox::activated, this, &RaceResultsWindow::nameRace);
+    connect(raceBox_->lineEdit(), &QLineEdit::returnPressed, this, &RaceResultsWindow::nameRace);
+    raceBox_->installEventFilter(this); // the list has the keys for its box
+    connect(model_, &QAbstractItemModel::dataChanged, said_, &QLabel::clear);
+    connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &RaceResultsWindow::updateActions);
+    connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &RaceResultsWindow::updateActions);
+    connect(model_, &QAbstractItemModel::modelReset, this, &RaceResultsWindow::updateActions);
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this,
+            &RaceResultsWindow::updateActions);
+    connect(copy_, &QAction::triggered, this, &RaceResultsWindow::onCopy);
+    connect(paste_, &QAction::triggered, this, &RaceResultsWindow::onPaste);
+    connect(delete_, &QAction::triggered, this, &RaceResultsWindow::onDelete);
+    connect(selectAll_, &QAction::triggered, view, &QTableView::selectAll);
     connect(storeButton_, &QPushButton::clicked, this, &RaceResultsWindow::onStoreClicked);
     connect(takeOutButton_, &QPushButton::clicked, this, &RaceResultsWindow::onTakeOutClicked);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
@@ -401,13 +319,25 @@ RaceResultsWindow::RaceResultsWindow(League& league, QWidget* parent)
     setLoaded(readCalendar());
     showCalendar();
     updateButtons();
+    updateActions();
 }
 
-// A window destroyed while shown hides as its base class goes, and its race box then loses the
-// keys: by then there is no table left to show a race in.
-RaceResultsWindow::~RaceResultsWindow()
+bool RaceResultsWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    raceBox_->lineEdit()->disconnect(this);
+    // Only the organiser moving on in this window: a question, another window or the window
+    // closing takes the keys away from the box too.
+    if (event->type() == QEvent::FocusOut && raceBox_->lineEdit()->isModified())
+        switch (static_cast<QFocusEvent*>(event)->reason()) {
+        case Qt::MouseFocusReason:
+        case Qt::TabFocusReason:
+        case Qt::BacktabFocusReason:
+        case Qt::ShortcutFocusReason:
+            nameRace();
+            break;
+        default:
+            break;
+        }
+    return FixedWindow::eventFilter(watched, event);
 }
 
 bool RaceResultsWindow::readCalendar()
@@ -419,43 +349,37 @@ bool RaceResultsWindow::readCalendar()
 // The calendar's races in the list, the race box naming the race shown.
 void RaceResultsWindow::showCalendar()
 {
-    const QSignalBlocker quiet(raceBox_);
+    const QString race = model_->table().race();
     raceBox_->clear();
     raceBox_->addItems(calendar_);
-    raceBox_->setCurrentIndex(int(calendar_.indexOf(results_.race())));
-    raceBox_->setEditText(results_.race());
+    raceBox_->setCurrentIndex(int(calendar_.indexOf(race)));
+    raceBox_->setEditText(race);
 }
 
-void RaceResultsWindow::onRaceNamed()
+bool RaceResultsWindow::nameRace()
 {
-    const QString race = raceNamed(calendar_, raceBox_->currentText());
-    if (naming_ || race == results_.race())
-        return;
-    naming_ = true;
+    const QString shown = model_->table().race(),
+                  race = raceNamed(calendar_, raceBox_->currentText());
+    if (race == shown)
+        return true;
     Messages::Answer answer = Messages::Answer::Discard;
-    if (unstored_)
+    if (model_->changed())
         answer = Messages::askToStore(
             this, QStringLiteral("Store the points typed for \u201c%1\u201d before the table "
                                  "shows \u201c%2\u201d?")
-                      .arg(results_.race(), race));
-    if (answer == Messages::Answer::GoBack || (answer == Messages::Answer::Store && !store()))
+                      .arg(shown, race));
+    if (answer == Messages::Answer::GoBack || (answer == Messages::Answer::Store && !store())) {
         showCalendar(); // back to the race whose points were typed
-    else
-        showRace(race);
-    naming_ = false;
+        return false;
+    }
+    showRace(race);
+    return true;
 }
 
 void RaceResultsWindow::showRace(const QString& race)
 {
     QString error;
-    bool read = true;
-    model_->reset([&] {
-        if (race.isEmpty())
-            results_ = RaceResults();
-        else
-            read = results_.load(league_, race, &error);
-    });
-    unstored_ = false;
+    const bool read = model_->load(league_, race, &error);
     said_->clear();
     updateButtons();
     if (read)
@@ -466,21 +390,65 @@ void RaceResultsWindow::showRace(const QString& race)
 
 void RaceResultsWindow::updateButtons()
 {
-    takeOutButton_->setEnabled(calendar_.contains(results_.race()));
+    takeOutButton_->setEnabled(calendar_.contains(model_->table().race()));
+}
+
+// Copy and Delete where point cells are chosen, Paste at a point cell with text to paste.
+void RaceResultsWindow::updateActions()
+{
+    QModelIndexList chosen = view_->selectionModel()->selectedIndexes();
+    chosen << view_->currentIndex();
+    const bool cells = std::any_of(chosen.begin(), chosen.end(), [this](const QModelIndex& at) {
+        return model_->cellAt(at) >= 0;
+    });
+    copy_->setEnabled(cells);
+    delete_->setEnabled(cells);
+    const QMimeData* copied = QApplication::clipboard()->mimeData();
+    paste_->setEnabled(model_->cellAt(view_->currentIndex()) >= 0 && copied && copied->hasText());
+    selectAll_->setEnabled(model_->rowCount() > 0);
+}
+
+// The selected cells, or the current one when none is selected.
+static QModelIndexList chosenCells(const QTableView* view)
+{
+    QModelIndexList chosen = view->selectionModel()->selectedIndexes();
+    return chosen.isEmpty() ? QModelIndexList{view->currentIndex()} : chosen;
+}
+
+void RaceResultsWindow::onCopy()
+{
+    if (const QString text = model_->text(chosenCells(view_)); !text.isEmpty())
+        QApplication::clipboard()->setText(text);
+}
+
+void RaceResultsWindow::onPaste()
+{
+    QItemSelection covered;
+    QString error;
+    if (!model_->paste(QApplication::clipboard()->text(), view_->currentIndex(), &covered, &error))
+        return Messages::error(this, error);
+    if (!covered.isEmpty())
+        view_->selectionModel()->select(covered, QItemSelectionModel::ClearAndSelect);
+}
+
+void RaceResultsWindow::onDelete()
+{
+    model_->clear(chosenCells(view_));
 }
 
 // The race's two files, the calendar with a new race at its end, and the season's totals are
-// written as one change, or none of them.
+// written as one change, or none of them; a file that holds what it is to hold already is left
+// alone, so a calendar race shown as its files hold it (and counted) writes nothing.
 bool RaceResultsWindow::store()
 {
-    const QString race = results_.race();
+    const QString race = model_->table().race();
     if (race.isEmpty()) {
         Messages::error(this, QStringLiteral("Type the race's name, or pick a race from the "
                                              "list, first."));
         raceBox_->setFocus();
         return false;
     }
-    std::vector<League::Replacement> with = results_.files();
+    std::vector<League::Replacement> with = model_->table().files();
     const bool listed = calendar_.contains(race);
     if (!listed) {
         QByteArray calendar;
@@ -491,29 +459,36 @@ bool RaceResultsWindow::store()
         }
         with.push_back({LeagueFile::Calendar, withRace(calendar, race)});
     }
-    if (!recalculate(league_, this, std::move(with)))
+    bool changed = false; // the League tells of every change it makes, and of none
+    const auto told = connect(&league_, &League::changed, this, [&changed] { changed = true; });
+    const bool stored = recalculate(league_, this, std::move(with));
+    disconnect(told);
+    if (!stored)
         return false;
     if (!listed)
         calendar_ << race;
-    unstored_ = false;
+    model_->markStored();
     showCalendar();
     updateButtons();
-    said_->setText(QStringLiteral("\u201c%1\u201d is stored and counted.").arg(race));
+    said_->setText(changed ? QStringLiteral("\u201c%1\u201d is stored and counted.").arg(race)
+                           : tr("Nothing changed: the files of \u201c%1\u201d hold these points "
+                                "already.")
+                                 .arg(race));
     return true;
 }
 
 void RaceResultsWindow::onStoreClicked()
 {
-    onRaceNamed(); // a race typed and not yet left counts
-    if (raceNamed(calendar_, raceBox_->currentText()) == results_.race())
+    if (nameRace()) // a race typed and not yet taken is the one stored
         store();
 }
 
 // The race's files stay in the folder: named again, the race brings its points back.
 void RaceResultsWindow::onTakeOutClicked()
 {
-    onRaceNamed();
-    const QString race = results_.race();
+    if (!nameRace())
+        return;
+    const QString race = model_->table().race();
     if (!calendar_.contains(race)
         || !Messages::confirm(this,
                               QStringLiteral("Take \u201c%1\u201d out of the calendar? Its points "
@@ -538,17 +513,16 @@ void RaceResultsWindow::onTakeOutClicked()
 
 void RaceResultsWindow::closeEvent(QCloseEvent* event)
 {
-    if (unstored_) {
+    if (model_->changed()) {
         const Messages::Answer answer = Messages::askToStore(
             this, QStringLiteral("Store the points typed for \u201c%1\u201d before the window "
                                  "closes?")
-                      .arg(results_.race()));
+                      .arg(model_->table().race()));
         if (answer == Messages::Answer::GoBack || (answer == Messages::Answer::Store && !store())) {
             event->ignore();
             return;
         }
     }
-    naming_ = true; // the race box losing the keys as the window goes names nothing
     FixedWindow::closeEvent(event);
 }
 

@@ -1,16 +1,17 @@
 #pragma once
 
 #include "data/league.h"
-#include "scoring/race_results.h"
 #include "toolkit/fixed_window.h"
 
+class QAction;
 class QComboBox;
 class QLabel;
 class QPushButton;
+class QTableView;
 
 namespace velmora {
 
-class ResultsModel;
+class RaceResultsModel;
 
 // "Race Results": one race's points in one table, typed or pasted from a spreadsheet like a
 // sheet's cells, and stored with the championship counted again in one step. A race picked from
@@ -20,7 +21,6 @@ class RaceResultsWindow : public FixedWindow {
     Q_OBJECT
 public:
     explicit RaceResultsWindow(League& league, QWidget* parent = nullptr);
-    ~RaceResultsWindow() override;
 
 public slots:
     void onStoreClicked();
@@ -28,24 +28,33 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Leaving the race box after typing in it names the race typed.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool readCalendar();
     void showCalendar();
-    // The race box names a race: its table is shown, once the points typed for the one shown
-    // are stored or let go.
-    void onRaceNamed();
+    // The race the box names is shown, once the points changed for the one shown are stored or
+    // let go. False when the organiser goes back to the race shown (or its store fails).
+    bool nameRace();
     void showRace(const QString& race);
     bool store();
     void updateButtons();
+    void updateActions();
+
+    void onCopy();
+    void onPaste();
+    void onDelete();
 
     League& league_;
     QStringList calendar_;
-    RaceResults results_;
-    ResultsModel* model_;
-    bool unstored_ = false; // points typed since the race was shown or stored
-    bool naming_ = false;   // a race named is being shown (a question may be open), or closing
+    RaceResultsModel* model_;
     QComboBox* raceBox_;
+    QTableView* view_;
+    QAction* copy_;
+    QAction* paste_;
+    QAction* delete_;
+    QAction* selectAll_;
     QPushButton* storeButton_;
     QPushButton* takeOutButton_;
     QLabel* said_;

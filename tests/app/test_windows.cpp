@@ -537,12 +537,13 @@ private slots:
 
     // The table's keys, as a spreadsheet's (Imola: Arrow 10-13, Comet 4-7, Meteor 1-4, test
     // drivers 2 and 6): typing replaces a cell, F2 edits it, Enter goes down, arrows, Tab and
-    // Shift+Tab across point cells only, Ctrl+End and Ctrl+Home to the last and first row,
-    // Delete clears, Ctrl+C and Ctrl+V copy and paste a block; Esc leaves an edit. Another race,
-    // or Esc, asks first while points are not stored.
+    // Shift+Tab across point cells only, Up and Down back to the column they left for the test
+    // drivers, Ctrl+End and Ctrl+Home to the last and first row, Delete clears, Ctrl+C and
+    // Ctrl+V copy and paste a block (selected then); Esc leaves an edit; "abc" typed keeps the
+    // points, with a tip. Another race, or Esc, asks first while points are not stored.
     void tableKeys()
     {
-        QString moved, copied, shown;
+        QString moved, copied, pasted, shown;
         open("Race_Results", [&](QWidget* w) {
             type(w, "Race", "imola"); // the calendar's race
             press(Qt::Key_Tab);
@@ -565,9 +566,15 @@ private slots:
             press(Qt::Key_C, Qt::ControlModifier);
             copied = QApplication::clipboard()->text();
             press(Qt::Key_Up), press(Qt::Key_Right), press(Qt::Key_V, Qt::ControlModifier);
+            for (const QModelIndex& i : table->selectionModel()->selectedIndexes())
+                pasted += QString("%1,%2 ").arg(i.row()).arg(i.column());
             typeKeys(QApplication::focusWidget(), "7"), press(Qt::Key_Escape);
             press(Qt::Key_End, Qt::ControlModifier), moved += at();
             press(Qt::Key_Home, Qt::ControlModifier), moved += at();
+            for (const char* key : {"a", "b", "c"}) // the first key opens the cell's editor
+                typeKeys(QApplication::focusWidget(), key);
+            press(Qt::Key_Return);
+            QTRY_VERIFY(QToolTip::text().startsWith(u"\u201cabc\u201d is not a whole number"));
             Messages::setNextAnswer(Messages::Answer::GoBack); // another race named: asked first
             type(w, "Race", "Monza"),
                 QTest::keyClick(picker(w, "Race")->lineEdit(), Qt::Key_Return);
@@ -583,13 +590,63 @@ private slots:
         QCOMPARE(std::exchange(Messages::collected(), {}).size(), 1);
         QCOMPARE(readRecords<TestDriverRecord>(data_->dir().raceTestDrivers("Imola"))[0].Score, 29);
         QCOMPARE(moved, "Imola Results 0,1 1,1 1,3 1,1 1,3 1,5 1,7 2,1 1,7 2,7 3,1 4,1 0,1 ");
-        QCOMPARE(copied, "4\t5\n1\t2\n");
+        QCOMPARE(copied + pasted, "7\n4\n0,7 1,7 ");
         QCOMPARE(
             shown,
-            "Imola Arrow|5|Vortex|11|Ann Lee|4|Bo Kim|5|25 Comet|4|Helix|5|Cy Dunn|1|Di Eto|2|12 "
+            "Imola Arrow|5|Vortex|11|Ann Lee|12|Bo Kim|7|35 Comet|4|Helix|5|Cy Dunn|6|Di Eto|4|19 "
             "Meteor|1|Ion|2|Ed Fay|3|Flo Gil|4|10 Gus Ho|29|||||||29 Ida Jo|0|||||||0");
         QCOMPARE(Messages::asked().size(), 3);
         QVERIFY(Messages::asked()[0].contains(u"\u201cMonza\u201d"));
+    }
+
+    // The table's commands, chosen from its context menu, are on where they apply (no race; a
+    // race, no cell chosen; a cell; nothing to paste). Select All and Copy take Imola's points,
+    // Delete sets them to 0, Paste puts them back and selects them; Store then says that nothing
+    // changed, and writes nothing.
+    void tableCommands()
+    {
+        QStringList seen;
+        QVERIFY(recalculateChampionship(main_->league(), nullptr)); // Imola counted
+        const FolderState before = folderState(data_->dir());
+        open("Race_Results", [&](QWidget* w) {
+            auto* table = control<QTableView>(w, "Results");
+            const auto on = [w] {
+                QString state;
+                for (const char* a : {"Copy", "Paste", "Delete", "SelectAll"})
+                    state += control<QAction>(w, a)->isEnabled() ? u'1' : u'0';
+                return state;
+            };
+            const auto choose = [table](const char* item) {
+                QTimer::singleShot(0, [item] {
+                    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                    for (QAction* a : menu->actions())
+                        if (a->objectName() == item)
+                            QTest::mouseClick(menu, Qt::LeftButton, {},
+                                              menu->actionGeometry(a).center());
+                });
+                QContextMenuEvent opens(QContextMenuEvent::Mouse, {}, table->mapToGlobal(QPoint()));
+                QApplication::sendEvent(table->viewport(), &opens);
+            };
+            QApplication::clipboard()->setText("1");
+            seen << on();
+            type(w, "Race", "Imola"), press(Qt::Key_Return), seen << on();
+            table->setFocus(), seen << on();
+            QApplication::clipboard()->clear(), seen << on();
+            choose("SelectAll"), choose("Copy"), choose("Delete");
+            seen << QApplication::clipboard()->text() << rows(table, {0, 4}, 7);
+            table->setCurrentIndex(table->model()->index(0, 1)), choose("Paste");
+            seen << QString::number(table->selectionModel()->selectedIndexes().size());
+            click(w, "Store");
+            seen << control<QLabel>(w, "Said")->text();
+        });
+        QCOMPARE(seen,
+                 QStringList({"0000", "0001", "1111", "1011",
+                              "10\t11\t12\t13\n4\t5\t6\t7\n1\t2\t3\t4\n2\n6\n", "0|0 |0", "14",
+                              "Nothing changed: the files of \u201cImola\u201d hold these "
+                              "points already."}));
+        FolderState after = folderState(data_->dir());
+        after["entry.tro"] = before["entry.tro"]; // put in order as the window closes
+        QCOMPARE(after, before);
     }
 
     // A race taken out of the calendar (after a question naming it) keeps its files and stops

@@ -125,6 +125,8 @@ private slots:
               "10,11,12,13 5,0,3,7 -2,3,-32768,4 2 6"},
              {"test drivers, CRLF, empty line", "1\r\n\r\n", "3 0",
               "10,11,12,13 4,5,6,7 1,2,3,4 1 0"},
+             {"a rectangle over test drivers", "9\t8\t7\t6\n5\t\t\t\n3\t \t\t\n", "2 0",
+              "10,11,12,13 4,5,6,7 9,8,7,6 5 3"},
              {"nothing copied", "", "4 0", imola},
              {"a tab before commas", "1,5\t2", "0 0",
               "Line 1, cell 1 of the paste: \u201c1,5\u201d"},
@@ -135,6 +137,8 @@ private slots:
               "Line 1, cell 3 of the paste lies past the points of the row of \u201cArrow\u201d"},
              {"past a test driver's", "1\n2\t3", "2 3",
               "Line 2, cell 1 of the paste lies past the points of the row of \u201cGus Ho\u201d"},
+             {"a number past a test driver's", "9\t8\t7\t6\n5\t\t1\t", "2 0",
+              "Line 2, cell 3 of the paste lies past the points of the row of \u201cGus Ho\u201d"},
              {"past the table", "1\n2\n3", "3 0",
               "Line 3 of the paste lies past the table's last row"}});
     }
@@ -156,10 +160,12 @@ private slots:
         };
         const QString before = points();
         QString error;
-        if (table.paste(text, at.section(u' ', 0, 0).toInt(), at.section(u' ', 1).toInt(), &error))
-            QCOMPARE(points(), shown);
-        else
-            QVERIFY2(error.contains(shown) && points() == before, qPrintable(error));
+        const auto cells =
+            table.pasted(text, at.section(u' ', 0, 0).toInt(), at.section(u' ', 1).toInt(), &error);
+        if (cells)
+            table.set(*cells);
+        QVERIFY2(cells ? points() == shown : error.contains(shown) && points() == before,
+                 qPrintable(cells ? points() : error));
     }
 
     void ordering_data()

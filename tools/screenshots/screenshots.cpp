@@ -16,6 +16,7 @@
 #include "toolkit/flex_grid.h"
 #include "viewer/entries_viewer.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -163,12 +164,20 @@ int main(int argc, char* argv[])
     RaceResultsWindow results(league, &main);
     auto* race = results.findChild<QComboBox*>(QStringLiteral("Race"));
     race->setEditText(QStringLiteral("Harbourside"));
-    emit race->lineEdit()->editingFinished();
+    emit race->lineEdit()->returnPressed();
     QApplication::clipboard()->setText(QStringLiteral("25\t18\t15\t12\n10\t8\t6\t4\n2\t1\t0\t0\n"
                                                       "0\t0\t-2\t0\n0\t3\t0\t0\n5\n3\n0\n"));
-    QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier);
-    QApplication::sendEvent(results.findChild<QTableView*>(QStringLiteral("Results")), &paste);
+    auto* table = results.findChild<QTableView*>(QStringLiteral("Results"));
+    table->setCurrentIndex(table->model()->index(0, 1));
+    results.findChild<QAction*>(QStringLiteral("Paste"))->trigger();
     save(&results, "race_results");
+    // Its context menu over the pasted block, as a right click opens it.
+    results.show();
+    auto* menu = new QMenu(&results);
+    menu->addActions(table->actions());
+    menu->popup(table->viewport()->mapToGlobal(table->visualRect(table->currentIndex()).center()));
+    save(menu, "race_results_menu");
+    results.hide();
 
     BudgetDialog budget([](const QString&) { return true; }, &main);
     budget.findChild<QLineEdit*>(QStringLiteral("Budge"))->setText(QStringLiteral("40"));
