@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QUrl>
 
 #include <utility>
@@ -93,10 +94,16 @@ QWidget* shownWindow(QWidget* parent)
 int run(QMessageBox& box)
 {
     // Shown first (modal already), so that the box has taken its size before it is placed.
+    // Before any window shows (a start-up message), the centre of the screen, where the main
+    // window is to open.
     box.setWindowModality(Qt::ApplicationModal);
     box.show();
-    if (QWidget* over = shownWindow(box.parentWidget()); over && over != &box)
-        box.move(over->frameGeometry().center() - box.frameGeometry().center() + box.pos());
+    const QWidget* over = shownWindow(box.parentWidget());
+    const QRect centre = over && over != &box ? over->frameGeometry()
+                         : box.screen()       ? box.screen()->availableGeometry()
+                                              : QRect();
+    if (centre.isValid())
+        box.move(centre.center() - box.frameGeometry().center() + box.pos());
     return box.exec();
 }
 } // namespace

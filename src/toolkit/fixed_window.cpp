@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -202,8 +203,45 @@ QComboBox* addComboBox(QWidget* parent, const char* name, Twips at, bool editabl
     return list;
 }
 
-void showTip(QWidget* control, const QString& tip)
+namespace {
+
+// A tip shows until any key is let go: one shown in answer to a key (Enter on OK) would be gone
+// before it was read. The first release of a key within a moment of it shows it again.
+class ShownAgainOnRelease : public QObject {
+public:
+    ShownAgainOnRelease(QWidget* control, QString tip) : QObject(control), tip_(std::move(tip))
+    {
+        since_.start();
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyRelease
+            && !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
+            if (since_.elapsed() < 500)
+                QTimer::singleShot(0, parent(),
+                                   [control = static_cast<QWidget*>(parent()), tip = tip_] {
+                                       showTip(control, tip, false);
+                                   });
+            deleteLater();
+            qApp->removeEventFilter(this);
+        }
+        return false;
+    }
+
+private:
+    QString tip_;
+    QElapsedTimer since_;
+};
+
+} // namespace
+
+void showTip(QWidget* control, const QString& tip, bool again)
 {
+    if (again)
+        new ShownAgainOnRelease(control, tip);
     // A tip wider than its window was cut off at the window's edge: its words go on lines no
     // wider than the window, and the tip is moved inside it and the screen.
     const QRect window = control->window()->frameGeometry();

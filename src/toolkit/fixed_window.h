@@ -54,8 +54,9 @@ void holdsName(QLineEdit* box);
 enum class NumberField { Whole, Real };
 void holdsNumber(QLineEdit* box, NumberField field);
 // A tip at a control saying why what was typed is not taken: below it, its lines no wider
-// than the control's window, inside the window and the screen.
-void showTip(QWidget* control, const QString& tip);
+// than the control's window, inside the window and the screen; shown again (`again`) once the
+// key that asked for it is let go, which would hide it.
+void showTip(QWidget* control, const QString& tip, bool again = true);
 // Shows text from its beginning, whatever its length (a box otherwise shows the end of a
 // text too long for it).
 void showText(QLineEdit* box, const QString& text);
