@@ -105,7 +105,7 @@ private:
                  {QStringLiteral("Pos"), QStringLiteral("Owner"), QStringLiteral("Seasons"),
                   QStringLiteral("Titles"), QStringLiteral("Podiums"), QStringLiteral("Points"),
                   QStringLiteral("Best place")},
-                 1);
+                 {1});
         const std::vector<AllTime> rows = allTime(current_, earlier_);
         for (std::size_t i = 0, position = 1; i < rows.size(); ++i) {
             const AllTime& a = rows[i];
@@ -157,7 +157,7 @@ private:
             h_.close();
         }
         h_.table(id + QStringLiteral("-table"),
-                 {QStringLiteral("Pos"), QStringLiteral("Owner"), QStringLiteral("Points")}, 1);
+                 {QStringLiteral("Pos"), QStringLiteral("Owner"), QStringLiteral("Points")}, {1});
         const std::size_t shown = std::min<std::size_t>(s.table.size(), PageOwners);
         for (std::size_t r = 0; r < shown; ++r) {
             h_.open(QStringLiteral("tr"));

@@ -33,6 +33,7 @@ th.name,td.name{text-align:left;white-space:normal;min-width:8rem}
 .wide th.name,.wide td.name{position:sticky;left:0;background:#fff;z-index:1}
 .wide thead th.name{background:#f1f3f5}
 th.race{white-space:normal;max-width:7rem;font-weight:normal;font-size:.85rem}
+#correction-list td.owners{min-width:13rem}
 tfoot td,tfoot th{border-top:2px solid #1b1b1b;font-weight:bold}
 td.best{background:#ffe58a;font-weight:bold}
 td.worst{background:#e3e8ee}
@@ -244,8 +245,8 @@ void Html::section(const QString& sectionId, const QString& heading)
     element(u"h2", heading);
 }
 
-void Html::table(const QString& tableId, const QStringList& heads, int nameColumn,
-                 const QString& boxClass)
+void Html::table(const QString& tableId, const QStringList& heads,
+                 std::initializer_list<int> nameColumns, const QString& boxClass)
 {
     open(u"div").cls(boxClass.isEmpty() ? QStringLiteral("scroll")
                                         : QStringLiteral("scroll ") + boxClass);
@@ -253,7 +254,9 @@ void Html::table(const QString& tableId, const QStringList& heads, int nameColum
     open(u"thead");
     open(u"tr");
     for (int c = 0; c < heads.size(); ++c)
-        element(u"th", heads[c], c == nameColumn ? u"name" : u"");
+        element(u"th", heads[c],
+                std::find(nameColumns.begin(), nameColumns.end(), c) != nameColumns.end() ? u"name"
+                                                                                          : u"");
     close();
     close();
     open(u"tbody");

@@ -45,10 +45,10 @@ public:
     // A section with its id and heading; closed by close().
     void section(const QString& sectionId, const QString& heading);
     // A table in a box of its own that scrolls sideways on a narrow screen, up to its
-    // body: the heading row written (column nameColumn, if any, of names), the body opened.
-    // Closed by endTable().
-    void table(const QString& tableId, const QStringList& heads, int nameColumn = -1,
-               const QString& boxClass = {});
+    // body: the heading row written (the columns nameColumns of names, their headings set as
+    // names are), the body opened. Closed by endTable().
+    void table(const QString& tableId, const QStringList& heads,
+               std::initializer_list<int> nameColumns = {}, const QString& boxClass = {});
     void endTable();
 
 private:

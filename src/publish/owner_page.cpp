@@ -208,7 +208,7 @@ private:
         h_.table(QStringLiteral("picks"),
                  {QStringLiteral("Component"), QStringLiteral("Name"), QStringLiteral("Price"),
                   QStringLiteral("Points")},
-                 1);
+                 {1});
         for (const Pick& p : picks_) {
             h_.open(QStringLiteral("tr"));
             h_.element(QStringLiteral("th"), p.kind);

@@ -228,7 +228,7 @@ private:
     // league order); at most `named` of them, and how many more.
     void ownersCell(const QStringList& names, qsizetype named)
     {
-        h_.open(QStringLiteral("td")).cls(QStringLiteral("name"));
+        h_.open(QStringLiteral("td")).cls(QStringLiteral("name owners"));
         if (names.isEmpty())
             h_.text(QStringLiteral("none"));
         QHash<QString, int> seen;
@@ -255,12 +255,11 @@ private:
         if (memory_.corrections.empty())
             return;
         h_.section(QStringLiteral("corrections"), QStringLiteral("Corrections"));
-        h_.open(QStringLiteral("div")).cls(QStringLiteral("scroll"));
         h_.table(QStringLiteral("correction-list"),
                  {QStringLiteral("Publication"), QStringLiteral("Race"),
                   QStringLiteral("Component"), QStringLiteral("Before"), QStringLiteral("After"),
                   QStringLiteral("Owners who chose it"), QStringLiteral("Places changed")},
-                 5);
+                 {1, 2, 5, 6});
         std::vector<const Correction*> latest;
         for (const Correction& c : memory_.corrections)
             latest.push_back(&c);
@@ -283,7 +282,6 @@ private:
             h_.newline();
         }
         h_.endTable();
-        h_.close();
         h_.element(QStringLiteral("p"),
                    QStringLiteral("A component's points in a race that changed after they were "
                                   "published, with the publication that found the change, the "
@@ -308,7 +306,7 @@ private:
                              QStringLiteral("Points")};
         if (races_ > 0)
             heads << QStringLiteral("Last race") << QStringLiteral("Move");
-        h_.table(QStringLiteral("league"), heads, 1);
+        h_.table(QStringLiteral("league"), heads, {1});
         for (const LeagueRow& row : table_) {
             h_.open(QStringLiteral("tr"));
             h_.element(QStringLiteral("td"), number(row.position));
