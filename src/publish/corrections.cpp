@@ -180,6 +180,8 @@ SiteMemory nextMemory(const SiteMemory& before, const Season& season)
         const std::vector<int>* was = published.value(race);
         if (!was || std::all_of(was->begin(), was->end(), [](int p) { return p == 0; }))
             continue;
+        // The owners' picks in that race (its first place in the calendar), once one changed.
+        std::vector<std::array<Pick, 5>> inForce;
         for (const Component& c : common) {
             const int b = (*was)[c.kBefore], a = now[c.kNow];
             if (a == b)
@@ -197,8 +199,10 @@ SiteMemory nextMemory(const SiteMemory& before, const Season& season)
                 found.component = shownText(
                     season.teams[std::size_t(c.record)].components()[std::size_t(c.slot)]->Name);
             }
+            for (std::size_t o = inForce.size(); o < season.owners.size(); ++o)
+                inForce.push_back(season.picksIn(o, int(season.races.indexOf(race))));
             for (const LeagueRow& row : season.table) {
-                const auto& picks = season.owners[row.owner].picks;
+                const std::array<Pick, 5>& picks = inForce[row.owner];
                 if (std::any_of(picks.begin(), picks.end(), [&](const Pick& p) {
                         return p.record == c.record
                                && (p.isTeamPart() ? int(p.slot) : -1) == c.slot;
