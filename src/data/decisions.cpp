@@ -59,7 +59,7 @@ bool Decisions::parse(const QByteArray& bytes, const QString& path, Decisions* r
     for (qsizetype n = 0; n < lines.size() && !bytes.isEmpty(); ++n) {
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         QString line = utf8(lines[n]);
-        if (line.endsWith(u'\r'))
+        while (line.endsWith(u'\r'))
             line.chop(1);
         const auto bad = [&](const QString& why) {
             return io::fail(error, tr("Line %1 of the decisions record \"%2\" cannot "
@@ -143,11 +143,13 @@ QString Decisions::disagreement(const std::vector<EntryRecord>& entries, const Q
 {
     if (list.empty())
         return {};
-    QHash<QString, std::pair<int, std::size_t>> owners; // entries of a name, the last of them
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        auto& o = owners[displayText(entries[i].Owner)];
-        o = {o.first + 1, i};
-    }
+    // The entries of each name the record holds, and the last of them.
+    QHash<QString, std::pair<int, std::size_t>> owners;
+    for (const Decision& d : list)
+        owners.insert(d.owner, {0, 0});
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (const auto o = owners.find(ownerKey(entries[i])); o != owners.end())
+            *o = {o->first + 1, i};
     const auto wrong = [&](const Decision& d, const QString& why) {
         return tr("Line %1 of the decisions record \"%2\" disagrees with the entries: "
                   "%3.")
@@ -301,6 +303,17 @@ bool Decisions::store(const std::vector<EntryRecord>& entries, std::size_t n,
                           .arg(making));
     *this = std::move(next);
     return true;
+}
+
+QString ownerKey(const EntryRecord& entry)
+{
+    const QString& field = entry.Owner;
+    qsizetype begin = 0, end = field.size();
+    while (begin < end && field[begin] == u' ')
+        ++begin;
+    while (end > begin && field[end - 1] == u' ')
+        --end;
+    return QString::fromRawData(field.constData() + begin, end - begin);
 }
 
 std::vector<PickChange> pickChanges(const EntryRecord& was, const EntryRecord& now)

@@ -91,6 +91,10 @@ public:
     void remove(const QString& owner);
 };
 
+// An entry's owner as the record names it (the stored name without surrounding blanks), for a
+// lookup: it shares the entry's characters and lives no longer than the entry.
+QString ownerKey(const EntryRecord& entry);
+
 // The components a change of an entry's picks changes, with their picks before and after: the
 // two race drivers matched first, so that a swap of them changes none.
 struct PickChange {

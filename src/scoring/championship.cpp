@@ -128,7 +128,10 @@ bool recalculateChampionship(League& league, QString* error, std::vector<League:
 
     // Everything is read and summed before anything is written.
     ComponentPoints totals(teams.records.size(), testDrivers.records.size());
-    std::vector<ComponentPoints> racePoints; // each race's own, kept only for transfers
+    // The sums of the races before each race, kept only for transfers.
+    std::vector<ComponentPoints> sums;
+    if (scores.any())
+        sums.emplace_back(teams.records.size(), testDrivers.records.size());
     QHash<QString, Race> races;
     for (const RaceName& listed : calendar.records) {
         const QString name = displayText(listed.Name);
@@ -144,8 +147,8 @@ bool recalculateChampionship(League& league, QString* error, std::vector<League:
         const Race& race = races[key];
         totals.addRace(race.teams.records, race.testDrivers.records);
         if (scores.any()) {
-            racePoints.emplace_back(teams.records.size(), testDrivers.records.size());
-            racePoints.back().addRace(race.teams.records, race.testDrivers.records);
+            sums.push_back(sums.back());
+            sums.back().addRace(race.teams.records, race.testDrivers.records);
         }
         if (const QString beyondRange =
                 firstOverflow(totals, teams.records, testDrivers.records, name);
@@ -158,13 +161,13 @@ bool recalculateChampionship(League& league, QString* error, std::vector<League:
         const auto picks = e.picks();
         // Without transfers the picks in force are today's in every race: their season totals.
         static const Transfers none;
-        const Transfers& transfers = scores.any() ? scores.of(displayText(e.Owner)) : none;
+        const Transfers& transfers = scores.any() ? scores.of(ownerKey(e)) : none;
         std::array<int, 5> got;
         if (transfers.empty())
             for (std::size_t k = 0; k < 5; ++k)
                 got[k] = totals.points(picks[k]);
         else
-            got = RaceScores::placePoints(picks, transfers, racePoints);
+            got = RaceScores::placePoints(picks, transfers, sums);
         const char* const what[5] = {"team", "engine", "first driver", "second driver",
                                      "test driver"};
         int points = 0;

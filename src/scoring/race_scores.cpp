@@ -1,5 +1,7 @@
 #include "scoring/race_scores.h"
 
+#include <algorithm>
+
 namespace velmora {
 
 RaceScores::RaceScores(const Decisions& decisions)
@@ -33,15 +35,25 @@ int RaceScores::pointsIn(const std::array<Pick, 5>& today, const Transfers& tran
 
 std::array<int, 5> RaceScores::placePoints(const std::array<Pick, 5>& today,
                                            const Transfers& transfers,
-                                           const std::vector<ComponentPoints>& races)
+                                           const std::vector<ComponentPoints>& sums)
 {
-    std::array<int, 5> sums{};
-    for (std::size_t r = 0; r < races.size(); ++r) {
-        const std::array<Pick, 5> picks = picksIn(today, transfers, int(r));
+    // The picks in force change only at the races transfers count from.
+    const int races = int(sums.size()) - 1;
+    std::vector<int> from{0, races};
+    for (const Transfer& t : transfers)
+        if (t.race > 0 && t.race < races)
+            from.push_back(t.race);
+    std::sort(from.begin(), from.end());
+    from.erase(std::unique(from.begin(), from.end()), from.end());
+    std::array<int, 5> points{};
+    for (std::size_t i = 0; i + 1 < from.size(); ++i) {
+        const std::array<Pick, 5> picks = picksIn(today, transfers, from[i]);
+        const ComponentPoints &before = sums[std::size_t(from[i])],
+                              &after = sums[std::size_t(from[i + 1])];
         for (std::size_t k = 0; k < 5; ++k)
-            sums[k] += races[r].points(picks[k]);
+            points[k] += after.points(picks[k]) - before.points(picks[k]);
     }
-    return sums;
+    return points;
 }
 
 } // namespace velmora

@@ -42,10 +42,12 @@ public:
     static int pointsIn(const std::array<Pick, 5>& today, const Transfers& transfers, int race,
                         const ComponentPoints& points);
     // Each of its five places' points over the races (in the order of EntryRecord::picks): the
-    // sum, race by race, of what the pick in force there scored.
+    // sum, race by race, of what the pick in force there scored. `sums[r]` holds the points of
+    // the races before race r, `sums.back()` of them all, so that a stretch of races between two
+    // transfers adds up at once.
     static std::array<int, 5> placePoints(const std::array<Pick, 5>& today,
                                           const Transfers& transfers,
-                                          const std::vector<ComponentPoints>& races);
+                                          const std::vector<ComponentPoints>& sums);
 
 private:
     QHash<QString, Transfers> byOwner_;
