@@ -301,6 +301,7 @@ private slots:
         writeSeason(old);
         writeSeason(DataDir(parent.path("full")));
         writeBytes(old.file("league.ini"), "name=Kent 2026\nbudget=40\nsite=/srv/kent\n");
+        writeBytes(old.file("decisions.txt"), "velmora decisions 1\n"); // not taken along
         const FolderState before = folderState(old);
         const auto league = openLeague(old, League::Mode::Read);
         LeagueSettings settings = league->settings();
