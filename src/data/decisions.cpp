@@ -40,8 +40,8 @@ QString readable(QString text)
 QString refusedUntilMended()
 {
     return Decisions::tr(" Until it is mended in a text editor, the championship is not "
-                         "calculated, no entry's picks or owner change and the season is not "
-                         "published.");
+                         "calculated, no entry's picks or owner change, no entry is deleted and "
+                         "the season is not published.");
 }
 
 bool swapsDrivers(const EntryRecord& was, const EntryRecord& now)
@@ -150,11 +150,15 @@ QString Decisions::disagreement(const std::vector<EntryRecord>& entries, const Q
     for (std::size_t i = 0; i < entries.size(); ++i)
         if (const auto o = owners.find(ownerKey(entries[i])); o != owners.end())
             *o = {o->first + 1, i};
+    // A decision not read from the file is one a change is about to make.
     const auto wrong = [&](const Decision& d, const QString& why) {
-        return tr("Line %1 of the decisions record \"%2\" disagrees with the entries: "
-                  "%3.")
-                   .arg(d.line)
-                   .arg(path, why)
+        return (d.line > 0 ? tr("Line %1 of the decisions record \"%2\" disagrees with the "
+                                "entries: %3.")
+                                 .arg(d.line)
+                                 .arg(path, why)
+                           : tr("The change would leave the decisions record \"%1\" "
+                                "disagreeing with the entries: %2.")
+                                 .arg(path, why))
                + refusedUntilMended();
     };
     // The last transfer of each owner's component so far.
