@@ -262,7 +262,10 @@ bool Decisions::store(const std::vector<EntryRecord>& entries, std::size_t n,
                 && d.component <= Pick::Driver2)
                 d.component = Pick::Slot(Pick::Driver1 + Pick::Driver2 - d.component);
     const int made = next.transfersOf(owner);
-    for (const auto& [slot, before, after] : pickChanges(entries[n], now)) {
+    for (const PickChange& change : pickChanges(entries[n], now)) {
+        const Pick::Slot slot =
+            change.component; // not a structured binding: clang 14 cannot capture one
+        const int before = change.before, after = change.after;
         if (transferFrom && (namesakes > 0 || hasControl(owner)))
             return refuse(tr("A transfer needs an owner name of its own, without tabs or line "
                              "ends: \"%1\" is the name of %2 entries.")
