@@ -58,6 +58,7 @@ constexpr double kSearchBudget = 50;
 constexpr int kSizes[] = {10922, 100000};
 constexpr int kSmallSizes[] = {1000, 2000};
 constexpr int kSearchTeams[] = {11, 22, 60};
+constexpr int kTransfers = 2000;
 
 // One league on disk, and its entry file in the orders the cases start from.
 struct BenchLeague {
@@ -293,6 +294,36 @@ void Championship(benchmark::State& state)
         state.SkipWithError(qPrintable(error));
 }
 
+// The calculation alone at 10,922 entries, 100 races: without transfers, and with the number of
+// the case's argument (the decisions record in the folder for that case only).
+void Calculation(benchmark::State& state)
+{
+    BenchLeague& l = league(kSizes[0]);
+    const QString record = l.dir.file(QStringLiteral("decisions.txt"));
+    if (state.range(0) > 0)
+        writeFile(record, transfersRecord(readFile(l.dir.entries()), int(state.range(0)), 100));
+    const auto league = workOn(l.dir);
+    const QString firstRace = l.dir.raceTeams(QStringLiteral("Grand Prix 001"));
+    const QByteArray asMade = readFile(firstRace);
+    bool again = false;
+    QString error;
+    timed(
+        state,
+        [&] {
+            again = !again;
+            scoreFirstRaceAgain(l.dir, asMade, again);
+        },
+        [&] {
+            if (!recalculateChampionship(*league, &error))
+                Messages::error(nullptr, error);
+        },
+        Repaint::No);
+    QFile::remove(record);
+    scoreFirstRaceAgain(l.dir, asMade, false);
+    if (!recalculateChampionship(*league, &error))
+        state.SkipWithError(qPrintable(error));
+}
+
 void ScoreReport(benchmark::State& state)
 {
     BenchLeague& l = league(int(state.range(0)));
@@ -467,6 +498,7 @@ void registerCases()
             b->Arg(n);
     }
     add("PublishRace", &PublishRace)->Arg(kSizes[0]);
+    add("Calculation", &Calculation)->Arg(0)->Arg(kTransfers);
     add("RaceResultsOpen", &RaceResultsOpen)->Arg(kSizes[0]);
     add("RaceResultsStore", &RaceResultsStore)->Arg(kSizes[0]);
     for (int n : kSmallSizes) {
@@ -620,6 +652,12 @@ void printSummary(const SummaryReporter& r, bool measurePeak)
     for (const auto& c : cases)
         std::printf("| %s | %s | %s |\n", c.caption, cell(r.ms(c.name, kSizes[0])).c_str(),
                     cell(r.ms(c.name, kSizes[1])).c_str());
+
+    const double none = r.ms("Calculation", 0), some = r.ms("Calculation", kTransfers);
+    std::printf("\n| calculation, 10,922 entries, 100 races | no transfers | %d transfers | "
+                "ratio |\n|---|---:|---:|---:|\n| the three files read, summed and written | %s "
+                "| %s | %.2f |\n",
+                kTransfers, cell(none).c_str(), cell(some).c_str(), none > 0 ? some / none : -1);
 
     std::printf("\n| best/worst search, budget %.0f | ours | as written | faster |\n"
                 "|---|---:|---:|---:|\n",

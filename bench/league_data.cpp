@@ -1,9 +1,12 @@
 #include "league_data.h"
 
 #include "data/codepage.h"
+#include "data/decisions.h"
 #include "data/record_file.h"
+#include "data/text.h"
 
 #include <QFile>
+#include <QHash>
 #include <QRandomGenerator>
 #include <QStringList>
 
@@ -178,6 +181,29 @@ void writeLeague(const DataDir& dir, const LeagueShape& shape)
     writeFile(dir.testDrivers(), encodeAll(testDrivers));
     writeFile(dir.calendar(), encodeAll(calendar));
     writeFile(dir.entries(), encodeAll(entries));
+}
+
+QByteArray transfersRecord(const QByteArray& entryFile, int count, int races)
+{
+    const std::vector<EntryRecord> entries = entriesOf(entryFile);
+    QHash<QString, int> named;
+    for (const EntryRecord& e : entries)
+        ++named[displayText(e.Owner)];
+    Decisions record;
+    for (std::size_t i = 0; i < entries.size() && int(record.list.size()) < count; ++i) {
+        const QString owner = displayText(entries[i].Owner);
+        if (named.value(owner) != 1)
+            continue;
+        Decision d;
+        d.kind = QStringLiteral("transfer");
+        d.owner = owner;
+        d.component = Pick::Slot(record.list.size() % 5);
+        d.after = entries[i].index(d.component);
+        d.before = d.after > 0 ? d.after - 1 : d.after + 1;
+        d.race = int(record.list.size() * 37 % std::size_t(races));
+        record.list.push_back(d);
+    }
+    return record.text();
 }
 
 std::vector<EntryRecord> entriesOf(const QByteArray& entryFile)

@@ -31,6 +31,11 @@ std::vector<TeamRecord> teamDatabase(int teams);
 void writeFile(const QString& path, const QByteArray& bytes);
 QByteArray readFile(const QString& path);
 
+// A decisions record of `count` transfers that agrees with the entry file: one component each
+// of owners whose name no other entry has, the five components in turn, counting from races
+// spread over the calendar's `races`.
+QByteArray transfersRecord(const QByteArray& entryFile, int count, int races);
+
 // The records of an entry file in the opposite order: the worst start for an ordering.
 QByteArray reversedRecords(const QByteArray& entryFile);
 // The records of an entry file in league order, and decoded.

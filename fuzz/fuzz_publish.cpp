@@ -4,9 +4,11 @@
 // the names of files in its owners/, a line each. A memory the program did not write stops the
 // publication and stays as it was; otherwise every correction it recorded is still there, in
 // order, every owner has a page and no file of someone else's goes; publishing again changes
+// nothing; a decisions record that cannot be read or disagrees with the entries publishes
 // nothing. Chunk 14 makes links in the league, chunk 15 in the site (season_folder.h), and
 // the site is named in one of three spellings: with links anywhere, a publication may be
 // refused, but nothing outside the two folders changes.
+#include "data/decisions.h"
 #include "fuzz.h"
 #include "publish/publish.h"
 #include "scoring/championship.h"
@@ -47,7 +49,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     const FolderState before = folderState(dir);
     Season season;
     const bool seasonRead = readSeason(*read, &season, nullptr);
-    CHECK(seasonRead || !chunksOf(data, size).value(14).isEmpty());
+    // Only links, or a decisions record that cannot be read or disagrees, keep it unread.
+    std::vector<EntryRecord> entries;
+    Decisions decisions;
+    const bool decided = read->read(LeagueFile::Entries, &entries, nullptr)
+                         && readDecisions(*read, &decisions, nullptr, &entries);
+    CHECK(seasonRead || !chunksOf(data, size).value(14).isEmpty() || !decided);
     const PublishOptions options{QString("<Fuzz & \"league\">"), int(size % 13), {dir.path()}};
     const QByteArray page = seasonPage(season, options);
     // Every '<' of a text is escaped: each "<tr" opens a row, the heading's or an entry's.
@@ -80,6 +87,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     if (!chunks.value(14).isEmpty() || !chunks.value(15).isEmpty()) { // links somewhere
         publishSeason(*read, spelt[size % 3], options, nullptr);
         CHECK(outsideUntouched() && folderState(dir) == before);
+        return 0;
+    }
+    if (!seasonRead) { // nothing is published
+        CHECK(!publishSeason(*read, site.path(), options, nullptr)
+              && !QFile::exists(site.file("index.html")) && folderState(dir) == before);
         return 0;
     }
     const QByteArray memory = readBytes(site.file("published.txt"));

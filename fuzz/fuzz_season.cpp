@@ -1,7 +1,9 @@
 // Arbitrary data files (season_folder.h) through what reads them whole, on the core alone:
-// start-up's reading for the two tables, both orderings, the score report, the championship.
+// start-up's reading for the two tables, both orderings, the score report, the championship
+// with the decisions record, which is written back as it reads.
 // Where the league holds links, any of these may refuse (saying why), but nothing outside the
 // league ever changes.
+#include "data/decisions.h"
 #include "fuzz.h"
 #include "main/score_report.h"
 #include "scoring/championship.h"
@@ -88,6 +90,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     const FolderState before = folderState(folderOf(data, size));
     tablesOrderingsAndReport(*league, !chunksOf(data, size).value(14).isEmpty());
     championship(*league);
+    Decisions read, again;
+    if (readDecisions(*league, &read, nullptr))
+        CHECK(Decisions::parse(read.text(), {}, &again, nullptr) && again.text() == read.text()
+              && again.list.size() == read.list.size());
     // Reading makes no file: a race of the calendar without race files stays without them.
     CHECK(folderState(league->dir()).keys() == before.keys());
     CHECK(outsideUntouched());

@@ -5,7 +5,7 @@ A season input is a run of chunks: one byte naming the file (0 teams.tro, 1 test
 2 entry.tro, 3 calendar.tro, 4 + 8r / 5 + 8r the race files of calendar race r), two
 bytes of length, little-endian, and the file's bytes. The publishing target also takes an
 earlier site: 6 its published.txt, 7 the names of files in its owners/, a line each.
-Chunk 14 makes links in the league, 15 in the site: a line each, a kind ('o' the user's file
+Chunk 22 is the league's decisions.txt. Chunk 14 makes links in the league, 15 in the site: a line each, a kind ('o' the user's file
 outside, 'f' the folder outside, 'd' a file outside that is not there, 'i' the folder's own
 teams.tro) and a name.
 """
@@ -71,6 +71,10 @@ SEASONS = {
     # Links where the league's files and its scratch file go, out of the folder and in it.
     "links": season(TEAMS, TESTS, ENTRIES, ["Imola", "Monza"], [race(10), race(4)])
     + chunk(14, b"otemp.tro\ndtest.tro\noMonza.tmr\niImola.tdr\nfcalendar.tro"),
+    # A transfer of bob's first driver from Monza on, and a decision of a kind not known yet.
+    "transfers": season(TEAMS, TESTS, ENTRIES, ["Imola", "Monza"], [race(10), race(4)])
+    + chunk(22, b"velmora decisions 1\ntransfer\tbob\tdriver 1\t0\t2\t2\tAnn Lee\tCy Dunn\t"
+            b"Monza\nbonus\tbob\t5\n"),
     # NaN and infinite prices, positions far out of range, a NUL in a name.
     "odd": season([team("Na\0N", "Inf", "D1", "D2", float("nan")),
                    team("T", "E", "D1", "D2", float("inf"))],

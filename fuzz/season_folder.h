@@ -1,8 +1,8 @@
 // The data folder of a season fuzz target, emptied and filled from the input. An input is a
 // run of chunks: a byte naming the file (0 teams, 1 test drivers, 2 entries, 3 calendar,
-// 4 + 8r and 5 + 8r the race files of calendar race r), two bytes of length (little-endian),
-// the file's bytes. Chunk 14 makes links in the league (see makeLinks), in place of its
-// files: none of them may change anything outside it.
+// 4 + 8r and 5 + 8r the race files of calendar race r, 22 the decisions record), two bytes of
+// length (little-endian), the file's bytes. Chunk 14 makes links in the league (see makeLinks), in
+// place of its files: none of them may change anything outside it.
 #pragma once
 
 #include "data/text.h"
@@ -105,6 +105,8 @@ inline const DataDir& folderOf(const uint8_t* data, std::size_t size)
             writeBytes(kind == 4 ? dir.raceTeams(name) : dir.raceTestDrivers(name), *it);
         }
     }
+    if (files.contains(22))
+        writeBytes(dir.file(QStringLiteral("decisions.txt")), files.value(22));
     makeLinks(dir.path(), files.value(14));
     return dir;
 }

@@ -182,7 +182,8 @@ bool League::store(const LeagueFile& file, RecordFile& records, qint64 n, const 
     return true;
 }
 
-bool League::remove(const LeagueFile& file, qint64 k, QString* error)
+bool League::remove(const LeagueFile& file, qint64 k, QString* error,
+                    const std::vector<Replacement>& with)
 {
     QByteArray bytes;
     if (!readBytes(file, &bytes, error))
@@ -193,7 +194,9 @@ bool League::remove(const LeagueFile& file, qint64 k, QString* error)
         return true;
     bytes.truncate(count * length);
     bytes.remove((k - 1) * length, length);
-    return replace({{file, bytes}}, error);
+    std::vector<Replacement> files{{file, bytes}};
+    files.insert(files.end(), with.begin(), with.end());
+    return replace(files, error);
 }
 
 bool League::replace(const std::vector<Replacement>& files, QString* error)

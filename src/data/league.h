@@ -78,16 +78,19 @@ public:
     // Stores record n of a file opened so (count + 1 appends), flushed before it returns.
     bool store(const LeagueFile& file, RecordFile& records, qint64 n, const QByteArray& bytes,
                QString* error);
-    // Deletes record k of a file by rewriting it without that record (the partial record at
-    // its end goes too); k outside 1..count changes nothing.
-    bool remove(const LeagueFile& file, qint64 k, QString* error);
-
-    // Files replaced by new bytes, all or none: when one cannot be replaced, those already
-    // replaced get their old bytes back and those that did not exist are removed.
+    // A file's new bytes (replace, remove).
     struct Replacement {
         LeagueFile file;
         QByteArray bytes;
     };
+    // Deletes record k of a file by rewriting it without that record (the partial record at
+    // its end goes too), the files of `with` replaced in the same change (see replace); k
+    // outside 1..count changes nothing.
+    bool remove(const LeagueFile& file, qint64 k, QString* error,
+                const std::vector<Replacement>& with = {});
+
+    // Files replaced by new bytes, all or none: when one cannot be replaced, those already
+    // replaced get their old bytes back and those that did not exist are removed.
     bool replace(const std::vector<Replacement>& files, QString* error);
     // The entries put in league order, stable (equal keys keep their order); the file is
     // written only when the order changes, bytes after the last whole record kept.

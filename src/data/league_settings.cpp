@@ -22,6 +22,9 @@ QByteArray LeagueSettings::text() const
     line("site", site);
     line("top", top ? QString::number(*top) : QString());
     line("history", history);
+    line("transfers", !transfers                ? QString()
+                      : *transfers == Unlimited ? QStringLiteral("unlimited")
+                                                : QString::number(*transfers));
     for (const QString& other : others)
         out += other + u'\n';
     return out.toUtf8();
@@ -62,6 +65,12 @@ QString take(const QString& key, const QString& value, const QString& line, Leag
         read->top = top;
     } else if (key == u"history") {
         return folder(&read->history);
+    } else if (key == u"transfers") {
+        const int transfers =
+            value == u"unlimited" ? LeagueSettings::Unlimited : value.toInt(&number);
+        if (value != u"unlimited" && (!number || transfers < 0))
+            return QStringLiteral("gives no number of transfers, 0 or more, nor \"unlimited\"");
+        read->transfers = transfers;
     } else {
         read->others << line;
     }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <climits>
 #include <optional>
 
 namespace velmora {
@@ -17,6 +18,10 @@ struct LeagueSettings {
     QString site;                 // the folder the season is published to
     std::optional<int> top;       // owners the published chart draws in colour
     QString history;              // the folder of the season before this one
+    // The transfers an owner may make in a season (Unlimited: any number); unset, the league
+    // allows none, and a changed pick counts for the whole season.
+    std::optional<int> transfers;
+    static constexpr int Unlimited = INT_MAX;
     // Lines of keys this program does not know (a later version's), kept as they are.
     QStringList others;
 

@@ -43,6 +43,9 @@ public:
     // gap(j) for each of their numbers j.
     bool store(const QByteArray& record, QString* error,
                const std::function<QByteArray(qint64)>& gap = {});
+    // The same, the file rewritten whole with the record in its place and the files of `with`
+    // replaced in the same change, all or none (League::replace), this file last.
+    bool store(const QByteArray& record, std::vector<League::Replacement> with, QString* error);
     template <class Record>
     bool store(const Record& record, QString* error, const std::function<Record(qint64)>& gap)
     {
@@ -53,12 +56,14 @@ public:
     void setNumber(qint64 n) { number_ = n < 1 ? 1 : n; }
     // Deletes the current record (at count+1 there is nothing to delete); the file is open
     // again afterwards, also when the delete failed. What the window showed is gone: storing
-    // is refused until go() has read a record.
-    bool remove(QString* error);
+    // is refused until go() has read a record. The files of `with` change in the same step.
+    bool remove(QString* error, const std::vector<League::Replacement>& with = {});
     // What the window shows was not read from the file (a read failed): storing is refused.
     void distrustShown() { shownRead_ = false; }
 
 private:
+    bool refuseUnread(QString* error) const;
+
     League& league_;
     LeagueFile file_;
     RecordFile records_;

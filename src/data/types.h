@@ -115,6 +115,14 @@ struct EntryRecord {
                 Pick::at(Pick::Driver1, Driver1Index), Pick::at(Pick::Driver2, Driver2Index),
                 Pick::at(Pick::TestDriver, TestDriverIndex)};
     }
+    // The index field of a component's list.
+    int16_t& index(Pick::Slot slot)
+    {
+        int16_t* const fields[] = {&TeamIndex, &EngineIndex, &Driver1Index, &Driver2Index,
+                                   &TestDriverIndex};
+        return *fields[slot];
+    }
+    int16_t index(Pick::Slot slot) const { return const_cast<EntryRecord*>(this)->index(slot); }
 };
 
 // One race of calendar.tro: 80 bytes.

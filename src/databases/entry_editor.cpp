@@ -1,6 +1,8 @@
 #include "databases/entry_editor.h"
 
 #include "data/text.h"
+#include "databases/transfer_question.h"
+#include "scoring/championship.h"
 #include "scoring/scoring_window.h"
 #include "toolkit/dialogs.h"
 
@@ -268,6 +270,111 @@ bool EntryEditor::canStoreShown() const
 bool EntryEditor::storesOnClose() const
 {
     return pickers_[Pick::Team]->currentIndex() >= 0;
+}
+
+QString EntryEditor::itemName(Pick::Slot picker, int position) const
+{
+    return displayText(pickers_[picker]->itemText(position));
+}
+
+// A league without transfers and without a decisions record stores as it always has. Otherwise
+// the record, which knows an entry by its owner's name, changes with the entry in one step: a
+// new name, changed picks (a transfer or a correction, as the organiser answers).
+bool EntryEditor::storeRecord(const QByteArray& bytes, QString* error)
+{
+    const std::optional<int> limit = league_.settings().transfers;
+    QByteArray record;
+    std::vector<EntryRecord> entries;
+    if (!league_.readBytes(LeagueFile::Decisions, &record, error))
+        return false;
+    if (record.isEmpty() && !limit)
+        return cursor_.store(bytes, error);
+    if (!league_.read(LeagueFile::Entries, &entries, error))
+        return false;
+    const EntryRecord now = EntryRecord::decode(bytes.constData());
+    const std::size_t n = std::size_t(cursor_.number() - 1); // entries.size(): a new entry
+    const bool isNew = n >= entries.size();
+    const QString owner = isNew ? QString() : displayText(entries[n].Owner);
+    const std::vector<PickChange> changes =
+        isNew ? std::vector<PickChange>() : pickChanges(entries[n], now);
+    if (!isNew && changes.empty() && owner == displayText(now.Owner))
+        return cursor_.store(bytes, error);
+    Decisions decisions;
+    QStringList calendar;
+    const QString path = league_.path(LeagueFile::Decisions);
+    if (!checkDecisions(record, path, nullptr, &decisions, error)
+        || !calendarRaces(league_, &calendar, error))
+        return false;
+    std::optional<int> from;
+    if (limit && !changes.empty() && !calendar.isEmpty()) {
+        static const char* const places[] = {QT_TR_NOOP("Team"), QT_TR_NOOP("Engine"),
+                                             QT_TR_NOOP("Driver 1"), QT_TR_NOOP("Driver 2"),
+                                             QT_TR_NOOP("Test driver")};
+        QStringList lines;
+        for (const auto& [slot, before, after] : changes)
+            lines << tr("%1: %2 \u2192 %3")
+                         .arg(tr(places[slot]), itemName(slot, before), itemName(slot, after));
+        const int made = decisions.transfersOf(owner);
+        const QString count =
+            *limit == LeagueSettings::Unlimited
+                ? tr("Transfers %1 has made this season: %2 (the league allows any number).")
+                      .arg(owner)
+                      .arg(made)
+                : tr("Transfers %1 has made this season: %2 of the %3 the league allows.")
+                      .arg(owner)
+                      .arg(made)
+                      .arg(*limit);
+        int race = 0;
+        switch (TransferQuestion::ask(this, owner, lines, count, calendar,
+                                      earliestTransfer(decisions, owner, changes), &race)) {
+        case TransferQuestion::Answer::GoBack:
+            return false; // nothing to tell: the entry stays on screen as typed
+        case TransferQuestion::Answer::Transfer:
+            from = race;
+            break;
+        case TransferQuestion::Answer::Correction:
+            break;
+        }
+    }
+    Decisions next = decisions;
+    const auto names = [this](Pick::Slot slot, int position) { return itemName(slot, position); };
+    if (!next.store(entries, n, now, from, limit, {names, calendar}, error))
+        return false;
+    // What is stored must agree, whatever the record held: a record a step ahead of the entries
+    // (a store cut short after the record was written) is completed by storing the entry again.
+    if (isNew)
+        entries.push_back(now);
+    else
+        entries[n] = now;
+    if (const QString wrong = next.disagreement(entries, path); !wrong.isEmpty())
+        return io::fail(error, wrong);
+    if (next == decisions)
+        return cursor_.store(bytes, error);
+    return cursor_.store(bytes, {{LeagueFile::Decisions, next.text()}}, error);
+}
+
+// Deletes ask nothing, as always; the owner's decisions go in the same step.
+bool EntryEditor::removeRecord(QString* error)
+{
+    QByteArray record;
+    std::vector<EntryRecord> entries;
+    Decisions decisions;
+    if (cursor_.atNew())
+        return cursor_.remove(error);
+    if (!league_.readBytes(LeagueFile::Decisions, &record, error))
+        return false;
+    if (record.isEmpty())
+        return cursor_.remove(error);
+    if (!league_.read(LeagueFile::Entries, &entries, error)
+        || !checkDecisions(record, league_.path(LeagueFile::Decisions), &entries, &decisions,
+                           error))
+        return false;
+    Decisions next = decisions;
+    if (const auto n = std::size_t(cursor_.number() - 1); n < entries.size())
+        next.remove(displayText(entries[n].Owner));
+    if (next == decisions)
+        return cursor_.remove(error);
+    return cursor_.remove(error, {{LeagueFile::Decisions, next.text()}});
 }
 
 // The points follow the components the entries now name.

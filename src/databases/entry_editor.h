@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/decisions.h"
 #include "data/types.h"
 #include "toolkit/stepping_window.h"
 
@@ -13,7 +14,9 @@ namespace velmora {
 // "Entry Database": the competitors' entries of entry.tro, one at a time, with the five
 // component pickers, each component's price and the entry's total. It keeps the entry,
 // team and test-driver files open while it is open. Its Close button stores the shown
-// entry and, when any entry was stored or deleted, has the championship recalculated.
+// entry and, when any entry was stored or deleted, has the championship recalculated. In a
+// league that allows transfers, storing changed picks asks whether they are a transfer or a
+// correction (TransferQuestion), and the league's decisions record changes with the entry.
 class EntryEditor : public RecordWindow<EntryRecord> {
     Q_OBJECT
 public:
@@ -28,6 +31,9 @@ protected:
     bool canStoreShown() const override;
     bool storesOnClose() const override;
     void closed() override;
+    // The league's decisions record follows what is stored and deleted, in the same change.
+    bool storeRecord(const QByteArray& bytes, QString* error) override;
+    bool removeRecord(QString* error) override;
 
 private:
     bool load(qint64 first);
@@ -38,6 +44,8 @@ private:
     void refreshTotal();
     void markBudget();
     void fillUnchosenPickers();
+    // The name a transfer keeps for a reader: the picker's item.
+    QString itemName(Pick::Slot picker, int position) const;
 
     League& league_;
     std::vector<TeamRecord> teams_; // the databases, for the prices

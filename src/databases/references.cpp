@@ -1,5 +1,7 @@
 #include "databases/references.h"
 
+#include "data/decisions.h"
+
 #include <algorithm>
 
 namespace velmora {
@@ -9,9 +11,16 @@ bool referencesFrom(const League& league, LeagueFile::Kind database, qint64 reco
 {
     *found = {};
     std::vector<EntryRecord> entries;
-    if (!league.read(LeagueFile::Entries, &entries, error))
+    Decisions decisions;
+    if (!league.read(LeagueFile::Entries, &entries, error)
+        || !readDecisions(league, &decisions, error))
         return false;
     const bool teams = database == LeagueFile::Teams;
+    for (const Decision& d : decisions.list)
+        found->transfers += d.isTransfer() && (d.component != Pick::TestDriver) == teams
+                            && std::max(Pick::at(d.component, d.before).record,
+                                        Pick::at(d.component, d.after).record)
+                                   >= record - 1;
     for (const EntryRecord& e : entries) {
         const auto picks = e.picks();
         found->entries += std::any_of(picks.begin(), picks.end(), [&](const Pick& p) {
@@ -26,7 +35,7 @@ bool referencesFrom(const League& league, LeagueFile::Kind database, qint64 reco
 
 QString deleteRefusal(LeagueFile::Kind database, qint64 record, const References& found)
 {
-    if (found.entries == 0 && found.races == 0)
+    if (found.entries == 0 && found.races == 0 && found.transfers == 0)
         return {};
     const bool teams = database == LeagueFile::Teams;
     const QString noun = teams ? QStringLiteral("team") : QStringLiteral("test driver");
@@ -39,9 +48,11 @@ QString deleteRefusal(LeagueFile::Kind database, qint64 record, const References
     };
     add(found.entries, "entry chooses", "entries choose");
     add(found.races, "race has points for", "races have points for");
-    return QStringLiteral("%1 %2 cannot be deleted: %3. Entries and races know a %4 by its "
-                          "place in the list, so every later %4 would move down one place and "
-                          "take over another's picks and points.")
+    add(found.transfers, "transfer names", "transfers name");
+    return QStringLiteral(
+               "%1 %2 cannot be deleted: %3. Entries, races and transfers know a %4 by its "
+               "place in the list, so every later %4 would move down one place and "
+               "take over another's picks and points.")
         .arg(teams ? QStringLiteral("Team record") : QStringLiteral("Test driver"))
         .arg(record)
         .arg(who.join(QStringLiteral(" and ")), noun);

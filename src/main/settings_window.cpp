@@ -70,6 +70,10 @@ SettingsWindow::SettingsWindow(League& league, QWidget* parent) : QDialog(parent
     siteLayout->addWidget(browse);
     top_ = addBox(this, form, "Top", QStringLiteral("&Owners in colour on the chart:"));
     holdsNumber(top_, NumberField::Whole);
+    transfers_ = addBox(this, form, "Transfers", tr("&Transfers an owner may make:"));
+    transfers_->setPlaceholderText(tr("none: a pick counts for the whole season"));
+    transfers_->setToolTip(tr("A number for each season, or \"unlimited\"; empty, changing a "
+                              "pick changes the whole season."));
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok = buttons->addButton(QStringLiteral("O&K"), QDialogButtonBox::AcceptRole);
@@ -104,6 +108,10 @@ SettingsWindow::SettingsWindow(League& league, QWidget* parent) : QDialog(parent
     budget_->setText(s.budget ? QString::number(*s.budget, 'g', 9) : QString());
     site_->setText(s.site);
     top_->setText(s.top ? QString::number(*s.top) : QString());
+    transfers_->setText(!s.transfers ? QString()
+                        : *s.transfers == LeagueSettings::Unlimited
+                            ? QStringLiteral("unlimited")
+                            : QString::number(*s.transfers));
     shown_ = shownState(this);
 }
 
@@ -134,6 +142,20 @@ void SettingsWindow::store()
     s.top = topText.isEmpty() ? std::nullopt : std::optional(top);
     s.name = name_->text().trimmed();
     s.site = site_->text().trimmed();
+    const QString transfers = transfers_->text().trimmed();
+    bool number = true;
+    s.transfers.reset();
+    if (transfers.compare(u"unlimited", Qt::CaseInsensitive) == 0)
+        s.transfers = LeagueSettings::Unlimited;
+    else if (!transfers.isEmpty())
+        s.transfers = transfers.toInt(&number);
+    if (!number || s.transfers.value_or(0) < 0) {
+        transfers_->setFocus();
+        return showTip(transfers_, tr("\u201c%1\u201d is not a number of transfers: write a whole "
+                                      "number, 0 or more, or \u201cunlimited\u201d, or leave the "
+                                      "box empty.")
+                                       .arg(transfers));
+    }
     QString error;
     if (!league_.storeSettings(s, &error))
         return Messages::error(this, error);

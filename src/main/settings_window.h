@@ -15,11 +15,11 @@ class League;
 // for anything else, which a store would otherwise drop without a word.
 bool readBudget(QLineEdit* box, std::optional<double>* budget);
 
-// "League Settings": the league's name, budget, site folder and the owners its chart draws in
-// colour, stored in the league's settings file by OK (in a read-only league, refused as every
-// store is). The file is read again when the window opens; lines of it that cannot be read
-// are told in the window, which shows the other settings and stores nothing until they are
-// mended. Closed with changes not stored, it asks first.
+// "League Settings": the league's name, budget, site folder, the owners its chart draws in
+// colour and the transfers an owner may make, stored in the league's settings file by OK (in a
+// read-only league, refused as every store is). The file is read again when the window opens;
+// lines of it that cannot be read are told in the window, which shows the other settings and
+// stores nothing until they are mended. Closed with changes not stored, it asks first.
 class SettingsWindow : public QDialog {
     Q_OBJECT
 public:
@@ -32,7 +32,7 @@ private:
     void store();
 
     League& league_;
-    QLineEdit *name_, *budget_, *site_, *top_;
+    QLineEdit *name_, *budget_, *site_, *top_, *transfers_;
     QStringList shown_; // what the boxes showed when the window opened
 };
 

@@ -189,6 +189,8 @@ SiteMemory nextMemory(const SiteMemory& before, const Season& season)
         const std::vector<int>* was = published.value(race);
         if (!was || std::all_of(was->begin(), was->end(), [](int p) { return p == 0; }))
             continue;
+        // The owners' picks in that race (its first place in the calendar), once one changed.
+        std::vector<std::array<Pick, 5>> inForce;
         for (const Component& c : common) {
             const int b = (*was)[c.kBefore], a = now[c.kNow];
             if (a == b)
@@ -206,19 +208,20 @@ SiteMemory nextMemory(const SiteMemory& before, const Season& season)
                 found.component = shownText(
                     season.teams[std::size_t(c.record)].components()[std::size_t(c.slot)]->Name);
             }
-            // Who chose it, and whose place after the last race it changed: their points with
-            // the published figure put back place them elsewhere.
+            // Who chose it (the picks in force in that race), and whose place after the last
+            // race it changed: their points with the published figure put back place them
+            // elsewhere.
             const auto chosen = [&c](const Pick& p) {
                 return p.record == c.record && (p.isTeamPart() ? int(p.slot) : -1) == c.slot;
             };
+            for (std::size_t o = inForce.size(); o < season.owners.size(); ++o)
+                inForce.push_back(season.picksIn(o, int(season.races.indexOf(race))));
             const auto counted = std::count(season.races.begin(), season.races.end(), race);
             std::vector<qint64> published(season.owners.size());
-            for (std::size_t o = 0; o < published.size(); ++o) {
-                const auto& picks = season.owners[o].picks;
-                published[o] =
-                    season.totalAfter(o, season.raceCount())
-                    - qint64(a - b) * counted * std::count_if(picks.begin(), picks.end(), chosen);
-            }
+            for (std::size_t o = 0; o < published.size(); ++o)
+                published[o] = season.totalAfter(o, season.raceCount())
+                               - qint64(a - b) * counted
+                                     * std::count_if(inForce[o].begin(), inForce[o].end(), chosen);
             const std::vector<int> was = positionsOf(published);
             for (const LeagueRow& row : season.table) {
                 if (published[row.owner] != row.points)

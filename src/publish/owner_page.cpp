@@ -68,31 +68,40 @@ public:
           races_(season.raceCount()), total_(season.totalAfter(owner, races_))
     {
         const Season::Owner& o = s_.owners[o_];
-        // Shown as the components table lists them: chassis, engine maker, race drivers, test
-        // driver (the order of an entry's picks).
-        static const ComponentRow::Kind kinds[] = {
-            ComponentRow::Kind::Chassis, ComponentRow::Kind::Engine, ComponentRow::Kind::Driver,
-            ComponentRow::Kind::Driver, ComponentRow::Kind::TestDriver};
-        for (int k = 0; k < 5; ++k) {
-            const velmora::Pick& p = o.picks[std::size_t(k)];
-            Pick pick;
-            pick.record = p.record;
-            pick.slot = p.isTeamPart() ? int(p.slot) : -1;
-            pick.kind = kindText(kinds[k]);
-            if (p.record < 0) {
-                pick.name = QStringLiteral("none"); // the entry names no record
-            } else if (!p.isTeamPart()) {
-                const TestDriverRecord& t = s_.testDrivers[std::size_t(p.record)];
-                pick.name = shownText(t.Name);
-                pick.price = QString::number(t.Price);
-            } else {
-                const auto& teamParts = s_.teams[std::size_t(p.record)].components();
-                pick.name = shownText(teamParts[std::size_t(p.slot)]->Name);
-                pick.price = priceText(teamParts[std::size_t(p.slot)]->Price);
-            }
+        for (std::size_t k = 0; k < 5; ++k) {
+            Pick pick = described(k, o.picks[k]);
             for (const ComponentPoints& race : s_.racePoints)
                 pick.season += pointsIn(pick, race);
-            picks_.push_back(std::move(pick));
+            picks_.push_back(pick);
+        }
+        rows_ = picks_;
+        if (o.transfers.empty())
+            return;
+        // Each place's picks in the order they were in force, with the races each counted for
+        // the owner; today's pick last, from the next race when it has counted in none yet.
+        rows_.clear();
+        for (std::size_t k = 0; k < 5; ++k) {
+            std::vector<std::pair<int, Pick>> runs; // first race, the pick with its points
+            for (int r = 0; r < races_; ++r) {
+                const velmora::Pick p = s_.picksIn(o_, r)[k];
+                if (runs.empty() || place(runs.back().second) != place(p))
+                    runs.emplace_back(r, described(k, p));
+                runs.back().second.season += pointsIn(runs.back().second, s_.racePoints[r]);
+            }
+            if (runs.empty() || place(runs.back().second) != place(picks_[k])) {
+                runs.emplace_back(races_, picks_[k]);
+                runs.back().second.season = 0;
+            }
+            for (std::size_t i = 0; i < runs.size() && runs.size() > 1; ++i) {
+                const int first = runs[i].first + 1;
+                const int last = i + 1 < runs.size() ? runs[i + 1].first : races_;
+                runs[i].second.kind +=
+                    first > races_  ? QStringLiteral(" (from race %1)").arg(first)
+                    : first == last ? QStringLiteral(" (race %1)").arg(first)
+                                    : QStringLiteral(" (races %1\u2013%2)").arg(first).arg(last);
+            }
+            for (auto& run : runs)
+                rows_.push_back(run.second);
         }
     }
 
@@ -137,6 +146,39 @@ private:
         QString kind, name, price;
         qint64 season = 0;
     };
+
+    // Where a pick lies, as the page's picks and the season's compare.
+    static std::pair<int, int> place(const Pick& p) { return {p.record, p.slot}; }
+    static std::pair<int, int> place(const velmora::Pick& p)
+    {
+        return {p.record, p.isTeamPart() ? int(p.slot) : -1};
+    }
+
+    // The pick in place k (of an entry's five) as the page names it, no points yet.
+    Pick described(std::size_t k, const velmora::Pick& p) const
+    {
+        // Listed as the components table lists them: chassis, engine maker, race drivers, test
+        // driver (the order of an entry's picks).
+        static const ComponentRow::Kind kinds[] = {
+            ComponentRow::Kind::Chassis, ComponentRow::Kind::Engine, ComponentRow::Kind::Driver,
+            ComponentRow::Kind::Driver, ComponentRow::Kind::TestDriver};
+        Pick pick;
+        pick.record = p.record;
+        pick.slot = p.isTeamPart() ? int(p.slot) : -1;
+        pick.kind = kindText(kinds[k]);
+        if (p.record < 0) {
+            pick.name = QStringLiteral("none"); // the entry names no record
+        } else if (!p.isTeamPart()) {
+            const TestDriverRecord& t = s_.testDrivers[std::size_t(p.record)];
+            pick.name = shownText(t.Name);
+            pick.price = QString::number(t.Price);
+        } else {
+            const auto& teamParts = s_.teams[std::size_t(p.record)].components();
+            pick.name = shownText(teamParts[std::size_t(p.slot)]->Name);
+            pick.price = priceText(teamParts[std::size_t(p.slot)]->Price);
+        }
+        return pick;
+    }
 
     static int pointsIn(const Pick& p, const ComponentPoints& race)
     {
@@ -209,7 +251,7 @@ private:
                  {QStringLiteral("Component"), QStringLiteral("Name"), QStringLiteral("Price"),
                   QStringLiteral("Points")},
                  {1});
-        for (const Pick& p : picks_) {
+        for (const Pick& p : rows_) {
             h_.open(QStringLiteral("tr"));
             h_.element(QStringLiteral("th"), p.kind);
             h_.element(QStringLiteral("td"), p.name, QStringLiteral("name"));
@@ -228,8 +270,11 @@ private:
         h_.close();
         h_.endTable();
         h_.element(QStringLiteral("p"),
-                   QStringLiteral("Prices in millions; points: the season's, every race of the "
-                                  "calendar."),
+                   rows_.size() == picks_.size()
+                       ? QStringLiteral("Prices in millions; points: the season's, every race of "
+                                        "the calendar.")
+                       : QStringLiteral("Prices in millions; points: those a pick scored for the "
+                                        "owner, in the races it was picked for."),
                    QStringLiteral("hint"));
         h_.close();
     }
@@ -338,8 +383,22 @@ private:
             total += got;
             h_.open(QStringLiteral("tr"));
             h_.element(QStringLiteral("th"), s_.races[r]);
-            for (const Pick& p : picks_)
-                h_.element(u"td", pointsIn(p, s_.racePoints[std::size_t(r)]));
+            const std::array<velmora::Pick, 5> inForce = s_.picksIn(o_, r);
+            for (std::size_t k = 0; k < 5; ++k) {
+                const velmora::Pick& p = inForce[k];
+                const Pick& today = picks_[k];
+                if (place(p) == place(today)) {
+                    h_.element(u"td", pointsIn(today, s_.racePoints[std::size_t(r)]));
+                    continue;
+                }
+                // Another pick was in force in this race: its points, and its name.
+                const Pick was = described(k, p);
+                h_.open(QStringLiteral("td"));
+                h_.text(number(pointsIn(was, s_.racePoints[std::size_t(r)])));
+                h_.element(QStringLiteral("span"), QStringLiteral(" (%1)").arg(was.name),
+                           QStringLiteral("was"));
+                h_.close();
+            }
             if (r == best_ || r == worst_) {
                 const bool best = r == best_;
                 h_.open(QStringLiteral("td"))
@@ -374,7 +433,8 @@ private:
     Html h_;
     const int races_;
     const qint64 total_;
-    std::vector<Pick> picks_;
+    std::vector<Pick> picks_; // today's, an entry's five
+    std::vector<Pick> rows_;  // the team table's: every pick that counted, when they changed
     int best_ = -1, worst_ = -1;
 };
 

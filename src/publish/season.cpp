@@ -1,5 +1,6 @@
 #include "publish/season.h"
 
+#include "data/decisions.h"
 #include "data/io.h"
 #include "data/text.h"
 
@@ -66,6 +67,16 @@ QString shownText(const QString& field)
     return text;
 }
 
+std::array<Pick, 5> Season::picksIn(std::size_t owner, int race) const
+{
+    const Owner& o = owners[owner];
+    std::array<Pick, 5> picks = RaceScores::picksIn(o.picks, o.transfers, race);
+    for (Pick& pick : picks)
+        if (pick.record >= int(pick.isTeamPart() ? teams.size() : testDrivers.size()))
+            pick.record = -1;
+    return picks;
+}
+
 qint64 Season::totalAfter(std::size_t owner, int raceCount) const
 {
     qint64 total = 0;
@@ -120,8 +131,15 @@ bool readSeason(const League& league, Season* season, QString* error)
         season->racePoints.push_back(std::move(points));
     }
 
-    // Each race's points for an entry come from the championship's own sum.
+    // Each race's points for an entry come from the championship's own sum, with the picks in
+    // force for the race.
     const std::vector<EntryRecord> entries = decoded<EntryRecord>(bytes[2]);
+    QByteArray record;
+    Decisions decisions;
+    if (!league.readBytes(LeagueFile::Decisions, &record, error)
+        || !checkDecisions(record, league.path(LeagueFile::Decisions), &entries, &decisions, error))
+        return false;
+    const RaceScores scores(decisions);
     const std::size_t races = std::size_t(season->races.size());
     const ComponentPoints none(teamCount, testCount);
     season->owners.resize(entries.size());
@@ -132,10 +150,13 @@ bool readSeason(const League& league, Season* season, QString* error)
         owner.record = qint64(o) + 1;
         owner.storedPoints = entries[o].Points;
         owner.picks = entries[o].picks();
+        if (scores.any())
+            owner.transfers = scores.of(displayText(entries[o].Owner));
+        for (std::size_t r = 0; r < races; ++r)
+            season->points[o * races + r] =
+                RaceScores::pointsIn(owner.picks, owner.transfers, int(r), season->racePoints[r]);
         for (Pick& pick : owner.picks)
             pick.record = none.names(pick) ? pick.record : -1;
-        for (std::size_t r = 0; r < races; ++r)
-            season->points[o * races + r] = season->racePoints[r].entryPoints(entries[o]);
     }
     season->table = leagueTable(*season);
     return true;
@@ -197,10 +218,12 @@ std::vector<ComponentRow> componentRows(const Season& season)
     std::vector<std::size_t> rowOf(teamSlots + season.testDrivers.size());
     for (std::size_t i = 0; i < rows.size(); ++i)
         rowOf[at(rows[i].pick)] = i;
-    for (const Season::Owner& owner : season.owners)
-        for (auto p = owner.picks.begin(); p != owner.picks.end(); ++p)
-            if (p->record >= 0 && std::find(owner.picks.begin(), p, *p) == p)
+    for (std::size_t o = 0; o < season.owners.size(); ++o) {
+        const std::array<Pick, 5> picks = season.picksIn(o, season.raceCount());
+        for (auto p = picks.begin(); p != picks.end(); ++p)
+            if (p->record >= 0 && std::find(picks.begin(), p, *p) == p)
                 ++rows[rowOf[at(*p)]].chosenBy; // an entry choosing it twice counts once
+    }
     return rows;
 }
 

@@ -3,6 +3,7 @@
 #include "data/league.h"
 #include "data/types.h"
 #include "scoring/component_points.h"
+#include "scoring/race_scores.h"
 
 #include <QString>
 #include <QStringList>
@@ -34,14 +35,15 @@ struct LeagueRow {
     }
 };
 // The season as the data folder tells it, race by race: the calendar, every entry's points
-// in every race and every component's, made from the race files by the championship's own
-// code (scoring/component_points.h), one ComponentPoints per race.
+// in every race and every component's, made from the race files and the decisions record by the
+// championship's own code (scoring/race_scores.h), one ComponentPoints per race.
 struct Season {
     struct Owner {
         QString name;              // as shown: trimmed, control characters replaced
         qint64 record = 0;         // 1-based record of entry.tro
         int storedPoints = 0;      // what the last calculation wrote into the entry
         std::array<Pick, 5> picks; // its components (record -1: a position naming none)
+        Transfers transfers;       // its owner's, in the order made
     };
 
     QStringList races;                       // calendar order; a race listed twice is there twice
@@ -61,11 +63,15 @@ struct Season {
     }
     // An owner's points after the first `races` races.
     qint64 totalAfter(std::size_t owner, int races) const;
+    // An owner's picks in force for a race (the race count: the next race, today's picks);
+    // record -1 where a position names none.
+    std::array<Pick, 5> picksIn(std::size_t owner, int race) const;
 };
 
 // Reads the season from the league (opened to read: nothing is made or locked, so the program
 // may have the folder open meanwhile). False, with the reason in *error, for a folder that
-// holds none of the league's files, and for a file that cannot be read.
+// holds none of the league's files, for a file that cannot be read, and for a decisions record
+// that cannot be read or disagrees with the entries.
 bool readSeason(const League& league, Season* season, QString* error);
 
 // A text from a file as a page shows it: trimmed, and every control character (which a page
@@ -87,7 +93,7 @@ struct ComponentRow {
     QString price;       // millions, as the entry editor shows prices
     Pick pick;           // where it lies in its database
     qint64 total = 0;    // the season: every race of the calendar
-    qint64 chosenBy = 0; // entries that chose it (an entry choosing it twice counts once)
+    qint64 chosenBy = 0; // entries that pick it for the next race (twice counts once)
 
     int pointsIn(const ComponentPoints& race) const { return race.points(pick); }
 };

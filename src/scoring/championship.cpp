@@ -3,6 +3,7 @@
 #include "data/io.h"
 #include "data/text.h"
 #include "scoring/component_points.h"
+#include "scoring/race_scores.h"
 
 #include <QHash>
 
@@ -31,6 +32,19 @@ bool overflow(QString* error, const QString& text)
     return io::fail(error, text + QStringLiteral(" No scores were written."));
 }
 
+// A file's bytes as the change will leave them: those about to be written, or those on disk.
+bool pendingOrRead(const League& league, const std::vector<League::Replacement>& with,
+                   const LeagueFile& which, QByteArray* bytes, QString* error)
+{
+    const QString path = league.path(which);
+    const auto pending = std::find_if(with.begin(), with.end(),
+                                      [&](const auto& r) { return league.path(r.file) == path; });
+    if (pending == with.end())
+        return league.readBytes(which, bytes, error);
+    *bytes = pending->bytes;
+    return true;
+}
+
 // A file as the calculation reads it (one about to be replaced, as it will be): its records,
 // and its bytes, whose bytes after the last whole record are kept as they are.
 template <class Record> struct Records {
@@ -40,14 +54,8 @@ template <class Record> struct Records {
     bool read(const League& league, const std::vector<League::Replacement>& with,
               const LeagueFile& which, QString* error)
     {
-        const QString path = league.path(which);
-        const auto pending = std::find_if(
-            with.begin(), with.end(), [&](const auto& r) { return league.path(r.file) == path; });
-        if (pending != with.end())
-            file = pending->bytes;
-        else if (!league.readBytes(which, &file, error))
-            return false;
-        return decodeRecords(file, &records, path, error);
+        return pendingOrRead(league, with, which, &file, error)
+               && decodeRecords(file, &records, league.path(which), error);
     }
     QByteArray bytes() const { return encodeRecords(records) + restOf<Record>(file); }
 };
@@ -102,13 +110,28 @@ bool recalculateChampionship(League& league, QString* error, std::vector<League:
     Records<RaceName> calendar;
     Records<TeamRecord> teams;
     Records<TestDriverRecord> testDrivers;
+    Records<EntryRecord> entries;
     if (!calendar.read(league, with, LeagueFile::Calendar, error)
         || !teams.read(league, with, LeagueFile::Teams, error)
-        || !testDrivers.read(league, with, LeagueFile::TestDrivers, error))
+        || !testDrivers.read(league, with, LeagueFile::TestDrivers, error)
+        || !entries.read(league, with, LeagueFile::Entries, error))
         return false;
+    // The transfers decide which picks count in which race; a record that cannot be read or
+    // disagrees with the entries would rewrite the past, so nothing is calculated.
+    QByteArray record;
+    Decisions decisions;
+    if (!pendingOrRead(league, with, LeagueFile::Decisions, &record, error)
+        || !checkDecisions(record, league.path(LeagueFile::Decisions), &entries.records, &decisions,
+                           error))
+        return false;
+    const RaceScores scores(decisions);
 
     // Everything is read and summed before anything is written.
     ComponentPoints totals(teams.records.size(), testDrivers.records.size());
+    // The sums of the races before each race, kept only for transfers.
+    std::vector<ComponentPoints> sums;
+    if (scores.any())
+        sums.emplace_back(teams.records.size(), testDrivers.records.size());
     QHash<QString, Race> races;
     for (const RaceName& listed : calendar.records) {
         const QString name = displayText(listed.Name);
@@ -123,23 +146,33 @@ bool recalculateChampionship(League& league, QString* error, std::vector<League:
         }
         const Race& race = races[key];
         totals.addRace(race.teams.records, race.testDrivers.records);
+        if (scores.any()) {
+            sums.push_back(sums.back());
+            sums.back().addRace(race.teams.records, race.testDrivers.records);
+        }
         if (const QString beyondRange =
                 firstOverflow(totals, teams.records, testDrivers.records, name);
             !beyondRange.isEmpty())
             return overflow(error, beyondRange);
     }
 
-    Records<EntryRecord> entries;
-    if (!entries.read(league, with, LeagueFile::Entries, error))
-        return false;
     for (std::size_t i = 0; i < entries.records.size(); ++i) {
         EntryRecord& e = entries.records[i];
         const auto picks = e.picks();
+        // Without transfers the picks in force are today's in every race: their season totals.
+        static const Transfers none;
+        const Transfers& transfers = scores.any() ? scores.of(ownerKey(e)) : none;
+        std::array<int, 5> got;
+        if (transfers.empty())
+            for (std::size_t k = 0; k < 5; ++k)
+                got[k] = totals.points(picks[k]);
+        else
+            got = RaceScores::placePoints(picks, transfers, sums);
         const char* const what[5] = {"team", "engine", "first driver", "second driver",
                                      "test driver"};
         int points = 0;
         for (const int k : ComponentPoints::AddingOrder) {
-            points += totals.points(picks[std::size_t(k)]);
+            points += got[std::size_t(k)];
             if (!inRange(points))
                 return overflow(
                     error,
@@ -202,6 +235,25 @@ QByteArray withoutRace(const QByteArray& calendar, const QString& race)
         if (displayText(RaceName::decode(calendar.constData() + at).Name) != race)
             kept += calendar.mid(at, RaceName::Length);
     return kept + calendar.mid(whole);
+}
+
+bool decisionsWithoutRace(const League& league, const QStringList& races, const QString& race,
+                          std::vector<League::Replacement>* with, int* moved, QString* error)
+{
+    Decisions decisions;
+    if (!readDecisions(league, &decisions, error))
+        return false;
+    std::vector<int> gone;
+    for (int r = 0; r < races.size(); ++r)
+        if (races[r] == race)
+            gone.push_back(r);
+    QStringList left = races;
+    left.removeAll(race);
+    const Decisions before = decisions;
+    *moved = decisions.takeOut(gone, left);
+    if (!(decisions == before))
+        with->push_back({LeagueFile::Decisions, decisions.text()});
+    return true;
 }
 
 std::vector<TeamRecord> newRace(std::vector<TeamRecord> teams)

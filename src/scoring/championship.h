@@ -11,7 +11,8 @@ namespace velmora {
 // Rebuilds every season score from the race files of the calendar: the Score fields of
 // teams.tro and test.tro become the sums of the races' points (a race named twice counts
 // twice, record j of a race file standing for record j of its database), and every
-// entry's Points the sum of its five components' totals. Only those score bytes change;
+// entry's Points the sum over the races of what its picks in force score there (RaceScores:
+// without transfers, its five components' totals). Only those score bytes change;
 // names, prices and any other byte stay as they were, and a second run leaves every file
 // as the first one did. A race that was never scored adds nothing.
 //
@@ -22,8 +23,8 @@ namespace velmora {
 // Everything is read and summed before anything is written. A total that would leave the
 // 16-bit range, or a file that cannot be read, stops the run with nothing written and the
 // reason in *error (the component and race that overflow, or the file and the system's
-// reason). Race records past the end of their database, and entry positions that name no
-// record, add nothing.
+// reason), and so does a decisions record that cannot be read or disagrees with the entries. Race
+// records past the end of their database, and entry positions that name no record, add nothing.
 bool recalculateChampionship(League& league, QString* error,
                              std::vector<League::Replacement> with = {});
 
@@ -39,6 +40,12 @@ QByteArray withRace(const QByteArray& calendar, const QString& race);
 // A calendar's bytes without every record that lists a race (other records and any bytes after
 // the last whole one as they were).
 QByteArray withoutRace(const QByteArray& calendar, const QString& race);
+// The decisions record to write with the calendar (`races`, as shown) when a race is taken out:
+// its transfers keep their races, and those that counted from the race itself count from the
+// race after it (*moved says how many). Nothing is added when the record has no transfer.
+// False, told, when the record cannot be read.
+bool decisionsWithoutRace(const League& league, const QStringList& races, const QString& race,
+                          std::vector<League::Replacement>* with, int* moved, QString* error);
 
 // The race team file a race scored for the first time starts as: the team database with every
 // score 0, so that a record the organiser does not visit adds nothing to the season.

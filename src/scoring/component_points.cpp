@@ -21,10 +21,10 @@ void ComponentPoints::addRace(const std::vector<TeamRecord>& raceTeams,
         testDriver_[j] += raceTestDrivers[j].Score;
 }
 
-int ComponentPoints::entryPoints(const EntryRecord& entry) const
+int ComponentPoints::entryPoints(const std::array<Pick, 5>& picks) const
 {
     int sum = 0;
-    for (const Pick& p : entry.picks())
+    for (const Pick& p : picks)
         sum += points(p);
     return sum;
 }

@@ -46,7 +46,7 @@ public:
     // An entry's points are added in this order of its picks (EntryRecord::picks): team,
     // engine, test driver, first driver, second driver.
     static constexpr std::array<int, 5> AddingOrder = {0, 1, 4, 2, 3};
-    int entryPoints(const EntryRecord& entry) const;
+    int entryPoints(const std::array<Pick, 5>& picks) const;
 
 private:
     std::vector<std::array<int, 4>> team_;

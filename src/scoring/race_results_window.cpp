@@ -489,21 +489,33 @@ void RaceResultsWindow::onTakeOutClicked()
     if (!nameRace())
         return;
     const QString race = model_->table().race();
-    if (!calendar_.contains(race)
-        || !Messages::confirm(this,
-                              QStringLiteral("Take \u201c%1\u201d out of the calendar? Its points "
-                                             "stop counting; its race files stay in the league's "
-                                             "folder, so the race named again brings them back.")
-                                  .arg(race),
-                              QStringLiteral("&Take It Out"), QStringLiteral("&Keep It")))
+    // Transfers keep counting from their races, in the same change.
+    std::vector<League::Replacement> with;
+    int moved = 0;
+    QString error;
+    if (!calendar_.contains(race))
+        return;
+    if (!decisionsWithoutRace(league_, calendar_, race, &with, &moved, &error))
+        return Messages::error(this, error);
+    if (!Messages::confirm(
+            this,
+            QStringLiteral("Take \u201c%1\u201d out of the calendar? Its points stop "
+                           "counting; its race files stay in the league's folder, "
+                           "so the race named again brings them back.")
+                    .arg(race)
+                + (moved == 0 ? QString()
+                              : tr(" Transfers that count from it (%1) will count "
+                                   "from the race after it.")
+                                    .arg(moved)),
+            QStringLiteral("&Take It Out"), QStringLiteral("&Keep It")))
         return;
     QByteArray calendar;
-    QString error;
     if (!league_.readBytes(LeagueFile::Calendar, &calendar, &error)) {
         Messages::error(this, error);
         return;
     }
-    if (!recalculate(league_, this, {{LeagueFile::Calendar, withoutRace(calendar, race)}}))
+    with.push_back({LeagueFile::Calendar, withoutRace(calendar, race)});
+    if (!recalculate(league_, this, std::move(with)))
         return;
     calendar_.removeAll(race);
     showCalendar();

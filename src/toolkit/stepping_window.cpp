@@ -74,12 +74,13 @@ bool SteppingWindow::storeShown()
         return true; // nothing to store into, or nothing typed into a record to be
     completeShown();
     QString error;
-    if (cursor_.store(shownBytes(), &error)) {
+    if (storeRecord(shownBytes(), &error)) {
         markShown();
         return true;
     }
     // The boxes keep what was typed; the command that wanted to store goes no further.
-    Messages::error(this, error);
+    if (!error.isEmpty())
+        Messages::error(this, error);
     return false;
 }
 
@@ -156,7 +157,7 @@ void SteppingWindow::onDeleteClicked()
     if (!cursor_.atNew() && !mayDelete())
         return;
     QString error;
-    if (!cursor_.remove(&error))
+    if (!removeRecord(&error))
         Messages::error(this, error);
     else if (showAt(cursor_.number()))
         showNumber();

@@ -52,6 +52,13 @@ protected:
     virtual void stepped() {}
     // Whether the shown record may be deleted; says why not.
     virtual bool mayDelete() { return true; }
+    // Stores the shown record's bytes at the cursor, and deletes the record there: false with
+    // the reason in *error, or with none when the user chose to go back.
+    virtual bool storeRecord(const QByteArray& bytes, QString* error)
+    {
+        return cursor_.store(bytes, error);
+    }
+    virtual bool removeRecord(QString* error) { return cursor_.remove(error); }
     // Whether Close stores the shown record, and what it does after the window went.
     virtual bool storesOnClose() const { return true; }
     virtual void closed() {}

@@ -361,6 +361,51 @@ private slots:
         QCOMPARE(readRecords<EntryRecord>(data_->dir().entries()).at(0).TestDriverIndex, 0);
     }
 
+    // In a league that allows transfers changed picks ask first: Go Back stores nothing, a transfer
+    // counts from the race picked (the entry and the record written in one step), one beyond the
+    // league's number is refused, a correction changes the whole season. A renamed owner takes
+    // the record along, a deleted one takes it away.
+    void transfers()
+    {
+        LeagueSettings settings;
+        settings.transfers = 1;
+        QVERIFY(main_->league().storeSettings(settings, nullptr));
+        const QString record = data_->path("decisions.txt");
+        const auto answer = [](const char* name, int race = -1) {
+            return [=](QWidget* q) {
+                if (race >= 0)
+                    picker(q, "Transfer_Race")->setCurrentIndex(race);
+                click(q, name);
+            };
+        };
+        open("Entries", [&](QWidget* w) { // dora: Ed Fay to Ann Lee, then Ion to Vortex
+            pick(w, "Driver1", 0);
+            QCOMPARE(inModal([&] { click(w, "Forward"); }, answer("Go_Back")), "Transfer_Question");
+            QCOMPARE(texts(w, {"Number"}) + readBytes(record), "1");
+            inModal([&] { click(w, "Forward"); }, answer("Transfer", 1)); // from Monza
+            click(w, "Previous"), pick(w, "Engine", 0);
+            inModal([&] { click(w, "Close"); }, answer("Transfer"));
+            inModal([&] { click(w, "Close"); }, answer("Correction"));
+        });
+        QCOMPARE(std::exchange(Messages::collected(), {}),
+                 QStringList("dora has made 1 of the 1 transfers the league allows in a season; "
+                             "this change would make 2. The entry is not stored."));
+        QCOMPARE(readBytes(record), "velmora decisions 1\ntransfer\tdora\tdriver 1\t4\t0\t2\t"
+                                    "Ed Fay\tAnn Lee\tMonza\n");
+        // Imola: Meteor 1, Vortex 11, Ed Fay 3, Flo Gil 4, Ida Jo 6; Monza: 5, 1, Ann Lee 2, 8, 1.
+        const FlexGrid* league = control<FlexGrid>(main_.get(), "HiScores");
+        QCOMPARE(rows(league, {3}), QStringLiteral("4|dora|%1").arg(25 + 17));
+        QByteArray renamed;
+        open("Entries", [&](QWidget* w) {
+            click(w, "Forward"), click(w, "Forward"), click(w, "Forward");
+            type(w, "Owner", "Dora"), click(w, "Previous");
+            renamed = readBytes(record);
+            click(w, "Forward"), click(w, "Delete");
+        });
+        QVERIFY(renamed.contains("\tDora\t"));
+        QCOMPARE(readBytes(record), "velmora decisions 1\n");
+    }
+
     // Only a league with a budget marks a total above it and a driver picked twice, saying why;
     // the entry is stored all the same.
     void budgetMarks()
@@ -654,6 +699,9 @@ private slots:
     void raceTakenOutAndBack()
     {
         const DataDir& d = data_->dir();
+        // bob's first driver from Imola on: from Monza once Imola is out.
+        writeBytes(d.file("decisions.txt"),
+                   "velmora decisions 1\ntransfer\tbob\tdriver 1\t0\t2\t1\n");
         QVERIFY(recalculateChampionship(main_->league(), nullptr));
         const QByteArray counted = readBytes(d.entries()), imola = readBytes(d.raceTeams("Imola"));
         const auto calendar = [&] {
@@ -671,7 +719,9 @@ private slots:
         });
         QCOMPARE(seen, QStringList({"Monza recounted", "off", "Monza Imola"}));
         QCOMPARE(readBytes(d.raceTeams("Imola")), imola);
-        QVERIFY(Messages::asked().value(0).contains(u"\u201cImola\u201d"));
+        QVERIFY(Messages::asked().value(0).contains(u"\u201cImola\u201d")
+                && Messages::asked().value(0).contains(u"Transfers that count from it (1)"));
+        QVERIFY(readBytes(d.file("decisions.txt")).endsWith("\t1\t\t\tMonza\n"));
     }
 
     // Two rows an entry, numbered, an empty pair after the last, 25 at least; positions outside
@@ -817,10 +867,14 @@ private slots:
                 type(w, "Budget", budget), click(w, "Ok");
                 QVERIFY(w->isVisible() && QToolTip::text().contains(budget));
             }
-            type(w, "Name", "Kent League"), type(w, "Budget", "40.5"), click(w, "Ok");
+            type(w, "Name", "Kent League"), type(w, "Budget", "40.5"), type(w, "Transfers", "-1");
+            click(w, "Ok");
+            QVERIFY(w->isVisible() && QToolTip::text().contains(u"\u201c-1\u201d"));
+            type(w, "Transfers", "Unlimited"), click(w, "Ok");
         });
         QCOMPARE(Messages::asked().size(), 3); // Go Back, then the close box again; Discard
-        QCOMPARE(readBytes(data_->path("league.ini")), "name=Kent League\nbudget=40.5\n");
+        QCOMPARE(readBytes(data_->path("league.ini")),
+                 "name=Kent League\nbudget=40.5\ntransfers=unlimited\n");
         QCOMPARE(main_->windowTitle(), u"Velmora \u2014 Kent League");
         writeBytes(data_->path("league.ini"), "name=Kent\nbudget=none\n");
         main_.reset();

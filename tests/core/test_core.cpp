@@ -208,18 +208,23 @@ private slots:
         QVERIFY(readBytes(d.dir().entries()).endsWith("tail"));
     }
 
-    // A team is referred to by entries' team, engine and driver picks and race team files; a test
-    // driver by picks and race files. 3 entries pick team 3 or later, 2 test driver 2; 3 races.
+    // A team is referred to by entries' team, engine and driver picks, race team files and
+    // transfers; a test driver by picks, race files and transfers. 3 entries pick team 3 or later,
+    // 2 test driver 2; 3 races; a transfer from Flo Gil (team 3), one from Ida Jo (test driver 2).
     void referencesCountTheirOwnPicks()
     {
         TempData d;
         writeSeason(d.dir());
+        writeBytes(d.path("decisions.txt"),
+                   "velmora decisions 1\ntransfer\tAlan\tdriver 2\t5\t1\t2\n"
+                   "transfer\tAlan\ttest driver\t1\t0\t2\n");
         References teams, testDrivers;
         const auto league = openLeague(d.dir());
         QVERIFY(referencesFrom(*league, LeagueFile::Teams, 3, &teams, nullptr)
                 && referencesFrom(*league, LeagueFile::TestDrivers, 2, &testDrivers, nullptr));
-        QCOMPARE(QList({teams.entries, teams.races, testDrivers.entries, testDrivers.races}),
-                 QList<qint64>({3, 3, 2, 3}));
+        QCOMPARE(QList({teams.entries, teams.races, teams.transfers, testDrivers.entries,
+                        testDrivers.races, testDrivers.transfers}),
+                 QList<qint64>({3, 3, 1, 2, 3, 1}));
     }
 
     // 16 rows at least, or the file's count + 1; a row appended while fewer than three remain

@@ -1,6 +1,7 @@
 // The data files: how typed texts become field values and back, the exact bytes of every
 // record type, race file names, the record file's rules and the record cursor's.
 #include "data/codepage.h"
+#include "data/decisions.h"
 #include "data/new_season.h"
 #include "data/record_cursor.h"
 #include "table.h"
@@ -192,7 +193,8 @@ private slots:
         const QString ini = d.path("league.ini");
         auto league = openLeague(d.dir());
         QVERIFY(league->settings() == LeagueSettings() && league->settingsError().isEmpty());
-        writeBytes(ini, "# kept\nname = Kent \xc2\xa3 League\r\nbudget=0.5\nlater=1\n");
+        writeBytes(ini,
+                   "# kept\nname = Kent \xc2\xa3 League\r\nbudget=0.5\nlater=1\ntransfers=3\n");
         league.reset();
         league = openLeague(d.dir());
         LeagueSettings s = league->settings();
@@ -200,10 +202,11 @@ private slots:
         QCOMPARE(s.budget.value_or(0), 0.5);
         s.top = 5;
         s.site = "/srv/site";
+        s.transfers = LeagueSettings::Unlimited;
         QString error;
         QVERIFY(league->storeSettings(s, &error));
         QCOMPARE(readBytes(ini), "name=Kent \xc2\xa3 League\nbudget=0.5\nsite=/srv/site\ntop=5\n"
-                                 "later=1\n");
+                                 "transfers=unlimited\nlater=1\n");
         QVERIFY(openLeague(d.dir(), League::Mode::Read)->settings() == s);
         // A line that cannot be read costs its own setting only: told by its number, quoted short
         // and without control characters (a name too long for a title, a terminal's escape);
@@ -211,10 +214,10 @@ private slots:
         const QByteArray huge = "name=" + QByteArray(17 << 20, 'x') + '\n';
         const QList<QByteArray> bads = {"budget=0\n",  "top=x\n",       "name\n",
                                         "name=\xff\n", "site=/a\x01\n", "name=\x1b]0;x\x07\n",
-                                        huge};
-        const QStringList saids = {"no budget", "\"top=x\"",        "understood",
-                                   "UTF-8",     "\"site=/a\\x01\"", "\"name=\\x1B]0;x\\x07\"",
-                                   "at most 80"};
+                                        huge,          "transfers=-1\n"};
+        const QStringList saids = {"no budget",  "\"top=x\"",        "understood",
+                                   "UTF-8",      "\"site=/a\\x01\"", "\"name=\\x1B]0;x\\x07\"",
+                                   "at most 80", "\"transfers=-1\""};
         for (qsizetype k = 0; k < bads.size(); ++k) {
             const QByteArray& bad = bads[k];
             const QString& said = saids[k];
@@ -291,6 +294,7 @@ private slots:
         writeSeason(old);
         writeSeason(DataDir(parent.path("full")));
         writeBytes(old.file("league.ini"), "name=Kent 2026\nbudget=40\nsite=/srv/kent\n");
+        writeBytes(old.file("decisions.txt"), "velmora decisions 1\n"); // not taken along
         const FolderState before = folderState(old);
         const auto league = openLeague(old, League::Mode::Read);
         LeagueSettings settings = league->settings();
@@ -320,6 +324,137 @@ private slots:
         QCOMPARE(nextSeasonName("league2026") + '|' + nextSeasonName("league") + '|'
                      + nextSeasonName("12026"),
                  "league2027||");
+    }
+
+    // What a stored entry does to the decisions record (lines as on disk, tabs as '|', the names
+    // for a reader left out; "!" a refusal): "entry" is the entry stored, "n:owner:picks"; "how"
+    // a transfer from race N, a correction, a delete of entry N or races taken out. The entries
+    // are Ann, Bob and two Cys, with the record's transfers made.
+    void decisionsFollowTheEntry_data()
+    {
+        const QString ann = "transfer|Ann|driver 1|0|4|3";
+        textTable(
+            {"record", "entry", "how", "limit", "after"},
+            {{"a transfer", "", "0:Ann:0,0,4,1,0", "transfer 3", "", ann},
+             {"twice before its race: one", ann, "0:Ann:0,0,5,1,0", "transfer 3", "",
+              "transfer|Ann|driver 1|0|5|3"},
+             {"changed back: none", ann, "0:Ann:0,0,0,1,0", "transfer 3", "", ""},
+             {"drivers swapped: none", ann, "0:Ann:0,0,1,4,0", "transfer 3", "",
+              "transfer|Ann|driver 2|0|4|3"},
+             {"from a later race: another", ann, "0:Ann:0,0,5,1,0", "transfer 4", "",
+              ann + ";transfer|Ann|driver 1|4|5|4"},
+             {"two components: two", "", "0:Ann:1,1,0,1,0", "transfer 2", "",
+              "transfer|Ann|team|0|1|2;transfer|Ann|engine|0|1|2"},
+             {"a correction after a transfer", ann, "0:Ann:0,0,5,1,0", "correction", "",
+              "transfer|Ann|driver 1|0|5|3"},
+             {"a correction, none before", "", "0:Ann:0,0,5,1,0", "correction", "", ""},
+             {"beyond the limit", ann, "0:Ann:0,1,4,1,0", "transfer 3", "1",
+              "!Ann has made 1 of the 1 transfers the league allows in a season; this "
+              "change would make 2. The entry is not stored."},
+             {"the limit reached, changed again", ann, "0:Ann:0,0,5,1,0", "transfer 3", "1",
+              "transfer|Ann|driver 1|0|5|3"},
+             {"before the last transfer", ann, "0:Ann:0,0,5,1,0", "transfer 2", "",
+              "!counts from (race 3)"},
+             {"two owners of one name", "", "2:Cy:2,2,5,5,1", "transfer 1", "",
+              "!\"Cy\" is the name of 2 entries"},
+             {"two of one name, corrected", "", "2:Cy:2,2,5,5,1", "correction", "", ""},
+             {"a new entry of a name with transfers", ann, "4:Ann:0,0,0,1,0", "correction", "",
+              "!another owner named \"Ann\""},
+             {"renamed", ann + ";penalty|Ann|5|late", "0:Anna:0,0,4,1,0", "correction", "",
+              "transfer|Anna|driver 1|0|4|3;penalty|Anna|5|late"},
+             {"renamed onto another's name", ann, "0:Bob:0,0,4,1,0", "correction", "",
+              "!\"Bob\" is another entry's name"},
+             {"deleted", ann + ";transfer|Bob|team|1|0|1", "", "delete 0", "",
+              "transfer|Bob|team|1|0|1"},
+             {"a race before taken out", ann, "", "out 1 2", "", "transfer|Ann|driver 1|0|4|1"},
+             {"its race taken out", ann, "", "out 3", "", ann},
+             {"a race after taken out", ann, "", "out 4", "", ann}});
+    }
+    void decisionsFollowTheEntry()
+    {
+        const auto [record, entry, how, limit, after] =
+            fetchTexts("record", "entry", "how", "limit", "after");
+        const auto lines = [](const QString& compact) {
+            QByteArray text = "velmora decisions 1\n";
+            for (const QString& line : compact.split(u';', Qt::SkipEmptyParts))
+                text += QString(line).replace(u'|', u'\t').toUtf8()
+                        + (line.startsWith("transfer") ? "\t\t\t\n" : "\n");
+            return text;
+        };
+        std::vector<EntryRecord> entries = {test::entry("Ann"),
+                                            test::entry("Bob", 0, 1, 1, 2, 3, 1),
+                                            test::entry("Cy", 0, 2, 2, 4, 5, 1), test::entry("Cy")};
+        Decisions d;
+        QString error;
+        QVERIFY(Decisions::parse(lines(record), "d", &d, &error));
+        for (const Decision& t : d.list)
+            if (t.isTransfer())
+                entries[t.owner == u"Ann" ? 0 : 1].index(t.component) = int16_t(t.after);
+        const QStringList e = entry.split(u':'), picks = e.value(2).split(u',');
+        bool done = true;
+        if (how.startsWith("delete")) {
+            d.remove(displayText(entries[how.mid(7).toUInt()].Owner));
+        } else if (how.startsWith("out")) {
+            std::vector<int> gone;
+            for (const QString& race : how.mid(4).split(u' '))
+                gone.push_back(race.toInt() - 1);
+            d.takeOut(gone, {});
+        } else {
+            EntryRecord now = test::entry(e[1]);
+            for (int k = 0; k < 5; ++k)
+                now.index(Pick::Slot(k)) = int16_t(picks.value(k).toInt());
+            const std::optional<int> from =
+                how.startsWith("transfer") ? std::optional(how.mid(9).toInt() - 1) : std::nullopt;
+            done = d.store(entries, e[0].toUInt(), now, from,
+                           limit.isEmpty() ? std::nullopt : std::optional(limit.toInt()),
+                           {[](Pick::Slot, int) { return QString(); }, {}}, &error);
+        }
+        if (after.startsWith(u'!'))
+            QVERIFY2(!done && error.contains(after.mid(1)), qPrintable(error));
+        else
+            QCOMPARE(d.text(), lines(after));
+    }
+
+    // A record that cannot be read is told by its line; one that disagrees with the entries (Ann
+    // and two Cys), by the line that does; one that agrees is written back as it was read, lines
+    // of other kinds and fields of later versions kept.
+    void decisionsRead_data()
+    {
+        const QString ann = "transfer\tAnn\tdriver 1\t0\t4\t3\n";
+        textTable({"record", "said"},
+                  {{"a later version", "velmora decisions 2\n", "Line 1 of"},
+                   {"not UTF-8", "velmora decisions 1\n\xff\n", "Line 2 of"},
+                   {"no owner", "velmora decisions 1\nAnn\n", "Line 2 of"},
+                   {"no such component", "velmora decisions 1\ntransfer\tAnn\tdriver 3\t0\t4\t3\n",
+                    "Line 2 of"},
+                   {"a pick not written so", "velmora decisions 1\ntransfer\tAnn\tteam\t00\t0\t1\n",
+                    "Line 2 of"},
+                   {"race 0", "velmora decisions 1\ntransfer\tAnn\tteam\t1\t0\t0\n", "Line 2 of"},
+                   {"the entry picks another", "velmora decisions 1\n" + ann,
+                    "Line 2 of the decisions record \"d\" disagrees with the entries: Ann's last "
+                    "transfer of the driver 1 picks position 4, but the entry picks 0."},
+                   {"a broken chain",
+                    "velmora decisions 1\n\ntransfer\tAnn\tdriver 1\t0\t4\t3\n"
+                    "transfer\tAnn\tdriver 1\t5\t0\t4\n",
+                    "Line 4 of"},
+                   {"no such owner", "velmora decisions 1\nbonus\tZed\t5\n", "no entry has"},
+                   {"two of one name", "velmora decisions 1\nbonus\tCy\t5\n", "2 entries have"},
+                   {"agrees",
+                    "velmora decisions 1\r\nbonus\tAnn\t5\n\ntransfer\tAnn\tteam\t1\t0\t1"
+                    "\tArrow\tComet\tImola\tlater",
+                    ""}});
+    }
+    void decisionsRead()
+    {
+        const auto [record, said] = fetchTexts("record", "said");
+        Decisions d;
+        QString error;
+        const std::vector entries = {test::entry("Ann"), test::entry("Cy"), test::entry("Cy")};
+        const bool read = checkDecisions(record.toLatin1(), "d", &entries, &d, &error);
+        QVERIFY2(read == said.isEmpty() && error.contains(said), qPrintable(error));
+        if (read)
+            QCOMPARE(d.text(),
+                     QByteArray(record.toLatin1()).replace("\r", "").replace("\n\n", "\n") + '\n');
     }
 
     // A cursor never stores over a record it could not read: here, the one a delete left shown.

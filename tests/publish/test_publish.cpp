@@ -195,6 +195,21 @@ void TestPublish::figures_data()
     row("a pick chosen twice", "Alan:by-race", "Imola|10|11|12|12|2|47 (best)|47|1", "Alan twice");
     row("no race yet", "dora:summary", "Position|1st of 4, shared", "run", {});
     row("no entry, races run", "league", "", "no entries");
+    // Alan's first driver Ann Lee, Flo Gil from Spa (race 3 of 4) on, the entries then ordered by
+    // owner: Imola 48, Monza 9, Spa 6 + 7 + 12 + 9 + 4 = 38, Imola 10 + 11 + 4 + 13 + 2 = 40.
+    const QStringList four{"Imola", "Monza", "Spa", "Imola"};
+    const char* const moved = "transfer ordered run";
+    row("transfer, calculated", "standings.csv", "1,Alan,1,135,40,up 1,135,48,9,38,40", moved,
+        four);
+    row("transfer, before it", "Alan:by-race", "Imola|10|11|12 (Ann Lee)|13|2|48 (best)|48|1",
+        moved, four);
+    row("transfer, after it", "Alan:by-race", "Spa|6|7|12|9|4|38|95|2", moved, four);
+    row("transfer, the old pick", "Alan:picks", "Race driver (races 1\u20132)|Ann Lee|12.5|14",
+        moved, four);
+    row("transfer, the new one", "Alan:picks", "Race driver (races 3\u20134)|Flo Gil|4.75|16",
+        moved, four);
+    row("transfer, the season", "Alan:picks", "Season|135", moved, four);
+    row("transfer, chosen now", "drivers", "Ann Lee|12.5|1|34|12|2|8|12", moved, four);
     // 498 more bobs: the page draws the leading 500 and Cleo and dora as one band.
     row("the others as a band", "chart", "The other 2 owners", "crowd");
     row("the band drawn", "chart points",
@@ -229,9 +244,18 @@ void TestPublish::figures()
     if (change.contains(u"cut"))
         writeBytes(d.dir().raceTeams("Monza"),
                    readBytes(d.dir().raceTeams("Monza")).left(TeamRecord::Length));
+    auto entries = readRecords<EntryRecord>(d.dir().entries());
+    if (change.contains(u"transfer")) {
+        writeBytes(d.dir().file("decisions.txt"),
+                   "velmora decisions 1\ntransfer\tAlan\tdriver 1\t0\t5\t3\n");
+        entries[1].Driver1Index = 5;
+        writeRecords(d.dir().entries(), entries);
+    }
+    if (change.contains(u"ordered"))
+        QVERIFY(openLeague(d.dir())->orderEntries(LeagueOrder::ByOwner, nullptr));
     if (change.contains(u"run"))
         QVERIFY(recalculateChampionship(*openLeague(d.dir()), nullptr));
-    auto entries = readRecords<EntryRecord>(d.dir().entries());
+    entries = readRecords<EntryRecord>(d.dir().entries());
     if (change.contains(u"Alan twice"))
         entries[1].Driver2Index = 0;
     if (change.contains(u"bob 60"))
@@ -545,8 +569,8 @@ void TestPublish::publicationsAtOnce()
 }
 
 // What the program says, on either channel. DATA is a season's folder, BROKEN one whose
-// teams.tro cannot be read, OUT an empty folder for the site (and a folder with no league).
-// The data folder is never written.
+// teams.tro cannot be read, DECIDED one whose decisions name no owner of it, OUT an empty folder
+// for the site (and a folder with no league). The data folder is never written.
 void TestPublish::commandLine_data()
 {
     const auto row = columns<QStringList, int, QString>("args", "status", "message");
@@ -561,6 +585,8 @@ void TestPublish::commandLine_data()
     row("stray argument", {"DATA", "--out", "OUT"}, 2, "unexpected argument");
     row("no league", {"--data", "OUT", "--out", "OUT/x"}, 1, "holds no league");
     row("unreadable file", {"--data", "BROKEN", "--out", "OUT"}, 1, "teams.tro\": Is a directory");
+    row("decisions not as the entries", {"--data", "DECIDED", "--out", "OUT"}, 1,
+        "Line 2 of the decisions record \"DECIDED/decisions.txt\" disagrees");
     row("output is a file", {"--data", "DATA", "--out", "DATA/teams.tro"}, 1, "not a folder");
     row("output cannot be made", {"--data", "DATA", "--out", "OUT/bad/published.txt/x"}, 1,
         "create the");
@@ -594,9 +620,11 @@ void TestPublish::commandLine_data()
 void TestPublish::commandLine()
 {
     auto [args, status, message] = fetch<QStringList, int, QString>("args", "status", "message");
-    TempData data, broken, out, earlier;
+    TempData data, broken, out, earlier, decided;
     writeSeason(data.dir());
     writeSeason(earlier.dir());
+    writeSeason(decided.dir());
+    writeBytes(decided.path("decisions.txt"), "velmora decisions 1\nbonus\tEve\n");
     QDir().mkdir(broken.dir().teams());
     for (const char* folder :
          {"odd/published.txt", "stuck/owners/zed-00000000.html", "full/index.html", "bad", "short"})
@@ -607,6 +635,7 @@ void TestPublish::commandLine()
     const QMap<QString, QString> folders = {{"DATA", data.dir().path()},
                                             {"BROKEN", broken.dir().path()},
                                             {"EARLIER", earlier.dir().path()},
+                                            {"DECIDED", decided.dir().path()},
                                             {"OUT", out.dir().path()}};
     for (auto it = folders.cbegin(); it != folders.cend(); ++it)
         message.replace(it.key(), it.value());

@@ -1,6 +1,7 @@
 // Each way the program writes files, killed (SIGKILL, forked child) before each write, truncation,
 // flush and rename in turn: every file wholly old or new; done again, as if never killed.
 #include "data/new_season.h"
+#include "databases/entry_editor.h"
 #include "gui.h"
 #include "main/score_report.h"
 #include "scoring/race_results_window.h"
@@ -56,6 +57,14 @@ private slots:
                 results.onStoreClicked();
                 return picker(&results, "Race")->count() == 3;
             });
+        row("a transfer: the entry and the decisions record", [](const DataDir& d) {
+            writeBytes(d.file(QStringLiteral("league.ini")), "transfers=1\n");
+            const auto league = openLeague(d);
+            EntryEditor entries(*league, 1);
+            pick(&entries, "Driver1", 0);
+            inModal([&] { entries.onNextClicked(); }, [](QWidget* q) { click(q, "Transfer"); });
+            return QFile::exists(d.file("decisions.txt"));
+        });
         row("score report", [](const DataDir& d) {
             QByteArray report;
             return buildScoreReport(*openLeague(d), &report, nullptr)

@@ -55,6 +55,19 @@ void TestFaults::sweep_data()
     row("entry editor Close", "Entries", // on Alan, whose components are all the first ones
         {press("Forward"), typing("Owner", "Alan B")}, press("Close"), "entry.tro");
     row("entry editor Delete", "Entries", {}, press("Delete"), "entry.tro", false);
+    // dora's first driver from the next race on: the entry and the record in one step (in a
+    // folder that cannot be written the league allows no transfer).
+    row(
+        "entry editor transfer", "Entries", {[](QWidget* w, const DataDir&) {
+            LeagueSettings transfers;
+            transfers.transfers = 2;
+            static_cast<MainWindow*>(w->parentWidget())->league().storeSettings(transfers, nullptr);
+            pick(w, "Driver1", 0);
+        }},
+        [](QWidget* w, const DataDir&) {
+            inModal([&] { trigger(w, "Close"); }, [](QWidget* q) { click(q, "Transfer"); });
+        },
+        "decisions.txt");
     row("team card Finish", "Race_Score", {typing("Driver2_Price", "-3")}, press("Close"),
         "Imola.tmr");
     row("test-driver card New", "TD_Score",

@@ -28,6 +28,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTimer>
 
 using namespace velmora;
 
@@ -107,13 +108,13 @@ int main(int argc, char* argv[])
     QDir().mkpath(output);
     QTemporaryDir folder, big;
     // Named by its year, so that New Season offers next year's folder; with settings that
-    // name the league and give a budget.
+    // name the league, give a budget and allow transfers.
     QDir(folder.path()).mkdir(QStringLiteral("harbour2026"));
     const DataDir dir(folder.path() + QStringLiteral("/harbour2026"));
     writeLeague(dir, 6);
     QFile settings(dir.file(QStringLiteral("league.ini")));
     if (!settings.open(QIODevice::WriteOnly)
-        || !settings.write("name=Harbourside League 2026\nbudget=30\n"))
+        || !settings.write("name=Harbourside League 2026\nbudget=30\ntransfers=3\n"))
         qFatal("cannot write the settings");
     settings.close();
     MainWindow main(opened(dir));
@@ -140,6 +141,9 @@ int main(int argc, char* argv[])
     driver2->setCurrentIndex(0);
     emit driver2->activated(0);
     save(&entries, "entries_over_budget");
+    // Stored, that change asks whether it is a transfer; hidden, the question goes back.
+    QTimer::singleShot(0, [] { save(QApplication::activeModalWidget(), "transfer_question"); });
+    entries.onNextClicked();
     SettingsWindow leagueSettings(league, &main);
     save(&leagueSettings, "league_settings");
     NewSeasonWindow newSeason(league, &main);
