@@ -393,6 +393,10 @@ void TestPublish::ownerPages()
     QVERIFY(publishSeason(*openLeague(d.dir(), League::Mode::Read), out.dir().path(), {}, nullptr));
     const FolderState pages = folderState(owners);
     QCOMPARE(pages.keys().filter(QRegularExpression("^bob-[a-z0-9]{8}(-2)?\\.html$")).size(), 3);
+    // Of two owners of one name, the one whose picks come first keeps the plain address.
+    const QString plain = pages.keys().filter(QRegularExpression("^bob-.{8}\\.html$")).value(0);
+    QVERIFY(pages[plain].contains(">Arrow<")
+            && pages[QString(plain).replace(".html", "-2.html")].contains(">Comet<"));
     QCOMPARE(pages.size(), 5); // Alan, Bob and both bobs, and the notes
     std::reverse(entries.begin(), entries.end());
     writeRecords(d.dir().entries(), entries);

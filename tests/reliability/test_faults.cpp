@@ -74,6 +74,14 @@ void TestFaults::sweep_data()
         {[](QWidget* w, const DataDir&) { pick(w, "Driver", 1); }}, press("New"), "Imola.tdr");
     row("team card's first fill", "Score", {typing("Race", "Suzuka")}, opening("Teamscore"),
         "Suzuka.tmr");
+    row(
+        "test-driver card's first record", "Score", {typing("Race", "Suzuka")},
+        [](QWidget* w, const DataDir&) {
+            inModal(
+                [&] { trigger(w, "Testscore"); },
+                [](QWidget* c) { pick(c, "Driver", 0), type(c, "Price", "4"), click(c, "New"); });
+        },
+        "Suzuka.tdr");
     row("test-driver card opens", "Score", {typing("Race", "Imola")}, opening("Testscore"), "");
     row("scoring window Calculate", "Score", {typing("Race", "Spa"), press("Teamscore")},
         press("Calculate"), "calendar.tro");
