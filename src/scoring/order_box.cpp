@@ -33,8 +33,8 @@ OrderBox::OrderBox(const QString& race, const PointsRules& rules,
     order_ = new QPlainTextEdit(this);
     order_->setObjectName(QStringLiteral("Order"));
     order_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    order_->setTabStopDistance(order_->fontMetrics().horizontalAdvance(u'x') * 8);
-    order_->setMinimumSize(order_->fontMetrics().horizontalAdvance(u'x') * 70,
+    order_->setTabStopDistance(order_->fontMetrics().horizontalAdvance(u'x') * 10);
+    order_->setMinimumSize(order_->fontMetrics().horizontalAdvance(u'x') * 100,
                            order_->fontMetrics().lineSpacing() * 14);
     auto* orderLabel = new QLabel(tr("The race's classification as a results page or a "
                                      "spreadsheet copies it, a car a line: its place (or DNF, "
@@ -150,10 +150,7 @@ void OrderBox::rescore()
     if (!scored_.notInOrder.isEmpty())
         said << tr("Not in the order, so scoring 0: %1.").arg(scored_.notInOrder.join(u", "));
     if (scored_.complete())
-        said << tr("%n car(s) of the league scored by the order; Apply fills the table.", "",
-                   int(std::count_if(
-                       scored_.lines.begin(), scored_.lines.end(),
-                       [](const ScoredOrder::Line& l) { return l.driver >= 0 && !l.fastestLap; })));
+        said << tr("Ready: Apply fills the team rows of the table by the league's rules.");
     report_->setText(said.join(u'\n'));
     apply_->setEnabled(scored_.complete());
 }
@@ -211,6 +208,10 @@ void OrderBox::showQuestions(const std::vector<ScoredOrder::Question>& questions
         ++row;
     }
     questionRows_->setColumnStretch(1, 1);
+    questionRows_->setContentsMargins(0, 0, 0, 0);
+    // As high as its questions, up to six of them; more scroll.
+    questionArea_->setMaximumHeight(
+        std::min(questions_->sizeHint().height(), 6 * (fontMetrics().lineSpacing() + 12)));
     questionArea_->setVisible(row > 0);
 }
 

@@ -395,7 +395,16 @@ void RaceResultsWindow::showRace(const QString& race)
 void RaceResultsWindow::updateButtons()
 {
     takeOutButton_->setEnabled(calendar_.contains(model_->table().race()));
-    fromOrderButton_->setEnabled(!model_->table().race().isEmpty());
+}
+
+bool RaceResultsWindow::raceShown()
+{
+    if (!model_->table().race().isEmpty())
+        return true;
+    Messages::error(this, QStringLiteral("Type the race's name, or pick a race from the "
+                                         "list, first."));
+    raceBox_->setFocus();
+    return false;
 }
 
 bool RaceResultsWindow::unstored() const
@@ -453,12 +462,8 @@ void RaceResultsWindow::onDelete()
 bool RaceResultsWindow::store()
 {
     const QString race = model_->table().race();
-    if (race.isEmpty()) {
-        Messages::error(this, QStringLiteral("Type the race's name, or pick a race from the "
-                                             "list, first."));
-        raceBox_->setFocus();
+    if (!raceShown())
         return false;
-    }
     std::vector<League::Replacement> with;
     QString error;
     if (!raceStore(league_, model_->table(), applied_ ? &*applied_ : nullptr, &with, &error)) {
@@ -544,7 +549,7 @@ namespace velmora {
 // typed by hand.
 void RaceResultsWindow::onFromOrderClicked()
 {
-    if (!nameRace())
+    if (!nameRace() || !raceShown())
         return;
     const RaceResults& table = model_->table();
     const std::optional<PointsRules>& rules = league_.settings().points;
@@ -583,8 +588,10 @@ void RaceResultsWindow::onFromOrderClicked()
                       .arg(model_->table().name(c.row, c.cell), model_->table().name(c.row, 0));
     said_->setText(change.changed.empty()
                        ? tr("The finishing order changes no points: the table holds them already.")
-                       : tr("The finishing order changed %n cell(s), now selected.", "",
-                            int(change.changed.size()))
+                       : (change.changed.size() == 1
+                              ? tr("The finishing order changed one cell, now selected.")
+                              : tr("The finishing order changed %1 cells, now selected.")
+                                    .arg(change.changed.size()))
                              + (byHand.isEmpty()
                                     ? QString()
                                     : u' '

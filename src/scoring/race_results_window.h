@@ -44,6 +44,8 @@ private:
     bool nameRace();
     void showRace(const QString& race);
     bool store();
+    // Whether a race is shown; if not, the organiser is told to name one.
+    bool raceShown();
     // Points typed, or an order applied, that the race's files do not hold yet.
     bool unstored() const;
     void updateButtons();

@@ -3,6 +3,8 @@
 #include "data/new_season.h"
 #include "gui.h"
 #include "main/score_report.h"
+#include "scoring/championship.h"
+#include "scoring/finishing_order.h"
 #include "scoring/race_results_window.h"
 #include "scoring/scoring_window.h"
 
@@ -55,6 +57,20 @@ private slots:
                 picker(&results, "Race")->setEditText(QStringLiteral("Suzuka"));
                 results.onStoreClicked();
                 return picker(&results, "Race")->count() == 3;
+            });
+        row("a new race stored from its finishing order: its files, the order, the names learnt, "
+            "the calendar and the championship",
+            [](const DataDir& d) {
+                const auto league = openLeague(d);
+                RaceResults table;
+                std::vector<League::Replacement> with;
+                table.load(*league, "Suzuka", nullptr);
+                const ScoredOrder order =
+                    scoreOrder(readOrder("1\tKim\n2\tJo Vance\n3\tAnn Lee"), 1, {{10, 6}},
+                               table.teams(), {}, {{"jo vance", -1}});
+                table.set(order.points);
+                return raceStore(*league, table, &order, &with, nullptr)
+                       && recalculateChampionship(*league, nullptr, with);
             });
         row("score report", [](const DataDir& d) {
             QByteArray report;
