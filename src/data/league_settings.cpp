@@ -39,7 +39,9 @@ QByteArray LeagueSettings::text() const
                                   : QStringLiteral("record"));
     }
     for (const QString& other : others)
-        out += other + u'\n';
+        // Rules lines kept while the league gave no places give way to the rules now given.
+        if (!points || !other.trimmed().startsWith(QLatin1String("points_")))
+            out += other + u'\n';
     return out.toUtf8();
 }
 

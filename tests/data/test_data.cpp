@@ -234,10 +234,13 @@ private slots:
         auto league = openLeague(d.dir());
         QVERIFY(league->settings() == LeagueSettings() && league->settingsError().isEmpty());
         writeBytes(ini, "# kept\nname = Kent \xc2\xa3 League\r\nbudget=0.5\nlater=1\n"
-                        "points_places= 3, 2,-1\npoints_chassis=BEST\npoints_fastest_lap=\n");
+                        "points_chassis=BEST\npoints_fastest_lap=\n");
         league.reset();
         league = openLeague(d.dir());
         LeagueSettings s = league->settings();
+        QVERIFY(!s.points); // rules without places: none, their lines kept until places are given
+        s.points = LeagueSettings::parse("points_places= 3, 2,-1\npoints_chassis=BEST", "", nullptr)
+                       .points;
         QCOMPARE(league->name(), u"Kent \u00a3 League");
         QCOMPARE(s.budget.value_or(0), 0.5);
         s.top = 5;
@@ -248,6 +251,7 @@ private slots:
                                  "points_places=3,2,-1\npoints_classified_beyond=0\n"
                                  "points_not_classified=0\npoints_fastest_lap=0\n"
                                  "points_chassis=best\npoints_engine=maker\nlater=1\n");
+        s.others = QStringList("later=1");
         QVERIFY(openLeague(d.dir(), League::Mode::Read)->settings() == s);
         // A line that cannot be read costs its own setting only: told by its number, quoted short
         // and without control characters (a name too long for a title, a terminal's escape);
