@@ -169,8 +169,8 @@ ScoredOrder scoreOrder(const std::vector<OrderLine>& order, int fastestPicked,
             known && !known->means.isEmpty() ? matcher.matchWhole(known->means) : NameMatch();
         if (whole.kind == NameMatch::Kind::Found)
             s.driver = whole.at[0];
-        else if (answers.contains(folded))
-            s.driver = answers[folded], s.answered = true;
+        else if (const int a = answers.value(folded, -2); a >= -1 && a < drivers.size())
+            s.driver = a, s.answered = true;
         else if (known && (known->means.isEmpty() || means.kind == NameMatch::Kind::Found))
             s.driver = known->means.isEmpty() ? -1 : means.at[0];
         else
@@ -221,7 +221,7 @@ ScoredOrder scoreOrder(const std::vector<OrderLine>& order, int fastestPicked,
         if (s.driver >= 0)
             cars[s.driver].push_back(s.number);
     }
-    if (fastestLines.empty())
+    if (fastestLines.empty() && fastestPicked >= 0 && fastestPicked < drivers.size())
         scored.fastest = fastestPicked;
     for (const auto& [place, lines] : places)
         if (lines.size() > 1)

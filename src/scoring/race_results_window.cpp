@@ -539,10 +539,6 @@ void RaceResultsWindow::closeEvent(QCloseEvent* event)
     FixedWindow::closeEvent(event);
 }
 
-} // namespace velmora
-
-namespace velmora {
-
 // The order box on the race shown: the order applied and not stored yet, else the one stored
 // with the race. Applied, the order's points go into the table through its model, as one
 // change, and the window says which cells changed (now selected) and which of them had been

@@ -679,6 +679,7 @@ private slots:
     // rows (a cell typed by hand told, the test drivers left), and Store keeps the order and the
     // answers with the race. Opened again it shows the order, which changed and applied again
     // scores anew; the next race finds the learnt names, until one is removed in League Settings.
+    // Closed with an order typed, the box asks first.
     void raceFromItsOrder()
     {
         const DataDir& d = data_->dir();
@@ -735,6 +736,7 @@ private slots:
             type(w, "Race", "Suzuka"), press(Qt::Key_Return);
             inBox(w, "1\tEto D.\n2\tJo Vance", [](QWidget*) {});
         });
+        QCOMPARE(Messages::asked().size(), 1); // closed with an order typed, the box asks
         QCOMPARE(
             seen,
             QStringList(
