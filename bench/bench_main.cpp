@@ -17,6 +17,8 @@
 #include "main/main_window.h"
 #include "publish/publish.h"
 #include "scoring/championship.h"
+#include "scoring/finishing_order.h"
+#include "scoring/race_results_model.h"
 #include "scoring/race_results_window.h"
 #include "scoring/scoring_window.h"
 #include "toolkit/dialogs.h"
@@ -426,6 +428,41 @@ void RaceResultsStore(benchmark::State& state)
         state.SkipWithError(qPrintable(error));
 }
 
+// A finishing order of 40 cars (a results page's lines: place, number, driver, team, laps,
+// time; two not classified, the fastest lap) read, matched to a race's 60 team records and
+// scored, its points put into the shown table through its model and drawn. Each run starts
+// from the race as its files hold it.
+void OrderApplied(benchmark::State& state)
+{
+    BenchLeague& l = league(int(state.range(0)));
+    const auto league = workOn(l.dir);
+    const QString race = QStringLiteral("Grand Prix 050");
+    const auto window = openResults(*league, race);
+    auto* model = window->findChild<RaceResultsModel*>();
+    const QStringList drivers = orderDrivers(model->table().teams());
+    QStringList cars; // 40 drivers whose names the made-up league gives once
+    for (const QString& d : drivers)
+        if (drivers.count(d) == 1 && cars.size() < 40)
+            cars << d;
+    QString order;
+    for (int c = 0; c < int(cars.size()); ++c)
+        order += QStringLiteral("%1\t%2\t%3\tRacing Team\t57\t1:32:07.986\n")
+                     .arg(c < 38 ? QString::number(c + 1) : QStringLiteral("DNF"))
+                     .arg(c + 1)
+                     .arg(cars[c]);
+    order += QStringLiteral("FL\t7\t") + cars.value(3);
+    const PointsRules rules{{25, 18, 15, 12, 10, 8, 6, 4, 2, 1}, 0, 0, 1};
+    timed(
+        state, [&] { model->load(*league, race, nullptr); },
+        [&] {
+            const ScoredOrder scored =
+                scoreOrder(readOrder(order), -1, rules, model->table().teams(), {}, {});
+            if (!scored.complete())
+                Messages::error(nullptr, scored.refused.join(u' ') + QStringLiteral(" (asked)"));
+            model->setPoints(scored.points, RaceResultsModel::By::Program);
+        });
+}
+
 std::vector<TeamRecord> readTeams(const DataDir& dir)
 {
     std::vector<TeamRecord> teams;
@@ -501,6 +538,7 @@ void registerCases()
     add("Calculation", &Calculation)->Arg(0)->Arg(kTransfers);
     add("RaceResultsOpen", &RaceResultsOpen)->Arg(kSizes[0]);
     add("RaceResultsStore", &RaceResultsStore)->Arg(kSizes[0]);
+    add("OrderApplied", &OrderApplied)->Arg(kSizes[0]);
     for (int n : kSmallSizes) {
         add("OrderByPoints", &OrderByPoints)->Arg(n);
         // Seconds per run: one iteration of one repetition is plenty.
@@ -648,6 +686,8 @@ void printSummary(const SummaryReporter& r, bool measurePeak)
                  {"RaceResultsOpen", "Race results: a race's table opened and drawn"},
                  {"RaceResultsStore", "Race results: Store of a new race (files, calendar, "
                                       "championship)"},
+                 {"OrderApplied", "Race results: a finishing order of 40 cars applied to 60 team "
+                                  "records (read, matched, scored, drawn)"},
                  {"NewSeason", "New season, entries kept (folder made and renamed into place)"}};
     for (const auto& c : cases)
         std::printf("| %s | %s | %s |\n", c.caption, cell(r.ms(c.name, kSizes[0])).c_str(),

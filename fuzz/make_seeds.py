@@ -124,6 +124,15 @@ PASTES = {
 }
 
 
+# A finishing order: the fastest lap picked and the rules, then the order as pasted.
+ORDERS = {
+    "page": b"\0\0" + "1\t4\tANN LÉE\tArrow\t57\t1:32.1\n2;Cy Dunn;Comet\n3,Kim\n"
+    "4   Ed Fay   Meteor\r\nDNF\tX\nRet\tDi Eto\nFL\tFlo Gil\n".encode("utf-8"),
+    "asked": b"\3\1" + b"1\tLee\n2\tJo Vance\n2\tz\nfl\tAnn Lee\nFL\tY\n",
+    "refused": b"\1\2" + b"Pos\tDriver\n0\tAnn Lee\n1.\t7\t1:02\n\rDSQ\tArrow\tVortex\n",
+}
+
+
 def write(target, name, data):
     folder = os.path.join(HERE, "corpus", target)
     os.makedirs(folder, exist_ok=True)
@@ -146,6 +155,8 @@ def main():
           + team("e", "f", "g", "h", float("nan"), 1))
     for name, p in PASTES.items():
         write("fuzz_paste", name, p)
+    for name, o in ORDERS.items():
+        write("fuzz_order", name, o)
     for name, s in TEXTS.items():
         write("fuzz_text", name, s.encode("utf-8"))
 

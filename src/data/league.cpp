@@ -101,13 +101,15 @@ QString League::name() const
     return settings_.name.isEmpty() ? QFileInfo(dir_.path()).fileName() : settings_.name;
 }
 
-bool League::storeSettings(const LeagueSettings& settings, QString* error)
+bool League::storeSettings(const LeagueSettings& settings, QString* error,
+                           std::vector<Replacement> with)
 {
     if (!settingsError_.isEmpty())
         return io::fail(error, settingsError_);
     // Those told of the change read the new settings.
     const LeagueSettings before = std::exchange(settings_, settings);
-    if (replace({{LeagueFile::Settings, settings.text()}}, error))
+    with.push_back({LeagueFile::Settings, settings.text()});
+    if (replace(with, error))
         return true;
     settings_ = before;
     return false;

@@ -50,7 +50,10 @@ public:
     const LeagueSettings& settings() const { return settings_; }
     const QString& settingsError() const { return settingsError_; }
     void readSettings();
-    bool storeSettings(const LeagueSettings& settings, QString* error);
+    // Stores the settings, with the files of `with` (the learnt names) in the same change.
+    struct Replacement;
+    bool storeSettings(const LeagueSettings& settings, QString* error,
+                       std::vector<Replacement> with = {});
     QString path(const LeagueFile& file) const { return dir_.path(file); }
 
     // The whole records of a file, and (when asked) its bytes as read, whose bytes after the

@@ -23,9 +23,11 @@ bool makeNewSeason(const League& from, const QString& folder, bool keepEntries,
     std::vector<TeamRecord> teams;
     std::vector<TestDriverRecord> testDrivers;
     std::vector<EntryRecord> entries;
+    QByteArray learntNames; // copied as they are: the names a results page gives stay the same
     if (!from.read(LeagueFile::Teams, &teams, error)
         || !from.read(LeagueFile::TestDrivers, &testDrivers, error)
-        || (keepEntries && !from.read(LeagueFile::Entries, &entries, error)))
+        || (keepEntries && !from.read(LeagueFile::Entries, &entries, error))
+        || !from.readBytes(LeagueFile::LearntNames, &learntNames, error))
         return false;
 
     const QFileInfo target(QDir::cleanPath(QFileInfo(folder).absoluteFilePath()));
@@ -71,7 +73,8 @@ bool makeNewSeason(const League& from, const QString& folder, bool keepEntries,
         written = next->replace({{LeagueFile::Teams, encodeRecords(teams)},
                                  {LeagueFile::TestDrivers, encodeRecords(testDrivers)},
                                  {LeagueFile::Entries, encodeRecords(entries)},
-                                 {LeagueFile::Settings, settings.text()}},
+                                 {LeagueFile::Settings, settings.text()},
+                                 {LeagueFile::LearntNames, learntNames}},
                                 error);
     if (written && io::syncFolder(scratch.path(), error)
         && io::renameFolder(scratch.path(), target.filePath(), error))

@@ -2,6 +2,7 @@
 
 #include "data/league.h"
 #include "data/text.h"
+#include "main/league_rules_box.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/fixed_window.h"
 
@@ -102,6 +103,8 @@ SettingsWindow::SettingsWindow(League& league, QWidget* parent) : QDialog(parent
         ok->setEnabled(false);
     }
     layout->addLayout(form);
+    layout->addWidget(rules_ = new PointsRulesBox(this));
+    layout->addWidget(learnt_ = new LearntNamesBox(league, this));
     layout->addWidget(buttons);
     const LeagueSettings& s = league.settings();
     name_->setText(s.name);
@@ -112,12 +115,14 @@ SettingsWindow::SettingsWindow(League& league, QWidget* parent) : QDialog(parent
                         : *s.transfers == LeagueSettings::Unlimited
                             ? QStringLiteral("unlimited")
                             : QString::number(*s.transfers));
+    rules_->setRules(s.points);
     shown_ = shownState(this);
 }
 
 void SettingsWindow::reject()
 {
-    if (league_.writable() && league_.settingsError().isEmpty() && shownState(this) != shown_
+    if (league_.writable() && league_.settingsError().isEmpty()
+        && (shownState(this) != shown_ || learnt_->changed())
         && !closeAfterAsking(this, [this] { store(); }))
         return;
     QDialog::reject();
@@ -140,6 +145,8 @@ void SettingsWindow::store()
                                  .arg(topText));
     }
     s.top = topText.isEmpty() ? std::nullopt : std::optional(top);
+    if (!rules_->rules(&s.points))
+        return;
     s.name = name_->text().trimmed();
     s.site = site_->text().trimmed();
     const QString transfers = transfers_->text().trimmed();
@@ -157,7 +164,7 @@ void SettingsWindow::store()
                                        .arg(transfers));
     }
     QString error;
-    if (!league_.storeSettings(s, &error))
+    if (!league_.storeSettings(s, &error, learnt_->replacement()))
         return Messages::error(this, error);
     accept();
 }

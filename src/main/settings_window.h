@@ -4,6 +4,11 @@
 
 class QLineEdit;
 
+namespace velmora {
+class LearntNamesBox;
+class PointsRulesBox;
+} // namespace velmora
+
 #include <optional>
 
 namespace velmora {
@@ -16,10 +21,11 @@ class League;
 bool readBudget(QLineEdit* box, std::optional<double>* budget);
 
 // "League Settings": the league's name, budget, site folder, the owners its chart draws in
-// colour and the transfers an owner may make, stored in the league's settings file by OK (in a
-// read-only league, refused as every store is). The file is read again when the window opens;
-// lines of it that cannot be read are told in the window, which shows the other settings and
-// stores nothing until they are mended. Closed with changes not stored, it asks first.
+// colour, the transfers an owner may make, its points rules and the names it learnt (removed
+// there), stored in the league's settings file by OK (in a read-only league, refused as every
+// store is). The file is read again when the window opens; lines of it that cannot be read are
+// told in the window, which shows the other settings and stores nothing until they are mended.
+// Closed with changes not stored, it asks first.
 class SettingsWindow : public QDialog {
     Q_OBJECT
 public:
@@ -33,6 +39,8 @@ private:
 
     League& league_;
     QLineEdit *name_, *budget_, *site_, *top_, *transfers_;
+    PointsRulesBox* rules_;
+    LearntNamesBox* learnt_;
     QStringList shown_; // what the boxes showed when the window opened
 };
 

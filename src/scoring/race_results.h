@@ -29,6 +29,8 @@ public:
     int rows() const { return int(teams_.size() + drivers_.size()); }
     int teamRows() const { return int(teams_.size()); }
     int cells(int row) const { return row < teamRows() ? 4 : 1; }
+    // The team rows' records: names, prices and the points shown.
+    const std::vector<TeamRecord>& teams() const { return teams_; }
     QString name(int row, int cell) const;
     int16_t points(int row, int cell) const;
     // The row's points added up.

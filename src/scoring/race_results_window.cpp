@@ -1,6 +1,7 @@
 #include "scoring/race_results_window.h"
 
 #include "scoring/championship.h"
+#include "scoring/order_box.h"
 #include "scoring/race_results_model.h"
 #include "scoring/scoring_window.h"
 #include "toolkit/dialogs.h"
@@ -277,6 +278,7 @@ RaceResultsWindow::RaceResultsWindow(League& league, QWidget* parent)
 
     said_ = new QLabel(this);
     said_->setObjectName(QStringLiteral("Said"));
+    fromOrderButton_ = addButton(this, "FromOrder", tr("From &Finishing Order..."), {});
     storeButton_ = addButton(this, "Store", QStringLiteral("&Store"), {});
     takeOutButton_ = addButton(this, "TakeOut", QStringLiteral("&Take Out of Calendar"), {});
     auto* close = addButton(this, "Close", QStringLiteral("&Close"), {});
@@ -286,7 +288,7 @@ RaceResultsWindow::RaceResultsWindow(League& league, QWidget* parent)
     raceRow->addWidget(raceBox_, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(said_, 1);
-    for (QPushButton* b : {storeButton_, takeOutButton_, close})
+    for (QPushButton* b : {fromOrderButton_, storeButton_, takeOutButton_, close})
         buttons->addWidget(b);
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(menus);
@@ -311,11 +313,12 @@ RaceResultsWindow::RaceResultsWindow(League& league, QWidget* parent)
     connect(paste_, &QAction::triggered, this, &RaceResultsWindow::onPaste);
     connect(delete_, &QAction::triggered, this, &RaceResultsWindow::onDelete);
     connect(selectAll_, &QAction::triggered, view, &QTableView::selectAll);
+    connect(fromOrderButton_, &QPushButton::clicked, this, &RaceResultsWindow::onFromOrderClicked);
     connect(storeButton_, &QPushButton::clicked, this, &RaceResultsWindow::onStoreClicked);
     connect(takeOutButton_, &QPushButton::clicked, this, &RaceResultsWindow::onTakeOutClicked);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     setCancelButton(close);
-    setTabOrder({raceBox_, view, storeButton_, takeOutButton_, close});
+    setTabOrder({raceBox_, view, fromOrderButton_, storeButton_, takeOutButton_, close});
     setLoaded(readCalendar());
     showCalendar();
     updateButtons();
@@ -363,7 +366,7 @@ bool RaceResultsWindow::nameRace()
     if (race == shown)
         return true;
     Messages::Answer answer = Messages::Answer::Discard;
-    if (model_->changed())
+    if (unstored())
         answer = Messages::askToStore(
             this, QStringLiteral("Store the points typed for \u201c%1\u201d before the table "
                                  "shows \u201c%2\u201d?")
@@ -380,6 +383,7 @@ void RaceResultsWindow::showRace(const QString& race)
 {
     QString error;
     const bool read = model_->load(league_, race, &error);
+    applied_.reset(), orderText_.clear(), fastestPicked_ = -1, answers_.clear();
     said_->clear();
     updateButtons();
     if (read)
@@ -391,6 +395,21 @@ void RaceResultsWindow::showRace(const QString& race)
 void RaceResultsWindow::updateButtons()
 {
     takeOutButton_->setEnabled(calendar_.contains(model_->table().race()));
+}
+
+bool RaceResultsWindow::raceShown()
+{
+    if (!model_->table().race().isEmpty())
+        return true;
+    Messages::error(this, QStringLiteral("Type the race's name, or pick a race from the "
+                                         "list, first."));
+    raceBox_->setFocus();
+    return false;
+}
+
+bool RaceResultsWindow::unstored() const
+{
+    return model_->changed() || applied_;
 }
 
 // Copy and Delete where point cells are chosen, Paste at a point cell with text to paste.
@@ -436,29 +455,22 @@ void RaceResultsWindow::onDelete()
     model_->clear(chosenCells(view_));
 }
 
-// The race's two files, the calendar with a new race at its end, and the season's totals are
-// written as one change, or none of them; a file that holds what it is to hold already is left
-// alone, so a calendar race shown as its files hold it (and counted) writes nothing.
+// The race's two files (with an order applied, its order and the names learnt), the calendar
+// with a new race at its end, and the season's totals are written as one change, or none of them; a
+// file that holds what it is to hold already is left alone, so a calendar race shown as its files
+// hold it (and counted) writes nothing.
 bool RaceResultsWindow::store()
 {
     const QString race = model_->table().race();
-    if (race.isEmpty()) {
-        Messages::error(this, QStringLiteral("Type the race's name, or pick a race from the "
-                                             "list, first."));
-        raceBox_->setFocus();
+    if (!raceShown())
+        return false;
+    std::vector<League::Replacement> with;
+    QString error;
+    if (!raceStore(league_, model_->table(), applied_ ? &*applied_ : nullptr, &with, &error)) {
+        Messages::error(this, error);
         return false;
     }
-    std::vector<League::Replacement> with = model_->table().files();
     const bool listed = calendar_.contains(race);
-    if (!listed) {
-        QByteArray calendar;
-        QString error;
-        if (!league_.readBytes(LeagueFile::Calendar, &calendar, &error)) {
-            Messages::error(this, error);
-            return false;
-        }
-        with.push_back({LeagueFile::Calendar, withRace(calendar, race)});
-    }
     bool changed = false; // the League tells of every change it makes, and of none
     const auto told = connect(&league_, &League::changed, this, [&changed] { changed = true; });
     const bool stored = recalculate(league_, this, std::move(with));
@@ -468,6 +480,7 @@ bool RaceResultsWindow::store()
     if (!listed)
         calendar_ << race;
     model_->markStored();
+    applied_.reset();
     showCalendar();
     updateButtons();
     said_->setText(changed ? QStringLiteral("\u201c%1\u201d is stored and counted.").arg(race)
@@ -525,7 +538,7 @@ void RaceResultsWindow::onTakeOutClicked()
 
 void RaceResultsWindow::closeEvent(QCloseEvent* event)
 {
-    if (model_->changed()) {
+    if (unstored()) {
         const Messages::Answer answer = Messages::askToStore(
             this, QStringLiteral("Store the points typed for \u201c%1\u201d before the window "
                                  "closes?")
@@ -536,6 +549,62 @@ void RaceResultsWindow::closeEvent(QCloseEvent* event)
         }
     }
     FixedWindow::closeEvent(event);
+}
+
+// The order box on the race shown: the order applied and not stored yet, else the one stored
+// with the race. Applied, the order's points go into the table through its model, as one
+// change, and the window says which cells changed (now selected) and which of them had been
+// typed by hand.
+void RaceResultsWindow::onFromOrderClicked()
+{
+    if (!nameRace() || !raceShown())
+        return;
+    const RaceResults& table = model_->table();
+    const std::optional<PointsRules>& rules = league_.settings().points;
+    if (!rules)
+        return Messages::error(this, tr("The league has no points rules, so it scores no race from "
+                                        "its finishing order. Give them in File > League "
+                                        "Settings..., or type or paste the race's points."));
+    LearntNames learnt;
+    QString error, problem, orderProblem;
+    if (!readLearntNames(league_, &learnt, &error, &problem))
+        return Messages::error(this, error);
+    if (!applied_) {
+        StoredOrder stored;
+        if (StoredOrder::read(league_, table.race(), &stored, &orderProblem)) {
+            orderText_ = stored.text;
+            fastestPicked_ = int(orderDrivers(table.teams()).indexOf(stored.fastest));
+        }
+    }
+    OrderBox box(table.race(), *rules, table.teams(), learnt, orderText_, fastestPicked_, answers_,
+                 QStringList({orderProblem, problem}).join(u'\n').trimmed(), this);
+    if (box.exec() != QDialog::Accepted)
+        return;
+    applied_ = box.scored();
+    orderText_ = box.text();
+    fastestPicked_ = box.fastestPicked();
+    answers_ = box.answers();
+    const RaceResultsModel::Change change =
+        model_->setPoints(applied_->points, RaceResultsModel::By::Program);
+    QItemSelection cells;
+    for (const CellPoints& c : change.changed)
+        cells.select(model_->indexOf(c.row, c.cell), model_->indexOf(c.row, c.cell));
+    view_->selectionModel()->select(cells, QItemSelectionModel::ClearAndSelect);
+    QStringList byHand;
+    for (const CellPoints& c : change.overHand)
+        byHand << tr("\u201c%1\u201d of %2")
+                      .arg(model_->table().name(c.row, c.cell), model_->table().name(c.row, 0));
+    said_->setText(change.changed.empty()
+                       ? tr("The finishing order changes no points: the table holds them already.")
+                       : (change.changed.size() == 1
+                              ? tr("The finishing order changed one cell, now selected.")
+                              : tr("The finishing order changed %1 cells, now selected.")
+                                    .arg(change.changed.size()))
+                             + (byHand.isEmpty()
+                                    ? QString()
+                                    : u' '
+                                          + tr("Typed by hand before: %1.")
+                                                .arg(byHand.join(QStringLiteral(", ")))));
 }
 
 } // namespace velmora

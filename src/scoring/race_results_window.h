@@ -1,7 +1,10 @@
 #pragma once
 
 #include "data/league.h"
+#include "scoring/finishing_order.h"
 #include "toolkit/fixed_window.h"
+
+#include <optional>
 
 class QAction;
 class QComboBox;
@@ -16,7 +19,8 @@ class RaceResultsModel;
 // "Race Results": one race's points in one table, typed or pasted from a spreadsheet like a
 // sheet's cells, and stored with the championship counted again in one step. A race picked from
 // the calendar or typed (the scoring window's rules); a race of the calendar can be taken out of
-// it here, its files kept. Unlike the windows of fixed size it can be made larger.
+// it here, its files kept. A league with points rules fills a race's table from its finishing
+// order, which Store keeps with the race. Unlike the windows of fixed size it can be made larger.
 class RaceResultsWindow : public FixedWindow {
     Q_OBJECT
 public:
@@ -25,6 +29,7 @@ public:
 public slots:
     void onStoreClicked();
     void onTakeOutClicked();
+    void onFromOrderClicked();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -39,6 +44,10 @@ private:
     bool nameRace();
     void showRace(const QString& race);
     bool store();
+    // Whether a race is shown; if not, the organiser is told to name one.
+    bool raceShown();
+    // Points typed, or an order applied, that the race's files do not hold yet.
+    bool unstored() const;
     void updateButtons();
     void updateActions();
 
@@ -55,9 +64,16 @@ private:
     QAction* paste_;
     QAction* delete_;
     QAction* selectAll_;
+    QPushButton* fromOrderButton_;
     QPushButton* storeButton_;
     QPushButton* takeOutButton_;
     QLabel* said_;
+    // The order applied to the race shown and not yet stored, the box's text and fastest lap it
+    // came from, and the names the organiser answered in the box for this race.
+    std::optional<ScoredOrder> applied_;
+    QString orderText_;
+    int fastestPicked_ = -1;
+    OrderAnswers answers_;
 };
 
 } // namespace velmora

@@ -724,6 +724,84 @@ private slots:
         QVERIFY(readBytes(d.file("decisions.txt")).endsWith("\t1\t\t\tMonza\n"));
     }
 
+    // Without points rules the order box says where to give them. With them, names it cannot find
+    // are asked about at once (Apply off until answered); applied, the points go into the team
+    // rows (a cell typed by hand told, the test drivers left), and Store keeps the order and the
+    // answers with the race. Opened again it shows the order, which changed and applied again
+    // scores anew; the next race finds the learnt names, until one is removed in League Settings.
+    // Closed with an order typed, the box asks first.
+    void raceFromItsOrder()
+    {
+        const DataDir& d = data_->dir();
+        QStringList seen;
+        const auto inBox = [&](QWidget* w, const QString& order, const Use& use) {
+            inModal([w] { click(w, "FromOrder"); },
+                    [&](QWidget* box) {
+                        if (!order.isNull())
+                            control<QPlainTextEdit>(box, "Order")->setPlainText(order);
+                        seen << control<QLabel>(box, "Report")->text().section(u' ', 0, 2)
+                                    + (button(box, "Apply")->isEnabled() ? " on" : " off");
+                        use(box);
+                    });
+        };
+        const auto answer = [](QWidget* box, const char* question, int driver) {
+            pick(box, question, picker(box, question)->findData(driver));
+        };
+        const auto points = [&] {
+            const auto t = readRecords<TeamRecord>(d.teams());
+            return QString("%1 %2").arg(t[1].Team.Score).arg(t[2].Team.Score);
+        };
+        open("Race_Results", [&](QWidget* w) {
+            type(w, "Race", "Imola"), press(Qt::Key_Return);
+            click(w, "FromOrder");
+            seen << std::exchange(Messages::collected(), {}).join(u' ').section(u' ', 0, 5);
+            writeBytes(d.file("league.ini"), "points_places=10,6,4\npoints_fastest_lap=1\n");
+            main_->league().readSettings();
+            auto* table = control<QTableView>(w, "Results");
+            table->model()->setData(table->model()->index(0, 3), "9"); // Vortex, by hand
+            inBox(w, "1\tANN LEE\tArrow\n2\tCy Dunn\n3\tKim\n4\tJo Vance\n5\tEto D.\nDNF\tEd Fay",
+                  [&](QWidget* box) {
+                      answer(box, "Answer1", -1), answer(box, "Answer2", 3);
+                      pick(box, "FastestLap", picker(box, "FastestLap")->findData(2));
+                      click(box, "Apply");
+                  });
+            seen << control<QLabel>(w, "Said")->text() << rows(table, {0, 1, 2, 3}, 1);
+            click(w, "Store");
+            seen << readBytes(d.file("Imola.order")) << readBytes(d.file("learnt-names.txt"));
+            inBox(w, QString(), [&](QWidget* box) { // a changed classification
+                seen << control<QPlainTextEdit>(box, "Order")->toPlainText().section(u'\n', 1, 1);
+                control<QPlainTextEdit>(box, "Order")
+                    ->setPlainText(
+                        "1\tAnn Lee\n2\tEd Fay\n3\tBo Kim\nDNF\tCy Dunn\n4\tJo Vance\n5\tEto D.");
+                click(box, "Apply");
+            });
+            click(w, "Store");
+            seen << points();
+        });
+        open("League_Settings", [](QWidget* w) {
+            control<QListWidget>(w, "LearntNames")->item(0)->setSelected(true);
+            click(w, "RemoveName"), click(w, "Ok");
+        });
+        open("Race_Results", [&](QWidget* w) {
+            type(w, "Race", "Suzuka"), press(Qt::Key_Return);
+            inBox(w, "1\tEto D.\n2\tJo Vance", [](QWidget*) {});
+        });
+        QCOMPARE(Messages::asked().size(), 1); // closed with an order typed, the box asks
+        QCOMPARE(
+            seen,
+            QStringList(
+                {"The league has no points rules,", "Answer for the off",
+                 "The finishing order changed 12 cells, now selected. Typed by hand before: "
+                 "\u201cVortex\u201d of Arrow.",
+                 "14|Vortex|14|Ann Lee|10|Bo Kim|4|42 7|Helix|7|Cy Dunn|7|Di Eto|0|21 "
+                 "0|Ion|0|Ed Fay|0|Flo Gil|0|0 2|||||||2",
+                 "line\tAnn Lee\t1\tANN LEE\tArrow\nline\tCy Dunn\t2\tCy Dunn\nline\tBo Kim\t3\t"
+                 "Kim\nline\t\t4\tJo Vance\nline\tDi Eto\t5\tEto D.\nline\tEd Fay\tDNF\tEd "
+                 "Fay\nfastest\tCy Dunn\n",
+                 "driver\tJo Vance\ndriver\tEto D.\tDi Eto\n", "Not in the on", "2\tCy Dunn",
+                 "9 11", "Answer for the off"}));
+    }
+
     // Two rows an entry, numbered, an empty pair after the last, 25 at least; positions outside
     // their lists empty; rows below cleared.
     void entriesViewer()

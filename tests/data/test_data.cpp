@@ -2,6 +2,7 @@
 // record type, race file names, the record file's rules and the record cursor's.
 #include "data/codepage.h"
 #include "data/decisions.h"
+#include "data/name_match.h"
 #include "data/new_season.h"
 #include "data/record_cursor.h"
 #include "table.h"
@@ -67,6 +68,10 @@ private slots:
         row("race as long as the calendar keeps", "race", QString(90, u'r'),
             QString(80, u'r') + ".tmr");
         row("race outside the code page", "race", "Łódź", "?ód?.tmr");
+        row("order of a race", "order", "a/b ", "a%2Fb.order");
+        // Names people type, as they are compared.
+        row("name folded", "folded", " Zoë ÄRNÖ\u00a0", "zoe arno");
+        row("name in other letters", "folded", "Ǆemal Øst", "dzemal øst");
     }
 
     void conversions()
@@ -86,8 +91,44 @@ private slots:
             {"total", totalText(number)},
             {"record", recordNumberText(recordNumber(typed))},
             {"race", dir.raceTeams(typed).mid(6)},
+            {"order", dir.path({LeagueFile::RaceOrder, typed}).mid(6)},
+            {"folded", foldedName(typed)},
             {"field", displayText(decode1252(stored.constData(), int(stored.size())))}};
         QCOMPARE(shown.value(as, QStringLiteral("(no such conversion)")), result);
+    }
+
+    // A name is found exactly, else letters aside, else (drivers) by a last word only one of the
+    // names not set aside ends in; never guessed. Not found: the closest two, letters aside.
+    void namesMatched_data()
+    {
+        textTable({"typed", "setAside", "found"}, {{"Ann Lee", "", "found Ann Lee"},
+                                                   {"  ÁNN LÉE ", "", "found Ann Lee"},
+                                                   {"Zoë Ärnö", "", "found Zoë Ärnö"},
+                                                   {"zoe arno", "", "several Zoë Ärnö, Zoe Arno"},
+                                                   {"Ed Fay", "", "several Ed Fay, Ed Fay"},
+                                                   {"B. KIM", "", "several Bo Kim, Di Kim"},
+                                                   {"Kim", "Di Kim", "found Bo Kim"},
+                                                   {"Lee", "", "found Ann Lee"},
+                                                   {"Jos Lee", "Ann Lee", "none Ann Lee, Bo Kim"},
+                                                   {"cy dun", "", "none Cy Dunn, Bo Kim"},
+                                                   {"", "", "none Bo Kim, Di Kim"}});
+    }
+    void namesMatched()
+    {
+        const auto [typed, setAside, found] = fetchTexts("typed", "setAside", "found");
+        const QStringList names = {"Ann Lee",  "Bo Kim", "Di Kim", "Zoë Ärnö",
+                                   "Zoe Arno", "Ed Fay", "Ed Fay", "Cy Dunn"};
+        std::vector<bool> aside(std::size_t(names.size()));
+        if (!setAside.isEmpty())
+            aside[std::size_t(names.indexOf(setAside))] = true;
+        const NameMatch m = NameMatcher(names, true).match(typed, aside);
+        QStringList at;
+        for (const int i : m.kind == NameMatch::Kind::NotFound
+                               ? NameMatcher(names, true).closest(typed, 2)
+                               : m.at)
+            at << names[i];
+        const char* kinds[] = {"found", "none", "several"};
+        QCOMPARE(QString(kinds[int(m.kind)]) + u' ' + at.join(", "), found);
     }
 
     // Every field at its offset, little-endian, names blank-padded in the code page; decodes back.
@@ -193,11 +234,14 @@ private slots:
         const QString ini = d.path("league.ini");
         auto league = openLeague(d.dir());
         QVERIFY(league->settings() == LeagueSettings() && league->settingsError().isEmpty());
-        writeBytes(ini,
-                   "# kept\nname = Kent \xc2\xa3 League\r\nbudget=0.5\nlater=1\ntransfers=3\n");
+        writeBytes(ini, "# kept\nname = Kent \xc2\xa3 League\r\nbudget=0.5\nlater=1\ntransfers=3\n"
+                        "points_chassis=BEST\npoints_fastest_lap=\n");
         league.reset();
         league = openLeague(d.dir());
         LeagueSettings s = league->settings();
+        QVERIFY(!s.points); // rules without places: none, their lines kept until places are given
+        s.points = LeagueSettings::parse("points_places= 3, 2,-1\npoints_chassis=BEST", "", nullptr)
+                       .points;
         QCOMPARE(league->name(), u"Kent \u00a3 League");
         QCOMPARE(s.budget.value_or(0), 0.5);
         s.top = 5;
@@ -206,32 +250,46 @@ private slots:
         QString error;
         QVERIFY(league->storeSettings(s, &error));
         QCOMPARE(readBytes(ini), "name=Kent \xc2\xa3 League\nbudget=0.5\nsite=/srv/site\ntop=5\n"
-                                 "transfers=unlimited\nlater=1\n");
+                                 "transfers=unlimited\npoints_places=3,2,-1\n"
+                                 "points_classified_beyond=0\npoints_not_classified=0\n"
+                                 "points_fastest_lap=0\npoints_chassis=best\npoints_engine=maker\n"
+                                 "later=1\n");
+        s.others = QStringList("later=1");
         QVERIFY(openLeague(d.dir(), League::Mode::Read)->settings() == s);
         // A line that cannot be read costs its own setting only: told by its number, quoted short
         // and without control characters (a name too long for a title, a terminal's escape);
         // the file is not written over until it is mended.
         const QByteArray huge = "name=" + QByteArray(17 << 20, 'x') + '\n';
-        const QList<QByteArray> bads = {"budget=0\n",  "top=x\n",       "name\n",
-                                        "name=\xff\n", "site=/a\x01\n", "name=\x1b]0;x\x07\n",
-                                        huge,          "transfers=-1\n"};
-        const QStringList saids = {"no budget",  "\"top=x\"",        "understood",
-                                   "UTF-8",      "\"site=/a\\x01\"", "\"name=\\x1B]0;x\\x07\"",
-                                   "at most 80", "\"transfers=-1\""};
+        const QList<QByteArray> bads = {"budget=0\n",
+                                        "top=x\n",
+                                        "name\n",
+                                        "name=\xff\n",
+                                        "site=/a\x01\n",
+                                        "name=\x1b]0;x\x07\n",
+                                        huge,
+                                        "transfers=-1\n",
+                                        "points_places=3,,1\n",
+                                        "points_engine=team\n",
+                                        "points_fastest_lap=40000\n"};
+        const QStringList saids = {"no budget",     "\"top=x\"",        "understood",
+                                   "UTF-8",         "\"site=/a\\x01\"", "\"name=\\x1B]0;x\\x07\"",
+                                   "at most 80",    "\"transfers=-1\"", "no points for the places",
+                                   "neither maker", "no whole number"};
         for (qsizetype k = 0; k < bads.size(); ++k) {
             const QByteArray& bad = bads[k];
             const QString& said = saids[k];
             league.reset();
-            writeBytes(ini, "top=3\n" + bad);
+            writeBytes(ini, "top=3\n" + bad + "points_places=1\n"); // a rules line: no rules
             league = openLeague(d.dir());
             QCOMPARE(league->name(), QFileInfo(d.dir().path()).fileName());
             QCOMPARE(league->settings().top, 3);
+            QCOMPARE(bool(league->settings().points), !bad.startsWith("points"));
             QVERIFY(!league->storeSettings(s, &error));
             QVERIFY2(error.startsWith("Line 2 of the league's settings \"" + ini)
                          && error.contains(said) && error.size() < 400
                          && error == league->settingsError(),
                      qPrintable(error));
-            QCOMPARE(readBytes(ini), "top=3\n" + bad);
+            QCOMPARE(readBytes(ini), "top=3\n" + bad + "points_places=1\n");
         }
     }
 
@@ -275,7 +333,8 @@ private slots:
 
     // The next season from the last, its folder read only: scores 0 with names and prices kept,
     // the entries with their picks and 0 points or none, the settings with no site and the old
-    // folder as history, no calendar or race files; a folder that holds anything refused.
+    // folder as history, the learnt names, no calendar, race files or orders; a folder that holds
+    // anything refused.
     void newSeason_data()
     {
         const auto row = columns<bool, QString>("keepEntries", "folder");
@@ -294,7 +353,9 @@ private slots:
         writeSeason(old);
         writeSeason(DataDir(parent.path("full")));
         writeBytes(old.file("league.ini"), "name=Kent 2026\nbudget=40\nsite=/srv/kent\n");
-        writeBytes(old.file("decisions.txt"), "velmora decisions 1\n"); // not taken along
+        writeBytes(old.file("decisions.txt"), "velmora decisions 1\n");    // not taken along
+        writeBytes(old.file("learnt-names.txt"), "driver\tKim\tBo Kim\n"); // kept; no order is
+        writeBytes(old.file("Imola.order"), "line\tBo Kim\t1\tKim\n");
         const FolderState before = folderState(old);
         const auto league = openLeague(old, League::Mode::Read);
         LeagueSettings settings = league->settings();
@@ -320,7 +381,8 @@ private slots:
         QCOMPARE(calculatedFiles(next), expected);
         QCOMPARE(readBytes(next.file("league.ini")),
                  "name=Kent 2027\nbudget=40\nhistory=" + old.path().toUtf8() + '\n');
-        QCOMPARE(folderState(next).size(), 4);
+        QCOMPARE(folderState(next).size(), 5);
+        QCOMPARE(readBytes(next.file("learnt-names.txt")), "driver\tKim\tBo Kim\n");
         QCOMPARE(nextSeasonName("league2026") + '|' + nextSeasonName("league") + '|'
                      + nextSeasonName("12026"),
                  "league2027||");

@@ -4,6 +4,8 @@
 #include "databases/entry_editor.h"
 #include "gui.h"
 #include "main/score_report.h"
+#include "scoring/championship.h"
+#include "scoring/finishing_order.h"
 #include "scoring/race_results_window.h"
 #include "scoring/scoring_window.h"
 
@@ -65,6 +67,20 @@ private slots:
             inModal([&] { entries.onNextClicked(); }, [](QWidget* q) { click(q, "Transfer"); });
             return QFile::exists(d.file("decisions.txt"));
         });
+        row("a new race stored from its finishing order: its files, the order, the names learnt, "
+            "the calendar and the championship",
+            [](const DataDir& d) {
+                const auto league = openLeague(d);
+                RaceResults table;
+                std::vector<League::Replacement> with;
+                table.load(*league, "Suzuka", nullptr);
+                const ScoredOrder order =
+                    scoreOrder(readOrder("1\tKim\n2\tJo Vance\n3\tAnn Lee"), 1, {{10, 6}},
+                               table.teams(), {}, {{"jo vance", -1}});
+                table.set(order.points);
+                return raceStore(*league, table, &order, &with, nullptr)
+                       && recalculateChampionship(*league, nullptr, with);
+            });
         row("score report", [](const DataDir& d) {
             QByteArray report;
             return buildScoreReport(*openLeague(d), &report, nullptr)

@@ -22,6 +22,14 @@ const auto typing = [](const char* box, const char* text) -> Act {
     return [=](QWidget* w, const DataDir&) { type(w, box, QString::fromUtf8(text)); };
 };
 
+// The season with points rules and a name learnt, rewritten when an order is stored.
+static void writeLeague(const DataDir& d)
+{
+    writeSeason(d);
+    writeBytes(d.file("league.ini"), "points_places=10,6\npoints_fastest_lap=1\n");
+    writeBytes(d.file("learnt-names.txt"), "driver\tA. Lee\tAnn Lee\n");
+}
+
 class TestFaults : public QObject {
     Q_OBJECT
 private slots:
@@ -87,6 +95,17 @@ void TestFaults::sweep_data()
         press("Calculate"), "calendar.tro");
     row("race results Store", "Race_Results", {typing("Race", "Suzuka")}, press("Store"),
         "calendar.tro");
+    row("race results Store with an order", "Race_Results",
+        {typing("Race", "Suzuka"),
+         [](QWidget* w, const DataDir&) {
+             inModal([w] { click(w, "FromOrder"); },
+                     [](QWidget* box) {
+                         control<QPlainTextEdit>(box, "Order")
+                             ->setPlainText("1\tA. Lee\n2\tJo Vance\nFL\tKim");
+                         pick(box, "Answer1", 1), click(box, "Apply");
+                     });
+         }},
+        press("Store"), "calendar.tro");
     for (const char* item : {"Setup_Team", "Setup_Driver", "Comp_Team", "Comp_Score", "Sort_Owner"})
         row(item, "Main", {}, press(item), "entry.tro");
     row(
@@ -134,7 +153,7 @@ void TestFaults::sweep()
     auto run = [&](const io::FaultHook& hook, const auto& check) {
         TempData data;
         dir = &data.dir();
-        writeSeason(data.dir());
+        writeLeague(data.dir());
         MainWindow main(openLeague(data.dir()));
         QVERIFY(waitUntilActive(&main));
         inWindow(main, window, [&](QWidget* w) { // "Main": the main window itself
@@ -224,7 +243,7 @@ void TestFaults::readOnly()
     int stores = 0; // the steps that store when the folder can be written
     for (const bool readOnly : {false, true}) {
         TempData data;
-        writeSeason(data.dir());
+        writeLeague(data.dir());
         const FolderState start = folderState(data.dir());
         FolderState before = start;
         int said = 0; // messages so far

@@ -9,6 +9,7 @@
 #include "main/main_window.h"
 #include "main/new_season_window.h"
 #include "main/settings_window.h"
+#include "scoring/order_box.h"
 #include "scoring/race_results_window.h"
 #include "scoring/scoring_window.h"
 #include "scoring/team_score_card.h"
@@ -114,9 +115,15 @@ int main(int argc, char* argv[])
     writeLeague(dir, 6);
     QFile settings(dir.file(QStringLiteral("league.ini")));
     if (!settings.open(QIODevice::WriteOnly)
-        || !settings.write("name=Harbourside League 2026\nbudget=30\ntransfers=3\n"))
+        || !settings.write("name=Harbourside League 2026\nbudget=30\ntransfers=3\n"
+                           "points_places=25,18,15,12,10,8,6,4,2,1\npoints_fastest_lap=1\n"))
         qFatal("cannot write the settings");
     settings.close();
+    QFile learnt(dir.file(QStringLiteral("learnt-names.txt")));
+    if (!learnt.open(QIODevice::WriteOnly)
+        || !learnt.write("driver\tM. Lind\tMara Lind\ndriver\tJo Vance\n"))
+        qFatal("cannot write the learnt names");
+    learnt.close();
     MainWindow main(opened(dir));
     League& league = main.league();
     save(&main, "main");
@@ -182,6 +189,26 @@ int main(int argc, char* argv[])
     menu->popup(table->viewport()->mapToGlobal(table->visualRect(table->currentIndex()).center()));
     save(menu, "race_results_menu");
     results.hide();
+
+    // A results page's classification pasted into the order box: one name asked about.
+    RaceResults harbourside;
+    harbourside.load(league, QStringLiteral("Harbourside"), nullptr);
+    OrderBox order(QStringLiteral("Harbourside"), *league.settings().points, harbourside.teams(),
+                   {},
+                   QStringLiteral("1\t4\tMara Lind\tAldwych Racing\t57\t1:32:07.986\t25\n"
+                                  "2\t11\tKit Arden\tBrightwater GP\t57\t+2.041\t18\n"
+                                  "3\t16\tR. Santo\tCastell Motorsport\t57\t+9.512\t15\n"
+                                  "4\t7\tOskar Brandt\tDunmore\t57\t+14.220\t12\n"
+                                  "5\t22\tJo Vance\tFerrow\t57\t+20.004\t10\n"
+                                  "6\t3\tNoor Haddad\tEverleigh\t57\t+31.870\t8\n"
+                                  "7\t9\tTom\u00e1s Ebro\tAldwych Racing\t56\t+1 lap\t6\n"
+                                  "8\t18\tLena Voss\tCastell Motorsport\t56\t+1 lap\t4\n"
+                                  "9\t2\tHolm\tEverleigh\t56\t+1 lap\t2\n"
+                                  "10\t12\tInes Fallow\tBrightwater GP\t56\t+1 lap\t1\n"
+                                  "DNF\t5\tYusuf Kaan\tDunmore\t31\tGearbox\n"
+                                  "FL\t11\tKit Arden\n"),
+                   -1, {}, {}, &main);
+    save(&order, "finishing_order");
 
     BudgetDialog budget([](const QString&) { return true; }, &main);
     budget.findChild<QLineEdit*>(QStringLiteral("Budge"))->setText(QStringLiteral("40"));
