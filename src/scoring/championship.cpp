@@ -105,8 +105,11 @@ QString firstOverflow(const ComponentPoints& totals, const std::vector<TeamRecor
 
 } // namespace
 
-bool recalculateChampionship(League& league, QString* error, std::vector<League::Replacement> with)
+bool championshipFiles(const League& league, std::vector<League::Replacement>* pending,
+                       QString* error, std::optional<LeagueOrder> order,
+                       std::vector<EntryRecord>* calculated)
 {
+    const std::vector<League::Replacement>& with = *pending;
     Records<RaceName> calendar;
     Records<TeamRecord> teams;
     Records<TestDriverRecord> testDrivers;
@@ -193,10 +196,27 @@ bool recalculateChampionship(League& league, QString* error, std::vector<League:
         testDrivers.records[j].Score = int16_t(totals.points({int(j), Pick::TestDriver}));
 
     // Every check has passed: the totals never count a race the entries' points do not.
-    with.push_back({LeagueFile::Teams, teams.bytes()});
-    with.push_back({LeagueFile::TestDrivers, testDrivers.bytes()});
-    with.push_back({LeagueFile::Entries, entries.bytes()});
-    return league.replace(with, error);
+    const QByteArray entryFile = entries.bytes();
+    const auto put = [&](LeagueFile file, QByteArray bytes) {
+        const auto at = std::find_if(pending->begin(), pending->end(), [&](const auto& r) {
+            return league.path(r.file) == league.path(file);
+        });
+        if (at == pending->end())
+            pending->push_back({std::move(file), std::move(bytes)});
+        else
+            at->bytes = std::move(bytes);
+    };
+    put(LeagueFile::Teams, teams.bytes());
+    put(LeagueFile::TestDrivers, testDrivers.bytes());
+    put(LeagueFile::Entries, order ? inLeagueOrder(entries.records, entryFile, *order) : entryFile);
+    if (calculated)
+        *calculated = std::move(entries.records);
+    return true;
+}
+
+bool recalculateChampionship(League& league, QString* error, std::vector<League::Replacement> with)
+{
+    return championshipFiles(league, &with, error) && league.replace(with, error);
 }
 
 bool calendarRaces(const League& league, QStringList* races, QString* error)
