@@ -183,6 +183,12 @@ QString Decisions::disagreement(const std::vector<EntryRecord>& entries, const Q
                                 .arg(d.before)
                                 .arg(before->line)
                                 .arg(before->after));
+        // Taken back newest first, transfers of a component count from races in their order.
+        if (before && d.race < before->race)
+            return wrong(d, tr("it counts from race %1, before the transfer on line %2 (race %3)")
+                                .arg(d.race + 1)
+                                .arg(before->line)
+                                .arg(before->race + 1));
         before = &d;
     }
     for (const Decision& d : list) {
@@ -286,7 +292,7 @@ bool Decisions::store(const std::vector<EntryRecord>& entries, std::size_t n,
             last->afterName = names.pick(slot, after);
             if (last->after == last->before)
                 next.list.erase(std::next(last).base());
-        } else if (transferFrom) {
+        } else if (transferFrom && before >= 0) { // a pick first chosen is no transfer
             Decision d;
             d.kind = QStringLiteral("transfer");
             d.owner = owner;

@@ -297,7 +297,11 @@ bool EntryEditor::storeRecord(const QByteArray& bytes, QString* error)
     const QString owner = isNew ? QString() : displayText(entries[n].Owner);
     const std::vector<PickChange> changes =
         isNew ? std::vector<PickChange>() : pickChanges(entries[n], now);
-    if (!isNew && changes.empty() && owner == displayText(now.Owner))
+    // (Drivers swapped are no change of picks, but the record's transfers follow their seats.)
+    const bool sameSeats = isNew
+                           || (entries[n].Driver1Index == now.Driver1Index
+                               && entries[n].Driver2Index == now.Driver2Index);
+    if (!isNew && changes.empty() && sameSeats && owner == displayText(now.Owner))
         return cursor_.store(bytes, error);
     Decisions decisions;
     QStringList calendar;
@@ -305,8 +309,13 @@ bool EntryEditor::storeRecord(const QByteArray& bytes, QString* error)
     if (!checkDecisions(record, path, nullptr, &decisions, error)
         || !calendarRaces(league_, &calendar, error))
         return false;
+    // A pick first chosen (none was, or the entry named no item of its list) is never a
+    // transfer: the question is asked only about picks that change from one item to another.
+    const bool transferable = std::any_of(changes.begin(), changes.end(), [this](const auto& c) {
+        return c.before >= 0 && c.before < pickers_[c.component]->count();
+    });
     std::optional<int> from;
-    if (limit && !changes.empty() && !calendar.isEmpty()) {
+    if (limit && transferable && !calendar.isEmpty()) {
         static const char* const places[] = {QT_TR_NOOP("Team"), QT_TR_NOOP("Engine"),
                                              QT_TR_NOOP("Driver 1"), QT_TR_NOOP("Driver 2"),
                                              QT_TR_NOOP("Test driver")};

@@ -189,8 +189,9 @@ SiteMemory nextMemory(const SiteMemory& before, const Season& season)
         const std::vector<int>* was = published.value(race);
         if (!was || std::all_of(was->begin(), was->end(), [](int p) { return p == 0; }))
             continue;
-        // The owners' picks in that race (its first place in the calendar), once one changed.
-        std::vector<std::array<Pick, 5>> inForce;
+        // The owners' picks in force at each place the race has in the calendar (a race listed
+        // twice counts twice, with the picks of each place), made once a component changed.
+        std::vector<std::vector<std::array<Pick, 5>>> inForce;
         for (const Component& c : common) {
             const int b = (*was)[c.kBefore], a = now[c.kNow];
             if (a == b)
@@ -214,14 +215,20 @@ SiteMemory nextMemory(const SiteMemory& before, const Season& season)
             const auto chosen = [&c](const Pick& p) {
                 return p.record == c.record && (p.isTeamPart() ? int(p.slot) : -1) == c.slot;
             };
-            for (std::size_t o = inForce.size(); o < season.owners.size(); ++o)
-                inForce.push_back(season.picksIn(o, int(season.races.indexOf(race))));
-            const auto counted = std::count(season.races.begin(), season.races.end(), race);
+            for (int r = 0; inForce.empty() && r < season.raceCount(); ++r)
+                if (season.races[r] == race) {
+                    auto& place = inForce.emplace_back();
+                    for (std::size_t o = 0; o < season.owners.size(); ++o)
+                        place.push_back(season.picksIn(o, r));
+                }
             std::vector<qint64> published(season.owners.size());
-            for (std::size_t o = 0; o < published.size(); ++o)
-                published[o] = season.totalAfter(o, season.raceCount())
-                               - qint64(a - b) * counted
-                                     * std::count_if(inForce[o].begin(), inForce[o].end(), chosen);
+            for (std::size_t o = 0; o < published.size(); ++o) {
+                qint64 chosenTimes = 0;
+                for (const auto& place : inForce)
+                    chosenTimes += std::count_if(place[o].begin(), place[o].end(), chosen);
+                published[o] =
+                    season.totalAfter(o, season.raceCount()) - qint64(a - b) * chosenTimes;
+            }
             const std::vector<int> was = positionsOf(published);
             for (const LeagueRow& row : season.table) {
                 if (published[row.owner] != row.points)

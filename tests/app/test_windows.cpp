@@ -395,6 +395,18 @@ private slots:
         // Imola: Meteor 1, Vortex 11, Ed Fay 3, Flo Gil 4, Ida Jo 6; Monza: 5, 1, Ann Lee 2, 8, 1.
         const FlexGrid* league = control<FlexGrid>(main_.get(), "HiScores");
         QCOMPARE(rows(league, {3}), QStringLiteral("4|dora|%1").arg(25 + 17));
+        // A pick first chosen (dora's test driver named none) is no transfer, and asks nothing;
+        // her drivers swapped are none either, the record's transfer following its seat.
+        auto entries = readRecords<EntryRecord>(data_->dir().entries());
+        entries[3].TestDriverIndex = -1;
+        writeRecords(data_->dir().entries(), entries);
+        open("Entries", [&](QWidget* w) {
+            click(w, "Forward"), click(w, "Forward"), click(w, "Forward");
+            pick(w, "Driver1", 5), pick(w, "Driver2", 0);
+            QCOMPARE(inModal([&] { click(w, "Close"); }), QString());
+        });
+        QVERIFY(readBytes(record).contains("\tdriver 2\t4\t0\t"));
+        QVERIFY(recalculateChampionship(main_->league(), nullptr));
         QByteArray renamed;
         open("Entries", [&](QWidget* w) {
             click(w, "Forward"), click(w, "Forward"), click(w, "Forward");

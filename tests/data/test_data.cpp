@@ -499,6 +499,10 @@ private slots:
                     "velmora decisions 1\n\ntransfer\tAnn\tdriver 1\t0\t4\t3\n"
                     "transfer\tAnn\tdriver 1\t5\t0\t4\n",
                     "Line 4 of"},
+                   {"races out of order",
+                    "velmora decisions 1\ntransfer\tAnn\tdriver 1\t0\t4\t5\n"
+                    "transfer\tAnn\tdriver 1\t4\t0\t3\n",
+                    "Line 3 of"},
                    {"no such owner", "velmora decisions 1\nbonus\tZed\t5\n", "no entry has"},
                    {"two of one name", "velmora decisions 1\nbonus\tCy\t5\n", "2 entries have"},
                    {"agrees",
