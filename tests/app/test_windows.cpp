@@ -720,7 +720,7 @@ private slots:
         QCOMPARE(seen, QStringList({"Monza recounted", "off", "Monza Imola"}));
         QCOMPARE(readBytes(d.raceTeams("Imola")), imola);
         QVERIFY(Messages::asked().value(0).contains(u"\u201cImola\u201d")
-                && Messages::asked().value(0).contains(u"Transfers that count from it (1)"));
+                && Messages::asked().value(0).contains(u"count from it or in it (1)"));
         QVERIFY(readBytes(d.file("decisions.txt")).endsWith("\t1\t\t\tMonza\n"));
     }
 

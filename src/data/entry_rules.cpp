@@ -1,0 +1,50 @@
+#include "data/entry_rules.h"
+
+#include "data/text.h"
+
+namespace velmora {
+
+QString pickPrice(Pick pick, const std::vector<TeamRecord>& teams,
+                  const std::vector<TestDriverRecord>& testDrivers)
+{
+    const std::size_t at = std::size_t(pick.record);
+    if (pick.record < 0 || at >= (pick.isTeamPart() ? teams.size() : testDrivers.size()))
+        return {};
+    return pick.isTeamPart() ? priceText(pick.in(teams[at])->Price)
+                             : numberText(int(testDrivers[at].Price));
+}
+
+QString pricesTotal(const QStringList& prices)
+{
+    double sum = 0;
+    for (const QString& price : prices)
+        sum += readNumber(price);
+    return totalText(sum);
+}
+
+QString entryTotal(const std::array<Pick, 5>& picks, const std::vector<TeamRecord>& teams,
+                   const std::vector<TestDriverRecord>& testDrivers)
+{
+    QStringList prices;
+    for (const Pick& pick : picks)
+        prices << pickPrice(pick, teams, testDrivers);
+    return pricesTotal(prices);
+}
+
+RuleMarks ruleMarks(std::optional<double> budget, const QString& total, int driver1, int driver2,
+                    const QString& name1, const QString& name2)
+{
+    if (!budget)
+        return {};
+    RuleMarks marks;
+    const QString shown = total.trimmed(), name = name1.trimmed();
+    if (readNumber(shown) > *budget)
+        marks.total = QStringLiteral("The total, %1, is above the league's budget of %2.")
+                          .arg(shown, QString::number(*budget, 'g', 9));
+    if (driver1 >= 0 && driver2 >= 0
+        && (driver1 == driver2 || (!name.isEmpty() && name == name2.trimmed())))
+        marks.drivers = QStringLiteral("Driver 1 and Driver 2 are the same driver, %1.").arg(name);
+    return marks;
+}
+
+} // namespace velmora
