@@ -393,7 +393,9 @@ bool Decisions::takeBack(std::size_t k, std::vector<EntryRecord>* entries, QStri
         const auto entry =
             std::find_if(entries->begin(), entries->end(),
                          [&](const EntryRecord& e) { return ownerKey(e) == d.owner; });
-        if (entry == entries->end() || entry->index(d.component) != d.after)
+        // One that picks the pick before already is a take back cut short: it is completed.
+        if (entry == entries->end()
+            || (entry->index(d.component) != d.after && entry->index(d.component) != d.before))
             return io::fail(
                 refusal,
                 tr("%1's entry does not pick what the transfer picked.").arg(quotedText(d.owner)));

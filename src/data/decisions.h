@@ -116,7 +116,8 @@ public:
     // transfer that a later transfer of the same component follows.
     QString whyNotTakeBack(std::size_t k) const;
     // Decision k marked as taken back; a transfer's entry (in `entries`) picks the pick before
-    // it again. False, with why, when it cannot be.
+    // it again (one that does already completes a take back cut short). False, with why, when
+    // it cannot be.
     bool takeBack(std::size_t k, std::vector<EntryRecord>* entries, QString* refusal);
 };
 

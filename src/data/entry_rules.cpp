@@ -2,7 +2,41 @@
 
 #include "data/text.h"
 
+#include <QHash>
+
+#include <algorithm>
+
 namespace velmora {
+
+std::vector<std::array<QString, 4>> teamNames(const std::vector<TeamRecord>& teams,
+                                              const std::function<QString(const QString&)>& shown)
+{
+    std::vector<std::array<QString, 4>> names(teams.size());
+    // How many team records carry each name of a kind: chassis, engine makers, race drivers.
+    const auto kind = [](std::size_t k) {
+        return QChar(u'0' + char16_t(std::min<std::size_t>(k, 2)));
+    };
+    QHash<QString, std::pair<int, std::size_t>> carried; // records, the last one counted
+    for (std::size_t j = 0; j < teams.size(); ++j)
+        for (std::size_t k = 0; k < 4; ++k) {
+            names[j][k] = shown(teams[j].components()[k]->Name);
+            auto& [records, last] = carried[kind(k) + names[j][k]];
+            if (records == 0 || last != j)
+                ++records, last = j;
+        }
+    for (std::size_t j = 0; j < teams.size(); ++j) {
+        const QString chassis = names[j][0];
+        const bool shared = chassis.isEmpty() || carried.value(kind(0) + chassis).first > 1;
+        for (std::size_t k = 0; k < 4; ++k) {
+            QString& name = names[j][k];
+            if (name.isEmpty() || carried.value(kind(k) + name).first < 2)
+                continue;
+            name += k == 0 || shared ? QStringLiteral(" (team record %1)").arg(j + 1)
+                                     : QStringLiteral(" (%1)").arg(chassis);
+        }
+    }
+    return names;
+}
 
 QString pickPrice(Pick pick, const std::vector<TeamRecord>& teams,
                   const std::vector<TestDriverRecord>& testDrivers)

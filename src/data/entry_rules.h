@@ -1,5 +1,5 @@
-// An entry's prices and the league's own rules about them, as the entry editor shows them and
-// the published pages repeat them.
+// An entry's picks as they are named and priced, and the league's own rules about them, as the
+// entry editor shows them and the published pages and the decisions window repeat them.
 #pragma once
 
 #include "data/types.h"
@@ -8,10 +8,18 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
 namespace velmora {
+
+// Each team record's four names as `shown` shows a stored name, a name of a chassis, an engine
+// maker or a race driver that more than one team record carries told apart by its team: "Ion
+// (Arrow)" (a chassis, or one whose team's name is shared too, by its record: "Arrow (team
+// record 2)").
+std::vector<std::array<QString, 4>> teamNames(const std::vector<TeamRecord>& teams,
+                                              const std::function<QString(const QString&)>& shown);
 
 // A component's price as the entry editor shows it beside its picker: a team part's with the
 // zero before the point ('0.75'), a test driver's in whole millions; empty for a pick that names

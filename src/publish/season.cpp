@@ -57,37 +57,6 @@ std::vector<LeagueRow> leagueTable(const Season& season)
     return rows;
 }
 
-// The names of the databases as the pages show them (Season::teamNames).
-void nameComponents(Season* season)
-{
-    const auto& teams = season->teams;
-    season->teamNames.resize(teams.size());
-    // How many team records carry each name of a kind: chassis, engine makers, race drivers.
-    QHash<QString, std::pair<int, std::size_t>> carried; // records, the last one counted
-    for (std::size_t j = 0; j < teams.size(); ++j)
-        for (std::size_t k = 0; k < 4; ++k) {
-            const QString name = season->teamNames[j][k] =
-                shownText(teams[j].components()[k]->Name);
-            auto& [records, last] = carried[QString::number(std::min<std::size_t>(k, 2)) + name];
-            if (records == 0 || last != j)
-                ++records, last = j;
-        }
-    for (std::size_t j = 0; j < teams.size(); ++j) {
-        const QString chassis = season->teamNames[j][0];
-        const bool shared = chassis.isEmpty() || carried.value(u'0' + chassis).first > 1;
-        for (std::size_t k = 0; k < 4; ++k) {
-            QString& name = season->teamNames[j][k];
-            if (name.isEmpty()
-                || carried.value(QString::number(std::min<std::size_t>(k, 2)) + name).first < 2)
-                continue;
-            name += k == 0 || shared ? QStringLiteral(" (team record %1)").arg(j + 1)
-                                     : QStringLiteral(" (%1)").arg(chassis);
-        }
-    }
-    for (const TestDriverRecord& t : season->testDrivers)
-        season->testDriverNames.push_back(shownText(t.Name));
-}
-
 // Owners of exactly the same name told apart by the chassis they picked, and where that is the
 // same too, by their entries.
 void labelOwners(Season* season)
@@ -212,7 +181,9 @@ bool readSeason(const League& league, Season* season, QString* error)
     const std::size_t races = std::size_t(season->races.size());
     const ComponentPoints none(teamCount, testCount);
     const std::optional<double> budget = league.settings().budget;
-    nameComponents(season);
+    season->teamNames = teamNames(season->teams, shownText);
+    for (const TestDriverRecord& t : season->testDrivers)
+        season->testDriverNames.push_back(shownText(t.Name));
     season->owners.resize(entries.size());
     season->points.resize(entries.size() * races);
     QHash<QString, std::size_t> byName; // an owner with decisions has a name of its own

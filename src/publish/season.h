@@ -60,10 +60,8 @@ struct Season {
     std::vector<TeamRecord> teams;           // the databases, for names and prices
     std::vector<TestDriverRecord> testDrivers;
     std::vector<Decided> decisions; // in the order made
-    // Each team record's four names and each test driver's as the pages show them: a name of a
-    // chassis, an engine maker or a race driver that more than one team record carries told
-    // apart by its team, "Ion (Arrow)" (a chassis, or one whose team's name is shared too, by
-    // its record: "Arrow (team record 2)").
+    // Each team record's four names and each test driver's as the pages show them: a name that
+    // more than one team record carries told apart by its team (data/entry_rules.h).
     std::vector<std::array<QString, 4>> teamNames;
     std::vector<QString> testDriverNames;
     // The league table after the last race, best first; equal points by owner name, then

@@ -210,6 +210,12 @@ bool recalculateChampionship(League& league, QString* error, std::vector<League:
     with.push_back({LeagueFile::Teams, teams.bytes()});
     with.push_back({LeagueFile::TestDrivers, testDrivers.bytes()});
     with.push_back({LeagueFile::Entries, entries.bytes()});
+    // The decisions record last: a change cut short before it is made whole by doing it again
+    // (a penalty is added again, a transfer whose entry picks its pick before already is taken
+    // back all the same).
+    std::stable_partition(with.begin(), with.end(), [&](const League::Replacement& r) {
+        return league.path(r.file) != league.path(LeagueFile::Decisions);
+    });
     return league.replace(with, error);
 }
 
