@@ -474,7 +474,7 @@ private:
                 QStringList why;
                 for (const Decision* d : in)
                     why << signedNumber(d->adjustment()) + u' ' + shownText(d->reason);
-                h_.open(QStringLiteral("td"));
+                h_.open(QStringLiteral("td")).cls(QStringLiteral("name")); // the reasons wrap
                 h_.text(in.empty()
                             ? QString()
                             : signedNumber(RaceScores::adjustmentIn(s_.owners[o_].decided, r)));
@@ -505,9 +505,15 @@ private:
         }
         h_.endTable();
         h_.element(QStringLiteral("p"),
-                   QStringLiteral("The points of each pick in each race, the owner's sum of "
-                                  "them, the total so far and the position after the race; "
-                                  "the best and the worst race are marked."),
+                   adjusted_ ? QStringLiteral("The points of each pick in each race, the owner's "
+                                              "penalties and bonuses there with their reasons, "
+                                              "the owner's sum of them, the total so far and the "
+                                              "position after the race; the best and the worst "
+                                              "race are marked.")
+                             : QStringLiteral("The points of each pick in each race, the owner's "
+                                              "sum of them, the total so far and the position "
+                                              "after the race; the best and the worst race are "
+                                              "marked."),
                    QStringLiteral("hint"));
         h_.close();
     }

@@ -773,6 +773,9 @@ void TestPublish::inTheBrowser()
     std::vector<RaceName> races(12, {"Monza"});
     races[0] = {"Imola"}; // the best of it in the first column, the others' far to the right
     writeRecords(d.dir().calendar(), races);
+    writeBytes(d.path("league.ini"), "budget=20\n"); // every entry marked, and a penalty's reason
+    writeBytes(d.path("decisions.txt"), "velmora decisions 1\npenalty\tdora\t10\t2\tMonza\tA "
+                                        "reason long enough to wrap on a phone, twice over\n");
     QVERIFY(publishSeason(*openLeague(d.dir(), League::Mode::Read), out.dir().path(),
                           {"League", 10, {d.dir().path()}}, nullptr));
     QString frames =
