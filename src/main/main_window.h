@@ -52,6 +52,7 @@ public slots:
     void exportEntries();
     void openScoringWindow();
     void openRaceResults();
+    void openDecisions();
     void showFullTable();
     void showAbout();
     void openSettings();
