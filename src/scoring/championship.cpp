@@ -235,7 +235,6 @@ bool recalculateChampionship(League& league, QString* error, std::vector<League:
 {
     return championshipFiles(league, &with, error) && league.replace(with, error);
 }
-}
 
 bool calendarRaces(const League& league, QStringList* races, QString* error)
 {
