@@ -38,12 +38,11 @@ public:
     enum { Line, Owner, Picks, Total = Picks + 5, Points, Does, Columns };
     using QAbstractTableModel::QAbstractTableModel;
 
-    void show(std::vector<Row> rows, QStringList others, std::optional<double> budget)
+    void show(std::vector<Row> rows, QStringList others)
     {
         beginResetModel();
         rows_ = std::move(rows);
         others_ = std::move(others);
-        budget_ = budget;
         endResetModel();
     }
     int rowCount(const QModelIndex& parent = {}) const override
@@ -117,18 +116,15 @@ private:
     // driver picked twice.
     QString marked(const Row& row, int c) const
     {
-        if (c == Total && row.overBudget)
-            return EntryImportWindow::tr("The total, %1, is above the league's budget of %2.")
-                .arg(row.total, QString::number(*budget_, 'g', 9));
-        if ((c == Picks + 2 || c == Picks + 3) && row.sameDriver)
-            return EntryImportWindow::tr("Driver 1 and Driver 2 are the same driver, %1.")
-                .arg(row.picks[2]);
+        if (c == Total)
+            return row.marks.total;
+        if (c == Picks + 2 || c == Picks + 3)
+            return row.marks.drivers;
         return {};
     }
 
     std::vector<Row> rows_;
     QStringList others_;
-    std::optional<double> budget_;
 };
 
 namespace {
@@ -265,7 +261,7 @@ void EntryImportWindow::rescore()
     QStringList others;
     for (const int c : sheet_.others())
         others << sheet_.header[c];
-    model_->show(preview_.rows, others, league_.settings().budget);
+    model_->show(preview_.rows, others);
     changes_->setVisible(preview_.asksChanges);
     changesLabel_->setVisible(preview_.asksChanges);
     QStringList asked;

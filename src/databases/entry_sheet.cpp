@@ -3,6 +3,7 @@
 #include "data/codepage.h"
 #include "data/csv.h"
 #include "data/decisions.h"
+#include "data/entry_rules.h"
 #include "data/text.h"
 #include "scoring/championship.h"
 
@@ -120,14 +121,14 @@ EntrySheet EntrySheet::read(const QString& text)
     const int cells = header ? int(sheet.header.size()) : Columns;
     for (CsvRow& r : rows) {
         if (r.cells.size() != cells)
-            problem(header ? tr("Line %1 has %2 cells, where the header has %3.")
-                                 .arg(r.line)
-                                 .arg(r.cells.size())
-                                 .arg(cells)
-                           : tr("Line %1 has %2 cells, where a sheet without a header has six: "
-                                "Owner, Team, Engine, Driver 1, Driver 2 and Test Driver.")
-                                 .arg(r.line)
-                                 .arg(r.cells.size()));
+            problem((r.cells.size() < cells ? tr("Line %1 has too few cells (%2 of %3): %4.")
+                                            : tr("Line %1 has too many cells (%2 of %3): %4."))
+                        .arg(r.line)
+                        .arg(r.cells.size())
+                        .arg(cells)
+                        .arg(header ? tr("a row has a cell for each of the header's")
+                                    : tr("without a header a row holds Owner, Team, Engine, "
+                                         "Driver 1, Driver 2 and Test Driver, in this order")));
         sheet.rows.push_back({r.line, std::move(r.cells)});
     }
     return sheet;
@@ -381,29 +382,15 @@ SheetLeague::Preview SheetLeague::preview(const EntrySheet& sheet,
             continue;
         }
 
-        // The entry as the entry editor stores these picks: its total the five price boxes
-        // added as they read (a pick that names no item has none).
-        double sum = 0;
-        for (int k = 0; k < 5; ++k) {
-            const List list = listOf(k);
-            const int position = at[std::size_t(k)];
-            if (position >= 0 && position < count(list))
-                sum += readNumber(lists_[list].prices[position]);
-        }
-        row.total = totalText(sum);
+        // The entry as the entry editor stores these picks, with its total and marks.
         EntryRecord now = n >= 0 ? entries_[std::size_t(n)] : EntryRecord{};
         if (n < 0)
             now.Owner = fieldText(row.owner);
         for (int k = 0; k < 5; ++k)
             now.index(Pick::Slot(k)) = int16_t(at[std::size_t(k)]);
-        if (budget) {
-            const bool both =
-                at[2] >= 0 && at[2] < count(Drivers) && at[3] >= 0 && at[3] < count(Drivers);
-            row.overBudget = readNumber(row.total) > *budget;
-            row.sameDriver =
-                both
-                && (at[2] == at[3] || (!row.picks[2].isEmpty() && row.picks[2] == row.picks[3]));
-        }
+        row.total = entryTotal(now.picks(), teams_, testDrivers_);
+        const auto shown = [&](int k) { return at[k] < count(Drivers) ? at[k] : -1; };
+        row.marks = ruleMarks(budget, row.total, shown(2), shown(3), row.picks[2], row.picks[3]);
         row.index = n;
         if (n >= 0) {
             const EntryRecord& was = entries_[std::size_t(n)];

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/entry_rules.h"
 #include "data/league.h"
 #include "data/name_match.h"
 
@@ -84,11 +85,11 @@ public:
         std::array<bool, 5> found{};  // the pick names an item (or the owner's own, kept)
         bool ownEngine = false;       // the engine maker was taken from the row's own team record
         QString total;                // as the entry editor shows it
-        bool overBudget = false, sameDriver = false; // the entry editor's marks
-        std::optional<int> points;                   // after the calculation
-        QStringList others;                          // the cells not taken in
-        EntryRecord entry;                           // as stored (New, Changes, Unchanged)
-        int index = -1; // its place among the entries before the calculation
+        RuleMarks marks;              // the entry editor's budget and same-driver marks
+        std::optional<int> points;    // after the calculation
+        QStringList others;           // the cells not taken in
+        EntryRecord entry;            // as stored (New, Changes, Unchanged)
+        int index = -1;               // its place among the entries before the calculation
     };
     struct Preview {
         std::vector<Row> rows;
