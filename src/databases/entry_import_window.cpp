@@ -406,7 +406,9 @@ void EntryImportWindow::onStoreClicked()
 
 void EntryImportWindow::closeEvent(QCloseEvent* event)
 {
-    if (storesSomething() && league_.writable()) {
+    // A sheet that cannot be stored yet is asked about too: closing drops what was pasted.
+    const bool pasted = !text_->toPlainText().trimmed().isEmpty();
+    if (pasted && league_.writable() && (!preview_.complete() || storesSomething())) {
         switch (Messages::askToStore(this,
                                      tr("Store the entries of the sheet before the window closes?"),
                                      preview_.complete())) {

@@ -482,6 +482,12 @@ SheetLeague::Preview SheetLeague::preview(const EntrySheet& sheet,
         p.refused << error;
         return p;
     }
+    // The decisions record first, as the entry editor writes it: a store cut short after it is
+    // completed by taking the sheet in again (its transfers are then found made already), where
+    // entries stored without their record would make them corrections.
+    std::stable_partition(files.begin(), files.end(), [this](const League::Replacement& r) {
+        return league_->path(r.file) == league_->path(LeagueFile::Decisions);
+    });
     for (Row& row : p.rows)
         if (row.index >= 0 && row.does != Row::Does::Ambiguous && row.does != Row::Does::Refused)
             row.points = calculated[std::size_t(row.index)].Points;
