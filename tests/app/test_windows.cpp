@@ -532,6 +532,11 @@ private slots:
                                "sheet as CSV)."));
         QCOMPARE(calculatedFiles(data_->dir()), calculatedFiles(typed.dir()));
         QCOMPARE(rows(control<FlexGrid>(main_.get(), "HiScores"), {0}), "1|Yan|65");
+        SaveFileDialog::setNextFileName(typed.path("given"));
+        trigger(main_.get(), "Comp_Export");
+        QVERIFY(readBytes(typed.path("given.csv"))
+                    .startsWith("\xEF\xBB\xBFOwner,Team,Engine,Driver 1,Driver 2,Test Driver\r\n"
+                                "Yan,Comet,Helix,Bo Kim,Bo Kim,Ida Jo\r\n"));
 
         main_ = std::make_unique<MainWindow>(openLeague(data_->dir(), League::Mode::Read));
         open("Import_Entries", [&](QWidget* w) {
