@@ -183,6 +183,7 @@ EntryImportWindow::EntryImportWindow(League& league, QWidget* parent)
     view_->setWordWrap(false);
     view_->verticalHeader()->hide();
     view_->horizontalHeader()->setStretchLastSection(true);
+    view_->horizontalHeader()->setResizeContentsPrecision(1000);
     // The preview's commands, in its context menu and the Edit menu; their keys work in it.
     const auto action = [this](const char* name, const QString& caption,
                                QKeySequence::StandardKey key) {
@@ -262,6 +263,8 @@ void EntryImportWindow::rescore()
     for (const int c : sheet_.others())
         others << sheet_.header[c];
     model_->show(preview_.rows, others);
+    // As wide as their texts (the header measures the first thousand rows at most).
+    view_->resizeColumnsToContents();
     changes_->setVisible(preview_.asksChanges);
     changesLabel_->setVisible(preview_.asksChanges);
     QStringList asked;

@@ -114,9 +114,10 @@ EntrySheet EntrySheet::read(const QString& text)
                         .arg(rows[0].line)
                         .arg(tr(kColumns[k]), columnLetters(cells[0]), columnLetters(cells[1])));
         }
+        const int headerLine = rows[0].line;
         rows.erase(rows.begin());
         if (rows.empty())
-            problem(tr("The sheet holds its header and no entries."));
+            problem(tr("The sheet holds only its header (line %1), no entries.").arg(headerLine));
     }
     const int cells = header ? int(sheet.header.size()) : Columns;
     for (CsvRow& r : rows) {

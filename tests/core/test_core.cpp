@@ -310,7 +310,7 @@ private slots:
               "Line 1 has too few cells (3 of 6)|Line 3 has too many cells (7 of 6)"},
              {"nothing", "", "", " \n\t\n", "nothing to take in"},
              {"a header alone", "", "", "Owner,Team,Engine,Driver 1,Driver 2,Test Driver\r\n",
-              "holds its header and no entries"}});
+              "only its header (line 1)"}});
     }
 
     void sheetPreviewed()
