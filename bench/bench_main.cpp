@@ -761,6 +761,10 @@ void printSummary(const SummaryReporter& r, bool measurePeak)
                                       "championship)"},
                  {"OrderApplied", "Race results: a finishing order of 40 cars applied to 60 team "
                                   "records (read, matched, scored, drawn)"},
+                 {"ImportPreview", "Import Entries: a sheet of a row an entry read, matched and "
+                                   "previewed (the window opened, drawn)"},
+                 {"ImportStore", "Import Entries: its Store (entries, championship, points order, "
+                                 "both tables)"},
                  {"NewSeason", "New season, entries kept (folder made and renamed into place)"}};
     for (const auto& c : cases)
         std::printf("| %s | %s | %s |\n", c.caption, cell(r.ms(c.name, kSizes[0])).c_str(),
