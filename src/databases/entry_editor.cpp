@@ -158,7 +158,7 @@ void EntryEditor::markBudget()
     QComboBox *first = pickers_[Pick::Driver1], *second = pickers_[Pick::Driver2];
     const RuleMarks marks =
         ruleMarks(league_.settings().budget, totalBox_->text(), first->currentIndex(),
-                  second->currentIndex(), first->currentText(), second->currentText());
+                  second->currentIndex(), first->currentText(), second->currentText(), true);
     mark(totalBox_, marks.total);
     mark(first, marks.drivers);
     mark(second, marks.drivers);
