@@ -50,10 +50,12 @@ std::optional<BestWorst> searchAside(QWidget* parent, const std::vector<TeamReco
     loop.exec(QEventLoop::ExcludeUserInputEvents);
     if (!done) {
         QProgressDialog progress(
-            BestWorstWindow::tr("Looking through every team the budget buys..."),
-            BestWorstWindow::tr("&Stop"), 0, 0, parent);
+            QCoreApplication::translate("velmora::BestWorstWindow",
+                                        "Looking through every team the budget buys..."),
+            QCoreApplication::translate("velmora::BestWorstWindow", "&Stop"), 0, 0, parent);
         progress.setObjectName(QStringLiteral("Searching"));
-        progress.setWindowTitle(BestWorstWindow::tr("Calculate Best/Worst Team"));
+        progress.setWindowTitle(
+            QCoreApplication::translate("velmora::BestWorstWindow", "Calculate Best/Worst Team"));
         progress.setWindowModality(Qt::ApplicationModal);
         QObject::connect(&progress, &QProgressDialog::canceled, &loop, [&] { stop = true; });
         progress.show();
