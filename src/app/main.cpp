@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -18,6 +19,11 @@
 #include <new>
 
 namespace {
+
+// What the program says on its command line and when it cannot start.
+struct Program {
+    Q_DECLARE_TR_FUNCTIONS(Program)
+};
 
 // Memory running out in the middle of an action ends that action with a message, not the
 // program: every file is replaced in one step, so what is on disk stays whole.
@@ -30,8 +36,8 @@ public:
         try {
             return QApplication::notify(receiver, event);
         } catch (const std::bad_alloc&) {
-            velmora::Messages::error(nullptr, QStringLiteral("There was not enough memory to "
-                                                             "finish the last action."));
+            velmora::Messages::error(nullptr, Program::tr("There was not enough memory to "
+                                                          "finish the last action."));
             return false;
         }
     }
@@ -59,7 +65,7 @@ void translate(QCoreApplication* app)
 
 void describe(QCommandLineParser* parser)
 {
-    parser->setApplicationDescription(QStringLiteral(
+    parser->setApplicationDescription(Program::tr(
         "Keeps the teams, entries and race scores of a fantasy motor-racing league.\n"
         "\n"
         "Each league lives in a folder of its own. Without FOLDER: the folder that holds\n"
@@ -69,10 +75,10 @@ void describe(QCommandLineParser* parser)
     parser->addHelpOption();
     parser->addVersionOption();
     parser->addPositionalArgument(
-        QStringLiteral("FOLDER"),
-        QStringLiteral("The league's data folder; made when absent and the folder that would "
-                       "hold it exists."),
-        QStringLiteral("[FOLDER]"));
+        Program::tr("FOLDER"),
+        Program::tr("The league's data folder; made when absent and the folder that would "
+                    "hold it exists."),
+        Program::tr("[FOLDER]"));
 }
 
 // --help and --version print and end the program; false when neither was given.
@@ -116,9 +122,9 @@ QStringList withoutToolkitOptions(QStringList arguments, bool* platform)
 // A mistake on the command line, said before any window is opened: status 2.
 int usage(const QCommandLineParser& parser, const QString& text)
 {
-    std::fprintf(stderr, "velmora: %s\n%s\nTry 'velmora --help' for more information.\n",
-                 qPrintable(velmora::terminalText(text)),
-                 qPrintable(parser.helpText().section(u'\n', 0, 0)));
+    std::fprintf(stderr, "velmora: %s\n%s\n%s\n", qPrintable(velmora::terminalText(text)),
+                 qPrintable(parser.helpText().section(u'\n', 0, 0)),
+                 qPrintable(Program::tr("Try 'velmora --help' for more information.")));
     return 2;
 }
 
@@ -150,7 +156,7 @@ int main(int argc, char* argv[])
             return 0;
         const QStringList named = parser.positionalArguments();
         if (named.size() > 1)
-            return usage(parser, QStringLiteral("Only one data folder can be named."));
+            return usage(parser, Program::tr("Only one data folder can be named."));
         // A folder named on the command line that cannot be made is said where it was typed.
         velmora::DataDir dir;
         QString error;
@@ -161,9 +167,11 @@ int main(int argc, char* argv[])
         if (!platform && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
             && qEnvironmentVariableIsEmpty("DISPLAY")
             && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-            std::fprintf(stderr, "velmora: there is no display to open the window on (neither "
-                                 "DISPLAY nor WAYLAND_DISPLAY is set). Start it in a desktop "
-                                 "session, or for a look without one with: xvfb-run -a velmora\n");
+            std::fprintf(stderr, "velmora: %s\n",
+                         qPrintable(Program::tr("there is no display to open the window on "
+                                                "(neither DISPLAY nor WAYLAND_DISPLAY is set). "
+                                                "Start it in a desktop session, or for a look "
+                                                "without one with: xvfb-run -a velmora")));
             return 1;
         }
     }

@@ -2,6 +2,7 @@
 
 #include "data/io.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -34,24 +35,25 @@ std::unique_ptr<League> League::open(const DataDir& dir, Mode mode, QString* err
     };
     const QFileInfo folder(dir.path());
     if (!folder.exists())
-        return refuse(QStringLiteral("The data folder \"%1\" does not exist.").arg(dir.path()));
+        return refuse(tr("The data folder \"%1\" does not exist.").arg(dir.path()));
     if (!folder.isDir())
-        return refuse(QStringLiteral("\"%1\" is not a folder.").arg(dir.path()));
+        return refuse(tr("\"%1\" is not a folder.").arg(dir.path()));
     int lock = -1;
     if (mode == Mode::Work) {
         lock =
             ::open(QFile::encodeName(dir.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (lock < 0)
-            return refuse(io::errorText(QStringLiteral("open the data folder"), dir.path(), errno));
+            return refuse(io::errorText(QCoreApplication::translate("Io", "open the data folder"),
+                                        dir.path(), errno));
         if (::flock(lock, LOCK_EX | LOCK_NB) != 0) {
             const int e = errno;
             ::close(lock);
-            return refuse(
-                e == EWOULDBLOCK
-                    ? QStringLiteral("Velmora is already running on the data folder "
-                                     "\"%1\". Use the window that is open.")
-                          .arg(dir.path())
-                    : io::errorText(QStringLiteral("lock the data folder"), dir.path(), e));
+            return refuse(e == EWOULDBLOCK ? tr("Velmora is already running on the data folder "
+                                                "\"%1\". Use the window that is open.")
+                                                 .arg(dir.path())
+                                           : io::errorText(QCoreApplication::translate(
+                                                               "Io", "lock the data folder"),
+                                                           dir.path(), e));
         }
     }
     // From here the League owns the lock: it goes with it, whatever fails.
@@ -79,21 +81,20 @@ void League::readSettings()
     settings_ = {};
     settingsError_.clear();
     if (!readBytes(LeagueFile::Settings, &bytes, &settingsError_)) {
-        settingsError_ += QStringLiteral(" The league is used without its settings, and they "
-                                         "are not written over.");
+        settingsError_ += tr(" The league is used without its settings, and they "
+                             "are not written over.");
         return;
     }
     QStringList errors;
     settings_ = LeagueSettings::parse(bytes, path(LeagueFile::Settings), &errors);
     if (!errors.isEmpty())
-        settingsError_ =
-            errors.join(u'\n') + u'\n'
-            + (errors.size() == 1 ? QStringLiteral("Its setting is left unset and the others are "
-                                                   "used; the file is not written over until the "
-                                                   "line is mended in a text editor.")
-                                  : QStringLiteral("Their settings are left unset and the others "
-                                                   "are used; the file is not written over until "
-                                                   "the lines are mended in a text editor."));
+        settingsError_ = errors.join(u'\n') + u'\n'
+                         + (errors.size() == 1 ? tr("Its setting is left unset and the others are "
+                                                    "used; the file is not written over until the "
+                                                    "line is mended in a text editor.")
+                                               : tr("Their settings are left unset and the others "
+                                                    "are used; the file is not written over until "
+                                                    "the lines are mended in a text editor."));
 }
 
 QString League::name() const
@@ -132,8 +133,8 @@ bool League::readablePath(const QString& path, QString* readable, QString* error
         *readable = target;
         return true;
     }
-    return io::fail(error, QStringLiteral("\"%1\" is a symbolic link to \"%2\", outside the "
-                                          "league's folder: it is not read.")
+    return io::fail(error, tr("\"%1\" is a symbolic link to \"%2\", outside the "
+                              "league's folder: it is not read.")
                                .arg(path, target));
 }
 
