@@ -48,8 +48,9 @@ std::unique_ptr<League> League::open(const DataDir& dir, Mode mode, QString* err
             ::close(lock);
             return refuse(
                 e == EWOULDBLOCK
-                    ? QStringLiteral("Velmora is already running on the data folder "
-                                     "\"%1\". Use the window that is open.")
+                    ? tr("The data folder \"%1\" is in use by another Velmora: a window open "
+                         "on it, or velmora-score storing a race. Use the window that is open, "
+                         "or try again once velmora-score has finished.")
                           .arg(dir.path())
                     : io::errorText(QStringLiteral("lock the data folder"), dir.path(), e));
         }

@@ -1040,7 +1040,7 @@ private slots:
         openFolder(data_->dir());
         QCOMPARE(Messages::collected().size(), 1);
         QVERIFY(std::exchange(Messages::collected(), {})[0].contains(
-            "already running on the data folder \"" + data_->dir().path()));
+            "The data folder \"" + data_->dir().path() + "\" is in use by another Velmora"));
         QCOMPARE(main_->league().dir().path(), other.dir().path());
         held.reset();
         openFolder(empty.dir());
