@@ -71,10 +71,12 @@ SEASONS = {
     # Links where the league's files and its scratch file go, out of the folder and in it.
     "links": season(TEAMS, TESTS, ENTRIES, ["Imola", "Monza"], [race(10), race(4)])
     + chunk(14, b"otemp.tro\ndtest.tro\noMonza.tmr\niImola.tdr\nfcalendar.tro"),
-    # A transfer of bob's first driver from Monza on, and a decision of a kind not known yet.
+    # A transfer of bob's first driver from Monza on, a bonus in Monza, a penalty taken back,
+    # and a decision of a kind not known yet.
     "transfers": season(TEAMS, TESTS, ENTRIES, ["Imola", "Monza"], [race(10), race(4)])
     + chunk(22, b"velmora decisions 1\ntransfer\tbob\tdriver 1\t0\t2\t2\tAnn Lee\tCy Dunn\t"
-            b"Monza\nbonus\tbob\t5\n"),
+            b"Monza\nbonus\tbob\t5\t2\tMonza\tprediction\npenalty taken back\tbob\t3\t1\t\tlate\n"
+            b"note\tbob\t5\n"),
     # NaN and infinite prices, positions far out of range, a NUL in a name.
     "odd": season([team("Na\0N", "Inf", "D1", "D2", float("nan")),
                    team("T", "E", "D1", "D2", float("inf"))],
@@ -105,6 +107,9 @@ SITES = {
     "site-links": SEASONS["season"] + chunk(15, b"oindex.html\nopublished.txt.part\n"
                                             b"oowners/scratch-0.part\nfowners/x\nostandings.csv"),
     "site-owners-link": SEASONS["season"] + chunk(15, b"fowners"),
+    # A memory that published bob's transfer: his bonus and the penalty taken back are new.
+    "site-decided": SEASONS["transfers"] + chunk(6, EARLIER + b"decision\ttransfer\tbob\t"
+                                                 b"first race driver\t0\t2\tMonza\n"),
     # The largest count there is, and more components than any file holds.
     "site-limits": SEASONS["season"] + chunk(6, memory(2147483647, [], [])
                                              .replace(b"components\t3\t2", b"components\t1000000000\t2")),

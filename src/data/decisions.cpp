@@ -14,6 +14,7 @@ namespace velmora {
 namespace {
 
 constexpr char kHeader[] = "velmora decisions 1";
+constexpr char kTakenBack[] = " taken back"; // after the kind of a decision taken back
 const char* const kComponents[] = {"team", "engine", "driver 1", "driver 2", "test driver"};
 
 // A whole number as this program writes one (no '+', no leading zero), within its bounds.
@@ -83,14 +84,34 @@ bool Decisions::parse(const QByteArray& bytes, const QString& path, Decisions* r
         d.kind = f[0];
         d.owner = f[1];
         d.line = int(n + 1);
-        if (!d.isTransfer()) {
+        if (d.kind.endsWith(QLatin1String(kTakenBack))) {
+            d.kind.chop(qsizetype(std::size(kTakenBack)) - 1);
+            d.takenBack = true;
+        }
+        int race = 0;
+        if (d.isAdjustment()) {
+            if (f.size() < 6)
+                return bad(tr("a penalty or bonus holds its points, a race and a reason"));
+            if (!readWhole(f[2], 1, INT16_MAX, &d.points))
+                return bad(tr("its points are not a whole number from 1 to 32767"));
+            if (!readWhole(f[3], 1, INT_MAX, &race))
+                return bad(tr("its race is not a number from 1 on"));
+            d.race = race - 1;
+            d.raceName = f[4];
+            d.reason = f[5];
+            d.more = f.mid(6);
+            read->list.push_back(std::move(d));
+            continue;
+        }
+        if (!d.isTransfer()) { // kept as it is, also a mark this program would read
+            d.kind = f[0];
+            d.takenBack = false;
             d.more = f.mid(2);
             read->list.push_back(std::move(d));
             continue;
         }
         const auto component = std::find_if(std::begin(kComponents), std::end(kComponents),
                                             [&](const char* c) { return f.value(2) == c; });
-        int race = 0;
         if (f.size() < 6)
             return bad(tr("a transfer holds a component, two picks and a race"));
         if (component == std::end(kComponents))
@@ -116,11 +137,14 @@ QByteArray Decisions::text() const
 {
     QString out = QLatin1String(kHeader) + u'\n';
     for (const Decision& d : list) {
-        QStringList f{d.kind, d.owner};
+        QStringList f{d.takenBack ? d.kind + QLatin1String(kTakenBack) : d.kind, d.owner};
         if (d.isTransfer())
             f << QLatin1String(kComponents[d.component]) << QString::number(d.before)
               << QString::number(d.after) << QString::number(d.race + 1) << readable(d.beforeName)
               << readable(d.afterName) << readable(d.raceName);
+        else if (d.isAdjustment())
+            f << QString::number(d.points) << QString::number(d.race + 1) << readable(d.raceName)
+              << readable(d.reason);
         out += (f + d.more).join(u'\t') + u'\n';
     }
     return out.toUtf8();
@@ -135,7 +159,7 @@ bool Decisions::holds(const QString& owner) const
 int Decisions::transfersOf(const QString& owner) const
 {
     return int(std::count_if(list.begin(), list.end(), [&](const Decision& d) {
-        return d.isTransfer() && d.owner == owner;
+        return d.isTransfer() && d.counts() && d.owner == owner;
     }));
 }
 
@@ -161,9 +185,12 @@ QString Decisions::disagreement(const std::vector<EntryRecord>& entries, const Q
                                  .arg(path, why))
                + refusedUntilMended();
     };
-    // The last transfer of each owner's component so far.
+    // The last transfer of each owner's component so far, and each owner's penalties and bonuses
+    // in each race.
     QHash<QString, const Decision*> last;
+    QHash<QString, qint64> adjusted;
     const auto key = [](const Decision& d) { return d.owner + u'\t' + QChar(u'0' + d.component); };
+    const auto inRace = [](const Decision& d) { return d.owner + u'\t' + QString::number(d.race); };
     for (const Decision& d : list) {
         const auto [count, at] = owners.value(d.owner);
         if (count != 1)
@@ -173,7 +200,9 @@ QString Decisions::disagreement(const std::vector<EntryRecord>& entries, const Q
                                      "decision needs a name of its own")
                                       .arg(count)
                                       .arg(quotedText(d.owner)));
-        if (!d.isTransfer())
+        if (d.isAdjustment() && d.counts())
+            adjusted[inRace(d)] += d.adjustment();
+        if (!d.isTransfer() || !d.counts())
             continue;
         const Decision*& before = last[key(d)];
         if (before && before->after != d.before)
@@ -183,9 +212,22 @@ QString Decisions::disagreement(const std::vector<EntryRecord>& entries, const Q
                                 .arg(d.before)
                                 .arg(before->line)
                                 .arg(before->after));
+        // Taken back newest first, transfers of a component count from races in their order.
+        if (before && d.race < before->race)
+            return wrong(d, tr("it counts from race %1, before the transfer on line %2 (race %3)")
+                                .arg(d.race + 1)
+                                .arg(before->line)
+                                .arg(before->race + 1));
         before = &d;
     }
     for (const Decision& d : list) {
+        if (const qint64 sum = adjusted.value(inRace(d));
+            d.isAdjustment() && d.counts() && (sum < INT16_MIN || sum > INT16_MAX))
+            return wrong(d, tr("%1's penalties and bonuses in race %2 add up to %3, beyond what "
+                               "a score holds (-32768 to 32767)")
+                                .arg(quotedText(d.owner))
+                                .arg(d.race + 1)
+                                .arg(sum));
         if (!d.isTransfer() || last.value(key(d)) != &d)
             continue;
         const int picked = entries[owners.value(d.owner).second].index(d.component);
@@ -203,11 +245,11 @@ int Decisions::takeOut(const std::vector<int>& gone, const QStringList& races)
 {
     int own = 0;
     for (Decision& d : list) {
-        if (!d.isTransfer())
+        if (!d.isTransfer() && !d.isAdjustment())
             continue;
         const int below = int(std::lower_bound(gone.begin(), gone.end(), d.race) - gone.begin());
         if (std::binary_search(gone.begin(), gone.end(), d.race)) {
-            ++own;
+            own += d.counts();
             d.raceName = races.value(d.race - below);
         }
         d.race -= below;
@@ -236,13 +278,13 @@ bool Decisions::store(const std::vector<EntryRecord>& entries, std::size_t n,
     Decisions next = *this;
     if (isNew || owner != was) {
         if (holds(owner))
-            return refuse(tr("The league's decisions record holds transfers of "
+            return refuse(tr("The league's decisions record holds decisions about "
                              "another owner named \"%1\": a second entry of that "
                              "name would take them over.")
                               .arg(owner));
         if (!isNew && holds(was)) {
             if (namesakes > 0 || hasControl(owner))
-                return refuse(tr("\"%1\" has transfers in the league's decisions "
+                return refuse(tr("\"%1\" has decisions in the league's decisions "
                                  "record, which know an owner by a name of their "
                                  "own: \"%2\" is another entry's name, or holds a tab "
                                  "or line end.")
@@ -273,7 +315,7 @@ bool Decisions::store(const std::vector<EntryRecord>& entries, std::size_t n,
                               .arg(namesakes + 1));
         const auto last =
             std::find_if(next.list.rbegin(), next.list.rend(), [&](const Decision& d) {
-                return d.isTransfer() && d.owner == owner && d.component == slot;
+                return d.isTransfer() && d.counts() && d.owner == owner && d.component == slot;
             });
         const bool transferred = last != next.list.rend();
         if (transferFrom && transferred && *transferFrom < last->race)
@@ -286,7 +328,7 @@ bool Decisions::store(const std::vector<EntryRecord>& entries, std::size_t n,
             last->afterName = names.pick(slot, after);
             if (last->after == last->before)
                 next.list.erase(std::next(last).base());
-        } else if (transferFrom) {
+        } else if (transferFrom && before >= 0) { // a pick first chosen is no transfer
             Decision d;
             d.kind = QStringLiteral("transfer");
             d.owner = owner;
@@ -309,6 +351,63 @@ bool Decisions::store(const std::vector<EntryRecord>& entries, std::size_t n,
                           .arg(*limit)
                           .arg(making));
     *this = std::move(next);
+    return true;
+}
+
+bool Decisions::add(const std::vector<EntryRecord>& entries, const Decision& made, QString* refusal)
+{
+    const auto refuse = [refusal](const QString& text) {
+        return io::fail(refusal, text + tr(" Nothing was stored."));
+    };
+    const auto named = std::count_if(entries.begin(), entries.end(), [&](const EntryRecord& e) {
+        return ownerKey(e) == made.owner;
+    });
+    if (named != 1 || hasControl(made.owner) || made.owner.isEmpty())
+        return refuse(tr("A decision needs an owner name of exactly one entry, without tabs or "
+                         "line ends: \"%1\" is the name of %2 entries.")
+                          .arg(quotedText(made.owner))
+                          .arg(named));
+    if (hasControl(made.reason))
+        return refuse(tr("A reason is one line: it holds no tab or line break."));
+    Decision d = made;
+    d.takenBack = false;
+    d.line = 0;
+    list.push_back(std::move(d));
+    return true;
+}
+
+QString Decisions::whyNotTakeBack(std::size_t k) const
+{
+    const Decision& d = list[k];
+    if (!d.counts())
+        return tr("It counts for nothing already.");
+    if (d.isTransfer())
+        for (std::size_t j = k + 1; j < list.size(); ++j)
+            if (list[j].isTransfer() && list[j].counts() && list[j].owner == d.owner
+                && list[j].component == d.component)
+                return tr("A later transfer of %1's %2 follows it: take that one back first.")
+                    .arg(d.owner, QLatin1String(kComponents[d.component]));
+    return {};
+}
+
+bool Decisions::takeBack(std::size_t k, std::vector<EntryRecord>* entries, QString* refusal)
+{
+    if (const QString why = whyNotTakeBack(k); !why.isEmpty())
+        return io::fail(refusal, why);
+    Decision& d = list[k];
+    if (d.isTransfer()) {
+        const auto entry =
+            std::find_if(entries->begin(), entries->end(),
+                         [&](const EntryRecord& e) { return ownerKey(e) == d.owner; });
+        // One that picks the pick before already is a take back cut short: it is completed.
+        if (entry == entries->end()
+            || (entry->index(d.component) != d.after && entry->index(d.component) != d.before))
+            return io::fail(
+                refusal,
+                tr("%1's entry does not pick what the transfer picked.").arg(quotedText(d.owner)));
+        entry->index(d.component) = int16_t(d.before);
+    }
+    d.takenBack = true;
     return true;
 }
 
@@ -340,7 +439,7 @@ int earliestTransfer(const Decisions& decisions, const QString& owner,
 {
     int race = 0;
     for (const Decision& d : decisions.list)
-        if (d.isTransfer() && d.owner == owner
+        if (d.isTransfer() && d.counts() && d.owner == owner
             && std::any_of(changes.begin(), changes.end(),
                            [&](const PickChange& c) { return c.component == d.component; }))
             race = std::max(race, d.race);

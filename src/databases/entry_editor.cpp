@@ -1,5 +1,6 @@
 #include "databases/entry_editor.h"
 
+#include "data/entry_rules.h"
 #include "data/text.h"
 #include "databases/transfer_question.h"
 #include "scoring/championship.h"
@@ -135,23 +136,17 @@ void EntryEditor::onPickerChosen(Pick::Slot picker)
         return;
     // A position past its file (the lone blank item of an empty test-driver file, or a
     // record deleted since) names no record: no price.
-    const std::size_t at = std::size_t(pick.record);
-    if (!pick.isTeamPart())
-        prices_[picker]->setText(at < testDrivers_.size() ? numberText(int(testDrivers_[at].Price))
-                                                          : QString());
-    else
-        prices_[picker]->setText(at < teams_.size() ? priceText(pick.in(teams_[at])->Price)
-                                                    : QString());
+    prices_[picker]->setText(pickPrice(pick, teams_, testDrivers_));
     refreshTotal();
 }
 
 // The total is the sum of the five boxes as they read, not of the stored prices.
 void EntryEditor::refreshTotal()
 {
-    double sum = 0;
+    QStringList prices;
     for (QLineEdit* box : prices_)
-        sum += readNumber(box->text());
-    totalBox_->setText(totalText(sum));
+        prices << box->text();
+    totalBox_->setText(pricesTotal(prices));
     markBudget();
 }
 
@@ -160,22 +155,13 @@ void EntryEditor::refreshTotal()
 // rules decide.
 void EntryEditor::markBudget()
 {
-    const std::optional<double> budget = league_.settings().budget;
-    const QString total = totalBox_->text().trimmed();
-    mark(totalBox_, budget && readNumber(total) > *budget
-                        ? QStringLiteral("The total, %1, is above the league's budget of %2.")
-                              .arg(total, QString::number(*budget, 'g', 9))
-                        : QString());
     QComboBox *first = pickers_[Pick::Driver1], *second = pickers_[Pick::Driver2];
-    const QString name = first->currentText().trimmed();
-    const bool twice = budget && first->currentIndex() >= 0 && second->currentIndex() >= 0
-                       && (first->currentIndex() == second->currentIndex()
-                           || (!name.isEmpty() && name == second->currentText().trimmed()));
-    const QString why =
-        twice ? QStringLiteral("Driver 1 and Driver 2 are the same driver, %1.").arg(name)
-              : QString();
-    mark(first, why);
-    mark(second, why);
+    const RuleMarks marks =
+        ruleMarks(league_.settings().budget, totalBox_->text(), first->currentIndex(),
+                  second->currentIndex(), first->currentText(), second->currentText());
+    mark(totalBox_, marks.total);
+    mark(first, marks.drivers);
+    mark(second, marks.drivers);
 }
 
 // A selection set by the program runs the picker's handler every time, also when the
@@ -297,7 +283,11 @@ bool EntryEditor::storeRecord(const QByteArray& bytes, QString* error)
     const QString owner = isNew ? QString() : displayText(entries[n].Owner);
     const std::vector<PickChange> changes =
         isNew ? std::vector<PickChange>() : pickChanges(entries[n], now);
-    if (!isNew && changes.empty() && owner == displayText(now.Owner))
+    // (Drivers swapped are no change of picks, but the record's transfers follow their seats.)
+    const bool sameSeats = isNew
+                           || (entries[n].Driver1Index == now.Driver1Index
+                               && entries[n].Driver2Index == now.Driver2Index);
+    if (!isNew && changes.empty() && sameSeats && owner == displayText(now.Owner))
         return cursor_.store(bytes, error);
     Decisions decisions;
     QStringList calendar;
@@ -305,8 +295,13 @@ bool EntryEditor::storeRecord(const QByteArray& bytes, QString* error)
     if (!checkDecisions(record, path, nullptr, &decisions, error)
         || !calendarRaces(league_, &calendar, error))
         return false;
+    // A pick first chosen (none was, or the entry named no item of its list) is never a
+    // transfer: the question is asked only about picks that change from one item to another.
+    const bool transferable = std::any_of(changes.begin(), changes.end(), [this](const auto& c) {
+        return c.before >= 0 && c.before < pickers_[c.component]->count();
+    });
     std::optional<int> from;
-    if (limit && !changes.empty() && !calendar.isEmpty()) {
+    if (limit && transferable && !calendar.isEmpty()) {
         static const char* const places[] = {QT_TR_NOOP("Team"), QT_TR_NOOP("Engine"),
                                              QT_TR_NOOP("Driver 1"), QT_TR_NOOP("Driver 2"),
                                              QT_TR_NOOP("Test driver")};

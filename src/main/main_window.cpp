@@ -12,6 +12,7 @@
 #include "main/score_report.h"
 #include "main/settings_window.h"
 #include "publish/league_options.h"
+#include "scoring/decisions_window.h"
 #include "scoring/race_results_window.h"
 #include "scoring/scoring_window.h"
 #include "toolkit/busy_cursor.h"
@@ -182,6 +183,7 @@ void MainWindow::buildMenu()
     comp->addSeparator()->setObjectName(QStringLiteral("C_Separator"));
     item(comp, "Comp_Score", QStringLiteral("&Score a Race..."), &MainWindow::openScoringWindow);
     item(comp, "Comp_Results", QStringLiteral("Race &Results..."), &MainWindow::openRaceResults);
+    item(comp, "Comp_Decisions", tr("&Decisions..."), &MainWindow::openDecisions);
     item(comp, "Comp_View", QStringLiteral("&View Full Table..."), &MainWindow::showFullTable);
     QMenu* help = menu("Help", QStringLiteral("&Help"));
     item(help, "Help_About", QStringLiteral("&About"), &MainWindow::showAbout);
@@ -337,6 +339,12 @@ void MainWindow::openRaceResults()
 {
     RaceResultsWindow results(*league_, this);
     run(results, [this] { orderByPoints(); });
+}
+
+void MainWindow::openDecisions()
+{
+    DecisionsWindow decisions(*league_, this);
+    run(decisions, [this] { orderByPoints(); });
 }
 
 void MainWindow::showFullTable()

@@ -49,6 +49,7 @@ public slots:
     void openEntryEditor() { editEntry(1); }
     void openScoringWindow();
     void openRaceResults();
+    void openDecisions();
     void showFullTable();
     void showAbout();
     void openSettings();

@@ -18,6 +18,7 @@ namespace {
 //   moved <owner>...        (after a correction that changed owners' places)
 //   components <team records> <test drivers>
 //   race <name> <points of each component>
+//   decision <the fields of a line of decisions.txt but the race's number>   (when there are any)
 constexpr const char* kHeader = "velmora-publish published 1";
 
 QString joined(const QStringList& fields)
@@ -45,7 +46,70 @@ std::vector<int> racePoints(const Season& season, const ComponentPoints& race)
     return points;
 }
 
+// A decision as the memory knows it: its line's fields but the race's number, which taking a
+// race out of the calendar changes, and no character a memory's line cannot hold.
+QString decisionKey(const Decision& d)
+{
+    QStringList f{d.takenBack ? d.kind + QStringLiteral(" taken back") : d.kind, d.owner};
+    if (d.isTransfer())
+        f << placeText(d.component) << number(d.before) << number(d.after);
+    else
+        f << number(d.points) << d.reason;
+    f << d.raceName;
+    QString key = f.join(u'\t');
+    for (QChar& c : key)
+        if (c.category() == QChar::Other_Control && c != u'\t')
+            c = QChar::ReplacementCharacter;
+    return key;
+}
+
+// What decision i of the season changed in the owner's points: with it less without it (taken
+// back: without it less with it). A transfer counts until the owner's next transfer of the
+// component.
+qint64 decided(const Season& season, std::size_t i)
+{
+    const Decision& d = season.decisions[i].decision;
+    const int races = season.raceCount();
+    if (d.isAdjustment())
+        return d.race < races ? (d.takenBack ? -d.adjustment() : d.adjustment()) : 0;
+    int end = races;
+    for (std::size_t j = i + 1; j < season.decisions.size() && !d.takenBack; ++j) {
+        const Decision& later = season.decisions[j].decision;
+        if (later.isTransfer() && later.counts() && later.owner == d.owner
+            && later.component == d.component) {
+            end = std::min(end, later.race);
+            break;
+        }
+    }
+    qint64 change = 0;
+    for (int r = d.race; r < end; ++r) {
+        const ComponentPoints& points = season.racePoints[std::size_t(r)];
+        change += points.points(Pick::at(d.component, d.after))
+                  - points.points(Pick::at(d.component, d.before));
+    }
+    return d.takenBack ? -change : change;
+}
+
+int clamped(qint64 n)
+{
+    return int(std::clamp<qint64>(n, INT_MIN, INT_MAX));
+}
+
 } // namespace
+
+bool Correction::isDecision() const
+{
+    for (const auto k : {ComponentRow::Kind::Chassis, ComponentRow::Kind::Engine,
+                         ComponentRow::Kind::Driver, ComponentRow::Kind::TestDriver})
+        if (kind == kindText(k))
+            return false;
+    return true;
+}
+
+QString correctionText(const Correction& c)
+{
+    return c.kind + (c.isDecision() ? QStringLiteral(": ") : QStringLiteral(" ")) + c.component;
+}
 
 QString kindText(ComponentRow::Kind kind)
 {
@@ -81,6 +145,8 @@ QByteArray memoryText(const SiteMemory& memory)
             fields << number(p);
         text += joined(fields);
     }
+    for (const QString& decision : memory.decisions)
+        text += QStringLiteral("decision\t") + decision + u'\n';
     return text.toUtf8();
 }
 
@@ -97,7 +163,7 @@ bool parseMemory(const QByteArray& text, SiteMemory* memory, int* line)
     if (lines[0] != kHeader)
         return bad();
     QSet<QString> races;
-    enum { Publication, Corrections, Races } part = Publication;
+    enum { Publication, Corrections, Races, Decisions } part = Publication;
     for (at = 1; at + 1 < lines.size(); ++at) {
         // A name may begin with U+FEFF: kept, not taken for a byte-order mark.
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless
@@ -137,12 +203,15 @@ bool parseMemory(const QByteArray& text, SiteMemory* memory, int* line)
                 if (!readNumber(f[qsizetype(k) + 2], &points[k]))
                     return bad();
             memory->races.emplace_back(f[1], std::move(points));
+        } else if (part >= Races && key == u"decision" && f.size() >= 3) {
+            memory->decisions << f.mid(1).join(u'\t');
+            part = Decisions;
         } else {
             return bad();
         }
     }
     at = int(lines.size()) - 1; // a last line without its line end, or the end of the file
-    return (lines.back().isEmpty() && part == Races) || bad();
+    return (lines.back().isEmpty() && part >= Races) || bad();
 }
 
 SiteMemory nextMemory(const SiteMemory& before, const Season& season)
@@ -158,8 +227,12 @@ SiteMemory nextMemory(const SiteMemory& before, const Season& season)
             listed.insert(season.races[r]);
             next.races.emplace_back(season.races[r], racePoints(season, season.racePoints[r]));
         }
+    next.decisions.clear();
+    for (const Season::Decided& d : season.decisions)
+        next.decisions << decisionKey(d.decision);
+    const bool decisionsSame = before.decisions == next.decisions;
     if (before.publication > 0 && next.teams == before.teams
-        && next.testDrivers == before.testDrivers && next.races == before.races)
+        && next.testDrivers == before.testDrivers && next.races == before.races && decisionsSame)
         return next;
     // (A count that reached the largest int, from a hand-made memory, stays there.)
     next.publication = before.publication + (before.publication < INT_MAX);
@@ -189,8 +262,9 @@ SiteMemory nextMemory(const SiteMemory& before, const Season& season)
         const std::vector<int>* was = published.value(race);
         if (!was || std::all_of(was->begin(), was->end(), [](int p) { return p == 0; }))
             continue;
-        // The owners' picks in that race (its first place in the calendar), once one changed.
-        std::vector<std::array<Pick, 5>> inForce;
+        // The owners' picks in force at each place the race has in the calendar (a race listed
+        // twice counts twice, with the picks of each place), made once a component changed.
+        std::vector<std::vector<std::array<Pick, 5>>> inForce;
         for (const Component& c : common) {
             const int b = (*was)[c.kBefore], a = now[c.kNow];
             if (a == b)
@@ -202,11 +276,10 @@ SiteMemory nextMemory(const SiteMemory& before, const Season& season)
             found.after = a;
             if (c.slot < 0) {
                 found.kind = kindText(ComponentRow::Kind::TestDriver);
-                found.component = shownText(season.testDrivers[std::size_t(c.record)].Name);
+                found.component = season.nameOf({c.record, Pick::TestDriver});
             } else {
                 found.kind = kindText(kinds[c.slot]);
-                found.component = shownText(
-                    season.teams[std::size_t(c.record)].components()[std::size_t(c.slot)]->Name);
+                found.component = season.nameOf({c.record, Pick::Slot(c.slot)});
             }
             // Who chose it (the picks in force in that race), and whose place after the last
             // race it changed: their points with the published figure put back place them
@@ -214,23 +287,71 @@ SiteMemory nextMemory(const SiteMemory& before, const Season& season)
             const auto chosen = [&c](const Pick& p) {
                 return p.record == c.record && (p.isTeamPart() ? int(p.slot) : -1) == c.slot;
             };
-            for (std::size_t o = inForce.size(); o < season.owners.size(); ++o)
-                inForce.push_back(season.picksIn(o, int(season.races.indexOf(race))));
-            const auto counted = std::count(season.races.begin(), season.races.end(), race);
+            for (int r = 0; inForce.empty() && r < season.raceCount(); ++r)
+                if (season.races[r] == race) {
+                    auto& place = inForce.emplace_back();
+                    for (std::size_t o = 0; o < season.owners.size(); ++o)
+                        place.push_back(season.picksIn(o, r));
+                }
             std::vector<qint64> published(season.owners.size());
-            for (std::size_t o = 0; o < published.size(); ++o)
-                published[o] = season.totalAfter(o, season.raceCount())
-                               - qint64(a - b) * counted
-                                     * std::count_if(inForce[o].begin(), inForce[o].end(), chosen);
+            for (std::size_t o = 0; o < published.size(); ++o) {
+                qint64 chosenTimes = 0;
+                for (const auto& place : inForce)
+                    chosenTimes += std::count_if(place[o].begin(), place[o].end(), chosen);
+                published[o] =
+                    season.totalAfter(o, season.raceCount()) - qint64(a - b) * chosenTimes;
+            }
             const std::vector<int> was = positionsOf(published);
             for (const LeagueRow& row : season.table) {
                 if (published[row.owner] != row.points)
-                    found.owners << season.owners[row.owner].name;
+                    found.owners << season.owners[row.owner].label;
                 if (was[row.owner] != row.position)
-                    found.moved << season.owners[row.owner].name;
+                    found.moved << season.owners[row.owner].label;
             }
             next.corrections.push_back(std::move(found));
         }
+    }
+    if (before.publication == 0 || decisionsSame)
+        return next;
+    // The decisions the memory does not hold, each as many times as it lacks them: made or
+    // taken back since, each told with the places it changed.
+    QHash<QString, int> known;
+    for (const QString& key : before.decisions)
+        ++known[key];
+    std::vector<qint64> now(season.owners.size());
+    for (std::size_t o = 0; o < now.size(); ++o)
+        now[o] = season.totalAfter(o, season.raceCount());
+    for (std::size_t i = 0; i < season.decisions.size(); ++i) {
+        if (int& left = known[next.decisions[qsizetype(i)]]; left-- > 0)
+            continue;
+        const auto& [d, owner] = season.decisions[i];
+        Correction found;
+        found.publication = next.publication;
+        found.race = season.raceName(d.race);
+        found.kind = d.isTransfer()         ? QStringLiteral("Transfer")
+                     : d.kind == u"penalty" ? QStringLiteral("Penalty")
+                                            : QStringLiteral("Bonus");
+        if (d.takenBack)
+            found.kind += QStringLiteral(" taken back");
+        found.component =
+            d.isTransfer()
+                ? QStringLiteral("%1, %2 \u2192 %3")
+                      .arg(placeText(d.component), season.nameOf(Pick::at(d.component, d.before)),
+                           season.nameOf(Pick::at(d.component, d.after)))
+                : QStringLiteral("%1 point%2, %3")
+                      .arg(d.points)
+                      .arg(d.points == 1 ? QString() : QStringLiteral("s"), shownText(d.reason));
+        const qint64 change = decided(season, i);
+        found.before = clamped(now[owner] - change);
+        found.after = clamped(now[owner]);
+        found.owners << season.owners[owner].label;
+        std::vector<qint64> published = now;
+        published[owner] -= change;
+        const std::vector<int> was = positionsOf(published);
+        for (const LeagueRow& row : season.table)
+            if (was[row.owner] != row.position)
+                found.moved << season.owners[row.owner].label;
+        next.corrections.push_back(std::move(found));
     }
     return next;
 }

@@ -147,7 +147,7 @@ private:
                 const LeagueRow& first = s.table[r];
                 QStringList names;
                 for (; r < s.table.size() && s.table[r].position == first.position; ++r)
-                    names << s.owners[s.table[r].owner].name;
+                    names << s.owners[s.table[r].owner].label;
                 h_.element(QStringLiteral("li"),
                            QStringLiteral("%1: %2 (%3)")
                                .arg(first.position == 1 ? QStringLiteral("Champion")
@@ -162,7 +162,7 @@ private:
         for (std::size_t r = 0; r < shown; ++r) {
             h_.open(QStringLiteral("tr"));
             h_.element(QStringLiteral("td"), number(s.table[r].position));
-            h_.element(QStringLiteral("td"), s.owners[s.table[r].owner].name,
+            h_.element(QStringLiteral("td"), s.owners[s.table[r].owner].label,
                        QStringLiteral("name"));
             h_.element(QStringLiteral("td"), number(s.table[r].points));
             h_.close();

@@ -74,8 +74,14 @@ public:
                 pick.season += pointsIn(pick, race);
             picks_.push_back(pick);
         }
+        for (const Season::Decided& d : s_.decisions)
+            if (d.owner == o_) {
+                decisions_.push_back(&d);
+                adjusted_ |=
+                    d.decision.isAdjustment() && d.decision.counts() && d.decision.race < races_;
+            }
         rows_ = picks_;
-        if (o.transfers.empty())
+        if (o.decided.transfers.empty())
             return;
         // Each place's picks in the order they were in force, with the races each counted for
         // the owner; today's pick last, from the next race when it has counted in none yet.
@@ -109,7 +115,7 @@ public:
     {
         const Season::Owner& owner = s_.owners[o_];
         const QString league = shownText(options_.title);
-        h_.begin(owner.name + QStringLiteral(" \u00B7 ") + league, QLatin1String(kStyle));
+        h_.begin(owner.label + QStringLiteral(" \u00B7 ") + league, QLatin1String(kStyle));
         h_.open(QStringLiteral("header"));
         h_.open(QStringLiteral("nav"));
         h_.link(QStringLiteral("../index.html"), league);
@@ -118,7 +124,7 @@ public:
             h_.link(QStringLiteral("../seasons.html"), QStringLiteral("Seasons"));
         }
         h_.close();
-        h_.element(QStringLiteral("h1"), owner.name);
+        h_.element(QStringLiteral("h1"), owner.label);
         h_.element(QStringLiteral("p"),
                    races_ == 0 ? QStringLiteral("No race has been scored yet.")
                                : QStringLiteral("%1 of %2 with %3 after race %4: %5")
@@ -130,12 +136,14 @@ public:
                    QStringLiteral("sub"));
         h_.close();
         h_.open(QStringLiteral("main"));
+        rulesNote();
         standing();
         team();
         if (races_ > 0) {
             chart();
             raceByRace();
         }
+        decisions();
         h_.close();
         return h_.end();
     }
@@ -166,17 +174,12 @@ private:
         pick.record = p.record;
         pick.slot = p.isTeamPart() ? int(p.slot) : -1;
         pick.kind = kindText(kinds[k]);
-        if (p.record < 0) {
-            pick.name = QStringLiteral("none"); // the entry names no record
-        } else if (!p.isTeamPart()) {
-            const TestDriverRecord& t = s_.testDrivers[std::size_t(p.record)];
-            pick.name = shownText(t.Name);
-            pick.price = QString::number(t.Price);
-        } else {
-            const auto& teamParts = s_.teams[std::size_t(p.record)].components();
-            pick.name = shownText(teamParts[std::size_t(p.slot)]->Name);
-            pick.price = priceText(teamParts[std::size_t(p.slot)]->Price);
-        }
+        pick.name = s_.nameOf(p); // "none": the entry names no record
+        if (p.record >= 0 && !p.isTeamPart())
+            pick.price = QString::number(s_.testDrivers[std::size_t(p.record)].Price);
+        else if (p.record >= 0)
+            pick.price =
+                priceText(s_.teams[std::size_t(p.record)].components()[std::size_t(p.slot)]->Price);
         return pick;
     }
 
@@ -186,6 +189,53 @@ private:
                : p.slot < 0 ? race.testDriver(std::size_t(p.record))
                             : race.team(std::size_t(p.record), p.slot);
     }
+
+    // The league's rules the entry does not keep, in a league with a budget.
+    void rulesNote()
+    {
+        const QStringList& marks = s_.owners[o_].marks;
+        if (marks.isEmpty())
+            return;
+        h_.open(QStringLiteral("section"))
+            .cls(QStringLiteral("note"))
+            .id(QStringLiteral("rules"))
+            .attr(QStringLiteral("role"), QStringLiteral("note"));
+        h_.element(QStringLiteral("h2"), QStringLiteral("Outside the league's rules"));
+        h_.open(QStringLiteral("ul"));
+        for (const QString& mark : marks)
+            h_.element(QStringLiteral("li"), mark);
+        h_.close();
+        h_.element(QStringLiteral("p"),
+                   QStringLiteral("The entry is counted as it stands: the league decides."),
+                   QStringLiteral("hint"));
+        h_.close();
+    }
+
+    // The owner's transfers, penalties and bonuses, the latest first.
+    void decisions()
+    {
+        if (decisions_.empty())
+            return;
+        h_.section(QStringLiteral("decisions"), QStringLiteral("Decisions"));
+        decisionTable(h_, s_, decisions_, {});
+        h_.element(QStringLiteral("p"),
+                   QStringLiteral("The race each counts from or in, what it is and why; one "
+                                  "taken back counts for nothing."),
+                   QStringLiteral("hint"));
+        h_.close();
+    }
+
+    // The owner's penalties and bonuses that count in race r, each with its reason.
+    std::vector<const Decision*> adjustmentsIn(int r) const
+    {
+        std::vector<const Decision*> in;
+        for (const Season::Decided* d : decisions_)
+            if (d->decision.isAdjustment() && d->decision.counts() && d->decision.race == r)
+                in.push_back(&d->decision);
+        return in;
+    }
+
+    static QString signedNumber(qint64 n) { return n > 0 ? u'+' + number(n) : number(n); }
 
     void pair(const QString& what, const QString& value)
     {
@@ -260,6 +310,16 @@ private:
             h_.close();
             h_.newline();
         }
+        if (adjusted_) {
+            h_.open(QStringLiteral("tr"));
+            h_.open(QStringLiteral("th")).attr(QStringLiteral("colspan"), QStringLiteral("3"));
+            h_.text(QStringLiteral("Penalties and bonuses"));
+            h_.close();
+            h_.element(u"td",
+                       signedNumber(RaceScores::adjustmentsBefore(s_.owners[o_].decided, races_)));
+            h_.close();
+            h_.newline();
+        }
         h_.close();
         h_.open(QStringLiteral("tfoot"));
         h_.open(QStringLiteral("tr"));
@@ -319,7 +379,7 @@ private:
             h_.close();
         }
         const int every = (races_ + 11) / 12;
-        QString path, title = s_.owners[o_].name + u':';
+        QString path, title = s_.owners[o_].label + u':';
         path.reserve(races_ * 12);
         title.reserve(title.size() + races_ * 6);
         char digits[24] = {' '};
@@ -371,6 +431,9 @@ private:
         h_.element(QStringLiteral("th"), QStringLiteral("Race"), QStringLiteral("name"));
         for (const Pick& p : picks_)
             h_.element(QStringLiteral("th"), p.name, QStringLiteral("race"));
+        if (adjusted_)
+            h_.element(QStringLiteral("th"), QStringLiteral("Penalty or bonus"),
+                       QStringLiteral("race"));
         for (const char16_t* heading : {u"Points", u"Total", u"Position"})
             h_.element(u"th", heading);
         h_.close();
@@ -387,16 +450,40 @@ private:
             for (std::size_t k = 0; k < 5; ++k) {
                 const velmora::Pick& p = inForce[k];
                 const Pick& today = picks_[k];
-                if (place(p) == place(today)) {
+                const Transfers& made = s_.owners[o_].decided.transfers;
+                const bool transfer = std::any_of(made.begin(), made.end(), [&](const Transfer& t) {
+                    return std::size_t(t.component) == k && t.race == r;
+                });
+                if (place(p) == place(today) && !transfer) {
                     h_.element(u"td", pointsIn(today, s_.racePoints[std::size_t(r)]));
                     continue;
                 }
-                // Another pick was in force in this race: its points, and its name.
+                // Another pick was in force in this race: its points, and its name; the race a
+                // transfer counts from is marked.
                 const Pick was = described(k, p);
                 h_.open(QStringLiteral("td"));
                 h_.text(number(pointsIn(was, s_.racePoints[std::size_t(r)])));
-                h_.element(QStringLiteral("span"), QStringLiteral(" (%1)").arg(was.name),
+                h_.element(QStringLiteral("span"),
+                           (transfer ? QStringLiteral(" (%1, transfer)") : QStringLiteral(" (%1)"))
+                               .arg(was.name),
                            QStringLiteral("was"));
+                h_.close();
+            }
+            if (adjusted_) {
+                const std::vector<const Decision*> in = adjustmentsIn(r);
+                QStringList why;
+                for (const Decision* d : in)
+                    why << signedNumber(d->adjustment()) + u' ' + shownText(d->reason);
+                h_.open(QStringLiteral("td")).cls(QStringLiteral("name")); // the reasons wrap
+                h_.text(in.empty()
+                            ? QString()
+                            : signedNumber(RaceScores::adjustmentIn(s_.owners[o_].decided, r)));
+                if (!in.empty())
+                    h_.element(QStringLiteral("span"),
+                               in.size() == 1
+                                   ? QStringLiteral(" (%1)").arg(shownText(in[0]->reason))
+                                   : QStringLiteral(" (%1)").arg(why.join(u"; ")),
+                               QStringLiteral("was"));
                 h_.close();
             }
             if (r == best_ || r == worst_) {
@@ -418,9 +505,15 @@ private:
         }
         h_.endTable();
         h_.element(QStringLiteral("p"),
-                   QStringLiteral("The points of each pick in each race, the owner's sum of "
-                                  "them, the total so far and the position after the race; "
-                                  "the best and the worst race are marked."),
+                   adjusted_ ? QStringLiteral("The points of each pick in each race, the owner's "
+                                              "penalties and bonuses there with their reasons, "
+                                              "the owner's sum of them, the total so far and the "
+                                              "position after the race; the best and the worst "
+                                              "race are marked.")
+                             : QStringLiteral("The points of each pick in each race, the owner's "
+                                              "sum of them, the total so far and the position "
+                                              "after the race; the best and the worst race are "
+                                              "marked."),
                    QStringLiteral("hint"));
         h_.close();
     }
@@ -435,6 +528,8 @@ private:
     const qint64 total_;
     std::vector<Pick> picks_; // today's, an entry's five
     std::vector<Pick> rows_;  // the team table's: every pick that counted, when they changed
+    std::vector<const Season::Decided*> decisions_; // the owner's, in the order made
+    bool adjusted_ = false; // a penalty or bonus counts in a race of the calendar
     int best_ = -1, worst_ = -1;
 };
 

@@ -80,6 +80,7 @@ public:
         h_.close();
         h_.open(QStringLiteral("main"));
         staleNote();
+        rulesNote();
         correctedNote();
         league();
         if (races_ > 0) {
@@ -87,6 +88,7 @@ public:
             raceByRace();
         }
         corrections();
+        decisions();
         components();
         h_.close();
         h_.open(QStringLiteral("footer"));
@@ -125,6 +127,8 @@ private:
                          {{"#chart", "The season so far"}, {"#races", "Race by race"}});
         if (!memory_.corrections.empty())
             parts.push_back({"#corrections", "Corrections"});
+        if (!s_.decisions.empty())
+            parts.push_back({"#decisions", "Decisions"});
         parts.push_back({"#components", "Components"});
         if (links_.seasons)
             parts.push_back({"seasons.html", "Seasons"});
@@ -188,9 +192,60 @@ private:
         h_.close();
     }
 
+    // Entries that do not keep the league's rules (a league with a budget): each with why.
+    void rulesNote()
+    {
+        std::vector<std::size_t> marked;
+        for (std::size_t o = 0; o < s_.owners.size(); ++o)
+            if (!s_.owners[o].marks.isEmpty())
+                marked.push_back(o);
+        if (marked.empty())
+            return;
+        h_.open(QStringLiteral("section"))
+            .cls(QStringLiteral("note"))
+            .id(QStringLiteral("rules"))
+            .attr(QStringLiteral("role"), QStringLiteral("note"));
+        h_.element(QStringLiteral("h2"), QStringLiteral("Entries outside the league's rules"));
+        h_.open(QStringLiteral("ul"));
+        const std::size_t shown = std::min<std::size_t>(marked.size(), PageOwners);
+        for (std::size_t i = 0; i < shown; ++i) {
+            h_.open(QStringLiteral("li"));
+            ownerLink(marked[i]);
+            h_.text(QStringLiteral(": ") + s_.owners[marked[i]].marks.join(u' '));
+            h_.close();
+            h_.newline();
+        }
+        if (shown < marked.size())
+            h_.element(QStringLiteral("li"),
+                       QStringLiteral("and %1 more (on their pages)").arg(marked.size() - shown));
+        h_.close();
+        h_.element(QStringLiteral("p"),
+                   QStringLiteral("The entries are counted as they stand: the league decides."),
+                   QStringLiteral("hint"));
+        h_.close();
+    }
+
+    // Every transfer, penalty and bonus, the latest first.
+    void decisions()
+    {
+        if (s_.decisions.empty())
+            return;
+        h_.section(QStringLiteral("decisions"), QStringLiteral("Decisions"));
+        std::vector<const Season::Decided*> rows;
+        for (const Season::Decided& d : s_.decisions)
+            rows.push_back(&d);
+        decisionTable(h_, s_, rows, [this](std::size_t o) { ownerLink(o); });
+        h_.element(QStringLiteral("p"),
+                   QStringLiteral("The league's transfers, penalties and bonuses, the latest "
+                                  "first: the race each counts from or in, whose it is, what it "
+                                  "is and why. One taken back counts for nothing."),
+                   QStringLiteral("hint"));
+        h_.close();
+    }
+
     void ownerLink(std::size_t o)
     {
-        h_.link(links_.owners.empty() ? QString() : links_.owners[o], s_.owners[o].name);
+        h_.link(links_.owners.empty() ? QString() : links_.owners[o], s_.owners[o].label);
     }
 
     void nameCell(std::size_t o)
@@ -237,7 +292,7 @@ private:
                 h_.text(QStringLiteral(", "));
             int skip = seen[names[k]]++;
             const auto at = std::find_if(table_.begin(), table_.end(), [&](const LeagueRow& r) {
-                return s_.owners[r.owner].name == names[k] && skip-- == 0;
+                return s_.owners[r.owner].label == names[k] && skip-- == 0;
             });
             if (at == table_.end()) // an owner no longer in the league
                 h_.text(names[k]);
@@ -273,7 +328,7 @@ private:
             h_.open(QStringLiteral("tr"));
             h_.element(QStringLiteral("td"), number(c->publication));
             h_.element(QStringLiteral("td"), c->race, QStringLiteral("name"));
-            h_.element(QStringLiteral("td"), c->kind + u' ' + c->component, QStringLiteral("name"));
+            h_.element(QStringLiteral("td"), correctionText(*c), QStringLiteral("name"));
             h_.element(QStringLiteral("td"), number(c->before));
             h_.element(QStringLiteral("td"), number(c->after));
             ownersCell(c->owners, named);
@@ -282,14 +337,19 @@ private:
             h_.newline();
         }
         h_.endTable();
-        h_.element(QStringLiteral("p"),
-                   QStringLiteral("A component's points in a race that changed after they were "
-                                  "published, with the publication that found the change, the "
-                                  "owners who chose the component and those whose place in the "
-                                  "league table it changed (the first %1 of each by league place "
-                                  "then; published.txt names them all).")
-                       .arg(named),
-                   QStringLiteral("hint"));
+        QString hint = QStringLiteral("A component's points in a race that changed after they "
+                                      "were published, with the publication that found the "
+                                      "change, the owners who chose the component and those "
+                                      "whose place in the league table it changed (the first %1 "
+                                      "of each by league place then; published.txt names them "
+                                      "all).")
+                           .arg(named);
+        if (std::any_of(latest.begin(), latest.end(),
+                        [](const Correction* c) { return c->isDecision(); }))
+            hint += QStringLiteral(" A decision made or taken back since the publication before "
+                                   "is listed too, with its owner's points without it and with "
+                                   "it.");
+        h_.element(QStringLiteral("p"), hint, QStringLiteral("hint"));
         h_.close();
     }
 
@@ -468,7 +528,7 @@ private:
             h_.open(QStringLiteral("polyline"))
                 .cls(i < leaders ? leadClass(int(i)) : QStringLiteral("rest"))
                 .attr(QStringLiteral("points"), path(i));
-            QString title = s_.owners[table_[i].owner].name + u':';
+            QString title = s_.owners[table_[i].owner].label + u':';
             for (int r = 1; r <= races_; ++r)
                 title += u' ' + number(cumulative[i * row + std::size_t(r)]);
             h_.element(QStringLiteral("title"), title);
@@ -515,7 +575,7 @@ private:
                                 counted(races_, "race", "races"));
         if (!table_.empty())
             text += QStringLiteral(" After the last race %1 leads with %2 points.")
-                        .arg(s_.owners[table_.front().owner].name, number(table_.front().points));
+                        .arg(s_.owners[table_.front().owner].label, number(table_.front().points));
         return text + QStringLiteral(" The race-by-race table holds every figure.");
     }
 

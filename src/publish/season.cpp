@@ -1,6 +1,7 @@
 #include "publish/season.h"
 
 #include "data/decisions.h"
+#include "data/entry_rules.h"
 #include "data/io.h"
 #include "data/text.h"
 
@@ -56,7 +57,44 @@ std::vector<LeagueRow> leagueTable(const Season& season)
     return rows;
 }
 
+// Owners of exactly the same name told apart by the chassis they picked, and where that is the
+// same too, by their entries.
+void labelOwners(Season* season)
+{
+    auto& owners = season->owners;
+    QHash<QString, int> named;
+    for (const Season::Owner& o : owners)
+        ++named[o.name];
+    for (Season::Owner& o : owners)
+        o.label = named.value(o.name) < 2
+                      ? o.name
+                      : QStringLiteral("%1 (%2)").arg(o.name, season->nameOf(o.picks[0]));
+    QHash<QString, int> labelled;
+    for (const Season::Owner& o : owners)
+        ++labelled[o.label];
+    for (Season::Owner& o : owners)
+        if (labelled.value(o.label) > 1)
+            o.label = QStringLiteral("%1 (%2, entry %3)")
+                          .arg(o.name, season->nameOf(o.picks[0]))
+                          .arg(o.record);
+}
+
 } // namespace
+
+QString Season::nameOf(Pick pick) const
+{
+    if (pick.record < 0)
+        return QStringLiteral("none");
+    const std::size_t at = std::size_t(pick.record);
+    if (!pick.isTeamPart())
+        return at < testDriverNames.size() ? testDriverNames[at] : QStringLiteral("none");
+    return at < teamNames.size() ? teamNames[at][std::size_t(pick.slot)] : QStringLiteral("none");
+}
+
+QString Season::raceName(int race) const
+{
+    return race < raceCount() ? races[race] : QStringLiteral("race %1").arg(race + 1);
+}
 
 QString shownText(const QString& field)
 {
@@ -70,7 +108,7 @@ QString shownText(const QString& field)
 std::array<Pick, 5> Season::picksIn(std::size_t owner, int race) const
 {
     const Owner& o = owners[owner];
-    std::array<Pick, 5> picks = RaceScores::picksIn(o.picks, o.transfers, race);
+    std::array<Pick, 5> picks = RaceScores::picksIn(o.picks, o.decided.transfers, race);
     for (Pick& pick : picks)
         if (pick.record >= int(pick.isTeamPart() ? teams.size() : testDrivers.size()))
             pick.record = -1;
@@ -142,8 +180,13 @@ bool readSeason(const League& league, Season* season, QString* error)
     const RaceScores scores(decisions);
     const std::size_t races = std::size_t(season->races.size());
     const ComponentPoints none(teamCount, testCount);
+    const std::optional<double> budget = league.settings().budget;
+    season->teamNames = teamNames(season->teams, shownText);
+    for (const TestDriverRecord& t : season->testDrivers)
+        season->testDriverNames.push_back(shownText(t.Name));
     season->owners.resize(entries.size());
     season->points.resize(entries.size() * races);
+    QHash<QString, std::size_t> byName; // an owner with decisions has a name of its own
     for (std::size_t o = 0; o < entries.size(); ++o) {
         Season::Owner& owner = season->owners[o];
         owner.name = shownText(entries[o].Owner);
@@ -151,13 +194,33 @@ bool readSeason(const League& league, Season* season, QString* error)
         owner.storedPoints = entries[o].Points;
         owner.picks = entries[o].picks();
         if (scores.any())
-            owner.transfers = scores.of(displayText(entries[o].Owner));
+            owner.decided = scores.of(displayText(entries[o].Owner));
+        if (!decisions.list.empty())
+            byName.insert(displayText(entries[o].Owner), o);
         for (std::size_t r = 0; r < races; ++r)
             season->points[o * races + r] =
-                RaceScores::pointsIn(owner.picks, owner.transfers, int(r), season->racePoints[r]);
+                RaceScores::pointsIn(owner.picks, owner.decided, int(r), season->racePoints[r]);
         for (Pick& pick : owner.picks)
             pick.record = none.names(pick) ? pick.record : -1;
+        if (budget) {
+            const Pick d1 = owner.picks[Pick::Driver1], d2 = owner.picks[Pick::Driver2];
+            const auto driver = [&](Pick p) {
+                return p.record < 0 ? QString()
+                                    : displayText(p.in(season->teams[std::size_t(p.record)])->Name);
+            };
+            const RuleMarks marks = ruleMarks(
+                budget, entryTotal(entries[o].picks(), season->teams, season->testDrivers),
+                d1.record < 0 ? -1 : entries[o].Driver1Index,
+                d2.record < 0 ? -1 : entries[o].Driver2Index, driver(d1), driver(d2));
+            for (const QString& mark : {marks.total, marks.drivers})
+                if (!mark.isEmpty())
+                    owner.marks << mark;
+        }
     }
+    for (const Decision& d : decisions.list)
+        if (d.isTransfer() || d.isAdjustment())
+            season->decisions.push_back({d, byName.value(d.owner)});
+    labelOwners(season);
     season->table = leagueTable(*season);
     return true;
 }
@@ -187,9 +250,9 @@ std::vector<ComponentRow> componentRows(const Season& season)
 {
     using Kind = ComponentRow::Kind;
     std::vector<ComponentRow> rows;
-    const auto add = [&](Kind kind, const QString& name, const QString& price, int record,
-                         int slot) {
-        ComponentRow row{kind, shownText(name), price, {record, Pick::Slot(slot)}};
+    const auto add = [&](Kind kind, const QString& price, int record, int slot) {
+        ComponentRow row{
+            kind, season.nameOf({record, Pick::Slot(slot)}), price, {record, Pick::Slot(slot)}};
         for (const ComponentPoints& race : season.racePoints)
             row.total += row.pointsIn(race);
         rows.push_back(std::move(row));
@@ -198,16 +261,16 @@ std::vector<ComponentRow> componentRows(const Season& season)
     for (int s = 0; s < 2; ++s)
         for (std::size_t j = 0; j < teams.size(); ++j) {
             const ComponentSlot& slot = *teams[j].components()[std::size_t(s)];
-            add(s == 0 ? Kind::Chassis : Kind::Engine, slot.Name, priceText(slot.Price), int(j), s);
+            add(s == 0 ? Kind::Chassis : Kind::Engine, priceText(slot.Price), int(j), s);
         }
     for (std::size_t j = 0; j < teams.size(); ++j)
         for (int s = 2; s < 4; ++s) {
             const ComponentSlot& driver = *teams[j].components()[std::size_t(s)];
-            add(Kind::Driver, driver.Name, priceText(driver.Price), int(j), s);
+            add(Kind::Driver, priceText(driver.Price), int(j), s);
         }
     for (std::size_t j = 0; j < season.testDrivers.size(); ++j)
-        add(Kind::TestDriver, season.testDrivers[j].Name,
-            QString::number(season.testDrivers[j].Price), int(j), Pick::TestDriver);
+        add(Kind::TestDriver, QString::number(season.testDrivers[j].Price), int(j),
+            Pick::TestDriver);
 
     // Where each component's row is: four per team record, then the test drivers.
     const std::size_t teamSlots = teams.size() * 4;

@@ -40,10 +40,17 @@ struct LeagueRow {
 struct Season {
     struct Owner {
         QString name;              // as shown: trimmed, control characters replaced
+        QString label;             // the name, told apart from another owner's of the same name
         qint64 record = 0;         // 1-based record of entry.tro
         int storedPoints = 0;      // what the last calculation wrote into the entry
         std::array<Pick, 5> picks; // its components (record -1: a position naming none)
-        Transfers transfers;       // its owner's, in the order made
+        OwnerDecisions decided;    // its owner's that count, in the order made
+        QStringList marks;         // the league's rules its entry does not keep, and why
+    };
+    // A transfer, penalty or bonus of the decisions record (also one taken back), and whose.
+    struct Decided {
+        Decision decision;
+        std::size_t owner;
     };
 
     QStringList races;                       // calendar order; a race listed twice is there twice
@@ -52,6 +59,11 @@ struct Season {
     std::vector<ComponentPoints> racePoints; // per race
     std::vector<TeamRecord> teams;           // the databases, for names and prices
     std::vector<TestDriverRecord> testDrivers;
+    std::vector<Decided> decisions; // in the order made
+    // Each team record's four names and each test driver's as the pages show them: a name that
+    // more than one team record carries told apart by its team (data/entry_rules.h).
+    std::vector<std::array<QString, 4>> teamNames;
+    std::vector<QString> testDriverNames;
     // The league table after the last race, best first; equal points by owner name, then
     // file order.
     std::vector<LeagueRow> table;
@@ -66,10 +78,15 @@ struct Season {
     // An owner's picks in force for a race (the race count: the next race, today's picks);
     // record -1 where a position names none.
     std::array<Pick, 5> picksIn(std::size_t owner, int race) const;
+    // The name of the component a pick names, as the pages show it ("none": no record).
+    QString nameOf(Pick pick) const;
+    // A race as the pages name it: the calendar's name, else its number ("race 7").
+    QString raceName(int race) const;
 };
 
 // Reads the season from the league (opened to read: nothing is made or locked, so the program
-// may have the folder open meanwhile). False, with the reason in *error, for a folder that
+// may have the folder open meanwhile), with the league's rules each entry does not keep when its
+// settings give a budget (data/entry_rules.h). False, with the reason in *error, for a folder that
 // holds none of the league's files, for a file that cannot be read, and for a decisions record
 // that cannot be read or disagrees with the entries.
 bool readSeason(const League& league, Season* season, QString* error);
@@ -89,7 +106,7 @@ std::vector<int> positionsOf(const std::vector<qint64>& points);
 struct ComponentRow {
     enum class Kind { Chassis, Engine, Driver, TestDriver };
     Kind kind = Kind::Chassis;
-    QString name;        // as shown
+    QString name;        // as shown (Season::nameOf)
     QString price;       // millions, as the entry editor shows prices
     Pick pick;           // where it lies in its database
     qint64 total = 0;    // the season: every race of the calendar

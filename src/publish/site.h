@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -16,24 +17,36 @@ namespace velmora {
 
 struct PublishOptions;
 
-// A component's points in a race that changed after they were published.
+// A component's points in a race that changed after they were published, or a decision (a
+// transfer, penalty or bonus, made or taken back) the publication before did not know.
 struct Correction {
     int publication = 0; // the publication that found it
+    // A decision's kind is "Transfer", "Penalty" or "Bonus" (" taken back" after it), its
+    // component what it did ("10 points, late entry"), its before and after the owner's points
+    // without it and with it (taken back: with it and without).
     QString race, kind, component;
     int before = 0, after = 0;
-    QStringList owners; // who chose the component: whose points it moved, in league order
+    QStringList owners; // who chose the component (a decision's owner): whose points it moved,
+                        // in league order
     QStringList moved;  // whose place in the league table it changed, in league order
+
+    bool isDecision() const;
 };
+// What a correction corrected, as the page says it: "Race driver Bo Kim", "Penalty: 10 points,
+// late entry".
+QString correctionText(const Correction& correction);
 
 // What a site remembers in published.txt: the publication count, every correction recorded,
 // and the results last published (every component's points in each race, each race once, by
-// name). The count goes up only when the results change, so publishing the same files again
-// changes no byte of the site.
+// name, and the decisions then made, each as its line of the decisions record says it but for
+// the race's number). The count goes up only when the results change, so publishing the same
+// files again changes no byte of the site.
 struct SiteMemory {
     int publication = 0;                 // 0: nothing published yet
     std::vector<Correction> corrections; // in the order found
     int teams = 0, testDrivers = 0;      // the components: four per team record, test drivers
     std::vector<std::pair<QString, std::vector<int>>> races;
+    QStringList decisions; // in the order made, their fields apart by tabs
 };
 
 // The memory as published.txt holds it: UTF-8 lines of tab-separated fields (no shown text
@@ -44,12 +57,26 @@ bool parseMemory(const QByteArray& text, SiteMemory* memory, int* line);
 
 // The memory after publishing `season`: the same results keep the count; other results are
 // the next publication, with a correction for each component whose points in a race already
-// published differ. A race out of the calendar or new to it is none, and neither is a race
-// published before any of its points were typed (all zero).
+// published differ, and for each decision the memory does not hold (one made or taken back
+// since). A race out of the calendar or new to it is none, and neither is a race published
+// before any of its points were typed (all zero).
 SiteMemory nextMemory(const SiteMemory& before, const Season& season);
 
 // "Chassis", "Engine maker", "Race driver", "Test driver".
 QString kindText(ComponentRow::Kind kind);
+
+// A place of an entry as the pages name it: "chassis", "engine maker", "first race driver",
+// "second race driver", "test driver".
+QString placeText(Pick::Slot place);
+// A transfer, penalty or bonus as the pages tell it: "Penalty of 10 points", "Transfer of the
+// first race driver: Ann Lee → Flo Gil"; one taken back says so.
+QString decisionText(const Season& season, const Decision& decision);
+// A page's list of decisions, newest first (the season's, or one owner's): the race each counts
+// from or in, the owner (with `ownerLink` writing it, none: no owner column), what it is and its
+// reason.
+class Html;
+void decisionTable(Html& h, const Season& season, const std::vector<const Season::Decided*>& rows,
+                   const std::function<void(std::size_t)>& ownerLink);
 
 // Where the index links to.
 struct SiteLinks {

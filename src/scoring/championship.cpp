@@ -16,12 +16,12 @@ namespace {
 constexpr int kMin = std::numeric_limits<int16_t>::min();
 constexpr int kMax = std::numeric_limits<int16_t>::max();
 
-bool inRange(int value)
+bool inRange(qint64 value)
 {
     return value >= kMin && value <= kMax;
 }
 
-QString beyond(int value)
+QString beyond(qint64 value)
 {
     return value > kMax ? QStringLiteral("pass %1").arg(kMax)
                         : QStringLiteral("fall below %1").arg(kMin);
@@ -156,21 +156,22 @@ bool recalculateChampionship(League& league, QString* error, std::vector<League:
             return overflow(error, beyondRange);
     }
 
+    const int raceCount = int(calendar.records.size());
     for (std::size_t i = 0; i < entries.records.size(); ++i) {
         EntryRecord& e = entries.records[i];
         const auto picks = e.picks();
         // Without transfers the picks in force are today's in every race: their season totals.
-        static const Transfers none;
-        const Transfers& transfers = scores.any() ? scores.of(ownerKey(e)) : none;
+        static const OwnerDecisions none;
+        const OwnerDecisions& decided = scores.any() ? scores.of(ownerKey(e)) : none;
         std::array<int, 5> got;
-        if (transfers.empty())
+        if (decided.transfers.empty())
             for (std::size_t k = 0; k < 5; ++k)
                 got[k] = totals.points(picks[k]);
         else
-            got = RaceScores::placePoints(picks, transfers, sums);
+            got = RaceScores::placePoints(picks, decided.transfers, sums);
         const char* const what[5] = {"team", "engine", "first driver", "second driver",
                                      "test driver"};
-        int points = 0;
+        qint64 points = 0;
         for (const int k : ComponentPoints::AddingOrder) {
             points += got[std::size_t(k)];
             if (!inRange(points))
@@ -182,6 +183,15 @@ bool recalculateChampionship(League& league, QString* error, std::vector<League:
                         .arg(displayText(e.Owner), beyond(points), QLatin1String(what[k]),
                              nameOf(picks[std::size_t(k)], teams.records, testDrivers.records)));
         }
+        // The penalties and bonuses of the calendar's races (not those of the next race).
+        if (!decided.adjustments.empty()) {
+            points += RaceScores::adjustmentsBefore(decided, raceCount);
+            if (!inRange(points))
+                return overflow(error, QStringLiteral("The points of entry %1 (\"%2\") would %3 "
+                                                      "with its penalties and bonuses.")
+                                           .arg(i + 1)
+                                           .arg(displayText(e.Owner), beyond(points)));
+        }
         e.Points = int16_t(points);
     }
     for (std::size_t j = 0; j < totals.teams(); ++j) {
@@ -192,10 +202,20 @@ bool recalculateChampionship(League& league, QString* error, std::vector<League:
     for (std::size_t j = 0; j < totals.testDrivers(); ++j)
         testDrivers.records[j].Score = int16_t(totals.points({int(j), Pick::TestDriver}));
 
-    // Every check has passed: the totals never count a race the entries' points do not.
+    // Every check has passed: the totals never count a race the entries' points do not. Entries
+    // about to be written (a transfer taken back) are written with their points.
+    std::erase_if(with, [&](const League::Replacement& r) {
+        return league.path(r.file) == league.path(LeagueFile::Entries);
+    });
     with.push_back({LeagueFile::Teams, teams.bytes()});
     with.push_back({LeagueFile::TestDrivers, testDrivers.bytes()});
     with.push_back({LeagueFile::Entries, entries.bytes()});
+    // The decisions record last: a change cut short before it is made whole by doing it again
+    // (a penalty is added again, a transfer whose entry picks its pick before already is taken
+    // back all the same).
+    std::stable_partition(with.begin(), with.end(), [&](const League::Replacement& r) {
+        return league.path(r.file) != league.path(LeagueFile::Decisions);
+    });
     return league.replace(with, error);
 }
 

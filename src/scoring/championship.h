@@ -11,10 +11,10 @@ namespace velmora {
 // Rebuilds every season score from the race files of the calendar: the Score fields of
 // teams.tro and test.tro become the sums of the races' points (a race named twice counts
 // twice, record j of a race file standing for record j of its database), and every
-// entry's Points the sum over the races of what its picks in force score there (RaceScores:
-// without transfers, its five components' totals). Only those score bytes change;
-// names, prices and any other byte stay as they were, and a second run leaves every file
-// as the first one did. A race that was never scored adds nothing.
+// entry's Points the sum over the races of what its picks in force score there with its
+// penalties and bonuses (RaceScores: without decisions, its five components' totals). Only those
+// score bytes change; names, prices and any other byte stay as they were, and a second run leaves
+// every file as the first one did. A race that was never scored adds nothing.
 //
 // The files in `with` (a race about to be stored, the calendar with a race added or taken
 // out) are read in place of what is on disk, and written with the three the calculation
@@ -41,8 +41,9 @@ QByteArray withRace(const QByteArray& calendar, const QString& race);
 // the last whole one as they were).
 QByteArray withoutRace(const QByteArray& calendar, const QString& race);
 // The decisions record to write with the calendar (`races`, as shown) when a race is taken out:
-// its transfers keep their races, and those that counted from the race itself count from the
-// race after it (*moved says how many). Nothing is added when the record has no transfer.
+// its transfers, penalties and bonuses keep their races, and those that counted from (in) the
+// race itself count from (in) the race after it (*moved says how many of those that count).
+// Nothing is added when the record does not change.
 // False, told, when the record cannot be read.
 bool decisionsWithoutRace(const League& league, const QStringList& races, const QString& race,
                           std::vector<League::Replacement>* with, int* moved, QString* error);

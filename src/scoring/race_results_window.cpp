@@ -517,8 +517,8 @@ void RaceResultsWindow::onTakeOutClicked()
                            "so the race named again brings them back.")
                     .arg(race)
                 + (moved == 0 ? QString()
-                              : tr(" Transfers that count from it (%1) will count "
-                                   "from the race after it.")
+                              : tr(" Transfers, penalties and bonuses that count from it "
+                                   "or in it (%1) will count from or in the race after it.")
                                     .arg(moved)),
             QStringLiteral("&Take It Out"), QStringLiteral("&Keep It")))
         return;

@@ -7,13 +7,15 @@ namespace velmora {
 RaceScores::RaceScores(const Decisions& decisions)
 {
     for (const Decision& d : decisions.list)
-        if (d.isTransfer())
-            byOwner_[d.owner].push_back({d.component, d.before, d.race});
+        if (d.counts() && d.isTransfer())
+            byOwner_[d.owner].transfers.push_back({d.component, d.before, d.race});
+        else if (d.counts())
+            byOwner_[d.owner].adjustments.push_back({d.adjustment(), d.race});
 }
 
-const Transfers& RaceScores::of(const QString& owner) const
+const OwnerDecisions& RaceScores::of(const QString& owner) const
 {
-    static const Transfers none;
+    static const OwnerDecisions none;
     const auto it = byOwner_.constFind(owner);
     return it == byOwner_.cend() ? none : *it;
 }
@@ -27,10 +29,27 @@ std::array<Pick, 5> RaceScores::picksIn(std::array<Pick, 5> today, const Transfe
     return today;
 }
 
-int RaceScores::pointsIn(const std::array<Pick, 5>& today, const Transfers& transfers, int race,
+int RaceScores::pointsIn(const std::array<Pick, 5>& today, const OwnerDecisions& decided, int race,
                          const ComponentPoints& points)
 {
-    return points.entryPoints(picksIn(today, transfers, race));
+    return points.entryPoints(picksIn(today, decided.transfers, race))
+           + (decided.adjustments.empty() ? 0 : adjustmentIn(decided, race));
+}
+
+int RaceScores::adjustmentIn(const OwnerDecisions& decided, int race)
+{
+    qint64 sum = 0;
+    for (const Adjustment& a : decided.adjustments)
+        sum += a.race == race ? a.points : 0;
+    return int(sum);
+}
+
+qint64 RaceScores::adjustmentsBefore(const OwnerDecisions& decided, int races)
+{
+    qint64 sum = 0;
+    for (const Adjustment& a : decided.adjustments)
+        sum += a.race < races ? a.points : 0;
+    return sum;
 }
 
 std::array<int, 5> RaceScores::placePoints(const std::array<Pick, 5>& today,

@@ -22,6 +22,7 @@
 #include <QToolTip>
 #include <QValidator>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -275,6 +276,17 @@ void holdsName(QLineEdit* box)
         return QStringLiteral("\u201c%1\u201d cannot be kept: the league's files hold only the "
                               "letters of Western European languages (Windows-1252).")
             .arg(input.mid(at, input[at].isHighSurrogate() ? 2 : 1));
+    });
+}
+
+void holdsLine(QLineEdit* box)
+{
+    new Refusing(box, [](const QString& input) {
+        const auto at = std::find_if(input.begin(), input.end(),
+                                     [](QChar c) { return c.category() == QChar::Other_Control; });
+        return at == input.end()
+                   ? QString()
+                   : FixedWindow::tr("The text is one line: it holds no tab or line break.");
     });
 }
 

@@ -47,6 +47,9 @@ QComboBox* addComboBox(QWidget* parent, const char* name, Twips at, bool editabl
 // files' code page can hold: another character, typed or pasted, is not taken, and a tip at
 // the box says why.
 void holdsName(QLineEdit* box);
+// A box of one line of a text file: takes no tab, line break or other control character, and a
+// tip at the box says why.
+void holdsLine(QLineEdit* box);
 // A number box of a field that holds whole numbers (16 bits) or reals (single precision): no
 // keystroke or paste is taken that would put the number its text begins with, as a store
 // rounds it, outside the field's range, and a tip at the box says why. A typed blank changes

@@ -82,7 +82,9 @@ private slots:
               "", ""},
              {"frmAbout", "cmdOK", "cmdOK", "", "Enter"},
              {"Team_Viewer", "Close", "Spread Close", "", "Enter"},
-             {"Team_Viewer", "Spread", "Spread Close", "", "Esc"}},
+             {"Team_Viewer", "Spread", "Spread Close", "", "Esc"},
+             {"Decisions", "List", "List AddButton Close", "", "Esc"},
+             {"Penalty_Bonus", "Reason", "Owner Kind Points Race Reason Ok Cancel", "", "Esc"}},
             2);
     }
 
@@ -114,9 +116,10 @@ private slots:
                                       - label->buddy()->geometry().center().y())
                                  <= 1,
                              qPrintable(label->objectName()));
+                const QString caption = QString(label->text()).remove(u'&');
                 if (label->buddy())
                     QCOMPARE(label->buddy()->accessibleName() + u':',
-                             label->text().endsWith(u':') ? label->text() : label->text() + u':');
+                             caption.endsWith(u':') ? caption : caption + u':');
             }
             // Every control lies inside what holds it (a grid's border may lie past the window's
             // edge), and none over another (a caption's room may reach under its box).
@@ -395,6 +398,18 @@ private slots:
         // Imola: Meteor 1, Vortex 11, Ed Fay 3, Flo Gil 4, Ida Jo 6; Monza: 5, 1, Ann Lee 2, 8, 1.
         const FlexGrid* league = control<FlexGrid>(main_.get(), "HiScores");
         QCOMPARE(rows(league, {3}), QStringLiteral("4|dora|%1").arg(25 + 17));
+        // A pick first chosen (dora's test driver named none) is no transfer, and asks nothing;
+        // her drivers swapped are none either, the record's transfer following its seat.
+        auto entries = readRecords<EntryRecord>(data_->dir().entries());
+        entries[3].TestDriverIndex = -1;
+        writeRecords(data_->dir().entries(), entries);
+        open("Entries", [&](QWidget* w) {
+            click(w, "Forward"), click(w, "Forward"), click(w, "Forward");
+            pick(w, "Driver1", 5), pick(w, "Driver2", 0);
+            QCOMPARE(inModal([&] { click(w, "Close"); }), QString());
+        });
+        QVERIFY(readBytes(record).contains("\tdriver 2\t4\t0\t"));
+        QVERIFY(recalculateChampionship(main_->league(), nullptr));
         QByteArray renamed;
         open("Entries", [&](QWidget* w) {
             click(w, "Forward"), click(w, "Forward"), click(w, "Forward");
@@ -404,6 +419,47 @@ private slots:
         });
         QVERIFY(renamed.contains("\tDora\t"));
         QCOMPARE(readBytes(record), "velmora decisions 1\n");
+    }
+
+    // The decisions window, the latest first: a penalty added counts in its race; dora's transfer
+    // (Ed Fay to Ann Lee from Monza) taken back gives her Ed Fay again, entry and record in one
+    // step; the record keeps it, marked, and it cannot be taken back twice.
+    void decisions()
+    {
+        auto entries = readRecords<EntryRecord>(data_->dir().entries());
+        entries[0].Driver1Index = 0;
+        writeRecords(data_->dir().entries(), entries);
+        const QString record = data_->path("decisions.txt");
+        const QByteArray transfer = "transfer\tdora\tdriver 1\t4\t0\t2\tEd Fay\tAnn Lee\tMonza\n";
+        writeBytes(record, "velmora decisions 1\n" + transfer);
+        open("Decisions", [&](QWidget* w) {
+            const auto* list = control<QTableView>(w, "List");
+            QCOMPARE(rows(list, {0}),
+                     u"dora|Driver 1 transfer: Ed Fay \u2192 Ann Lee|Race 2, Monza|");
+            inModal([&] { click(w, "Add"); },
+                    [](QWidget* p) { // bob, 10 points in Imola
+                        pick(p, "Owner", 1), type(p, "Points", "10"), pick(p, "Race", 0);
+                        click(p, "Ok"); // no reason yet: a tip says so
+                        QVERIFY(p->isVisible() && QToolTip::text().contains("reason"));
+                        type(p, "Reason", "late entry"), click(p, "Ok");
+                    });
+            QCOMPARE(rows(list, {0}), "bob|Penalty of 10 points|Race 1, Imola|late entry");
+            control<QTableView>(w, "List")->setCurrentIndex(list->model()->index(1, 0));
+            Messages::setNextAnswer(Messages::Answer::Store);
+            click(w, "TakeBack");
+            QCOMPARE(rows(list, {1}),
+                     u"dora|Driver 1 transfer: Ed Fay \u2192 Ann Lee (taken back)|Race 2, Monza|");
+            QVERIFY(!control<QAction>(w, "TakeBack")->isEnabled());
+        });
+        QCOMPARE(readBytes(record), "velmora decisions 1\ntransfer taken back" + transfer.mid(8)
+                                        + "penalty\tbob\t10\t1\tImola\tlate entry\n");
+        entries = readRecords<EntryRecord>(data_->dir().entries());
+        QCOMPARE(std::find_if(entries.begin(), entries.end(),
+                              [](const EntryRecord& e) { return displayText(e.Owner) == u"dora"; })
+                     ->Driver1Index,
+                 4);
+        // bob 61 less 10; dora 49 with Ed Fay, and the total of her picks again.
+        QCOMPARE(rows(control<FlexGrid>(main_.get(), "HiScores"), {1, 2}), "2|bob|51 3|dora|49");
     }
 
     // Only a league with a budget marks a total above it and a driver picked twice, saying why;
@@ -720,7 +776,7 @@ private slots:
         QCOMPARE(seen, QStringList({"Monza recounted", "off", "Monza Imola"}));
         QCOMPARE(readBytes(d.raceTeams("Imola")), imola);
         QVERIFY(Messages::asked().value(0).contains(u"\u201cImola\u201d")
-                && Messages::asked().value(0).contains(u"Transfers that count from it (1)"));
+                && Messages::asked().value(0).contains(u"count from it or in it (1)"));
         QVERIFY(readBytes(d.file("decisions.txt")).endsWith("\t1\t\t\tMonza\n"));
     }
 
@@ -972,9 +1028,10 @@ private slots:
     void accessKeysAndMessages_data()
     {
         QTest::addColumn<QString>("window");
-        for (const char* window : {"Main", "Team_Entry", "Test_Driver", "Entries", "Score",
-                                   "Race_Score", "TD_Score", "Calculate", "Calculator", "frmAbout",
-                                   "Team_Viewer", "Race_Results", "League_Settings", "New_Season"})
+        for (const char* window :
+             {"Main", "Team_Entry", "Test_Driver", "Entries", "Score", "Race_Score", "TD_Score",
+              "Calculate", "Calculator", "frmAbout", "Team_Viewer", "Race_Results",
+              "League_Settings", "New_Season", "Decisions", "Penalty_Bonus"})
             QTest::newRow(window) << QString::fromLatin1(window);
     }
     void accessKeysAndMessages()

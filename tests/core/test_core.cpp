@@ -82,19 +82,21 @@ private slots:
 
     void overflowWritesNothing_data()
     {
-        // Two races' points to both records' engines and the test driver; named. Last: the entry's
-        // sum.
-        const auto row = columns<int, int, QStringList>("engine", "testDriver", "named");
-        row("engine up", 20000, 0, {"engine \"x\" (team record 1)", "\"Second\"", "32767"});
-        row("engine down", -20000, 0, {"\"Second\"", "-32768"});
-        row("test driver", 0, 17000, {"\"Sam\"", "\"Second\""});
-        row("entry", 9000, 8000, {"entry 1", "\"Ann\"", "test driver \"Sam\""});
+        // Two races' points to both records' engines and the test driver, and a bonus to the
+        // entry in each; named. Last: the entry's sum.
+        const auto row =
+            columns<int, int, int, QStringList>("engine", "testDriver", "bonus", "named");
+        row("engine up", 20000, 0, 0, {"engine \"x\" (team record 1)", "\"Second\"", "32767"});
+        row("engine down", -20000, 0, 0, {"\"Second\"", "-32768"});
+        row("test driver", 0, 17000, 0, {"\"Sam\"", "\"Second\""});
+        row("entry", 9000, 8000, 0, {"entry 1", "\"Ann\"", "test driver \"Sam\""});
+        row("bonuses", 0, 0, 16500, {"entry 1", "\"Ann\"", "penalties and bonuses"});
     }
 
     void overflowWritesNothing()
     {
-        const auto [engine, testDriver, named] =
-            fetch<int, int, QStringList>("engine", "testDriver", "named");
+        const auto [engine, testDriver, bonus, named] =
+            fetch<int, int, int, QStringList>("engine", "testDriver", "bonus", "named");
         TempData d;
         writeRecords(d.dir().teams(), std::vector{scored(1, 1, 1, 1), scored(2, 2, 2, 2)});
         writeRecords(d.dir().testDrivers(), Drivers{{"Sam", 1, 1}});
@@ -105,6 +107,12 @@ private slots:
                          std::vector{scored(0, engine, 0, 0), scored(0, engine, 1, 1)});
             writeRecords(d.dir().raceTestDrivers(r), Drivers{{"Sam", 0, int16_t(testDriver)}});
         }
+        if (bonus)
+            writeBytes(d.path("decisions.txt"),
+                       QStringLiteral("velmora decisions 1\nbonus\tAnn\t%1\t1"
+                                      "\t\tx\nbonus\tAnn\t%1\t2\t\tx\n")
+                           .arg(bonus)
+                           .toUtf8());
         const QList<QByteArray> before = calculatedFiles(d.dir());
         QString error;
         QVERIFY(!recalculateChampionship(*openLeague(d.dir()), &error));

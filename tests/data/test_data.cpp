@@ -390,8 +390,9 @@ private slots:
 
     // What a stored entry does to the decisions record (lines as on disk, tabs as '|', the names
     // for a reader left out; "!" a refusal): "entry" is the entry stored, "n:owner:picks"; "how"
-    // a transfer from race N, a correction, a delete of entry N or races taken out. The entries
-    // are Ann, Bob and two Cys, with the record's transfers made.
+    // a transfer from race N, a correction, a delete of entry N, races taken out, decision N taken
+    // back or a penalty of 5 in race 3 added. The entries are Ann, Bob and two Cys, with the
+    // record's transfers that count made.
     void decisionsFollowTheEntry_data()
     {
         const QString ann = "transfer|Ann|driver 1|0|4|3";
@@ -422,15 +423,31 @@ private slots:
              {"two of one name, corrected", "", "2:Cy:2,2,5,5,1", "correction", "", ""},
              {"a new entry of a name with transfers", ann, "4:Ann:0,0,0,1,0", "correction", "",
               "!another owner named \"Ann\""},
-             {"renamed", ann + ";penalty|Ann|5|late", "0:Anna:0,0,4,1,0", "correction", "",
-              "transfer|Anna|driver 1|0|4|3;penalty|Anna|5|late"},
+             {"renamed", ann + ";penalty|Ann|5|3||late", "0:Anna:0,0,4,1,0", "correction", "",
+              "transfer|Anna|driver 1|0|4|3;penalty|Anna|5|3||late"},
              {"renamed onto another's name", ann, "0:Bob:0,0,4,1,0", "correction", "",
               "!\"Bob\" is another entry's name"},
              {"deleted", ann + ";transfer|Bob|team|1|0|1", "", "delete 0", "",
               "transfer|Bob|team|1|0|1"},
              {"a race before taken out", ann, "", "out 1 2", "", "transfer|Ann|driver 1|0|4|1"},
              {"its race taken out", ann, "", "out 3", "", ann},
-             {"a race after taken out", ann, "", "out 4", "", ann}});
+             {"a race after taken out", ann, "", "out 4", "", ann},
+             {"a penalty's race taken out", "penalty|Ann|5|3|Spa|late", "", "out 1", "",
+              "penalty|Ann|5|2|Spa|late"},
+             {"a transfer taken back", ann, "", "back 0", "",
+              "transfer taken back|Ann|driver 1|0|4|3"},
+             {"one a later one follows", ann + ";transfer|Ann|driver 1|4|5|4", "", "back 0", "",
+              "!A later transfer of Ann's driver 1 follows it"},
+             {"a bonus taken back", "bonus|Ann|5|3||late", "", "back 0", "",
+              "bonus taken back|Ann|5|3||late"},
+             {"taken back twice", "bonus taken back|Ann|5|3||late", "", "back 0", "",
+              "!counts for nothing"},
+             {"a transfer again once taken back", "transfer taken back|Ann|driver 1|0|4|3",
+              "0:Ann:0,0,4,1,0", "transfer 3", "1",
+              "transfer taken back|Ann|driver 1|0|4|3;" + ann},
+             {"a penalty added", ann, "", "add Ann", "", ann + ";penalty|Ann|5|3||late"},
+             {"a penalty for one of two names", "", "", "add Cy", "",
+              "!\"Cy\" is the name of 2 entries"}});
     }
     void decisionsFollowTheEntry()
     {
@@ -450,7 +467,7 @@ private slots:
         QString error;
         QVERIFY(Decisions::parse(lines(record), "d", &d, &error));
         for (const Decision& t : d.list)
-            if (t.isTransfer())
+            if (t.isTransfer() && t.counts())
                 entries[t.owner == u"Ann" ? 0 : 1].index(t.component) = int16_t(t.after);
         const QStringList e = entry.split(u':'), picks = e.value(2).split(u',');
         bool done = true;
@@ -461,6 +478,13 @@ private slots:
             for (const QString& race : how.mid(4).split(u' '))
                 gone.push_back(race.toInt() - 1);
             d.takeOut(gone, {});
+        } else if (how.startsWith("back")) {
+            done = d.takeBack(how.mid(5).toUInt(), &entries, &error);
+        } else if (how.startsWith("add")) {
+            Decision penalty;
+            penalty.kind = "penalty", penalty.owner = how.mid(4), penalty.points = 5;
+            penalty.race = 2, penalty.reason = "late";
+            done = d.add(entries, penalty, &error);
         } else {
             EntryRecord now = test::entry(e[1]);
             for (int k = 0; k < 5; ++k)
@@ -499,11 +523,23 @@ private slots:
                     "velmora decisions 1\n\ntransfer\tAnn\tdriver 1\t0\t4\t3\n"
                     "transfer\tAnn\tdriver 1\t5\t0\t4\n",
                     "Line 4 of"},
-                   {"no such owner", "velmora decisions 1\nbonus\tZed\t5\n", "no entry has"},
-                   {"two of one name", "velmora decisions 1\nbonus\tCy\t5\n", "2 entries have"},
+                   {"races out of order",
+                    "velmora decisions 1\ntransfer\tAnn\tdriver 1\t0\t4\t5\n"
+                    "transfer\tAnn\tdriver 1\t4\t0\t3\n",
+                    "Line 3 of"},
+                   {"no such owner", "velmora decisions 1\nnote\tZed\t5\n", "no entry has"},
+                   {"two of one name", "velmora decisions 1\nnote\tCy\t5\n", "2 entries have"},
+                   {"no points", "velmora decisions 1\npenalty\tAnn\t0\t1\t\tlate\n", "Line 2 of"},
+                   {"no reason", "velmora decisions 1\nbonus\tAnn\t5\t1\n", "Line 2 of"},
+                   {"a race's beyond a score",
+                    "velmora decisions 1\nbonus\tAnn\t32767\t1\t\ta\nbonus\tAnn\t1\t1\t\tb\n",
+                    "Line 2 of the decisions record \"d\" disagrees with the entries: Ann's "
+                    "penalties and bonuses in race 1 add up to 32768"},
                    {"agrees",
-                    "velmora decisions 1\r\nbonus\tAnn\t5\n\ntransfer\tAnn\tteam\t1\t0\t1"
-                    "\tArrow\tComet\tImola\tlater",
+                    "velmora decisions 1\r\nnote\tAnn\t5\n\ntransfer\tAnn\tteam\t1\t0\t1"
+                    "\tArrow\tComet\tImola\tlater\npenalty\tAnn\t10\t2\tMonza\tlate entry\tlater\n"
+                    "bonus taken back\tAnn\t3\t1\t\tguess\nnote taken back\tAnn\n"
+                    "transfer taken back\tAnn\tdriver 1\t0\t4\t3\t\t\t",
                     ""}});
     }
     void decisionsRead()

@@ -203,13 +203,52 @@ void TestPublish::figures_data()
         four);
     row("transfer, before it", "Alan:by-race", "Imola|10|11|12 (Ann Lee)|13|2|48 (best)|48|1",
         moved, four);
-    row("transfer, after it", "Alan:by-race", "Spa|6|7|12|9|4|38|95|2", moved, four);
+    row("transfer, from it", "Alan:by-race", "Spa|6|7|12 (Flo Gil, transfer)|9|4|38|95|2", moved,
+        four);
     row("transfer, the old pick", "Alan:picks", "Race driver (races 1\u20132)|Ann Lee|12.5|14",
         moved, four);
     row("transfer, the new one", "Alan:picks", "Race driver (races 3\u20134)|Flo Gil|4.75|16",
         moved, four);
     row("transfer, the season", "Alan:picks", "Season|135", moved, four);
     row("transfer, chosen now", "drivers", "Ann Lee|12.5|1|34|12|2|8|12", moved, four);
+    // Penalties and bonuses, counted: dora 10 off and 3 on at Monza (30 - 7), Cleo 5 on at Imola
+    // (30 + 5); bob's 4 off taken back, Alan's 7 on in the next race: neither counts.
+    const char* const decided = "decided run";
+    row("decided, the table", "league", "3|Cleo|54|19|▼ 1", decided);
+    row("decided, by race", "dora:by-race",
+        "Monza|5|9|7|8|1|-7 (-10 late entry; +3 marshalling)|"
+        "23 (best)|42|4",
+        decided);
+    row("decided, one", "Cleo:by-race", "Imola|10|2|4|12|2|+5 (prediction game)|35 (best)|35|2",
+        decided);
+    row("decided, the team", "dora:picks", "Penalties and bonuses|-7", decided);
+    row("decided, the sheet", "standings.csv", "4,dora,1,42,23,same,42,19,0,23,-7", decided);
+    row("decided, the sheet's races", "standings.csv",
+        "﻿Position,Owner,Entry,Points,Last race,Move,Stored points,Imola,Imola: penalties "
+        "and bonuses,Monza,Monza: penalties and bonuses",
+        decided);
+    row("decided, listed", "decision-list",
+        "1. Imola|bob|Penalty of 4 points (taken back)|mistaken", decided);
+    row("decided, the next race", "Alan:decision-list",
+        "3. the next race|Bonus of 7 points|"
+        "next race",
+        decided);
+    row("decided, no adjustment counts", "Alan:picks", "¬Penalties and bonuses|+7", decided);
+    // In a league with a budget of 40, Alan's 53 is above it, and with Ann Lee twice so are his
+    // drivers; without a budget, nothing is marked.
+    row("over the budget", "rules", "Alan: The total, 53, is above the league's budget of 40.",
+        "budget");
+    row("one driver twice", "Alan:rules", "Driver 1 and Driver 2 are the same driver, Ann Lee.",
+        "budget Alan twice");
+    row("no budget, no marks", "rules", "", "Alan twice");
+    row("no budget, none on a page", "Alan:rules", "", "Alan twice");
+    // bob and Cleo both named Cy, and Ion the engine of four team records (a fourth, Nova).
+    row("namesakes", "league", "1|Cy (Comet)|61|36|▲ 2", "alike");
+    row("namesakes in the sheet", "standings.csv", "3,Cy (Arrow),4,49,19,down 1,40,30,19", "alike");
+    row("namesake's page", "Cy (Comet):picks", "Engine maker|Ion (Meteor)|4.75|8", "alike");
+    row("engines alike", "engines", "Ion (Nova)|1|0|0|0|0", "alike");
+    row("engines alike in the sheet", "components.csv", "Engine maker,Ion (Arrow),12.5,1,12,11,1",
+        "alike");
     // 498 more bobs: the page draws the leading 500 and Cleo and dora as one band.
     row("the others as a band", "chart", "The other 2 owners", "crowd");
     row("the band drawn", "chart points",
@@ -251,6 +290,21 @@ void TestPublish::figures()
         entries[1].Driver1Index = 5;
         writeRecords(d.dir().entries(), entries);
     }
+    if (change.contains(u"decided"))
+        writeBytes(
+            d.dir().file("decisions.txt"),
+            "velmora decisions 1\npenalty\tdora\t10\t2\tMonza\tlate entry\n"
+            "bonus\tCleo\t5\t1\tImola\tprediction game\nbonus\tdora\t3\t2\t\tmarshalling\n"
+            "penalty taken back\tbob\t4\t1\tImola\tmistaken\nbonus\tAlan\t7\t3\t\tnext race\n");
+    if (change.contains(u"budget"))
+        writeBytes(d.dir().file("league.ini"), "budget=40\n");
+    if (change.contains(u"alike")) {
+        auto teams = readRecords<TeamRecord>(d.dir().teams());
+        teams.push_back(test::team("Nova", "Ion", "Gil Ho", "Hal Ix", 1));
+        for (TeamRecord& t : teams)
+            t.Engine.Name = "Ion";
+        writeRecords(d.dir().teams(), teams);
+    }
     if (change.contains(u"ordered"))
         QVERIFY(openLeague(d.dir())->orderEntries(LeagueOrder::ByOwner, nullptr));
     if (change.contains(u"run"))
@@ -260,6 +314,8 @@ void TestPublish::figures()
         entries[1].Driver2Index = 0;
     if (change.contains(u"bob 60"))
         entries[2].Points = 60;
+    if (change.contains(u"alike"))
+        entries[2].Owner = entries[3].Owner = "Cy";
     if (change.contains(u"no entries"))
         entries.clear();
     if (change.contains(u"crowd"))
@@ -477,6 +533,18 @@ void TestPublish::corrections()
     writeRecords(d.dir().testDrivers(), std::vector<TestDriverRecord>());
     QCOMPARE(publish(), four);
     QCOMPARE(publish(), four);
+    // A decision made since is one (bob's 68 at Monza and Suzuka, shared first with dora), and so
+    // is taking it back; the record keeps the line.
+    QString penalty = "penalty\tbob\t10\t1\tMonza\tlate entry\n";
+    writeBytes(d.path("decisions.txt"), "velmora decisions 1\n" + penalty.toUtf8());
+    const QString made = "6|Monza|Penalty: 10 points, late entry|68|58|bob|bob";
+    QCOMPARE(publish().mid(0, 2), (QStringList{made, four[0]}));
+    writeBytes(d.path("decisions.txt"),
+               "velmora decisions 1\n" + penalty.replace("penalty", "penalty taken back").toUtf8());
+    QCOMPARE(
+        publish().mid(0, 2),
+        (QStringList{"7|Monza|Penalty taken back: 10 points, late entry|58|68|bob|bob", made}));
+    QCOMPARE(publish().size(), four.size() + 2);
 }
 
 // A league or site from someone else: a site where the settings (or --out) put it is refused in
@@ -628,7 +696,7 @@ void TestPublish::commandLine()
     writeSeason(data.dir());
     writeSeason(earlier.dir());
     writeSeason(decided.dir());
-    writeBytes(decided.path("decisions.txt"), "velmora decisions 1\nbonus\tEve\n");
+    writeBytes(decided.path("decisions.txt"), "velmora decisions 1\nnote\tEve\n");
     QDir().mkdir(broken.dir().teams());
     for (const char* folder :
          {"odd/published.txt", "stuck/owners/zed-00000000.html", "full/index.html", "bad", "short"})
@@ -709,6 +777,9 @@ void TestPublish::inTheBrowser()
     std::vector<RaceName> races(12, {"Monza"});
     races[0] = {"Imola"}; // the best of it in the first column, the others' far to the right
     writeRecords(d.dir().calendar(), races);
+    writeBytes(d.path("league.ini"), "budget=20\n"); // every entry marked, and a penalty's reason
+    writeBytes(d.path("decisions.txt"), "velmora decisions 1\npenalty\tdora\t10\t2\tMonza\tA "
+                                        "reason long enough to wrap on a phone, twice over\n");
     QVERIFY(publishSeason(*openLeague(d.dir(), League::Mode::Read), out.dir().path(),
                           {"League", 10, {d.dir().path()}}, nullptr));
     QString frames =

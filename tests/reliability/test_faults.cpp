@@ -76,6 +76,23 @@ void TestFaults::sweep_data()
             inModal([&] { trigger(w, "Close"); }, [](QWidget* q) { click(q, "Transfer"); });
         },
         "decisions.txt");
+    // A penalty added in the decisions window, and then taken back: the record and the
+    // championship in one change (done again, it would be another).
+    const Act penalty = [](QWidget* w, const DataDir&) {
+        inModal([&] { trigger(w, "Add"); },
+                [](QWidget* p) {
+                    pick(p, "Owner", 0), type(p, "Points", "10"), type(p, "Reason", "late");
+                    click(p, "Ok");
+                });
+    };
+    row("decisions add", "Decisions", {}, penalty, "decisions.txt", false);
+    row(
+        "decisions take back", "Decisions", {penalty},
+        [](QWidget* w, const DataDir&) {
+            Messages::setNextAnswer(Messages::Answer::Store);
+            trigger(w, "TakeBack");
+        },
+        "decisions.txt", false);
     row("team card Finish", "Race_Score", {typing("Driver2_Price", "-3")}, press("Close"),
         "Imola.tmr");
     row("test-driver card New", "TD_Score",

@@ -9,6 +9,7 @@
 #include "main/main_window.h"
 #include "main/new_season_window.h"
 #include "main/settings_window.h"
+#include "scoring/decisions_window.h"
 #include "scoring/order_box.h"
 #include "scoring/race_results_window.h"
 #include "scoring/scoring_window.h"
@@ -209,6 +210,36 @@ int main(int argc, char* argv[])
                                   "FL\t11\tKit Arden\n"),
                    -1, {}, {}, &main);
     save(&order, "finishing_order");
+    // The decisions: a transfer, a penalty, a bonus and a penalty taken back; then a penalty
+    // being added, with its reason typed.
+    QFile record(dir.file(QStringLiteral("decisions.txt")));
+    if (!record.open(QIODevice::WriteOnly)
+        || !record.write(
+            "velmora decisions 1\n"
+            "transfer\tBen Okafor\tdriver 1\t4\t1\t2\tRui Santo\tTomas Ebro\tEastmoor\n"
+            "penalty\tHarriet Cole\t10\t1\tHarbourside\tEntry paid after the first "
+            "race\n"
+            "bonus\tPriya Nair\t5\t2\tEastmoor\tPrediction game: the podium right\n"
+            "penalty taken back\tTom Whitlow\t3\t2\tEastmoor\tLate entry (paid on "
+            "time after all)\n"))
+        qFatal("cannot write the decisions record");
+    record.close();
+    DecisionsWindow decisions(league, &main);
+    decisions.findChild<QTableView*>(QStringLiteral("List"))->selectRow(2); // one that counts
+    save(&decisions, "decisions");
+    QTimer::singleShot(0, [] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        auto* owner = dialog->findChild<QComboBox*>(QStringLiteral("Owner"));
+        owner->setCurrentIndex(owner->findText(QStringLiteral("Grace Lund")));
+        dialog->findChild<QLineEdit*>(QStringLiteral("Points"))->setText(QStringLiteral("5"));
+        auto* reason = dialog->findChild<QLineEdit*>(QStringLiteral("Reason"));
+        reason->setText(QStringLiteral("Two drivers of one team, against the rules"));
+        reason->setCursorPosition(0);
+        save(dialog, "penalty_bonus");
+    });
+    decisions.show();
+    decisions.findChild<QAction*>(QStringLiteral("Add"))->trigger();
+    decisions.hide();
 
     BudgetDialog budget([](const QString&) { return true; }, &main);
     budget.findChild<QLineEdit*>(QStringLiteral("Budge"))->setText(QStringLiteral("40"));
