@@ -1,5 +1,6 @@
 #include "data/codepage.h"
 #include "data/text.h"
+#include "data/translation.h"
 #include "data/version.h"
 #include "scoring/championship.h"
 #include "scoring/finishing_order.h"
@@ -172,6 +173,7 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("velmora-score"));
     QCoreApplication::setApplicationVersion(versionText());
+    loadTranslations(&app);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(ScoreCommand::tr(
@@ -246,7 +248,7 @@ int main(int argc, char* argv[])
         const auto league = League::open(
             parser.isSet(data) ? DataDir(parser.value(data))
                                : DataDir::forProgram(QCoreApplication::applicationDirPath()),
-            parser.isSet(dryRun) ? League::Mode::Read : League::Mode::Work, &error);
+            parser.isSet(dryRun) ? League::Mode::Read : League::Mode::Script, &error);
         if (!league)
             return refuse(error);
         if (!league->settingsError().isEmpty())

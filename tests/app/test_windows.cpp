@@ -1097,7 +1097,7 @@ private slots:
         openFolder(data_->dir());
         QCOMPARE(Messages::collected().size(), 1);
         QVERIFY(std::exchange(Messages::collected(), {})[0].contains(
-            "The data folder \"" + data_->dir().path() + "\" is in use by another Velmora"));
+            "already running on the data folder \"" + data_->dir().path()));
         QCOMPARE(main_->league().dir().path(), other.dir().path());
         held.reset();
         openFolder(empty.dir());

@@ -123,8 +123,8 @@ void TestScore::commandLine()
     QCOMPARE(folderState(data.dir()), before);
 }
 
-// A Velmora opened on the folder while velmora-score works (waiting here for its order) is
-// refused as in use; velmora-score, while the folder is worked on, is refused the same way.
+// A Velmora opened on the folder while velmora-score works (waiting here for its order) is told
+// that velmora-score is storing a race; velmora-score, while a window works on it, to use it.
 void TestScore::folderInUse()
 {
     TempData d;
@@ -138,15 +138,20 @@ void TestScore::folderInUse()
         order = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK), QTest::qWait(5);
     QString error;
     QVERIFY(!League::open(d.dir(), League::Mode::Work, &error));
-    const QString inUse = "The data folder \"" + d.dir().path() + "\" is in use by another Velmora";
-    QVERIFY2(error.startsWith(inUse), qPrintable(error));
+    QVERIFY2(error.startsWith("The data folder \"" + d.dir().path()
+                              + "\" is in use: velmora-score is storing a race in it."),
+             qPrintable(error));
     const QByteArray text = "1\tAnn Lee\n2\tBo Kim\n";
     QCOMPARE(::write(order, text.constData(), text.size()), text.size());
     ::close(order);
     QVERIFY(score.waitForFinished() && score.exitCode() == 0);
     const auto window = openLeague(d.dir());
     const auto [status, said] = runProgram(VELMORA_SCORE, score.arguments(), {});
-    QVERIFY2(status == 1 && said.startsWith("velmora-score: " + inUse), qPrintable(said));
+    QVERIFY2(status == 1
+                 && said.startsWith("velmora-score: Velmora is already running on the data "
+                                    "folder \""
+                                    + d.dir().path() + "\". Use the window"),
+             qPrintable(said));
 }
 
 QTEST_MAIN(TestScore)
