@@ -8,6 +8,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 #include <cstdio>
@@ -244,11 +245,18 @@ int main(int argc, char* argv[])
 
     QString error;
     try {
+        const DataDir dir = parser.isSet(data)
+                                ? DataDir(parser.value(data))
+                                : DataDir::forProgram(QCoreApplication::applicationDirPath());
+        // A folder mistyped is left as it is: opening it to work on would make a league there.
+        if (QFileInfo(dir.path()).isDir() && !dir.holdsLeague())
+            return refuse(ScoreCommand::tr("The folder \"%1\" holds no league: none of "
+                                           "teams.tro, test.tro, entry.tro and calendar.tro is "
+                                           "there.")
+                              .arg(dir.path()));
         // Storing takes the folder's lock, as the window does; a dry run only reads.
         const auto league = League::open(
-            parser.isSet(data) ? DataDir(parser.value(data))
-                               : DataDir::forProgram(QCoreApplication::applicationDirPath()),
-            parser.isSet(dryRun) ? League::Mode::Read : League::Mode::Script, &error);
+            dir, parser.isSet(dryRun) ? League::Mode::Read : League::Mode::Script, &error);
         if (!league)
             return refuse(error);
         if (!league->settingsError().isEmpty())
