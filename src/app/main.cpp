@@ -2,6 +2,7 @@
 #include "data/league.h"
 #include "data/recent_leagues.h"
 #include "data/text.h"
+#include "data/translation.h"
 #include "data/version.h"
 #include "main/main_window.h"
 #include "toolkit/dialogs.h"
@@ -10,10 +11,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFont>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QTimer>
-#include <QTranslator>
 
 #include <cstdio>
 #include <new>
@@ -42,26 +40,6 @@ public:
         }
     }
 };
-
-// The user's language (the desktop's: LANGUAGE, LC_MESSAGES, LANG): the program's own
-// translation and, with it, Qt's of its dialogs and buttons, so that no window mixes two
-// languages. English, the program's own text, needs neither.
-void translate(QCoreApplication* app)
-{
-    const QLocale language;
-    auto* own = new QTranslator(app);
-    for (const QString& folder :
-         {QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
-          QStringLiteral(VELMORA_TRANSLATIONS)})
-        if (own->load(language, QStringLiteral("velmora"), QStringLiteral("_"), folder)) {
-            QCoreApplication::installTranslator(own);
-            auto* qt = new QTranslator(app);
-            if (qt->load(language, QStringLiteral("qt"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-                QCoreApplication::installTranslator(qt);
-            return;
-        }
-}
 
 void describe(QCommandLineParser* parser)
 {
@@ -146,7 +124,7 @@ int main(int argc, char* argv[])
         // Everything the command line can get wrong is told before there is a window system
         // to connect to: over ssh or in a script there is none.
         QCoreApplication terminal(argc, argv);
-        translate(&terminal);
+        velmora::loadTranslations(&terminal);
         QCommandLineParser parser;
         describe(&parser);
         bool platform;
@@ -177,7 +155,7 @@ int main(int argc, char* argv[])
     }
 
     Application app(argc, argv);
-    translate(&app);
+    velmora::loadTranslations(&app);
     QCommandLineParser parser;
     describe(&parser);
     bool platform;

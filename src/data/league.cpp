@@ -39,15 +39,32 @@ std::unique_ptr<League> League::open(const DataDir& dir, Mode mode, QString* err
     if (!folder.isDir())
         return refuse(tr("\"%1\" is not a folder.").arg(dir.path()));
     int lock = -1;
-    if (mode == Mode::Work) {
+    if (mode != Mode::Read) {
         lock =
             ::open(QFile::encodeName(dir.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (lock < 0)
             return refuse(io::errorText(QCoreApplication::translate("Io", "open the data folder"),
                                         dir.path(), errno));
+        // The mark is set before the lock is taken, so that whoever the lock refuses finds it.
+        // The mark and flock's lock are apart: neither ever stands in the other's way. Where
+        // the file system keeps no record locks, there is no mark and a window refused says
+        // what it always said.
+        struct flock mark = {};
+        mark.l_whence = SEEK_SET;
+        mark.l_len = 1;
+        if (mode == Mode::Script) {
+            mark.l_type = F_RDLCK;
+            ::fcntl(lock, F_OFD_SETLK, &mark);
+        }
         if (::flock(lock, LOCK_EX | LOCK_NB) != 0) {
             const int e = errno;
+            mark.l_type = F_WRLCK; // what would stand in the way of a write lock: another's mark
+            const bool script = ::fcntl(lock, F_OFD_GETLK, &mark) == 0 && mark.l_type != F_UNLCK;
             ::close(lock);
+            if (e == EWOULDBLOCK && script)
+                return refuse(tr("The data folder \"%1\" is in use: velmora-score is storing a "
+                                 "race in it. Try again once it has finished.")
+                                  .arg(dir.path()));
             return refuse(e == EWOULDBLOCK ? tr("Velmora is already running on the data folder "
                                                 "\"%1\". Use the window that is open.")
                                                  .arg(dir.path())
@@ -57,7 +74,7 @@ std::unique_ptr<League> League::open(const DataDir& dir, Mode mode, QString* err
         }
     }
     // From here the League owns the lock: it goes with it, whatever fails.
-    std::unique_ptr<League> league(new League(dir, mode == Mode::Work && dir.writable(), lock));
+    std::unique_ptr<League> league(new League(dir, mode != Mode::Read && dir.writable(), lock));
     // As start-up always has: the league's three databases are there from the first start
     // (made when absent, never opened for writing here). A link in a database's place is left
     // as it is (never made through): reading and storing say what it is.

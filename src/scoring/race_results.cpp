@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace velmora {
 namespace {
@@ -138,6 +139,27 @@ int16_t& RaceResults::at(int row, int cell)
     if (row >= teamRows())
         return drivers_[std::size_t(row - teamRows())].Score;
     return teams_[std::size_t(row)].components()[std::size_t(cell)]->Score;
+}
+
+std::vector<CellPoints> RaceResults::pointCells() const
+{
+    std::vector<CellPoints> all;
+    for (int r = 0; r < rows(); ++r)
+        for (int c = 0; c < cells(r); ++c)
+            all.push_back({r, c, points(r, c)});
+    return all;
+}
+
+QString copiedText(const std::vector<CellPoints>& cells)
+{
+    QString text;
+    QStringList line;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        line << QString::number(cells[i].points);
+        if (i + 1 == cells.size() || cells[i + 1].row != cells[i].row)
+            text += std::exchange(line, {}).join(u'\t') + u'\n';
+    }
+    return text;
 }
 
 int RaceResults::total(int row) const

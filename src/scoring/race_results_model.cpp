@@ -86,15 +86,7 @@ void RaceResultsModel::clear(const QModelIndexList& at)
 
 QString RaceResultsModel::text(const QModelIndexList& at) const
 {
-    QString text;
-    QStringList line;
-    const std::vector<CellPoints> cells = pointCells(at);
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        line << QString::number(cells[i].points);
-        if (i + 1 == cells.size() || cells[i + 1].row != cells[i].row)
-            text += std::exchange(line, {}).join(u'\t') + u'\n';
-    }
-    return text;
+    return copiedText(pointCells(at));
 }
 
 std::vector<CellPoints> RaceResultsModel::pointCells(const QModelIndexList& at) const
