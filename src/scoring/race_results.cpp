@@ -3,6 +3,8 @@
 #include "data/text.h"
 #include "scoring/championship.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <limits>
 #include <utility>
@@ -10,11 +12,15 @@
 namespace velmora {
 namespace {
 
+class PasteText {
+    Q_DECLARE_TR_FUNCTIONS(RaceResults)
+};
+
 constexpr QChar kSeparators[] = {u'\t', u';', u','};
 
 QString notPasted(const QString& text)
 {
-    return text + QStringLiteral(" Nothing was pasted.");
+    return text + u' ' + PasteText::tr("Nothing was pasted.");
 }
 
 } // namespace
@@ -78,8 +84,8 @@ std::optional<std::vector<std::vector<std::optional<int16_t>>>> pastedCells(cons
             if (!number) {
                 if (error)
                     *error =
-                        notPasted(QStringLiteral("Line %1, cell %2 of the paste: \u201c%3\u201d "
-                                                 "is not a whole number from -32768 to 32767.")
+                        notPasted(PasteText::tr("Line %1, cell %2 of the paste: \u201c%3\u201d "
+                                                "is not a whole number from -32768 to 32767.")
                                       .arg(l + 1)
                                       .arg(c)
                                       .arg(cell.trimmed()));
@@ -201,10 +207,10 @@ std::optional<std::vector<CellPoints>> RaceResults::pasted(const QString& text, 
                 if (error)
                     *error = notPasted(
                         r >= rows()
-                            ? QStringLiteral("Line %1 of the paste lies past the table's last row.")
+                            ? PasteText::tr("Line %1 of the paste lies past the table's last row.")
                                   .arg(l + 1)
-                            : QStringLiteral("Line %1, cell %2 of the paste lies past the points "
-                                             "of the row of \u201c%3\u201d.")
+                            : PasteText::tr("Line %1, cell %2 of the paste lies past the points "
+                                            "of the row of \u201c%3\u201d.")
                                   .arg(l + 1)
                                   .arg(c + 1)
                                   .arg(name(r, 0)));
