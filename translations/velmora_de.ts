@@ -786,7 +786,7 @@ beschreibbar ist und keine Liga enthält, $XDG_DATA_HOME/velmora (standardmäßi
     </message>
     <message>
         <source>Engine Maker:</source>
-        <translation>Motorhersteller:</translation>
+        <translation>Motor:</translation>
     </message>
     <message>
         <source>Driver 1:</source>
@@ -926,7 +926,7 @@ beschreibbar ist und keine Liga enthält, $XDG_DATA_HOME/velmora (standardmäßi
     </message>
     <message>
         <source>Budget Limit:</source>
-        <translation>Budgetgrenze:</translation>
+        <translation>Budget:</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
@@ -1307,7 +1307,7 @@ beschreibbar ist und keine Liga enthält, $XDG_DATA_HOME/velmora (standardmäßi
     </message>
     <message>
         <source>&amp;Setup</source>
-        <translation>S&amp;tammdaten</translation>
+        <translation>D&amp;aten</translation>
     </message>
     <message>
         <source>Enter Tro &amp;Teams...</source>
@@ -1319,7 +1319,7 @@ beschreibbar ist und keine Liga enthält, $XDG_DATA_HOME/velmora (standardmäßi
     </message>
     <message>
         <source>&amp;Competition</source>
-        <translation>&amp;Wettbewerb</translation>
+        <translation>&amp;Liga</translation>
     </message>
     <message>
         <source>Enter &amp;Teams...</source>
@@ -1658,7 +1658,7 @@ Velmora schreibt seine Seiten dorthin und ersetzt die, die es zuvor geschrieben 
     </message>
     <message>
         <source>Engine Maker</source>
-        <translation>Motorenhersteller</translation>
+        <translation>Motor</translation>
     </message>
     <message>
         <source>Driver 1</source>
@@ -1924,7 +1924,7 @@ Open League Settings again once the file is mended: until then OK stores nothing
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>&amp;Schließen</translation>
+        <translation>&amp;Fertig</translation>
     </message>
 </context>
 <context>
