@@ -534,6 +534,62 @@ void ImportStore(benchmark::State& state)
     showFile(*main, l.dir, l.byPoints);
 }
 
+// velmora-score on the league, process start to exit: a new race stored from a finishing order
+// of 40 cars (as OrderApplied's), scored by the league's rules, both race files, the order, the
+// calendar with the race added and the championship, as one change. Each run starts from the
+// league without the race.
+void Score(benchmark::State& state)
+{
+    BenchLeague& l = league(int(state.range(0)));
+    QString error;
+    QStringList drivers;
+    {
+        const auto read = League::open(l.dir, League::Mode::Read, &error);
+        std::vector<TeamRecord> teams;
+        if (!read || !read->read(LeagueFile::Teams, &teams, &error))
+            return state.SkipWithError(qPrintable(error));
+        drivers = orderDrivers(teams);
+    }
+    QByteArray order;
+    int cars = 0;
+    for (const QString& d : drivers)
+        if (drivers.count(d) == 1 && cars < 40) {
+            order += QStringLiteral("%1\t%2\t%3\tRacing Team\t57\t1:32:07.986\n")
+                         .arg(cars < 38 ? QString::number(cars + 1) : QStringLiteral("DNF"))
+                         .arg(cars + 1)
+                         .arg(d)
+                         .toUtf8();
+            ++cars;
+        }
+    QTemporaryDir scratch;
+    const QString orderFile = scratch.filePath(QStringLiteral("order.txt"));
+    writeFile(orderFile, order);
+    const QString settings = l.dir.path(LeagueFile::Settings), race = QStringLiteral("Monza 2027");
+    writeFile(settings, "points_places=25,18,15,12,10,8,6,4,2,1\npoints_fastest_lap=1\n");
+    const QByteArray calendar = readFile(l.dir.calendar());
+    const auto forget = [&] {
+        writeFile(l.dir.calendar(), calendar);
+        for (const QString& file : {l.dir.raceTeams(race), l.dir.raceTestDrivers(race),
+                                    l.dir.path(LeagueFile(LeagueFile::RaceOrder, race))})
+            QFile::remove(file);
+    };
+    QProcess score;
+    timed(
+        state, forget,
+        [&] {
+            score.start(QStringLiteral(VELMORA_SCORE),
+                        {QStringLiteral("--data"), l.dir.path(), QStringLiteral("--race"), race,
+                         QStringLiteral("--order"), orderFile});
+            if (!score.waitForFinished(60000) || score.exitCode() != 0)
+                Messages::error(nullptr, QStringLiteral("velmora-score failed"));
+        },
+        Repaint::No);
+    forget();
+    QFile::remove(settings);
+    if (!recalculateChampionship(*workOn(l.dir), &error))
+        state.SkipWithError(qPrintable(error));
+}
+
 std::vector<TeamRecord> readTeams(const DataDir& dir)
 {
     std::vector<TeamRecord> teams;
@@ -612,6 +668,7 @@ void registerCases()
     add("OrderApplied", &OrderApplied)->Arg(kSizes[0]);
     add("ImportPreview", &ImportPreview)->Arg(kSizes[0]);
     add("ImportStore", &ImportStore)->Arg(kSizes[0]);
+    add("Score", &Score)->Arg(kSizes[0]);
     for (int n : kSmallSizes) {
         add("OrderByPoints", &OrderByPoints)->Arg(n);
         // Seconds per run: one iteration of one repetition is plenty.
@@ -765,6 +822,8 @@ void printSummary(const SummaryReporter& r, bool measurePeak)
                                    "previewed (the window opened, drawn)"},
                  {"ImportStore", "Import Entries: its Store (entries, championship, points order, "
                                  "both tables)"},
+                 {"Score", "velmora-score: a new race from an order of 40 cars, process start to "
+                           "exit"},
                  {"NewSeason", "New season, entries kept (folder made and renamed into place)"}};
     for (const auto& c : cases)
         std::printf("| %s | %s | %s |\n", c.caption, cell(r.ms(c.name, kSizes[0])).c_str(),

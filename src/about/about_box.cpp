@@ -11,10 +11,10 @@
 namespace velmora {
 
 AboutBox::AboutBox(QWidget* parent)
-    : FixedWindow(parent, "frmAbout", QStringLiteral("About Velmora"), 5730, 3120)
+    : FixedWindow(parent, "frmAbout", tr("About Velmora"), 5730, 3120)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    auto* ok = addButton(this, "cmdOK", QStringLiteral("&OK"), {4335, 2220, 1260, 345});
+    auto* ok = addButton(this, "cmdOK", tr("&OK"), {4335, 2220, 1260, 345});
     // Enter and Esc both press OK.
     ok->setDefault(true);
     setCancelButton(ok);
@@ -22,7 +22,7 @@ AboutBox::AboutBox(QWidget* parent)
 
     auto* icon = addLabel(this, "picIcon", QString(), {240, 240, 540, 540}, nullptr,
                           Qt::AlignLeft | Qt::AlignTop);
-    icon->setAccessibleName(QStringLiteral("Velmora icon"));
+    icon->setAccessibleName(tr("Velmora icon"));
     icon->setPixmap(programIcon().pixmap(32, 32));
     auto text = [this](const char* name, const QString& caption, Twips at) {
         QLabel* label = addLabel(this, name, caption, at, nullptr, Qt::AlignLeft | Qt::AlignTop);
@@ -33,18 +33,18 @@ AboutBox::AboutBox(QWidget* parent)
         label->setPalette(black);
         return label;
     };
-    text("lblDescription", QStringLiteral("Competition management tool for Windows 95/NT4."),
+    text("lblDescription", tr("Competition management tool for Windows 95/NT4."),
          {1050, 960, 3765, 570});
     text("lblDisclaimer",
-         QStringLiteral("Warning: this program belongs to its author. Copying it or passing it on, "
-                        "in whole or in part, without the author's written permission is "
-                        "forbidden."),
+         tr("Warning: this program belongs to its author. Copying it or passing it on, "
+            "in whole or in part, without the author's written permission is "
+            "forbidden."),
          {240, 1920, 3870, 1020});
     text("lblTitle", QStringLiteral("Velmora"), {1050, 240, 3885, 240});
-    QLabel* version = addLabel(this, "lblVersion", QStringLiteral("Version"),
-                               {1050, 600, 3885, 225}, nullptr, Qt::AlignLeft);
+    QLabel* version =
+        addLabel(this, "lblVersion", tr("Version"), {1050, 600, 3885, 225}, nullptr, Qt::AlignLeft);
     setTabOrder({ok});
-    version->setText(QStringLiteral("Version ") + versionText());
+    version->setText(tr("Version %1").arg(versionText()));
 }
 
 void AboutBox::onOkClicked()

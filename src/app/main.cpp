@@ -2,22 +2,26 @@
 #include "data/league.h"
 #include "data/recent_leagues.h"
 #include "data/text.h"
+#include "data/translation.h"
 #include "data/version.h"
 #include "main/main_window.h"
 #include "toolkit/dialogs.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFont>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QTimer>
-#include <QTranslator>
 
 #include <cstdio>
 #include <new>
 
 namespace {
+
+// What the program says on its command line and when it cannot start.
+struct Program {
+    Q_DECLARE_TR_FUNCTIONS(Program)
+};
 
 // Memory running out in the middle of an action ends that action with a message, not the
 // program: every file is replaced in one step, so what is on disk stays whole.
@@ -30,36 +34,16 @@ public:
         try {
             return QApplication::notify(receiver, event);
         } catch (const std::bad_alloc&) {
-            velmora::Messages::error(nullptr, QStringLiteral("There was not enough memory to "
-                                                             "finish the last action."));
+            velmora::Messages::error(nullptr, Program::tr("There was not enough memory to "
+                                                          "finish the last action."));
             return false;
         }
     }
 };
 
-// The user's language (the desktop's: LANGUAGE, LC_MESSAGES, LANG): the program's own
-// translation and, with it, Qt's of its dialogs and buttons, so that no window mixes two
-// languages. English, the program's own text, needs neither.
-void translate(QCoreApplication* app)
-{
-    const QLocale language;
-    auto* own = new QTranslator(app);
-    for (const QString& folder :
-         {QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
-          QStringLiteral(VELMORA_TRANSLATIONS)})
-        if (own->load(language, QStringLiteral("velmora"), QStringLiteral("_"), folder)) {
-            QCoreApplication::installTranslator(own);
-            auto* qt = new QTranslator(app);
-            if (qt->load(language, QStringLiteral("qt"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-                QCoreApplication::installTranslator(qt);
-            return;
-        }
-}
-
 void describe(QCommandLineParser* parser)
 {
-    parser->setApplicationDescription(QStringLiteral(
+    parser->setApplicationDescription(Program::tr(
         "Keeps the teams, entries and race scores of a fantasy motor-racing league.\n"
         "\n"
         "Each league lives in a folder of its own. Without FOLDER: the folder that holds\n"
@@ -69,10 +53,10 @@ void describe(QCommandLineParser* parser)
     parser->addHelpOption();
     parser->addVersionOption();
     parser->addPositionalArgument(
-        QStringLiteral("FOLDER"),
-        QStringLiteral("The league's data folder; made when absent and the folder that would "
-                       "hold it exists."),
-        QStringLiteral("[FOLDER]"));
+        Program::tr("FOLDER"),
+        Program::tr("The league's data folder; made when absent and the folder that would "
+                    "hold it exists."),
+        Program::tr("[FOLDER]"));
 }
 
 // --help and --version print and end the program; false when neither was given.
@@ -116,9 +100,9 @@ QStringList withoutToolkitOptions(QStringList arguments, bool* platform)
 // A mistake on the command line, said before any window is opened: status 2.
 int usage(const QCommandLineParser& parser, const QString& text)
 {
-    std::fprintf(stderr, "velmora: %s\n%s\nTry 'velmora --help' for more information.\n",
-                 qPrintable(velmora::terminalText(text)),
-                 qPrintable(parser.helpText().section(u'\n', 0, 0)));
+    std::fprintf(stderr, "velmora: %s\n%s\n%s\n", qPrintable(velmora::terminalText(text)),
+                 qPrintable(parser.helpText().section(u'\n', 0, 0)),
+                 qPrintable(Program::tr("Try 'velmora --help' for more information.")));
     return 2;
 }
 
@@ -140,7 +124,7 @@ int main(int argc, char* argv[])
         // Everything the command line can get wrong is told before there is a window system
         // to connect to: over ssh or in a script there is none.
         QCoreApplication terminal(argc, argv);
-        translate(&terminal);
+        velmora::loadTranslations(&terminal);
         QCommandLineParser parser;
         describe(&parser);
         bool platform;
@@ -150,7 +134,7 @@ int main(int argc, char* argv[])
             return 0;
         const QStringList named = parser.positionalArguments();
         if (named.size() > 1)
-            return usage(parser, QStringLiteral("Only one data folder can be named."));
+            return usage(parser, Program::tr("Only one data folder can be named."));
         // A folder named on the command line that cannot be made is said where it was typed.
         velmora::DataDir dir;
         QString error;
@@ -161,15 +145,17 @@ int main(int argc, char* argv[])
         if (!platform && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
             && qEnvironmentVariableIsEmpty("DISPLAY")
             && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-            std::fprintf(stderr, "velmora: there is no display to open the window on (neither "
-                                 "DISPLAY nor WAYLAND_DISPLAY is set). Start it in a desktop "
-                                 "session, or for a look without one with: xvfb-run -a velmora\n");
+            std::fprintf(stderr, "velmora: %s\n",
+                         qPrintable(Program::tr("there is no display to open the window on "
+                                                "(neither DISPLAY nor WAYLAND_DISPLAY is set). "
+                                                "Start it in a desktop session, or for a look "
+                                                "without one with: xvfb-run -a velmora")));
             return 1;
         }
     }
 
     Application app(argc, argv);
-    translate(&app);
+    velmora::loadTranslations(&app);
     QCommandLineParser parser;
     describe(&parser);
     bool platform;

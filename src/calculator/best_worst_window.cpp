@@ -49,10 +49,13 @@ std::optional<BestWorst> searchAside(QWidget* parent, const std::vector<TeamReco
     QTimer::singleShot(300, &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
     if (!done) {
-        QProgressDialog progress(QStringLiteral("Looking through every team the budget buys..."),
-                                 QStringLiteral("&Stop"), 0, 0, parent);
+        QProgressDialog progress(
+            QCoreApplication::translate("velmora::BestWorstWindow",
+                                        "Looking through every team the budget buys..."),
+            QCoreApplication::translate("velmora::BestWorstWindow", "&Stop"), 0, 0, parent);
         progress.setObjectName(QStringLiteral("Searching"));
-        progress.setWindowTitle(QStringLiteral("Calculate Best/Worst Team"));
+        progress.setWindowTitle(
+            QCoreApplication::translate("velmora::BestWorstWindow", "Calculate Best/Worst Team"));
         progress.setWindowModality(Qt::ApplicationModal);
         QObject::connect(&progress, &QProgressDialog::canceled, &loop, [&] { stop = true; });
         progress.show();
@@ -67,20 +70,21 @@ std::optional<BestWorst> searchAside(QWidget* parent, const std::vector<TeamReco
 } // namespace
 
 BestWorstWindow::BestWorstWindow(const League& league, const QString& budgetText, QWidget* parent)
-    : FixedWindow(parent, "Calculator", QStringLiteral("Calculate Best/Worst Team"), 9030, 3270),
+    : FixedWindow(parent, "Calculator", tr("Calculate Best/Worst Team"), 9030, 3270),
       league_(league)
 {
     setAttribute(Qt::WA_DeleteOnClose); // the next budget searches again
-    auto* bestFrame = new QGroupBox(QStringLiteral("Best Possible Team"), this);
+    auto* bestFrame = new QGroupBox(tr("Best Possible Team"), this);
     bestFrame->setObjectName(QStringLiteral("Frame1"));
     place(bestFrame, 120, 60, 4335, 2580);
-    auto* worstFrame = new QGroupBox(QStringLiteral("Worst Possible Team"), this);
+    auto* worstFrame = new QGroupBox(tr("Worst Possible Team"), this);
     worstFrame->setObjectName(QStringLiteral("Frame2"));
     place(worstFrame, 4575, 60, 4335, 2580);
     // The six rows of a frame, top to bottom, in twips within the frame.
     const int tops[6] = {330, 690, 1050, 1410, 1770, 2130};
-    const char* const captions[6] = {
-        "Team:", "Engine:", "Driver 1:", "Driver 2:", "Price:", "Score:"};
+    const char* const captions[6] = {QT_TR_NOOP("Team:"),     QT_TR_NOOP("Engine:"),
+                                     QT_TR_NOOP("Driver 1:"), QT_TR_NOOP("Driver 2:"),
+                                     QT_TR_NOOP("Price:"),    QT_TR_NOOP("Score:")};
     const char* const bestBoxes[6] = {"Team", "Engine", "Driver1", "Driver2", "Price", "Score"};
     const char* const bestLabels[6] = {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6"};
     const char* const worstBoxes[6] = {"Team2",    "Engine2", "Driver12",
@@ -89,17 +93,16 @@ BestWorstWindow::BestWorstWindow(const League& league, const QString& budgetText
                                         "Label10", "Label9",  "Label8"};
     for (int r = 0; r < 6; ++r) {
         best_[r] = addTextBox(bestFrame, bestBoxes[r], {1020, tops[r], 3135, 285});
-        addLabel(bestFrame, bestLabels[r], QString::fromLatin1(captions[r]),
-                 {120, tops[r] + 30, 855, 255}, best_[r], Qt::AlignLeft);
+        addLabel(bestFrame, bestLabels[r], tr(captions[r]), {120, tops[r] + 30, 855, 255}, best_[r],
+                 Qt::AlignLeft);
         worst_[r] = addTextBox(worstFrame, worstBoxes[r], {1020, tops[r], 3135, 285});
-        addLabel(worstFrame, worstLabels[r], QString::fromLatin1(captions[r]),
-                 {120, tops[r] + 30, 855, 255}, worst_[r], Qt::AlignLeft);
+        addLabel(worstFrame, worstLabels[r], tr(captions[r]), {120, tops[r] + 30, 855, 255},
+                 worst_[r], Qt::AlignLeft);
     }
     auto* testDriver = addTextBox(this, "TestDriver", {1320, 2790, 3000, 285});
     testDriver->setEnabled(false);
-    addLabel(this, "Label7", QStringLiteral("Test Driver:"), {240, 2820, 1035, 255}, testDriver,
-             Qt::AlignLeft);
-    auto* ok = addButton(this, "Okay", QStringLiteral("&Ok"), {7650, 2775, 1260, 345});
+    addLabel(this, "Label7", tr("Test Driver:"), {240, 2820, 1035, 255}, testDriver, Qt::AlignLeft);
+    auto* ok = addButton(this, "Okay", tr("&Ok"), {7650, 2775, 1260, 345});
     connect(ok, &QPushButton::clicked, this, &BestWorstWindow::onOkClicked);
     setTabOrder({best_[0], best_[1], best_[2], best_[3], best_[4], best_[5], worst_[0], worst_[1],
                  worst_[2], worst_[3], worst_[4], worst_[5], ok});
@@ -121,11 +124,11 @@ bool BestWorstWindow::search(const QString& budgetText)
     }
     if (teams.size() > LargeSearch
         && !Messages::offer(this,
-                            QStringLiteral("The team database holds %1 team records: looking "
-                                           "through every team they make may take minutes and "
-                                           "much memory. Search anyway?")
+                            tr("The team database holds %1 team records: looking "
+                               "through every team they make may take minutes and "
+                               "much memory. Search anyway?")
                                 .arg(teams.size()),
-                            QStringLiteral("&Search Anyway")))
+                            tr("&Search Anyway")))
         return false;
     const std::optional<BestWorst> searched = searchAside(this, teams, readNumber(budgetText));
     if (!searched)

@@ -10,10 +10,10 @@
 namespace velmora {
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Csv", text);
-}
+// The sheet reader's words, for the windows that show them.
+struct Csv {
+    Q_DECLARE_TR_FUNCTIONS(Csv)
+};
 
 bool isFormulaStart(QChar c)
 {
@@ -93,10 +93,10 @@ bool sheetText(const QByteArray& bytes, QString* text, QString* error)
         const int line =
             encoding == QStringDecoder::Utf8 ? firstBadLine(bytes.mid(skip), encoding) : 0;
         text->clear();
-        *error =
-            line > 0
-                ? tr("it begins with the mark of UTF-8 text, but line %1 is not UTF-8").arg(line)
-                : tr("it begins as UTF-16 text, but its bytes are not UTF-16");
+        *error = line > 0
+                     ? Csv::tr("it begins with the mark of UTF-8 text, but line %1 is not UTF-8")
+                           .arg(line)
+                     : Csv::tr("it begins as UTF-16 text, but its bytes are not UTF-16");
         return false;
     };
     if (bytes.startsWith("\xFF\xFE"))
@@ -112,9 +112,10 @@ bool sheetText(const QByteArray& bytes, QString* text, QString* error)
     if (bytes.size() % 2 == 0 && (zeros[0] == 0) != (zeros[1] == 0))
         return decoded(zeros[1] ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE, 0);
     if (const qsizetype zero = bytes.indexOf('\0'); zero >= 0) {
-        *error = tr("line %1 holds a zero byte, which no text holds (a spreadsheet's own file? "
+        *error =
+            Csv::tr("line %1 holds a zero byte, which no text holds (a spreadsheet's own file? "
                     "Save the sheet as CSV)")
-                     .arg(bytes.left(zero).count('\n') + 1);
+                .arg(bytes.left(zero).count('\n') + 1);
         return false;
     }
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -174,8 +175,8 @@ bool readCsv(const QString& text, std::vector<CsvRow>* rows, QString* error)
             cellQuoted = true;
             for (++i;; ++i) {
                 if (i >= n) {
-                    *error =
-                        tr("the quote that opens a cell on line %1 is never closed").arg(opened);
+                    *error = Csv::tr("the quote that opens a cell on line %1 is never closed")
+                                 .arg(opened);
                     return false;
                 }
                 if (text[i] == u'"') {
@@ -195,7 +196,8 @@ bool readCsv(const QString& text, std::vector<CsvRow>* rows, QString* error)
                 cell += text[i];
             }
             if (i < n && text[i] != separator && lineEnd(i) == 0) {
-                *error = tr("on line %1 a quoted cell goes on after its closing quote").arg(line);
+                *error =
+                    Csv::tr("on line %1 a quoted cell goes on after its closing quote").arg(line);
                 return false;
             }
             continue;

@@ -6,6 +6,7 @@
 
 #include "data/io.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -48,21 +49,24 @@ bool makeFolder(const QString& path, bool withParents, QString* error)
     if (info.isDir())
         return true;
     if (info.exists()) {
-        *error = io::errorText(QStringLiteral("use the data folder"), path, ENOTDIR);
+        *error =
+            io::errorText(QCoreApplication::translate("Io", "use the data folder"), path, ENOTDIR);
         return false;
     }
     const QString parent = info.absolutePath();
     if (!QFileInfo(parent).isDir()) {
         if (withParents && parent != path)
             return makeFolder(parent, true, error) && makeFolder(path, true, error);
-        *error = QStringLiteral("Could not make the data folder \"%1\": the folder \"%2\" "
+        *error = QCoreApplication::translate(
+                     "DataDir", "Could not make the data folder \"%1\": the folder \"%2\" "
                                 "that would hold it does not exist.")
                      .arg(path, parent);
         return false;
     }
     if (::mkdir(QFile::encodeName(path).constData(), withParents ? 0700 : 0777) != 0
         && errno != EEXIST) {
-        *error = io::errorText(QStringLiteral("make the data folder"), path, errno);
+        *error =
+            io::errorText(QCoreApplication::translate("Io", "make the data folder"), path, errno);
         return false;
     }
     return true;

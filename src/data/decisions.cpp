@@ -15,7 +15,11 @@ namespace {
 
 constexpr char kHeader[] = "velmora decisions 1";
 constexpr char kTakenBack[] = " taken back"; // after the kind of a decision taken back
-const char* const kComponents[] = {"team", "engine", "driver 1", "driver 2", "test driver"};
+// The record's words for a component; a message to the user translates them.
+const char* const kComponents[] = {
+    QT_TRANSLATE_NOOP("Decisions", "team"), QT_TRANSLATE_NOOP("Decisions", "engine"),
+    QT_TRANSLATE_NOOP("Decisions", "driver 1"), QT_TRANSLATE_NOOP("Decisions", "driver 2"),
+    QT_TRANSLATE_NOOP("Decisions", "test driver")};
 
 // A whole number as this program writes one (no '+', no leading zero), within its bounds.
 bool readWhole(const QString& text, int least, int most, int* n)
@@ -321,7 +325,7 @@ bool Decisions::store(const std::vector<EntryRecord>& entries, std::size_t n,
         if (transferFrom && transferred && *transferFrom < last->race)
             return refuse(tr("A transfer of %1's %2 cannot count from before the race its last "
                              "transfer counts from (race %3).")
-                              .arg(owner, QLatin1String(kComponents[slot]))
+                              .arg(owner, tr(kComponents[slot]))
                               .arg(last->race + 1));
         if (transferred && (!transferFrom || last->race == *transferFrom)) {
             last->after = after;
@@ -386,7 +390,7 @@ QString Decisions::whyNotTakeBack(std::size_t k) const
             if (list[j].isTransfer() && list[j].counts() && list[j].owner == d.owner
                 && list[j].component == d.component)
                 return tr("A later transfer of %1's %2 follows it: take that one back first.")
-                    .arg(d.owner, QLatin1String(kComponents[d.component]));
+                    .arg(d.owner, tr(kComponents[d.component]));
     return {};
 }
 

@@ -2,6 +2,7 @@
 
 #include "data/text.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <algorithm>
@@ -66,18 +67,25 @@ QString entryTotal(const std::array<Pick, 5>& picks, const std::vector<TeamRecor
 }
 
 RuleMarks ruleMarks(std::optional<double> budget, const QString& total, int driver1, int driver2,
-                    const QString& name1, const QString& name2)
+                    const QString& name1, const QString& name2, bool translated)
 {
     if (!budget)
         return {};
+    const auto text = [translated](const char* english) {
+        return translated ? QCoreApplication::translate("EntryRules", english)
+                          : QString::fromUtf8(english);
+    };
     RuleMarks marks;
     const QString shown = total.trimmed(), name = name1.trimmed();
     if (readNumber(shown) > *budget)
-        marks.total = QStringLiteral("The total, %1, is above the league's budget of %2.")
+        marks.total = text(QT_TRANSLATE_NOOP("EntryRules",
+                                             "The total, %1, is above the league's budget of %2."))
                           .arg(shown, QString::number(*budget, 'g', 9));
     if (driver1 >= 0 && driver2 >= 0
         && (driver1 == driver2 || (!name.isEmpty() && name == name2.trimmed())))
-        marks.drivers = QStringLiteral("Driver 1 and Driver 2 are the same driver, %1.").arg(name);
+        marks.drivers =
+            text(QT_TRANSLATE_NOOP("EntryRules", "Driver 1 and Driver 2 are the same driver, %1."))
+                .arg(name);
     return marks;
 }
 

@@ -35,10 +35,11 @@ QString entryTotal(const std::array<Pick, 5>& picks, const std::vector<TeamRecor
 // Only in a league whose settings give a budget: a total, as shown, above it, and one race
 // driver picked for both seats (the same position, or the same name; -1: no pick), each said
 // with why; empty where the entry keeps the rule. Storing is not refused: the league decides.
+// In the user's language where `translated` (a window); the published pages keep English.
 struct RuleMarks {
     QString total, drivers;
 };
 RuleMarks ruleMarks(std::optional<double> budget, const QString& total, int driver1, int driver2,
-                    const QString& name1, const QString& name2);
+                    const QString& name1, const QString& name2, bool translated = false);
 
 } // namespace velmora

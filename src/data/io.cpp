@@ -2,6 +2,7 @@
 
 #include "data/data_dir.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,6 +19,10 @@
 
 namespace velmora::io {
 namespace {
+
+struct Io {
+    Q_DECLARE_TR_FUNCTIONS(Io)
+};
 
 FaultHook& hook()
 {
@@ -55,7 +60,7 @@ int fault(Op op, const QString& path)
 
 QString errorText(const QString& action, const QString& path, int error)
 {
-    return QStringLiteral("Could not %1 \"%2\": %3.")
+    return Io::tr("Could not %1 \"%2\": %3.")
         .arg(action, path, QString::fromLocal8Bit(std::strerror(error)));
 }
 
@@ -115,7 +120,7 @@ int openFile(const QString& path, int flags, QString* error)
     int fd;
     if (const int e = openCode(path, flags, &fd))
         e == ELOOP&& isLink(path) ? fail(error, linkText(path))
-                                  : failed(error, QStringLiteral("open"), path, e);
+                                  : failed(error, Io::tr("open"), path, e);
     return fd;
 }
 
@@ -127,8 +132,8 @@ bool isLink(const QString& path)
 
 QString linkText(const QString& path)
 {
-    return QStringLiteral("\"%1\" is a symbolic link: nothing is written through it or in its "
-                          "place. Put the file itself there, or remove the link.")
+    return Io::tr("\"%1\" is a symbolic link: nothing is written through it or in its "
+                  "place. Put the file itself there, or remove the link.")
         .arg(path);
 }
 
@@ -176,21 +181,21 @@ bool readOnlyFolder(const QString& folder)
 
 QString readOnlyText(const QString& folder)
 {
-    return QStringLiteral("The data folder \"%1\" cannot be written, so its league is open "
-                          "for viewing only: nothing was stored.")
+    return Io::tr("The data folder \"%1\" cannot be written, so its league is open "
+                  "for viewing only: nothing was stored.")
         .arg(folder);
 }
 
 bool readAt(int fd, const QString& path, char* out, qint64 length, qint64 offset, QString* error)
 {
     if (const int e = injected(Op::Read, path))
-        return failed(error, QStringLiteral("read"), path, e);
+        return failed(error, Io::tr("read"), path, e);
     while (length > 0) {
         const ssize_t n = ::pread(fd, out, static_cast<size_t>(length), offset);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            return failed(error, QStringLiteral("read"), path, errno);
+            return failed(error, Io::tr("read"), path, errno);
         if (n == 0) { // the file is shorter than it was a moment ago
             std::memset(out, 0, static_cast<size_t>(length));
             return true;
@@ -206,21 +211,21 @@ bool writeAt(int fd, const QString& path, const char* data, qint64 length, qint6
              QString* error)
 {
     if (const int e = writeCode(fd, path, data, length, offset))
-        return failed(error, QStringLiteral("write"), path, e);
+        return failed(error, Io::tr("write"), path, e);
     return true;
 }
 
 bool truncateFile(int fd, const QString& path, qint64 length, QString* error)
 {
     if (const int e = truncateCode(fd, path, length))
-        return failed(error, QStringLiteral("truncate"), path, e);
+        return failed(error, Io::tr("truncate"), path, e);
     return true;
 }
 
 bool syncFile(int fd, const QString& path, QString* error)
 {
     if (const int e = syncCode(fd, path))
-        return failed(error, QStringLiteral("write"), path, e);
+        return failed(error, Io::tr("write"), path, e);
     return true;
 }
 
@@ -300,12 +305,12 @@ bool replace(const In& in, const QString& name, const QString& scratch, const QB
     // The organiser knows the file being replaced, not its scratch file: the message
     // names the file.
     if (e != 0)
-        return failed(error, QStringLiteral("write"), shown, e);
+        return failed(error, Io::tr("write"), shown, e);
     e = injected(Op::Rename, in.path(name));
     if (e != 0 || ::renameat(in.dir, from.constData(), in.dir, to.constData()) != 0) {
         e = e ? e : errno;
         ::unlinkat(in.dir, from.constData(), 0);
-        return failed(error, QStringLiteral("replace"), shown, e);
+        return failed(error, Io::tr("replace"), shown, e);
     }
     // The rename itself is made durable by flushing the folder that holds both names.
     const QString folder = in.dir == AT_FDCWD ? QFileInfo(name).absolutePath() : in.folder;
@@ -337,8 +342,7 @@ bool replaceIn(const In& in, const QString& name, const QString& scratch,
     }
     closeFile(fd);
     if (e != 0 && e != ENOENT)
-        return e == ELOOP ? fail(error, linkText(path))
-                          : failed(error, QStringLiteral("write"), path, e);
+        return e == ELOOP ? fail(error, linkText(path)) : failed(error, Io::tr("write"), path, e);
     bool scratchRefused;
     return replace(in, name, scratch, contents, path, error, &scratchRefused);
 }
@@ -389,7 +393,7 @@ bool writeDocument(const QString& path, const QByteArray& contents, QString* err
         e = overwrite(fd, target, contents);
         closeFile(fd);
     }
-    return e == 0 || failed(error, QStringLiteral("write"), path, e);
+    return e == 0 || failed(error, Io::tr("write"), path, e);
 }
 
 bool readWholeFile(const QString& path, QByteArray* contents, QString* error)
@@ -397,13 +401,13 @@ bool readWholeFile(const QString& path, QByteArray* contents, QString* error)
     contents->clear();
     int fd;
     if (const int e = openCode(path, O_RDONLY, &fd))
-        return e == ENOENT || failed(error, QStringLiteral("open"), path, e);
+        return e == ENOENT || failed(error, Io::tr("open"), path, e);
     // A folder opens for reading, and some file systems give it no length.
     struct stat st {};
     const int e = ::fstat(fd, &st) != 0 ? errno : S_ISDIR(st.st_mode) ? EISDIR : 0;
     const qint64 length = st.st_size;
     // Sized exactly: resize() would round a large file up to the next power of two.
-    const bool ok = (e == 0 || failed(error, QStringLiteral("read"), path, e))
+    const bool ok = (e == 0 || failed(error, Io::tr("read"), path, e))
                     && allocate(contents, length, path, error)
                     && readAt(fd, path, contents->data(), length, 0, error);
     closeFile(fd);
@@ -421,7 +425,7 @@ bool allocate(QByteArray* bytes, qint64 length, const QString& path, QString* er
         *bytes = QByteArray(length, Qt::Uninitialized);
         return true;
     } catch (const std::bad_alloc&) {
-        return failed(error, QStringLiteral("read"), path, ENOMEM);
+        return failed(error, Io::tr("read"), path, ENOMEM);
     }
 }
 
@@ -429,7 +433,7 @@ bool makeFolder(const QString& path, QString* error)
 {
     const int e = injected(Op::Open, path);
     if (e != 0 || ::mkdir(native(path).constData(), 0777) != 0)
-        return failed(error, QStringLiteral("make the folder"), path, e ? e : errno);
+        return failed(error, Io::tr("make the folder"), path, e ? e : errno);
     return true;
 }
 
@@ -442,14 +446,14 @@ bool syncFolder(const QString& path, QString* error)
         if (dir >= 0)
             ::close(dir);
     }
-    return e == 0 || failed(error, QStringLiteral("flush the folder"), path, e);
+    return e == 0 || failed(error, Io::tr("flush the folder"), path, e);
 }
 
 bool renameFolder(const QString& from, const QString& to, QString* error)
 {
     const int e = injected(Op::Rename, to);
     if (e != 0 || ::rename(native(from).constData(), native(to).constData()) != 0)
-        return failed(error, QStringLiteral("make the folder"), to, e ? e : errno);
+        return failed(error, Io::tr("make the folder"), to, e ? e : errno);
     // The folder is in place; a flush of its parent that fails changes nothing of that.
     syncFolder(QFileInfo(to).absolutePath(), nullptr);
     return true;

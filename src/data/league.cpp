@@ -2,6 +2,7 @@
 
 #include "data/io.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -34,28 +35,46 @@ std::unique_ptr<League> League::open(const DataDir& dir, Mode mode, QString* err
     };
     const QFileInfo folder(dir.path());
     if (!folder.exists())
-        return refuse(QStringLiteral("The data folder \"%1\" does not exist.").arg(dir.path()));
+        return refuse(tr("The data folder \"%1\" does not exist.").arg(dir.path()));
     if (!folder.isDir())
-        return refuse(QStringLiteral("\"%1\" is not a folder.").arg(dir.path()));
+        return refuse(tr("\"%1\" is not a folder.").arg(dir.path()));
     int lock = -1;
-    if (mode == Mode::Work) {
+    if (mode != Mode::Read) {
         lock =
             ::open(QFile::encodeName(dir.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (lock < 0)
-            return refuse(io::errorText(QStringLiteral("open the data folder"), dir.path(), errno));
+            return refuse(io::errorText(QCoreApplication::translate("Io", "open the data folder"),
+                                        dir.path(), errno));
+        // The mark is set before the lock is taken, so that whoever the lock refuses finds it.
+        // The mark and flock's lock are apart: neither ever stands in the other's way. Where
+        // the file system keeps no record locks, there is no mark and a window refused says
+        // what it always said.
+        struct flock mark = {};
+        mark.l_whence = SEEK_SET;
+        mark.l_len = 1;
+        if (mode == Mode::Script) {
+            mark.l_type = F_RDLCK;
+            ::fcntl(lock, F_OFD_SETLK, &mark);
+        }
         if (::flock(lock, LOCK_EX | LOCK_NB) != 0) {
             const int e = errno;
+            mark.l_type = F_WRLCK; // what would stand in the way of a write lock: another's mark
+            const bool script = ::fcntl(lock, F_OFD_GETLK, &mark) == 0 && mark.l_type != F_UNLCK;
             ::close(lock);
-            return refuse(
-                e == EWOULDBLOCK
-                    ? QStringLiteral("Velmora is already running on the data folder "
-                                     "\"%1\". Use the window that is open.")
-                          .arg(dir.path())
-                    : io::errorText(QStringLiteral("lock the data folder"), dir.path(), e));
+            if (e == EWOULDBLOCK && script)
+                return refuse(tr("The data folder \"%1\" is in use: velmora-score is storing a "
+                                 "race in it. Try again once it has finished.")
+                                  .arg(dir.path()));
+            return refuse(e == EWOULDBLOCK ? tr("Velmora is already running on the data folder "
+                                                "\"%1\". Use the window that is open.")
+                                                 .arg(dir.path())
+                                           : io::errorText(QCoreApplication::translate(
+                                                               "Io", "lock the data folder"),
+                                                           dir.path(), e));
         }
     }
     // From here the League owns the lock: it goes with it, whatever fails.
-    std::unique_ptr<League> league(new League(dir, mode == Mode::Work && dir.writable(), lock));
+    std::unique_ptr<League> league(new League(dir, mode != Mode::Read && dir.writable(), lock));
     // As start-up always has: the league's three databases are there from the first start
     // (made when absent, never opened for writing here). A link in a database's place is left
     // as it is (never made through): reading and storing say what it is.
@@ -79,21 +98,20 @@ void League::readSettings()
     settings_ = {};
     settingsError_.clear();
     if (!readBytes(LeagueFile::Settings, &bytes, &settingsError_)) {
-        settingsError_ += QStringLiteral(" The league is used without its settings, and they "
-                                         "are not written over.");
+        settingsError_ += tr(" The league is used without its settings, and they "
+                             "are not written over.");
         return;
     }
     QStringList errors;
     settings_ = LeagueSettings::parse(bytes, path(LeagueFile::Settings), &errors);
     if (!errors.isEmpty())
-        settingsError_ =
-            errors.join(u'\n') + u'\n'
-            + (errors.size() == 1 ? QStringLiteral("Its setting is left unset and the others are "
-                                                   "used; the file is not written over until the "
-                                                   "line is mended in a text editor.")
-                                  : QStringLiteral("Their settings are left unset and the others "
-                                                   "are used; the file is not written over until "
-                                                   "the lines are mended in a text editor."));
+        settingsError_ = errors.join(u'\n') + u'\n'
+                         + (errors.size() == 1 ? tr("Its setting is left unset and the others are "
+                                                    "used; the file is not written over until the "
+                                                    "line is mended in a text editor.")
+                                               : tr("Their settings are left unset and the others "
+                                                    "are used; the file is not written over until "
+                                                    "the lines are mended in a text editor."));
 }
 
 QString League::name() const
@@ -132,8 +150,8 @@ bool League::readablePath(const QString& path, QString* readable, QString* error
         *readable = target;
         return true;
     }
-    return io::fail(error, QStringLiteral("\"%1\" is a symbolic link to \"%2\", outside the "
-                                          "league's folder: it is not read.")
+    return io::fail(error, tr("\"%1\" is a symbolic link to \"%2\", outside the "
+                              "league's folder: it is not read.")
                                .arg(path, target));
 }
 

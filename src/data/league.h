@@ -30,12 +30,15 @@ enum class LeagueOrder {
 class League : public QObject {
     Q_OBJECT
 public:
-    enum class Mode { Work, Read };
+    // Script: worked on by a command (velmora-score) rather than a window, which a window
+    // refused the folder is then told.
+    enum class Mode { Work, Script, Read };
 
     // The league of a folder, whole, or none (with the reason in *error: a folder that does not
-    // exist or cannot be opened, or is locked). To work on it: its lock taken (refused when
-    // another copy holds it) and in a writable folder the team, test-driver and entry files made
-    // when absent. To read it: nothing taken or made. No descriptor is closed but its own.
+    // exist or cannot be opened, or is locked, naming what holds it). To work on it: its lock
+    // taken (refused when another copy holds it) and in a writable folder the team, test-driver
+    // and entry files made when absent. To read it: nothing taken or made. No descriptor is
+    // closed but its own.
     static std::unique_ptr<League> open(const DataDir& dir, Mode mode, QString* error);
     ~League() override;
 
@@ -113,7 +116,9 @@ private:
     const DataDir dir_;
     const bool writable_;
     // The folder itself, held open with an advisory lock on it (no lock file) while the league
-    // is worked on; the lock goes with the process, however it ends. -1 when read.
+    // is worked on; the lock goes with the process, however it ends. -1 when read. A script's
+    // also holds a shared record lock on the folder's first byte: the mark a refused window
+    // reads.
     const int lock_;
     LeagueSettings settings_;
     QString settingsError_;

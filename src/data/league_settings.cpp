@@ -138,28 +138,30 @@ QString take(const QString& key, const QString& value, const QString& line, Read
     // A folder is a path the system takes: not longer than it, no control character.
     const auto folder = [&value, control](QString* into) {
         if (value.toUtf8().size() > 4095 || control)
-            return QStringLiteral("names no folder a path can hold");
+            return QCoreApplication::translate("LeagueSettings", "names no folder a path can hold");
         *into = value;
         return QString();
     };
     bool number = false;
     if (key == u"name") {
         if (value.size() > TextFieldLength || control)
-            return QStringLiteral("gives no name of at most %1 characters without control "
-                                  "characters")
+            return QCoreApplication::translate(
+                       "LeagueSettings", "gives no name of at most %1 characters without control "
+                                         "characters")
                 .arg(TextFieldLength);
         read->name = value;
     } else if (key == u"budget") {
         const double budget = value.toDouble(&number);
         if (!number || !std::isfinite(budget) || budget <= 0)
-            return QStringLiteral("gives no budget above 0");
+            return QCoreApplication::translate("LeagueSettings", "gives no budget above 0");
         read->budget = budget;
     } else if (key == u"site") {
         return folder(&read->site);
     } else if (key == u"top") {
         const int top = value.toInt(&number);
         if (!number || top < 0)
-            return QStringLiteral("gives no number of owners, 0 or more");
+            return QCoreApplication::translate("LeagueSettings",
+                                               "gives no number of owners, 0 or more");
         read->top = top;
     } else if (key == u"history") {
         return folder(&read->history);
@@ -167,7 +169,8 @@ QString take(const QString& key, const QString& value, const QString& line, Read
         const int transfers =
             value == u"unlimited" ? LeagueSettings::Unlimited : value.toInt(&number);
         if (value != u"unlimited" && (!number || transfers < 0))
-            return QStringLiteral("gives no number of transfers, 0 or more, nor \"unlimited\"");
+            return QCoreApplication::translate(
+                "LeagueSettings", "gives no number of transfers, 0 or more, nor \"unlimited\"");
         read->transfers = transfers;
     } else {
         read->others << line;
@@ -191,13 +194,15 @@ LeagueSettings LeagueSettings::parse(const QByteArray& bytes, const QString& pat
             continue;
         const qsizetype is = line.indexOf(u'=');
         const QString wrong =
-            utf8.hasError() ? QStringLiteral("is not UTF-8 text")
-            : is <= 0       ? QStringLiteral("is not understood")
+            utf8.hasError() ? QCoreApplication::translate("LeagueSettings", "is not UTF-8 text")
+            : is <= 0       ? QCoreApplication::translate("LeagueSettings", "is not understood")
                       : take(line.left(is).trimmed(), line.mid(is + 1).trimmed(), line, &read);
         if (!wrong.isEmpty())
-            errors->append(QStringLiteral("Line %1 of the league's settings \"%2\" %3: \"%4\".")
-                               .arg(n + 1)
-                               .arg(path, wrong, quotedText(line)));
+            errors->append(
+                QCoreApplication::translate("LeagueSettings",
+                                            "Line %1 of the league's settings \"%2\" %3: \"%4\".")
+                    .arg(n + 1)
+                    .arg(path, wrong, quotedText(line)));
     }
     if (read.places && !read.rulesBroken)
         read.settings.points = read.rules;

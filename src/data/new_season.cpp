@@ -3,6 +3,7 @@
 #include "data/io.h"
 #include "data/league.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -34,21 +35,24 @@ bool makeNewSeason(const League& from, const QString& folder, bool keepEntries,
     const QString old = QDir::cleanPath(QFileInfo(from.dir().path()).absoluteFilePath());
     // The old season's folder gets nothing, not even a folder inside it.
     if ((target.filePath() + u'/').startsWith(old + u'/'))
-        return io::fail(error, QStringLiteral("\"%1\" lies in the league's own folder: a new "
-                                              "season needs a folder of its own.")
+        return io::fail(error, QCoreApplication::translate(
+                                   "NewSeason", "\"%1\" lies in the league's own folder: a new "
+                                                "season needs a folder of its own.")
                                    .arg(target.filePath()));
     if (target.exists()
         && (!target.isDir()
             || !QDir(target.filePath())
                     .isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden
                              | QDir::System)))
-        return io::fail(error, DataDir(target.filePath()).holdsLeague()
-                                   ? QStringLiteral("\"%1\" holds a league already: a new "
-                                                    "season needs a folder of its own.")
-                                         .arg(target.filePath())
-                                   : QStringLiteral("\"%1\" is not an empty folder: a new "
-                                                    "season needs a folder of its own.")
-                                         .arg(target.filePath()));
+        return io::fail(
+            error,
+            DataDir(target.filePath()).holdsLeague()
+                ? QCoreApplication::translate("NewSeason", "\"%1\" holds a league already: a new "
+                                                           "season needs a folder of its own.")
+                      .arg(target.filePath())
+                : QCoreApplication::translate("NewSeason", "\"%1\" is not an empty folder: a new "
+                                                           "season needs a folder of its own.")
+                      .arg(target.filePath()));
 
     for (TeamRecord& t : teams)
         for (ComponentSlot* slot : t.components())

@@ -1,5 +1,6 @@
 #include "data/record_cursor.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace velmora {
@@ -21,8 +22,9 @@ bool RecordCursor::go(qint64 n, QByteArray* record, QString* error)
 
 bool RecordCursor::refuseUnread(QString* error) const
 {
-    return io::fail(error, QStringLiteral("Record %1 of \"%2\" could not be read, so nothing "
-                                          "is stored over it.")
+    return io::fail(error, QCoreApplication::translate(
+                               "RecordCursor", "Record %1 of \"%2\" could not be read, so nothing "
+                                               "is stored over it.")
                                .arg(number_)
                                .arg(league_.path(file_)));
 }

@@ -2,6 +2,7 @@
 
 #include "data/io.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -53,7 +54,10 @@ bool RecordFile::read(qint64 n, QByteArray* bytes, QString* error) const
 bool RecordFile::write(qint64 n, const QByteArray& bytes, QString* error)
 {
     if (n < 1 || n > count() + 1 || bytes.size() != length_)
-        return io::fail(error, QStringLiteral("Record %1 lies outside \"%2\".").arg(n).arg(path_));
+        return io::fail(error,
+                        QCoreApplication::translate("RecordFile", "Record %1 lies outside \"%2\".")
+                            .arg(n)
+                            .arg(path_));
     if (fd_ < 0 && (fd_ = io::openFile(path_, writable_ ? O_RDWR | O_CREAT : O_RDONLY, error)) < 0)
         return false;
     // Flushed at once: a window that goes on after a store has told the organiser the

@@ -3,6 +3,7 @@
 #include "data/io.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 #include <cerrno>
@@ -60,7 +61,8 @@ bool decodeRecords(const QByteArray& bytes, std::vector<Record>* records, const 
             records->push_back(Record::decode(bytes.constData() + i * Record::Length));
     } catch (const std::bad_alloc&) {
         *records = {};
-        return io::fail(error, io::errorText(QStringLiteral("read"), path, ENOMEM));
+        return io::fail(error,
+                        io::errorText(QCoreApplication::translate("Io", "read"), path, ENOMEM));
     }
     return true;
 }

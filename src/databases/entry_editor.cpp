@@ -36,7 +36,7 @@ void mark(QWidget* control, const QString& why)
 } // namespace
 
 EntryEditor::EntryEditor(League& league, qint64 first, QWidget* parent)
-    : RecordWindow(parent, "Entries", QStringLiteral("Entry Database"), 4380, 3585, league,
+    : RecordWindow(parent, "Entries", tr("Entry Database"), 4380, 3585, league,
                    LeagueFile::Entries),
       league_(league)
 {
@@ -62,23 +62,22 @@ EntryEditor::EntryEditor(League& league, qint64 first, QWidget* parent)
     const Buttons b = addButtons(3180, {45, 825, 1740, 2655, 3555});
     QLineEdit* number = addNumberBox(this, {1185, 0, 690, 285});
     number->setFrame(false);
-    addLabel(this, "Label6", QStringLiteral("Team Number:"), {0, 30, 1080, 225}, number);
-    addLabel(this, "Label4", QStringLiteral("Driver 2:"), {480, 2187, 615, 225}, pickers_[3]);
-    addLabel(this, "Label3", QStringLiteral("Driver 1:"), {480, 1734, 615, 225}, pickers_[2]);
-    addLabel(this, "Label2", QStringLiteral("Engine:"), {525, 1281, 570, 225}, pickers_[1]);
-    addLabel(this, "Label1", QStringLiteral("Owner:"), {540, 390, 540, 225}, ownerBox_);
-    addLabel(this, "Label5", QStringLiteral("Total"), {3615, 60, 420, 195}, totalBox_,
-             Qt::AlignHCenter);
-    addLabel(this, "Label8", QStringLiteral("Test Driver:"), {255, 2640, 855, 225}, pickers_[4]);
-    addLabel(this, "Label7", QStringLiteral("Team:"), {600, 825, 480, 225}, pickers_[0]);
+    addLabel(this, "Label6", tr("Team Number:"), {0, 30, 1080, 225}, number);
+    addLabel(this, "Label4", tr("Driver 2:"), {480, 2187, 615, 225}, pickers_[3]);
+    addLabel(this, "Label3", tr("Driver 1:"), {480, 1734, 615, 225}, pickers_[2]);
+    addLabel(this, "Label2", tr("Engine:"), {525, 1281, 570, 225}, pickers_[1]);
+    addLabel(this, "Label1", tr("Owner:"), {540, 390, 540, 225}, ownerBox_);
+    addLabel(this, "Label5", tr("Total"), {3615, 60, 420, 195}, totalBox_, Qt::AlignHCenter);
+    addLabel(this, "Label8", tr("Test Driver:"), {255, 2640, 855, 225}, pickers_[4]);
+    addLabel(this, "Label7", tr("Team:"), {600, 825, 480, 225}, pickers_[0]);
     // The price boxes only show what the pickers look up.
     const char* const priceNames[] = {"TPrice", "EPrice", "D1Price", "D2Price", "TDPrice"};
-    const char* const spoken[] = {"Team price", "Engine price", "Driver 1 price", "Driver 2 price",
-                                  "Test driver price"};
+    const char* const spoken[] = {QT_TR_NOOP("Team price"), QT_TR_NOOP("Engine price"),
+                                  QT_TR_NOOP("Driver 1 price"), QT_TR_NOOP("Driver 2 price"),
+                                  QT_TR_NOOP("Test driver price")};
     const int priceTops[] = {810, 1230, 1710, 2175, 2655};
     for (int p = Pick::Team; p <= Pick::TestDriver; ++p) {
-        prices_[p] = addTextBox(this, priceNames[p], {3360, priceTops[p], 450, 285},
-                                QString::fromLatin1(spoken[p]));
+        prices_[p] = addTextBox(this, priceNames[p], {3360, priceTops[p], 450, 285}, tr(spoken[p]));
         prices_[p]->setEnabled(false);
     }
 
@@ -158,7 +157,7 @@ void EntryEditor::markBudget()
     QComboBox *first = pickers_[Pick::Driver1], *second = pickers_[Pick::Driver2];
     const RuleMarks marks =
         ruleMarks(league_.settings().budget, totalBox_->text(), first->currentIndex(),
-                  second->currentIndex(), first->currentText(), second->currentText());
+                  second->currentIndex(), first->currentText(), second->currentText(), true);
     mark(totalBox_, marks.total);
     mark(first, marks.drivers);
     mark(second, marks.drivers);

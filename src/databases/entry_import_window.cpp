@@ -59,11 +59,17 @@ public:
             return QAbstractTableModel::headerData(section, orientation, role);
         if (section >= Columns)
             return others_.value(section - Columns);
-        static const char* const names[] = {QT_TR_NOOP("Line"),        QT_TR_NOOP("Owner"),
-                                            QT_TR_NOOP("Team"),        QT_TR_NOOP("Engine"),
-                                            QT_TR_NOOP("Driver 1"),    QT_TR_NOOP("Driver 2"),
-                                            QT_TR_NOOP("Test Driver"), QT_TR_NOOP("Total"),
-                                            QT_TR_NOOP("Points"),      QT_TR_NOOP("Store")};
+        static const char* const names[] = {
+            QT_TRANSLATE_NOOP("velmora::EntryImportWindow", "Line"),
+            QT_TRANSLATE_NOOP("velmora::EntryImportWindow", "Owner"),
+            QT_TRANSLATE_NOOP("velmora::EntryImportWindow", "Team"),
+            QT_TRANSLATE_NOOP("velmora::EntryImportWindow", "Engine"),
+            QT_TRANSLATE_NOOP("velmora::EntryImportWindow", "Driver 1"),
+            QT_TRANSLATE_NOOP("velmora::EntryImportWindow", "Driver 2"),
+            QT_TRANSLATE_NOOP("velmora::EntryImportWindow", "Test Driver"),
+            QT_TRANSLATE_NOOP("velmora::EntryImportWindow", "Total"),
+            QT_TRANSLATE_NOOP("velmora::EntryImportWindow", "Points"),
+            QT_TRANSLATE_NOOP("velmora::EntryImportWindow", "Store")};
         return EntryImportWindow::tr(names[section]);
     }
     QVariant data(const QModelIndex& at, int role) const override
@@ -130,10 +136,10 @@ private:
 namespace {
 
 constexpr int kUnanswered = -2;
-const char* const kLists[] = {QT_TRANSLATE_NOOP("EntryImportWindow", "team"),
-                              QT_TRANSLATE_NOOP("EntryImportWindow", "engine maker"),
-                              QT_TRANSLATE_NOOP("EntryImportWindow", "driver"),
-                              QT_TRANSLATE_NOOP("EntryImportWindow", "test driver")};
+const char* const kLists[] = {QT_TRANSLATE_NOOP("velmora::EntryImportWindow", "team"),
+                              QT_TRANSLATE_NOOP("velmora::EntryImportWindow", "engine maker"),
+                              QT_TRANSLATE_NOOP("velmora::EntryImportWindow", "driver"),
+                              QT_TRANSLATE_NOOP("velmora::EntryImportWindow", "test driver")};
 
 } // namespace
 

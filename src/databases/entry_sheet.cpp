@@ -354,10 +354,10 @@ SheetLeague::Preview SheetLeague::preview(const EntrySheet& sheet,
                                                                     : typed;
             if (found.how != Found::Unknown || !storable)
                 continue;
-            const QString where =
-                tr("line %1, %2 (column %3)")
-                    .arg(r.line)
-                    .arg(tr(kColumns[c]), EntrySheet::columnLetters(sheet.at[std::size_t(c)]));
+            const QString where = tr("line %1, %2 (column %3)")
+                                      .arg(r.line)
+                                      .arg(EntrySheet::tr(kColumns[c]),
+                                           EntrySheet::columnLetters(sheet.at[std::size_t(c)]));
             if (const auto q = asked.constFind(key); q != asked.cend()) {
                 p.questions[*q].where << where;
                 continue;

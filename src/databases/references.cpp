@@ -2,6 +2,8 @@
 
 #include "data/decisions.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace velmora {
@@ -33,29 +35,50 @@ bool referencesFrom(const League& league, LeagueFile::Kind database, qint64 reco
     return true;
 }
 
+namespace {
+struct DeleteRefusal {
+    Q_DECLARE_TR_FUNCTIONS(DeleteRefusal)
+};
+} // namespace
+
 QString deleteRefusal(LeagueFile::Kind database, qint64 record, const References& found)
 {
     if (found.entries == 0 && found.races == 0 && found.transfers == 0)
         return {};
     const bool teams = database == LeagueFile::Teams;
-    const QString noun = teams ? QStringLiteral("team") : QStringLiteral("test driver");
+    // Whole phrases, one and many, for a team and a test driver: a translation gives each noun
+    // its own grammar.
+    static const char* const phrases[2][3][2] = {
+        {{QT_TRANSLATE_NOOP("DeleteRefusal", "%1 entry chooses it or a later test driver"),
+          QT_TRANSLATE_NOOP("DeleteRefusal", "%1 entries choose it or a later test driver")},
+         {QT_TRANSLATE_NOOP("DeleteRefusal", "%1 race has points for it or a later test driver"),
+          QT_TRANSLATE_NOOP("DeleteRefusal", "%1 races have points for it or a later test driver")},
+         {QT_TRANSLATE_NOOP("DeleteRefusal", "%1 transfer names it or a later test driver"),
+          QT_TRANSLATE_NOOP("DeleteRefusal", "%1 transfers name it or a later test driver")}},
+        {{QT_TRANSLATE_NOOP("DeleteRefusal", "%1 entry chooses it or a later team"),
+          QT_TRANSLATE_NOOP("DeleteRefusal", "%1 entries choose it or a later team")},
+         {QT_TRANSLATE_NOOP("DeleteRefusal", "%1 race has points for it or a later team"),
+          QT_TRANSLATE_NOOP("DeleteRefusal", "%1 races have points for it or a later team")},
+         {QT_TRANSLATE_NOOP("DeleteRefusal", "%1 transfer names it or a later team"),
+          QT_TRANSLATE_NOOP("DeleteRefusal", "%1 transfers name it or a later team")}}};
     QStringList who;
-    const auto add = [&who, &noun](qint64 n, const char* one, const char* many) {
+    const auto add = [&who, teams](qint64 n, int kind) {
         if (n > 0)
-            who << QStringLiteral("%1 %2 it or a later %3")
-                       .arg(n)
-                       .arg(QLatin1String(n == 1 ? one : many), noun);
+            who << DeleteRefusal::tr(phrases[teams][kind][n == 1 ? 0 : 1]).arg(n);
     };
-    add(found.entries, "entry chooses", "entries choose");
-    add(found.races, "race has points for", "races have points for");
-    add(found.transfers, "transfer names", "transfers name");
-    return QStringLiteral(
-               "%1 %2 cannot be deleted: %3. Entries, races and transfers know a %4 by its "
-               "place in the list, so every later %4 would move down one place and "
-               "take over another's picks and points.")
-        .arg(teams ? QStringLiteral("Team record") : QStringLiteral("Test driver"))
+    add(found.entries, 0);
+    add(found.races, 1);
+    add(found.transfers, 2);
+    return (teams ? DeleteRefusal::tr("Team record %1 cannot be deleted: %2. Entries, races and "
+                                      "transfers know a team by its place in the list, so every "
+                                      "later team would move down one place and take over "
+                                      "another's picks and points.")
+                  : DeleteRefusal::tr("Test driver %1 cannot be deleted: %2. Entries, races and "
+                                      "transfers know a test driver by its place in the list, so "
+                                      "every later test driver would move down one place and "
+                                      "take over another's picks and points."))
         .arg(record)
-        .arg(who.join(QStringLiteral(" and ")), noun);
+        .arg(who.join(DeleteRefusal::tr(" and ")));
 }
 
 } // namespace velmora

@@ -65,13 +65,13 @@ MainWindow::MainWindow(std::unique_ptr<League> league, QWidget* parent)
     headings_[0]->setEnabled(false);
     headings_[0]->setFocusPolicy(Qt::NoFocus);
     auto* ownerHeading = headings_[1] =
-        addButton(client, "Sort_Owner", QStringLiteral("&Owner"), {1155, 195, 945, 240});
+        addButton(client, "Sort_Owner", tr("&Owner"), {1155, 195, 945, 240});
     auto* pointsHeading = headings_[2] =
-        addButton(client, "Sort_Points", QStringLiteral("&Points"), {2100, 195, 1155, 240});
+        addButton(client, "Sort_Points", tr("&Points"), {2100, 195, 1155, 240});
 
     leagueTable_ = new FlexGrid(client);
     leagueTable_->setObjectName(QStringLiteral("HiScores"));
-    leagueTable_->setAccessibleName(QStringLiteral("League table"));
+    leagueTable_->setAccessibleName(tr("League table"));
     place(leagueTable_, 180, 435, 3075, 3615);
     leagueTable_->setCols(3);
     leagueTable_->setRows(20);
@@ -100,7 +100,7 @@ MainWindow::MainWindow(std::unique_ptr<League> league, QWidget* parent)
         loaded_ = showTables(true);
     } catch (const std::bad_alloc&) {
         // A league too large for the memory there is: said, and the program ends.
-        Messages::error(this, io::errorText(QStringLiteral("load"),
+        Messages::error(this, io::errorText(QCoreApplication::translate("Io", "load"),
                                             league_->path(LeagueFile::Entries), ENOMEM));
     }
     connect(league_.get(), &League::changed, this, &MainWindow::onLeagueChanged);
@@ -121,13 +121,11 @@ MainWindow::~MainWindow() = default;
 // the start, not only at the first store.
 void MainWindow::showTitles()
 {
-    const QString readOnly = league_->writable()
-                                 ? QString()
-                                 : QStringLiteral(" (read-only: %1)").arg(league_->dir().path());
+    const QString readOnly =
+        league_->writable() ? QString() : tr(" (read-only: %1)").arg(league_->dir().path());
     setWindowTitle(QStringLiteral("Velmora \u2014 %1%2").arg(league_->name(), readOnly));
     if (viewer_)
-        viewer_->setWindowTitle(
-            QStringLiteral("Team Entries \u2014 %1%2").arg(league_->name(), readOnly));
+        viewer_->setWindowTitle(tr("Team Entries \u2014 %1%2").arg(league_->name(), readOnly));
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)
@@ -162,34 +160,33 @@ void MainWindow::buildMenu()
         a->setObjectName(QString::fromLatin1(name));
         connect(a, &QAction::triggered, this, handler);
     };
-    QMenu* file = menu("File", QStringLiteral("&File"));
-    item(file, "File_Output", QStringLiteral("&Output Scores"), &MainWindow::outputScores);
-    item(file, "File_Calc", QStringLiteral("&Calculate Best/Worst"), &MainWindow::openBudgetDialog);
+    QMenu* file = menu("File", tr("&File"));
+    item(file, "File_Output", tr("&Output Scores"), &MainWindow::outputScores);
+    item(file, "File_Calc", tr("&Calculate Best/Worst"), &MainWindow::openBudgetDialog);
     file->addSeparator()->setObjectName(QStringLiteral("File_Separator"));
-    item(file, "File_Open", QStringLiteral("Open &League..."), &MainWindow::openLeague);
-    item(file, "File_NewSeason", QStringLiteral("&New Season..."), &MainWindow::startNewSeason);
-    item(file, "File_Publish", QStringLiteral("&Publish Season..."), &MainWindow::publishSite);
-    item(file, "File_Settings", QStringLiteral("League Se&ttings..."), &MainWindow::openSettings);
+    item(file, "File_Open", tr("Open &League..."), &MainWindow::openLeague);
+    item(file, "File_NewSeason", tr("&New Season..."), &MainWindow::startNewSeason);
+    item(file, "File_Publish", tr("&Publish Season..."), &MainWindow::publishSite);
+    item(file, "File_Settings", tr("League Se&ttings..."), &MainWindow::openSettings);
     exitSeparator_ = file->addSeparator();
     exitSeparator_->setObjectName(QStringLiteral("File_Leagues"));
     fileMenu_ = file;
     connect(file, &QMenu::aboutToShow, this, &MainWindow::listRecentLeagues);
-    item(file, "File_Exit", QStringLiteral("E&xit"), &MainWindow::exitProgram);
-    QMenu* setup = menu("Setup", QStringLiteral("&Setup"));
-    item(setup, "Setup_Team", QStringLiteral("Enter Tro &Teams..."), &MainWindow::openTeamEditor);
-    item(setup, "Setup_Driver", QStringLiteral("Enter Test &Drivers..."),
-         &MainWindow::openTestDriverEditor);
-    QMenu* comp = menu("Comp", QStringLiteral("&Competition"));
-    item(comp, "Comp_Team", QStringLiteral("Enter &Teams..."), &MainWindow::openEntryEditor);
+    item(file, "File_Exit", tr("E&xit"), &MainWindow::exitProgram);
+    QMenu* setup = menu("Setup", tr("&Setup"));
+    item(setup, "Setup_Team", tr("Enter Tro &Teams..."), &MainWindow::openTeamEditor);
+    item(setup, "Setup_Driver", tr("Enter Test &Drivers..."), &MainWindow::openTestDriverEditor);
+    QMenu* comp = menu("Comp", tr("&Competition"));
+    item(comp, "Comp_Team", tr("Enter &Teams..."), &MainWindow::openEntryEditor);
     item(comp, "Comp_Import", tr("&Import Entries..."), &MainWindow::importEntries);
     item(comp, "Comp_Export", tr("E&xport Entries..."), &MainWindow::exportEntries);
     comp->addSeparator()->setObjectName(QStringLiteral("C_Separator"));
-    item(comp, "Comp_Score", QStringLiteral("&Score a Race..."), &MainWindow::openScoringWindow);
-    item(comp, "Comp_Results", QStringLiteral("Race &Results..."), &MainWindow::openRaceResults);
+    item(comp, "Comp_Score", tr("&Score a Race..."), &MainWindow::openScoringWindow);
+    item(comp, "Comp_Results", tr("Race &Results..."), &MainWindow::openRaceResults);
     item(comp, "Comp_Decisions", tr("&Decisions..."), &MainWindow::openDecisions);
-    item(comp, "Comp_View", QStringLiteral("&View Full Table..."), &MainWindow::showFullTable);
-    QMenu* help = menu("Help", QStringLiteral("&Help"));
-    item(help, "Help_About", QStringLiteral("&About"), &MainWindow::showAbout);
+    item(comp, "Comp_View", tr("&View Full Table..."), &MainWindow::showFullTable);
+    QMenu* help = menu("Help", tr("&Help"));
+    item(help, "Help_About", tr("&About"), &MainWindow::showAbout);
 }
 
 bool MainWindow::showTables(bool startUp)
@@ -264,7 +261,7 @@ void MainWindow::run(FixedWindow& window, const std::function<void()>& then)
 
 void MainWindow::outputScores()
 {
-    const QString path = SaveFileDialog::getSaveFileName(this, QStringLiteral("Text Files|*.txt"));
+    const QString path = SaveFileDialog::getSaveFileName(this, tr("Text Files|*.txt"));
     if (path.isEmpty())
         return;
     QString error;
@@ -415,7 +412,7 @@ void MainWindow::listRecentLeagues()
 
 void MainWindow::openLeague()
 {
-    const QString folder = FolderDialog::getFolder(this, QStringLiteral("Open League"),
+    const QString folder = FolderDialog::getFolder(this, tr("Open League"),
                                                    QFileInfo(league_->dir().path()).absolutePath());
     if (!folder.isEmpty())
         openFolder(folder);
@@ -428,10 +425,9 @@ bool MainWindow::openFolder(const QString& folder)
         return true; // open already
     // Only a folder that can be written could get a league's files.
     if (QFileInfo(dir.path()).isDir() && !dir.holdsLeague() && dir.writable()
-        && !Messages::offer(
-            this,
-            QStringLiteral("\"%1\" holds no league. Start a new league there?").arg(dir.path()),
-            QStringLiteral("&Start League")))
+        && !Messages::offer(this,
+                            tr("\"%1\" holds no league. Start a new league there?").arg(dir.path()),
+                            tr("&Start League")))
         return false;
     return switchTo(dir);
 }
@@ -451,7 +447,7 @@ bool MainWindow::switchTo(const DataDir& dir)
     try {
         shown = showTables(true);
     } catch (const std::bad_alloc&) {
-        Messages::error(this, io::errorText(QStringLiteral("load"),
+        Messages::error(this, io::errorText(QCoreApplication::translate("Io", "load"),
                                             league_->path(LeagueFile::Entries), ENOMEM));
     }
     if (!shown) {
@@ -494,13 +490,12 @@ void MainWindow::publishSite()
         site.clear();
     } else if (!site.isEmpty() && !siteConfirmed(league, site)) {
         switch (Messages::ask(this,
-                              QStringLiteral("The league's settings publish its season into "
-                                             "this folder:\n\n%1\n\nVelmora writes its pages "
-                                             "there, replacing those it wrote before. Publish "
-                                             "there?")
+                              tr("The league's settings publish its season into "
+                                 "this folder:\n\n%1\n\nVelmora writes its pages "
+                                 "there, replacing those it wrote before. Publish "
+                                 "there?")
                                   .arg(resolvedFolder(site)),
-                              QStringLiteral("&Publish There"),
-                              QStringLiteral("&Choose Another..."))) {
+                              tr("&Publish There"), tr("&Choose Another..."))) {
         case Messages::Answer::Store:
             if (!confirmSite(league, site, &error))
                 return Messages::error(this, error);
@@ -513,8 +508,7 @@ void MainWindow::publishSite()
         }
     }
     if (site.isEmpty()) {
-        site = FolderDialog::getFolder(this, QStringLiteral("Publish Season to"),
-                                       siteFolder(*league_));
+        site = FolderDialog::getFolder(this, tr("Publish Season to"), siteFolder(*league_));
         if (site.isEmpty())
             return;
         if (const QString refused = siteRefusal(site, *league_, options.history);
@@ -533,8 +527,7 @@ void MainWindow::publishSite()
     }
     if (!published)
         return Messages::error(this, error);
-    if (Messages::offer(this, QStringLiteral("The season is published in \"%1\".").arg(site),
-                        QStringLiteral("&Open Page")))
+    if (Messages::offer(this, tr("The season is published in \"%1\".").arg(site), tr("&Open Page")))
         Messages::openInDesktop(QDir(site).filePath(QStringLiteral("index.html")));
 }
 

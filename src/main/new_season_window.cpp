@@ -24,7 +24,7 @@ NewSeasonWindow::NewSeasonWindow(const League& league, QWidget* parent)
     : QDialog(parent), league_(league)
 {
     setObjectName(QStringLiteral("New_Season"));
-    setWindowTitle(QStringLiteral("New Season after %1").arg(league.name()));
+    setWindowTitle(tr("New Season after %1").arg(league.name()));
     auto* form = new QFormLayout;
     const auto addBox = [this, form](const char* name, const QString& caption, QWidget* row) {
         auto* box = new QLineEdit(this);
@@ -37,36 +37,34 @@ NewSeasonWindow::NewSeasonWindow(const League& league, QWidget* parent)
     auto* folderRow = new QWidget(this);
     auto* folderLayout = new QHBoxLayout(folderRow);
     folderLayout->setContentsMargins(0, 0, 0, 0);
-    folder_ = addBox("Folder", QStringLiteral("&Folder:"), folderRow);
+    folder_ = addBox("Folder", tr("&Folder:"), folderRow);
     folder_->setMinimumWidth(fontMetrics().averageCharWidth() * 50);
-    auto* browse = new QPushButton(QStringLiteral("B&rowse..."), folderRow);
+    auto* browse = new QPushButton(tr("B&rowse..."), folderRow);
     browse->setObjectName(QStringLiteral("Browse"));
     folderLayout->addWidget(folder_);
     folderLayout->addWidget(browse);
-    name_ = addBox("Name", QStringLiteral("&Name:"), nullptr);
+    name_ = addBox("Name", tr("&Name:"), nullptr);
     holdsName(name_);
-    budget_ = addBox("Budget", QStringLiteral("&Budget (millions):"), nullptr);
+    budget_ = addBox("Budget", tr("&Budget (millions):"), nullptr);
     holdsNumber(budget_, NumberField::Real);
-    entries_ = new QCheckBox(QStringLiteral("&Keep every owner's entry, with 0 points"), this);
+    entries_ = new QCheckBox(tr("&Keep every owner's entry, with 0 points"), this);
     entries_->setObjectName(QStringLiteral("Entries"));
     entries_->setChecked(true);
     form->addRow(QString(), entries_);
-    auto* note = new QLabel(QStringLiteral("Teams and test drivers keep their names and prices, "
-                                           "every score starts at 0; no races are taken along. "
-                                           "This season's folder is not changed."),
+    auto* note = new QLabel(tr("Teams and test drivers keep their names and prices, "
+                               "every score starts at 0; no races are taken along. "
+                               "This season's folder is not changed."),
                             this);
     note->setWordWrap(true);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok =
-        buttons->addButton(QStringLiteral("&Start Season"), QDialogButtonBox::AcceptRole);
+    QPushButton* ok = buttons->addButton(tr("&Start Season"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("Ok"));
-    QPushButton* cancel =
-        buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
+    QPushButton* cancel = buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("Cancel"));
     connect(ok, &QPushButton::clicked, this, &NewSeasonWindow::make);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    FolderDialog::fills(browse, folder_, QStringLiteral("The new season's folder (new or empty)"));
+    FolderDialog::fills(browse, folder_, tr("The new season's folder (new or empty)"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(note);
@@ -98,7 +96,7 @@ QString NewSeasonWindow::folder() const
 void NewSeasonWindow::make()
 {
     if (folder_->text().trimmed().isEmpty())
-        return Messages::error(this, QStringLiteral("Say which folder the new season goes to."));
+        return Messages::error(this, tr("Say which folder the new season goes to."));
     LeagueSettings s = league_.settings();
     s.name = name_->text().trimmed();
     if (!readBudget(budget_, &s.budget))

@@ -42,8 +42,8 @@ bool readBudget(QLineEdit* box, std::optional<double>* budget)
     const double value = number ? 0 : QLocale::c().toDouble(text, &number);
     if (!number || !std::isfinite(value) || value < 0) {
         box->setFocus();
-        showTip(box, QStringLiteral("\u201c%1\u201d is not a budget: write the millions with "
-                                    "digits and a point, as 40.5, or leave the box empty.")
+        showTip(box, SettingsWindow::tr("\u201c%1\u201d is not a budget: write the millions with "
+                                        "digits and a point, as 40.5, or leave the box empty.")
                          .arg(text));
         return false;
     }
@@ -54,22 +54,22 @@ bool readBudget(QLineEdit* box, std::optional<double>* budget)
 SettingsWindow::SettingsWindow(League& league, QWidget* parent) : QDialog(parent), league_(league)
 {
     setObjectName(QStringLiteral("League_Settings"));
-    setWindowTitle(QStringLiteral("League Settings \u2014 %1").arg(league.name()));
+    setWindowTitle(tr("League Settings \u2014 %1").arg(league.name()));
     auto* form = new QFormLayout;
-    name_ = addBox(this, form, "Name", QStringLiteral("&Name:"));
+    name_ = addBox(this, form, "Name", tr("&Name:"));
     holdsName(name_);
-    budget_ = addBox(this, form, "Budget", QStringLiteral("&Budget (millions):"));
+    budget_ = addBox(this, form, "Budget", tr("&Budget (millions):"));
     holdsNumber(budget_, NumberField::Real);
     auto* siteRow = new QWidget(this);
     auto* siteLayout = new QHBoxLayout(siteRow);
     siteLayout->setContentsMargins(0, 0, 0, 0);
-    site_ = addBox(this, form, "Site", QStringLiteral("&Site folder:"), siteRow);
+    site_ = addBox(this, form, "Site", tr("&Site folder:"), siteRow);
     site_->setMinimumWidth(fontMetrics().averageCharWidth() * 40);
-    auto* browse = new QPushButton(QStringLiteral("B&rowse..."), siteRow);
+    auto* browse = new QPushButton(tr("B&rowse..."), siteRow);
     browse->setObjectName(QStringLiteral("Browse"));
     siteLayout->addWidget(site_);
     siteLayout->addWidget(browse);
-    top_ = addBox(this, form, "Top", QStringLiteral("&Owners in colour on the chart:"));
+    top_ = addBox(this, form, "Top", tr("&Owners in colour on the chart:"));
     holdsNumber(top_, NumberField::Whole);
     transfers_ = addBox(this, form, "Transfers", tr("&Transfers an owner may make:"));
     transfers_->setPlaceholderText(tr("none: a pick counts for the whole season"));
@@ -77,24 +77,23 @@ SettingsWindow::SettingsWindow(League& league, QWidget* parent) : QDialog(parent
                               "pick changes the whole season."));
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("O&K"), QDialogButtonBox::AcceptRole);
+    QPushButton* ok = buttons->addButton(tr("O&K"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("Ok"));
-    QPushButton* cancel =
-        buttons->addButton(league.writable() ? QStringLiteral("&Cancel") : QStringLiteral("&Close"),
-                           QDialogButtonBox::RejectRole);
+    QPushButton* cancel = buttons->addButton(league.writable() ? tr("&Cancel") : tr("&Close"),
+                                             QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("Cancel"));
     connect(ok, &QPushButton::clicked, this, &SettingsWindow::store);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    FolderDialog::fills(browse, site_, QStringLiteral("The folder the season is published to"));
+    FolderDialog::fills(browse, site_, tr("The folder the season is published to"));
     auto* layout = new QVBoxLayout(this);
 
     // The file as it is now: one mended since the league was opened is read whole.
     league.readSettings();
     if (!league.settingsError().isEmpty()) {
         auto* problem = new QLabel(league.settingsError()
-                                       + QStringLiteral("\nOpen League Settings again once the "
-                                                        "file is mended: until then OK stores "
-                                                        "nothing."),
+                                       + tr("\nOpen League Settings again once the "
+                                            "file is mended: until then OK stores "
+                                            "nothing."),
                                    this);
         problem->setObjectName(QStringLiteral("Problem"));
         problem->setWordWrap(true);
@@ -140,8 +139,8 @@ void SettingsWindow::store()
     const int top = topText.isEmpty() ? 0 : topText.toInt(&whole);
     if (!whole || top < 0) {
         top_->setFocus();
-        return showTip(top_, QStringLiteral("\u201c%1\u201d is not a number of owners: write a "
-                                            "whole number, 0 or more, or leave the box empty.")
+        return showTip(top_, tr("\u201c%1\u201d is not a number of owners: write a "
+                                "whole number, 0 or more, or leave the box empty.")
                                  .arg(topText));
     }
     s.top = topText.isEmpty() ? std::nullopt : std::optional(top);

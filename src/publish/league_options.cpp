@@ -1,5 +1,6 @@
 #include "publish/league_options.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -61,18 +62,21 @@ QString siteRefusal(const QString& site, const League& league, const QStringList
     for (const QString& data : QStringList{league.dir().path()} + history) {
         const QString folder = resolvedFolder(data);
         if (within(at, folder))
-            return QStringLiteral("The site cannot go into the data folder \"%1\" or a folder "
+            return QCoreApplication::translate(
+                       "Publish", "The site cannot go into the data folder \"%1\" or a folder "
                                   "in it: nothing is written there. Choose another folder for "
                                   "the site.")
                 .arg(data);
         if (within(folder, at))
-            return QStringLiteral("\"%1\" holds the data folder \"%2\": the site needs a "
+            return QCoreApplication::translate(
+                       "Publish", "\"%1\" holds the data folder \"%2\": the site needs a "
                                   "folder of its own beside it. Choose another folder for the "
                                   "site.")
                 .arg(site, data);
     }
     if (at == resolvedFolder(QDir::homePath()))
-        return QStringLiteral("\"%1\" is your home folder: the site needs a folder of its own. "
+        return QCoreApplication::translate(
+                   "Publish", "\"%1\" is your home folder: the site needs a folder of its own. "
                               "Choose another folder for the site.")
             .arg(site);
     // The system's own folders, and those whose whole tree is the system's.
@@ -86,7 +90,8 @@ QString siteRefusal(const QString& site, const League& league, const QStringList
         || (std::any_of(trees.begin(), trees.end(),
                         [&at](const QString& t) { return within(at, t); })
             && !within(at, QStringLiteral("/dev/shm"))))
-        return QStringLiteral("\"%1\" is a folder of the system's: the site needs a folder of "
+        return QCoreApplication::translate(
+                   "Publish", "\"%1\" is a folder of the system's: the site needs a folder of "
                               "its own. Choose another folder for the site.")
             .arg(site);
     return {};

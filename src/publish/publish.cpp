@@ -3,6 +3,7 @@
 #include "data/io.h"
 #include "publish/league_options.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -46,17 +47,20 @@ public:
         path_ = path;
         errno = 0;
         if (!QDir().mkpath(path))
-            return io::fail(error, io::errorText(QStringLiteral("create the folder"), path,
-                                                 errno ? errno : EIO));
+            return io::fail(error,
+                            io::errorText(QCoreApplication::translate("Io", "create the folder"),
+                                          path, errno ? errno : EIO));
         fd_ = ::open(native(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        return fd_ >= 0 || failed(QStringLiteral("open the folder"), path, errno, error);
+        return fd_ >= 0
+               || failed(QCoreApplication::translate("Io", "open the folder"), path, errno, error);
     }
     // A folder in it, made when missing; never one a link there names.
     bool open(const SiteFolder& in, const QString& name, QString* error)
     {
         path_ = in.file(name);
         if (::mkdirat(in.fd_, native(name).constData(), 0777) != 0 && errno != EEXIST)
-            return failed(QStringLiteral("create the folder"), path_, errno, error);
+            return failed(QCoreApplication::translate("Io", "create the folder"), path_, errno,
+                          error);
         fd_ = ::openat(in.fd_, native(name).constData(),
                        O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         const int e = errno;
@@ -64,7 +68,8 @@ public:
         if (fd_ < 0 && ::fstatat(in.fd_, native(name).constData(), &st, AT_SYMLINK_NOFOLLOW) == 0
             && S_ISLNK(st.st_mode))
             return io::fail(error, io::linkText(path_));
-        return fd_ >= 0 || failed(QStringLiteral("open the folder"), path_, e, error);
+        return fd_ >= 0
+               || failed(QCoreApplication::translate("Io", "open the folder"), path_, e, error);
     }
 
     int fd() const { return fd_; }
@@ -140,11 +145,13 @@ int scratchFile(const SiteFolder& in, const QString& name, QString* error)
     io::closeFile(fd);
     ::unlinkat(in.fd(), n.constData(), 0);
     if (const int e = io::fault(io::Op::Open, in.file(name)))
-        return SiteFolder::failed(QStringLiteral("open"), in.file(name), e, error), -1;
+        return SiteFolder::failed(QCoreApplication::translate("Io", "open"), in.file(name), e,
+                                  error),
+               -1;
     fd = ::openat(in.fd(), n.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
                   0644);
     if (fd < 0)
-        SiteFolder::failed(QStringLiteral("open"), in.file(name), errno, error);
+        SiteFolder::failed(QCoreApplication::translate("Io", "open"), in.file(name), errno, error);
     return fd;
 }
 
@@ -180,7 +187,7 @@ bool writePage(const SiteFolder& in, const QString& name, const QString& scratch
         && ::renameat(in.fd(), from.constData(), in.fd(), to.constData()) != 0) {
         ok = false;
         if (error)
-            *error = io::errorText(QStringLiteral("replace"), path, errno);
+            *error = io::errorText(QCoreApplication::translate("Io", "replace"), path, errno);
     }
     if (!ok) {
         ::unlinkat(in.fd(), from.constData(), 0);
@@ -208,12 +215,14 @@ bool removeFile(const SiteFolder& in, const QString& name, std::atomic<bool>* wr
     struct stat st {};
     if (::fstatat(in.fd(), n.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
         return errno == ENOENT
-               || SiteFolder::failed(QStringLiteral("remove"), in.file(name), errno, error);
+               || SiteFolder::failed(QCoreApplication::translate("Io", "remove"), in.file(name),
+                                     errno, error);
     if (S_ISLNK(st.st_mode))
         return true;
     if (::unlinkat(in.fd(), n.constData(), 0) == 0)
         return *written = true;
-    return SiteFolder::failed(QStringLiteral("remove"), in.file(name), errno, error);
+    return SiteFolder::failed(QCoreApplication::translate("Io", "remove"), in.file(name), errno,
+                              error);
 }
 
 // The site's memory; an absent one is a site where nothing was published yet. One that
@@ -221,7 +230,8 @@ bool removeFile(const SiteFolder& in, const QString& name, std::atomic<bool>* wr
 bool readMemory(const SiteFolder& site, SiteMemory* memory, QString* error)
 {
     const QString path = site.file(kMemory);
-    const QString kept = QStringLiteral(" It was left as it is, and nothing was published.");
+    const QString kept =
+        QCoreApplication::translate("Publish", " It was left as it is, and nothing was published.");
     QString reason;
     QByteArray bytes;
     const int fd =
@@ -233,22 +243,26 @@ bool readMemory(const SiteFolder& site, SiteMemory* memory, QString* error)
     if (e == ELOOP)
         reason = io::linkText(path);
     else if (e != 0)
-        reason =
-            io::errorText(e == EISDIR ? QStringLiteral("read") : QStringLiteral("open"), path, e);
+        reason = io::errorText(e == EISDIR ? QCoreApplication::translate("Io", "read")
+                                           : QCoreApplication::translate("Io", "open"),
+                               path, e);
     const bool read = e == 0 && io::allocate(&bytes, io::fileLength(fd), path, &reason)
                       && io::readAt(fd, path, bytes.data(), bytes.size(), 0, &reason);
     io::closeFile(fd);
     if (!read) {
         if (error)
-            *error =
-                reason + QStringLiteral(" It is the site's memory of what it published.") + kept;
+            *error = reason
+                     + QCoreApplication::translate("Publish",
+                                                   " It is the site's memory of what it published.")
+                     + kept;
         return false;
     }
     int line = 0;
     if (parseMemory(bytes, memory, &line))
         return true;
     if (error)
-        *error = QStringLiteral("\"%1\", the site's memory of what it published, is not as this "
+        *error = QCoreApplication::translate(
+                     "Publish", "\"%1\", the site's memory of what it published, is not as this "
                                 "program writes it (line %2).%3 Put back a copy of it, or move "
                                 "it away to start the memory afresh (and lose the corrections "
                                 "it recorded).")
@@ -264,9 +278,11 @@ bool lockSite(const SiteFolder& site, int wait, QString* error)
     waited.start();
     while (::flock(site.fd(), LOCK_EX | LOCK_NB) != 0) {
         if (errno != EWOULDBLOCK && errno != EINTR)
-            return SiteFolder::failed(QStringLiteral("lock the folder"), site.path(), errno, error);
+            return SiteFolder::failed(QCoreApplication::translate("Io", "lock the folder"),
+                                      site.path(), errno, error);
         if (waited.elapsed() >= wait)
-            return io::fail(error, QStringLiteral("Another publication into \"%1\" is under way: "
+            return io::fail(error, QCoreApplication::translate(
+                                       "Publish", "Another publication into \"%1\" is under way: "
                                                   "nothing was written. Publish again when it "
                                                   "has ended.")
                                        .arg(site.path()));
@@ -360,7 +376,7 @@ bool publishSeason(const League& league, const QString& out, const PublishOption
     }
     const QFileInfo folder(out);
     if (folder.exists() && !folder.isDir())
-        return fail(QStringLiteral("\"%1\" is not a folder.").arg(out));
+        return fail(QCoreApplication::translate("Publish", "\"%1\" is not a folder.").arg(out));
     if (const QString refused = siteRefusal(out, league, options.history); !refused.isEmpty())
         return fail(refused);
     SiteFolder site, owners;

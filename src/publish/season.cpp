@@ -5,6 +5,7 @@
 #include "data/io.h"
 #include "data/text.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <algorithm>
@@ -128,7 +129,8 @@ bool readSeason(const League& league, Season* season, QString* error)
     *season = {};
     // Publishing from the wrong folder would replace a league's site with an empty one.
     if (!league.dir().holdsLeague())
-        return io::fail(error, QStringLiteral("The folder \"%1\" holds no league: none of "
+        return io::fail(error, QCoreApplication::translate(
+                                   "Publish", "The folder \"%1\" holds no league: none of "
                                               "teams.tro, test.tro, entry.tro and calendar.tro "
                                               "is there.")
                                    .arg(league.dir().path()));

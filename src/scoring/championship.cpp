@@ -5,6 +5,7 @@
 #include "scoring/component_points.h"
 #include "scoring/race_scores.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <algorithm>
@@ -12,6 +13,10 @@
 
 namespace velmora {
 namespace {
+
+class ChampionshipText {
+    Q_DECLARE_TR_FUNCTIONS(Championship)
+};
 
 constexpr int kMin = std::numeric_limits<int16_t>::min();
 constexpr int kMax = std::numeric_limits<int16_t>::max();
@@ -23,13 +28,13 @@ bool inRange(qint64 value)
 
 QString beyond(qint64 value)
 {
-    return value > kMax ? QStringLiteral("pass %1").arg(kMax)
-                        : QStringLiteral("fall below %1").arg(kMin);
+    return value > kMax ? ChampionshipText::tr("pass %1").arg(kMax)
+                        : ChampionshipText::tr("fall below %1").arg(kMin);
 }
 
 bool overflow(QString* error, const QString& text)
 {
-    return io::fail(error, text + QStringLiteral(" No scores were written."));
+    return io::fail(error, text + u' ' + ChampionshipText::tr("No scores were written."));
 }
 
 // A file's bytes as the change will leave them: those about to be written, or those on disk.
@@ -78,12 +83,14 @@ QString nameOf(Pick pick, const std::vector<TeamRecord>& teams,
 QString named(Pick pick, const std::vector<TeamRecord>& teams,
               const std::vector<TestDriverRecord>& testDrivers)
 {
-    const char* const kinds[] = {"team", "engine", "driver", "driver", "test driver"};
-    return QStringLiteral("%1 \"%2\" (%3 %4)")
-        .arg(QLatin1String(kinds[pick.slot]), nameOf(pick, teams, testDrivers),
-             pick.isTeamPart() ? QStringLiteral("team record")
-                               : QStringLiteral("test-driver record"))
-        .arg(pick.record + 1);
+    static const char* const kinds[] = {
+        QT_TRANSLATE_NOOP("Championship", "team"), QT_TRANSLATE_NOOP("Championship", "engine"),
+        QT_TRANSLATE_NOOP("Championship", "driver"), QT_TRANSLATE_NOOP("Championship", "driver"),
+        QT_TRANSLATE_NOOP("Championship", "test driver")};
+    return (pick.isTeamPart() ? ChampionshipText::tr("%1 \"%2\" (team record %3)")
+                              : ChampionshipText::tr("%1 \"%2\" (test-driver record %3)"))
+        .arg(ChampionshipText::tr(kinds[pick.slot]), nameOf(pick, teams, testDrivers),
+             QString::number(pick.record + 1));
 }
 
 // The first season total outside the 16-bit range, as a message; empty when all fit.
@@ -98,7 +105,7 @@ QString firstOverflow(const ComponentPoints& totals, const std::vector<TeamRecor
         all.push_back({j, Pick::TestDriver});
     for (const Pick& pick : all)
         if (!inRange(totals.points(pick)))
-            return QStringLiteral("The season score of %1 would %2 with race \"%3\".")
+            return ChampionshipText::tr("The season score of %1 would %2 with race \"%3\".")
                 .arg(named(pick, teams, testDrivers), beyond(totals.points(pick)), race);
     return {};
 }
@@ -172,26 +179,30 @@ bool championshipFiles(const League& league, std::vector<League::Replacement>* p
                 got[k] = totals.points(picks[k]);
         else
             got = RaceScores::placePoints(picks, decided.transfers, sums);
-        const char* const what[5] = {"team", "engine", "first driver", "second driver",
-                                     "test driver"};
+        static const char* const what[5] = {QT_TRANSLATE_NOOP("Championship", "team"),
+                                            QT_TRANSLATE_NOOP("Championship", "engine"),
+                                            QT_TRANSLATE_NOOP("Championship", "first driver"),
+                                            QT_TRANSLATE_NOOP("Championship", "second driver"),
+                                            QT_TRANSLATE_NOOP("Championship", "test driver")};
         qint64 points = 0;
         for (const int k : ComponentPoints::AddingOrder) {
             points += got[std::size_t(k)];
             if (!inRange(points))
                 return overflow(
                     error,
-                    QStringLiteral("The points of entry %1 (\"%2\") would %3 "
-                                   "with its %4 \"%5\".")
+                    ChampionshipText::tr("The points of entry %1 (\"%2\") would %3 "
+                                         "with its %4 \"%5\".")
                         .arg(i + 1)
-                        .arg(displayText(e.Owner), beyond(points), QLatin1String(what[k]),
+                        .arg(displayText(e.Owner), beyond(points), ChampionshipText::tr(what[k]),
                              nameOf(picks[std::size_t(k)], teams.records, testDrivers.records)));
         }
         // The penalties and bonuses of the calendar's races (not those of the next race).
         if (!decided.adjustments.empty()) {
             points += RaceScores::adjustmentsBefore(decided, raceCount);
             if (!inRange(points))
-                return overflow(error, QStringLiteral("The points of entry %1 (\"%2\") would %3 "
-                                                      "with its penalties and bonuses.")
+                return overflow(error, ChampionshipText::tr("The points of entry %1 (\"%2\") "
+                                                            "would %3 with its penalties and "
+                                                            "bonuses.")
                                            .arg(i + 1)
                                            .arg(displayText(e.Owner), beyond(points)));
         }

@@ -96,8 +96,11 @@ public:
     {
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
             return QAbstractTableModel::headerData(section, orientation, role);
-        static const char* const heads[] = {QT_TR_NOOP("Owner"), QT_TR_NOOP("Decision"),
-                                            QT_TR_NOOP("Counts from or in"), QT_TR_NOOP("Reason")};
+        static const char* const heads[] = {
+            QT_TRANSLATE_NOOP("velmora::DecisionsWindow", "Owner"),
+            QT_TRANSLATE_NOOP("velmora::DecisionsWindow", "Decision"),
+            QT_TRANSLATE_NOOP("velmora::DecisionsWindow", "Counts from or in"),
+            QT_TRANSLATE_NOOP("velmora::DecisionsWindow", "Reason")};
         return DecisionsWindow::tr(heads[section]);
     }
 
@@ -114,9 +117,12 @@ private:
     }
     QString what(const Decision& d) const
     {
-        static const char* const places[] = {QT_TR_NOOP("Team"), QT_TR_NOOP("Engine"),
-                                             QT_TR_NOOP("Driver 1"), QT_TR_NOOP("Driver 2"),
-                                             QT_TR_NOOP("Test driver")};
+        static const char* const places[] = {
+            QT_TRANSLATE_NOOP("velmora::DecisionsWindow", "Team"),
+            QT_TRANSLATE_NOOP("velmora::DecisionsWindow", "Engine"),
+            QT_TRANSLATE_NOOP("velmora::DecisionsWindow", "Driver 1"),
+            QT_TRANSLATE_NOOP("velmora::DecisionsWindow", "Driver 2"),
+            QT_TRANSLATE_NOOP("velmora::DecisionsWindow", "Test driver")};
         const bool penalty = d.kind == u"penalty";
         const QString text =
             d.isTransfer()
@@ -287,8 +293,9 @@ void DecisionsWindow::onAddClicked()
     if (!decisions.add(entries, made, &error))
         return Messages::error(this, error);
     store(decisions, {}, decisions.list.size() - 1,
-          tr("The %1 for %2 is stored and counted.")
-              .arg(made.kind == u"penalty" ? tr("penalty") : tr("bonus"), made.owner));
+          (made.kind == u"penalty" ? tr("The penalty for %1 is stored and counted.")
+                                   : tr("The bonus for %1 is stored and counted."))
+              .arg(made.owner));
 }
 
 void DecisionsWindow::onTakeBackClicked()

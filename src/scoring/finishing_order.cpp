@@ -84,8 +84,16 @@ QString oneLine(QString name)
 
 } // namespace
 
-std::vector<OrderLine> readOrder(const QString& text)
+std::vector<OrderLine> readOrder(const QString& pasted)
 {
+    // What QTextDocument makes of a paste (the two non-characters are its frame marks).
+    QString text = pasted;
+    for (QChar& c : text)
+        if (c == QChar::Nbsp)
+            c = u' ';
+        else if (c == QChar::LineSeparator || c == QChar::ParagraphSeparator || c == u'\uFDD0'
+                 || c == u'\uFDD1')
+            c = u'\n';
     std::vector<OrderLine> order;
     int number = 0;
     for (qsizetype at = 0; at <= text.size();) {

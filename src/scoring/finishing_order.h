@@ -27,8 +27,9 @@ struct OrderLine {
 // race's table splits them (tabs, else semicolons, else commas), else at runs of two or more
 // blanks. Its first cell is a place (digits, a point after them allowed), a word for a car not
 // classified (DNF, DNS, DSQ, NC, Ret and the like, any letter case) or FL; anything else leaves
-// the line unread.
-std::vector<OrderLine> readOrder(const QString& text);
+// the line unread. The text is read as a text box holds it pasted: a no-break space is a blank,
+// and a line or paragraph separator ends a line, so an order file and the box read one text alike.
+std::vector<OrderLine> readOrder(const QString& pasted);
 
 // The organiser's answers for names an order did not find, by their folded name (foldedName): a
 // driver's position in the table's driver list (two a team record, Driver1 first), or -1 for a

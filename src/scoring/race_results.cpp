@@ -3,17 +3,24 @@
 #include "data/text.h"
 #include "scoring/championship.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace velmora {
 namespace {
+
+class PasteText {
+    Q_DECLARE_TR_FUNCTIONS(RaceResults)
+};
 
 constexpr QChar kSeparators[] = {u'\t', u';', u','};
 
 QString notPasted(const QString& text)
 {
-    return text + QStringLiteral(" Nothing was pasted.");
+    return text + u' ' + PasteText::tr("Nothing was pasted.");
 }
 
 } // namespace
@@ -77,8 +84,8 @@ std::optional<std::vector<std::vector<std::optional<int16_t>>>> pastedCells(cons
             if (!number) {
                 if (error)
                     *error =
-                        notPasted(QStringLiteral("Line %1, cell %2 of the paste: \u201c%3\u201d "
-                                                 "is not a whole number from -32768 to 32767.")
+                        notPasted(PasteText::tr("Line %1, cell %2 of the paste: \u201c%3\u201d "
+                                                "is not a whole number from -32768 to 32767.")
                                       .arg(l + 1)
                                       .arg(c)
                                       .arg(cell.trimmed()));
@@ -140,6 +147,27 @@ int16_t& RaceResults::at(int row, int cell)
     return teams_[std::size_t(row)].components()[std::size_t(cell)]->Score;
 }
 
+std::vector<CellPoints> RaceResults::pointCells() const
+{
+    std::vector<CellPoints> all;
+    for (int r = 0; r < rows(); ++r)
+        for (int c = 0; c < cells(r); ++c)
+            all.push_back({r, c, points(r, c)});
+    return all;
+}
+
+QString copiedText(const std::vector<CellPoints>& cells)
+{
+    QString text;
+    QStringList line;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        line << QString::number(cells[i].points);
+        if (i + 1 == cells.size() || cells[i + 1].row != cells[i].row)
+            text += std::exchange(line, {}).join(u'\t') + u'\n';
+    }
+    return text;
+}
+
 int RaceResults::total(int row) const
 {
     int sum = 0;
@@ -179,10 +207,10 @@ std::optional<std::vector<CellPoints>> RaceResults::pasted(const QString& text, 
                 if (error)
                     *error = notPasted(
                         r >= rows()
-                            ? QStringLiteral("Line %1 of the paste lies past the table's last row.")
+                            ? PasteText::tr("Line %1 of the paste lies past the table's last row.")
                                   .arg(l + 1)
-                            : QStringLiteral("Line %1, cell %2 of the paste lies past the points "
-                                             "of the row of \u201c%3\u201d.")
+                            : PasteText::tr("Line %1, cell %2 of the paste lies past the points "
+                                            "of the row of \u201c%3\u201d.")
                                   .arg(l + 1)
                                   .arg(c + 1)
                                   .arg(name(r, 0)));

@@ -33,6 +33,8 @@ public:
     const std::vector<TeamRecord>& teams() const { return teams_; }
     QString name(int row, int cell) const;
     int16_t points(int row, int cell) const;
+    // Every point cell, row by row.
+    std::vector<CellPoints> pointCells() const;
     // The row's points added up.
     int total(int row) const;
     // Sets the points of cells of the table, in their order: the cells whose points changed, each
@@ -63,6 +65,10 @@ private:
     std::vector<TestDriverRecord> drivers_; // the database's names with this race's points
     QByteArray driverFile_;                 // the race's test-driver file as read
 };
+
+// Point cells, in row and cell order, as the table's Copy gives them to paste into a spreadsheet
+// or the table again: a line for each row, its points joined by tabs.
+QString copiedText(const std::vector<CellPoints>& cells);
 
 // A typed or pasted cell's points: a whole number from -32768 to 32767 with blanks around it
 // allowed: an optional sign, digits, and a point followed only by zeros ("3.0", as a

@@ -86,15 +86,7 @@ void RaceResultsModel::clear(const QModelIndexList& at)
 
 QString RaceResultsModel::text(const QModelIndexList& at) const
 {
-    QString text;
-    QStringList line;
-    const std::vector<CellPoints> cells = pointCells(at);
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        line << QString::number(cells[i].points);
-        if (i + 1 == cells.size() || cells[i + 1].row != cells[i].row)
-            text += std::exchange(line, {}).join(u'\t') + u'\n';
-    }
-    return text;
+    return copiedText(pointCells(at));
 }
 
 std::vector<CellPoints> RaceResultsModel::pointCells(const QModelIndexList& at) const
@@ -144,12 +136,13 @@ QVariant RaceResultsModel::headerData(int section, Qt::Orientation orientation, 
         return {};
     if (orientation == Qt::Vertical)
         return section < table_.teamRows()
-                   ? QStringLiteral("Team %1").arg(section + 1)
-                   : QStringLiteral("Test driver %1").arg(section - table_.teamRows() + 1);
-    const char* const headings[Columns] = {"Team",     "Points",   "Engine Maker",
-                                           "Points",   "Driver 1", "Points",
-                                           "Driver 2", "Points",   "Total"};
-    return QString::fromLatin1(headings[section]);
+                   ? tr("Team %1").arg(section + 1)
+                   : tr("Test driver %1").arg(section - table_.teamRows() + 1);
+    static const char* const headings[Columns] = {
+        QT_TR_NOOP("Team"),     QT_TR_NOOP("Points"),   QT_TR_NOOP("Engine Maker"),
+        QT_TR_NOOP("Points"),   QT_TR_NOOP("Driver 1"), QT_TR_NOOP("Points"),
+        QT_TR_NOOP("Driver 2"), QT_TR_NOOP("Points"),   QT_TR_NOOP("Total")};
+    return tr(headings[section]);
 }
 
 // Names and totals are neither edited nor reached by the keys.

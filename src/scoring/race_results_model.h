@@ -53,8 +53,7 @@ public:
     bool paste(const QString& text, const QModelIndex& at, QItemSelection* covered, QString* error);
     // The point cells among `at` set to 0, by hand.
     void clear(const QModelIndexList& at);
-    // The points of the point cells among `at` as a spreadsheet copies a block: a line a row
-    // (ending in a line break), its cells in order with tabs between them.
+    // The points of the point cells among `at` as a spreadsheet copies a block (copiedText).
     QString text(const QModelIndexList& at) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;

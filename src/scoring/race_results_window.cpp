@@ -222,8 +222,8 @@ private:
 } // namespace
 
 RaceResultsWindow::RaceResultsWindow(League& league, QWidget* parent)
-    : FixedWindow(parent, "Race_Results", QStringLiteral("Race Results"), 11400, 7200),
-      league_(league), model_(new RaceResultsModel(this))
+    : FixedWindow(parent, "Race_Results", tr("Race Results"), 11400, 7200), league_(league),
+      model_(new RaceResultsModel(this))
 {
     // Built with layouts, it takes the room it is given.
     setMinimumSize(480, 300);
@@ -233,12 +233,12 @@ RaceResultsWindow::RaceResultsWindow(League& league, QWidget* parent)
     // The toolkit's controls, given their place by the layout below.
     raceBox_ = addComboBox(this, "Race", {}, true);
     holdsName(raceBox_->lineEdit());
-    auto* raceLabel = addLabel(this, "RaceLabel", QStringLiteral("&Race:"), {}, raceBox_);
+    auto* raceLabel = addLabel(this, "RaceLabel", tr("&Race:"), {}, raceBox_);
 
     auto* view = new ResultsView(model_, this);
     view_ = view;
     view->setObjectName(QStringLiteral("Results"));
-    view->setAccessibleName(QStringLiteral("Points"));
+    view->setAccessibleName(tr("Points"));
     view->setItemDelegate(new PointsDelegate(view));
     const int pointsWidth = view->fontMetrics().horizontalAdvance(QStringLiteral("-888888"));
     // Names as wide as the longest; the room left goes to the totals.
@@ -279,9 +279,9 @@ RaceResultsWindow::RaceResultsWindow(League& league, QWidget* parent)
     said_ = new QLabel(this);
     said_->setObjectName(QStringLiteral("Said"));
     fromOrderButton_ = addButton(this, "FromOrder", tr("From &Finishing Order..."), {});
-    storeButton_ = addButton(this, "Store", QStringLiteral("&Store"), {});
-    takeOutButton_ = addButton(this, "TakeOut", QStringLiteral("&Take Out of Calendar"), {});
-    auto* close = addButton(this, "Close", QStringLiteral("&Close"), {});
+    storeButton_ = addButton(this, "Store", tr("&Store"), {});
+    takeOutButton_ = addButton(this, "TakeOut", tr("&Take Out of Calendar"), {});
+    auto* close = addButton(this, "Close", tr("&Close"), {});
 
     auto* raceRow = new QHBoxLayout;
     raceRow->addWidget(raceLabel);
@@ -368,8 +368,8 @@ bool RaceResultsWindow::nameRace()
     Messages::Answer answer = Messages::Answer::Discard;
     if (unstored())
         answer = Messages::askToStore(
-            this, QStringLiteral("Store the points typed for \u201c%1\u201d before the table "
-                                 "shows \u201c%2\u201d?")
+            this, tr("Store the points typed for \u201c%1\u201d before the table "
+                     "shows \u201c%2\u201d?")
                       .arg(shown, race));
     if (answer == Messages::Answer::GoBack || (answer == Messages::Answer::Store && !store())) {
         showCalendar(); // back to the race whose points were typed
@@ -401,8 +401,8 @@ bool RaceResultsWindow::raceShown()
 {
     if (!model_->table().race().isEmpty())
         return true;
-    Messages::error(this, QStringLiteral("Type the race's name, or pick a race from the "
-                                         "list, first."));
+    Messages::error(this, tr("Type the race's name, or pick a race from the "
+                             "list, first."));
     raceBox_->setFocus();
     return false;
 }
@@ -483,7 +483,7 @@ bool RaceResultsWindow::store()
     applied_.reset();
     showCalendar();
     updateButtons();
-    said_->setText(changed ? QStringLiteral("\u201c%1\u201d is stored and counted.").arg(race)
+    said_->setText(changed ? tr("\u201c%1\u201d is stored and counted.").arg(race)
                            : tr("Nothing changed: the files of \u201c%1\u201d hold these points "
                                 "already.")
                                  .arg(race));
@@ -510,17 +510,17 @@ void RaceResultsWindow::onTakeOutClicked()
         return;
     if (!decisionsWithoutRace(league_, calendar_, race, &with, &moved, &error))
         return Messages::error(this, error);
-    if (!Messages::confirm(
-            this,
-            QStringLiteral("Take \u201c%1\u201d out of the calendar? Its points stop "
-                           "counting; its race files stay in the league's folder, "
-                           "so the race named again brings them back.")
-                    .arg(race)
-                + (moved == 0 ? QString()
-                              : tr(" Transfers, penalties and bonuses that count from it "
-                                   "or in it (%1) will count from or in the race after it.")
-                                    .arg(moved)),
-            QStringLiteral("&Take It Out"), QStringLiteral("&Keep It")))
+    if (!Messages::confirm(this,
+                           tr("Take \u201c%1\u201d out of the calendar? Its points stop "
+                              "counting; its race files stay in the league's folder, "
+                              "so the race named again brings them back.")
+                                   .arg(race)
+                               + (moved == 0
+                                      ? QString()
+                                      : tr(" Transfers, penalties and bonuses that count from it "
+                                           "or in it (%1) will count from or in the race after it.")
+                                            .arg(moved)),
+                           tr("&Take It Out"), tr("&Keep It")))
         return;
     QByteArray calendar;
     if (!league_.readBytes(LeagueFile::Calendar, &calendar, &error)) {
@@ -533,15 +533,15 @@ void RaceResultsWindow::onTakeOutClicked()
     calendar_.removeAll(race);
     showCalendar();
     updateButtons();
-    said_->setText(QStringLiteral("\u201c%1\u201d is out of the calendar.").arg(race));
+    said_->setText(tr("\u201c%1\u201d is out of the calendar.").arg(race));
 }
 
 void RaceResultsWindow::closeEvent(QCloseEvent* event)
 {
     if (unstored()) {
         const Messages::Answer answer = Messages::askToStore(
-            this, QStringLiteral("Store the points typed for \u201c%1\u201d before the window "
-                                 "closes?")
+            this, tr("Store the points typed for \u201c%1\u201d before the window "
+                     "closes?")
                       .arg(model_->table().race()));
         if (answer == Messages::Answer::GoBack || (answer == Messages::Answer::Store && !store())) {
             event->ignore();

@@ -16,19 +16,18 @@
 namespace velmora {
 
 ScoringWindow::ScoringWindow(League& league, QWidget* parent)
-    : FixedWindow(parent, "Score", QStringLiteral("Scoring"), 5160, 1335), league_(league)
+    : FixedWindow(parent, "Score", tr("Scoring"), 5160, 1335), league_(league)
 {
     raceBox_ = addComboBox(this, "Race", {1215, 150, 3810, 315}, true);
     // The calendar holds 80 code-page characters of a name; the race files are named the
     // same, so two names the calendar could not tell apart would be one race.
     holdsName(raceBox_->lineEdit());
-    addLabel(this, "Label1", QStringLiteral("Race Name:"), {120, 195, 1000, 225}, raceBox_);
-    auto* scoreTeams =
-        addButton(this, "Teamscore", QStringLiteral("Score &Teams"), {120, 705, 1395, 405});
+    addLabel(this, "Label1", tr("Race Name:"), {120, 195, 1000, 225}, raceBox_);
+    auto* scoreTeams = addButton(this, "Teamscore", tr("Score &Teams"), {120, 705, 1395, 405});
     auto* scoreTestDrivers =
-        addButton(this, "Testscore", QStringLiteral("Score Test &Drivers"), {1635, 705, 1680, 405});
+        addButton(this, "Testscore", tr("Score Test &Drivers"), {1635, 705, 1680, 405});
     calculateButton_ =
-        addButton(this, "Calculate", QStringLiteral("&Calculate Scores"), {3435, 705, 1590, 405});
+        addButton(this, "Calculate", tr("&Calculate Scores"), {3435, 705, 1590, 405});
     calculateButton_->setEnabled(false);
     connect(scoreTeams, &QPushButton::clicked, this, &ScoringWindow::onScoreTeamsClicked);
     connect(scoreTestDrivers, &QPushButton::clicked, this,
@@ -61,8 +60,8 @@ bool ScoringWindow::hasRace()
 {
     if (!race().isEmpty())
         return true;
-    Messages::error(this, QStringLiteral("Type the race's name, or pick a race from the list, "
-                                         "first."));
+    Messages::error(this, tr("Type the race's name, or pick a race from the list, "
+                             "first."));
     raceBox_->setFocus();
     return false;
 }
@@ -129,11 +128,11 @@ void ScoringWindow::closeEvent(QCloseEvent* event)
     Messages::Answer answer = Messages::Answer::Store;
     if (raceStored_ && !calendar_.contains(race()))
         answer = Messages::ask(this,
-                               QStringLiteral("Points were stored for \u201c%1\u201d, which is not "
-                                              "in the calendar. Add it to the calendar and count "
-                                              "its points now?")
+                               tr("Points were stored for \u201c%1\u201d, which is not "
+                                  "in the calendar. Add it to the calendar and count "
+                                  "its points now?")
                                    .arg(race()),
-                               QStringLiteral("&Count It"), QStringLiteral("&Leave It Out"));
+                               tr("&Count It"), tr("&Leave It Out"));
     if (answer == Messages::Answer::GoBack
         || (raceStored_ && answer == Messages::Answer::Store && !calculate())) {
         event->ignore();

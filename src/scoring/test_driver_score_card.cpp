@@ -12,21 +12,20 @@
 namespace velmora {
 
 TestDriverScoreCard::TestDriverScoreCard(League& league, const QString& race, QWidget* parent)
-    : FixedWindow(parent, "TD_Score", QStringLiteral("Test Driver Score Card"), 4485, 1905),
+    : FixedWindow(parent, "TD_Score", tr("Test Driver Score Card"), 4485, 1905),
       cursor_(league, {LeagueFile::RaceTestDrivers, race})
 {
     numberBox_ = addNumberBox(this, {1260, 120, 690, 285});
     numberBox_->setEnabled(false);
-    numberBox_->setAccessibleName(QStringLiteral("Entry number"));
+    numberBox_->setAccessibleName(tr("Entry number"));
     driverBox_ = addComboBox(this, "Driver", {1260, 630, 1935, 315});
-    addLabel(this, "Label3", QStringLiteral("Driver:"), {105, 675, 1050, 225}, driverBox_);
+    addLabel(this, "Label3", tr("Driver:"), {105, 675, 1050, 225}, driverBox_);
     scoreBox_ = addTextBox(this, "Price", {3390, 645, 960, 285});
     scoreBox_->setAlignment(Qt::AlignHCenter);
     holdsNumber(scoreBox_, NumberField::Whole);
-    addLabel(this, "Label5", QStringLiteral("Score"), {3390, 375, 960, 225}, scoreBox_,
-             Qt::AlignHCenter);
-    auto* newEntry = addButton(this, "New", QStringLiteral("&New"), {1260, 1380, 840, 345});
-    auto* finish = addButton(this, "Close", QStringLiteral("&Finish"), {2355, 1380, 840, 345});
+    addLabel(this, "Label5", tr("Score"), {3390, 375, 960, 225}, scoreBox_, Qt::AlignHCenter);
+    auto* newEntry = addButton(this, "New", tr("&New"), {1260, 1380, 840, 345});
+    auto* finish = addButton(this, "Close", tr("&Finish"), {2355, 1380, 840, 345});
     connect(driverBox_, &QComboBox::activated, this, &TestDriverScoreCard::onDriverChosen);
     connect(newEntry, &QPushButton::clicked, this, &TestDriverScoreCard::onNewClicked);
     connect(finish, &QPushButton::clicked, this, &TestDriverScoreCard::onFinishClicked);

@@ -162,7 +162,7 @@ Messages::Answer Messages::ask(QWidget* parent, const QString& text, const QStri
     box.button(QMessageBox::Discard)->setText(second);
     for (QAbstractButton* button : box.buttons())
         button->setIcon(QIcon());
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Go Back"));
+    box.button(QMessageBox::Cancel)->setText(tr("&Go Back"));
     box.setDefaultButton(firstDefault ? QMessageBox::Save : QMessageBox::Discard);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (run(box)) {

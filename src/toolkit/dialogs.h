@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -48,6 +49,8 @@ public:
 // in advance. Every box opens centred on the window it belongs to: its parent's window, or
 // while that is not shown yet (a window still being made), the shown window that holds it.
 class Messages {
+    Q_DECLARE_TR_FUNCTIONS(Messages)
+
 public:
     static void error(QWidget* parent, const QString& text);
 
@@ -56,7 +59,7 @@ public:
     // storeFirst: Store is the default button (not where nothing can be stored).
     static Answer askToStore(QWidget* parent, const QString& text, bool storeFirst = true)
     {
-        return ask(parent, text, QStringLiteral("&Store"), QStringLiteral("&Discard"), storeFirst);
+        return ask(parent, text, tr("&Store"), tr("&Discard"), storeFirst);
     }
     // A question whose first two answers have their own captions.
     static Answer ask(QWidget* parent, const QString& text, const QString& first,

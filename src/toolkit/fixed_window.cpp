@@ -273,8 +273,8 @@ void holdsName(QLineEdit* box)
         const qsizetype at = unstorableAt(input);
         if (at < 0)
             return QString();
-        return QStringLiteral("\u201c%1\u201d cannot be kept: the league's files hold only the "
-                              "letters of Western European languages (Windows-1252).")
+        return FixedWindow::tr("\u201c%1\u201d cannot be kept: the league's files hold only the "
+                               "letters of Western European languages (Windows-1252).")
             .arg(input.mid(at, input[at].isHighSurrogate() ? 2 : 1));
     });
 }
@@ -299,14 +299,14 @@ void holdsNumber(QLineEdit* box, NumberField field)
             const double stored = roundHalfEven(number);
             if (stored >= INT16_MIN && stored <= INT16_MAX)
                 return QString();
-            return QStringLiteral("\u201c%1\u201d cannot be kept: the files hold a whole number "
-                                  "from -32768 to 32767 here.")
+            return FixedWindow::tr("\u201c%1\u201d cannot be kept: the files hold a whole number "
+                                   "from -32768 to 32767 here.")
                 .arg(input);
         }
         if (std::abs(number) <= double(std::numeric_limits<float>::max()))
             return QString();
-        return QStringLiteral("\u201c%1\u201d cannot be kept: the files hold a number of at most "
-                              "3.4E+38 either way here.")
+        return FixedWindow::tr("\u201c%1\u201d cannot be kept: the files hold a number of at most "
+                               "3.4E+38 either way here.")
             .arg(input);
     });
 }
@@ -415,8 +415,8 @@ bool FixedWindow::changedSinceShown() const
 bool closeAfterAsking(QWidget* window, const std::function<void()>& store, bool storeFirst)
 {
     switch (Messages::askToStore(window,
-                                 QStringLiteral("Store the changes made in \u201c%1\u201d before "
-                                                "the window closes?")
+                                 FixedWindow::tr("Store the changes made in \u201c%1\u201d before "
+                                                 "the window closes?")
                                      .arg(window->windowTitle()),
                                  storeFirst)) {
     case Messages::Answer::GoBack:

@@ -18,8 +18,8 @@ SteppingWindow::Buttons SteppingWindow::addButtons(int top, std::array<int, 5> l
                                                    const QString& closeCaption)
 {
     const char* const names[5] = {"New", "Previous", "Forward", "Delete", "Close"};
-    const QString captions[5] = {QStringLiteral("&New"), QStringLiteral("&Previous"),
-                                 QStringLiteral("Ne&xt"), QStringLiteral("&Delete"), closeCaption};
+    const QString captions[5] = {tr("&New"), tr("&Previous"), tr("Ne&xt"), tr("&Delete"),
+                                 closeCaption.isEmpty() ? tr("&Close") : closeCaption};
     const int widths[5] = {720, 840, 840, 840, 765};
     void (SteppingWindow::*const handlers[5])() = {
         &SteppingWindow::onNewClicked, &SteppingWindow::onPreviousClicked,

@@ -28,13 +28,12 @@ protected:
                    League& league, LeagueFile file);
 
     // The row of buttons at `top` (twips), each at its left edge in the order New, Previous,
-    // Next, Delete, Close; a left edge below 0 leaves New or Delete out (the score card has
-    // neither). Previous and Next start disabled.
+    // Next, Delete, Close (its caption, or "&Close"); a left edge below 0 leaves New or Delete
+    // out (the score card has neither). Previous and Next start disabled.
     struct Buttons {
         QPushButton *newRecord, *previous, *next, *remove, *close;
     };
-    Buttons addButtons(int top, std::array<int, 5> lefts,
-                       const QString& closeCaption = QStringLiteral("&Close"));
+    Buttons addButtons(int top, std::array<int, 5> lefts, const QString& closeCaption = QString());
     // The record-number box, and the box that takes the focus after New and Delete and from a
     // stepping button that goes off.
     void setSteppingControls(QLineEdit* number, QWidget* firstBox);

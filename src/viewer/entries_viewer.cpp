@@ -11,28 +11,29 @@ namespace velmora {
 
 namespace {
 
-const QString kFormat =
-    QStringLiteral("^             |^Owner           |^Team              |^Engine                "
-                   "|^Driver 1                |^Driver 2                 |^Test Driver         ");
+const char* const kFormat = QT_TRANSLATE_NOOP(
+    "velmora::EntriesViewer",
+    "^             |^Owner           |^Team              |^Engine                "
+    "|^Driver 1                |^Driver 2                 |^Test Driver         ");
 
 } // namespace
 
 EntriesViewer::EntriesViewer(QWidget* parent)
-    : FixedWindow(parent, "Team_Viewer", QStringLiteral("Team Entries"), 8505, 4560)
+    : FixedWindow(parent, "Team_Viewer", tr("Team Entries"), 8505, 4560)
 {
     grid_ = new FlexGrid(this);
     grid_->setObjectName(QStringLiteral("Spread"));
-    grid_->setAccessibleName(QStringLiteral("Entries"));
+    grid_->setAccessibleName(tr("Entries"));
     place(grid_, -15, -30, 8535, 4245);
     grid_->setCols(LookupLists::Columns);
     grid_->setRows(LookupLists::rowCount(0));
     grid_->setFixed(1, 1);
-    grid_->setFormatString(kFormat);
+    grid_->setFormatString(tr(kFormat));
     // The headings' widths are meant to fill the grid: the owner and name columns share
     // whatever width it has beside the position column, however wide the window.
     grid_->setFillColumns(1, LookupLists::Columns - 1);
     // Esc presses Close, as does Enter when it has the focus; Enter on the grid does not.
-    close_ = addButton(this, "Close", QStringLiteral("&Close"), {0, 4215, 8505, 345});
+    close_ = addButton(this, "Close", tr("&Close"), {0, 4215, 8505, 345});
     setCancelButton(close_);
     connect(close_, &QPushButton::clicked, this, &EntriesViewer::onCloseClicked);
     setTabOrder({grid_, close_});

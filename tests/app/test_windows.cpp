@@ -23,6 +23,51 @@ static void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     QTest::keyClick(target ? target : QApplication::activeWindow(), Qt::Key(key), modifiers);
 }
 
+// The access keys seen at once: a window's buttons, its labels' and its menu bar's (an empty
+// key for a button without one); then each of its menus' (separators aside).
+static QList<QStringList> accessKeys(QWidget* w)
+{
+    const auto key = [](QString text) {
+        const qsizetype at = text.remove(QStringLiteral("&&")).indexOf(u'&');
+        return at < 0 ? QString() : text.mid(at + 1, 1).toLower();
+    };
+    QList<QStringList> keys(1);
+    for (const QAbstractButton* b : w->findChildren<QAbstractButton*>())
+        if (b->isVisibleTo(w) && !b->text().isEmpty())
+            keys[0] << key(b->text());
+    for (const QLabel* label : w->findChildren<QLabel*>())
+        if (label->buddy() && !key(label->text()).isEmpty())
+            keys[0] << key(label->text());
+    for (const QMenuBar* bar : w->findChildren<QMenuBar*>())
+        for (const QAction* menu : bar->actions()) {
+            keys[0] << key(menu->text());
+            keys << QStringList();
+            for (const QAction* item : menu->menu()->actions())
+                if (!item->isSeparator() && item->isVisible())
+                    keys.last() << key(item->text());
+        }
+    return keys;
+}
+
+// What a window says in words, in the order its parts are made: its title, labels, buttons,
+// tips, actions, and the headings of its tables.
+static QStringList words(QWidget* w)
+{
+    QStringList all{w->windowTitle()};
+    for (const QLabel* label : w->findChildren<QLabel*>())
+        all << label->text();
+    for (const QAbstractButton* b : w->findChildren<QAbstractButton*>())
+        all << b->text() << b->toolTip();
+    for (const QAction* a : w->findChildren<QAction*>())
+        all << a->text() << a->toolTip();
+    for (const QGroupBox* g : w->findChildren<QGroupBox*>())
+        all << g->title();
+    for (const QAbstractItemView* v : w->findChildren<QAbstractItemView*>())
+        for (int c = 0; v->model() && c < v->model()->columnCount(); ++c)
+            all << v->model()->headerData(c, Qt::Horizontal).toString();
+    return all;
+}
+
 class TestWindows : public QObject {
     Q_OBJECT
     std::unique_ptr<TempData> data_;
@@ -1124,23 +1169,10 @@ private slots:
     {
         QFETCH(QString, window);
         open(window, [](QWidget* w) {
-            const auto key = [](QString text) {
-                const qsizetype at = text.remove(QStringLiteral("&&")).indexOf(u'&');
-                return at < 0 ? QString() : text.mid(at + 1, 1).toLower();
-            };
-            QStringList keys;
-            for (const QAbstractButton* b : w->findChildren<QAbstractButton*>())
-                if (b->isVisibleTo(w) && !b->text().isEmpty()) {
-                    keys << key(b->text());
-                    QVERIFY2(!keys.last().isEmpty(), qPrintable(b->text()));
-                }
-            for (const QLabel* label : w->findChildren<QLabel*>())
-                if (label->buddy() && !key(label->text()).isEmpty())
-                    keys << key(label->text());
-            for (const QMenuBar* bar : w->findChildren<QMenuBar*>())
-                for (const QAction* menu : bar->actions())
-                    keys << key(menu->text());
-            QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());
+            for (const QStringList& keys : accessKeys(w)) {
+                QVERIFY2(!keys.contains(QString()), qPrintable(keys.join(u'|')));
+                QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());
+            }
         });
         if (window != u"Calculator")
             return;
@@ -1158,6 +1190,49 @@ private slots:
                 });
         Messages::collect(true);
         QVERIFY((centre - main_->frameGeometry().center()).manhattanLength() <= 2);
+    }
+
+    // With the German translation loaded, the windows an organiser uses most say nothing in
+    // English beside what the league's files hold, and each German window and menu gives its
+    // access keys once.
+    void german()
+    {
+        const QStringList windows{"Main", "Race_Results", "Entries"};
+        const auto said = [&] {
+            QList<QStringList> all{words(main_.get())};
+            for (const QString& window : windows.mid(1))
+                open(window, [&](QWidget* w) { all << words(w); });
+            return all;
+        };
+        const QList<QStringList> english = said();
+        QTranslator own;
+        QVERIFY(own.load(QStringLiteral("velmora_de"), QStringLiteral(VELMORA_BUILT_TRANSLATIONS)));
+        QCoreApplication::installTranslator(&own);
+        const auto english_again = qScopeGuard([&] { QCoreApplication::removeTranslator(&own); });
+        main_.reset(); // its folder's lock let go for the German one
+        main_ = std::make_unique<MainWindow>(openLeague(data_->dir()));
+        QVERIFY(waitUntilActive(main_.get()));
+        const QList<QStringList> german = said();
+        // Texts alike in both languages, and the season's own words (its names, its races).
+        const QSet<QString> alike{"", "Team", "Name", "Budget", "Total"};
+        static const QRegularExpression data(
+            QStringLiteral("^[-+0-9.,:% ]*$|Imola|Monza|Kent|^Velmora — "));
+        QStringList english_left;
+        for (qsizetype w = 0; w < windows.size(); ++w) {
+            QCOMPARE(german[w].size(), english[w].size());
+            for (qsizetype i = 0; i < english[w].size(); ++i)
+                if (german[w][i] == english[w][i] && !alike.contains(english[w][i])
+                    && !data.match(english[w][i]).hasMatch())
+                    english_left << windows[w] + QStringLiteral(": ") + english[w][i];
+        }
+        QVERIFY2(english_left.isEmpty(), qPrintable(english_left.join(u'\n')));
+        const auto once = [](QWidget* w) {
+            for (const QStringList& keys : accessKeys(w))
+                QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());
+        };
+        once(main_.get());
+        for (const QString& window : windows.mid(1))
+            open(window, once);
     }
 
     // Another league in this window: the lock moves, both tables show it, the titles name it and

@@ -26,13 +26,16 @@
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 
 using namespace velmora;
 
@@ -102,19 +105,12 @@ std::unique_ptr<League> opened(const DataDir& dir)
     return league;
 }
 
-} // namespace
-
-int main(int argc, char* argv[])
+// The sample league, named by its year, so that New Season offers next year's folder; with
+// settings that name the league, give a budget, allow transfers and hold the points rules.
+DataDir writeHarbourside(const QString& parent)
 {
-    QApplication app(argc, argv);
-    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
-    output = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
-    QDir().mkpath(output);
-    QTemporaryDir folder, big;
-    // Named by its year, so that New Season offers next year's folder; with settings that
-    // name the league, give a budget and allow transfers.
-    QDir(folder.path()).mkdir(QStringLiteral("harbour2026"));
-    const DataDir dir(folder.path() + QStringLiteral("/harbour2026"));
+    QDir(parent).mkdir(QStringLiteral("harbour2026"));
+    const DataDir dir(parent + QStringLiteral("/harbour2026"));
     writeLeague(dir, 6);
     QFile settings(dir.file(QStringLiteral("league.ini")));
     if (!settings.open(QIODevice::WriteOnly)
@@ -127,6 +123,33 @@ int main(int argc, char* argv[])
         || !learnt.write("driver\tM. Lind\tMara Lind\ndriver\tJo Vance\n"))
         qFatal("cannot write the learnt names");
     learnt.close();
+    return dir;
+}
+
+// The race results table with a race's points pasted from a spreadsheet, not yet stored.
+QTableView* pasteRace(RaceResultsWindow* results)
+{
+    auto* race = results->findChild<QComboBox*>(QStringLiteral("Race"));
+    race->setEditText(QStringLiteral("Harbourside"));
+    emit race->lineEdit()->returnPressed();
+    QApplication::clipboard()->setText(QStringLiteral("25\t18\t15\t12\n10\t8\t6\t4\n2\t1\t0\t0\n"
+                                                      "0\t0\t-2\t0\n0\t3\t0\t0\n5\n3\n0\n"));
+    auto* table = results->findChild<QTableView*>(QStringLiteral("Results"));
+    table->setCurrentIndex(table->model()->index(0, 1));
+    results->findChild<QAction*>(QStringLiteral("Paste"))->trigger();
+    return table;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+    output = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
+    QDir().mkpath(output);
+    QTemporaryDir folder, big, german;
+    const DataDir dir = writeHarbourside(folder.path());
     MainWindow main(opened(dir));
     League& league = main.league();
     save(&main, "main");
@@ -174,16 +197,8 @@ int main(int argc, char* argv[])
     raceDrivers.findChild<QLineEdit*>(QStringLiteral("Price"))->setText(QStringLiteral("4"));
     save(&raceDrivers, "td_score");
 
-    // The race results table with a race's points pasted from a spreadsheet, not yet stored.
     RaceResultsWindow results(league, &main);
-    auto* race = results.findChild<QComboBox*>(QStringLiteral("Race"));
-    race->setEditText(QStringLiteral("Harbourside"));
-    emit race->lineEdit()->returnPressed();
-    QApplication::clipboard()->setText(QStringLiteral("25\t18\t15\t12\n10\t8\t6\t4\n2\t1\t0\t0\n"
-                                                      "0\t0\t-2\t0\n0\t3\t0\t0\n5\n3\n0\n"));
-    auto* table = results.findChild<QTableView*>(QStringLiteral("Results"));
-    table->setCurrentIndex(table->model()->index(0, 1));
-    results.findChild<QAction*>(QStringLiteral("Paste"))->trigger();
+    QTableView* table = pasteRace(&results);
     save(&results, "race_results");
     // Its context menu over the pasted block, as a right click opens it.
     results.show();
@@ -267,5 +282,22 @@ int main(int argc, char* argv[])
     save(&result, "calculator");
     AboutBox about(&main);
     save(&about, "about");
+
+    // The windows an organiser uses most, in German (the program's and Qt's own translations),
+    // on a copy of the league: this one holds its folder's lock.
+    QTranslator own, qt;
+    if (!own.load(QStringLiteral("velmora_de"), QStringLiteral(VELMORA_BUILD_TRANSLATIONS)))
+        qFatal("cannot load the German translation");
+    QApplication::installTranslator(&own);
+    if (qt.load(QLocale(QLocale::German), QStringLiteral("qt"), QStringLiteral("_"),
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qt);
+    MainWindow mainDe(opened(writeHarbourside(german.path())));
+    save(&mainDe, "main_de");
+    RaceResultsWindow resultsDe(mainDe.league(), &mainDe);
+    pasteRace(&resultsDe);
+    save(&resultsDe, "race_results_de");
+    EntryEditor entriesDe(mainDe.league(), 1, &mainDe);
+    save(&entriesDe, "entries_de");
     return 0;
 }
