@@ -12,7 +12,10 @@
 #include "plain_search.h"
 
 #include "calculator/search.h"
+#include "data/csv.h"
 #include "data/new_season.h"
+#include "data/text.h"
+#include "databases/entry_import_window.h"
 #include "main/league_table.h"
 #include "main/main_window.h"
 #include "publish/publish.h"
@@ -37,6 +40,7 @@
 #include <QFont>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTableView>
@@ -463,6 +467,73 @@ void OrderApplied(benchmark::State& state)
         });
 }
 
+// The league's entries as a sheet, as Export Entries names their picks, with every other
+// owner's test driver changed and every fourth row a new owner's.
+QString entrySheet(const League& league)
+{
+    SheetLeague sheets;
+    std::vector<EntryRecord> entries;
+    if (!sheets.read(league, nullptr) || !league.read(LeagueFile::Entries, &entries, nullptr))
+        qFatal("the league cannot be read");
+    CsvWriter csv;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const EntryRecord& e = entries[i];
+        csv.field(displayText(e.Owner) + (i % 4 == 0 ? QStringLiteral(" Jr") : QString()));
+        for (int k = 0; k < 5; ++k) {
+            const auto list = SheetLeague::listOf(k);
+            const int pick = k == 4 && i % 2 ? (e.TestDriverIndex + 1) % sheets.count(list)
+                                             : e.index(Pick::Slot(k));
+            csv.field(sheets.label(list, pick));
+        }
+        csv.endRow();
+    }
+    QString text;
+    sheetText(csv.take(), &text, nullptr);
+    return text;
+}
+
+std::unique_ptr<EntryImportWindow> importWindow(MainWindow& main, const QString& sheet)
+{
+    auto window = std::make_unique<EntryImportWindow>(main.league(), &main);
+    window->show();
+    window->findChild<QPlainTextEdit*>(QStringLiteral("Sheet"))->setPlainText(sheet);
+    return window;
+}
+
+// Import Entries on a sheet of a row an entry: the window opened on the league (its files
+// read), the sheet pasted, read, matched and previewed, the preview drawn.
+void ImportPreview(benchmark::State& state)
+{
+    BenchLeague& l = league(int(state.range(0)));
+    const auto main = shownMain(l.dir);
+    const QString sheet = entrySheet(main->league());
+    std::unique_ptr<EntryImportWindow> window;
+    timed(
+        state, [&] { window.reset(); }, [&] { window = importWindow(*main, sheet); });
+    if (!window->findChild<QPushButton*>(QStringLiteral("Store"))->isEnabled())
+        state.SkipWithError("the sheet cannot be stored");
+}
+
+// Its Store: the entries written, the championship calculated and the league put in points
+// order in one change, both tables shown again. Each run starts from the league as made.
+void ImportStore(benchmark::State& state)
+{
+    BenchLeague& l = league(int(state.range(0)));
+    const auto main = shownMain(l.dir);
+    const QString sheet = entrySheet(main->league());
+    std::unique_ptr<EntryImportWindow> window;
+    timed(
+        state,
+        [&] {
+            window.reset();
+            showFile(*main, l.dir, l.byPoints);
+            window = importWindow(*main, sheet);
+        },
+        [&] { window->onStoreClicked(); });
+    window.reset();
+    showFile(*main, l.dir, l.byPoints);
+}
+
 // velmora-score on the league, process start to exit: a new race stored from a finishing order
 // of 40 cars (as OrderApplied's), scored by the league's rules, both race files, the order, the
 // calendar with the race added and the championship, as one change. Each run starts from the
@@ -595,6 +666,8 @@ void registerCases()
     add("RaceResultsOpen", &RaceResultsOpen)->Arg(kSizes[0]);
     add("RaceResultsStore", &RaceResultsStore)->Arg(kSizes[0]);
     add("OrderApplied", &OrderApplied)->Arg(kSizes[0]);
+    add("ImportPreview", &ImportPreview)->Arg(kSizes[0]);
+    add("ImportStore", &ImportStore)->Arg(kSizes[0]);
     add("Score", &Score)->Arg(kSizes[0]);
     for (int n : kSmallSizes) {
         add("OrderByPoints", &OrderByPoints)->Arg(n);
@@ -745,6 +818,10 @@ void printSummary(const SummaryReporter& r, bool measurePeak)
                                       "championship)"},
                  {"OrderApplied", "Race results: a finishing order of 40 cars applied to 60 team "
                                   "records (read, matched, scored, drawn)"},
+                 {"ImportPreview", "Import Entries: a sheet of a row an entry read, matched and "
+                                   "previewed (the window opened, drawn)"},
+                 {"ImportStore", "Import Entries: its Store (entries, championship, points order, "
+                                 "both tables)"},
                  {"Score", "velmora-score: a new race from an order of 40 cars, process start to "
                            "exit"},
                  {"NewSeason", "New season, entries kept (folder made and renamed into place)"}};

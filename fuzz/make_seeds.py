@@ -137,6 +137,19 @@ ORDERS = {
     "refused": b"\1\2" + b"Pos\tDriver\n0\tAnn Lee\n1.\t7\t1:02\n\rDSQ\tArrow\tVortex\n",
 }
 
+# A sheet of entries: its first byte (bit 0: read as a file, bit 1: the league with a budget and
+# transfers, bits 2-3: changed picks unsaid, transfers, corrections), then the sheet.
+SHEETS = {
+    "form": b"\1" + "\ufeffTimestamp,Email,Owner,Team,Engine,Driver 1,Driver 2,Test Driver\r\n"
+    "1.3.2024,a@b.c,Zed,ARROW,vortex,ann lee (arrow),Bó Kim,gus ho\r\n".encode("utf-8"),
+    "asked": b"\2" + b"Zed\tComet\tVortex\tAnn Lee\tBo Kimm\tGus Ho\nbob\tComet\tHelix\t"
+    b"Cy Dunn\tDi Eto\tNobody\nbob\tNova\tVortex\tAnn Lee #4.2\tAnn Lee #4.1\tIda Jo\n",
+    "transfers": b"\6" + b"bob;Comet;Helix;Cy Dunn;Di Eto;Ida Jo\nAlan;Arrow;Vortex (Arrow);"
+    b"Ann Lee (Arrow);Bo Kim;Gus Ho\n",
+    "windows-1252": b"\1" + "Zoë\tMeteor\tIon\tEd Fay\tFlo Gil\tIda Jo\n".encode("cp1252"),
+    "bad": b"\0" + b"\"Zed,Arrow\nYan,Comet,Helix\n\"open",
+}
+
 
 def write(target, name, data):
     folder = os.path.join(HERE, "corpus", target)
@@ -162,6 +175,8 @@ def main():
         write("fuzz_paste", name, p)
     for name, o in ORDERS.items():
         write("fuzz_order", name, o)
+    for name, s in SHEETS.items():
+        write("fuzz_sheet", name, s)
     for name, s in TEXTS.items():
         write("fuzz_text", name, s.encode("utf-8"))
 

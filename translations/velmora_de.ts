@@ -61,6 +61,29 @@
     </message>
 </context>
 <context>
+    <name>Csv</name>
+    <message>
+        <source>it begins with the mark of UTF-8 text, but line %1 is not UTF-8</source>
+        <translation>sie beginnt mit der Markierung von UTF-8-Text, aber Zeile %1 ist kein UTF-8</translation>
+    </message>
+    <message>
+        <source>it begins as UTF-16 text, but its bytes are not UTF-16</source>
+        <translation>sie beginnt als UTF-16-Text, aber ihre Bytes sind kein UTF-16</translation>
+    </message>
+    <message>
+        <source>line %1 holds a zero byte, which no text holds (a spreadsheet&apos;s own file? Save the sheet as CSV)</source>
+        <translation>Zeile %1 enthält ein Nullbyte, das kein Text enthält (die eigene Datei einer Tabellenkalkulation? Speichern Sie die Tabelle als CSV)</translation>
+    </message>
+    <message>
+        <source>the quote that opens a cell on line %1 is never closed</source>
+        <translation>das Anführungszeichen, das in Zeile %1 eine Zelle öffnet, wird nie geschlossen</translation>
+    </message>
+    <message>
+        <source>on line %1 a quoted cell goes on after its closing quote</source>
+        <translation>in Zeile %1 geht eine Zelle in Anführungszeichen nach ihrem schließenden Anführungszeichen weiter</translation>
+    </message>
+</context>
+<context>
     <name>DataDir</name>
     <message>
         <source>Could not make the data folder &quot;%1&quot;: the folder &quot;%2&quot; that would hold it does not exist.</source>
@@ -286,6 +309,73 @@
     <message>
         <source>Driver 1 and Driver 2 are the same driver, %1.</source>
         <translation>Fahrer 1 und Fahrer 2 sind derselbe Fahrer, %1.</translation>
+    </message>
+</context>
+<context>
+    <name>EntrySheet</name>
+    <message>
+        <source>Owner</source>
+        <translation>Besitzer</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>Driver 1</source>
+        <translation>Fahrer 1</translation>
+    </message>
+    <message>
+        <source>Driver 2</source>
+        <translation>Fahrer 2</translation>
+    </message>
+    <message>
+        <source>Test Driver</source>
+        <translation>Testfahrer</translation>
+    </message>
+    <message>
+        <source>... and more.</source>
+        <translation>... und weitere.</translation>
+    </message>
+    <message>
+        <source>There is nothing to take in: paste the sheet&apos;s rows, or open its file.</source>
+        <translation>Es gibt nichts zu übernehmen: Fügen Sie die Zeilen der Tabelle ein oder öffnen Sie ihre Datei.</translation>
+    </message>
+    <message>
+        <source>Line %1 holds the control character %2, which no name holds.</source>
+        <translation>Zeile %1 enthält das Steuerzeichen %2, das kein Name enthält.</translation>
+    </message>
+    <message>
+        <source>The sheet cannot be read: %1.</source>
+        <translation>Die Tabelle kann nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <source>Line %1, the header, names the column %2 twice, in columns %3 and %4.</source>
+        <translation>Zeile %1, die Kopfzeile, nennt die Spalte %2 zweimal, in den Spalten %3 und %4.</translation>
+    </message>
+    <message>
+        <source>The sheet holds only its header (line %1), no entries.</source>
+        <translation>Die Tabelle enthält nur ihre Kopfzeile (Zeile %1), keine Einträge.</translation>
+    </message>
+    <message>
+        <source>Line %1 has too few cells (%2 of %3): %4.</source>
+        <translation>Zeile %1 hat zu wenige Zellen (%2 von %3): %4.</translation>
+    </message>
+    <message>
+        <source>Line %1 has too many cells (%2 of %3): %4.</source>
+        <translation>Zeile %1 hat zu viele Zellen (%2 von %3): %4.</translation>
+    </message>
+    <message>
+        <source>a row has a cell for each of the header&apos;s</source>
+        <translation>eine Zeile hat eine Zelle für jede der Kopfzeile</translation>
+    </message>
+    <message>
+        <source>without a header a row holds Owner, Team, Engine, Driver 1, Driver 2 and Test Driver, in this order</source>
+        <translation>ohne Kopfzeile enthält eine Zeile Besitzer, Team, Motor, Fahrer 1, Fahrer 2 und Testfahrer, in dieser Reihenfolge</translation>
     </message>
 </context>
 <context>
@@ -759,6 +849,89 @@ beschreibbar ist und keine Liga enthält, $XDG_DATA_HOME/velmora (standardmäßi
     </message>
 </context>
 <context>
+    <name>SheetLeague</name>
+    <message>
+        <source>the team</source>
+        <translation>das Team</translation>
+    </message>
+    <message>
+        <source>the engine</source>
+        <translation>den Motor</translation>
+    </message>
+    <message>
+        <source>driver 1</source>
+        <translation>Fahrer 1</translation>
+    </message>
+    <message>
+        <source>driver 2</source>
+        <translation>Fahrer 2</translation>
+    </message>
+    <message>
+        <source>the test driver</source>
+        <translation>den Testfahrer</translation>
+    </message>
+    <message>
+        <source>Not stored: it names no owner.</source>
+        <translation>Nicht gespeichert: Sie nennt keinen Besitzer.</translation>
+    </message>
+    <message>
+        <source>Not stored: the league&apos;s files cannot hold “%1” of the owner&apos;s name (only the letters of Western European languages, Windows-1252).</source>
+        <translation>Nicht gespeichert: Die Dateien der Liga können „%1“ aus dem Namen des Besitzers nicht aufnehmen (nur die Buchstaben westeuropäischer Sprachen, Windows-1252).</translation>
+    </message>
+    <message>
+        <source>Not stored: the owner&apos;s name is longer than the %1 characters the league&apos;s files hold.</source>
+        <translation>Nicht gespeichert: Der Name des Besitzers ist länger als die %1 Zeichen, die die Dateien der Liga aufnehmen.</translation>
+    </message>
+    <message>
+        <source>Not stored: the sheet names this owner on lines %1.</source>
+        <translation>Nicht gespeichert: Die Tabelle nennt diesen Besitzer in den Zeilen %1.</translation>
+    </message>
+    <message>
+        <source>Not stored: %1 entries of the league have this owner.</source>
+        <translation>Nicht gespeichert: %1 Einträge der Liga haben diesen Besitzer.</translation>
+    </message>
+    <message>
+        <source>line %1, %2 (column %3)</source>
+        <translation>Zeile %1, %2 (Spalte %3)</translation>
+    </message>
+    <message>
+        <source>Left out, as answered for “%1”.</source>
+        <translation>Ausgelassen, wie für „%1“ beantwortet.</translation>
+    </message>
+    <message>
+        <source>Waits for the answers above.</source>
+        <translation>Wartet auf die Antworten oben.</translation>
+    </message>
+    <message>
+        <source>Left as it is.</source>
+        <translation>Bleibt, wie er ist.</translation>
+    </message>
+    <message>
+        <source>Swaps its two drivers.</source>
+        <translation>Tauscht seine beiden Fahrer.</translation>
+    </message>
+    <message>
+        <source>Changes %1.</source>
+        <translation>Ändert %1.</translation>
+    </message>
+    <message>
+        <source>New entry.</source>
+        <translation>Neuer Eintrag.</translation>
+    </message>
+    <message>
+        <source>Its engine maker is its team record&apos;s own.</source>
+        <translation>Sein Motorenhersteller ist der seines eigenen Team-Datensatzes.</translation>
+    </message>
+    <message>
+        <source>A transfer from race %1 on.</source>
+        <translation>Ein Transfer ab Rennen %1.</translation>
+    </message>
+    <message>
+        <source>A correction.</source>
+        <translation>Eine Korrektur.</translation>
+    </message>
+</context>
+<context>
     <name>TeamEditor</name>
     <message>
         <source>Tro Team Database</source>
@@ -1175,6 +1348,173 @@ beschreibbar ist und keine Liga enthält, $XDG_DATA_HOME/velmora (standardmäßi
     </message>
 </context>
 <context>
+    <name>velmora::EntryImportWindow</name>
+    <message>
+        <source>Line</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Besitzer</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>Driver 1</source>
+        <translation>Fahrer 1</translation>
+    </message>
+    <message>
+        <source>Driver 2</source>
+        <translation>Fahrer 2</translation>
+    </message>
+    <message>
+        <source>Test Driver</source>
+        <translation>Testfahrer</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Store</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>team</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>engine maker</source>
+        <translation>Motorenhersteller</translation>
+    </message>
+    <message>
+        <source>driver</source>
+        <translation>Fahrer</translation>
+    </message>
+    <message>
+        <source>test driver</source>
+        <translation>Testfahrer</translation>
+    </message>
+    <message>
+        <source>Import Entries</source>
+        <translation>Einträge importieren</translation>
+    </message>
+    <message>
+        <source>A row an owner, pasted from a spreadsheet or read from a file: the owner, team, engine, driver 1, driver 2 and test driver, or any columns under a header that names those six. &amp;Rows:</source>
+        <translation>Eine Zeile je Besitzer, aus einer Tabellenkalkulation eingefügt oder aus einer Datei gelesen: Besitzer, Team, Motor, Fahrer 1, Fahrer 2 und Testfahrer, oder beliebige Spalten unter einer Kopfzeile, die diese sechs nennt. &amp;Zeilen:</translation>
+    </message>
+    <message>
+        <source>Open &amp;File...</source>
+        <translation>&amp;Datei öffnen...</translation>
+    </message>
+    <message>
+        <source>Changed picks &amp;are:</source>
+        <translation>Geänderte Wahlen &amp;sind:</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Alles auswählen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Store</source>
+        <translation>S&amp;peichern</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>(choose)</source>
+        <translation>(auswählen)</translation>
+    </message>
+    <message>
+        <source>transfers, from the next race (race %1) on</source>
+        <translation>Transfers, ab dem nächsten Rennen (Rennen %1)</translation>
+    </message>
+    <message>
+        <source>corrections of mistakes</source>
+        <translation>Korrekturen von Fehlern</translation>
+    </message>
+    <message>
+        <source>Answer for each name above which of the league&apos;s it is, or leave its rows out.</source>
+        <translation>Beantworten Sie für jeden Namen oben, welcher der Liga es ist, oder lassen Sie seine Zeilen aus.</translation>
+    </message>
+    <message>
+        <source>Say whether the changed picks are transfers or corrections.</source>
+        <translation>Geben Sie an, ob die geänderten Wahlen Transfers oder Korrekturen sind.</translation>
+    </message>
+    <message>
+        <source>Store takes in %1 new entries and changes %2; %3 stay as they are and %4 rows are not stored. The championship is then calculated again and the league put in points order.</source>
+        <translation>Speichern übernimmt %1 neue Einträge und ändert %2; %3 bleiben, wie sie sind, und %4 Zeilen werden nicht gespeichert. Danach wird die Meisterschaft neu berechnet und die Liga nach Punkten geordnet.</translation>
+    </message>
+    <message>
+        <source>The league is read-only: nothing is stored.</source>
+        <translation>Die Liga ist schreibgeschützt: Nichts wird gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1: no %2 is named:</source>
+        <translation>%1: kein %2 genannt:</translation>
+    </message>
+    <message>
+        <source>“%1” (%2) is more than one %3:</source>
+        <translation>„%1“ (%2) ist mehr als ein %3:</translation>
+    </message>
+    <message>
+        <source>“%1” (%2) is no %3 of the league:</source>
+        <translation>„%1“ (%2) ist kein %3 der Liga:</translation>
+    </message>
+    <message>
+        <source>leave these rows out</source>
+        <translation>diese Zeilen auslassen</translation>
+    </message>
+    <message>
+        <source>leave the row out</source>
+        <translation>die Zeile auslassen</translation>
+    </message>
+    <message>
+        <source>Open a Sheet of Entries</source>
+        <translation>Eine Tabelle von Einträgen öffnen</translation>
+    </message>
+    <message>
+        <source>Sheets|*.csv *.tsv *.txt</source>
+        <translation>Tabellen|*.csv *.tsv *.txt</translation>
+    </message>
+    <message>
+        <source>“%1” is not taken in: at %2 MB it is far larger than a sheet of entries.</source>
+        <translation>„%1“ wird nicht übernommen: Mit %2 MB ist sie weit größer als eine Tabelle von Einträgen.</translation>
+    </message>
+    <message>
+        <source>“%1” is not taken in: %2.</source>
+        <translation>„%1“ wird nicht übernommen: %2.</translation>
+    </message>
+    <message>
+        <source>Store the entries of the sheet before the window closes?</source>
+        <translation>Die Einträge der Tabelle speichern, bevor das Fenster schließt?</translation>
+    </message>
+</context>
+<context>
     <name>velmora::FixedWindow</name>
     <message>
         <source>“%1” cannot be kept: the league&apos;s files hold only the letters of Western European languages (Windows-1252).</source>
@@ -1396,6 +1736,18 @@ Velmora schreibt seine Seiten dorthin und ersetzt die, die es zuvor geschrieben 
     <message>
         <source>&amp;Open Page</source>
         <translation>Seite ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Import Entries...</source>
+        <translation>Einträge &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport Entries...</source>
+        <translation>Einträge e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>CSV Files|*.csv</source>
+        <translation>CSV-Dateien|*.csv</translation>
     </message>
 </context>
 <context>

@@ -285,21 +285,30 @@ std::vector<std::size_t> leagueOrder(const std::vector<EntryRecord>& entries,
 
 } // namespace
 
+QByteArray inLeagueOrder(const std::vector<EntryRecord>& entries, const QByteArray& file,
+                         LeagueOrder order)
+{
+    const std::vector<std::size_t> at = leagueOrder(entries, file, order);
+    if (std::is_sorted(at.begin(), at.end()))
+        return file;
+    // The records' own bytes, moved: no record is decoded and encoded again.
+    QByteArray ordered;
+    ordered.reserve(file.size());
+    for (std::size_t i : at)
+        ordered.append(file.constData() + qsizetype(i) * EntryRecord::Length, EntryRecord::Length);
+    return ordered + restOf<EntryRecord>(file);
+}
+
 bool League::orderEntries(LeagueOrder order, QString* error)
 {
     std::vector<EntryRecord> entries;
     QByteArray file;
     if (!read(LeagueFile::Entries, &entries, error, &file))
         return false;
-    const std::vector<std::size_t> at = leagueOrder(entries, file, order);
-    if (std::is_sorted(at.begin(), at.end()))
+    const QByteArray ordered = inLeagueOrder(entries, file, order);
+    if (ordered == file)
         return true; // in order already: not written at all
-    // The records' own bytes, moved: no record is decoded and encoded again.
-    QByteArray ordered;
-    ordered.reserve(file.size());
-    for (std::size_t i : at)
-        ordered.append(file.constData() + qsizetype(i) * EntryRecord::Length, EntryRecord::Length);
-    return replace({{LeagueFile::Entries, ordered + restOf<EntryRecord>(file)}}, error);
+    return replace({{LeagueFile::Entries, ordered}}, error);
 }
 
 } // namespace velmora

@@ -124,4 +124,10 @@ private:
     QString settingsError_;
 };
 
+// An entry file's bytes (whose records are `entries`) in league order, stable (equal keys keep
+// their order), the bytes after the last whole record kept at the end: `file` itself when it is
+// in that order already.
+QByteArray inLeagueOrder(const std::vector<EntryRecord>& entries, const QByteArray& file,
+                         LeagueOrder order);
+
 } // namespace velmora

@@ -7,6 +7,7 @@
 #include "data/recent_leagues.h"
 #include "databases/database_editor.h"
 #include "databases/entry_editor.h"
+#include "databases/entry_import_window.h"
 #include "main/league_table.h"
 #include "main/new_season_window.h"
 #include "main/score_report.h"
@@ -177,6 +178,8 @@ void MainWindow::buildMenu()
     item(setup, "Setup_Driver", tr("Enter Test &Drivers..."), &MainWindow::openTestDriverEditor);
     QMenu* comp = menu("Comp", tr("&Competition"));
     item(comp, "Comp_Team", tr("Enter &Teams..."), &MainWindow::openEntryEditor);
+    item(comp, "Comp_Import", tr("&Import Entries..."), &MainWindow::importEntries);
+    item(comp, "Comp_Export", tr("E&xport Entries..."), &MainWindow::exportEntries);
     comp->addSeparator()->setObjectName(QStringLiteral("C_Separator"));
     item(comp, "Comp_Score", tr("&Score a Race..."), &MainWindow::openScoringWindow);
     item(comp, "Comp_Results", tr("Race &Results..."), &MainWindow::openRaceResults);
@@ -324,6 +327,24 @@ void MainWindow::editEntry(qint64 first)
 {
     EntryEditor editor(*league_, first, this);
     run(editor, [this] { orderByPoints(); });
+}
+
+// The store itself puts the league in points order.
+void MainWindow::importEntries()
+{
+    EntryImportWindow window(*league_, this);
+    run(window);
+}
+
+void MainWindow::exportEntries()
+{
+    SheetLeague league;
+    QString error;
+    if (!league.read(*league_, &error))
+        return Messages::error(this, error);
+    const QString path = SaveFileDialog::getSaveFileName(this, tr("CSV Files|*.csv"));
+    if (!path.isEmpty() && !io::writeDocument(path, league.exported(), &error))
+        Messages::error(this, error);
 }
 
 void MainWindow::openScoringWindow()

@@ -47,6 +47,9 @@ public slots:
     void openTestDriverEditor();
     // The entry editor at the first entry, or at the entry of the league row double-clicked.
     void openEntryEditor() { editEntry(1); }
+    // Owners' entries taken in from a sheet, and the entries given out as one.
+    void importEntries();
+    void exportEntries();
     void openScoringWindow();
     void openRaceResults();
     void openDecisions();

@@ -1,68 +1,12 @@
+#include "data/csv.h"
 #include "publish/publish.h"
 #include "publish/site.h"
 
-#include <charconv>
-
 namespace velmora {
-namespace {
-
-// RFC 4180 rows: fields separated by commas, rows ended by CR LF; a field holding a comma,
-// a quote or a line end is quoted, its quotes doubled. A text a spreadsheet would take for a
-// formula (it begins with = + - @, a tab or a carriage return: an owner named
-// "=HYPERLINK(...)") gets a leading apostrophe, which keeps it text, and is quoted.
-class Csv {
-public:
-    void field(const QString& text)
-    {
-        separate();
-        static const QByteArray formula = "=+-@\t\r";
-        const bool neutralised = !text.isEmpty() && text[0].unicode() < 0x80
-                                 && formula.contains(char(text[0].unicode()));
-        const QByteArray bytes = (neutralised ? u'\'' + text : text).toUtf8();
-        if (!neutralised && !bytes.contains(',') && !bytes.contains('"') && !bytes.contains('\r')
-            && !bytes.contains('\n')) {
-            out_ += bytes;
-            return;
-        }
-        out_ += '"';
-        for (const char c : bytes) {
-            if (c == '"')
-                out_ += '"';
-            out_ += c;
-        }
-        out_ += '"';
-    }
-    void field(qint64 n)
-    {
-        separate();
-        char digits[24];
-        out_.append(digits, std::to_chars(digits, digits + sizeof digits, n).ptr - digits);
-    }
-    void endRow()
-    {
-        out_ += "\r\n";
-        first_ = true;
-    }
-    QByteArray take() { return std::move(out_); }
-
-private:
-    void separate()
-    {
-        if (!first_)
-            out_ += ',';
-        first_ = false;
-    }
-
-    // A byte-order mark first: without it a spreadsheet reads UTF-8 as its own code page.
-    QByteArray out_ = "\xEF\xBB\xBF";
-    bool first_ = true;
-};
-
-} // namespace
 
 QByteArray standingsCsv(const Season& season)
 {
-    Csv csv;
+    CsvWriter csv;
     for (const char* heading :
          {"Position", "Owner", "Entry", "Points", "Last race", "Move", "Stored points"})
         csv.field(QString::fromLatin1(heading));
@@ -104,7 +48,7 @@ QByteArray standingsCsv(const Season& season)
 
 QByteArray componentsCsv(const Season& season)
 {
-    Csv csv;
+    CsvWriter csv;
     for (const char* heading : {"Kind", "Name", "Price", "Chosen by", "Total"})
         csv.field(QString::fromLatin1(heading));
     for (const QString& race : season.races)

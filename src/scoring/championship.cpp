@@ -112,8 +112,11 @@ QString firstOverflow(const ComponentPoints& totals, const std::vector<TeamRecor
 
 } // namespace
 
-bool recalculateChampionship(League& league, QString* error, std::vector<League::Replacement> with)
+bool championshipFiles(const League& league, std::vector<League::Replacement>* pending,
+                       QString* error, std::optional<LeagueOrder> order,
+                       std::vector<EntryRecord>* calculated)
 {
+    const std::vector<League::Replacement>& with = *pending;
     Records<RaceName> calendar;
     Records<TeamRecord> teams;
     Records<TestDriverRecord> testDrivers;
@@ -214,20 +217,34 @@ bool recalculateChampionship(League& league, QString* error, std::vector<League:
         testDrivers.records[j].Score = int16_t(totals.points({int(j), Pick::TestDriver}));
 
     // Every check has passed: the totals never count a race the entries' points do not. Entries
-    // about to be written (a transfer taken back) are written with their points.
-    std::erase_if(with, [&](const League::Replacement& r) {
-        return league.path(r.file) == league.path(LeagueFile::Entries);
-    });
-    with.push_back({LeagueFile::Teams, teams.bytes()});
-    with.push_back({LeagueFile::TestDrivers, testDrivers.bytes()});
-    with.push_back({LeagueFile::Entries, entries.bytes()});
+    // about to be written (a transfer taken back, a sheet taken in) are written with their points.
+    const QByteArray entryFile = entries.bytes();
+    const auto put = [&](LeagueFile file, QByteArray bytes) {
+        const auto at = std::find_if(pending->begin(), pending->end(), [&](const auto& r) {
+            return league.path(r.file) == league.path(file);
+        });
+        if (at == pending->end())
+            pending->push_back({std::move(file), std::move(bytes)});
+        else
+            at->bytes = std::move(bytes);
+    };
+    put(LeagueFile::Teams, teams.bytes());
+    put(LeagueFile::TestDrivers, testDrivers.bytes());
+    put(LeagueFile::Entries, order ? inLeagueOrder(entries.records, entryFile, *order) : entryFile);
     // The decisions record last: a change cut short before it is made whole by doing it again
     // (a penalty is added again, a transfer whose entry picks its pick before already is taken
     // back all the same).
-    std::stable_partition(with.begin(), with.end(), [&](const League::Replacement& r) {
+    std::stable_partition(pending->begin(), pending->end(), [&](const League::Replacement& r) {
         return league.path(r.file) != league.path(LeagueFile::Decisions);
     });
-    return league.replace(with, error);
+    if (calculated)
+        *calculated = std::move(entries.records);
+    return true;
+}
+
+bool recalculateChampionship(League& league, QString* error, std::vector<League::Replacement> with)
+{
+    return championshipFiles(league, &with, error) && league.replace(with, error);
 }
 
 bool calendarRaces(const League& league, QStringList* races, QString* error)

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 namespace velmora {
@@ -27,6 +28,13 @@ namespace velmora {
 // records past the end of their database, and entry positions that name no record, add nothing.
 bool recalculateChampionship(League& league, QString* error,
                              std::vector<League::Replacement> with = {});
+// The same without writing: *with gets the three files the calculation writes (in place of any
+// of them it held), so that League::replace(*with) is the calculation. With `order`, the entries
+// come in that league order after it, as League::orderEntries would leave them; *calculated (when
+// asked) gets the entries as calculated, in the order of the entry file it read.
+bool championshipFiles(const League& league, std::vector<League::Replacement>* with, QString* error,
+                       std::optional<LeagueOrder> order = {},
+                       std::vector<EntryRecord>* calculated = nullptr);
 
 // The calendar's races as they are shown (trimmed), in its order.
 bool calendarRaces(const League& league, QStringList* races, QString* error);

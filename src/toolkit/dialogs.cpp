@@ -52,8 +52,23 @@ QString SaveFileDialog::getSaveFileName(QWidget* parent, const QString& filter)
 }
 
 namespace {
-std::optional<QString> nextFolder;
+std::optional<QString> nextFolder, nextOpened;
 } // namespace
+
+void OpenFileDialog::setNextFileName(const QString& name)
+{
+    nextOpened = name;
+}
+
+QString OpenFileDialog::getOpenFileName(QWidget* parent, const QString& caption,
+                                        const QString& filter)
+{
+    if (nextOpened)
+        return *std::exchange(nextOpened, std::nullopt);
+    return QFileDialog::getOpenFileName(
+        parent, caption, QString(),
+        QStringLiteral("%1 (%2)").arg(filter.section(u'|', 0, 0), filter.section(u'|', 1)));
+}
 
 void FolderDialog::fills(QAbstractButton* browse, QLineEdit* box, const QString& caption)
 {

@@ -25,6 +25,15 @@ private:
     static std::optional<QString>& next();
 };
 
+// The open dialog of a file to read (a sheet of entries). Tests answer it in advance with
+// setNextFileName (an empty name stands for Cancel).
+class OpenFileDialog {
+public:
+    // The chosen path, or an empty text when the user cancelled; filter as SaveFileDialog's.
+    static QString getOpenFileName(QWidget* parent, const QString& caption, const QString& filter);
+    static void setNextFileName(const QString& name);
+};
+
 // The folder dialog (a league's folder, a site's). Tests answer it in advance with
 // setNextFolder (an empty name stands for Cancel).
 class FolderDialog {

@@ -137,7 +137,8 @@ inline void inWindow(MainWindow& main, const QString& window, const Use& use)
                 "TD_Score Comp_Score Race=Imola Testscore,Calculator File_Calc Budge=100 Ok,"
                 "frmAbout Help_About,Team_Viewer Comp_View,Race_Results "
                 "Comp_Results,League_Settings File_Settings,New_Season File_NewSeason,"
-                "Decisions Comp_Decisions,Penalty_Bonus Comp_Decisions Add")
+                "Decisions Comp_Decisions,Penalty_Bonus Comp_Decisions Add,"
+                "Import_Entries Comp_Import")
             .split(u',');
     std::function<void(QWidget*, QStringList)> walk = [&](QWidget* from, QStringList path) {
         if (path.isEmpty())

@@ -1,4 +1,6 @@
 // The core: championship, entry order and table, score report, search held to the plain visit.
+#include "data/csv.h"
+#include "databases/entry_sheet.h"
 #include "databases/references.h"
 #include "gui.h"
 #include "main/league_table.h"
@@ -249,6 +251,165 @@ private slots:
         for (const QString& part : shown.split(u'|'))
             QVERIFY2(said.join(u' ').contains(part), qPrintable(said.join(u'\n')));
         QCOMPARE(s.complete(), !s.points.empty());
+    }
+
+    // A sheet against the season with Nova, Orbit and Pulse added: Vortex the engine of four team
+    // records (Arrow, Nova, Orbit, Pulse), Ann Lee a driver of Arrow and of Nova. Each row as the
+    // preview gives it, the questions (place; what they offer) and what keeps the sheet out; a
+    // sheet that can be stored is stored and holds what the preview said, in points order.
+    void sheetPreviewed_data()
+    {
+        const QString zed = "Zed\tComet\tVortex\tAnn Lee\tBo Kimm\tGus Ho\nYan\tMeteorr\tIon\tEd "
+                            "Fay\tFlo Gil\tIda Jo\nXi\tComet\tHelix\tBo Kimm\tCy Dunn\tNobody";
+        const QString bob = "bob\tComet\tHelix\tCy Dunn\tDi Eto\tIda Jo";
+        textTable(
+            {"settings", "answers", "sheet", "shown"},
+            {{"new owners, names found by case and accents, own engines", "", "",
+              "Zed\tARROW\tvortex\tann lee (arrow)\tB\u00f3 Kim \tgus ho\nYan\tNova\tVortex\tGia "
+              "Ruiz\tAnn Lee (Nova)\tIda Jo",
+              "1 New Arrow,Vortex,Ann Lee,Bo Kim,Gus Ho 53 own|2 New Nova,Vortex,Gia Ruiz,Ann "
+              "Lee,Ida Jo 10 own|stored"},
+             {"a form's sheet: header in its own order, other columns shown", "", "",
+              "Timestamp,Email,Test Driver,owner,TEAM,Engine,Driver 1,driver2\n\"1.3.2024 "
+              "10:00\",zed@mail.example,Ida Jo,Zed,Comet,Helix,Cy Dunn,Di Eto\n",
+              "2 New Comet,Helix,Cy Dunn,Di Eto,Ida Jo 39 [1.3.2024 "
+              "10:00,zed@mail.example]|stored"},
+             {"owners there: one changed, one as it was", "", "",
+              "Alan;Arrow;Vortex;Ann Lee (Arrow);Bo Kim;Gus Ho\nbob;Comet;Helix;Cy Dunn;Di "
+              "Eto;Ida Jo",
+              "1 Unchanged|2 Changes Comet,Helix,Cy Dunn,Di Eto,Ida Jo 39 Changes the "
+              "engine.|stored"},
+             {"names to be named and unknown, all at once", "", "", zed,
+              "? Vortex @ line 1, Engine (column C) = Vortex (Arrow),Vortex (Nova),Vortex "
+              "(Orbit),Vortex (Pulse)|? Ann Lee @ line 1, Driver 1 (column D) = Ann Lee "
+              "(Arrow),Ann Lee (Nova)|? Bo Kimm @ line 1, Driver 2 (column E); line 3, Driver 1 "
+              "(column D) = Bo Kim,|? Meteorr @ line 2, Team (column B) = Meteor,|? Nobody @ line "
+              "3, Test Driver (column F) = |1 Waits"},
+             {"answered, one row left out", "",
+              "1:Vortex=3 2:Ann Lee=6 2:Bo Kimm=1 0:Meteorr=-1 "
+              "3:Nobody=0",
+              zed,
+              "1 New Comet,Vortex,Ann Lee,Bo Kim,Gus Ho 28.75|2 LeftOut|3 New Comet,Helix,Bo "
+              "Kim,Cy Dunn,Gus Ho 43.25|stored"},
+             {"owners twice, not storable, none", "", "",
+              "Zed\tArrow\tIon\tBo Kim\tBo Kim\tGus Ho\nzed\tArrow\tIon\tBo Kim\tBo Kim\tGus "
+              "Ho\nZed \tArrow\tIon\tBo Kim\tBo Kim\tGus Ho\n\u0416enya\tArrow\tIon\tBo "
+              "Kim\tBo Kim\tNobody\n\tArrow\tIon\tBo Kim\tBo Kim\tGus Ho",
+              "1 Ambiguous|lines 1, 3.|2 New|4 Refused|\u201c\u0416\u201d|5 Refused|stored"},
+             {"budget marks", "budget=40", "",
+              "Zed\tArrow\tVortex\tAnn Lee (Arrow)\tann lee (ARROW)\tGus Ho",
+              "53 own The total, 53, is above the league's budget of 40. Driver 1 and Driver 2 "
+              "are the same driver, Ann Lee.|stored"},
+             {"changes asked about once", "transfers=1", "", bob, "1 Changes|asks"},
+             {"changes as transfers", "transfers=1", "T", bob, "A transfer from race 3 on.|stored"},
+             {"changes as corrections", "transfers=1", "C", bob, "A correction.|stored"},
+             {"the transfer limit", "transfers=1", "T",
+              "bob\tArrow\tHelix\tCy Dunn\tDi Eto\tIda Jo",
+              "1 Refused|this change would make 2|stored"},
+             {"bad rows", "", "", "Zed\tArrow\tVortex\n\nYan\tA\tB\tC\tD\tE\tF",
+              "Line 1 has too few cells (3 of 6)|Line 3 has too many cells (7 of 6)"},
+             {"nothing", "", "", " \n\t\n", "nothing to take in"},
+             {"a header alone", "", "", "Owner,Team,Engine,Driver 1,Driver 2,Test Driver\r\n",
+              "only its header (line 1)"}});
+    }
+
+    void sheetPreviewed()
+    {
+        const auto [settings, answered, sheet, shown] =
+            fetchTexts("settings", "answers", "sheet", "shown");
+        TempData d;
+        writeSeason(d.dir());
+        auto teams = readRecords<TeamRecord>(d.dir().teams());
+        teams.push_back(team("Nova", "Vortex", "Ann Lee", "Gia Ruiz", 2));
+        teams.push_back(team("Orbit", "Vortex", "Hal Ito", "Ivo Ek", 1));
+        teams.push_back(team("Pulse", "Vortex", "Jo Ng", "Kai Oh", 1));
+        writeRecords(d.dir().teams(), teams);
+        writeBytes(d.path("league.ini"), settings.toUtf8());
+        const auto league = openLeague(d.dir());
+        SheetLeague sheets;
+        QVERIFY(sheets.read(*league, nullptr));
+        QHash<QString, int> answers; // "list:typed=item ...", or T or C: changes are transfers
+        for (const QString& a : answered.split(QRegularExpression(" (?=\\d:)")))
+            if (a.contains(u':'))
+                answers.insert(SheetLeague::answerKey(SheetLeague::List(a.left(1).toInt()),
+                                                      a.mid(2).section(u'=', 0, 0)),
+                               a.section(u'=', 1).toInt());
+        const auto p = sheets.preview(EntrySheet::read(sheet), answers,
+                                      answered == u"T"   ? SheetLeague::Changes::Transfers
+                                      : answered == u"C" ? SheetLeague::Changes::Corrections
+                                                         : SheetLeague::Changes::Unsaid);
+        QStringList said = p.refused;
+        const char* const does[] = {"New",     "Changes", "Unchanged", "Ambiguous",
+                                    "Refused", "LeftOut", "Waits"};
+        for (const SheetLeague::Row& r : p.rows)
+            said << QStringList({QString::number(r.line), does[int(r.does)],
+                                 QStringList(r.picks.begin(), r.picks.end()).join(u','), r.total,
+                                 r.ownEngine ? "own" : "",
+                                 r.others.isEmpty() ? "" : '[' + r.others.join(u',') + ']',
+                                 r.marks.total, r.marks.drivers, r.what})
+                        .filter(QRegularExpression("."))
+                        .join(u' ');
+        for (const SheetLeague::Question& q : p.questions) {
+            QStringList offered;
+            for (const int i : q.offered)
+                offered << sheets.label(q.list, i);
+            said << "? " + q.typed + " @ " + q.where.join("; ") + " = " + offered.join(u',');
+        }
+        if (p.asksChanges && !p.complete())
+            said << "asks";
+        if (p.complete()) {
+            QString error;
+            QVERIFY2(league->replace(p.files, &error), qPrintable(error));
+            said << "stored";
+            const auto stored = readRecords<EntryRecord>(d.dir().entries());
+            for (std::size_t i = 1; i < stored.size(); ++i)
+                QVERIFY(stored[i - 1].Points >= stored[i].Points);
+            for (const SheetLeague::Row& r : p.rows) {
+                EntryRecord e = r.entry;
+                e.Points = int16_t(r.points.value_or(-1));
+                const auto at = std::find_if(stored.begin(), stored.end(),
+                                             [&](const auto& s) { return s.Owner == e.Owner; });
+                if (r.does <= SheetLeague::Row::Does::Unchanged)
+                    QVERIFY2(at != stored.end() && at->encode() == e.encode(), qPrintable(r.owner));
+            }
+        }
+        for (const QString& part : shown.split(u'|'))
+            QVERIFY2(said.join(u'\n').contains(part), qPrintable(said.join(u'\n')));
+    }
+
+    // The entries given out as a sheet and taken in again change nothing: a maker of four team
+    // records, two drivers of one name (on one record too), a pick naming no record, an owner a
+    // spreadsheet would take for a formula.
+    void sheetGivenOutComesBackAlike()
+    {
+        TempData d;
+        writeSeason(d.dir());
+        auto teams = readRecords<TeamRecord>(d.dir().teams());
+        teams.push_back(team("Nova", "Vortex", "Ann Lee", "Ann Lee", 2));
+        teams.push_back(team("Nova", "Vortex", "Ann Lee", "Bo Kim", 1));
+        teams.push_back(team("Pulse", "Vortex", "Jo Ng", "Kai Oh", 1));
+        writeRecords(d.dir().teams(), teams);
+        writeRecords(d.dir().entries(),
+                     std::vector{entry("=cmd|' /C calc'!A0", 0, 3, 4, 7, 6, 9),
+                                 entry("Alan", 0, 4, 0, 8, 0, 1), entry("bob", 0, 5, 3, 6, 9, 0)});
+        const auto league = openLeague(d.dir());
+        QVERIFY(recalculateChampionship(*league, nullptr)
+                && league->orderEntries(LeagueOrder::ByPoints, nullptr));
+        const FolderState before = folderState(d.dir());
+        SheetLeague sheets;
+        QVERIFY(sheets.read(*league, nullptr));
+        const QByteArray sheet = sheets.exported();
+        QString text, error;
+        QVERIFY(sheetText(sheet, &text, &error));
+        const auto p = sheets.preview(EntrySheet::read(text), {}, SheetLeague::Changes::Unsaid);
+        QVERIFY2(p.complete(), qPrintable(text));
+        for (const SheetLeague::Row& r : p.rows)
+            QVERIFY2(r.does == SheetLeague::Row::Does::Unchanged, qPrintable(r.owner + r.what));
+        QVERIFY(league->replace(p.files, &error));
+        QCOMPARE(folderState(d.dir()), before);
+        QVERIFY2(sheet.contains("\"'=cmd|' /C calc'!A0\",Nova #4,Vortex #5,Ann Lee #4.2,Ann "
+                                "Lee #4.1,\r\n"),
+                 sheet.constData());
     }
 
     void ordering_data()

@@ -1,6 +1,7 @@
 // The data files: how typed texts become field values and back, the exact bytes of every
 // record type, race file names, the record file's rules and the record cursor's.
 #include "data/codepage.h"
+#include "data/csv.h"
 #include "data/decisions.h"
 #include "data/name_match.h"
 #include "data/new_season.h"
@@ -129,6 +130,56 @@ private slots:
             at << names[i];
         const char* kinds[] = {"found", "none", "several"};
         QCOMPARE(QString(kinds[int(m.kind)]) + u' ' + at.join(", "), found);
+    }
+
+    // A sheet's file read in its encoding (UTF-16 also without its mark; no text named by its
+    // line), its cells split as RFC 4180 and its separators say, blank lines no rows.
+    void sheetsRead_data()
+    {
+        const auto row = columns<QByteArray, QString>("bytes", "read");
+        const QByteArray zoe16("Z\0o\0\xEB\0\n\0a\0\t\0b\0", 14);
+        row("tabs before commas", "a,b\tc\n\nd\te", "1:a,b|c 3:d|e");
+        row("semicolons before commas", "a;b,c\r\n", "1:a|b,c");
+        row("quoted", "\"a,b\",\"c\"\"d\"\r\n\"e\r\nf\",g\rh", "1:a,b|c\"d 2:e\r\nf|g 4:h");
+        row("UTF-8 marked", "\xEF\xBB\xBFZo\xC3\xAB", "1:Zo\u00eb");
+        row("UTF-16 marked", "\xFF\xFE" + zoe16, "1:Zo\u00eb 2:a|b");
+        row("UTF-16 unmarked", '\0' + zoe16.chopped(1), "1:Zo\u00eb 2:a|b");
+        row("Windows-1252", "Zo\xEB \x80", "1:Zo\u00eb \u20ac");
+        row("a quote never closed", "a\n\"b,c\nd", "!the quote that opens a cell on line 2");
+        row("text after a closing quote", "\"a\"b,c", "!on line 1 a quoted cell goes on");
+        row("UTF-8 marked, other bytes", "\xEF\xBB\xBFok\nZo\xEB", "!line 2 is not UTF-8");
+        row("UTF-16 marked, odd bytes", "\xFF\xFEZ", "!it begins as UTF-16 text");
+        row("not text", QByteArray("PK\x03\x04\n\x01\x02\0\xff", 9), "!line 2 holds a zero byte");
+    }
+    void sheetsRead()
+    {
+        const auto [bytes, read] = fetch<QByteArray, QString>("bytes", "read");
+        QString text, error;
+        std::vector<CsvRow> rows;
+        QStringList shown;
+        if (sheetText(bytes, &text, &error) && readCsv(text, &rows, &error))
+            for (const CsvRow& r : rows)
+                shown << QString::number(r.line) + u':' + r.cells.join(u'|');
+        QVERIFY2(error.isEmpty() ? shown.join(u' ') == read : error.contains(read.mid(1)),
+                 qPrintable(error + shown.join(u' ')));
+    }
+
+    // What the writer writes is read back as it was given, a formula kept text by the apostrophe
+    // a spreadsheet shows (and this reader takes away).
+    void sheetsWrittenReadBack()
+    {
+        const QStringList texts = {"=SUM(A1)", "'=x",        "''@y",         "+1", "-",       "'",
+                                   "a,b",      "say \"hi\"", "two\r\nlines", "",   "Zo\u00eb"};
+        CsvWriter csv;
+        for (const QString& t : texts)
+            csv.field(t);
+        csv.endRow();
+        const QByteArray bytes = csv.take();
+        QString text, error;
+        std::vector<CsvRow> rows;
+        QVERIFY(sheetText(bytes, &text, &error) && readCsv(text, &rows, &error));
+        QCOMPARE(rows.at(0).cells, texts);
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF\"'=SUM(A1)\",\"''=x\",\"'''@y\""));
     }
 
     // Every field at its offset, little-endian, names blank-padded in the code page; decodes back.

@@ -2,6 +2,7 @@
 // flush and rename in turn: every file wholly old or new; done again, as if never killed.
 #include "data/new_season.h"
 #include "databases/entry_editor.h"
+#include "databases/entry_import_window.h"
 #include "gui.h"
 #include "main/score_report.h"
 #include "scoring/championship.h"
@@ -121,6 +122,21 @@ private slots:
                        && recalculateChampionship(*league, nullptr, with);
             },
             {});
+        row(
+            "entries taken in: the record, the entries and the championship",
+            [](const DataDir& d) {
+                const auto league = openLeague(d);
+                EntryImportWindow import(*league);
+                control<QPlainTextEdit>(&import, "Sheet")
+                    ->setPlainText("Zed,Comet,Ion,Ed Fay,Bo Kim,Gus Ho\nbob,Comet,Helix,Cy Dunn,Di "
+                                   "Eto,Ida Jo");
+                pick(&import, "Changes", 1); // transfers
+                import.onStoreClicked();
+                return readBytes(d.file("decisions.txt")).contains("\tbob\tengine\t2\t1\t");
+            },
+            [](const DataDir& d) {
+                return writeBytes(d.file("league.ini"), "transfers=1\n"), true;
+            });
         row("score report",
             [](const DataDir& d) {
                 QByteArray report;

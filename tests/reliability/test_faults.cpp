@@ -93,6 +93,12 @@ void TestFaults::sweep_data()
             trigger(w, "TakeBack");
         },
         "decisions.txt", false);
+    row("import Store", "Import_Entries", {[](QWidget* w, const DataDir&) {
+            control<QPlainTextEdit>(w, "Sheet")
+                ->setPlainText(
+                    "Zed,Comet,Ion,Ed Fay,Bo Kim,Gus Ho\nbob,Comet,Helix,Cy Dunn,Di Eto,Ida Jo");
+        }},
+        press("Store"), "entry.tro");
     row("team card Finish", "Race_Score", {typing("Driver2_Price", "-3")}, press("Close"),
         "Imola.tmr");
     row("test-driver card New", "TD_Score",

@@ -6,6 +6,7 @@
 #include "data/types.h"
 #include "databases/database_editor.h"
 #include "databases/entry_editor.h"
+#include "databases/entry_import_window.h"
 #include "main/main_window.h"
 #include "main/new_season_window.h"
 #include "main/settings_window.h"
@@ -29,6 +30,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -255,6 +257,23 @@ int main(int argc, char* argv[])
     decisions.show();
     decisions.findChild<QAction*>(QStringLiteral("Add"))->trigger();
     decisions.hide();
+
+    // Entries taken in from a web form's sheet: new owners, one changed, one as it was, an
+    // engine maker taken from the row's own team record, a test driver the league lacks.
+    EntryImportWindow import(league, &main);
+    import.resize(1100, 560);
+    import.findChild<QPlainTextEdit*>(QStringLiteral("Sheet"))
+        ->setPlainText(QStringLiteral(
+            "Timestamp,Email,Owner,Team,Engine,Driver 1,Driver 2,Test Driver\n"
+            "3/2/2025 19:04,fay@mail.example,Fay Rowan,Castell Motorsport,Corvane,Mara "
+            "Lind,Kit Arden,Sam Quill\n"
+            "3/2/2025 20:11,ben@mail.example,Ben Okafor,Dunmore,Pellam (Dunmore),Rui Santo,"
+            "Lena Voss,Ada Morrow\n"
+            "3/2/2025 21:30,gus@mail.example,Gus Penn,Everleigh,pellam,noor haddad,Piet "
+            "Holm,Jon Blak\n"
+            "3/3/2025 08:52,ama@mail.example,Ama Mensah,Aldwych Racing,Corvane,Mara Lind,"
+            "Lars Berg,Sam Quill\n"));
+    save(&import, "import_entries");
 
     BudgetDialog budget([](const QString&) { return true; }, &main);
     budget.findChild<QLineEdit*>(QStringLiteral("Budge"))->setText(QStringLiteral("40"));
