@@ -504,10 +504,10 @@ private slots:
         QCOMPARE(readBytes(record), "velmora decisions 1\ntransfer taken back" + transfer.mid(8)
                                         + "penalty\tbob\t10\t1\tImola\tlate entry\n");
         entries = readRecords<EntryRecord>(data_->dir().entries());
-        QCOMPARE(std::find_if(entries.begin(), entries.end(),
-                              [](const EntryRecord& e) { return displayText(e.Owner) == u"dora"; })
-                     ->Driver1Index,
-                 4);
+        const auto dora = std::find_if(entries.begin(), entries.end(), [](const EntryRecord& e) {
+            return displayText(e.Owner) == u"dora";
+        });
+        QVERIFY(dora->Driver1Index == 4 && dora->Price == 25.5f); // her picks' total again
         // bob 61 less 10; dora 49 with Ed Fay, and the total of her picks again.
         QCOMPARE(rows(control<FlexGrid>(main_.get(), "HiScores"), {1, 2}), "2|bob|51 3|dora|49");
     }
@@ -945,7 +945,7 @@ private slots:
             writeBytes(d.file("league.ini"), "points_places=10,6,4\npoints_fastest_lap=1\n");
             main_->league().readSettings();
             auto* table = control<QTableView>(w, "Results");
-            table->model()->setData(table->model()->index(0, 3), "9"); // Vortex, by hand
+            QVERIFY(table->model()->setData(table->model()->index(0, 3), "9")); // Vortex, by hand
             inBox(w, "1\tANN LEE\tArrow\n2\tCy Dunn\n3\tKim\n4\tJo Vance\n5\tEto D.\nDNF\tEd Fay",
                   [&](QWidget* box) {
                       answer(box, "Answer1", -1), answer(box, "Answer2", 3);
