@@ -58,7 +58,12 @@ private slots:
         const QStringList imola = {"--data", "DATA", "--race", "Imola", "--order", "OUT/order"};
         row("dry run", imola + kMatches + QStringList("--dry-run"), 0,
             {"14\t14\t10\t4\n7\t7\t7\t0\n0\t0\t0\t0\n2\n6\n", "scoring 0: Flo Gil (Meteor)."});
+        row("help", {"--help"}, 0, {"--race <name>", "--dry-run"});
+        row("version", {"--version"}, 0, {"velmora-score 1.0.0"});
         row("no order", {"--race", "Imola"}, 2, {"--order FILE", "Try 'velmora-score --help'"});
+        row("stray argument", imola + QStringList("x"), 2, {"unexpected argument \"x\""});
+        row("match without =", imola + QStringList{"--match", "Zed"}, 2, {"not \"Zed\""});
+        row("race of no name", {"--race", "", "--order", "OUT/order"}, 2, {"name of 1 to 80"});
         row("names not found", imola + QStringList{"--match", "Eto D.=Zed"}, 1,
             {"Line 4: \u201cJo Vance\u201d is no driver of the race (the closest: ",
              "--match \"Eto D.=Zed\": \u201cZed\u201d is no driver", "--match \"NAME=DRIVER\""});
