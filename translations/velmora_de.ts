@@ -792,10 +792,6 @@ beschreibbar ist und keine Liga enthält, $XDG_DATA_HOME/velmora (standardmäßi
         <translation>Nicht in der Reihenfolge, daher 0 Punkte: %1.</translation>
     </message>
     <message>
-        <source>Stores a race of a Velmora league from its finishing order, scored by the league&apos;s points rules, and counts the championship again, as the Race Results window&apos;s Store does: the race&apos;s two files, the order, the names learnt, the race added to the calendar when it is new and the season&apos;s totals, all written or none.</source>
-        <translation>Speichert ein Rennen einer Velmora-Liga aus seinem Zieleinlauf, gewertet nach den Punkteregeln der Liga, und berechnet die Meisterschaft neu, wie es Speichern im Fenster Rennergebnisse tut: die zwei Dateien des Rennens, den Zieleinlauf, die gelernten Namen, das Rennen im Kalender, wenn es neu ist, und die Gesamtpunkte der Saison, alles oder nichts geschrieben.</translation>
-    </message>
-    <message>
         <source>The race: a race of the calendar (letter case aside), or a new one.</source>
         <translation>Das Rennen: ein Rennen des Kalenders (Groß- und Kleinschreibung beiseite) oder ein neues.</translation>
     </message>
@@ -846,6 +842,18 @@ beschreibbar ist und keine Liga enthält, $XDG_DATA_HOME/velmora (standardmäßi
     <message>
         <source>There was not enough memory to store the race.</source>
         <translation>Es war nicht genug Speicher frei, um das Rennen zu speichern.</translation>
+    </message>
+    <message>
+        <source>Stores a race of a Velmora league from its finishing order, scored by the
+league&apos;s points rules, and counts the championship again, as the Race Results
+window&apos;s Store does: the race&apos;s two files, the order, the names learnt, the
+race added to the calendar when it is new and the season&apos;s totals, all written
+or none.</source>
+        <translation>Speichert ein Rennen einer Velmora-Liga aus seinem Zieleinlauf, gewertet nach
+den Punkteregeln der Liga, und berechnet die Meisterschaft neu, wie es
+Speichern im Fenster Rennergebnisse tut: die zwei Dateien des Rennens, den
+Zieleinlauf, die gelernten Namen, das Rennen im Kalender, wenn es neu ist, und
+die Gesamtpunkte der Saison, alles oder nichts geschrieben.</translation>
     </message>
 </context>
 <context>

@@ -178,10 +178,11 @@ int main(int argc, char* argv[])
 
     QCommandLineParser parser;
     parser.setApplicationDescription(ScoreCommand::tr(
-        "Stores a race of a Velmora league from its finishing order, scored by the league's "
-        "points rules, and counts the championship again, as the Race Results window's Store "
-        "does: the race's two files, the order, the names learnt, the race added to the calendar "
-        "when it is new and the season's totals, all written or none."));
+        "Stores a race of a Velmora league from its finishing order, scored by the\n"
+        "league's points rules, and counts the championship again, as the Race Results\n"
+        "window's Store does: the race's two files, the order, the names learnt, the\n"
+        "race added to the calendar when it is new and the season's totals, all written\n"
+        "or none."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption race(QStringLiteral("race"),
