@@ -148,9 +148,7 @@ EntryImportWindow::EntryImportWindow(League& league, QWidget* parent)
       model_(new SheetPreviewModel(this))
 {
     // Built with layouts, it takes the room it is given.
-    setMinimumSize(560, 400);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    setWindowFlag(Qt::WindowMaximizeButtonHint);
+    setResizable({560, 400});
 
     text_ = new QPlainTextEdit(this);
     text_->setObjectName(QStringLiteral("Sheet"));

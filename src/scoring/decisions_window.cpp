@@ -147,9 +147,7 @@ DecisionsWindow::DecisionsWindow(League& league, QWidget* parent)
       model_(new DecisionsModel(this))
 {
     // Built with layouts, it takes the room it is given.
-    setMinimumSize(480, 260);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    setWindowFlag(Qt::WindowMaximizeButtonHint);
+    setResizable({480, 260});
 
     view_ = new QTableView(this);
     view_->setObjectName(QStringLiteral("List"));

@@ -226,9 +226,7 @@ RaceResultsWindow::RaceResultsWindow(League& league, QWidget* parent)
       model_(new RaceResultsModel(this))
 {
     // Built with layouts, it takes the room it is given.
-    setMinimumSize(480, 300);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    setWindowFlag(Qt::WindowMaximizeButtonHint);
+    setResizable({480, 300});
 
     // The toolkit's controls, given their place by the layout below.
     raceBox_ = addComboBox(this, "Race", {}, true);

@@ -328,6 +328,13 @@ FixedWindow::FixedWindow(QWidget* parent, const char* name, const QString& capti
     setFixedSize(twipsSize(width, height));
 }
 
+void FixedWindow::setResizable(QSize smallest)
+{
+    setMinimumSize(smallest);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
+}
+
 void FixedWindow::setTabOrder(std::initializer_list<QWidget*> controls)
 {
     tabOrder_ = controls;

@@ -89,6 +89,9 @@ protected:
 
     // The tab order, first control first.
     void setTabOrder(std::initializer_list<QWidget*> controls);
+    // A window built with layouts: at least `smallest`, and as large as the user makes it, up
+    // to the whole screen.
+    void setResizable(QSize smallest);
     void setCancelButton(QPushButton* button) { cancel_ = button; }
 
     // Closes the files the window keeps open: when it closes, however it closes.

@@ -38,9 +38,7 @@ EntriesViewer::EntriesViewer(QWidget* parent)
     connect(close_, &QPushButton::clicked, this, &EntriesViewer::onCloseClicked);
     setTabOrder({grid_, close_});
     // It opens at its first size and may be made larger, up to the whole screen.
-    setMinimumSize(size());
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    setWindowFlag(Qt::WindowMaximizeButtonHint);
+    setResizable(size());
 }
 
 void EntriesViewer::resizeEvent(QResizeEvent* event)
